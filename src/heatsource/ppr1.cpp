@@ -1,0 +1,133 @@
+// Scheme 1: welding of a thin plate. A line source through the thickness
+// moves along the weld; both faces lose heat with the coefficient α.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr1Parameters ppr1_parameters;
+
+namespace {
+
+struct Derived {
+    double pi = 3.14159265;   // this scheme's own π
+    double half_pi = 0.5 * 3.14159265;
+    double r_min = 0.00001;   // floor of the distance to the source line
+    double a = 0;
+    double Q = 0;
+    double k = 0;
+    double u0 = 0;
+    double s = 0;
+};
+
+Derived derive(const Ppr1Parameters& p)
+{
+    Derived d;
+    d.half_pi = 0.5 * d.pi;
+    d.a = p.lambda / (p.c * p.rho);
+    d.Q = p.q / (2.0 * d.pi * p.lambda * p.delta);
+    d.k = 0.5 / d.a;
+    d.u0 = d.k * p.v;
+    double crho = p.c * p.rho;
+    d.s = d.k * std::sqrt(p.v * p.v + 8.0 * p.alpha * p.lambda / (crho * crho * p.delta));
+    return d;
+}
+
+Derived derived = derive(Ppr1Parameters{});
+
+}  // namespace
+
+void ppr1_set_data(SchemeParameters values)
+{
+    Ppr1Parameters& p = ppr1_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v = values[4];
+    p.delta = values[5];
+    p.alpha = values[6];
+    p.q = values[7];
+}
+
+void ppr1_prepare()
+{
+    derived = derive(ppr1_parameters);
+}
+
+double ppr1_temperature(double x, double y, double /*z*/)
+{
+    const Derived& d = derived;
+    double u = d.u0 * x;
+    double r = std::sqrt(x * x + y * y);
+    if (r < d.r_min) r = d.r_min;
+    double w = d.s * r;
+    if (w < 10) {
+        double i0, k0;
+        bessel_i0_k0(w, i0, k0);
+        return ppr1_parameters.T0 + d.Q * std::exp(-u) * k0;
+    }
+    // Asymptotic form of K0 for large arguments.
+    return ppr1_parameters.T0 + d.Q * std::sqrt(d.half_pi / w) * std::exp(-u - w);
+}
+
+double ppr1_velocity() { return ppr1_parameters.v; }
+double ppr1_power() { return ppr1_parameters.q; }
+double ppr1_thickness() { return ppr1_parameters.delta; }
+double ppr1_initial_temperature() { return ppr1_parameters.T0; }
+
+void ppr1_set_regime(double v, double q, double T0, double thickness)
+{
+    ppr1_parameters.v = v;
+    ppr1_parameters.q = q;
+    ppr1_parameters.T0 = T0;
+    ppr1_parameters.delta = thickness;
+}
+
+void ppr1_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = ppr1_parameters.delta;
+}
+
+void ppr1_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void ppr1_summary(char* line1, char* line2, char* title)
+{
+    const Ppr1Parameters& p = ppr1_parameters;
+    switch (current_language()) {
+    case Language::russian:
+    case Language::ukrainian:
+    case Language::german:
+        put_text(line1, cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda, p.c, p.rho, p.T0));
+        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.delta, p.alpha, p.q));
+        break;
+    case Language::english:
+    case Language::french:   // French has no lines of its own: the English ones
+        put_text(line1, cformat("Thermal conductivity=%g, W/cm*deg; Heat capacity=%g, J/gram*deg; "
+                                "Density=%g, gram/cm^3; To=%g, C;",
+                                p.lambda, p.c, p.rho, p.T0));
+        put_text(line2, cformat("V=%g, cm/s; Plate thickness=%g, cm; Thermal contact Res=%g; "
+                                "P=%g, W; Pl=%g, J/сm; Ps=%g, J/сm^2.",
+                                p.v, p.delta, p.alpha, p.q, p.q / p.v, p.q / p.v / p.delta));
+        break;
+    }
+    put_text(title, pick(Text5{"1. Welding of thin plate", "1. Сварка тонкой пластины",
+                               "1. Зварювання тонкої пластини",
+                               "1. Die Schweissung der feinen Platte",
+                               "1. La soudure de la plaque fine"}));
+}
+
+void ppr1_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"1. Welding of", "1. Сварка ", "1.Зварювання", "1. Die Schweissung", "1. La soudure"},
+                {"thin", "тонкой", "тонкої", "der feinen", "de la plaque"},
+                {"plate", "пластины", "пластини", "Platte", "fine"});
+}

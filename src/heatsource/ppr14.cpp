@@ -1,0 +1,115 @@
+// Scheme 9: deep penetration welding of a massive body: a line source along
+// the depth with a Gaussian distribution of its power, summed as moving point
+// sources on both sides of the surface.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr14Parameters ppr14_parameters;
+
+namespace {
+
+// The Gaussian weight ends each half after a few dozen steps; the cap ends a
+// half that cannot reach the stop value (a weight that grows with depth).
+const int step_limit = 1000000;
+
+}  // namespace
+
+void ppr14_set_data(SchemeParameters values)
+{
+    Ppr14Parameters& p = ppr14_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v = values[4];
+    p.f = values[5];
+    p.q = values[6];
+}
+
+void ppr14_prepare() {}
+
+double ppr14_temperature(double x, double y, double z)
+{
+    const Ppr14Parameters& p = ppr14_parameters;
+    double h = 0.05 / std::sqrt(p.f);
+    // 3.1416 and 6.2832 are this scheme's own π and 2π.
+    double C = std::sqrt(p.f / 3.1416) * p.q / (6.2832 * p.lambda);
+    double a = p.lambda / (p.c * p.rho);
+    double lateral = x * x + y * y + 0.1;   // the 0.1 cm² keeps R away from 0
+    auto g = [&](double zs) {
+        double R = std::sqrt(lateral + (z - zs) * (z - zs));
+        return std::exp(-p.f * zs * zs - (x + R) * p.v / (2.0 * a)) / R;
+    };
+    double g0 = g(0);
+
+    double down = g0 * h / 2.0;
+    double zs = 0;
+    for (int step = 0; step < step_limit; ++step) {
+        zs = zs + h;
+        double value = g(zs);
+        if (!(value > 0.0001)) break;
+        down = down + value * h;
+    }
+    double up = g0 * h / 2.0;
+    zs = 0;
+    for (int step = 0; step < step_limit; ++step) {
+        zs = zs - h;
+        double value = g(zs);
+        if (!(value > 0.0001)) break;
+        up = up + value * h;
+    }
+    return p.T0 + C * (down + up);
+}
+
+double ppr14_velocity() { return ppr14_parameters.v; }
+double ppr14_power() { return ppr14_parameters.q; }
+double ppr14_thickness() { return -1; }
+double ppr14_initial_temperature() { return ppr14_parameters.T0; }
+
+void ppr14_set_regime(double v, double q, double T0, double /*thickness*/)
+{
+    ppr14_parameters.v = v;
+    ppr14_parameters.q = q;
+    ppr14_parameters.T0 = T0;
+}
+
+void ppr14_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = 10000;
+}
+
+void ppr14_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void ppr14_summary(char* line1, char* line2, char* title)
+{
+    const Ppr14Parameters& p = ppr14_parameters;
+    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g;",
+                            p.lambda, p.c, p.rho, p.T0));
+    put_text(line2, cformat(" V=%g; f -concentration coef=%g; Power=%g.", p.v, p.f, p.q));
+    put_text(title,
+             pick(Text5{"9.EBW of solid body with deep penetration by line heat source",
+                        "9. Сварка массивного тела с глубоким проплавлением",
+                        "9. Зварювання масивного тіла з глибоким проплавленям",
+                        "9. Die Schweissung des massiven Körpers der feinen mit dem tiefen Eindringen",
+                        "9. La soudure du corps massif avec la pénétration profonde"}));
+}
+
+void ppr14_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"9. EBW of solid body", "9.Сварка массивного", "9.Зварювання масивного",
+                 "9.Die Schweissung des ", "9.La soudure du corps"},
+                {"with deep penetration", "тела с глубоким ", "тіла з глибоким",
+                 "massiven Körpers feinen", "massif avec la"},
+                {"by line heat source", "проплавлением", "проплавленям", "mit tiefen Eindringen",
+                 "pénétration profonde"});
+}

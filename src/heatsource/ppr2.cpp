@@ -1,0 +1,113 @@
+// Scheme 2: welding of a semi-infinite body by a moving point source, with an
+// optional surface layer behind a thermal contact resistance. The scheme at
+// start-up, and the owner of the power that the time-domain schemes report.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr2Parameters ppr2_parameters;
+
+namespace {
+const double pi = 3.14159;   // this scheme's own π
+}
+
+void ppr2_set_data(SchemeParameters values)
+{
+    Ppr2Parameters& p = ppr2_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v = values[4];
+    p.delta_c = values[5];
+    p.R_T = values[6];
+    p.q = values[7];
+}
+
+void ppr2_prepare() {}
+
+double ppr2_temperature(double x, double y, double z)
+{
+    const Ppr2Parameters& p = ppr2_parameters;
+    // A resistive surface layer stretches the depth and raises the power
+    // term by the same factor.
+    double f = p.delta_c != 0 ? std::sqrt(1.0 + p.lambda * p.R_T / p.delta_c) : 1.0;
+    double a = p.lambda / (p.c * p.rho);
+    double K = p.q * f / (2.0 * pi * p.lambda);
+    double k = 0.5 * p.v / a;
+    double R = std::sqrt(x * x + y * y + (f * z) * (f * z));
+    if (R <= 0.00001) R = 0.00001;
+    return p.T0 + K * std::exp(-k * (x + R)) / R;
+}
+
+double ppr2_velocity() { return ppr2_parameters.v; }
+double ppr2_power() { return ppr2_parameters.q; }
+double ppr2_thickness() { return -1; }
+double ppr2_initial_temperature() { return ppr2_parameters.T0; }
+
+void ppr2_set_regime(double v, double q, double T0, double /*thickness*/)
+{
+    ppr2_parameters.v = v;
+    ppr2_parameters.q = q;
+    ppr2_parameters.T0 = T0;
+}
+
+void ppr2_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = 10000;
+}
+
+void ppr2_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void ppr2_summary(char* line1, char* line2, char* title)
+{
+    const Ppr2Parameters& p = ppr2_parameters;
+    switch (current_language()) {
+    case Language::russian:
+    case Language::ukrainian:
+    case Language::german:
+        put_text(line1, cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda, p.c, p.rho, p.T0));
+        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.R_T, p.q, p.q / p.v));
+        break;
+    case Language::english:
+    case Language::french:   // French has no lines of its own: the English ones
+        put_text(line1, cformat("Thermal conductivity=%g, [W/cm*deg]; Heat capacity=%g, "
+                                "[J/gram*deg]; Density=%g, [gram/cm^3]; Initial t=%g, [C]",
+                                p.lambda, p.c, p.rho, p.T0));
+        put_text(line2, cformat(" V=%g, [cm/s]; Thermal contact resistence=%g, [cm^2*deg/W], "
+                                "W=%g, [W]; Linear W=%g, [J/sm].",
+                                p.v, p.R_T, p.q, p.q / p.v));
+        break;
+    }
+    if (p.R_T == 0) {
+        put_text(title, pick(Text5{"2. Welding of semiinfinite body",
+                                   "2. Сварка полубесконечного тела",
+                                   "2. Зварювання напівнескінченого тіла",
+                                   "2. Die Schweissung des halbunendlichen Körpers",
+                                   "2. La soudure du corps semi-infini"}));
+    } else {
+        put_text(title, pick(Text5{"2. Welding of semiinfinite multi-layer body",
+                                   "2. Сварка полубесконечного многослойного тела",
+                                   "2. Зварювання напівнескінченого багатошарового тіла",
+                                   "2. Die Schweissung des halbunendlichen Blätterkörpers",
+                                   "2. La soudure du corps semi-infini feuilleté"}));
+    }
+}
+
+void ppr2_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"2.Welding of", "2.Сварка", "2. Зварювання", "2.Die Schweissung", "2.La soudure"},
+                {"semiinfinite", "полубесконечного", "напівнескінченого", "des halbunendlichen",
+                 "du corps semi-infini"},
+                {"multi-layer body", "многослойного тела", "багатошарового тіла", "Blätterkörpers",
+                 "feuilleté"});
+}

@@ -1,0 +1,200 @@
+// Scheme 3: welding of a plate built of layers, treated as an equivalent
+// homogeneous plate whose thickness direction is stretched. The field is a
+// series over the eigenfunctions of the thickness direction.
+#include <cmath>
+#include <cstdio>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr3Parameters ppr3_parameters;
+
+namespace {
+
+// Newton's method converges in a handful of steps from its start value; the
+// cap only keeps input that makes it wander (a Biot number of 0, NaN) from
+// hanging the program.
+const int newton_step_limit = 200;
+// Near the source line the series needs a few hundred terms; beyond this
+// many the terms are far below the stop level for any usable input.
+const int series_term_limit = 20000;
+
+struct Derived {
+    double f = 1;
+    double Bi = 0;
+    double mu1 = 0;
+    double eps_stop = 0.01;
+    double pi = 3.14159;   // this scheme's own π
+    double half_pi = 0.5 * 3.14159;
+    double a = 0;
+    double r_min = 0;
+    double Q = 0;
+    double u0 = 0;
+    double u0_squared = 0;
+    double s1 = 0;
+};
+
+Derived derive(const Ppr3Parameters& p)
+{
+    Derived d;
+    d.f = std::sqrt((p.lambda / p.delta_c) * p.R_T + 1.0);
+    d.Bi = (p.alpha * p.delta / p.lambda) * d.f * d.f;
+    d.mu1 = ppr3_eigenvalue(d.Bi, 1.0);
+    d.eps_stop = 0.01;
+    d.half_pi = 0.5 * d.pi;
+    d.a = p.lambda / (p.c * p.rho);
+    d.r_min = 0.1 * d.a / p.v;
+    d.Q = p.q / (d.pi * p.lambda * p.delta);
+    d.u0 = (p.v / d.a) * 0.5;
+    d.u0_squared = d.u0 * d.u0;
+    double m = d.mu1 / p.delta / d.f;
+    d.s1 = std::sqrt(m * m + d.u0_squared);
+    return d;
+}
+
+Derived derived = derive(Ppr3Parameters{});
+
+// exp(-u)·K0(σ·r), with the asymptotic form of K0 from argument 20 on.
+double bessel_factor(const Derived& d, double sigma, double u, double r)
+{
+    double w = sigma * r;
+    if (w < 20) {
+        double i0, k0;
+        bessel_i0_k0(w, i0, k0);
+        return std::exp(-u) * k0;
+    }
+    return std::exp(-u - w) * std::sqrt(d.half_pi / w);
+}
+
+}  // namespace
+
+double ppr3_eigenvalue(double Bi, double n)
+{
+    const double p = 3.1415936;   // slightly above π, as the eigenvalue tables were made
+    double g = 1.0 / Bi;
+    double mu = p / 4.0 + (n - 1.0) * p;
+    for (int step = 0; step < newton_step_limit; ++step) {
+        double F = std::cos(mu) - g * mu * std::sin(mu);
+        double dF = -std::sin(mu) - (mu * std::cos(mu) + std::sin(mu)) * g;
+        double mu_old = mu;
+        mu = mu - F / dF;
+        if (mu == 0) std::fputs("x=0", stdout);
+        double change = std::fabs((mu_old - mu) / mu);
+        if (change <= 0.001 || std::isnan(change)) break;
+    }
+    return mu;
+}
+
+void ppr3_set_data(SchemeParameters values)
+{
+    Ppr3Parameters& p = ppr3_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v = values[4];
+    p.delta = values[5];
+    p.alpha = values[6];
+    p.R_T = values[7];
+    p.delta_c = values[8];
+    p.q = values[9];
+}
+
+void ppr3_prepare()
+{
+    derived = derive(ppr3_parameters);
+}
+
+double ppr3_temperature(double x, double y, double z)
+{
+    const Ppr3Parameters& p = ppr3_parameters;
+    const Derived& d = derived;
+    if (std::fabs(z) > p.delta) return p.T0;   // outside the plate
+    double u = d.u0 * x;
+    double r = std::sqrt(x * x + y * y);
+    if (r < d.r_min) r = d.r_min;
+
+    double G = bessel_factor(d, d.s1, u, r);
+    double c1 = d.mu1 == 0 ? 0.5 : d.mu1 / (0.5 * std::sin(2.0 * d.mu1) + d.mu1);
+    double S = std::cos(d.mu1 * z / p.delta) * c1 * G;
+
+    // The stop test looks at the previous term's factor, so the series always
+    // takes the second term and one more after the first small one.
+    double k = 1.0;
+    for (int term = 0; term < series_term_limit; ++term) {
+        k = k + 1.0;
+        double G_prev = G;
+        double mu = ppr3_eigenvalue(d.Bi, k);
+        double m = mu / p.delta / d.f;
+        double sigma = std::sqrt(m * m + d.u0_squared);
+        G = bessel_factor(d, sigma, u, r);
+        double ck = mu / (0.5 * std::sin(2.0 * mu) + mu);
+        S = S + std::cos(mu * z / p.delta) * ck * G;
+        if (G_prev <= d.eps_stop || std::isnan(G_prev)) break;
+    }
+    if (S < 0) S = 0;   // near the faces the cosines may drive the sum below zero
+    return p.T0 + d.Q * S;
+}
+
+double ppr3_velocity() { return ppr3_parameters.v; }
+double ppr3_power() { return ppr3_parameters.q; }
+double ppr3_thickness() { return ppr3_parameters.delta; }
+double ppr3_initial_temperature() { return ppr3_parameters.T0; }
+
+void ppr3_set_regime(double v, double q, double T0, double thickness)
+{
+    ppr3_parameters.v = v;
+    ppr3_parameters.q = q;
+    ppr3_parameters.T0 = T0;
+    ppr3_parameters.delta = thickness;
+}
+
+void ppr3_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = ppr3_parameters.delta;
+}
+
+void ppr3_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void ppr3_summary(char* line1, char* line2, char* title)
+{
+    const Ppr3Parameters& p = ppr3_parameters;
+    switch (current_language()) {
+    case Language::russian:
+    case Language::ukrainian:
+        put_text(line1, cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda, p.c, p.rho, p.T0));
+        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.delta, p.alpha, p.q));
+        break;
+    case Language::english:
+    case Language::german:
+    case Language::french:
+        put_text(line1, cformat("Thermal conductivity=%g, W/cm*deg; Heat capacity=%g, J/g*deg; "
+                                "Density=%g, g/cm^3; To=%g, C, V=%g, cm/s",
+                                p.lambda, p.c, p.rho, p.T0, p.v));
+        put_text(line2, cformat("Plate thickness=%g, cm; Heat transfer=%g, W/(cm^2*deg);  P=%g, W, "
+                                "Pl=%g, J/sm; P=%g, J/sm^2.",
+                                p.delta, p.alpha, p.q, p.q / p.v, p.q / p.v / p.delta));
+        break;
+    }
+    put_text(title, pick(Text5{"3. Multi-layer homogeneous plate",
+                               "3. Многослойная однородная пластина",
+                               "3. Багатошарова однорідна пластина",
+                               "3. Blätter- gleichartigen Platten",
+                               "3. Plaques feuilletées homogènes"}));
+}
+
+void ppr3_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"3. Multi-layer", "3.Сварка", "3.Зварювання", "3. Blätter- gleichartigen",
+                 "3. Plaques"},
+                {"homogeneous", "многослойной", "багатошарової", "Platten", "feuilletées"},
+                {"plate", "однородной пластины", "однорідної пластини", " ", "homogènes"});
+}

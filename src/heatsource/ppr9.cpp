@@ -1,0 +1,102 @@
+// Scheme 6: surfacing of a massive body with a strip electrode: moving point
+// sources spread evenly across a strip of width 2B on the surface.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr9Parameters ppr9_parameters;
+
+namespace {
+
+// The point and diffusivity that ppr9_temperature leaves for the integrand.
+double point_x = 0;
+double point_y = 0;
+double point_z = 0;
+double diffusivity = 1;
+
+}  // namespace
+
+void ppr9_set_data(SchemeParameters values)
+{
+    Ppr9Parameters& p = ppr9_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v = values[4];
+    p.B = values[5] / 2.0;   // the dialog asks the full width
+    p.q = values[6];
+}
+
+void ppr9_prepare() {}
+
+double ppr9_integrand(double y_source)
+{
+    double dy = point_y - y_source;
+    double R = std::sqrt(point_x * point_x + point_z * point_z + dy * dy);
+    if (R < 0.2) R = 0.2;   // keeps the field finite on the strip itself
+    return std::exp(-ppr9_parameters.v * (point_x + R) / (2.0 * diffusivity)) / R;
+}
+
+double ppr9_temperature(double x, double y, double z)
+{
+    const Ppr9Parameters& p = ppr9_parameters;
+    point_x = x;
+    point_y = y;
+    point_z = z;
+    diffusivity = p.lambda / (p.c * p.rho);
+    int status = 0;
+    double S = simpson_integrate(ppr9_integrand, -p.B, p.B, 20, status);
+    return p.T0 + p.q * S / (4.0 * 3.14159 * p.lambda * p.B);   // this scheme's own π
+}
+
+double ppr9_velocity() { return ppr9_parameters.v; }
+double ppr9_power() { return ppr9_parameters.q; }
+double ppr9_thickness() { return -1; }
+double ppr9_initial_temperature() { return ppr9_parameters.T0; }
+
+void ppr9_set_regime(double v, double q, double T0, double /*thickness*/)
+{
+    ppr9_parameters.v = v;
+    ppr9_parameters.q = q;
+    ppr9_parameters.T0 = T0;
+}
+
+void ppr9_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = 10000;
+}
+
+void ppr9_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -20;
+    ymax = 20;
+}
+
+void ppr9_summary(char* line1, char* line2, char* title)
+{
+    const Ppr9Parameters& p = ppr9_parameters;
+    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
+                            p.lambda, p.c, p.rho, p.T0));
+    put_text(line2, cformat(" V=%g, half width of strip=%g, Power=%g", p.v, p.B, p.q));
+    put_text(title, pick(Text5{"6. Surfacing by strip electrodes of a massive body",
+                               "6. Наплавка ленточным электродом массивного тела",
+                               "6. Наплавка стручковим електродом масивного тіла",
+                               "6. Auftragschweißen von der Bandelektrode des massiven Körpers",
+                               "6. Rechargement par l'électrode à bandes du corps massif"}));
+}
+
+void ppr9_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"6.Surfacing by strip", "6.Наплавка ", "6.Наплавка стручковим",
+                 "6.Auftragschweißen von", "6.Rechargement par"},
+                {"electrodes", "ленточным электродом", "електродом", "der Bandelektrode",
+                 "l'électrode à bandes"},
+                {"of a massive body", "массивного тела", "масивного тіла", "des massiven Körpers",
+                 "du corps massif"});
+}
