@@ -1,0 +1,19 @@
+// Pictures: the scheme pictures and the About pictures from the program's
+// resources, and bitmaps from files (the digitizer's picture, the atlas
+// micrographs). A picture that cannot be found or read comes back invalid
+// (Picture::valid() is false); the caller reports it.
+#pragma once
+
+#include "canvas.h"
+
+#include <string>
+#include <string_view>
+
+// By resource name ("PprBmp_1", "ATLAS_E"), matched without regard to case:
+// resources/pictures/<Name>.svg or .png (also .bmp), first from the program's
+// embedded resources (":/pictures/..." or ":/resources/pictures/..."), then
+// from the source tree's resources folder.
+Picture load_picture_resource(std::string_view name);
+
+// From a file on disk (BMP, PNG, or any image format Qt reads; SVG too).
+Picture load_picture_file(const std::string& path);

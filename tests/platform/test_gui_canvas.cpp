@@ -1,0 +1,280 @@
+// The Qt canvas on an image: the drawing conventions checked pixel by pixel.
+#include "fonts.h"
+#include "image_canvas.h"
+#include "picture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const Rgb white{255, 255, 255};
+const Rgb black{0, 0, 0};
+
+bool dark(const ImageCanvas& img, int x, int y)
+{
+    const Rgb p = img.pixel(x, y);
+    return p.r + p.g + p.b < 3 * 160;
+}
+
+struct Box {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;   // inclusive
+    bool empty() const { return right < 0; }
+};
+
+Box ink(const ImageCanvas& img)
+{
+    Box b;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (dark(img, x, y)) {
+                b.left = std::min(b.left, x);
+                b.top = std::min(b.top, y);
+                b.right = std::max(b.right, x);
+                b.bottom = std::max(b.bottom, y);
+            }
+    return b;
+}
+
+FontRecord times(int height, int escapement = 0)
+{
+    FontRecord f;
+    f.face = "Times New Roman";
+    f.height = height;
+    f.escapement = escapement;
+    return f;
+}
+
+std::string output(const std::string& name) { return std::string(VELMARIN_TEST_OUTPUT_DIR) + "/" + name; }
+
+} // namespace
+
+TEST(QtCanvas, TextHangsFromItsTopLeftCorner)
+{
+    ImageCanvas img(200, 100);
+    Canvas& c = img.canvas();
+    c.select_font(times(24));
+    c.set_background_mode(BackgroundMode::transparent);
+    c.text_out(20, 30, "Mg");
+    const Box b = ink(img);
+    ASSERT_FALSE(b.empty());
+    const FontCellMetrics m = font_cell_metrics(times(24));
+    // Nothing above the cell top or left of x; the capital's top is near the
+    // top of the cell (internal leading only), the "g" reaches into the descent.
+    EXPECT_GE(b.top, 30);
+    EXPECT_LE(b.top, 30 + m.ascent - m.em * 6 / 10);
+    EXPECT_GE(b.left, 20);
+    EXPECT_LE(b.left, 22);
+    EXPECT_GT(b.bottom, 30 + m.ascent);
+    EXPECT_LT(b.bottom, 30 + m.cell);
+    EXPECT_LE(b.right, 20 + c.text_extent("Mg").cx);
+}
+
+TEST(QtCanvas, OpaqueTextFillsItsCellWithTheBackground)
+{
+    ImageCanvas img(200, 60);
+    Canvas& c = img.canvas();
+    c.select_font(times(24));
+    c.set_background_mode(BackgroundMode::opaque);
+    c.set_background_color(Rgb{0, 0, 255});
+    c.text_out(10, 10, "ab");
+    const Size s = c.text_extent("ab");
+    EXPECT_EQ(img.pixel(10, 10), (Rgb{0, 0, 255}));
+    EXPECT_EQ(img.pixel(10 + s.cx - 1, 10 + s.cy - 1), (Rgb{0, 0, 255}));
+    EXPECT_EQ(img.pixel(10 + s.cx, 10), white);
+    EXPECT_EQ(img.pixel(10, 10 + s.cy), white);
+}
+
+TEST(QtCanvas, Escapement900ReadsUpwardFromTheCorner)
+{
+    const int x = 40, y = 220;
+    ImageCanvas whole(120, 240);
+    whole.canvas().select_font(times(24, 900));
+    whole.canvas().set_background_mode(BackgroundMode::transparent);
+    whole.canvas().text_out(x, y, "Temperature");
+    const int width = whole.canvas().text_extent("Temperature").cx;
+    const Box b = ink(whole);
+    ASSERT_FALSE(b.empty());
+    // The run goes up from y; the cell lies right of x (its top edge is the line x).
+    EXPECT_LE(b.bottom, y);
+    EXPECT_GE(b.top, y - width);
+    EXPECT_LT(b.top, y - width + 12);
+    EXPECT_GE(b.left, x);
+    EXPECT_LE(b.right, x + 24);
+    // The first letter is at the bottom.
+    ImageCanvas first(120, 240);
+    first.canvas().select_font(times(24, 900));
+    first.canvas().set_background_mode(BackgroundMode::transparent);
+    first.canvas().text_out(x, y, "T");
+    const Box t = ink(first);
+    EXPECT_GE(t.top, y - whole.canvas().text_extent("T").cx - 1);
+    EXPECT_LE(t.bottom, y);
+    whole.save_png(output("canvas_escapement_900.png"));
+}
+
+TEST(QtCanvas, SymbolFaceLetterDrawsGreek)
+{
+    FontRecord symbol = times(24);
+    symbol.face = "Symbol";
+    ImageCanvas a(60, 40), b(60, 40);
+    a.canvas().select_font(symbol);
+    a.canvas().text_out(5, 5, "l");
+    b.canvas().select_font(times(24));
+    b.canvas().text_out(5, 5, "λ");
+    ImageCanvas plain(60, 40);
+    plain.canvas().select_font(times(24));
+    plain.canvas().text_out(5, 5, "l");
+    int same = 0, differ_from_l = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) {
+            same += a.pixel(x, y) == b.pixel(x, y);
+            differ_from_l += a.pixel(x, y) != plain.pixel(x, y);
+        }
+    EXPECT_EQ(same, 60 * 40);
+    EXPECT_GT(differ_from_l, 10);
+}
+
+TEST(QtCanvas, LineLeavesOutItsEndPoint)
+{
+    ImageCanvas img(40, 40);
+    Canvas& c = img.canvas();
+    c.move_to(10, 10);
+    c.line_to(20, 10);
+    EXPECT_EQ(img.pixel(10, 10), black);
+    EXPECT_EQ(img.pixel(19, 10), black);
+    EXPECT_EQ(img.pixel(20, 10), white);
+    EXPECT_EQ(c.current_position(), (Point{20, 10}));
+    c.line_to(20, 30);   // continues from there: the corner pixel is the start of this one
+    EXPECT_EQ(img.pixel(20, 10), black);
+    EXPECT_EQ(img.pixel(20, 29), black);
+    EXPECT_EQ(img.pixel(20, 30), white);
+    c.move_to(5, 35);
+    c.line_to(5, 35);    // a line to where it stands draws nothing
+    EXPECT_EQ(img.pixel(5, 35), white);
+    c.polyline({{30, 2}, {35, 2}, {35, 7}});
+    EXPECT_EQ(img.pixel(35, 2), black);
+    EXPECT_EQ(img.pixel(35, 6), black);
+    EXPECT_EQ(img.pixel(35, 7), white);
+}
+
+TEST(QtCanvas, DashPensHaveTheClassicPatterns)
+{
+    struct Case { PenStyle style; std::vector<int> runs; };   // on, off, on, off, ...
+    const Case cases[] = {
+        {PenStyle::dash, {18, 6, 18, 6}},
+        {PenStyle::dot, {3, 3, 3, 3}},
+        {PenStyle::dash_dot, {9, 6, 3, 6, 9}},
+        {PenStyle::dash_dot_dot, {9, 3, 3, 3, 3, 3, 9}},
+    };
+    for (const Case& k : cases) {
+        ImageCanvas img(120, 10);
+        Canvas& c = img.canvas();
+        c.set_background_mode(BackgroundMode::transparent);
+        c.select_pen(Pen{k.style, 1, black});
+        c.move_to(0, 5);
+        c.line_to(110, 5);
+        std::vector<int> runs;
+        bool on = true;
+        int len = 0;
+        for (int x = 0; x < 110; ++x) {
+            if (dark(img, x, 5) == on) { ++len; continue; }
+            runs.push_back(len);
+            on = !on;
+            len = 1;
+        }
+        runs.resize(k.runs.size());
+        EXPECT_EQ(runs, k.runs) << static_cast<int>(k.style);
+    }
+}
+
+TEST(QtCanvas, OpaqueBackgroundFillsDashGaps)
+{
+    ImageCanvas img(60, 10);
+    Canvas& c = img.canvas();
+    c.set_background_mode(BackgroundMode::opaque);
+    c.set_background_color(Rgb{0, 255, 0});
+    c.select_pen(Pen{PenStyle::dash, 1, black});
+    c.move_to(0, 5);
+    c.line_to(50, 5);
+    EXPECT_EQ(img.pixel(2, 5), black);
+    EXPECT_EQ(img.pixel(20, 5), (Rgb{0, 255, 0}));
+}
+
+TEST(QtCanvas, WidePenAndColour)
+{
+    ImageCanvas img(40, 40);
+    Canvas& c = img.canvas();
+    c.select_pen(Pen{PenStyle::solid, 3, Rgb{255, 0, 0}});
+    c.move_to(5, 20);
+    c.line_to(35, 20);
+    EXPECT_EQ(img.pixel(20, 19), (Rgb{255, 0, 0}));
+    EXPECT_EQ(img.pixel(20, 20), (Rgb{255, 0, 0}));
+    EXPECT_EQ(img.pixel(20, 21), (Rgb{255, 0, 0}));
+    EXPECT_EQ(img.pixel(20, 23), white);
+}
+
+TEST(QtCanvas, SaveAndRestoreTheWholeState)
+{
+    ImageCanvas img(60, 60);
+    Canvas& c = img.canvas();
+    c.select_pen(Pen{PenStyle::solid, 1, Rgb{255, 0, 0}});
+    c.set_text_color(Rgb{1, 2, 3});
+    c.select_font(times(24));
+    c.move_to(3, 4);
+    c.save();
+    c.select_pen(Pen{PenStyle::solid, 1, Rgb{0, 0, 255}});
+    c.set_text_color(Rgb{9, 9, 9});
+    c.select_font(times(40));
+    c.move_to(50, 50);
+    c.restore();
+    EXPECT_EQ(c.text_color(), (Rgb{1, 2, 3}));
+    EXPECT_EQ(c.selected_font().height, 24);
+    EXPECT_EQ(c.current_position(), (Point{3, 4}));
+    c.line_to(3, 30);
+    EXPECT_EQ(img.pixel(3, 10), (Rgb{255, 0, 0}));
+    c.restore();   // more restores than saves: nothing happens
+    EXPECT_EQ(c.text_color(), (Rgb{1, 2, 3}));
+}
+
+TEST(QtCanvas, RectangleOutlineAndFillFollowTheClassicPixels)
+{
+    ImageCanvas img(40, 40);
+    Canvas& c = img.canvas();
+    c.select_brush(Brush{BrushStyle::solid, Rgb{0, 255, 0}});
+    c.rectangle(10, 10, 20, 20);
+    EXPECT_EQ(img.pixel(10, 10), black);
+    EXPECT_EQ(img.pixel(19, 19), black);
+    EXPECT_EQ(img.pixel(20, 20), white);
+    EXPECT_EQ(img.pixel(15, 15), (Rgb{0, 255, 0}));
+    c.fill_rect(Rect{25, 25, 30, 30}, Rgb{0, 0, 255});
+    EXPECT_EQ(img.pixel(29, 29), (Rgb{0, 0, 255}));
+    EXPECT_EQ(img.pixel(30, 30), white);
+}
+
+TEST(QtCanvas, PictureIsStretchedOntoTheRectangle)
+{
+    {
+        ImageCanvas src(2, 2, Rgb{200, 0, 0});
+        ASSERT_TRUE(src.save_png(output("canvas_tiny_red.png")));
+    }
+    const Picture pic = load_picture_file(output("canvas_tiny_red.png"));
+    ASSERT_TRUE(pic.valid());
+    EXPECT_EQ(pic.width, 2);
+    ImageCanvas img(50, 50);
+    img.canvas().draw_picture(pic, Rect{10, 10, 40, 30});
+    EXPECT_EQ(img.pixel(11, 11), (Rgb{200, 0, 0}));
+    EXPECT_EQ(img.pixel(38, 28), (Rgb{200, 0, 0}));
+    EXPECT_EQ(img.pixel(41, 31), white);
+}
+
+TEST(QtCanvas, MissingPictureIsInvalidAndDrawsNothing)
+{
+    EXPECT_FALSE(load_picture_resource("NoSuchPicture_42").valid());
+    EXPECT_FALSE(load_picture_resource("../etc/passwd").valid());
+    EXPECT_FALSE(load_picture_file("/nonexistent/picture.bmp").valid());
+    ImageCanvas img(20, 20);
+    img.canvas().draw_picture(load_picture_file("/nonexistent/picture.bmp"), Rect{0, 0, 20, 20});
+    EXPECT_TRUE(ink(img).empty());
+}
