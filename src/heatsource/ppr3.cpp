@@ -71,6 +71,10 @@ double bessel_factor(const Derived& d, double sigma, double u, double r)
 
 double ppr3_eigenvalue(double Bi, double n)
 {
+    // Without surface loss the roots are the multiples of π, the first one 0
+    // (whose weight the series takes as 0.5); Newton's method would start
+    // from an infinite 1/Bi.
+    if (Bi == 0) return (n - 1.0) * 3.14159265358979;
     const double p = 3.1415936;   // slightly above π, as the eigenvalue tables were made
     double g = 1.0 / Bi;
     double mu = p / 4.0 + (n - 1.0) * p;

@@ -35,13 +35,15 @@ double search_bracket(F f, double h, double fh, double c, double fc, FalsePositi
     for (int pass = 0; pass < crossing_pass_limit; ++pass) {
         if (fh != fc) {
             double s = c - fc * (h - c) / (fh - fc);
-            double fs = f(s);
-            if (fs > 0) {
-                h = s;
-                fh = fs;
-            } else {
-                c = s;
-                fc = fs;
+            if (!std::isnan(s)) {   // an infinite end leaves only the bisection
+                double fs = f(s);
+                if (fs > 0) {
+                    h = s;
+                    fh = fs;
+                } else {
+                    c = s;
+                    fc = fs;
+                }
             }
         } else if (rule == FalsePosition::always) {
             return c;
