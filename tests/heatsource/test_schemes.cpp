@@ -1,0 +1,445 @@
+// The temperature fields of the quasi-stationary schemes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "heatsource.h"
+
+namespace {
+
+class Schemes : public ::testing::Test {
+protected:
+    void SetUp() override { reset(); }
+    void TearDown() override { reset(); }
+    static void reset()
+    {
+        ppr1_parameters = {};
+        ppr2_parameters = {};
+        ppr3_parameters = {};
+        ppr4_parameters = {};
+        ppr5_parameters = {};
+        ppr9_parameters = {};
+        ppr14_parameters = {};
+        ppr15_parameters = {};
+        ppr1_prepare();
+        ppr3_prepare();
+        ppr4_prepare();
+    }
+};
+
+// ---- scheme 1: thin plate
+
+TEST_F(Schemes, ThinPlateIsTheSameAtEveryDepth)
+{
+    for (double x : {-3.0, 0.0, 2.0}) {
+        double top = ppr1_temperature(x, 0.7, 0);
+        EXPECT_EQ(ppr1_temperature(x, 0.7, ppr1_parameters.delta), top);
+        EXPECT_EQ(ppr1_temperature(x, 0.7, 7), top);
+    }
+}
+
+TEST_F(Schemes, ThinPlateMatchesMovingLineSource)
+{
+    // Insulated faces: s = v/(2a); the reference kernel is the library's K0.
+    const Ppr1Parameters& p = ppr1_parameters;
+    double a = p.lambda / (p.c * p.rho);
+    double s = p.v / (2 * a);
+    EXPECT_NEAR(s, 0.1 * 0.628 * 7.8 / (2 * 0.3), 1e-15);
+    double Q = p.q / (2 * 3.14159265 * p.lambda * p.delta);
+    for (double x : {-4.0, -1.0, 0.5}) {
+        double y = 0.6;
+        double r = std::sqrt(x * x + y * y);
+        double expected = p.T0 + Q * std::exp(-s * x) * std::cyl_bessel_k(0.0, s * r);
+        EXPECT_NEAR(ppr1_temperature(x, y, 0), expected, 1e-6 * expected) << x;
+    }
+    // Behind the source is hotter than ahead of it.
+    EXPECT_GT(ppr1_temperature(-1, 0.3, 0), ppr1_temperature(1, 0.3, 0));
+}
+
+TEST_F(Schemes, ThinPlateAsymptoticFormFromTen)
+{
+    // λ = 0.5, cρ = 1, v = 1, insulated: s = 1, so w = r exactly.
+    const double values[] = {0.5, 1, 1, 0, 1, 2, 0, 100};
+    ppr1_set_data(values);
+    ppr1_prepare();
+    double Q = 100 / (2 * 3.14159265 * 0.5 * 2);
+    EXPECT_DOUBLE_EQ(ppr1_temperature(0, 10, 0), Q * std::sqrt(0.5 * 3.14159265 / 10) * std::exp(-10.0));
+    double below = std::nextafter(10.0, 0.0);
+    double i0, k0;
+    bessel_i0_k0(below, i0, k0);
+    EXPECT_DOUBLE_EQ(ppr1_temperature(0, below, 0), Q * k0);
+}
+
+TEST_F(Schemes, ThinPlateRegimeTakesEffectAtPrepare)
+{
+    double before = ppr1_temperature(-1, 0.5, 0);
+    ppr1_set_regime(ppr1_parameters.v, ppr1_parameters.q, ppr1_parameters.T0, 2);
+    EXPECT_EQ(ppr1_thickness(), 2);
+    EXPECT_EQ(ppr1_temperature(-1, 0.5, 0), before);
+    ppr1_prepare();
+    EXPECT_GT(ppr1_temperature(-1, 0.5, 0), before);   // thinner plate, hotter
+    double zmin, zmax;
+    ppr1_depth_range(3, zmin, zmax);
+    EXPECT_EQ(zmin, 0);
+    EXPECT_EQ(zmax, 2);
+}
+
+// ---- scheme 2: semi-infinite body
+
+TEST_F(Schemes, BodyAtTheSourcePoint)
+{
+    double expected = 20 + 4500 / (2 * 3.14159 * 0.3) *
+                               std::exp(-0.5 * 0.1 / (0.3 / (0.628 * 7.8)) * 0.00001) / 0.00001;
+    EXPECT_DOUBLE_EQ(ppr2_temperature(0, 0, 0), expected);
+}
+
+TEST_F(Schemes, BodyLayerMattersOnlyWithResistance)
+{
+    double homogeneous = ppr2_temperature(-1, 0.3, 0.8);
+    ppr2_parameters.delta_c = 0.2;
+    EXPECT_EQ(ppr2_temperature(-1, 0.3, 0.8), homogeneous);
+    // A resistance with no layer thickness keeps the homogeneous field.
+    ppr2_parameters.R_T = 0.5;
+    ppr2_parameters.delta_c = 0;
+    EXPECT_EQ(ppr2_temperature(-1, 0.3, 0.8), homogeneous);
+    // A resistive layer raises the power term: the surface gets hotter.
+    ppr2_parameters.R_T = 0;
+    ppr2_parameters.delta_c = 0.2;
+    double surface_homogeneous = ppr2_temperature(-1, 0.3, 0);
+    ppr2_parameters.R_T = 0.5;
+    EXPECT_GT(ppr2_temperature(-1, 0.3, 0), surface_homogeneous);
+}
+
+TEST_F(Schemes, BodyHasNoThickness)
+{
+    EXPECT_EQ(ppr2_thickness(), -1);
+    ppr2_set_regime(0.2, 3000, 50, 2);
+    EXPECT_EQ(ppr2_thickness(), -1);
+    EXPECT_EQ(ppr2_velocity(), 0.2);
+    EXPECT_EQ(ppr2_power(), 3000);
+    EXPECT_EQ(ppr2_initial_temperature(), 50);
+    EXPECT_GT(ppr2_temperature(-1, 0.3, 0), ppr2_temperature(1, 0.3, 0));
+}
+
+// ---- scheme 3: multi-layer plate
+
+TEST_F(Schemes, LayeredPlateOutsideIsInitialTemperature)
+{
+    double d = ppr3_parameters.delta;
+    EXPECT_EQ(ppr3_temperature(-1, 0.5, std::nextafter(d, 10.0)), 20);
+    EXPECT_EQ(ppr3_temperature(-1, 0.5, d), ppr3_temperature(-1, 0.5, -d));
+    EXPECT_GT(ppr3_temperature(-1, 0.5, d), 20);
+}
+
+TEST_F(Schemes, EigenvaluesSolveTheCharacteristicEquation)
+{
+    const double Bi = 0.003 * 5 / 0.3;   // the start values
+    double first = ppr3_eigenvalue(Bi, 1);
+    EXPECT_NEAR(first, std::sqrt(Bi), 0.01);   // small root, near √Bi
+    for (int n = 1; n <= 6; ++n) {
+        double mu = ppr3_eigenvalue(Bi, n);
+        EXPECT_NEAR(mu * std::tan(mu) / Bi, 1.0, 0.01) << n;
+        if (n >= 2) {
+            EXPECT_NEAR(mu, (n - 1) * M_PI, 0.02) << n;
+        }
+    }
+}
+
+TEST_F(Schemes, EigenvaluesEndOnUnusableInput)
+{
+    // Without surface loss the roots are the multiples of π.
+    EXPECT_EQ(ppr3_eigenvalue(0, 1), 0);
+    EXPECT_NEAR(ppr3_eigenvalue(0, 3), 2 * M_PI, 1e-12);
+    // Newton's method cannot settle on these; it must still return.
+    ppr3_eigenvalue(NAN, 1);
+    ppr3_eigenvalue(-1e-12, 2);
+    ppr3_eigenvalue(1e300, 1);
+    SUCCEED();
+}
+
+TEST_F(Schemes, InsulatedLayeredPlateFarFieldIsThinPlate)
+{
+    // Far from the source only the first mode remains, and with no loss
+    // that is the thin plate's line source.
+    const double plate[] = {0.3, 0.628, 7.8, 20, 0.1, 1.0, 0.0, 0.0, 1.0, 4500};
+    ppr3_set_data(plate);
+    ppr3_prepare();
+    const double thin[] = {0.3, 0.628, 7.8, 20, 0.1, 1.0, 0.0, 4500};
+    ppr1_set_data(thin);
+    ppr1_prepare();
+    for (double x : {-6.0, -3.0}) {
+        for (double z : {0.0, 0.5, 1.0}) {
+            double layered = ppr3_temperature(x, 0.5, z);
+            double reference = ppr1_temperature(x, 0.5, 0);
+            EXPECT_NEAR(layered / reference, 1.0, 0.002) << x << " " << z;
+        }
+    }
+}
+
+TEST_F(Schemes, LayeredPlateResistanceStretchesThickness)
+{
+    double plain = ppr3_temperature(-1, 0.5, 2);
+    ppr3_parameters.delta_c = 0.3;   // no resistance: the layers change nothing
+    ppr3_prepare();
+    EXPECT_EQ(ppr3_temperature(-1, 0.5, 2), plain);
+    ppr3_parameters.R_T = 2;
+    ppr3_prepare();
+    EXPECT_NE(ppr3_temperature(-1, 0.5, 2), plain);
+}
+
+// ---- scheme 4: two plates of different width
+
+TEST_F(Schemes, EqualWidthsGiveASymmetricField)
+{
+    ppr4_parameters.h1 = 6;
+    ppr4_parameters.h2 = 6;
+    ppr4_prepare();
+    for (double y : {0.5, 2.0, 5.5})
+        EXPECT_NEAR(ppr4_temperature(-2, y, 0), ppr4_temperature(-2, -y, 0), 1e-9) << y;
+}
+
+TEST_F(Schemes, NarrowPlateIsHotter)
+{
+    for (double y : {1.0, 2.0, 3.5})
+        EXPECT_GT(ppr4_temperature(-2, y, 0), ppr4_temperature(-2, -y, 0)) << y;
+    int one_body;
+    double ymin, ymax;
+    ppr4_width_range(one_body, ymin, ymax);
+    EXPECT_EQ(one_body, 0);
+    EXPECT_EQ(ymin, -16);
+    EXPECT_EQ(ymax, 4);
+}
+
+TEST_F(Schemes, WidePlatesApproachTheThinPlate)
+{
+    const double wide[] = {0.1, 0.15, 7.8, 20, 0.1, 0.6, 0.0008, 500, 500, 520};
+    ppr4_set_data(wide);
+    ppr4_prepare();
+    const double thin[] = {0.1, 0.15, 7.8, 20, 0.1, 0.6, 0.0008, 520};
+    ppr1_set_data(thin);
+    ppr1_prepare();
+    for (double x : {-3.0, -0.5, 1.0})
+        EXPECT_NEAR(ppr4_temperature(x, 0.4, 0) / ppr1_temperature(x, 0.4, 0), 1.0, 1e-5) << x;
+}
+
+TEST_F(Schemes, TwoPlatesBesselFormUpToTen)
+{
+    // s = 1 as in the thin-plate case; wide plates, so the images add nothing.
+    const double values[] = {0.5, 1, 1, 0, 1, 2, 0, 1000, 1000, 100};
+    ppr4_set_data(values);
+    ppr4_prepare();
+    double i0, k0;
+    bessel_i0_k0(10, i0, k0);
+    EXPECT_DOUBLE_EQ(ppr4_temperature(0, 10, 0), 100 / (2 * 3.14159 * 0.5 * 2) * k0);
+}
+
+TEST_F(Schemes, ImageSeriesEndsOnDegenerateStrip)
+{
+    ppr4_parameters.h1 = 0;
+    ppr4_parameters.h2 = 0;
+    ppr4_prepare();
+    double t = ppr4_temperature(-1, 0, 0);   // must return; value is meaningless
+    (void)t;
+    ppr4_parameters.h1 = NAN;
+    ppr4_prepare();
+    t = ppr4_temperature(-1, 0, 0);
+    SUCCEED();
+}
+
+// ---- scheme 5: two dissimilar plates
+
+TEST_F(Schemes, DissimilarPlatesWeldLineTakenOffTheAxis)
+{
+    EXPECT_EQ(ppr5_temperature(-1, 0, 0), ppr5_temperature(-1, 0.1, 0));
+    EXPECT_EQ(ppr5_temperature(-1, -0.05, 0), ppr5_temperature(-1, -0.1, 0));
+    EXPECT_EQ(ppr5_temperature(-1, 0.4, 3), ppr5_temperature(-1, 0.4, 0));
+    // The plates differ, so the two sides do too.
+    EXPECT_NE(ppr5_temperature(-1, 0.5, 0), ppr5_temperature(-1, -0.5, 0));
+}
+
+TEST_F(Schemes, DissimilarPlatesOfOneMaterialAreAThinPlate)
+{
+    const double same[] = {0.3, 0.3, 0.628, 0.628, 7.8, 7.8, 20, 0.1, 1, 1, 0, 4500};
+    ppr5_set_data(same);
+    const double thin[] = {0.3, 0.628, 7.8, 20, 0.1, 1, 0, 4500};
+    ppr1_set_data(thin);
+    ppr1_prepare();
+    for (double x : {-3.0, -1.0, 0.5}) {
+        for (double y : {0.2, -0.5, 1.0}) {
+            double rise5 = ppr5_temperature(x, y, 0) - 20;
+            double rise1 = ppr1_temperature(x, y, 0) - 20;
+            EXPECT_NEAR(rise5 / rise1, 1.0, 0.01) << x << " " << y;
+        }
+    }
+}
+
+TEST_F(Schemes, DissimilarPlatesIntegrandAtZero)
+{
+    // Evaluate once so that the integrand's constants are those of the block.
+    ppr5_temperature(-1, 0.5, 0);
+    double m = (0.09 / (0.152856 * 7.8)) / (0.315 / (0.238462 * 2.6));
+    double L = 0.315 * 2 / (0.09 * 1);
+    EXPECT_NEAR(ppr5_integrand(0), 1 / (std::sqrt(2.0) * (1 + L * std::sqrt(m))), 1e-15);
+    ppr5_parameters.alpha = 0.001;
+    ppr5_temperature(-1, 0.5, 0);
+    EXPECT_EQ(ppr5_integrand(0), 0);
+}
+
+TEST_F(Schemes, DissimilarPlatesDepthBySide)
+{
+    // Plate 2, the thicker one, lies on y > 0.
+    double zmin, zmax;
+    ppr5_depth_range(0.5, zmin, zmax);
+    EXPECT_EQ(zmin, 0);
+    EXPECT_EQ(zmax, 2);
+    ppr5_depth_range(-0.5, zmin, zmax);
+    EXPECT_EQ(zmax, 1);
+    ppr5_depth_range(0, zmin, zmax);
+    EXPECT_EQ(zmax, 1);
+}
+
+TEST_F(Schemes, DissimilarPlatesThicknessStoredPositive)
+{
+    const double values[] = {0.09, 0.315, 0.152856, 0.238462, 7.8, 2.6, 20, 0.2, -1.5, -3, 0, 1000};
+    ppr5_set_data(values);
+    EXPECT_EQ(ppr5_parameters.delta1, 1.5);
+    EXPECT_EQ(ppr5_parameters.delta2, 3);
+    EXPECT_EQ(ppr5_thickness(), 1.5);
+    ppr5_set_regime(0.3, 900, 30, 0.8);
+    EXPECT_EQ(ppr5_thickness(), 0.8);
+    EXPECT_EQ(ppr5_parameters.delta2, 3);
+}
+
+// ---- scheme 6: strip electrode
+
+TEST_F(Schemes, NarrowStripIsAPointSource)
+{
+    // Point sources spread over 2 mm at the surface: the body's point source.
+    const double strip[] = {0.3, 0.628, 7.8, 20, 0.1, 0.002, 4500};
+    ppr9_set_data(strip);
+    for (double x : {-2.0, -0.5, 1.0}) {
+        double rise9 = ppr9_temperature(x, 0.5, 0.3) - 20;
+        double rise2 = ppr2_temperature(x, 0.5, 0.3) - 20;
+        EXPECT_NEAR(rise9 / rise2, 1.0, 1e-5) << x;
+    }
+}
+
+TEST_F(Schemes, StripIsFiniteOnItselfAndColdFarAhead)
+{
+    double on_strip = ppr9_temperature(0, 0, 0);
+    EXPECT_TRUE(std::isfinite(on_strip));
+    EXPECT_GT(on_strip, 20);
+    EXPECT_NEAR(ppr9_temperature(60, 0, 0), 20, 1e-6);
+    int one_body;
+    double ymin, ymax;
+    ppr9_width_range(one_body, ymin, ymax);
+    EXPECT_EQ(ymin, -20);
+    EXPECT_EQ(ymax, 20);
+}
+
+// ---- scheme 9: line source in depth
+
+TEST_F(Schemes, DeepPenetrationTemperatures)
+{
+    EXPECT_NEAR(ppr14_temperature(0, 0, 0), 14939, 0.5);
+    EXPECT_NEAR(ppr14_temperature(-1, 0.5, 0), 8191, 0.5);
+    EXPECT_NEAR(ppr14_temperature(-1, 0.5, 1), 4393, 0.5);
+    EXPECT_NEAR(ppr14_temperature(2, 0, 0), 23.1, 0.05);
+    // The dialog's first values.
+    const double dialog[] = {0.3, 0.628, 7.8, 20.0, 0.3, 2.0, 10000.0};
+    ppr14_set_data(dialog);
+    EXPECT_NEAR(ppr14_temperature(-1, 0.5, 0), 2410, 0.5);
+}
+
+TEST_F(Schemes, DeepPenetrationSingleStepSums)
+{
+    // Far ahead, the integrand is below the stop value one step away on both
+    // sides: only the surface point counts, with its full weight.
+    const Ppr14Parameters& p = ppr14_parameters;
+    double x = 6, y = 0, z = 0;
+    double a = p.lambda / (p.c * p.rho);
+    double R = std::sqrt(x * x + y * y + z * z + 0.1);
+    double g0 = std::exp(-(x + R) * p.v / (2 * a)) / R;
+    double h = 0.05 / std::sqrt(p.f);
+    double C = std::sqrt(p.f / 3.1416) * p.q / (6.2832 * p.lambda);
+    EXPECT_DOUBLE_EQ(ppr14_temperature(x, y, z), p.T0 + C * h * g0);
+}
+
+TEST_F(Schemes, DeepPenetrationEndsForUnusableConcentration)
+{
+    for (double f : {0.0, -1.0, double(NAN)}) {
+        ppr14_parameters.f = f;
+        ppr14_temperature(-1, 0.5, 0);   // must return
+    }
+    SUCCEED();
+}
+
+// ---- scheme 10: normal-circular source
+
+// The row sums as first laid out, over y' >= 0 only.
+double one_sided_sum(double x, double y, double z)
+{
+    const Ppr15Parameters& p = ppr15_parameters;
+    double h = 0.08 / std::sqrt(p.k);
+    double a = p.lambda / (p.c * p.rho);
+    double zz = z == 0 ? 0.1 : z;
+    auto g = [&](double xs, double ys) {
+        double R = std::sqrt((x - xs) * (x - xs) + (y - ys) * (y - ys) + zz * zz);
+        return std::exp(-p.v * (x - xs) / (2 * a) - p.v * R / (2 * a) - p.k * (xs * xs + ys * ys)) / R;
+    };
+    double total = 0;
+    for (int j = 0;; ++j) {
+        double ys = j * h;
+        double row = g(0, ys);   // half of x' = 0 forward and half backward
+        for (int i = 1;; ++i) {
+            double value = g(i * h, ys);
+            if (value < 0.0001) break;
+            row += value;
+        }
+        for (int i = 1;; ++i) {
+            double value = g(-i * h, ys);
+            if (value < 0.0001) break;
+            row += value;
+        }
+        total += row;
+        if (row < 0.0001) break;
+    }
+    return p.q * h * h * total / p.lambda;
+}
+
+TEST_F(Schemes, CircularSourceAtTheOrigin)
+{
+    EXPECT_EQ(ppr15_temperature(0, 0, 0), 10000000);
+    double just_below = ppr15_temperature(0, 0, 0.001);
+    EXPECT_NE(just_below, 10000000);
+    EXPECT_GT(just_below, 20);
+}
+
+TEST_F(Schemes, CircularSourceSymmetricAcrossTheWeld)
+{
+    for (double y : {0.3, 1.0, 2.5}) {
+        double up = ppr15_temperature(-1, y, 0.2);
+        EXPECT_DOUBLE_EQ(up, ppr15_temperature(-1, -y, 0.2)) << y;
+        // The mean of the two half-plane sums keeps the magnitude.
+        double expected = 20 + 0.5 * (one_sided_sum(-1, y, 0.2) + one_sided_sum(-1, -y, 0.2));
+        EXPECT_NEAR(up, expected, 1e-9 * expected) << y;
+    }
+    // On the weld axis the value is the one-sided sum itself.
+    EXPECT_NEAR(ppr15_temperature(-1, 0, 0.2), 20 + one_sided_sum(-1, 0, 0.2), 1e-9);
+}
+
+TEST_F(Schemes, CircularSourceSurfaceTakenAtDepth)
+{
+    EXPECT_EQ(ppr15_temperature(-1, 0.5, 0), ppr15_temperature(-1, 0.5, 0.1));
+    EXPECT_EQ(ppr15_temperature(0, 0.5, 0), ppr15_temperature(0, 0.5, 0.1));
+}
+
+TEST_F(Schemes, CircularSourceUnusableConcentration)
+{
+    for (double k : {0.0, -2.0, double(NAN)}) {
+        ppr15_parameters.k = k;
+        EXPECT_EQ(ppr15_temperature(-1, 0.5, 0.2), 20) << k;
+    }
+}
+
+}  // namespace
