@@ -1,0 +1,107 @@
+// The plotting toolkit: a world box mapped linearly onto a plot rectangle of
+// a canvas, axes with tick labels, rounded tick steps and tick values, grid
+// lines, curves, marker characters, and the plot rectangle of a printed page.
+//
+// Nothing here keeps state; everything draws with the pen, font, text colour
+// and background mode the caller has selected (draw_curve_markers alone
+// selects a font of its own and leaves it selected).
+//
+// Mapping (each coordinate computed in floating point, then truncated toward
+// zero, never rounded):
+//   scale_x = |right - left| / |x_max - x_min|,  scale_y = |bottom - top| / |y_max - y_min|
+//   px = left + (x - x_min) * scale_x
+//   py = top + (y_max - y) * scale_y        (top-anchored: y axis, curves, markers)
+//   py = bottom - (y - y_min) * scale_y     (bottom-anchored: horizontal grid)
+// A world box with an empty or non-finite range on an axis cannot be mapped:
+// what needs the mapping on that axis is not drawn (axis lines and end ticks
+// still are). Pixel values beyond +-2^24 are held there; a value that is not
+// a number is not drawn.
+//
+// Array arguments are spans: an operation never reads past the end of what it
+// is given, whatever its count argument says.
+#pragma once
+
+#include "canvas.h"
+
+#include <span>
+#include <vector>
+
+// World coordinates of the plot rectangle's left, top, right and bottom edges.
+struct WorldBox {
+    double x_min = 0;
+    double y_max = 0;
+    double x_max = 0;
+    double y_min = 0;
+};
+
+// Moves the canvas's current position without drawing.
+void move_to(Canvas& dc, int x, int y);
+
+// Minimum and maximum of xs[0..n-1] and ys[0..n-1]. Values that are not finite
+// are passed over; false (and all four 0) when no point has both coordinates
+// usable or n < 1.
+bool find_data_extent(int n, std::span<const double> xs, std::span<const double> ys,
+                      double& x_min, double& x_max, double& y_min, double& y_max);
+
+// Axis line at row y from left to right, a tick of `tick` pixels downwards and
+// a "%5.5lg" label under every tick value from the first while it lies in
+// [x_min, x_max], and the two end ticks. n is not needed.
+void draw_x_axis(Canvas& dc, int y, int left, int right, double x_min, double x_max, int n, int tick,
+                 std::span<const double> ticks);
+
+// Axis line at column x from bottom to top, ticks of `tick` pixels to the left
+// with "%lg" labels ending on the axis for ticks[0..n], and the two end ticks.
+void draw_y_axis(Canvas& dc, int x, int bottom, int top, double y_max, double y_min, int n, int tick,
+                 std::span<const double> ticks);
+
+// The raw step range / (n - 1) rounded up to a whole multiple (2 to 10) of the
+// power of ten one order below it; n becomes the number of steps covering the
+// range (ceil(range / step), with the signed range). A zero or non-finite
+// range gives step 0 and leaves n alone; n < 2 is taken as 2.
+void choose_tick_step(double range, int& n, double& step);
+
+// n + 3 tick values (as many as `out` holds, if fewer) on the grid of
+// multiples of step, the first being the smallest multiple not below a
+// positive start, 0 for a zero start, and the smallest multiple strictly
+// above a negative start. Values are accumulated by addition and a value
+// within a thousandth of a step of 0 is stored as 0. The first value is
+// reached by repeated addition from 0 as long as that takes at most a
+// million steps, and computed beyond. A negative step counts by its size; a
+// zero or non-finite step gives every value equal to start (0 if start is not
+// finite).
+void fill_tick_values(double start, double step, int n, std::span<double> out);
+// The same into a new vector of n + 3 values (none for n < -2).
+std::vector<double> tick_values(double start, double step, int n);
+
+// Vertical lines across the rectangle at xs from the first while they lie in
+// [x_min, x_max]. n is not needed.
+void draw_vertical_grid(Canvas& dc, Rect rect, WorldBox box, int n, std::span<const double> xs);
+
+// Horizontal lines across the rectangle at ys[0..n], bottom-anchored, with
+// no range test.
+void draw_horizontal_grid(Canvas& dc, Rect rect, WorldBox box, int n, std::span<const double> ys);
+
+// The curve through points 0..n (n is the last index) as one polyline; style 2
+// draws it bold, with a second polyline one pixel lower. Nothing is clipped.
+void draw_polyline(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int style,
+                   Rect rect, WorldBox box);
+
+// Marker character ch (a byte of the "Zapfdingbats BT" marker face, 0xC0 to
+// 0xC6 for the circled digits one to seven) at every k-th point, k =
+// ceil(n / count), from index k + offset while below n, vertically centred on
+// the point and starting at its column. Selects the marker font (height
+// `height`) and leaves it selected. count < 1 draws no marker.
+void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int count,
+                        int offset, unsigned char ch, Rect rect, WorldBox box, int height);
+
+// The plot rectangle of a printed page (from the canvas's device caps):
+// margins of 25 and 15 mm (portrait) or 25 mm right and 16 mm bottom
+// (landscape), 26 mm top; a plot 0.68 times as high as wide (portrait) or
+// 1.47 times as wide as high (landscape).
+void get_print_plot_rect(Canvas& dc, Rect& rect);
+
+// The mapping above, for drawing at plot positions. A coordinate that cannot
+// be mapped gives the rectangle's left (top, bottom) edge.
+int plot_x(Rect rect, WorldBox box, double x);
+int plot_y_top(Rect rect, WorldBox box, double y);
+int plot_y_bottom(Rect rect, WorldBox box, double y);
