@@ -67,6 +67,10 @@ extern HeatSourceModel current_model;
 // nothing, for a scheme that is not available.
 bool install_scheme(int n);
 
+// The number of the installed scheme, recognised by its temperature slot
+// (the pulsed schemes by their pulse temperature); 0 when none is installed.
+int installed_scheme();
+
 // Start-up: the window-class registration installs scheme 2 with its
 // thickness, regime, depth range and panel; the main window's creation
 // installs the same functions again for the other slots.

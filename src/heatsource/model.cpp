@@ -162,6 +162,21 @@ bool install_scheme(int n)
     return true;
 }
 
+int installed_scheme()
+{
+    for (const SchemeEntry& entry : schemes) {
+        if (entry.family == Family::pulsed) {
+            if (current_model.pulse_temperature != nullptr &&
+                current_model.pulse_temperature == entry.own.pulse_temperature)
+                return entry.number;
+        } else if (current_model.temperature != nullptr &&
+                   current_model.temperature == entry.own.temperature) {
+            return entry.number;
+        }
+    }
+    return 0;
+}
+
 void install_start_scheme()
 {
     reinstall_start_scheme();

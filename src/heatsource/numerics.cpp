@@ -29,7 +29,7 @@ const double k0_large[] = {0.00053208, -0.0025154, 0.00587872, -0.01062446, 0.02
 
 void bessel_i0_k0(double x, double& i0, double& k0)
 {
-    if (!(x > 0)) {   // also NaN: the value of a non-positive argument
+    if (x <= 0) {
         i0 = 1e24;
         k0 = 1e24;
         return;

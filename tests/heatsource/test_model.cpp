@@ -99,6 +99,7 @@ TEST_F(Installing, QuasiStationarySchemesWriteTheirOwnSlots)
         EXPECT_EQ(m.set_oscillation_point, old_oscillation_point) << s.n;
         EXPECT_EQ(m.oscillation_limits, old_oscillation_limits) << s.n;
         EXPECT_EQ(m.pulse_time_window, old_pulse_window) << s.n;
+        EXPECT_EQ(installed_scheme(), s.n);
     }
 }
 
@@ -116,7 +117,9 @@ TEST_F(Installing, UnknownSchemeChangesNothing)
 TEST_F(Installing, StartUpInstallsSchemeTwo)
 {
     current_model = {};
+    EXPECT_EQ(installed_scheme(), 0);
     install_start_scheme();
+    EXPECT_EQ(installed_scheme(), 2);
     const HeatSourceModel& m = current_model;
     EXPECT_EQ(m.set_data, ppr2_set_data);
     EXPECT_EQ(m.prepare, ppr2_prepare);
