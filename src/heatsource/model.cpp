@@ -26,7 +26,7 @@ const PanelPainter scheme_panels[15] = {
 };
 
 // The thermal-cycle routine of each family of schemes.
-const WindowRoutine quasi_stationary_cycle = nullptr;   // thermal_cycle_window
+const WindowRoutine quasi_stationary_cycle = thermal_cycle_window;
 const WindowRoutine oscillating_cycle = nullptr;        // oscillating_thermal_cycle_window
 const WindowRoutine pulsed_cycle = nullptr;             // pulse_thermal_cycle_window
 const WindowRoutine composite_cycle = nullptr;          // composite_thermal_cycle_window

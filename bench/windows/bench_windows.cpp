@@ -1,0 +1,90 @@
+// Compute time of the temperature windows for each quasi-stationary scheme at
+// its start values: the thermal cycle (phase 0), the cooling rate (phase 0,
+// which also draws and writes its file) and the isotherms of every section
+// the scheme offers (phase 0, which also draws).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "recording_canvas.h"
+#include "temperature_windows.h"
+
+namespace {
+
+constexpr int schemes[] = {1, 2, 3, 4, 5, 6, 9, 10};
+
+void install(int scheme) {
+    current_model = HeatSourceModel{};
+    install_start_scheme();
+    install_scheme(scheme);
+}
+
+bool offers_all_sections(int scheme) {
+    return scheme == 2 || scheme == 3 || scheme == 6 || scheme == 9 || scheme == 10;
+}
+
+void thermal_cycle(benchmark::State& state) {
+    install(static_cast<int>(state.range(0)));
+    const double record[point_record_size] = {0.05, 0.0};
+    RecordingCanvas dc;
+    for (auto _ : state) {
+        thermal_cycle_window(record, 50, nullptr, dc, 0, 0);
+        benchmark::DoNotOptimize(thermal_cycle_result().temp);
+    }
+}
+
+void cooling_rate(benchmark::State& state) {
+    install(static_cast<int>(state.range(0)));
+    const double record[point_record_size] = {0.05, 0.0, 800, 500};
+    for (auto _ : state) {
+        RecordingCanvas dc;
+        cooling_rate_window(record, 50, nullptr, dc, 0, 0);
+        benchmark::DoNotOptimize(cooling_rate_result().rate);
+    }
+}
+
+void isotherms(benchmark::State& state, IsothermTracer tracer) {
+    const int scheme = static_cast<int>(state.range(0));
+    if (tracer != trace_isotherm_xy && !offers_all_sections(scheme)) {
+        state.SkipWithError("section not offered by this scheme");
+        return;
+    }
+    install(scheme);
+    current_isotherm_tracer = tracer;
+    const double record[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
+    for (auto _ : state) {
+        RecordingCanvas dc;
+        isotherm_window(record, 40, nullptr, dc, 0, 0);
+        benchmark::DoNotOptimize(isotherm_result().curves[0].H);
+    }
+}
+
+void isotherms_xy(benchmark::State& state) { isotherms(state, trace_isotherm_xy); }
+void isotherms_yz(benchmark::State& state) { isotherms(state, trace_isotherm_yz); }
+void isotherms_xz(benchmark::State& state) { isotherms(state, trace_isotherm_xz); }
+
+void for_each_scheme(benchmark::internal::Benchmark* b) {
+    for (int s : schemes) b->Arg(s);
+    b->ArgName("scheme")->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(thermal_cycle)->Apply(for_each_scheme);
+BENCHMARK(cooling_rate)->Apply(for_each_scheme);
+BENCHMARK(isotherms_xy)->Apply(for_each_scheme);
+BENCHMARK(isotherms_yz)->Apply(for_each_scheme);
+BENCHMARK(isotherms_xz)->Apply(for_each_scheme);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The cooling-rate window writes its file into the current directory.
+    const auto folder = std::filesystem::temp_directory_path() / "velmarin_bench_windows";
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

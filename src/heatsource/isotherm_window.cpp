@@ -1,0 +1,362 @@
+// Five isotherms of the current model in one section of the body, traced by
+// the tracer of the chosen section, with their extents, a legend and the
+// scheme's parameter panel.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "numfmt.h"
+#include "plot.h"
+#include "progress_dialog.h"
+#include "temperature_window_support.h"
+#include "temperature_windows.h"
+
+IsothermTracer current_isotherm_tracer = trace_isotherm_xy;
+
+namespace {
+
+enum class Section { xy, yz, xz };
+
+Section section_of(IsothermTracer tracer) {
+    if (tracer == trace_isotherm_yz) return Section::yz;
+    if (tracer == trace_isotherm_xz) return Section::xz;
+    return Section::xy;
+}
+
+// Along the weld the solvers look from 8000 cm behind the source to 1000 cm
+// ahead of it; a transverse section outside that length has nothing to show.
+constexpr double length_behind = -8000;
+constexpr double length_ahead = 1000;
+
+struct Curve {
+    int valid = 0;
+    double T = 0;
+    std::vector<double> H, V;   // 2n + 2 values each
+    double h_min = 0, h_max = 0, v_min = 0, v_max = 0;
+};
+
+struct IsothermStore {
+    double s = 0;
+    int one_body = 1;
+    int steps = 0;
+    Section section = Section::xy;
+    Curve curves[isotherm_count];
+};
+IsothermStore store;
+
+struct Pens {
+    PenStyle style;
+    Rgb colour;
+};
+constexpr Pens isotherm_pens[isotherm_count] = {
+    {PenStyle::solid, {0, 0, 255}},
+    {PenStyle::dash, {200, 0, 255}},
+    {PenStyle::dot, {255, 0, 128}},
+    {PenStyle::dash_dot, {255, 100, 0}},
+    {PenStyle::dash_dot_dot, {255, 0, 0}},
+};
+
+void report_section_outside(Window* window, Section section, double s, double lo, double hi) {
+    static const Text5 length_text{
+        "x is outside the computed length x=%-.6g, limits %-.6g ... %-.6g",
+        "x вне расчётной длины x=%-.6g, пределы %-.6g ... %-.6g",
+        "x поза розрахунковою довжиною x=%-.6g, межі %-.6g ... %-.6g",
+        "x liegt ausserhalb der berechneten Länge x=%-.6g, Grenzen %-.6g ... %-.6g",
+        "x est hors de la longueur calculée x=%-.6g, limites %-.6g ... %-.6g"};
+    static const Text5 width_text{
+        "y is outside the width of the body y=%-.6g, limits %-.6g ... %-.6g",
+        "y вне ширины тела y=%-.6g, пределы %-.6g ... %-.6g",
+        "y поза шириною тіла y=%-.6g, межі %-.6g ... %-.6g",
+        "y liegt ausserhalb der Breite des Körpers y=%-.6g, Grenzen %-.6g ... %-.6g",
+        "y est hors de la largeur du corps y=%-.6g, limites %-.6g ... %-.6g"};
+    const Text5& text = section == Section::yz ? length_text : width_text;
+    show_window_message(window, cformat(pick(text), s, lo, hi), attention_caption());
+}
+
+// The section coordinate, checked against the extent of its own section: the
+// depth of the body for xy, the searched length for yz, the width for xz.
+double checked_section(Window* window, Section section, double s) {
+    if (section == Section::xy) {
+        double zmin = 0, zmax = 10000;
+        if (current_model.depth_range) current_model.depth_range(0, zmin, zmax);
+        if (s < zmin) s = zmin;
+        if (s > zmax) {
+            report_depth_beyond_plate(window, s, zmax);
+            s = zmax;
+        }
+        return s;
+    }
+    double lo = length_behind, hi = length_ahead;
+    if (section == Section::xz) {
+        int one_body = 1;
+        lo = -100;
+        hi = 100;
+        if (current_model.width_range) current_model.width_range(one_body, lo, hi);
+    }
+    if (s < lo || s > hi) {
+        report_section_outside(window, section, s, lo, hi);
+        s = std::clamp(s, lo, hi);
+    }
+    return s;
+}
+
+void report_above_peak(Window* window, double T, double peak) {
+    static const Text5 text{"Given isotherm t=%-.6g > Maximal temperature =%-.6g",
+                            "заданная изотеpма t=%-.6g > максимальной =%-.6g",
+                            "заданная изотеpма t=%-.6g > максимальной =%-.6g",
+                            "Aufgegeben isotherm t=%-.6g > Maximal temperatur =%-.6g",
+                            "Donnéz isotherm =%-.6g > Maximal temperature =%-.6g"};
+    const std::string message = cformat(pick(text), T, peak);
+    show_window_message(window, message, attention_caption());
+    update_progress_dialog(-2);
+    show_window_message(window, message, "  Message!");
+}
+
+void compute(const double* params, int steps, Window* window) {
+    const int n = std::clamp(steps, 1, 10000);
+    if (current_model.prepare) current_model.prepare();
+    int one_body = 1;
+    double ymin = -100, ymax = 100;
+    if (current_model.width_range) current_model.width_range(one_body, ymin, ymax);
+    store.one_body = one_body;
+
+    const IsothermTracer tracer = current_isotherm_tracer ? current_isotherm_tracer
+                                                          : trace_isotherm_xy;
+    const Section section = section_of(tracer);
+    double s = thin_plate_installed() ? 0 : params[isotherm_section];
+    s = checked_section(window, section, s);
+    store.s = s;
+    store.section = section;
+    store.steps = n;
+
+    update_progress_dialog(-1);
+    for (int i = 0; i < isotherm_count; ++i) {
+        Curve& c = store.curves[i];
+        const double T = params[isotherm_t1 + i];
+        std::vector<double> H(2 * n + 2, 0.0), V(2 * n + 2, 0.0);
+        if (!current_model.temperature || tracer(T, s, H.data(), V.data(), n) != 0) {
+            // Nothing of an earlier computation may stand for this isotherm.
+            c.valid = 0;
+            c.H.clear();
+            c.V.clear();
+            report_above_peak(window, T, isotherm_peak_temperature());
+            continue;
+        }
+        c.T = T;
+        c.H = std::move(H);
+        c.V = std::move(V);
+        c.valid = find_data_extent(2 * n + 1, c.H, c.V, c.h_min, c.h_max, c.v_min, c.v_max) ? 1 : 0;
+    }
+}
+
+bool curve_drawable(const Curve& c) {
+    return c.valid && std::isfinite(c.h_min) && std::isfinite(c.h_max) &&
+           std::isfinite(c.v_min) && std::isfinite(c.v_max);
+}
+
+struct Layout {
+    Rect r, P;
+    int H23 = 0, H28 = 0, h = 0;
+    WorldBox box{};
+    double x_min = 0, x_max = 0, y_min = 0, y_max = 0;
+    int nx = 7, ny = 7;
+    double x_ticks[16] = {};
+    double y_ticks[16] = {};
+};
+
+void lay_out_plot(Canvas& dc, Layout& l) {
+    dc.set_background_mode(BackgroundMode::opaque);
+    l.H23 = (l.r.bottom - l.r.top) / 23;
+    l.H28 = (l.r.bottom - l.r.top) / 28;
+    select_window_font(dc, l.H28);
+    l.h = dc.text_extent("S").cy;
+    dc.select_pen(Pen{PenStyle::solid, 1, rgb(0, 0, 255)});
+    dc.rectangle(l.r.left, l.r.top, l.r.right, l.r.bottom);
+    const int h = l.h;
+    l.P = Rect{l.r.left + 5 * h, l.r.top + 3 * h, l.r.right - 3 * h, l.r.bottom - 14 * h};
+
+    // The plot scales to the first isotherm that was traced.
+    const Curve* first = nullptr;
+    for (const Curve& c : store.curves)
+        if (curve_drawable(c)) {
+            first = &c;
+            break;
+        }
+    if (first) {
+        l.x_min = first->h_min;
+        l.x_max = first->h_max;
+        l.y_min = first->v_min;
+        l.y_max = first->v_max;
+    }
+    if (l.y_min == l.y_max) l.y_min = l.y_max - 10;
+    if (l.x_min == l.x_max) l.x_min = l.x_max - 10;
+    l.box = WorldBox{l.x_min, l.y_max, l.x_max, l.y_min};
+
+    double step = 0;
+    l.nx = 7;
+    choose_tick_step(l.x_max - l.x_min, l.nx, step);
+    l.nx = std::clamp(l.nx, 1, 12);
+    fill_tick_values(l.x_min, step, l.nx, l.x_ticks);
+    l.ny = 7;
+    choose_tick_step(l.y_max - l.y_min, l.ny, step);
+    l.ny = std::clamp(l.ny, 2, 12);
+    fill_tick_values(l.y_min, step, l.ny, l.y_ticks);
+
+    dc.select_pen(Pen{PenStyle::dot, 1, rgb(127, 127, 127)});
+    dc.rectangle(l.P.left, l.P.top, l.P.right, l.P.bottom);
+    draw_vertical_grid(dc, l.P, l.box, l.nx - 1, l.x_ticks);
+    draw_horizontal_grid(dc, l.P, l.box, l.ny - 2, l.y_ticks);
+
+    dc.select_pen(Pen{PenStyle::solid, 2, rgb(0, 0, 0)});
+    draw_x_axis(dc, l.P.bottom, l.P.left, l.P.right, l.x_min, l.x_max, l.nx - 1, 5, l.x_ticks);
+    draw_y_axis(dc, l.P.left, l.P.bottom, l.P.top, l.y_max, l.y_min, l.ny - 2, 5, l.y_ticks);
+}
+
+void draw(Window* window, Canvas& dc, int print_flag) {
+    Layout l;
+    l.r = window_drawing_rect(window, dc, print_flag);
+    lay_out_plot(dc, l);
+    const int h = l.h;
+    const int n = store.steps;
+    const Section section = store.section;
+
+    static const Text5 heading{"The sizes of isotermes:", "Размеры изотерм:", "Розміри ізотерм:",
+                               "Die Umfänge isotermes:", "Les montants isotermes:"};
+    const char* legend_format =
+        section == Section::xy   ? "t=%5.0f  %.2f < x < %.2f   %.2f < y < %.2f"
+        : section == Section::yz ? "t=%5.0f  %.2f < y < %.2f   %.2f < z < %.2f"
+                                 : "t=%5.0f  %.2f < x < %.2f   %.2f < z < %.2f";
+
+    select_window_font(dc, l.H28);
+    dc.text_out(l.r.left + 3 * (l.P.left - l.r.left), l.P.bottom + 2 * h, pick(heading));
+    for (int i = 0; i < isotherm_count; ++i) {
+        const Curve& c = store.curves[i];
+        if (!curve_drawable(c) || n < 1) continue;
+        const Pens& p = isotherm_pens[i];
+        dc.select_pen(Pen{p.style, 1, p.colour});
+        draw_polyline(dc, 2 * n, c.H, c.V, 1, l.P, l.box);
+        draw_polyline(dc, 2 * n, c.H, c.V, 2, l.P, l.box);
+
+        const Rgb remembered = dc.text_color();
+        dc.set_text_color(p.colour);
+        const std::string line = cformat(legend_format, c.T, c.h_min, c.h_max, c.v_min, c.v_max);
+        const int row = l.P.bottom + (i + 3) * h;
+        dc.text_out(l.P.left, row, line);
+        const int w = dc.text_extent(line).cx;
+        const int y_i = row + h / 2;
+        dc.move_to(l.P.left + w + 2 * h, y_i);
+        dc.line_to(l.P.right - 5 * h, y_i);
+        dc.move_to(l.P.left + w + 2 * h, y_i + 1);
+        dc.line_to(l.P.right - 5 * h, y_i + 1);
+        dc.set_text_color(remembered);
+    }
+
+    const Rgb before = dc.text_color();
+    dc.set_text_color(rgb(128, 128, 128));
+    char line1[heat_text_size] = {};
+    char line2[heat_text_size] = {};
+    char title[heat_text_size] = {};
+    if (current_model.summary) current_model.summary(line1, line2, title);
+    if (current_model.draw_panel) current_model.draw_panel(dc, l.r, 1, 1, 1, 1);
+
+    static const Text5 figure_xy{"Fig.2. Isotermal curves in section z=%-.5g, cm",
+                                 "Рис.2. Изолинии в сечении z=%-.5g, cm",
+                                 "Мал.2. Ізолінії в розрізі z=%-.5g, cm",
+                                 "Mal.2. Isothermenfeld   z=%-.5g, cm",
+                                 "Fig. 2. Les lignes isothermiques dans la section z=%-.5g, cm"};
+    static const Text5 figure_yz{"Fig.2. Isotermal curves in section x=%-.5g, cm",
+                                 "Рис.2. Изолинии в сечении x=%-.5g, cm",
+                                 "Мал.2. Ізолінії в розрізі x=%-.5g, cm",
+                                 "Mal.2. Isothermenfeld   x=%-.5g, cm",
+                                 "Fig. 2. Les lignes isothermiques dans la section x=%-.5g, cm"};
+    static const Text5 figure_xz{"Fig.2. Isotermal curves in section y=%-.5g, cm",
+                                 "Рис.2. Изолинии в сечении y=%-.5g, cm",
+                                 "Мал.2. Ізолінії в розрізі y=%-.5g, cm",
+                                 "Mal.2. Isothermenfeld   y=%-.5g, cm",
+                                 "Fig. 2. Les lignes isothermiques dans la section y=%-.5g, cm"};
+    const Text5& figure = section == Section::xy   ? figure_xy
+                          : section == Section::yz ? figure_yz
+                                                   : figure_xz;
+    const std::string figure_title = cformat(pick(figure), store.s);
+    const char* vertical_title = section == Section::xy ? "Y, cm" : "Z, cm";
+    const char* horizontal_title = section == Section::yz ? "Y, cm" : "X, cm";
+
+    select_window_font(dc, l.H23);
+    const Size axis_cell = dc.text_extent("Y, cm");
+    dc.set_text_color(rgb(0, 0, 128));
+    dc.text_out(l.P.left - axis_cell.cx, l.P.top - axis_cell.cy + 1, vertical_title);
+    const int hx = section == Section::xz ? l.P.right + 1 - axis_cell.cx : l.P.right + 1;
+    dc.text_out(hx, l.P.bottom + 2 * axis_cell.cy, horizontal_title);
+    select_window_font(dc, l.H28);
+
+    dc.set_text_color(rgb(0, 0, 0));
+    dc.text_out(l.P.left, l.r.bottom - 6 * h, figure_title);
+    if (!current_model.draw_panel) {
+        dc.text_out(l.P.left, l.r.bottom - 2 * h, line1);
+        dc.text_out(l.P.left, l.r.bottom - h, line2);
+    }
+
+    select_window_font(dc, l.H23);
+    dc.text_out(l.r.left + 2 * (l.P.left - l.r.left), l.r.top + 3, title);
+    select_window_font(dc, l.H28);
+    dc.set_text_color(before);
+
+    if (store.one_body == 0) {
+        static const Text5 plate1{"Plate #1", "пластина №1", "пластина №1", "Die Platte ¹1",
+                                  "La plaque #1"};
+        static const Text5 plate2{"Plate #2", "пластина №2", "пластина №2", "Die Platte ¹2",
+                                  "La plaque #2"};
+        const Rgb remembered = dc.text_color();
+        dc.set_text_color(rgb(128, 0, 0));
+        const Size e = dc.text_extent("пластина №1");
+        const int x = l.P.left + (l.P.right - l.P.left - e.cx) / 2;
+        dc.text_out(x, l.P.bottom - e.cy, pick(plate1));
+        dc.text_out(x, l.P.top - e.cy, pick(plate2));
+        dc.set_text_color(remembered);
+    }
+
+    if (section != Section::yz) {
+        dc.select_pen(Pen{PenStyle::solid, 2, rgb(255, 0, 0)});
+        const double x_range = std::fabs(l.x_max - l.x_min);
+        const double y_range = std::fabs(l.y_max - l.y_min);
+        const int X0 = static_cast<int>(l.P.left + (0 - l.x_min) *
+                                                       std::abs(l.P.right - l.P.left) / x_range);
+        const int Y0 = static_cast<int>(l.P.top + (l.y_max - 0) *
+                                                      std::abs(l.P.bottom - l.P.top) / y_range);
+        dc.move_to(l.P.left, Y0);
+        dc.line_to(X0, Y0);
+    }
+
+    select_window_font(dc, l.H28);
+}
+
+}  // namespace
+
+void isotherm_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
+                     int print_flag) {
+    if (phase == 0) {
+        if (!params) return;
+        compute(params, steps, window);
+    }
+    draw(window, dc, print_flag);
+    if (phase == 0) update_progress_dialog(-2);
+}
+
+IsothermResult isotherm_result() {
+    IsothermResult r;
+    r.s = store.s;
+    r.one_body = store.one_body;
+    for (int i = 0; i < isotherm_count; ++i) {
+        const Curve& c = store.curves[i];
+        IsothermCurve& out = r.curves[i];
+        out.valid = c.valid;
+        out.points = c.valid ? 2 * store.steps + 1 : 0;
+        out.H = c.valid ? c.H.data() : nullptr;
+        out.V = c.valid ? c.V.data() : nullptr;
+        out.h_min = c.h_min;
+        out.h_max = c.h_max;
+        out.v_min = c.v_min;
+        out.v_max = c.v_max;
+    }
+    return r;
+}

@@ -1,0 +1,67 @@
+#include "temperature_window_support.h"
+
+#include <cmath>
+
+#include "fonts.h"
+#include "numfmt.h"
+#include "plot.h"
+
+void select_window_font(Canvas& dc, int height, int escapement) {
+    text_font.height = height;
+    text_font.escapement = escapement;
+    text_font.weight = 400;
+    text_font.charset = language_charset();
+    text_font.face = "Times New Roman";
+    dc.select_font(text_font);
+}
+
+Rect window_drawing_rect(Window* window, Canvas& dc, int print_flag) {
+    Rect r{};
+    if (print_flag == 1 || dc.is_printer()) {
+        get_print_plot_rect(dc, r);
+        return r;
+    }
+    // Until the window layer answers, the whole surface.
+    (void)window;
+    const DeviceCaps caps = dc.caps();
+    return Rect{0, 0, caps.horz_res, caps.vert_res};
+}
+
+WindowMessageObserver message_observer = nullptr;
+
+void set_window_message_observer(WindowMessageObserver observer) { message_observer = observer; }
+
+void show_window_message(Window* window, const std::string& text, const std::string& caption) {
+    (void)window;
+    if (message_observer) message_observer(text, caption);
+}
+
+const char* attention_caption() {
+    static const Text5 caption{"  Attention!", "  Внимание!", "  Увага!", "  Die Aufmerksamkeit!",
+                               "  Внимание!"};
+    return pick(caption);
+}
+
+void report_depth_beyond_plate(Window* window, double z, double zmax) {
+    static const Text5 text{"z exceeds thickness of a plate z=%-.6g > thickness =%-.6g",
+                            "z превышает толщину пластины z=%-.6g > толщина =%-.6g",
+                            "z превышает толщину пластины z=%-.6g > толщина =%-.6g",
+                            "Z übertritt die Dicke der Platte z=%-.6g > Die Dicke  =%-.6g",
+                            "z excède l'épaisseur de la plaque z=%-.6g > L'épaisseur =%-.6g"};
+    show_window_message(window, cformat(pick(text), z, zmax), attention_caption());
+}
+
+bool check_welding_speed(Window* window, double v) {
+    if (std::isfinite(v) && v > 0) return true;
+    static const Text5 text{"The welding speed must be positive: v=%g",
+                            "Скорость сварки должна быть положительной: v=%g",
+                            "Швидкість зварювання повинна бути додатною: v=%g",
+                            "Die Schweissgeschwindigkeit muss positiv sein: v=%g",
+                            "La vitesse de soudure doit être positive: v=%g"};
+    show_window_message(window, cformat(pick(text), v), attention_caption());
+    return false;
+}
+
+bool thin_plate_installed() {
+    return current_model.temperature != nullptr && current_model.temperature == ppr1_temperature;
+}

@@ -1,0 +1,36 @@
+// Small helpers the temperature windows share: their fonts, their drawing
+// rectangle, their message boxes and their language texts.
+#pragma once
+
+#include <string>
+
+#include "canvas.h"
+#include "heatsource.h"
+#include "lang.h"
+
+// Sets the shared window-text record to Times New Roman of the given cell
+// height and escapement, weight 400, the language's character set, and
+// selects it.
+void select_window_font(Canvas& dc, int height, int escapement = 0);
+
+// The rectangle a temperature window lays out on: the printer's plot
+// rectangle on a printer page, the window's client rectangle on the screen.
+Rect window_drawing_rect(Window* window, Canvas& dc, int print_flag);
+
+// A message box owned by the window.
+void show_window_message(Window* window, const std::string& text, const std::string& caption);
+using WindowMessageObserver = void (*)(const std::string& text, const std::string& caption);
+void set_window_message_observer(WindowMessageObserver observer);
+
+// "Attention" in the five languages, as the depth and isotherm reports use it.
+const char* attention_caption();
+
+// The report of a depth below the plate: shows the message with z and zmax.
+void report_depth_beyond_plate(Window* window, double z, double zmax);
+
+// A zero, negative or undefined welding speed cannot turn distance into time;
+// reports it and returns false.
+bool check_welding_speed(Window* window, double v);
+
+// Whether the installed scheme is the thin plate (its own titles and depth).
+bool thin_plate_installed();

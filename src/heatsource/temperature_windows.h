@@ -1,0 +1,116 @@
+// The temperature windows of the quasi-stationary schemes: the thermal cycle
+// at a point, the cooling rate and time between two temperatures, and the
+// isotherms in the xy, yz and xz sections, with the records the application
+// frame hands them and the three section tracers.
+//
+// Each window is a WindowRoutine: phase 0 computes into the routine's own
+// storage (the isotherm and cooling-rate windows also draw), phase 1 draws
+// what the last phase 0 left. Repaints therefore evaluate nothing.
+#pragma once
+
+#include "heatsource.h"
+
+// ---------------------------------------------------------------------------
+// Records
+
+// A point record, as the point dialogs fill it (doubles, in this order).
+// The thermal-cycle dialogs fill y and z (the oscillating and composite
+// variants more fields); the cooling-rate dialog fills y, z and the interval.
+inline constexpr int point_y = 0;        // cm, across the weld
+inline constexpr int point_z = 1;        // cm, depth below the surface
+inline constexpr int point_t_from = 2;   // °C, upper temperature of the cooling interval
+inline constexpr int point_t_to = 3;     // °C, lower temperature of the cooling interval
+inline constexpr int point_record_size = 8;
+
+// The isotherm record: five isotherm temperatures (°C) and the coordinate of
+// the section plane (cm): z of the xy section, x of the yz, y of the xz.
+inline constexpr int isotherm_t1 = 0;    // T1..T5 at indices 0..4
+inline constexpr int isotherm_count = 5;
+inline constexpr int isotherm_section = 5;
+inline constexpr int isotherm_record_size = 6;
+
+// The record the last accepted point dialog filled; null until one has.
+extern const double* current_parameters;
+// The record the last accepted isotherm dialog filled; null until one has.
+extern const double* current_isotherm_record;
+
+// ---------------------------------------------------------------------------
+// Section tracers
+
+// Traces the isotherm of temperature T in the section plane at coordinate s
+// into a polyline of 2n + 1 points H[0..2n], V[0..2n] (the yz tracer also
+// writes index 2n + 1, so both arrays must hold 2n + 2 values; n >= 1).
+// xy: H = x, V = y; yz: H = y, V = -z; xz: H = x, V = -z (cm).
+// Returns 0 when traced, 1 when the isotherm lies above the peak temperature
+// of the section (nothing is written then; see isotherm_peak_temperature).
+using IsothermTracer = int (*)(double T, double s, double* H, double* V, int n);
+
+int trace_isotherm_xy(double T, double s, double* H, double* V, int n);
+int trace_isotherm_yz(double T, double s, double* H, double* V, int n);
+int trace_isotherm_xz(double T, double s, double* H, double* V, int n);
+
+// The peak temperature the xy tracer found when it last reported failure.
+double isotherm_peak_temperature();
+
+// The tracer of the section last chosen by an isotherm command.
+extern IsothermTracer current_isotherm_tracer;
+
+// ---------------------------------------------------------------------------
+// Windows
+
+// Thermal cycle at the point (y, z) of the record (also declared with the
+// model operations, since the schemes install it as their cycle routine).
+void thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
+                          int print_flag);
+
+// Cooling time and mean cooling rate between T_from and T_to at (y, z); a
+// successful phase 0 also writes them to "velocity.txt" in the current
+// directory.
+void cooling_rate_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
+                         int print_flag);
+
+// Five isotherms in the section that current_isotherm_tracer traces.
+void isotherm_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
+                     int print_flag);
+
+// What the last computation of each window holds, for the drawing phase and
+// for callers that want the numbers (tests, benchmarks).
+struct ThermalCycleResult {
+    double y = 0, z = 0, v = 0, T0 = 0;
+    double x_peak = 0, x_front = 0, x_rear = 0, dx = 0;
+    int one_body = 1;
+    double zmax = 0;
+    int steps = 0;                 // samples 0..steps
+    const double* time = nullptr;  // steps + 1 values, s
+    const double* temp = nullptr;  // steps + 1 values, °C, clipped at 2500
+    double t_min = 0, t_max = 0, T_min = 0, T_max = 0;   // extent over every sample
+};
+ThermalCycleResult thermal_cycle_result();
+
+struct CoolingRateResult {
+    int valid = 0;                 // 1 after a successful computation
+    double y = 0, z = 0, T_from = 0, T_to = 0, v = 0;
+    double x_peak = 0, T_max = 0, x1 = 0, x2 = 0;
+    double rate = 0;               // °C/s, negative while the metal cools
+    double time = 0;               // s
+    const char* line_a = "";
+    const char* line_b = "";
+};
+CoolingRateResult cooling_rate_result();
+
+// The name of the cooling-rate file, written into the current directory.
+inline constexpr const char* cooling_rate_file_name = "velocity.txt";
+
+struct IsothermCurve {
+    int valid = 0;                 // 0: never traced, or its tracer failed last time
+    int points = 0;                // H and V hold points values
+    const double* H = nullptr;
+    const double* V = nullptr;
+    double h_min = 0, h_max = 0, v_min = 0, v_max = 0;
+};
+struct IsothermResult {
+    double s = 0;                  // the section coordinate used
+    int one_body = 1;
+    IsothermCurve curves[isotherm_count];
+};
+IsothermResult isotherm_result();

@@ -1,0 +1,182 @@
+// The cooling-rate window: the rate and time it computes, the texts it draws,
+// the "velocity.txt" it writes, and the cases where no number can be given.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "lang.h"
+#include "recording_canvas.h"
+#include "temperature_windows.h"
+#include "window_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_file(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Each test works in a folder of its own, the current directory being where
+// the window writes its file.
+class CoolingRateWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_schemes();
+        set_language(Language::english);
+        take_window_messages();
+        previous_ = fs::current_path();
+        folder_ = fs::path(VELMARIN_TEST_OUTPUT_DIR) / "cooling_rate" /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::current_path(folder_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        set_language(Language::english);
+    }
+    void compute(double y, double z, double T_from, double T_to, RecordingCanvas* dc = nullptr) {
+        const double record[point_record_size] = {y, z, T_from, T_to};
+        RecordingCanvas local;
+        cooling_rate_window(record, 50, nullptr, dc ? *dc : local, 0, 0);
+    }
+    fs::path previous_, folder_;
+};
+
+TEST_F(CoolingRateWindow, SchemeTwoRateAndTimeAtItsDefaults) {
+    RecordingCanvas dc;
+    compute(0, 0.5, 800, 500, &dc);
+    const CoolingRateResult r = cooling_rate_result();
+    ASSERT_EQ(r.valid, 1);
+    EXPECT_NEAR(r.x1, -2.913, 0.001);
+    EXPECT_NEAR(r.x2, -4.844, 0.001);
+    EXPECT_NEAR(r.time, 19.3, 0.05);
+    EXPECT_NEAR(r.rate, -15.5, 0.05);
+    EXPECT_STREQ(r.line_a, "In the temperature range (800,500) [C deg.] at point:(y=0, z=0.5)");
+    EXPECT_STREQ(r.line_b, "cooling rate equals to -15.5 [C deg./sec]; cooling time=19.3");
+    EXPECT_TRUE(take_window_messages().empty());
+
+    // 1024 x 768: H = 27, the cell of "Привет   " with the terminating zero
+    // gives L and the rows below B = bottom - 5h.
+    RecordingCanvas measure;
+    FontRecord font = dc.texts.front().font;
+    measure.select_font(font);
+    const Size cell = measure.text_extent("Привет   ", true);
+    const int B = 768 - 5 * cell.cy;
+    const auto* a = dc.find_text(r.line_a);
+    const auto* b = dc.find_text(r.line_b);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(a->x, cell.cx);
+    EXPECT_EQ(a->y, B + cell.cy);
+    EXPECT_EQ(b->y, B + 2 * cell.cy);
+    EXPECT_EQ(a->font.height, 27);
+    EXPECT_EQ(a->color, rgb(128, 0, 0));
+    const auto* title = dc.find_text("2. Welding of semiinfinite body");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->x, 2 * cell.cx);
+    EXPECT_EQ(title->y, 3);
+}
+
+TEST_F(CoolingRateWindow, FileHoldsTheRateAndTheFourLines) {
+    compute(0, 0.5, 800, 500);
+    const std::string text = read_file("velocity.txt");
+    const std::string first_line = text.substr(0, text.find('\n'));
+    EXPECT_NEAR(std::stod(first_line), -15.54, 0.005);
+    EXPECT_EQ(first_line.rfind("-15.5", 0), 0u) << first_line;
+    char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
+    ppr2_summary(line1, line2, title);
+    const CoolingRateResult r = cooling_rate_result();
+    EXPECT_EQ(text, first_line + "\n" + r.line_a + "\n" + r.line_b + "\n" + line1 + "\n" + line2);
+    EXPECT_FALSE(fs::exists("velocity.txt.tmp"));
+}
+
+TEST_F(CoolingRateWindow, RepaintDrawsButDoesNotRewriteTheFile) {
+    compute(0, 0.5, 800, 500);
+    fs::remove("velocity.txt");
+    RecordingCanvas dc;
+    cooling_rate_window(nullptr, 50, nullptr, dc, 1, 0);
+    EXPECT_FALSE(fs::exists("velocity.txt"));
+    EXPECT_NE(dc.find_text("cooling rate equals to -15.5 [C deg./sec]; cooling time=19.3"), nullptr);
+}
+
+TEST_F(CoolingRateWindow, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
+    {
+        std::ofstream old("velocity.txt");
+        old << "an earlier result";
+    }
+    fs::create_directory("velocity.txt.tmp");   // the temporary file cannot be made
+    compute(0, 0.5, 800, 500);
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text.rfind("The file velocity.txt could not be written: ", 0), 0u)
+        << messages[0].text;
+    EXPECT_EQ(read_file("velocity.txt"), "an earlier result");
+    EXPECT_EQ(cooling_rate_result().valid, 1);   // the window still shows its numbers
+}
+
+TEST_F(CoolingRateWindow, EqualTemperaturesWidenTheInterval) {
+    compute(0, 0.5, 600, 600);
+    const CoolingRateResult r = cooling_rate_result();
+    EXPECT_EQ(r.T_from, 606);
+    EXPECT_STREQ(r.line_a, "In the temperature range (606,600) [C deg.] at point:(y=0, z=0.5)");
+    EXPECT_GT(r.time, 0);
+}
+
+TEST_F(CoolingRateWindow, UpsideDownIntervalKeepsTimePositiveAndRateNegative) {
+    compute(0, 0.5, 500, 800);
+    const CoolingRateResult r = cooling_rate_result();
+    EXPECT_NEAR(r.time, 19.3, 0.05);
+    EXPECT_NEAR(r.rate, -15.5, 0.05);
+}
+
+TEST_F(CoolingRateWindow, PeakBelowTheIntervalIsReportedAndTheLastResultStays) {
+    compute(0, 0.5, 800, 500);
+    compute(5, 5, 800, 500);
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text.rfind("Maximum temperature=", 0), 0u);
+    EXPECT_NE(messages[0].text.find(" at y=5 z=5 [cm]"), std::string::npos) << messages[0].text;
+    EXPECT_EQ(messages[0].caption, "  Message!");
+    EXPECT_EQ(messages[1].text, "You are fault with temperature ... ");
+    EXPECT_EQ(messages[1].caption, "  Message!");
+
+    RecordingCanvas dc;
+    cooling_rate_window(nullptr, 50, nullptr, dc, 1, 0);
+    EXPECT_NE(dc.find_text("In the temperature range (800,500) [C deg.] at point:(y=0, z=0.5)"),
+              nullptr);
+}
+
+// An interval below the initial temperature is never reached behind the
+// source: the search ends at its bound, which must not become a number.
+TEST_F(CoolingRateWindow, CrossingAtTheSearchBoundGivesNoNumber) {
+    compute(0, 0.5, 800, 500);
+    fs::remove("velocity.txt");
+    compute(0, 0.5, 800, 10);
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[0].text.find("does not cool to 10 [C deg.]"), std::string::npos)
+        << messages[0].text;
+    EXPECT_EQ(messages[1].text, "You are fault with temperature ... ");
+    EXPECT_EQ(cooling_rate_result().T_to, 500);   // the last good result stays
+    EXPECT_FALSE(fs::exists("velocity.txt"));
+}
+
+TEST_F(CoolingRateWindow, TextsStayEnglishInOtherLanguages) {
+    set_language(Language::german);
+    RecordingCanvas dc;
+    compute(0, 0.5, 800, 500, &dc);
+    EXPECT_NE(dc.find_text("cooling rate equals to -15.5 [C deg./sec]; cooling time=19.3"), nullptr);
+    EXPECT_NE(dc.find_text("2. Die Schweissung des halbunendlichen Körpers"), nullptr)
+        << dc.all_text();
+    EXPECT_EQ(dc.texts.front().font.charset, 0);
+}
+
+}  // namespace

@@ -1,0 +1,362 @@
+// The isotherm window and its three section tracers.
+//
+// Most cases run on a small made-up field whose numbers are known in closed
+// form: a plateau of 1400 °C within 1 cm of the source that falls off as a
+// Gaussian, T = 20 + 1380·exp(-(r - 1)²/4) for r > 1, so the isotherm of T
+// is the sphere of radius 1 + 2·sqrt(ln(1380/(T - 20))).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "lang.h"
+#include "progress_dialog.h"
+#include "recording_canvas.h"
+#include "temperature_windows.h"
+#include "window_test_support.h"
+
+namespace {
+
+double plateau_temperature(double x, double y, double z) {
+    const double r = std::sqrt(x * x + y * y + z * z);
+    return r <= 1 ? 1400 : 20 + 1380 * std::exp(-(r - 1) * (r - 1) / 4);
+}
+double isotherm_radius(double T) { return 1 + 2 * std::sqrt(std::log(1380 / (T - 20))); }
+
+double field_zmax = 10000;
+int field_one_body = 1;
+double one() { return 1; }
+double twenty() { return 20; }
+void field_depth_range(double, double& zmin, double& zmax) {
+    zmin = 0;
+    zmax = field_zmax;
+}
+void field_width_range(int& one_body, double& ymin, double& ymax) {
+    one_body = field_one_body;
+    ymin = -100;
+    ymax = 100;
+}
+void field_summary(char* line1, char* line2, char* title) {
+    std::strcpy(line1, "summary line 1");
+    std::strcpy(line2, "summary line 2");
+    std::strcpy(title, "0. A made-up field");
+}
+
+std::vector<int> progress_values;
+void hear_progress(int value) { progress_values.push_back(value); }
+
+class IsothermWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_schemes();
+        set_language(Language::english);
+        field_zmax = 10000;
+        field_one_body = 1;
+        progress_values.clear();
+        set_progress_observer(hear_progress);
+        take_window_messages();
+        current_isotherm_tracer = trace_isotherm_xy;
+    }
+    void TearDown() override {
+        set_progress_observer(nullptr);
+        set_language(Language::english);
+    }
+    static void use_made_up_field() {
+        current_model = HeatSourceModel{};
+        current_model.temperature = plateau_temperature;
+        current_model.velocity = one;
+        current_model.initial_temperature = twenty;
+        current_model.depth_range = field_depth_range;
+        current_model.width_range = field_width_range;
+        current_model.summary = field_summary;
+    }
+    // Phase 0 then the repaint, as the command and the paint callback do.
+    RecordingCanvas run(const std::vector<double>& record, int steps = 40) {
+        RecordingCanvas first;
+        isotherm_window(record.data(), steps, nullptr, first, 0, 0);
+        RecordingCanvas repaint;
+        isotherm_window(record.data(), steps, nullptr, repaint, 1, 0);
+        return repaint;
+    }
+};
+
+const std::vector<double> default_levels = {300, 500, 850, 1300, 1350, 0};
+
+TEST_F(IsothermWindow, XySectionTracesClosedCurvesOfTheRightSize) {
+    use_made_up_field();
+    RecordingCanvas dc = run(default_levels);
+    const IsothermResult r = isotherm_result();
+    for (int i = 0; i < 5; ++i) {
+        const IsothermCurve& c = r.curves[i];
+        ASSERT_EQ(c.valid, 1) << i;
+        ASSERT_EQ(c.points, 81);
+        const double R = isotherm_radius(default_levels[i]);
+        EXPECT_NEAR(c.h_min, -R, 1e-3) << i;
+        EXPECT_NEAR(c.h_max, R, 1e-3) << i;
+        EXPECT_NEAR(c.v_min, -R, 1e-3) << i;   // the station at x = 0 reaches the full radius
+        EXPECT_NEAR(c.v_max, R, 1e-3) << i;
+        EXPECT_EQ(c.H[0], c.H[80]);            // closed
+        EXPECT_EQ(c.V[0], 0);
+        for (int k = 1; k < 40; ++k) EXPECT_EQ(c.V[80 - k], -c.V[k]);
+    }
+    EXPECT_EQ(dc.polylines.size(), 15u);   // each curve plain, then bold (two lines)
+    EXPECT_NE(dc.find_text("t=  300  -3.53 < x < 3.53   -3.53 < y < 3.53"), nullptr)
+        << dc.all_text();
+    EXPECT_TRUE(take_window_messages().empty());
+}
+
+TEST_F(IsothermWindow, IsothermAboveThePeakIsReportedTwiceAndLeavesNoStaleCurve) {
+    use_made_up_field();
+    run(default_levels);   // five curves, the last one at 1350
+    progress_values.clear();
+    std::vector<double> levels = default_levels;
+    levels[4] = 1500;
+    RecordingCanvas dc = run(levels);
+
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Given isotherm t=1500 > Maximal temperature =1400");
+    EXPECT_EQ(messages[0].caption, "  Attention!");
+    EXPECT_EQ(messages[1].text, messages[0].text);
+    EXPECT_EQ(messages[1].caption, "  Message!");
+
+    const IsothermResult r = isotherm_result();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.curves[i].valid, 1);
+    EXPECT_EQ(r.curves[4].valid, 0);
+    EXPECT_EQ(r.curves[4].H, nullptr);
+    EXPECT_EQ(dc.polylines.size(), 12u);   // the 1350 curve of the last run is gone
+    EXPECT_EQ(dc.all_text().find("t= 1350"), std::string::npos);
+    EXPECT_EQ(dc.all_text().find("t= 1500"), std::string::npos);
+    EXPECT_NE(dc.all_text().find("t= 1300"), std::string::npos);
+    // The progress window was closed when the failure was reported.
+    EXPECT_EQ(std::count(progress_values.begin(), progress_values.end(), -2), 2);
+    EXPECT_FALSE(progress_dialog_state().open);
+}
+
+TEST_F(IsothermWindow, FirstIsothermAboveThePeakLetsTheNextOneScaleThePlot) {
+    use_made_up_field();
+    RecordingCanvas dc = run({1500, 500, 850, 1300, 1350, 0});
+    const IsothermResult r = isotherm_result();
+    EXPECT_EQ(r.curves[0].valid, 0);
+    // The x axis runs over the 500 °C curve: its labels end near its radius.
+    const double R = isotherm_radius(500);
+    EXPECT_NEAR(r.curves[1].h_max, R, 1e-3);
+    EXPECT_EQ(dc.polylines.size(), 12u);
+    for (const auto& p : dc.polylines[0].points) EXPECT_LE(p.x, 943 + 1);
+}
+
+TEST_F(IsothermWindow, DepthBeyondThePlateIsReportedAndClamped) {
+    use_made_up_field();
+    field_zmax = 5;
+    run({300, 500, 850, 1300, 1350, 7});
+    const auto messages = take_window_messages();
+    ASSERT_GE(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "z exceeds thickness of a plate z=7 > thickness =5");
+    EXPECT_EQ(messages[0].caption, "  Attention!");
+    EXPECT_EQ(isotherm_result().s, 5);
+}
+
+struct SectionCase {
+    IsothermTracer tracer;
+    double entered;
+    double used;
+    const char* message;   // empty: none
+};
+
+class IsothermSectionCoordinate : public IsothermWindow,
+                                  public ::testing::WithParamInterface<SectionCase> {};
+
+// Each section's coordinate is judged against its own extent: depth for xy,
+// the searched length along the weld for yz, the width for xz.
+TEST_P(IsothermSectionCoordinate, IsCheckedAgainstItsOwnSection) {
+    const SectionCase& c = GetParam();
+    use_made_up_field();
+    current_isotherm_tracer = c.tracer;
+    run({300, 500, 850, 1300, 1350, c.entered});
+    EXPECT_EQ(isotherm_result().s, c.used);
+    const auto messages = take_window_messages();
+    if (std::string(c.message).empty()) {
+        EXPECT_TRUE(messages.empty());
+    } else {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, IsothermSectionCoordinate,
+    ::testing::Values(
+        SectionCase{trace_isotherm_xy, -2, 0, ""},
+        SectionCase{trace_isotherm_yz, -2, -2, ""},
+        SectionCase{trace_isotherm_xz, -2, -2, ""},
+        SectionCase{trace_isotherm_xz, 150, 100,
+                    "y is outside the width of the body y=150, limits -100 ... 100"},
+        SectionCase{trace_isotherm_yz, -9000, -8000,
+                    "x is outside the computed length x=-9000, limits -8000 ... 1000"}));
+
+TEST_F(IsothermWindow, ThinPlateIsTracedAtItsSurface) {
+    install_scheme(1);
+    RecordingCanvas dc = run({300, 500, 850, 1300, 1500, 3});
+    EXPECT_EQ(isotherm_result().s, 0);
+    EXPECT_NE(dc.find_text("Fig.2. Isotermal curves in section z=0, cm"), nullptr)
+        << dc.all_text();
+}
+
+TEST_F(IsothermWindow, TransverseAndLongitudinalSectionsLieBelowTheSurface) {
+    use_made_up_field();
+    for (IsothermTracer tracer : {trace_isotherm_yz, trace_isotherm_xz}) {
+        current_isotherm_tracer = tracer;
+        RecordingCanvas dc = run(default_levels);
+        const IsothermResult r = isotherm_result();
+        for (const IsothermCurve& c : r.curves) {
+            ASSERT_EQ(c.valid, 1);
+            EXPECT_LE(c.v_max, 0);
+        }
+        // The deepest point of the 300 °C curve lies under the source.
+        EXPECT_NEAR(r.curves[0].v_min, -isotherm_radius(300), 2e-3);
+        const bool weld_line = std::any_of(dc.lines.begin(), dc.lines.end(), [](const auto& l) {
+            return l.pen == Pen{PenStyle::solid, 2, rgb(255, 0, 0)};
+        });
+        EXPECT_EQ(weld_line, tracer == trace_isotherm_xz);
+    }
+}
+
+TEST_F(IsothermWindow, YzCurveRunsFromSurfaceToSurface) {
+    use_made_up_field();
+    current_isotherm_tracer = trace_isotherm_yz;
+    run(default_levels);
+    const IsothermCurve& c = isotherm_result().curves[0];
+    const double R = isotherm_radius(300);
+    EXPECT_NEAR(c.H[0], -R, 1e-3);
+    EXPECT_NEAR(c.H[80], R, 1e-3);
+    EXPECT_EQ(c.V[0], 0);
+    EXPECT_EQ(c.V[80], 0);
+    EXPECT_NEAR(c.V[40], -R, 1e-3);   // the deepest point, under the weld line
+}
+
+TEST_F(IsothermWindow, CollapsedFirstCurveGetsATenCentimetreBox) {
+    use_made_up_field();
+    current_isotherm_tracer = trace_isotherm_xz;
+    // 50 cm aside the field is at 20 °C: every crossing is the peak itself.
+    RecordingCanvas dc = run({300, 500, 850, 1300, 1350, 50});
+    const IsothermCurve& c = isotherm_result().curves[0];
+    EXPECT_EQ(c.h_min, c.h_max);
+    EXPECT_EQ(c.v_min, 0);
+    // The world box is h_max - 10 .. h_max by -10 .. 0, so the surface line
+    // V = 0 is the top row of the plot, and the weld line runs along it.
+    const auto red = std::find_if(dc.lines.begin(), dc.lines.end(), [](const auto& l) {
+        return l.pen == Pen{PenStyle::solid, 2, rgb(255, 0, 0)};
+    });
+    ASSERT_NE(red, dc.lines.end());
+    EXPECT_EQ(red->from.y, 81);
+    EXPECT_EQ(red->from.x, 135);
+}
+
+struct IsothermTitleCase {
+    Language language;
+    const char* figure;
+    const char* heading;
+};
+
+class IsothermTitles : public IsothermWindow,
+                       public ::testing::WithParamInterface<IsothermTitleCase> {};
+
+// A 1024 x 768 window: H23 = 33, H28 = 27, the plot from (135, 81) to (943, 390).
+TEST_P(IsothermTitles, TitlesWhereTheLayoutPutsThem) {
+    const IsothermTitleCase& c = GetParam();
+    set_language(c.language);
+    RecordingCanvas dc = run({300, 500, 850, 1300, 1500, 0});
+
+    const auto* figure = dc.find_text(c.figure);
+    ASSERT_NE(figure, nullptr) << dc.all_text();
+    EXPECT_EQ(figure->x, 135);
+    EXPECT_EQ(figure->y, 768 - 6 * 27);
+    EXPECT_EQ(figure->font.height, 27);
+    EXPECT_EQ(figure->color, rgb(0, 0, 0));
+
+    const auto* heading = dc.find_text(c.heading);
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->x, 3 * 135);
+    EXPECT_EQ(heading->y, 390 + 2 * 27);
+
+    RecordingCanvas measure;
+    FontRecord big = figure->font;
+    big.height = 33;
+    measure.select_font(big);
+    const Size cell = measure.text_extent("Y, cm");
+    const auto* vertical = dc.find_text("Y, cm");
+    ASSERT_NE(vertical, nullptr);
+    EXPECT_EQ(vertical->x, 135 - cell.cx);
+    EXPECT_EQ(vertical->y, 81 - cell.cy + 1);
+    EXPECT_EQ(vertical->color, rgb(0, 0, 128));
+    const auto* horizontal = dc.find_text("X, cm");
+    ASSERT_NE(horizontal, nullptr);
+    EXPECT_EQ(horizontal->x, 944);
+    EXPECT_EQ(horizontal->y, 390 + 2 * cell.cy);
+
+    // The first legend row and its pen sample.
+    const auto row = std::find_if(dc.texts.begin(), dc.texts.end(), [](const auto& t) {
+        return t.text.rfind("t=  300", 0) == 0;
+    });
+    ASSERT_NE(row, dc.texts.end());
+    EXPECT_EQ(row->x, 135);
+    EXPECT_EQ(row->y, 390 + 3 * 27);
+    EXPECT_EQ(row->color, rgb(0, 0, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, IsothermTitles,
+    ::testing::Values(
+        IsothermTitleCase{Language::english, "Fig.2. Isotermal curves in section z=0, cm",
+                          "The sizes of isotermes:"},
+        IsothermTitleCase{Language::ukrainian, "Мал.2. Ізолінії в розрізі z=0, cm",
+                          "Розміри ізотерм:"}));
+
+TEST_F(IsothermWindow, TwoPlatesAreLabelledBelowAndAboveThePlot) {
+    install_scheme(4);
+    RecordingCanvas dc = run({300, 500, 850, 1300, 1500, 0});
+    const auto* plate1 = dc.find_text("Plate #1");
+    const auto* plate2 = dc.find_text("Plate #2");
+    ASSERT_NE(plate1, nullptr) << dc.all_text();
+    ASSERT_NE(plate2, nullptr);
+    EXPECT_EQ(plate1->y, 390 - plate1->font.height);
+    EXPECT_EQ(plate2->y, 81 - plate2->font.height);
+    EXPECT_EQ(plate1->x, plate2->x);
+    // The lower half is bounded by plate 1 (16 cm), the upper by plate 2 (4 cm).
+    for (const IsothermCurve& c : isotherm_result().curves) {
+        if (!c.valid) continue;
+        EXPECT_GE(c.v_min, -16);
+        EXPECT_LE(c.v_max, 4);
+    }
+}
+
+TEST_F(IsothermWindow, OneBodyHasNoPlateLabels) {
+    RecordingCanvas dc = run(default_levels);
+    EXPECT_EQ(dc.find_text("Plate #1"), nullptr);
+}
+
+TEST_F(IsothermWindow, AnyStepCountStaysInsideTheCurves) {
+    use_made_up_field();
+    for (IsothermTracer tracer : {trace_isotherm_xy, trace_isotherm_yz, trace_isotherm_xz}) {
+        current_isotherm_tracer = tracer;
+        RecordingCanvas dc = run(default_levels, 120);
+        EXPECT_EQ(isotherm_result().curves[0].points, 241);
+        ASSERT_FALSE(dc.polylines.empty());
+        EXPECT_EQ(dc.polylines[0].points.size(), 241u);
+    }
+}
+
+TEST_F(IsothermWindow, ProgressOpensAndClosesAroundTheComputation) {
+    use_made_up_field();
+    run(default_levels);
+    ASSERT_FALSE(progress_values.empty());
+    EXPECT_EQ(progress_values.front(), -1);
+    EXPECT_EQ(progress_values.back(), -2);
+    EXPECT_EQ(std::count(progress_values.begin(), progress_values.end(), -1), 1);
+    EXPECT_FALSE(progress_dialog_state().open);
+}
+
+}  // namespace

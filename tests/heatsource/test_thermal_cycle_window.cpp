@@ -1,0 +1,257 @@
+// The thermal-cycle window: the cycle it computes, the progress it reports,
+// and the layout it draws on the screen and on a printer page.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "lang.h"
+#include "progress_dialog.h"
+#include "recording_canvas.h"
+#include "temperature_windows.h"
+#include "window_test_support.h"
+
+namespace {
+
+std::vector<int> progress_values;
+void hear_progress(int value) { progress_values.push_back(value); }
+
+// Records the rectangle a window hands to the parameter panel.
+std::vector<Rect> panel_rects;
+void recording_panel(Canvas&, Rect rect, int, int, int, int) { panel_rects.push_back(rect); }
+
+class ThermalCycleWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_schemes();
+        set_language(Language::english);
+        progress_values.clear();
+        panel_rects.clear();
+        set_progress_observer(hear_progress);
+        take_window_messages();
+    }
+    void TearDown() override {
+        set_progress_observer(nullptr);
+        set_language(Language::english);
+    }
+    void compute(double y, double z) {
+        const double record[point_record_size] = {y, z};
+        RecordingCanvas dc;
+        thermal_cycle_window(record, 50, nullptr, dc, 0, 0);
+    }
+};
+
+TEST_F(ThermalCycleWindow, SchemeTwoCycleAtItsDefaults) {
+    compute(0, 0.5);
+    const ThermalCycleResult r = thermal_cycle_result();
+    ASSERT_EQ(r.steps, 50);
+    EXPECT_NEAR(r.x_front, 1.917, 0.001);
+    EXPECT_NEAR(r.x_rear, -47.64, 0.01);
+    EXPECT_NEAR(r.time[50], 495.6, 0.1);
+    const double first[] = {70, 471, 2500, 1883, 1098, 770};
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(r.temp[i], first[i], 1.0) << "sample " << i;
+    EXPECT_EQ(r.temp[2], 2500);   // clipped at the singular source
+    EXPECT_TRUE(take_window_messages().empty());
+}
+
+TEST_F(ThermalCycleWindow, ExtentHoldsEverySampleSoNothingLeavesTheFrame) {
+    compute(0, 0.5);
+    const ThermalCycleResult r = thermal_cycle_result();
+    EXPECT_EQ(r.t_min, 0);
+    EXPECT_NEAR(r.t_max, 495.6, 0.1);   // the last sample, not the one before it (485.7)
+    EXPECT_NEAR(r.T_min, 70, 0.01);
+    EXPECT_EQ(r.T_max, 2500);
+
+    RecordingCanvas dc;
+    thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+    ASSERT_FALSE(dc.polylines.empty());
+    // The plot rectangle is the grey dotted frame.
+    const auto plot = std::find_if(dc.shapes.begin(), dc.shapes.end(), [](const auto& s) {
+        return s.kind == RecordingCanvas::ShapeKind::rectangle && s.pen.style == PenStyle::dot;
+    });
+    ASSERT_NE(plot, dc.shapes.end());
+    for (const Point& p : dc.polylines.front().points) {
+        EXPECT_GE(p.x, plot->box.left);
+        EXPECT_LE(p.x, plot->box.right);
+        EXPECT_GE(p.y, plot->box.top);
+        EXPECT_LE(p.y, plot->box.bottom);
+    }
+    EXPECT_EQ(dc.polylines.front().points.size(), 51u);
+}
+
+TEST_F(ThermalCycleWindow, ReportsProgressFromOpeningToClosing) {
+    compute(0, 0.5);
+    ASSERT_EQ(progress_values.size(), 1u + 3u + 51u + 1u);
+    EXPECT_EQ(progress_values.front(), -1);
+    EXPECT_EQ(progress_values[1], 5);
+    EXPECT_EQ(progress_values[2], 10);
+    EXPECT_EQ(progress_values[3], 15);
+    EXPECT_EQ(progress_values[4], 8);     // the first sample: (0 - 1)/50 of the way, plus 10
+    EXPECT_EQ(progress_values[5], 10);
+    EXPECT_EQ(progress_values[6], 12);
+    EXPECT_EQ(progress_values[54], 108);
+    EXPECT_EQ(progress_values.back(), -2);
+    EXPECT_TRUE(std::is_sorted(progress_values.begin() + 4, progress_values.end() - 1));
+    EXPECT_FALSE(progress_dialog_state().open);
+}
+
+TEST_F(ThermalCycleWindow, RepaintDrawsWhatTheLastComputationLeft) {
+    compute(0, 0.5);
+    progress_values.clear();
+    RecordingCanvas first, second;
+    thermal_cycle_window(nullptr, 50, nullptr, first, 1, 0);
+    ppr2_parameters.q = 9000;   // a repaint evaluates nothing
+    thermal_cycle_window(nullptr, 50, nullptr, second, 1, 0);
+    EXPECT_TRUE(progress_values.empty());
+    ASSERT_EQ(first.polylines.size(), 1u);
+    EXPECT_EQ(first.polylines[0].points, second.polylines[0].points);
+}
+
+struct TitleCase {
+    Language language;
+    const char* point_title;
+    const char* scheme_title;
+    const char* temperature_title;
+    const char* time_title;
+};
+
+class ThermalCycleTitles : public ThermalCycleWindow,
+                           public ::testing::WithParamInterface<TitleCase> {};
+
+// A 1024 x 768 window: H = 27, H18 = 42, the plot from (135, 81) to (943, 498).
+TEST_P(ThermalCycleTitles, TitlesAndAxisLabelsWhereTheLayoutPutsThem) {
+    const TitleCase& c = GetParam();
+    compute(0, 0.5);
+    set_language(c.language);
+    current_model.draw_panel = recording_panel;
+    RecordingCanvas dc;
+    thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+
+    const auto* point = dc.find_text(c.point_title);
+    ASSERT_NE(point, nullptr) << dc.all_text();
+    EXPECT_EQ(point->x, 27);
+    EXPECT_EQ(point->y, 768 - 7 * 27);
+    EXPECT_EQ(point->font.height, 27);
+    EXPECT_EQ(point->color, rgb(0, 0, 0));
+    EXPECT_EQ(point->font.charset, language_charset());
+
+    const auto* title = dc.find_text(c.scheme_title);
+    ASSERT_NE(title, nullptr) << dc.all_text();
+    EXPECT_EQ(title->x, 13);
+    EXPECT_EQ(title->y, 8);
+    EXPECT_EQ(title->font.height, 42);
+    EXPECT_EQ(title->color, rgb(127, 0, 0));
+
+    const auto* temperature = dc.find_text(c.temperature_title);
+    ASSERT_NE(temperature, nullptr);
+    EXPECT_EQ(temperature->font.escapement, 900);
+    EXPECT_EQ(temperature->font.height, 36);
+    EXPECT_EQ(temperature->x, 3);
+    RecordingCanvas measure;
+    measure.select_font(temperature->font);
+    const int w = measure.text_extent(c.temperature_title).cx;
+    EXPECT_EQ(temperature->y, 498 - (498 - 81 - w) / 2);
+
+    const auto* time = dc.find_text(c.time_title);
+    ASSERT_NE(time, nullptr);
+    EXPECT_EQ(time->color, rgb(128, 128, 128));
+    measure.select_font(time->font);
+    const Size e = measure.text_extent(c.time_title, true);
+    EXPECT_EQ(time->x, (1024 - e.cx) / 2);
+    EXPECT_EQ(time->y, 498 + e.cy);
+
+    // Tick labels of the time axis (step 90 s) and the temperature axis (500 °C).
+    EXPECT_NE(dc.find_text("   90"), nullptr) << dc.all_text();
+    EXPECT_NE(dc.find_text("  450"), nullptr);
+    EXPECT_NE(dc.find_text("2000"), nullptr);
+
+    ASSERT_EQ(panel_rects.size(), 1u);
+    EXPECT_EQ(panel_rects[0], (Rect{0, 0, 1024, 768}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ThermalCycleTitles,
+    ::testing::Values(
+        TitleCase{Language::english, "Thermal cycle at destignated point: y=0, cm; z=0.5, cm;",
+                  "2. Welding of semiinfinite body", "Temperature, C", "Time, sec"},
+        TitleCase{Language::russian, "Термоцикл в заданной точке: y = 0, см; z = 0.5, см;",
+                  "2. Сварка полубесконечного тела", "Температура, C", "Время ,с"}));
+
+TEST_F(ThermalCycleWindow, NoPanelSlotDrawsTheRestOfTheWindow) {
+    compute(0, 0.5);
+    current_model.draw_panel = nullptr;
+    RecordingCanvas dc;
+    thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+    EXPECT_NE(dc.find_text("2. Welding of semiinfinite body"), nullptr);
+}
+
+TEST_F(ThermalCycleWindow, PrintedCycleLaysOutOnThePrinterPlotRectangle) {
+    current_model.draw_panel = recording_panel;
+    RecordingCanvas printer;
+    printer.set_printer(true);
+    DeviceCaps a4 = printer.caps();
+    a4.horz_res = 4800;
+    a4.horz_size_mm = 203;
+    a4.vert_res = 6800;
+    a4.vert_size_mm = 288;
+    printer.set_caps(a4);
+    const double record[point_record_size] = {0, 0.5};
+    thermal_cycle_window(record, 50, nullptr, printer, 0, 1);
+    thermal_cycle_window(record, 50, nullptr, printer, 1, 1);
+
+    const Rect page{575, 598, 4455, 3236};
+    ASSERT_FALSE(printer.shapes.empty());
+    EXPECT_EQ(printer.shapes.front().box, page);   // the blue frame
+    ASSERT_EQ(panel_rects.size(), 1u);
+    EXPECT_EQ(panel_rects[0], page);
+    const int H18 = (3236 - 598) / 18;
+    const auto* title = printer.find_text("2. Welding of semiinfinite body");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->font.height, H18);
+    EXPECT_GT(title->x, page.left);
+    EXPECT_GT(title->y, page.top);
+}
+
+TEST_F(ThermalCycleWindow, ThinPlateDepthBeyondThePlateIsReportedAndClamped) {
+    install_scheme(1);
+    compute(0.05, 7);
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "z exceeds thickness of a plate z=7 > thickness =5");
+    EXPECT_EQ(messages[0].caption, "  Attention!");
+    EXPECT_EQ(thermal_cycle_result().z, 5);
+
+    RecordingCanvas dc;
+    thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+    EXPECT_NE(dc.find_text("Thermal cycle at destignated point: y=0.05, cm; z = (0-5), cm;"),
+              nullptr)
+        << dc.all_text();
+}
+
+TEST_F(ThermalCycleWindow, TwoPlatesAreLabelledBySide) {
+    install_scheme(4);
+    for (const auto& [y, label] : {std::pair{0.0, "пластина №1"}, std::pair{0.1, "пластина №2"}}) {
+        compute(y, 0);
+        RecordingCanvas dc;
+        thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+        const auto* text = dc.find_text(label);
+        ASSERT_NE(text, nullptr) << y;
+        EXPECT_EQ(text->color, rgb(128, 0, 0));
+    }
+}
+
+TEST_F(ThermalCycleWindow, ZeroSpeedIsReportedAndKeepsTheLastCycle) {
+    compute(0, 0.5);
+    const double before = thermal_cycle_result().time[50];
+    progress_values.clear();
+    ppr2_parameters.v = 0;
+    compute(0, 0.5);
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "The welding speed must be positive: v=0");
+    EXPECT_TRUE(progress_values.empty());
+    EXPECT_EQ(thermal_cycle_result().time[50], before);
+}
+
+}  // namespace
