@@ -27,3 +27,6 @@ struct TextLayout {
 };
 
 TextLayout layout_text(const FontRecord& font, std::string_view text);
+
+// Lets go of every cached font (before the Qt application goes away).
+void release_font_caches();

@@ -249,9 +249,17 @@ struct Face {
     }
 };
 
+std::map<std::tuple<QString, int, bool>, Face>& face_cache()
+{
+    // Never destroyed at exit: it is let go of together with the application
+    // (release_font_caches), whose font database its fonts hold on to.
+    static auto* faces = new std::map<std::tuple<QString, int, bool>, Face>;
+    return *faces;
+}
+
 Face& face_for(const QString& family, int weight, bool italic)
 {
-    static std::map<std::tuple<QString, int, bool>, Face> faces;
+    auto& faces = face_cache();
     const auto key = std::make_tuple(family, weight, italic);
     auto it = faces.find(key);
     if (it != faces.end()) return it->second;
@@ -326,6 +334,8 @@ FontCellMetrics metrics_of(const Face& face, int height)
 }
 
 } // namespace
+
+void release_font_caches() { face_cache().clear(); }
 
 std::string mapped_font_family(const FontRecord& font)
 {

@@ -1,8 +1,24 @@
 #include "gui_app.h"
 
+#include "font_layout.h"
+
 #include <QApplication>
 
 #include <cstdlib>
+
+namespace {
+
+QApplication* created_app = nullptr;
+
+void close_created_app()
+{
+    // The fonts hold on to the font database, which goes with the application.
+    release_font_caches();
+    delete created_app;
+    created_app = nullptr;
+}
+
+} // namespace
 
 void ensure_gui_app()
 {
@@ -13,7 +29,6 @@ void ensure_gui_app()
     static int argc = 1;
     static char name[] = "velmarin";
     static char* argv[] = {name, nullptr};
-    // Kept for the life of the process: fonts and images outlive any scope.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
+    created_app = new QApplication(argc, argv);
+    std::atexit(close_created_app);
 }
