@@ -65,8 +65,7 @@ Picture load_picture_resource(std::string_view name)
         return none;
     }
     const QString folders[] = {
-        QStringLiteral(":/pictures"),
-        QStringLiteral(":/resources/pictures"),
+        QStringLiteral(":/velmarin/pictures"),
         QStringLiteral(VELMARIN_SOURCE_RESOURCE_DIR "/pictures"),
     };
     for (const QString& folder : folders) {

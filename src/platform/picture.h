@@ -11,8 +11,8 @@
 
 // By resource name ("PprBmp_1", "ATLAS_E"), matched without regard to case:
 // resources/pictures/<Name>.svg or .png (also .bmp), first from the program's
-// embedded resources (":/pictures/..." or ":/resources/pictures/..."), then
-// from the source tree's resources folder.
+// embedded resources (":/velmarin/pictures/..."), then from the source tree's
+// resources folder.
 Picture load_picture_resource(std::string_view name);
 
 // From a file on disk (BMP, PNG, or any image format Qt reads; SVG too).

@@ -269,6 +269,20 @@ TEST(QtCanvas, PictureIsStretchedOntoTheRectangle)
     EXPECT_EQ(img.pixel(41, 31), white);
 }
 
+TEST(QtCanvas, ResourcePictureByNameWithoutRegardToCase)
+{
+    const Picture upper = load_picture_resource("ATLAS_E");
+    const Picture lower = load_picture_resource("atlas_e");
+    ASSERT_TRUE(upper.valid());
+    ASSERT_TRUE(lower.valid());
+    EXPECT_GT(upper.width, 0);
+    EXPECT_EQ(upper.width, lower.width);
+    ImageCanvas img(200, 150);
+    img.canvas().draw_picture(upper, Rect{0, 0, 200, 150});
+    EXPECT_FALSE(ink(img).empty());
+    img.save_png(output("canvas_picture_atlas_e.png"));
+}
+
 TEST(QtCanvas, MissingPictureIsInvalidAndDrawsNothing)
 {
     EXPECT_FALSE(load_picture_resource("NoSuchPicture_42").valid());
