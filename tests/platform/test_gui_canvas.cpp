@@ -292,3 +292,50 @@ TEST(QtCanvas, MissingPictureIsInvalidAndDrawsNothing)
     img.canvas().draw_picture(load_picture_file("/nonexistent/picture.bmp"), Rect{0, 0, 20, 20});
     EXPECT_TRUE(ink(img).empty());
 }
+
+// A sheet of everything the canvas draws, to be looked at.
+TEST(QtCanvas, SampleSheet)
+{
+    ImageCanvas img(640, 420);
+    Canvas& c = img.canvas();
+    c.set_background_mode(BackgroundMode::transparent);
+    struct FaceCase { const char* face; int weight; int italic; const char* text; };
+    const FaceCase faces[] = {
+        {"Times New Roman", 400, 0, "Times New Roman: Temperature 1420 \xC2\xB0""C"},
+        {"Times New Roman", 700, 0, "Bold: Cooling time t8/5"},
+        {"Times New Roman", 400, 1, "Italic: v, q, a"},
+        {"Arial", 400, 0, "Arial: \xD0\xA2\xD0\xB5\xD0\xBC\xD0\xBF\xD0\xB5\xD1\x80\xD0\xB0\xD1\x82\xD1\x83\xD1\x80\xD0\xB0 (Cyrillic)"},
+        {"Courier New", 400, 0, "Courier New: 0123456789"},
+        {"Tahoma", 400, 0, "Tahoma: Attention!"},
+        {"Symbol", 400, 0, "abcdDeglmprstw - \xC2\xB0 \xC2\xB4 \xC2\xA3 \xC2\xB3"},
+        {"Zapfdingbats BT", 400, 0, "\u00C0\u00C1\u00C2\u00C3\u00C4\u00C5\u00C6"},
+    };
+    int y = 8;
+    for (const FaceCase& f : faces) {
+        FontRecord font = times(22);
+        font.face = f.face;
+        font.weight = f.weight;
+        font.italic = f.italic;
+        c.select_font(font);
+        c.text_out(10, y, f.text);
+        y += 26;
+    }
+    const PenStyle styles[] = {PenStyle::solid, PenStyle::dash, PenStyle::dot, PenStyle::dash_dot,
+                               PenStyle::dash_dot_dot};
+    for (int i = 0; i < 5; ++i) {
+        c.select_pen(Pen{styles[i], 1, Rgb{0, 0, 160}});
+        c.move_to(10, 230 + 8 * i);
+        c.line_to(300, 230 + 8 * i);
+    }
+    c.select_pen(Pen{PenStyle::solid, 3, Rgb{200, 0, 0}});
+    c.move_to(10, 285);
+    c.line_to(300, 320);
+    c.select_pen(Pen{PenStyle::solid, 1, Rgb{0, 0, 0}});
+    c.select_brush(Brush{BrushStyle::solid, Rgb{255, 255, 160}});
+    c.rectangle(330, 220, 450, 300);
+    c.ellipse(470, 220, 620, 300);
+    c.arc(330, 310, 450, 410, 450, 360, 390, 310);   // a quarter, counter-clockwise from 3 to 12 o'clock
+    c.select_font(times(18, 900));
+    c.text_out(610, 410, "upward");
+    EXPECT_TRUE(img.save_png(output("canvas_sample_sheet.png")));
+}
