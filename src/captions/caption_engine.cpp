@@ -9,6 +9,7 @@
 #include "fonts.h"
 #include "numfmt.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -179,11 +180,21 @@ void draw_stacked_unit(Line& line, const Unit& unit)
     const double num_at = line.cyrillic ? unit.num_cyr : unit.num_lat;
     line.dc.text_out(line.x_at(num_at * cw), line.y_at(-0.3), line.pick2(unit.text));
     line.dc.text_out(line.x_at(unit.den_at * cw), line.y_at(0.6), line.pick2(unit.den));
-    const int wu = width_of(line, line.pick2(unit.ref));
+    int wu = width_of(line, line.pick2(unit.ref));
+    double mark_at = unit.mark.offset_cw * cw + unit.mark.wu_factor * wu;
+    if (unit.fit_denominator) {
+        const int wd = width_of(line, line.pick2(unit.den));
+        int wmark = 0;
+        if (unit.mark.text != nullptr) {
+            use_text(line, line.small_size());
+            wmark = width_of(line, unit.mark.text);
+        }
+        mark_at = std::max(mark_at, unit.den_at * cw + wd);
+        wu = std::max(wu, wd + wmark);
+    }
     if (unit.mark.text != nullptr) {
         use_text(line, line.small_size());
-        line.dc.text_out(line.x_at(unit.mark.offset_cw * cw + unit.mark.wu_factor * wu),
-                         line.y_at(unit.mark.top_ch), unit.mark.text);
+        line.dc.text_out(line.x_at(mark_at), line.y_at(unit.mark.top_ch), unit.mark.text);
     }
     draw_bar(line, line.x_at(unit.bar_from * cw), line.x_at(unit.bar_to * cw + unit.bar_wu * wu));
     line.advance(wu, unit.advance);
@@ -314,7 +325,7 @@ void paint_caption(const CaptionRow& row, Canvas& dc, double value, int h, int* 
     case Closing::full: use_text(line, h); break;
     case Closing::unit: use_text(line, line.unit_size()); break;
     case Closing::small: use_text(line, line.small_size()); break;
-    case Closing::carried: break;
+    case Closing::carried: use_text(line, h); break;   // a caption may end on its subscript
     }
     if (row.closing != Closing::carried) dc.text_out(line.x_at(0), line.y_at(0), ";");
     line.advance(0, row.closing_advance);

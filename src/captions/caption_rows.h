@@ -72,6 +72,10 @@ struct Unit {
     double bar_to = 0;
     double bar_wu = 1;
     double advance = 0;
+    // The Latin denominator "cm" is wider than its numerator "J" or "J·s":
+    // Wu is then the denominator's width and the exponent follows the
+    // denominator, so that neither the ";" nor the "2" runs into it.
+    bool fit_denominator = false;
 };
 
 enum class Closing : unsigned char { full, unit, small, carried };

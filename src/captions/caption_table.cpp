@@ -86,11 +86,11 @@ constexpr Unit unit_c_plate{.kind = UnitKind::stacked, .text = c_num, .ref = c_d
                             .num_cyr = 1.5, .num_lat = 1.5, .den = c_den, .den_at = 0.5,
                             .mark = degree_on_denominator(0.5 - 0.75), .bar_from = 0,
                             .bar_to = 0, .advance = 1.5};
-// The phases of composite plates: the degree sign falls into the two blanks
-// before "C" as in the plates' unit, whose bar it shares.
+// The phases of composite plates: the degree sign 1.25 cw before the end,
+// where it falls into the two blanks before "C" (0.75 cw would cover the C).
 constexpr Unit unit_c_phase{.kind = UnitKind::stacked, .text = c_num, .ref = c_den,
                             .num_cyr = 1.2, .num_lat = 1.2, .den = c_den, .den_at = 0.5,
-                            .mark = degree_on_denominator(0.5 - 0.75), .bar_from = 0,
+                            .mark = degree_on_denominator(0.5 - 1.25), .bar_from = 0,
                             .bar_to = 0, .advance = 1.5};
 
 // g over cm³.
@@ -106,11 +106,12 @@ constexpr Unit unit_v{.kind = UnitKind::stacked, .text = {"см", "cm"}, .ref = 
 // J over cm, and J·s over cm².
 constexpr Unit unit_q_per_v{.kind = UnitKind::stacked, .text = c_num, .ref = c_num, .num_cyr = 1,
                             .num_lat = 1, .den = {"см", "cm"}, .den_at = 1, .bar_from = 1,
-                            .bar_to = 1, .advance = 1};
+                            .bar_to = 1, .advance = 1, .fit_denominator = true};
 constexpr Unit unit_q_per_v_delta{.kind = UnitKind::stacked, .text = {"Дж·с", "J·s"},
                                   .ref = {"Дж·с", "J·s"}, .num_cyr = 1, .num_lat = 1,
                                   .den = {"см", "cm"}, .den_at = 1, .mark = {"2", 1, 0.7, 0.5},
-                                  .bar_from = 1, .bar_to = 1, .advance = 1};
+                                  .bar_from = 1, .bar_to = 1, .advance = 1,
+                                  .fit_denominator = true};
 
 // 1 over cm².
 constexpr Unit unit_k{.kind = UnitKind::stacked, .text = both(" 1"), .ref = {"см2", "cm2"},

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -232,23 +233,26 @@ TEST_P(CaptionGeometry, Speed)
 }
 
 // The q-over-v fraction: its bar as wide as the q, the unit J over cm, and the
-// shorter closing advance.
+// shorter closing advance. The unit is as wide as the wider of its texts, so
+// the semicolon never runs into the Latin "cm" under the narrow "J".
 TEST_P(CaptionGeometry, EnergyPerLength)
 {
     caption_q_per_v(dc, 45000, h, &cursor, x0, y0, cw);
     const int wn = width(times(15, cyr), "q");
     const int c1 = wn + width(times(h, cyr), " = 45000 ");
     const std::string num = cyr ? "Дж" : "J";
-    const int wu = width(times(15, cyr), num);
+    const std::string den = cyr ? "см" : "cm";
+    const int wu = std::max(width(times(15, cyr), num), width(times(15, cyr), den));
     const int c2 = trunc(c1 + wu + 1.0 * cw);
     expect_calls(dc,
                  {{"q", 100, trunc(y0 - 0.3 * ch), "Times New Roman", 15},
                   {"v", 100, trunc(y0 + 0.6 * ch), "Times New Roman", 15},
                   {" = 45000 ", 100 + wn, 200, "Times New Roman", h},
                   {num, trunc(x0 + c1 + cw), trunc(y0 - 0.3 * ch), "Times New Roman", 15},
-                  {cyr ? "см" : "cm", trunc(x0 + c1 + cw), trunc(y0 + 0.6 * ch), "Times New Roman", 15},
+                  {den, trunc(x0 + c1 + cw), trunc(y0 + 0.6 * ch), "Times New Roman", 15},
                   {";", 100 + c2, 200, "Times New Roman", h}},
                  cyr);
+    EXPECT_GE(dc.texts[5].x, dc.texts[4].x + width(times(15, cyr), den));
     ASSERT_EQ(dc.lines.size(), 2u);
     EXPECT_EQ(dc.lines[0].from.x, 100);
     EXPECT_EQ(dc.lines[0].to.x, 100 + wn);
@@ -316,4 +320,26 @@ TEST(CaptionValues, ExponentFormKeepsItsLetter)
     ASSERT_NE(dc.find_text(" l =  1e-05"), nullptr);
     // Drawn in the Symbol face, the e shows as epsilon.
     EXPECT_EQ(font_text_to_unicode(dc.find_text(" l =  1e-05")->font, " l =  1e-05"), " λ =  1ε−05");
+}
+
+// The exponent of cm² follows the denominator; the Russian layout, whose
+// numerator is the wider, keeps it at 0.7 of the numerator's width.
+TEST_P(CaptionGeometry, EnergyPerLengthAndThicknessExponent)
+{
+    caption_q_per_v_delta(dc, 9000, h, &cursor, x0, y0, cw);
+    const RecordingCanvas::TextCall* den = nullptr;
+    const RecordingCanvas::TextCall* exponent = nullptr;
+    for (const auto& t : dc.texts) {
+        if (t.text == (cyr ? "см" : "cm")) den = &t;
+        if (t.text == "2") exponent = &t;
+    }
+    ASSERT_NE(den, nullptr);
+    ASSERT_NE(exponent, nullptr);
+    const int den_end = den->x + width(times(15, cyr), den->text);
+    EXPECT_GE(exponent->x, den_end);
+    if (cyr) {
+        const int unit_start = den->x - cw;
+        EXPECT_EQ(exponent->x, trunc(unit_start + cw + 0.7 * width(times(15, true), "Дж·с")));
+    }
+    EXPECT_GE(dc.find_text(";")->x, exponent->x + measure_text(exponent->font, "2").cx);
 }
