@@ -119,11 +119,15 @@ void draw_degree_on_line(Line& line, int from, int width, double before_end)
     line.dc.text_out(line.x_from(from, width - before_end * line.cw), line.y_at(-0.1), "0");
 }
 
-void draw_subscript(Line& line, const Sub& sub, int start)
+// `letter_end`: where the symbol's letter ends. A lowered subscript starts
+// there at the earliest: the Greek letters of the stand-in face are wider
+// than the character widths the offsets were made for.
+void draw_subscript(Line& line, const Sub& sub, int start, int letter_end)
 {
     if (sub.mode == SubMode::at_offset) {
         use_text(line, line.small_size(), sub.italic);
-        line.dc.text_out(line.x_from(start, sub.offset * line.cw), line.y_at(0.5), sub.text);
+        const double offset = std::max(sub.offset * line.cw, static_cast<double>(letter_end));
+        line.dc.text_out(line.x_from(start, offset), line.y_at(0.5), sub.text);
     } else if (sub.mode == SubMode::second_letter) {
         use_text(line, line.h);
         line.dc.text_out(line.x_from(start, sub.offset * line.cw), line.y_at(0), sub.text);
@@ -137,7 +141,12 @@ void draw_symbol_piece(Line& line, const CaptionRow& row, double value)
     use_face(line, row.symbol.face, line.h);
     line.dc.text_out(line.x_at(0), line.y_at(0), text);
     const int width = width_of(line, text.c_str());
-    draw_subscript(line, row.sub, start);
+    int letter_end = 0;
+    if (row.sub.mode == SubMode::at_offset) {
+        const std::size_t letter = text.find_first_not_of(' ');
+        if (letter != std::string::npos) letter_end = width_of(line, text.substr(0, letter + 1).c_str());
+    }
+    draw_subscript(line, row.sub, start, letter_end);
     if (row.symbol.degree_before_end != 0)
         draw_degree_on_line(line, start, width, row.symbol.degree_before_end);
     line.advance(width, row.symbol.gap);

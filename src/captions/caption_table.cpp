@@ -82,12 +82,13 @@ constexpr Unit unit_c_legend{.kind = UnitKind::stacked, .text = c_num, .ref = c_
                              .num_cyr = 1.5, .num_lat = 1.5, .den = c_den, .den_at = 0.5,
                              .mark = degree_on_denominator(0.5 - 1.25), .bar_from = 0,
                              .bar_to = 0.5, .advance = 1.5};
+// The degree sign 1.25 cw before the denominator's end, in the blanks before
+// "C", as in the other c units (0.75 cw would cover the C).
 constexpr Unit unit_c_plate{.kind = UnitKind::stacked, .text = c_num, .ref = c_den,
                             .num_cyr = 1.5, .num_lat = 1.5, .den = c_den, .den_at = 0.5,
-                            .mark = degree_on_denominator(0.5 - 0.75), .bar_from = 0,
+                            .mark = degree_on_denominator(0.5 - 1.25), .bar_from = 0,
                             .bar_to = 0, .advance = 1.5};
-// The phases of composite plates: the degree sign 1.25 cw before the end,
-// where it falls into the two blanks before "C" (0.75 cw would cover the C).
+// The phases of composite plates, with the degree sign as in the plates'.
 constexpr Unit unit_c_phase{.kind = UnitKind::stacked, .text = c_num, .ref = c_den,
                             .num_cyr = 1.2, .num_lat = 1.2, .den = c_den, .den_at = 0.5,
                             .mark = degree_on_denominator(0.5 - 1.25), .bar_from = 0,

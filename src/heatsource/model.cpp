@@ -9,16 +9,16 @@ namespace {
 // when its painter exists.
 const PanelPainter scheme_panels[15] = {
     nullptr,
-    /* 1 */ nullptr,   // ppr1_draw_panel
-    /* 2 */ nullptr,   // ppr2_draw_panel
-    /* 3 */ nullptr,   // ppr3_draw_panel
-    /* 4 */ nullptr,   // ppr4_draw_panel
-    /* 5 */ nullptr,   // ppr5_draw_panel
-    /* 6 */ nullptr,   // ppr9_draw_panel
+    /* 1 */ ppr1_draw_panel,
+    /* 2 */ ppr2_draw_panel,
+    /* 3 */ ppr3_draw_panel,
+    /* 4 */ ppr4_draw_panel,
+    /* 5 */ ppr5_draw_panel,
+    /* 6 */ ppr9_draw_panel,
     /* 7 */ nullptr,   // ppr10_draw_panel
     /* 8 */ nullptr,   // ppr11_draw_panel
-    /* 9 */ nullptr,   // ppr14_draw_panel
-    /* 10 */ nullptr,  // ppr15_draw_panel
+    /* 9 */ ppr14_draw_panel,
+    /* 10 */ ppr15_draw_panel,
     /* 11 */ nullptr,  // rom1_draw_panel
     /* 12 */ nullptr,  // rom2_draw_panel
     /* 13 */ nullptr,  // rom3_draw_panel

@@ -343,3 +343,35 @@ TEST_P(CaptionGeometry, EnergyPerLengthAndThicknessExponent)
     }
     EXPECT_GE(dc.find_text(";")->x, exponent->x + measure_text(exponent->font, "2").cx);
 }
+
+// A lowered subscript stands clear of its Greek letter: at 1.1 cw from the
+// caption's start, or right after the letter where the letter is wider.
+TEST_P(CaptionGeometry, SubscriptClearsTheLetter)
+{
+    caption_lambda_plate1(dc, 0.09, h, &cursor, x0, y0, cw);
+    const int letter_end = width(symbol_face(h), " l");
+    const RecordingCanvas::TextCall* sub = dc.find_text("1");
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->x, trunc(x0 + std::max(1.1 * cw, static_cast<double>(letter_end))));
+    EXPECT_EQ(sub->y, trunc(y0 + 0.5 * ch));
+    EXPECT_EQ(sub->font.height, 12);
+}
+
+// The degree sign of the specific-heat units falls into the blanks before
+// the "C" and ends before it.
+TEST_P(CaptionGeometry, DegreeSignBeforeTheC)
+{
+    for (const CaptionPainter painter : {caption_c, caption_c_plate1, legend_c, legend_c_plate2, caption_c_phase1}) {
+        RecordingCanvas one;
+        int c = 0;
+        painter(one, 0.5, h, &c, x0, y0, cw);
+        const std::string den = cyr ? "г ·  C" : "g ·  C";
+        const RecordingCanvas::TextCall* d = one.find_text(den);
+        const RecordingCanvas::TextCall* degree = one.find_text("0");
+        ASSERT_NE(d, nullptr);
+        ASSERT_NE(degree, nullptr);
+        const int c_start = d->x + width(times(15, cyr), cyr ? "г ·  " : "g ·  ");
+        EXPECT_LE(degree->x + width(times(12, cyr), "0"), c_start + 1);
+        EXPECT_GT(degree->x, d->x + width(times(15, cyr), cyr ? "г ·" : "g ·"));
+    }
+}

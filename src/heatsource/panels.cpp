@@ -1,0 +1,235 @@
+// The parameter panels: a heading and two rows of short captions along the
+// bottom of a result window or printer page, the material in row 1 and the
+// welding conditions in row 2. The window passes four flags that leave out
+// the captions of the quantity it sweeps; a caption left out leaves no gap.
+#include "captions.h"
+#include "heatsource.h"
+#include "lang.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr Text5 panel_heading{
+    "Thermal-physical properties of material and welding conditions:",
+    "Теплофизические характеристики материала и режим сварки:",
+    "Теплофізичні характеристики матеріалу та режим зварювання:",
+    "Die thermischen und physischen Charakteristiken des Materials und das Regime der "
+    "Schweissung:",
+    "Les caractéristiques thermiques et physiques de la matière et le régime de la soudure:"};
+
+// One panel being drawn: the font height, the character width and the two
+// rows with their cursors.
+struct Panel {
+    Canvas& dc;
+    int h = 0;
+    int cw = 0;
+    double x0 = 0;
+    double row_y[2] = {0, 0};
+    int cursor[2] = {0, 0};
+
+    void caption(int row, CaptionPainter painter, double value)
+    {
+        painter(dc, value, h, &cursor[row], x0, row_y[row], cw);
+    }
+};
+
+FontRecord panel_font(int height)
+{
+    FontRecord font;
+    font.height = height;
+    font.weight = 400;
+    font.charset = language_charset();
+    font.out_precision = 7;   // TrueType only
+    font.quality = 2;         // proof
+    font.pitch_and_family = 0x10 | 2;   // roman family, variable pitch
+    font.face = "Times New Roman";
+    return font;
+}
+
+// Heading and row positions; row 1 is drawn by the caller.
+Panel begin_panel(Canvas& dc, Rect rect)
+{
+    const int h = (rect.bottom - rect.top) / 28;
+    dc.select_font(panel_font(h));
+    const Size s = dc.text_extent("S");
+    const int cw = s.cx;
+    const int cy = s.cy;
+
+    // The heading's cell ends where the numerators of row 1's stacked units
+    // begin (0.3 cy above the row), so the two never touch.
+    dc.select_font(panel_font(static_cast<int>(h * 1.2)));
+    dc.set_text_color(colour_mode ? Rgb{127, 0, 0} : Rgb{0, 0, 0});
+    dc.text_out(rect.left + 12 * cw, static_cast<int>(rect.bottom - 5.0 * cy), pick(panel_heading));
+
+    Panel panel{dc, h, cw, static_cast<double>(rect.left + 2 * cw)};
+    panel.row_y[0] = rect.bottom - 3.5 * cy;
+    panel.row_y[1] = rect.bottom - 1.5 * cy;
+    return panel;
+}
+
+// The energy captions divide by the speed and a thickness; a window drawn
+// with a zero divisor shows no energy caption rather than "inf" or "nan".
+void energy_captions(Panel& panel, double q, double v, double thickness, bool per_thickness)
+{
+    const double per_v = q / v;
+    if (std::isfinite(per_v)) panel.caption(1, caption_q_per_v, per_v);
+    if (!per_thickness) return;
+    const double per_v_delta = per_v / thickness;
+    if (std::isfinite(per_v_delta)) panel.caption(1, caption_q_per_v_delta, per_v_delta);
+}
+
+}   // namespace
+
+void ppr1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness)
+{
+    const Ppr1Parameters& p = ppr1_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_alpha, p.alpha);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_thickness == 1) panel.caption(1, caption_delta, p.delta);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, p.delta, true);
+    }
+}
+
+void ppr2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int /*show_thickness*/)
+{
+    const Ppr2Parameters& p = ppr2_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (p.R_T != 0) {
+        panel.caption(1, caption_delta_layer, p.delta_c);
+        panel.caption(1, caption_r_t, p.R_T);
+    }
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, 0, false);
+    }
+}
+
+void ppr3_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness)
+{
+    const Ppr3Parameters& p = ppr3_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_alpha, p.alpha);
+    panel.caption(0, caption_r_t, p.R_T);
+    panel.caption(0, caption_delta_layer, p.delta_c);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_thickness == 1) panel.caption(1, caption_delta, p.delta);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        // The caption reads q/(v·δ): it gets the plate thickness, as the
+        // scheme's summary does, not the layer thickness.
+        energy_captions(panel, p.q, p.v, p.delta, true);
+    }
+}
+
+void ppr4_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness)
+{
+    const Ppr4Parameters& p = ppr4_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_alpha, p.alpha);
+    panel.caption(0, caption_h1, p.h1);
+    panel.caption(0, caption_h2, p.h2);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_thickness == 1) panel.caption(1, caption_delta, p.delta);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, p.delta, true);
+    }
+}
+
+void ppr5_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness)
+{
+    const Ppr5Parameters& p = ppr5_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda_plate1, p.lambda1);
+    panel.caption(0, caption_lambda_plate2, p.lambda2);
+    panel.caption(0, caption_c_plate1, p.c1);
+    panel.caption(0, caption_c_plate2, p.c2);
+    panel.caption(0, caption_gamma_plate1, p.rho1);
+    panel.caption(0, caption_gamma_plate2, p.rho2);
+    panel.caption(0, caption_alpha, p.alpha);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_thickness == 1) panel.caption(1, caption_delta_plate1, p.delta1);
+    panel.caption(1, caption_delta_plate2, p.delta2);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, p.delta1, true);
+    }
+}
+
+void ppr9_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int /*show_thickness*/)
+{
+    const Ppr9Parameters& p = ppr9_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_d, p.B);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, 0, false);
+    }
+}
+
+void ppr14_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                      int /*show_thickness*/)
+{
+    const Ppr14Parameters& p = ppr14_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_k, p.f);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, 0, false);
+    }
+}
+
+void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                      int /*show_thickness*/)
+{
+    const Ppr15Parameters& p = ppr15_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_k, p.k);
+    if (show_T0 == 1) panel.caption(1, caption_t0, p.T0);
+    if (show_v == 1) panel.caption(1, caption_v, p.v);
+    if (show_q == 1) {
+        panel.caption(1, caption_q, p.q);
+        energy_captions(panel, p.q, p.v, 0, false);
+    }
+}

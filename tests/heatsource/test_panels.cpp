@@ -1,0 +1,222 @@
+// Parameter panels on the recording canvas: the heading, the two rows, the
+// flags that leave captions out without leaving gaps, the values they show.
+#include "captions.h"
+#include "fonts.h"
+#include "heatsource.h"
+#include "lang.h"
+#include "recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr Rect window{0, 0, 800, 560};   // H = 560 / 28 = 20
+
+class Panels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        init_fonts();
+        set_language(Language::english);
+        colour_mode = 1;
+        ppr1_parameters = Ppr1Parameters{};
+        ppr2_parameters = Ppr2Parameters{};
+        ppr3_parameters = Ppr3Parameters{};
+        ppr4_parameters = Ppr4Parameters{};
+        ppr5_parameters = Ppr5Parameters{};
+        ppr14_parameters = Ppr14Parameters{};
+        FontRecord f;
+        f.face = "Times New Roman";
+        f.height = 20;
+        const Size s = measure_text(f, "S");
+        cw = s.cx;
+        cy = s.cy;
+        dc.set_text_color(Rgb{128, 0, 0});
+    }
+    void TearDown() override
+    {
+        set_language(Language::english);
+        colour_mode = 1;
+    }
+
+    int row_top(int row) const { return static_cast<int>(window.bottom - (row == 0 ? 3.5 : 1.5) * cy); }
+
+    // The texts on the caption line of a row (symbol pieces, values, inline
+    // units and semicolons; not the raised or lowered pieces).
+    std::vector<std::string> row(int r) const
+    {
+        std::vector<std::string> out;
+        for (const auto& t : dc.texts)
+            if (t.y == row_top(r)) out.push_back(t.text);
+        return out;
+    }
+
+    RecordingCanvas dc;
+    int cw = 0;
+    int cy = 0;
+};
+
+using Texts = std::vector<std::string>;
+
+}   // namespace
+
+TEST_F(Panels, HeadingAndRowsLieAlongTheBottom)
+{
+    ppr1_draw_panel(dc, window, 1, 1, 1, 1);
+    ASSERT_FALSE(dc.texts.empty());
+    const auto& heading = dc.texts.front();
+    EXPECT_EQ(heading.text, "Thermal-physical properties of material and welding conditions:");
+    EXPECT_EQ(heading.x, 12 * cw);
+    // Its cell ends 3.8 cy above the bottom, where row 1's numerators begin.
+    EXPECT_EQ(heading.y, static_cast<int>(560 - 5.0 * cy));
+    const int numerator_top = dc.find_text("W")->y;
+    EXPECT_LE(heading.y + heading.font.height, numerator_top + 1);
+    EXPECT_EQ(heading.font.height, 24);   // 20 · 1.2
+    EXPECT_EQ(heading.font.face, "Times New Roman");
+    EXPECT_EQ(heading.color, (Rgb{127, 0, 0}));
+
+    EXPECT_EQ(dc.texts[1].text, " l =  0.3");
+    EXPECT_EQ(dc.texts[1].x, 2 * cw);
+    EXPECT_EQ(dc.texts[1].y, row_top(0));
+    EXPECT_EQ(dc.texts[1].font.height, 20);
+    for (std::size_t i = 1; i < dc.texts.size(); ++i) EXPECT_EQ(dc.texts[i].color, (Rgb{0, 0, 0})) << dc.texts[i].text;
+
+    EXPECT_EQ(row(0), (Texts{" l =  0.3", ";", "c  = 0.628", ";", "g  = 7.8", ";", "a = 0", ";"}));
+    // Energy input 4500 / 0.1 = 45000 J/cm, per thickness 45000 / 5 = 9000.
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.1", ";", "d   = 5", " cm;", "q = 4500 W;",
+                             " = 45000 ", ";", " = 9000 ", ";"}));
+    EXPECT_EQ(row(1).size(), 12u);
+    EXPECT_EQ(dc.find_text(" v  =")->x > dc.find_text("T  = 20 C")->x, true);
+}
+
+TEST_F(Panels, BlackAndWhiteHeading)
+{
+    colour_mode = 0;
+    ppr2_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(dc.texts.front().color, (Rgb{0, 0, 0}));
+}
+
+TEST_F(Panels, RussianHeadingAndCyrillicFont)
+{
+    set_language(Language::russian);
+    ppr2_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(dc.texts.front().text, "Теплофизические характеристики материала и режим сварки:");
+    EXPECT_EQ(dc.texts.front().font.charset, 204);
+    EXPECT_NE(dc.find_text("q = 4500 Вт;"), nullptr);
+}
+
+TEST_F(Panels, FlagsLeaveCaptionsOutWithoutGaps)
+{
+    struct Case {
+        int show_v, show_q, show_T0, show_thickness;
+        Texts row2;
+    };
+    const Case cases[] = {
+        {1, 0, 1, 1, {"T  = 20 C", ";", " v  =", " 0.1", ";", "d   = 5", " cm;"}},
+        {0, 0, 0, 0, {}},
+        // Without the thickness caption the q/(v·δ) caption stays.
+        {1, 1, 0, 0, {" v  =", " 0.1", ";", "q = 4500 W;", " = 45000 ", ";", " = 9000 ", ";"}},
+        // A flag counts only when it is 1.
+        {2, 1, 1, 1, {"T  = 20 C", ";", "d   = 5", " cm;", "q = 4500 W;", " = 45000 ", ";", " = 9000 ", ";"}},
+    };
+    for (const Case& c : cases) {
+        dc.clear();
+        ppr1_draw_panel(dc, window, c.show_v, c.show_q, c.show_T0, c.show_thickness);
+        EXPECT_EQ(row(1), c.row2) << c.show_v << c.show_q << c.show_T0 << c.show_thickness;
+    }
+    // The first caption of a row starts at the origin whichever it is.
+    dc.clear();
+    ppr1_draw_panel(dc, window, 1, 1, 0, 0);
+    EXPECT_EQ(dc.find_text(" v  =")->x, 2 * cw);
+}
+
+TEST_F(Panels, LayerCaptionsOnlyWithAContactResistance)
+{
+    ppr2_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.1", ";", "q = 4500 W;", " = 45000 ", ";"}));
+    dc.clear();
+    ppr2_parameters.R_T = 0.5;
+    ppr2_draw_panel(dc, window, 1, 1, 1, 0);
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.1", ";", "d   = 5", " cm;", "R", " = 0.5", ";", "q = 4500 W;",
+                             " = 45000 ", ";"}));
+}
+
+TEST_F(Panels, MultiLayerPlateShowsEnergyPerPlateThickness)
+{
+    // 4500 / 0.1 / 5 (plate) = 9000, not 4500 / 0.1 / 1 (layer).
+    ppr3_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_NE(dc.find_text(" = 9000 "), nullptr);
+    EXPECT_EQ(dc.find_text(" = 45000 ") != nullptr, true);   // q/v itself
+    EXPECT_EQ(row(0), (Texts{" l =  0.3", ";", "c  = 0.628", ";", "g  = 7.8", ";", "a = 0.003", ";", "R", " = 0", ";",
+                             "d   = 1", " cm;"}));
+}
+
+TEST_F(Panels, TwoPlatesOfDifferentWidthPutThicknessBeforeSpeed)
+{
+    ppr4_draw_panel(dc, window, 1, 0, 1, 0);
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.1", ";"}));
+    dc.clear();
+    ppr4_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", "d   = 0.6", " cm;", " v  =", " 0.1", ";", "q = 520 W;", " = 5200 ",
+                             ";", " = 8666.67 ", ";"}));
+}
+
+TEST_F(Panels, DissimilarPlatesAlwaysShowTheSecondThickness)
+{
+    ppr5_draw_panel(dc, window, 1, 0, 1, 0);
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.2", ";", "d   = 2", " cm;"}));
+    dc.clear();
+    ppr5_draw_panel(dc, window, 1, 1, 1, 1);
+    // q/(v·δ1) = 1000 / 0.2 / 1.
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.2", ";", "d   = 1", " cm;", "d   = 2", " cm;",
+                             "q = 1000 W;", " = 5000 ", ";", " = 5000 ", ";"}));
+}
+
+TEST_F(Panels, EnergyInputWindowShowsMaterialAndPreheatOnly)
+{
+    ppr14_draw_panel(dc, window, 0, 0, 1, 1);
+    EXPECT_EQ(row(0), (Texts{" l =  0.1", ";", "c  = 0.16", ";", "g  = 7.8", ";", "k  = 2", ";"}));
+    EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";"}));
+}
+
+TEST_F(Panels, ZeroSpeedShowsNoInfiniteEnergy)
+{
+    ppr1_parameters.v = 0;
+    ppr1_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(dc.all_text().find("inf"), std::string::npos) << dc.all_text();
+    EXPECT_EQ(dc.all_text().find("nan"), std::string::npos);
+    EXPECT_NE(dc.find_text("q = 4500 W;"), nullptr);
+    dc.clear();
+    ppr2_parameters.v = 0;
+    ppr2_parameters.q = 0;
+    ppr2_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(dc.all_text().find("nan"), std::string::npos);
+}
+
+TEST_F(Panels, FontHeightFollowsTheRectangle)
+{
+    // A printer page: H from the rectangle's height, 2800 / 28 = 100.
+    ppr15_draw_panel(dc, Rect{300, 400, 4000, 3200}, 1, 1, 1, 1);
+    EXPECT_EQ(dc.texts.front().font.height, 120);
+    EXPECT_EQ(dc.find_text(" l =  0.1")->font.height, 100);
+    EXPECT_GT(dc.find_text(" l =  0.1")->x, 300);
+}
+
+TEST_F(Panels, InstalledForTheQuasiStationarySchemes)
+{
+    const PanelPainter expected[] = {nullptr,          ppr1_draw_panel, ppr2_draw_panel, ppr3_draw_panel,
+                                     ppr4_draw_panel,  ppr5_draw_panel, ppr9_draw_panel, nullptr,
+                                     nullptr,          ppr14_draw_panel, ppr15_draw_panel};
+    for (int n : {1, 2, 3, 4, 5, 6, 9, 10}) {
+        ASSERT_TRUE(install_scheme(n));
+        EXPECT_EQ(current_model.draw_panel, expected[n]) << "scheme " << n;
+        dc.clear();
+        current_model.draw_panel(dc, window, 1, 1, 1, 1);
+        EXPECT_GT(row(0).size(), 5u) << "scheme " << n;
+        EXPECT_GT(row(1).size(), 5u) << "scheme " << n;
+    }
+    install_scheme(2);
+}
