@@ -13,7 +13,7 @@
 namespace {
 
 // The embedded files live under this Qt resource prefix (see CMakeLists.txt).
-const QString embedded_root = QStringLiteral(":/velmarin/");
+const QString embedded_root = QStringLiteral(":/resources/");
 
 std::string key(std::string_view name)
 {

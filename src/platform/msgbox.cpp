@@ -1,0 +1,98 @@
+#include "msgbox.h"
+
+#include "dialog_driver.h"
+#include "gui_app.h"
+#include "window_internal.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+bool record_mode = false;
+std::vector<MessageBoxRecord> log_entries;
+// Reports shown since the last command of the main window.
+std::vector<MessageBoxRecord> shown_this_command;
+// Reports asked for during a repaint, waiting for it to end.
+std::vector<std::pair<Window*, MessageBoxRecord>> deferred;
+
+bool seen(const MessageBoxRecord& r)
+{
+    return std::find(shown_this_command.begin(), shown_this_command.end(), r) != shown_this_command.end();
+}
+
+int answer_for(unsigned flags)
+{
+    if ((flags & 0xF) == mb_yesno) return id_yes;
+    return id_ok;
+}
+
+int show_now(Window* owner, const MessageBoxRecord& r)
+{
+    log_entries.push_back(r);
+    if (record_mode || dialog_test_mode()) return answer_for(r.flags);
+    ensure_gui_app();
+    QWidget* parent = is_window(owner) && owner->top ? owner->top.data() : nullptr;
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromUtf8(r.caption.data(), static_cast<qsizetype>(r.caption.size())));
+    box.setText(QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size())));
+    box.setTextFormat(Qt::PlainText);
+    switch (r.flags & 0xF0) {
+    case mb_iconerror: box.setIcon(QMessageBox::Critical); break;
+    case mb_iconquestion: box.setIcon(QMessageBox::Question); break;
+    case mb_iconwarning: box.setIcon(QMessageBox::Warning); break;
+    case mb_iconinformation: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon);
+    }
+    switch (r.flags & 0xF) {
+    case mb_yesno: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case mb_okcancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    default: box.setStandardButtons(QMessageBox::Ok);
+    }
+    int result = box.exec();
+    switch (result) {
+    case QMessageBox::Yes: return id_yes;
+    case QMessageBox::No: return id_no;
+    case QMessageBox::Cancel: return id_cancel;
+    default: return id_ok;
+    }
+}
+
+void flush_deferred()
+{
+    auto pending = std::move(deferred);
+    deferred.clear();
+    for (auto& [owner, r] : pending) show_now(is_window(owner) ? owner : nullptr, r);
+}
+
+}  // namespace
+
+namespace platform_detail {
+void message_box_new_command() { shown_this_command.clear(); }
+}  // namespace platform_detail
+
+int message_box(Window* owner, std::string_view text, std::string_view caption, unsigned flags)
+{
+    MessageBoxRecord r{std::string(text), std::string(caption), flags};
+    if (platform_detail::paint_depth() > 0) {
+        if (seen(r)) return answer_for(flags);
+        shown_this_command.push_back(r);
+        deferred.emplace_back(owner, r);
+        if (deferred.size() == 1) platform_detail::after_paint(flush_deferred);
+        return answer_for(flags);
+    }
+    if (!seen(r)) shown_this_command.push_back(r);
+    return show_now(owner, r);
+}
+
+void message_box_set_record_mode(bool on) { record_mode = on; }
+bool message_box_record_mode() { return record_mode || dialog_test_mode(); }
+
+std::vector<MessageBoxRecord> message_box_take_log()
+{
+    auto out = std::move(log_entries);
+    log_entries.clear();
+    return out;
+}
