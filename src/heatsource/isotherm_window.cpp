@@ -129,6 +129,7 @@ void compute(const double* params, int steps, Window* window) {
     store.section = section;
     store.steps = n;
 
+    set_progress_dialog_owner(window);
     update_progress_dialog(-1);
     for (int i = 0; i < isotherm_count; ++i) {
         Curve& c = store.curves[i];

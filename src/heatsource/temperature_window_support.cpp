@@ -4,7 +4,13 @@
 
 #include "fonts.h"
 #include "numfmt.h"
+#include "msgbox.h"
 #include "plot.h"
+#include "temperature_windows.h"
+#include "window.h"
+
+const double* current_parameters = nullptr;
+const double* current_isotherm_record = nullptr;
 
 void select_window_font(Canvas& dc, int height, int escapement) {
     text_font.height = height;
@@ -21,19 +27,14 @@ Rect window_drawing_rect(Window* window, Canvas& dc, int print_flag) {
         get_print_plot_rect(dc, r);
         return r;
     }
-    // Until the window layer answers, the whole surface.
-    (void)window;
+    if (window && is_window(window)) return get_client_rect(window);
+    // No window (a picture drawn off screen): the whole surface.
     const DeviceCaps caps = dc.caps();
     return Rect{0, 0, caps.horz_res, caps.vert_res};
 }
 
-WindowMessageObserver message_observer = nullptr;
-
-void set_window_message_observer(WindowMessageObserver observer) { message_observer = observer; }
-
 void show_window_message(Window* window, const std::string& text, const std::string& caption) {
-    (void)window;
-    if (message_observer) message_observer(text, caption);
+    message_box(window, text, caption);
 }
 
 const char* attention_caption() {

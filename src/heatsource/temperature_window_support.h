@@ -19,8 +19,6 @@ Rect window_drawing_rect(Window* window, Canvas& dc, int print_flag);
 
 // A message box owned by the window.
 void show_window_message(Window* window, const std::string& text, const std::string& caption);
-using WindowMessageObserver = void (*)(const std::string& text, const std::string& caption);
-void set_window_message_observer(WindowMessageObserver observer);
 
 // "Attention" in the five languages, as the depth and isotherm reports use it.
 const char* attention_caption();

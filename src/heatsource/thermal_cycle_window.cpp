@@ -61,6 +61,7 @@ bool compute(const double* params, int steps, Window* window) {
         z = zmax;
     }
 
+    set_progress_dialog_owner(window);
     update_progress_dialog(-1);
     const double x_peak = find_peak_position(y, z);
     update_progress_dialog(5);

@@ -3,6 +3,8 @@
 // drawn synchronously, at the moment of each call.
 #pragma once
 
+struct Window;
+
 // -1 creates and shows the window (an empty bar, 0 %); -2 closes it and
 // invalidates the whole main window, so that it is repainted in full; any
 // other value advances the bar by one step of 5 (of 100) and shows the value
@@ -10,6 +12,14 @@
 // With no main window (a computation outside the program's window, as in
 // tests and benchmarks) no window is shown but the state below is kept.
 void update_progress_dialog(int value);
+
+// The window the progress window belongs to and that is repainted in full
+// when it closes: the temperature windows set the window they draw in before
+// they open it. Null (the start value) shows no window.
+void set_progress_dialog_owner(Window* owner);
+
+// The progress window while it is open, else null.
+Window* progress_dialog_window();
 
 // What the progress window shows.
 struct ProgressDialogState {

@@ -169,6 +169,28 @@ TEST_F(CoolingRateWindow, CrossingAtTheSearchBoundGivesNoNumber) {
     EXPECT_FALSE(fs::exists("velocity.txt"));
 }
 
+TEST_F(CoolingRateWindow, PrintedWindowLaysOutOnThePrinterPlotRectangle) {
+    RecordingCanvas printer;
+    printer.set_printer(true);
+    DeviceCaps a4 = printer.caps();
+    a4.horz_res = 4800;
+    a4.horz_size_mm = 203;
+    a4.vert_res = 6800;
+    a4.vert_size_mm = 288;
+    printer.set_caps(a4);
+    // Print hands the routine the screen's print flag; the page is known by
+    // its canvas.
+    compute(0, 0.5, 800, 500, &printer);
+    const Rect page{575, 598, 4455, 3236};
+    ASSERT_FALSE(printer.shapes.empty());
+    EXPECT_EQ(printer.shapes.front().box, page);
+    const auto* b = printer.find_text("cooling rate equals to -15.5 [C deg./sec]; cooling time=19.3");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->font.height, (3236 - 598) / 28);
+    EXPECT_GT(b->x, page.left);
+    EXPECT_LT(b->y, page.bottom);
+}
+
 TEST_F(CoolingRateWindow, TextsStayEnglishInOtherLanguages) {
     set_language(Language::german);
     RecordingCanvas dc;

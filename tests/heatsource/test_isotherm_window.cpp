@@ -186,6 +186,12 @@ TEST_P(IsothermSectionCoordinate, IsCheckedAgainstItsOwnSection) {
     }
 }
 
+std::string section_case_name(const ::testing::TestParamInfo<SectionCase>& info) {
+    static const char* const names[] = {"xy_negative_depth", "yz_behind_source", "xz_aside",
+                                        "xz_beyond_width", "yz_beyond_length"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Sections, IsothermSectionCoordinate,
     ::testing::Values(
@@ -195,7 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{trace_isotherm_xz, 150, 100,
                     "y is outside the width of the body y=150, limits -100 ... 100"},
         SectionCase{trace_isotherm_yz, -9000, -8000,
-                    "x is outside the computed length x=-9000, limits -8000 ... 1000"}));
+                    "x is outside the computed length x=-9000, limits -8000 ... 1000"}),
+    section_case_name);
 
 TEST_F(IsothermWindow, ThinPlateIsTracedAtItsSurface) {
     install_scheme(1);
@@ -313,7 +320,8 @@ INSTANTIATE_TEST_SUITE_P(
         IsothermTitleCase{Language::english, "Fig.2. Isotermal curves in section z=0, cm",
                           "The sizes of isotermes:"},
         IsothermTitleCase{Language::ukrainian, "Мал.2. Ізолінії в розрізі z=0, cm",
-                          "Розміри ізотерм:"}));
+                          "Розміри ізотерм:"}),
+    [](const auto& info) { return info.param.language == Language::english ? "English" : "Ukrainian"; });
 
 TEST_F(IsothermWindow, TwoPlatesAreLabelledBelowAndAboveThePlot) {
     install_scheme(4);
@@ -347,6 +355,40 @@ TEST_F(IsothermWindow, AnyStepCountStaysInsideTheCurves) {
         ASSERT_FALSE(dc.polylines.empty());
         EXPECT_EQ(dc.polylines[0].points.size(), 241u);
     }
+}
+
+std::vector<Rect> panel_rects;
+void recording_panel(Canvas&, Rect rect, int, int, int, int) { panel_rects.push_back(rect); }
+
+TEST_F(IsothermWindow, PrintedWindowLaysOutOnThePrinterPlotRectangle) {
+    panel_rects.clear();
+    current_model.draw_panel = recording_panel;
+    RecordingCanvas printer;
+    printer.set_printer(true);
+    DeviceCaps landscape = printer.caps();
+    landscape.horz_res = 6800;
+    landscape.horz_size_mm = 288;
+    landscape.vert_res = 4800;
+    landscape.vert_size_mm = 203;
+    printer.set_caps(landscape);
+    const std::vector<double> record = {300, 500, 850, 1300, 1500, 0};
+    isotherm_window(record.data(), 40, nullptr, printer, 0, 1);
+    printer.clear();
+    isotherm_window(record.data(), 40, nullptr, printer, 1, 1);
+    const Rect page{589, 598, 6225, 4432};
+    ASSERT_FALSE(printer.shapes.empty());
+    EXPECT_EQ(printer.shapes.front().box, page);
+    ASSERT_EQ(panel_rects.size(), 2u);
+    EXPECT_EQ(panel_rects[1], page);
+    const int h = (4432 - 598) / 28;
+    const int plot_left = 589 + 5 * h;
+    const auto* heading = printer.find_text("The sizes of isotermes:");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->x, 589 + 3 * (plot_left - 589));   // inside the page, as on the screen
+    const auto* title = printer.find_text("2. Welding of semiinfinite body");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->x, 589 + 2 * (plot_left - 589));
+    EXPECT_EQ(title->y, 598 + 3);
 }
 
 TEST_F(IsothermWindow, ProgressOpensAndClosesAroundTheComputation) {

@@ -176,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{Language::english, "Thermal cycle at destignated point: y=0, cm; z=0.5, cm;",
                   "2. Welding of semiinfinite body", "Temperature, C", "Time, sec"},
         TitleCase{Language::russian, "Термоцикл в заданной точке: y = 0, см; z = 0.5, см;",
-                  "2. Сварка полубесконечного тела", "Температура, C", "Время ,с"}));
+                  "2. Сварка полубесконечного тела", "Температура, C", "Время ,с"}),
+    [](const auto& info) { return info.param.language == Language::english ? "English" : "Russian"; });
 
 TEST_F(ThermalCycleWindow, NoPanelSlotDrawsTheRestOfTheWindow) {
     compute(0, 0.5);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "heatsource.h"
-#include "temperature_window_support.h"
+#include "msgbox.h"
 
 // Every scheme's block back at its start values, and scheme 2 installed as at
 // start-up.
@@ -28,19 +28,11 @@ struct ShownMessage {
     std::string caption;
 };
 
-inline std::vector<ShownMessage>& shown_messages() {
-    static std::vector<ShownMessage> messages;
-    return messages;
-}
-inline void hear_window_message(const std::string& text, const std::string& caption) {
-    shown_messages().push_back({text, caption});
-}
-
-// The message boxes shown since the last call, oldest first (the first call
-// starts listening).
+// The message boxes shown since the last call, oldest first; the first call
+// turns the boxes into records, so that nothing waits for a click.
 inline std::vector<ShownMessage> take_window_messages() {
-    set_window_message_observer(hear_window_message);
-    std::vector<ShownMessage> taken = std::move(shown_messages());
-    shown_messages().clear();
+    message_box_set_record_mode(true);
+    std::vector<ShownMessage> taken;
+    for (const MessageBoxRecord& box : message_box_take_log()) taken.push_back({box.text, box.caption});
     return taken;
 }
