@@ -5,12 +5,14 @@
 #include "menu.h"
 #include "msgbox.h"
 #include "qt_canvas.h"
+#include "resources.h"
 #include "window_internal.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -164,6 +166,10 @@ namespace platform_detail {
 Window* new_window()
 {
     ensure_gui_app();
+    // The program ends when its main window procedure says so, not when Qt
+    // sees its last window close (a start-up dialog is closed before the
+    // main window exists).
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     window_store().push_back(std::make_unique<Window>());
     Window* w = window_store().back().get();
     live_windows().insert(w);
@@ -321,6 +327,15 @@ Window* create_window(std::string_view class_name, std::string_view title, int x
     mw->setCentralWidget(surface);
     w->top = mw;
     w->surface = surface;
+    if (!cls.icon_name.empty()) {
+        for (const char* ext : {".svg", ".png", ".bmp"}) {
+            std::string path = resource_qt_path("pictures/" + cls.icon_name + ext);
+            if (!path.empty()) {
+                mw->setWindowIcon(QIcon(QString::fromStdString(path)));
+                break;
+            }
+        }
+    }
     if (!cls.menu_name.empty()) {
         if (Menu* m = load_menu(cls.menu_name)) set_menu(w, m);
     }

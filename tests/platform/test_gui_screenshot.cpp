@@ -71,6 +71,7 @@ TEST(Screenshot, MainWindowWithMenuAndOpenDialog)
     cls.name = "TRUETYPE";
     cls.proc = demo_main_proc;
     cls.menu_name = "TRUETYPE";
+    cls.icon_name = "TRUETYPE";
     ASSERT_TRUE(register_window_class(cls));
     Window* w = create_window("TRUETYPE", load_string(10047), 0, 0, 800, 600);
     ASSERT_NE(w, nullptr);
@@ -94,6 +95,30 @@ TEST(Screenshot, MainWindowWithMenuAndOpenDialog)
     EXPECT_TRUE(shot);
     destroy_window(w);
     process_pending_messages();
+}
+
+}  // namespace
+
+namespace {
+
+std::intptr_t plain_dialog_proc(Window* dlg, const Message& m)
+{
+    if (m.msg == Msg::init_dialog && has_item(dlg, 10320)) check_button(dlg, 10320, true);
+    return m.msg == Msg::init_dialog ? 1 : 0;
+}
+
+// The frame's small dialogs as the program shows them.
+TEST(Screenshot, AboutLanguagesAndCautionDialogs)
+{
+    set_dialog_test_mode(true);
+    for (const char* name : {"ABOUT_E", "LANGUAGES", "CAUTION"}) {
+        ASSERT_NE(find_dialog_template(name), nullptr) << name;
+        push_dialog_hook([](Window* dlg, const std::string& template_name) {
+            EXPECT_TRUE(save_window_screenshot(dlg, output_dir + "/platform_dialog_" + template_name + ".png"));
+            end_dialog(dlg, 1);
+        });
+        EXPECT_EQ(dialog_box(name, nullptr, plain_dialog_proc), 1);
+    }
 }
 
 }  // namespace

@@ -543,4 +543,40 @@ TEST_F(Layer, ImmediateDrawingAndRepaintsShareTheBackingImage)
     process_pending_messages();
 }
 
+// The modeless pattern of a progress display: made, advanced and drawn into
+// synchronously without a message loop, then destroyed.
+std::intptr_t silent_proc(Window*, const Message& m) { return m.msg == Msg::init_dialog ? 1 : 0; }
+
+TEST_F(Layer, ModelessDialogIsAdvancedAndDrawnWithoutALoop)
+{
+    Window* dlg = create_dialog("LT_CONTROLS", nullptr, silent_proc);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_TRUE(dialog_is_open(dlg));
+    update_window(dlg);   // its first paint (erasing) happens now, not later over the texts
+    progress_set_range(dlg, 10027, 0, 100);
+    progress_set_step(dlg, 10027, 5);
+    EXPECT_EQ(progress_step_it(dlg, 10027), 0);
+    EXPECT_EQ(progress_get_pos(dlg, 10027), 5);
+    EXPECT_EQ(progress_set_pos(dlg, 10027, 250), 5);
+    EXPECT_EQ(progress_get_pos(dlg, 10027), 100);
+    {
+        auto dc = get_dc(dlg);
+        dc->set_background_color(Rgb{194, 194, 194});
+        FontRecord f;
+        f.face = "MS Sans Serif";
+        f.height = 14;
+        dc->select_font(f);
+        dc->text_out(55, 10, "Wait please...");
+    }
+    update_window(dlg);   // nothing pending: the texts stay
+    EXPECT_EQ(window_pixel(dlg, 56, 11), (Rgb{194, 194, 194}));   // the text's grey band
+    destroy_window(dlg);
+    EXPECT_FALSE(is_window(dlg));
+    EXPECT_FALSE(dialog_is_open(dlg));
+    progress_step_it(dlg, 10027);   // a gone dialog is ignored
+    EXPECT_EQ(create_dialog("NO_SUCH_TEMPLATE", nullptr, silent_proc), nullptr);
+    EXPECT_EQ(message_box_take_log().size(), 1u);
+    process_pending_messages();
+}
+
 }  // namespace
