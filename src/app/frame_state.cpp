@@ -1,0 +1,24 @@
+// The frame's global state, alive for the whole process.
+#include "frame.h"
+
+#include "screen.h"
+#include "temperature_windows.h"
+
+Window* main_window = nullptr;
+PaintCallback current_paint = blank_on_paint;
+DialogProc current_dialog_proc = nullptr;
+int dialog_accepted = 0;
+int paint_print_flag = 0;
+
+// The records the parameter dialogs filled last; the temperature windows
+// read them.
+const double* current_parameters = nullptr;
+const double* current_isotherm_record = nullptr;
+
+int seyffarth_haz_property = 0;
+int shorshorov_haz_property = 0;
+int kasatkin_varied_element = 0;
+int ion_varied_element = 0;
+int chemistry_first_opening = 1;
+
+ScreenFacts (*frame_screen_facts)() = screen_facts;

@@ -1,0 +1,43 @@
+#include "menu_items.h"
+
+#include "commands.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array<int, 46> steel_items{
+    10335, 10336, 10337, 10338, 10339, 10340, 10341, 10342, 10343, 10344, 10345, 10346,
+    10347, 10187, 10188, 10192, 10193, 10197, 10198, 10191, 10194, 10195, 10196, 10173,
+    10174, 10175, 10176, 10177, 10178, 10179, 10180, 10181, 10314, 10315, 10035, 10166,
+    10167, 10168, 10169, 10170, 10171, 10172, 10306, 10184, 10312, 10185,
+};
+
+constexpr std::array<int, 4> thickness_items{10338, 10339, 10340, 10337};
+
+// The commands whose dialogs and windows exist. The atlas windows, the steel
+// models, the scheme chooser with its data dialogs and the digitizer join
+// this list when they are wired into the command table.
+constexpr std::array<int, 11> wired_commands{
+    cmd::exit_program, cmd::about,        cmd::print,       cmd::language,
+    cmd::graphics_mode, cmd::thermal_cycle, cmd::isotherm_xy, cmd::isotherm_yz,
+    cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,
+};
+
+} // namespace
+
+std::span<const int> steel_menu_items()
+{
+    return steel_items;
+}
+
+std::span<const int> atlas_thickness_items()
+{
+    return thickness_items;
+}
+
+bool command_is_wired(int id)
+{
+    return std::find(wired_commands.begin(), wired_commands.end(), id) != wired_commands.end();
+}

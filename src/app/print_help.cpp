@@ -1,0 +1,51 @@
+// Print and Help.
+#include "frame.h"
+
+#include "heatsource.h"
+#include "help.h"
+#include "print.h"
+#include "temperature_windows.h"
+
+namespace {
+
+// Draws the window now shown on a printer page, with the routine its paint
+// callback uses; the routines lay out on the page's plot rectangle.
+void draw_current_window(Canvas& dc)
+{
+    constexpr int on_paper = 1;
+    if (current_paint == cycle_routine_on_paint) {
+        if (current_model.cycle_routine == nullptr || current_parameters == nullptr) return;
+        current_model.cycle_routine(current_parameters, 50, main_window, dc, 0, on_paper);
+        current_model.cycle_routine(current_parameters, 50, main_window, dc, 1, on_paper);
+    } else if (current_paint == isotherm_window_on_paint) {
+        if (current_isotherm_record == nullptr) return;
+        isotherm_window(current_isotherm_record, 40, main_window, dc, 0, on_paper);
+        isotherm_window(current_isotherm_record, 40, main_window, dc, 1, on_paper);
+    } else if (current_paint == cooling_rate_window_on_paint) {
+        if (current_parameters == nullptr) return;
+        cooling_rate_window(current_parameters, 50, main_window, dc, 0, on_paper);
+    }
+    // the blank window prints an empty page
+}
+
+} // namespace
+
+void print_current_window()
+{
+    // The page goes to the printer chosen in the print dialog; Cancel there
+    // prints nothing. Without a printer the page becomes a PDF file, and a
+    // message says where.
+    PrintJob* job = print_dialog(main_window);
+    if (job == nullptr) return;
+    if (print_start_doc(job, "readme.txt") && print_start_page(job)) {
+        if (Canvas* dc = print_canvas(job)) draw_current_window(*dc);
+        print_end_page(job);
+        print_end_doc(job);
+    }
+    print_close(job);
+}
+
+void show_help()
+{
+    ::show_help(main_window);
+}

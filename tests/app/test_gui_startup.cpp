@@ -1,0 +1,109 @@
+// Start-up: the language, the dialogs shown before the main window, the main
+// window and its menu state.
+#include "frame_test_support.h"
+
+#include "commands.h"
+#include "fonts.h"
+#include "menu_items.h"
+
+namespace {
+
+class StartUp : public ::testing::Test {
+protected:
+    void TearDown() override { stop_program(); }
+};
+
+TEST_F(StartUp, EmptyCommandLineAsksForTheLanguageWithEnglishChecked)
+{
+    const StartRecord record = start_program("", Language::german);
+    ASSERT_FALSE(record.dialogs.empty());
+    EXPECT_EQ(record.dialogs[0], "LANGUAGES");
+    EXPECT_EQ(record.checked_language, 10320);
+    // everything after the choice is German
+    EXPECT_TRUE(lang_german);
+    EXPECT_EQ(lang_english + lang_russian + lang_ukrainian + lang_french, 0);
+    ASSERT_GE(record.dialogs.size(), 2u);
+    EXPECT_EQ(record.dialogs[1], "ABOUT_D");
+    ASSERT_NE(main_window, nullptr);
+    EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::language), "Die Sprache");
+}
+
+TEST_F(StartUp, OneCharacterAlsoAsks)
+{
+    const StartRecord record = start_program("E", Language::french);
+    ASSERT_FALSE(record.dialogs.empty());
+    EXPECT_EQ(record.dialogs[0], "LANGUAGES");
+    EXPECT_TRUE(lang_french);
+}
+
+TEST_F(StartUp, RussianCodeStartsInRussianWithoutAsking)
+{
+    const StartRecord record = start_program("RUS");
+    ASSERT_FALSE(record.dialogs.empty());
+    EXPECT_EQ(record.dialogs[0], "ABOUT_RU");
+    EXPECT_TRUE(lang_russian);
+    ASSERT_NE(main_window, nullptr);
+    EXPECT_EQ(get_window_title(main_window), "Velmarin");
+    // the Russian menu: its Print item stands in its second menu
+    EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::exit_program), "&Выход");
+    EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::print), "Печать");
+}
+
+TEST_F(StartUp, AnUnknownCodeStartsInEnglishWithoutAsking)
+{
+    const StartRecord record = start_program("rus");
+    ASSERT_FALSE(record.dialogs.empty());
+    EXPECT_EQ(record.dialogs[0], "ABOUT_E");
+    EXPECT_TRUE(lang_english);
+    EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::exit_program), "&Exit");
+}
+
+TEST_F(StartUp, MenuStateAfterStart)
+{
+    start_program("ENG");
+    ASSERT_NE(main_window, nullptr);
+    Menu* menu = get_menu(main_window);
+    ASSERT_NE(menu, nullptr);
+    // Print and the four atlas thickness items are grayed
+    EXPECT_TRUE(item_grayed(cmd::print));
+    for (int id : atlas_thickness_items()) EXPECT_TRUE(item_grayed(id)) << id;
+    // the commands this build runs are enabled
+    for (int id : {cmd::exit_program, cmd::about, cmd::language, cmd::graphics_mode, cmd::thermal_cycle,
+                   cmd::isotherm_xy, cmd::isotherm_yz, cmd::isotherm_xz, cmd::cooling_rate, cmd::help})
+        EXPECT_FALSE(item_grayed(id)) << id;
+    // every other command stays in its menu, grayed, until its windows exist
+    for (int id : menu_item_ids(menu)) {
+        if (id == cmd::blank_bar_item) continue;
+        if (!command_is_wired(id)) {
+            EXPECT_TRUE(item_grayed(id)) << id;
+        }
+    }
+    EXPECT_TRUE(item_grayed(cmd::heat_source_model));
+    EXPECT_TRUE(item_grayed(cmd::atlas_cct_diagram));
+    EXPECT_TRUE(item_grayed(cmd::digitization));
+}
+
+TEST_F(StartUp, MainWindowStartsBlankWithSchemeTwo)
+{
+    start_program("ENG");
+    ASSERT_NE(main_window, nullptr);
+    EXPECT_EQ(current_paint, blank_on_paint);
+    EXPECT_EQ(current_model.temperature, ppr2_temperature);
+    EXPECT_EQ(current_model.thickness, ppr2_thickness);
+    EXPECT_EQ(current_model.cycle_routine, thermal_cycle_window);
+    EXPECT_EQ(drawn_pixels(), 0);
+    EXPECT_EQ(text_font.face, "Times New Roman");
+    EXPECT_EQ(text_font.height, 24);
+    EXPECT_EQ(text_font.out_precision, 7);
+}
+
+TEST_F(StartUp, ClosingTheMainWindowEndsTheLoopWithCodeZero)
+{
+    start_program("ENG");
+    ASSERT_NE(main_window, nullptr);
+    post_command(main_window, cmd::exit_program);
+    EXPECT_EQ(run_message_loop(), 0);
+    EXPECT_EQ(main_window, nullptr);
+}
+
+} // namespace
