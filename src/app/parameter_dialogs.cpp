@@ -224,14 +224,6 @@ CycleVariant current_cycle_variant()
     return variant;
 }
 
-ParameterDialog termocyclys_dialog()
-{
-    const CycleVariant variant = current_cycle_variant();
-    const CycleVariantSpec& spec = cycle_variant_spec(variant);
-    return {spec.stem, 10150, 10149, spec.fields, spec.orders,
-            &cycle_texts[static_cast<std::size_t>(variant)], cycle_record.data(),
-            &current_parameters};
-}
 
 // --- isotherm dialog --------------------------------------------------------
 
@@ -266,6 +258,65 @@ ParameterDialog isotermes_dialog()
         dialog.fields.push_back({10143, name_section_z, ValueRule::non_negative});
     }
     return dialog;
+}
+
+ParameterDialog isotermes_dialog_for(IsothermTracer tracer, bool thin_plate)
+{
+    const HeatSourceModel saved_model = current_model;
+    const IsothermTracer saved_tracer = current_isotherm_tracer;
+    current_model.temperature = thin_plate ? ppr1_temperature : nullptr;
+    current_isotherm_tracer = tracer;
+    ParameterDialog dialog = isotermes_dialog();
+    current_model = saved_model;
+    current_isotherm_tracer = saved_tracer;
+    return dialog;
+}
+
+ParameterDialog property_dialog()
+{
+    return {"PROPERTY", 10158, 10157, point_fields(10153, 10154, 10155, 10156),
+            interval_order, &property_texts, property_record.data(), &current_parameters};
+}
+
+ParameterDialog energy_dialog()
+{
+    return {"SEYFFARTHPOGONENERGY", 10158, 10157,
+            with(point_fields(10153, 10154, 10155, 10156),
+                 {{10159, name_p_min, ValueRule::positive},
+                  {10160, name_p_max, ValueRule::positive},
+                  {10333, name_v_min, ValueRule::positive},
+                  {10334, name_v_max, ValueRule::positive}}),
+            {{2, 3}, {5, 4}, {7, 6}}, &energy_texts, energy_record.data(), &current_parameters};
+}
+
+ParameterDialog thickness_dialog()
+{
+    return {"THICKNESS", 10158, 10157,
+            with(point_fields(10153, 10154, 10155, 10156),
+                 {{10328, name_thickness_min, ValueRule::positive},
+                  {10329, name_thickness_max, ValueRule::positive}}),
+            {{2, 3}, {5, 4}}, &thickness_texts, thickness_record.data(), &current_parameters};
+}
+
+ParameterDialog preheat_dialog()
+{
+    return {"PREHEAT", 10158, 10157,
+            with(point_fields(10153, 10154, 10155, 10156),
+                 {{10328, name_preheat_min, ValueRule::any},
+                  {10329, name_preheat_max, ValueRule::any}}),
+            {{2, 3}, {5, 4}}, &preheat_texts, preheat_record.data(), &current_parameters};
+}
+
+ParameterDialog cycle_dialog_of(CycleVariant variant)
+{
+    const CycleVariantSpec& spec = cycle_variant_spec(variant);
+    return {spec.stem, 10150, 10149, spec.fields, spec.orders,
+            &cycle_texts[static_cast<std::size_t>(variant)], cycle_record.data(), &current_parameters};
+}
+
+ParameterDialog termocyclys_dialog()
+{
+    return cycle_dialog_of(current_cycle_variant());
 }
 
 DialogPreview preview(const ParameterDialog& dialog)
@@ -317,41 +368,22 @@ void show_properties_structure_dialog()
 
 void show_property_dialog()
 {
-    run_parameter_dialog({"PROPERTY", 10158, 10157, point_fields(10153, 10154, 10155, 10156),
-                          interval_order, &property_texts, property_record.data(),
-                          &current_parameters});
+    run_parameter_dialog(property_dialog());
 }
 
 void show_seyffarthpogonenergy_dialog()
 {
-    run_parameter_dialog({"SEYFFARTHPOGONENERGY", 10158, 10157,
-                          with(point_fields(10153, 10154, 10155, 10156),
-                               {{10159, name_p_min, ValueRule::positive},
-                                {10160, name_p_max, ValueRule::positive},
-                                {10333, name_v_min, ValueRule::positive},
-                                {10334, name_v_max, ValueRule::positive}}),
-                          {{2, 3}, {5, 4}, {7, 6}}, &energy_texts, energy_record.data(),
-                          &current_parameters});
+    run_parameter_dialog(energy_dialog());
 }
 
 void show_thickness_dialog()
 {
-    run_parameter_dialog({"THICKNESS", 10158, 10157,
-                          with(point_fields(10153, 10154, 10155, 10156),
-                               {{10328, name_thickness_min, ValueRule::positive},
-                                {10329, name_thickness_max, ValueRule::positive}}),
-                          {{2, 3}, {5, 4}}, &thickness_texts, thickness_record.data(),
-                          &current_parameters});
+    run_parameter_dialog(thickness_dialog());
 }
 
 void show_preheat_dialog()
 {
-    run_parameter_dialog({"PREHEAT", 10158, 10157,
-                          with(point_fields(10153, 10154, 10155, 10156),
-                               {{10328, name_preheat_min, ValueRule::any},
-                                {10329, name_preheat_max, ValueRule::any}}),
-                          {{2, 3}, {5, 4}}, &preheat_texts, preheat_record.data(),
-                          &current_parameters});
+    run_parameter_dialog(preheat_dialog());
 }
 
 void show_termocyclys_dialog()
@@ -394,6 +426,24 @@ const double* termocyclys_point_record()
 const double* isotherm_record()
 {
     return isotherm_values.data();
+}
+
+std::vector<ParameterDialog> parameter_dialog_variants()
+{
+    return {velocity_dialog(),
+            properties_dialog(&properties_haz_texts),
+            property_dialog(),
+            energy_dialog(),
+            thickness_dialog(),
+            preheat_dialog(),
+            cycle_dialog_of(CycleVariant::quasi_stationary),
+            cycle_dialog_of(CycleVariant::thin_plate),
+            cycle_dialog_of(CycleVariant::oscillating),
+            cycle_dialog_of(CycleVariant::composite),
+            isotermes_dialog_for(trace_isotherm_xy, false),
+            isotermes_dialog_for(trace_isotherm_yz, false),
+            isotermes_dialog_for(trace_isotherm_xz, false),
+            isotermes_dialog_for(trace_isotherm_xy, true)};
 }
 
 void reset_parameter_dialogs()

@@ -66,5 +66,10 @@ const double* velocity_point_record();
 const double* termocyclys_point_record();
 const double* isotherm_record();
 
+// Every parameter dialog the frame can open, in each of its variants (the
+// three isotherm sections, the thermal-cycle variants), with the stem of its
+// templates; for checking the templates against what the dialogs use.
+std::vector<ParameterDialog> parameter_dialog_variants();
+
 // Puts every text and record back to its starting state (tests).
 void reset_parameter_dialogs();

@@ -2,9 +2,12 @@
 // window and its menu state.
 #include "frame_test_support.h"
 
+#include <algorithm>
+
 #include "commands.h"
 #include "fonts.h"
 #include "menu_items.h"
+#include "screen.h"
 
 namespace {
 
@@ -56,6 +59,38 @@ TEST_F(StartUp, AnUnknownCodeStartsInEnglishWithoutAsking)
     EXPECT_EQ(record.dialogs[0], "ABOUT_E");
     EXPECT_TRUE(lang_english);
     EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::exit_program), "&Exit");
+}
+
+ScreenFacts fake_screen;
+ScreenFacts read_fake_screen()
+{
+    return fake_screen;
+}
+
+struct DisplayCase {
+    int width;
+    int bits;
+    int base_unit_y;
+    bool caution;
+};
+
+TEST_F(StartUp, CautionIsShownUnlessTheDisplayIsTheOneTheLayoutsWereMadeFor)
+{
+    const DisplayCase cases[] = {{1024, 16, 16, false}, {1280, 16, 16, true}, {800, 16, 16, true},
+                                 {1024, 32, 16, true},  {1024, 24, 16, true}, {1024, 16, 20, true}};
+    for (const DisplayCase& c : cases) {
+        fake_screen = ScreenFacts{c.width, 768, c.bits, 8, c.base_unit_y};
+        frame_screen_facts = read_fake_screen;
+        const StartRecord record = start_program("ENG");
+        frame_screen_facts = screen_facts;
+        const bool shown = std::find(record.dialogs.begin(), record.dialogs.end(), "CAUTION") != record.dialogs.end();
+        EXPECT_EQ(shown, c.caution) << c.width << " " << c.bits << " " << c.base_unit_y;
+        // Caution comes after the About box, once the main window is up
+        if (shown) {
+            EXPECT_EQ(record.dialogs.back(), "CAUTION");
+        }
+        stop_program();
+    }
 }
 
 TEST_F(StartUp, MenuStateAfterStart)
