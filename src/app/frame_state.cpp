@@ -2,18 +2,12 @@
 #include "frame.h"
 
 #include "screen.h"
-#include "temperature_windows.h"
 
 Window* main_window = nullptr;
 PaintCallback current_paint = blank_on_paint;
 DialogProc current_dialog_proc = nullptr;
 int dialog_accepted = 0;
 int paint_print_flag = 0;
-
-// The records the parameter dialogs filled last; the temperature windows
-// read them.
-const double* current_parameters = nullptr;
-const double* current_isotherm_record = nullptr;
 
 int seyffarth_haz_property = 0;
 int shorshorov_haz_property = 0;

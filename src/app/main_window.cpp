@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "heatsource.h"
 #include "menu_items.h"
+#include "progress_dialog.h"
 #include "temperature_windows.h"
 
 namespace {
@@ -98,6 +99,7 @@ std::intptr_t main_window_proc(Window* window, const Message& message)
     switch (message.msg) {
     case Msg::create:
         main_window = window;
+        set_progress_dialog_owner(window);
         init_fonts();
         current_paint = blank_on_paint;
         reinstall_start_scheme();
@@ -105,7 +107,10 @@ std::intptr_t main_window_proc(Window* window, const Message& message)
         return 0;
     case Msg::destroy:
         post_quit_message(0);
-        if (main_window == window) main_window = nullptr;
+        if (main_window == window) {
+            main_window = nullptr;
+            set_progress_dialog_owner(nullptr);
+        }
         return 0;
     case Msg::paint:
         current_paint(paint_print_flag);
