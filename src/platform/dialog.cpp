@@ -257,6 +257,12 @@ protected:
             if (!(tmpl_.style & rcstyle::ss_centerimage)) x = y = (tmpl_.style & rcstyle::ws_border) ? 1 : 0;
             QtCanvas c(p);
             c.draw_picture(picture_, Rect{x, y, x + picture_.width, y + picture_.height});
+        } else {
+            // A missing picture is named where it should stand, so the fault
+            // is seen and the dialog still works.
+            p.setPen(QColor(128, 0, 0));
+            p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                       QStringLiteral("[") + QString::fromStdString(tmpl_.text) + QStringLiteral("]"));
         }
         if (tmpl_.style & rcstyle::ws_border) {
             p.setPen(QColor(0, 0, 0));

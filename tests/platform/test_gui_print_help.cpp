@@ -11,6 +11,9 @@
 #include "screen.h"
 #include "window.h"
 
+#include <QApplication>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -170,6 +173,15 @@ TEST(Help, ShowsOurOwnPagesOrSaysTheyAreMissing)
         EXPECT_TRUE(help_is_open());
         EXPECT_EQ(help_current_page(), "help/en/index.html");
         EXPECT_FALSE(help_page_text().empty());
+        EXPECT_FALSE(help_window_title().empty());
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t->isVisible() && t->windowTitle() == QString::fromStdString(help_window_title()))
+                t->grab().save(QString(VELMARIN_TEST_OUTPUT_DIR) + "/platform_help_window.png");
+        // Another language shows its own pages.
+        set_language(Language::german);
+        EXPECT_TRUE(show_help(nullptr));
+        EXPECT_EQ(help_current_page(), "help/de/index.html");
+        set_language(Language::english);
         close_help();
     } else {
         // The pages are written by the resource authors; until they exist the
