@@ -617,7 +617,18 @@ DialogBaseUnits dialog_font_base_units(std::string_view face, int point_size)
     Size all = measure_text(f, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     DialogBaseUnits u;
     u.x = (all.cx / 26 + 1) / 2;
-    u.y = font_cell_metrics(f).cell;
+    // The cell height of the classic rasterizer: ascent and descent of the
+    // face at the em, each rounded outward to whole pixels (a sliver of a
+    // pixel, under 1/64, does not count). The face's proportions are read
+    // from its metrics at a large size.
+    FontRecord large = f;
+    large.height = 4000;
+    FontCellMetrics m = font_cell_metrics(large);
+    const double em = -f.height;
+    const double ascent = em * m.ascent / std::max(1, m.em);
+    const double descent = em * m.descent / std::max(1, m.em);
+    const double sliver = 1.0 / 64.0;
+    u.y = static_cast<int>(std::ceil(ascent - sliver) + std::ceil(descent - sliver));
     cache[key] = u;
     return u;
 }

@@ -31,8 +31,9 @@
 //
 // Sizes: the template's dialog units are turned into pixels with the base
 // units of its font (average width of "A".."Z""a".."z" and cell height of the
-// face that stands in for it, at 96 pixels per inch), as the classic dialog
-// manager did: x * base_x / 4, y * base_y / 8, rounded.
+// face that stands in for it, at 96 pixels per inch; the cell is the face's
+// ascent and descent each rounded outward, as the classic rasterizer did), as
+// the classic dialog manager did: x * base_x / 4, y * base_y / 8, rounded.
 #pragma once
 
 #include "canvas.h"
