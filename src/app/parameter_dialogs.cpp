@@ -146,6 +146,41 @@ ParameterDialog properties_dialog(ValueTexts* texts)
             texts, properties_record.data(), &current_parameters};
 }
 
+ParameterDialog property_dialog()
+{
+    return {"PROPERTY", 10158, 10157, point_fields(10153, 10154, 10155, 10156),
+            interval_order, &property_texts, property_record.data(), &current_parameters};
+}
+
+ParameterDialog energy_dialog()
+{
+    return {"SEYFFARTHPOGONENERGY", 10158, 10157,
+            with(point_fields(10153, 10154, 10155, 10156),
+                 {{10159, name_p_min, ValueRule::positive},
+                  {10160, name_p_max, ValueRule::positive},
+                  {10333, name_v_min, ValueRule::positive},
+                  {10334, name_v_max, ValueRule::positive}}),
+            {{2, 3}, {5, 4}, {7, 6}}, &energy_texts, energy_record.data(), &current_parameters};
+}
+
+ParameterDialog thickness_dialog()
+{
+    return {"THICKNESS", 10158, 10157,
+            with(point_fields(10153, 10154, 10155, 10156),
+                 {{10328, name_thickness_min, ValueRule::positive},
+                  {10329, name_thickness_max, ValueRule::positive}}),
+            {{2, 3}, {5, 4}}, &thickness_texts, thickness_record.data(), &current_parameters};
+}
+
+ParameterDialog preheat_dialog()
+{
+    return {"PREHEAT", 10158, 10157,
+            with(point_fields(10153, 10154, 10155, 10156),
+                 {{10328, name_preheat_min, ValueRule::any},
+                  {10329, name_preheat_max, ValueRule::any}}),
+            {{2, 3}, {5, 4}}, &preheat_texts, preheat_record.data(), &current_parameters};
+}
+
 // --- thermal-cycle point dialog ---------------------------------------------
 
 enum class CycleVariant { quasi_stationary, thin_plate, oscillating, pulse, composite };
@@ -225,6 +260,18 @@ CycleVariant current_cycle_variant()
 }
 
 
+ParameterDialog cycle_dialog_of(CycleVariant variant)
+{
+    const CycleVariantSpec& spec = cycle_variant_spec(variant);
+    return {spec.stem, 10150, 10149, spec.fields, spec.orders,
+            &cycle_texts[static_cast<std::size_t>(variant)], cycle_record.data(), &current_parameters};
+}
+
+ParameterDialog termocyclys_dialog()
+{
+    return cycle_dialog_of(current_cycle_variant());
+}
+
 // --- isotherm dialog --------------------------------------------------------
 
 const ValueTexts isotherm_section_defaults{{"300.0", "500.", "850.", "1300", "1500", "0.0"}};
@@ -270,62 +317,6 @@ ParameterDialog isotermes_dialog_for(IsothermTracer tracer, bool thin_plate)
     current_model = saved_model;
     current_isotherm_tracer = saved_tracer;
     return dialog;
-}
-
-ParameterDialog property_dialog()
-{
-    return {"PROPERTY", 10158, 10157, point_fields(10153, 10154, 10155, 10156),
-            interval_order, &property_texts, property_record.data(), &current_parameters};
-}
-
-ParameterDialog energy_dialog()
-{
-    return {"SEYFFARTHPOGONENERGY", 10158, 10157,
-            with(point_fields(10153, 10154, 10155, 10156),
-                 {{10159, name_p_min, ValueRule::positive},
-                  {10160, name_p_max, ValueRule::positive},
-                  {10333, name_v_min, ValueRule::positive},
-                  {10334, name_v_max, ValueRule::positive}}),
-            {{2, 3}, {5, 4}, {7, 6}}, &energy_texts, energy_record.data(), &current_parameters};
-}
-
-ParameterDialog thickness_dialog()
-{
-    return {"THICKNESS", 10158, 10157,
-            with(point_fields(10153, 10154, 10155, 10156),
-                 {{10328, name_thickness_min, ValueRule::positive},
-                  {10329, name_thickness_max, ValueRule::positive}}),
-            {{2, 3}, {5, 4}}, &thickness_texts, thickness_record.data(), &current_parameters};
-}
-
-ParameterDialog preheat_dialog()
-{
-    return {"PREHEAT", 10158, 10157,
-            with(point_fields(10153, 10154, 10155, 10156),
-                 {{10328, name_preheat_min, ValueRule::any},
-                  {10329, name_preheat_max, ValueRule::any}}),
-            {{2, 3}, {5, 4}}, &preheat_texts, preheat_record.data(), &current_parameters};
-}
-
-ParameterDialog cycle_dialog_of(CycleVariant variant)
-{
-    const CycleVariantSpec& spec = cycle_variant_spec(variant);
-    return {spec.stem, 10150, 10149, spec.fields, spec.orders,
-            &cycle_texts[static_cast<std::size_t>(variant)], cycle_record.data(), &current_parameters};
-}
-
-ParameterDialog termocyclys_dialog()
-{
-    return cycle_dialog_of(current_cycle_variant());
-}
-
-DialogPreview preview(const ParameterDialog& dialog)
-{
-    DialogPreview p;
-    p.template_name = localized_template(dialog.stem);
-    p.texts = dialog.texts->texts;
-    for (const ValueField& field : dialog.fields) p.edits.push_back(field.edit);
-    return p;
 }
 
 } // namespace
@@ -401,16 +392,6 @@ void show_isotermes_dialog()
     run_parameter_dialog(isotermes_dialog());
     // Likewise the thin plate's isotherms lie in the plane z = 0.
     if (thin_plate && dialog_accepted) isotherm_values[isotherm_section] = 0.0;
-}
-
-DialogPreview preview_termocyclys_dialog()
-{
-    return preview(termocyclys_dialog());
-}
-
-DialogPreview preview_isotermes_dialog()
-{
-    return preview(isotermes_dialog());
 }
 
 const double* velocity_point_record()

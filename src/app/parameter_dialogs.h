@@ -49,17 +49,6 @@ struct ParameterDialog {
 // ("VELOCITY" -> "VELOCITY_E").
 std::string localized_template(const char* stem);
 
-// The dialog the launchers above would open now, without opening it: its
-// template name and its texts (for the tests of the template choice and of
-// the texts kept between openings).
-struct DialogPreview {
-    std::string template_name;
-    std::vector<std::string> texts;
-    std::vector<int> edits;
-};
-DialogPreview preview_termocyclys_dialog();
-DialogPreview preview_isotermes_dialog();
-
 // The records the dialogs fill (each PointRecord holds point_record_size
 // doubles, the isotherm record isotherm_record_size).
 const double* velocity_point_record();
