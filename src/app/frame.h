@@ -104,7 +104,7 @@ void switch_language();
 void print_current_window();
 
 // The help pages of the chosen language.
-void show_help();
+void open_help_contents();
 
 // ---------------------------------------------------------------------------
 // Result-window pairs: the immediate draw and the paint callback of every

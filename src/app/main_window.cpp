@@ -44,7 +44,9 @@ void thermal_cycle_command()
     cycle_routine_now(main_window, paint_print_flag);
     current_paint = cycle_routine_on_paint;
     set_menu_item(cmd::print, true);
-    // The computation ends with a full repaint, which draws the cycle.
+    // The cycle is drawn by the full repaint that follows the computation;
+    // the progress window asks for it when it closes, and asking here too
+    // holds when the computation stopped before it opened one.
     invalidate_window(main_window, true);
 }
 
@@ -89,7 +91,7 @@ void run_command(int id)
     case cmd::isotherm_yz: isotherm_command(trace_isotherm_yz, false); break;
     case cmd::isotherm_xz: isotherm_command(trace_isotherm_xz, false); break;
     case cmd::cooling_rate: cooling_rate_command(); break;
-    case cmd::help: show_help(); break;
+    case cmd::help: open_help_contents(); break;
     default: break;
     }
 }

@@ -45,7 +45,7 @@ void print_current_window()
     print_close(job);
 }
 
-void show_help()
+void open_help_contents()
 {
     ::show_help(main_window);
 }
