@@ -3,6 +3,7 @@
 #include "frame_test_support.h"
 
 #include "commands.h"
+#include "progress_dialog.h"
 
 #include <cmath>
 #include <filesystem>
@@ -59,6 +60,29 @@ TEST_F(Commands, ThermalCycleComputesAtTheEnteredPointAndEnablesPrint)
     EXPECT_NEAR(r.time[50], 495.6, 0.1);
     EXPECT_FALSE(item_grayed(cmd::print));
     EXPECT_GT(drawn_pixels(), 100);
+}
+
+int progress_calls = 0;
+void count_progress(int)
+{
+    ++progress_calls;
+}
+
+TEST_F(Commands, RepaintsDrawTheStoredCycleWithoutComputingAgain)
+{
+    progress_calls = 0;
+    set_progress_observer(count_progress);
+    run_dialog_command(cmd::thermal_cycle, {{10147, "0"}, {10148, "0.5"}}, 10150);
+    EXPECT_GT(progress_calls, 20);   // the computation ran once, with its progress window
+    const int drawn = drawn_pixels();
+    EXPECT_GT(drawn, 100);
+
+    progress_calls = 0;
+    invalidate_window(main_window, true);
+    update_window(main_window);
+    EXPECT_EQ(progress_calls, 0);
+    EXPECT_EQ(drawn_pixels(), drawn);
+    set_progress_observer(nullptr);
 }
 
 TEST_F(Commands, ThermalCycleCancelLeavesTheWindowBlankAndPrintGrayed)
