@@ -240,7 +240,9 @@ void draw(Window* window, Canvas& dc, int print_flag) {
 
         const Rgb remembered = dc.text_color();
         dc.set_text_color(p.colour);
-        const std::string line = cformat(legend_format, c.T, c.h_min, c.h_max, c.v_min, c.v_max);
+        // Adding 0 turns a negative zero (a depth of nothing) into "0.00".
+        const std::string line = cformat(legend_format, c.T, c.h_min + 0.0, c.h_max + 0.0,
+                                         c.v_min + 0.0, c.v_max + 0.0);
         const int row = l.P.bottom + (i + 3) * h;
         dc.text_out(l.P.left, row, line);
         const int w = dc.text_extent(line).cx;

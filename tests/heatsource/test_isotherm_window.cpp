@@ -260,6 +260,9 @@ TEST_F(IsothermWindow, CollapsedFirstCurveGetsATenCentimetreBox) {
     ASSERT_NE(red, dc.lines.end());
     EXPECT_EQ(red->from.y, 81);
     EXPECT_EQ(red->from.x, 135);
+    // A depth of nothing reads 0.00, not -0.00.
+    EXPECT_NE(dc.all_text().find("   0.00 < z < 0.00"), std::string::npos) << dc.all_text();
+    EXPECT_EQ(dc.all_text().find("-0.00"), std::string::npos);
 }
 
 struct IsothermTitleCase {

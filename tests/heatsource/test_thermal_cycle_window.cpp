@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "lang.h"
@@ -178,6 +179,31 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{Language::russian, "Термоцикл в заданной точке: y = 0, см; z = 0.5, см;",
                   "2. Сварка полубесконечного тела", "Температура, C", "Время ,с"}),
     [](const auto& info) { return info.param.language == Language::english ? "English" : "Russian"; });
+
+// The scheme's own panel along the bottom of the window, under the point title.
+TEST_F(ThermalCycleWindow, PanelLiesBelowThePointTitleInBothLanguages) {
+    compute(0, 0.5);
+    for (const auto& [language, heading, point_title] :
+         {std::tuple{Language::english, "Thermal-physical properties of material and welding conditions:",
+                     "Thermal cycle at destignated point: y=0, cm; z=0.5, cm;"},
+          std::tuple{Language::russian, "Теплофизические характеристики материала и режим сварки:",
+                     "Термоцикл в заданной точке: y = 0, см; z = 0.5, см;"}}) {
+        set_language(language);
+        RecordingCanvas dc;
+        thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+        const auto* h = dc.find_text(heading);
+        const auto* point = dc.find_text(point_title);
+        ASSERT_NE(h, nullptr) << dc.all_text();
+        ASSERT_NE(point, nullptr);
+        RecordingCanvas measure;
+        FontRecord panel_font = point->font;   // Times New Roman, H = 27
+        measure.select_font(panel_font);
+        const Size s = measure.text_extent("S");
+        EXPECT_EQ(h->x, 12 * s.cx);
+        EXPECT_GE(h->y, point->y + 27);   // no overlap with the point title
+        EXPECT_LT(h->y + h->font.height, 768);
+    }
+}
 
 TEST_F(ThermalCycleWindow, NoPanelSlotDrawsTheRestOfTheWindow) {
     compute(0, 0.5);
