@@ -52,9 +52,12 @@ void draw_texts(Window* window, Canvas& dc) {
     dc.text_out(125, y, percent);
 }
 
+// Draws the lines and shows the window at once, bar included: the
+// computation that advances it pumps no messages.
 void show_texts() {
     if (!dialog) return;
     if (std::unique_ptr<Canvas> dc = get_dc(dialog)) draw_texts(dialog, *dc);
+    update_window(dialog);
 }
 
 std::intptr_t progress_dialog_proc(Window* window, const Message& message) {
