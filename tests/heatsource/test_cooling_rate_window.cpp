@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cmath>
 #include <string>
+#include <tuple>
 
 #include "lang.h"
 #include "recording_canvas.h"
@@ -189,6 +191,19 @@ TEST_F(CoolingRateWindow, PrintedWindowLaysOutOnThePrinterPlotRectangle) {
     EXPECT_EQ(b->font.height, (3236 - 598) / 28);
     EXPECT_GT(b->x, page.left);
     EXPECT_LT(b->y, page.bottom);
+}
+
+TEST_F(CoolingRateWindow, UnusableRecordsGiveAMessageAndNoNumber) {
+    const double nan = std::nan("");
+    const double inf = HUGE_VAL;
+    for (const auto& [y, z, from, to] : {std::tuple{nan, 0.5, 800.0, 500.0},
+                                         std::tuple{0.0, 0.5, inf, 500.0},
+                                         std::tuple{0.0, 0.5, 800.0, -inf},
+                                         std::tuple{1e300, -1e300, 800.0, 500.0}}) {
+        compute(y, z, from, to);
+        EXPECT_FALSE(take_window_messages().empty()) << y << " " << z << " " << from << " " << to;
+    }
+    EXPECT_FALSE(fs::exists("velocity.txt"));
 }
 
 TEST_F(CoolingRateWindow, TextsStayEnglishInOtherLanguages) {

@@ -405,3 +405,30 @@ TEST_F(IsothermWindow, ProgressOpensAndClosesAroundTheComputation) {
 }
 
 }  // namespace
+
+// Records no dialog should let through still give a message or a picture,
+// never a crash: not-a-number, infinite and absurd values in every field.
+TEST(TemperatureWindowsRobustness, UnusableRecordsNeverBreakTheWindows) {
+    reset_schemes();
+    take_window_messages();
+    const double nan = std::nan("");
+    const double inf = HUGE_VAL;
+    const std::vector<std::vector<double>> records = {
+        {nan, nan, nan, nan, nan, nan}, {inf, -inf, inf, -inf, inf, -inf},
+        {1e300, -1e300, 1e300, 1e300, -1e300, 1e300}, {0, 0, -50, -20, 0, 0}};
+    for (IsothermTracer tracer : {trace_isotherm_xy, trace_isotherm_yz, trace_isotherm_xz}) {
+        current_isotherm_tracer = tracer;
+        for (const auto& record : records) {
+            std::vector<double> padded = record;
+            padded.resize(point_record_size, 0);
+            RecordingCanvas dc;
+            thermal_cycle_window(padded.data(), 50, nullptr, dc, 0, 0);
+            thermal_cycle_window(padded.data(), 50, nullptr, dc, 1, 0);
+            cooling_rate_window(padded.data(), 50, nullptr, dc, 1, 0);   // no file on a repaint
+            isotherm_window(padded.data(), 40, nullptr, dc, 0, 0);
+            isotherm_window(padded.data(), 40, nullptr, dc, 1, 0);
+        }
+    }
+    EXPECT_FALSE(progress_dialog_state().open);
+    take_window_messages();
+}
