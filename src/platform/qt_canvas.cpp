@@ -72,6 +72,10 @@ void QtCanvas::text_out(int x, int y, std::string_view text)
     if (state_.background_mode == BackgroundMode::opaque && layout.width > 0)
         painter_.fillRect(QRect(0, 0, layout.width, layout.cell), qcolor(state_.background));
     painter_.setPen(qcolor(state_.text_color));
+    // The cell background is filled above; left opaque, the painter's own
+    // background handling of glyph runs drops the translation after other
+    // primitives have set it, and the run lands at the origin.
+    painter_.setBackgroundMode(Qt::TransparentMode);
     for (const GlyphRunPiece& piece : layout.runs) {
         QGlyphRun run;
         run.setRawFont(piece.font);

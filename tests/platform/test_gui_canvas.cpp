@@ -72,6 +72,35 @@ TEST(QtCanvas, TextHangsFromItsTopLeftCorner)
     EXPECT_LE(b.right, 20 + c.text_extent("Mg").cx);
 }
 
+// Text after lines and shapes, in both background modes and turned upward:
+// the painter's state from the earlier primitives must not move the text.
+TEST(QtCanvas, TextAfterLinesStaysWhereItIsPut)
+{
+    for (BackgroundMode mode : {BackgroundMode::opaque, BackgroundMode::transparent}) {
+        for (int escapement : {0, 900}) {
+            ImageCanvas img(300, 300);
+            Canvas& c = img.canvas();
+            c.move_to(0, 0);
+            c.line_to(1, 0);   // a mark at the origin, away from the text
+            c.set_background_mode(mode);
+            FontRecord f = times(24);
+            f.escapement = escapement;
+            c.select_font(f);
+            c.text_out(150, 200, "Mg");
+            // Ink only near the anchor: right and down for level text, right and up for upward text.
+            int ink_near = 0, ink_far = 0;
+            for (int y = 2; y < 300; ++y)
+                for (int x = 2; x < 300; ++x) {
+                    if (img.pixel(x, y) == Rgb{255, 255, 255}) continue;
+                    const bool near = x >= 150 && x < 190 && (escapement == 0 ? (y >= 200 && y < 230) : (y > 160 && y <= 200));
+                    (near ? ink_near : ink_far) += 1;
+                }
+            EXPECT_GT(ink_near, 20) << "mode " << int(mode) << " escapement " << escapement;
+            EXPECT_EQ(ink_far, 0) << "mode " << int(mode) << " escapement " << escapement;
+        }
+    }
+}
+
 TEST(QtCanvas, OpaqueTextFillsItsCellWithTheBackground)
 {
     ImageCanvas img(200, 60);
