@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialog.h"
+#include "frame_globals.h"
 #include "parameter_dialogs.h"
 #include "window.h"
 
@@ -13,14 +14,7 @@
 // ---------------------------------------------------------------------------
 // Global state of the frame
 
-// The one main window; null before it is created and after it is destroyed.
-extern Window* main_window;
-
-// The procedure of the dialog a launcher opens.
-extern DialogProc current_dialog_proc;
-
-// Whether the last dialog ended with OK (1) or not (0).
-extern int dialog_accepted;
+// main_window, current_dialog_proc and dialog_accepted: frame_globals.h.
 
 // The paint callback that a repaint of the main window calls; the blank
 // painter when no result window is shown.

@@ -3,10 +3,7 @@
 
 #include "screen.h"
 
-Window* main_window = nullptr;
 PaintCallback current_paint = blank_on_paint;
-DialogProc current_dialog_proc = nullptr;
-int dialog_accepted = 0;
 int paint_print_flag = 0;
 
 int seyffarth_haz_property = 0;
