@@ -207,7 +207,8 @@ const CycleVariantSpec& cycle_variant_spec(CycleVariant variant)
                                                {10163, name_x, ValueRule::any},
                                                {10164, name_t1, ValueRule::non_negative},
                                                {10165, name_t2, ValueRule::non_negative}},
-                                              {{4, 3}},
+                                              // an interval entered backwards is sampled backwards
+                                              {},
                                               {{"1.", "0.", "0.", "60.", "75."}}};
     static const CycleVariantSpec pulse{"TERMOCYCLYS",
                                         {{10147, name_y, ValueRule::any},
@@ -239,14 +240,17 @@ std::array<ValueTexts, 5> cycle_texts{
 };
 Record cycle_record{};
 
-// The cycle routines whose dialog differs from the quasi-stationary one are
-// recognised here; a scheme's routine joins this table with the scheme.
+// The dialog variant of each cycle routine: the installed scheme's routine
+// says which point (and times) its computation needs.
 struct CycleRoutineVariant {
     WindowRoutine routine;
     CycleVariant variant;
 };
 const CycleRoutineVariant cycle_routine_variants[] = {
     {thermal_cycle_window, CycleVariant::quasi_stationary},
+    {oscillating_thermal_cycle_window, CycleVariant::oscillating},
+    {pulse_thermal_cycle_window, CycleVariant::pulse},
+    {composite_thermal_cycle_window, CycleVariant::composite},
 };
 
 CycleVariant current_cycle_variant()

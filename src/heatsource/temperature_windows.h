@@ -73,6 +73,28 @@ void cooling_rate_window(const double* params, int steps, Window* window, Canvas
 void isotherm_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
                      int print_flag);
 
+// The thermal cycles of the time-domain schemes: the oscillating schemes
+// sample their temperature at (y, z) from t1 to t2 (their record holds y, z,
+// x, t1, t2); the pulsed schemes sample their pulse temperature at (y, z)
+// over the range their time window gives; the composite scheme samples its
+// temperature at the lateral distance y from the start time down to 0 (its
+// record holds y and the start time). Phase 0 computes, phase 1 draws; a
+// printed page lays out on the printer's plot rectangle.
+inline constexpr int oscillating_y = 0;          // cm
+inline constexpr int oscillating_z = 1;          // cm
+inline constexpr int oscillating_x = 2;          // cm, along the weld
+inline constexpr int oscillating_t1 = 3;         // s, start of the time interval
+inline constexpr int oscillating_t2 = 4;         // s, its end
+inline constexpr int composite_y = 0;            // cm
+inline constexpr int composite_start_time = 1;   // s
+
+void oscillating_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
+                                      int phase, int print_flag);
+void pulse_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
+                                int phase, int print_flag);
+void composite_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
+                                    int phase, int print_flag);
+
 // What the last computation of each window holds, for the drawing phase and
 // for callers that want the numbers (tests, benchmarks).
 struct ThermalCycleResult {
@@ -86,6 +108,21 @@ struct ThermalCycleResult {
     double t_min = 0, t_max = 0, T_min = 0, T_max = 0;   // extent over every sample
 };
 ThermalCycleResult thermal_cycle_result();
+
+// The last computed cycle of a time-domain scheme.
+struct TimeCycleResult {
+    double y = 0, z = 0;
+    double x = 0;                  // oscillating: the point's place along the weld
+    double start = 0, end = 0;     // t1, t2 / the pulsed range / start time and 0
+    int steps = 0;                 // samples 0..steps
+    const double* time = nullptr;  // steps + 1 values (the pulsed abscissae in cm)
+    const double* temp = nullptr;  // steps + 1 values, °C, capped at 2500
+    double t_min = 0, t_max = 0, T_min = 0, T_max = 0;   // the axes: every sample inside
+    int time_ticks = 0, temperature_ticks = 0;
+};
+TimeCycleResult oscillating_cycle_result();
+TimeCycleResult pulse_cycle_result();
+TimeCycleResult composite_cycle_result();
 
 struct CoolingRateResult {
     int valid = 0;                 // 1 after a successful computation
