@@ -81,6 +81,15 @@ void reinstall_start_scheme();
 void thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
                           int print_flag);
 
+// The thermal-cycle routines of the time-domain schemes: the oscillating
+// electrode (7, 8), the pulsed source (11-13) and the composite plates (14).
+void oscillating_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
+                                      int phase, int print_flag);
+void pulse_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
+                                int phase, int print_flag);
+void composite_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
+                                    int phase, int print_flag);
+
 // ---------------------------------------------------------------------------
 // Numerics
 
@@ -363,3 +372,243 @@ void ppr15_summary(char* line1, char* line2, char* title);
 void ppr15_caption(char* line1, char* line2, char* line3);
 void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                       int show_thickness);
+
+// ---------------------------------------------------------------------------
+// The oscillating electrode (schemes 7 and 8). The electrode sweeps across
+// the weld between y = -A/2 and +A/2 while it advances along it; sweep k
+// (k = 1, 2, ...) lasts from (k - 1)·t_s to k·t_s. Their `temperature` takes
+// the time t in s as its first argument and observes the point x_p along the
+// weld that `set_oscillation_point` fixed.
+
+// The direction of sweep n: -1 for a positive odd n, +1 otherwise (the
+// remainder of a negative odd n is -1).
+double alternating_sign(int n);
+
+// Scheme 7: oscillating electrode on a plate (stem ppr10)
+
+struct Ppr10Parameters {
+    double lambda = 0.3;     // thermal conductivity
+    double c = 0.628;        // specific heat
+    double rho = 7.8;        // density
+    double T0 = 20;          // initial temperature
+    double v_x = 0.28;       // welding speed along the weld
+    double delta = 5;        // plate thickness
+    double alpha = 0.0003;   // surface heat-transfer coefficient, W/(cm²·°C)
+    double A = 4.6;          // oscillation width
+    double v_y = 7;          // cross speed of the electrode
+    double q = 5000;         // effective power
+};
+extern Ppr10Parameters ppr10_parameters;
+
+// What ppr10_set_data derives from the block, and the observed point.
+struct Ppr10State {
+    double a = 0;      // thermal diffusivity, cm²/s
+    double t_s = 0;    // duration of one sweep, s
+    double dx = 0;     // advance along the weld during one sweep, cm
+    double Fo = 0;     // one sweep in the dimensionless time a·t/δ²
+    double Pe_x = 0;   // v_x·δ/a
+    double Pe_y = 0;   // v_y·δ/a
+    double Bi = 0;     // α·δ/λ
+    double K = 0;      // temperature scale, °C
+    double x_p = 0;    // the observed point along the weld, cm
+};
+extern Ppr10State ppr10_state;
+
+void ppr10_set_data(SchemeParameters values);
+void ppr10_prepare();
+double ppr10_temperature(double t, double y, double z);
+double ppr10_integrand(double u);
+double ppr10_velocity();
+double ppr10_initial_temperature();
+void ppr10_depth_range(double y, double& zmin, double& zmax);
+void ppr10_width_range(int& one_body, double& ymin, double& ymax);
+void ppr10_summary(char* line1, char* line2, char* title);
+void ppr10_caption(char* line1, char* line2, char* line3);
+void ppr10_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                      int show_thickness);
+void ppr10_set_oscillation_point(const double* record);   // reads x = record[2]
+void ppr10_oscillation_limits(int& one_body, double& t_start, double& t_end, double& ymax,
+                              double& ymin);
+
+// Scheme 8: oscillating electrode on a massive body (stem ppr11)
+
+struct Ppr11Parameters {
+    double lambda = 0.3;
+    double c = 0.628;
+    double rho = 7.8;
+    double T0 = 20;
+    double v_x = 0.28;
+    double alpha = 0.0003;   // shown only: the body loses no heat in this scheme
+    double A = 4.6;
+    double v_y = 7;
+    double q = 5000;
+};
+extern Ppr11Parameters ppr11_parameters;
+
+// A is the length scale of this scheme.
+struct Ppr11State {
+    double a = 0;
+    double t_s = 0;
+    double dx = 0;
+    double Fo = 0;     // a·t_s/A²
+    double Pe_x = 0;   // v_x·A/a
+    double Pe_y = 0;   // v_y·A/a
+    double K = 0;
+    double x_p = 0;
+};
+extern Ppr11State ppr11_state;
+
+void ppr11_set_data(SchemeParameters values);
+void ppr11_prepare();
+double ppr11_temperature(double t, double y, double z);
+double ppr11_integrand(double u);
+double ppr11_velocity();
+double ppr11_initial_temperature();
+void ppr11_depth_range(double y, double& zmin, double& zmax);
+void ppr11_width_range(int& one_body, double& ymin, double& ymax);
+void ppr11_summary(char* line1, char* line2, char* title);
+void ppr11_caption(char* line1, char* line2, char* line3);
+void ppr11_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                      int show_thickness);
+void ppr11_set_oscillation_point(const double* record);
+void ppr11_oscillation_limits(int& one_body, double& t_start, double& t_end, double& ymax,
+                              double& ymin);
+
+// ---------------------------------------------------------------------------
+// The pulsed source (schemes 11, 12 and 13). The power alternates between q1
+// for the pulse time t_p and q2 for the rest of each cycle of period t_cycle;
+// the point is observed 1500 whole cycles plus t after the first pulse.
+// These schemes have no `temperature`: `pulse_time_window` fixes the
+// current time t_now and `pulse_temperature` gives the field at it.
+
+struct PulseParameters {
+    double q1 = 1250;       // power during a pulse
+    double q2 = 500;        // power during a pause
+    double v = 1;           // welding speed
+    double lambda = 0.4;
+    double c = 0.628;
+    double rho = 7.8;
+    double t_cycle = 1;     // period of pulse plus pause, s
+    double t_pulse = 0.5;   // pulse time, s
+    double t = 10;          // position of the point in the cycle, s
+    double T0 = 20;
+    double delta = 1;       // thickness; divides both powers
+};
+
+// What each pulsed module derives and remembers between calls.
+struct PulseState {
+    double c_rho = 0;   // c·ρ
+    double a = 0;       // thermal diffusivity
+    double t_now = 0;   // the current time, fixed by pulse_time_window
+};
+
+// Scheme 11: pulsed source on a massive body (stem rom1)
+extern PulseParameters rom1_parameters;
+extern PulseState rom1_state;
+
+void rom1_set_data(SchemeParameters values);
+void rom1_prepare();
+double rom1_pulse_temperature(double x, double y, double z, double t);
+double rom1_pulse_integrand(double s);
+double rom1_pause_integrand(double s);
+void rom1_pulse_time_window(double& from, double& to);
+double rom1_velocity();
+double rom1_initial_temperature();
+void rom1_depth_range(double y, double& zmin, double& zmax);
+void rom1_width_range(int& one_body, double& ymin, double& ymax);   // scheme 12's too
+void rom1_summary(char* line1, char* line2, char* title);
+void rom1_caption(char* line1, char* line2, char* line3);
+void rom1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness);
+
+// Scheme 12: pulsed source on a plate (stem rom2)
+extern PulseParameters rom2_parameters;
+extern PulseState rom2_state;
+
+void rom2_set_data(SchemeParameters values);
+void rom2_prepare();
+double rom2_pulse_temperature(double x, double y, double z, double t);
+double rom2_pulse_integrand(double s);
+double rom2_pause_integrand(double s);
+void rom2_pulse_time_window(double& from, double& to);
+double rom2_velocity();
+double rom2_initial_temperature();
+void rom2_depth_range(double y, double& zmin, double& zmax);
+void rom2_summary(char* line1, char* line2, char* title);
+void rom2_caption(char* line1, char* line2, char* line3);
+void rom2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness);
+
+// Scheme 13: pulsed source on a thin plate (stem rom3)
+extern PulseParameters rom3_parameters;
+extern PulseState rom3_state;
+
+void rom3_set_data(SchemeParameters values);
+void rom3_prepare();
+double rom3_pulse_temperature(double x, double y, double z, double t);
+double rom3_pulse_integrand(double s);
+double rom3_pause_integrand(double s);
+// The factor of the mirror images at the depths ±2iδ for an emission at the
+// time tau, for the depth of the current rom3_pulse_temperature call.
+double rom3_image_series(double tau);
+void rom3_pulse_time_window(double& from, double& to);
+double rom3_velocity();
+double rom3_initial_temperature();
+void rom3_depth_range(double y, double& zmin, double& zmax);
+void rom3_width_range(int& one_body, double& ymin, double& ymax);
+void rom3_summary(char* line1, char* line2, char* title);
+void rom3_caption(char* line1, char* line2, char* line3);
+void rom3_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness);
+
+// ---------------------------------------------------------------------------
+// Scheme 14: composite plates (stem comp). A plate of two phases, each with
+// its own properties and volume share, heated by the passage of a fast line
+// source; `temperature` takes (t, y, z): the time after the passage in s and
+// the distance from the weld line; z is not read.
+
+struct CompParameters {
+    double lambda1 = 0.44;   // conductivity of phase 1
+    double lambda2 = 0.12;   // conductivity of phase 2
+    double c1 = 0.22;        // specific heats
+    double c2 = 0.148;
+    double rho1 = 2.7;       // densities
+    double rho2 = 7.8;
+    double p1 = 0.75;        // volume shares, used as entered
+    double p2 = 0.25;
+    double T0 = 20;
+    double v = 6;            // welding speed
+    double delta = 0.1;      // plate thickness
+    double q = 3000;         // effective power
+};
+extern CompParameters comp_parameters;
+
+// The constants of the material and the source that comp_temperature
+// derives from the block at every call.
+struct CompConstants {
+    double lambda_m = 0;   // mean conductivity
+    double lambda_e = 0;   // effective conductivity
+    double H = 0;          // exchange coefficient between the phases
+    double C1 = 0;         // heat capacities per unit volume
+    double C2 = 0;
+    double C = 0;
+    double A = 0;          // coupling factor
+    double h = 0;          // exchange rate
+    double S0 = 0;         // source factor
+};
+CompConstants comp_constants();
+
+void comp_set_data(SchemeParameters values);
+void comp_prepare();
+double comp_temperature(double t, double y, double z);
+// The transforms of the two phase temperatures at the wavenumber k (1/cm)
+// and the time t; y is not read.
+void comp_mode_coefficients(double k, double y, double t, double& theta1, double& theta2);
+double comp_velocity();
+double comp_initial_temperature();
+void comp_depth_range(double y, double& zmin, double& zmax);
+void comp_width_range(int& one_body, double& ymin, double& ymax);
+void comp_summary(char* line1, char* line2, char* title);
+void comp_caption(char* line1, char* line2, char* line3);
+void comp_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
+                     int show_thickness);

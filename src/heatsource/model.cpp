@@ -5,8 +5,7 @@ HeatSourceModel current_model;
 
 namespace {
 
-// The parameter panel of each scheme, by scheme number. Each entry joins here
-// when its painter exists.
+// The parameter panel of each scheme, by scheme number.
 const PanelPainter scheme_panels[15] = {
     nullptr,
     /* 1 */ ppr1_draw_panel,
@@ -15,21 +14,23 @@ const PanelPainter scheme_panels[15] = {
     /* 4 */ ppr4_draw_panel,
     /* 5 */ ppr5_draw_panel,
     /* 6 */ ppr9_draw_panel,
-    /* 7 */ nullptr,   // ppr10_draw_panel
-    /* 8 */ nullptr,   // ppr11_draw_panel
+    /* 7 */ ppr10_draw_panel,
+    /* 8 */ ppr11_draw_panel,
     /* 9 */ ppr14_draw_panel,
     /* 10 */ ppr15_draw_panel,
-    /* 11 */ nullptr,  // rom1_draw_panel
-    /* 12 */ nullptr,  // rom2_draw_panel
-    /* 13 */ nullptr,  // rom3_draw_panel
-    /* 14 */ nullptr,  // comp_draw_panel
+    /* 11 */ rom1_draw_panel,
+    /* 12 */ rom2_draw_panel,
+    /* 13 */ rom3_draw_panel,
+    /* 14 */ comp_draw_panel,
 };
 
-// The thermal-cycle routine of each family of schemes.
+// The thermal-cycle routine of each family of schemes. The three routines of
+// the time-domain schemes join here when their windows exist; until then
+// those schemes install an empty cycle routine.
 const WindowRoutine quasi_stationary_cycle = thermal_cycle_window;
-const WindowRoutine oscillating_cycle = nullptr;        // oscillating_thermal_cycle_window
-const WindowRoutine pulsed_cycle = nullptr;             // pulse_thermal_cycle_window
-const WindowRoutine composite_cycle = nullptr;          // composite_thermal_cycle_window
+const WindowRoutine oscillating_cycle = nullptr;   // TODO(tdwindows): oscillating_thermal_cycle_window
+const WindowRoutine pulsed_cycle = nullptr;        // TODO(tdwindows): pulse_thermal_cycle_window
+const WindowRoutine composite_cycle = nullptr;     // TODO(tdwindows): composite_thermal_cycle_window
 
 // Families of schemes, by the columns of the installation table.
 enum class Family { quasi_stationary, oscillating, pulsed, composite };
@@ -40,8 +41,9 @@ struct SchemeEntry {
     HeatSourceModel own;   // the module's own operations; panel and cycle come from above
 };
 
-// The oscillating (7, 8), pulsed (11-13) and composite (14) schemes join here
-// with their own operations.
+// Each scheme's own operations. The time-domain schemes have no power of
+// their own (scheme 2's is installed), nor thickness or regime (kept); the
+// pulsed ones have a pulse temperature in place of a temperature.
 const SchemeEntry schemes[] = {
     {1, Family::quasi_stationary,
      {.set_data = ppr1_set_data, .prepare = ppr1_prepare, .temperature = ppr1_temperature,
@@ -91,6 +93,44 @@ const SchemeEntry schemes[] = {
       .set_regime = ppr15_set_regime, .initial_temperature = ppr15_initial_temperature,
       .depth_range = ppr15_depth_range, .width_range = ppr15_width_range,
       .summary = ppr15_summary, .caption = ppr15_caption}},
+    {7, Family::oscillating,
+     {.set_data = ppr10_set_data, .prepare = ppr10_prepare, .temperature = ppr10_temperature,
+      .velocity = ppr10_velocity, .initial_temperature = ppr10_initial_temperature,
+      .depth_range = ppr10_depth_range, .width_range = ppr10_width_range,
+      .summary = ppr10_summary, .caption = ppr10_caption,
+      .set_oscillation_point = ppr10_set_oscillation_point,
+      .oscillation_limits = ppr10_oscillation_limits}},
+    {8, Family::oscillating,
+     {.set_data = ppr11_set_data, .prepare = ppr11_prepare, .temperature = ppr11_temperature,
+      .velocity = ppr11_velocity, .initial_temperature = ppr11_initial_temperature,
+      .depth_range = ppr11_depth_range, .width_range = ppr11_width_range,
+      .summary = ppr11_summary, .caption = ppr11_caption,
+      .set_oscillation_point = ppr11_set_oscillation_point,
+      .oscillation_limits = ppr11_oscillation_limits}},
+    {11, Family::pulsed,
+     {.set_data = rom1_set_data, .prepare = rom1_prepare, .velocity = rom1_velocity,
+      .initial_temperature = rom1_initial_temperature, .depth_range = rom1_depth_range,
+      .width_range = rom1_width_range, .summary = rom1_summary, .caption = rom1_caption,
+      .pulse_time_window = rom1_pulse_time_window,
+      .pulse_temperature = rom1_pulse_temperature}},
+    {12, Family::pulsed,
+     {.set_data = rom2_set_data, .prepare = rom2_prepare, .velocity = rom2_velocity,
+      .initial_temperature = rom2_initial_temperature, .depth_range = rom2_depth_range,
+      .width_range = rom1_width_range,   // scheme 11's
+      .summary = rom2_summary, .caption = rom2_caption,
+      .pulse_time_window = rom2_pulse_time_window,
+      .pulse_temperature = rom2_pulse_temperature}},
+    {13, Family::pulsed,
+     {.set_data = rom3_set_data, .prepare = rom3_prepare, .velocity = rom3_velocity,
+      .initial_temperature = rom3_initial_temperature, .depth_range = rom3_depth_range,
+      .width_range = rom3_width_range, .summary = rom3_summary, .caption = rom3_caption,
+      .pulse_time_window = rom3_pulse_time_window,
+      .pulse_temperature = rom3_pulse_temperature}},
+    {14, Family::composite,
+     {.set_data = comp_set_data, .prepare = comp_prepare, .temperature = comp_temperature,
+      .velocity = comp_velocity, .initial_temperature = comp_initial_temperature,
+      .depth_range = comp_depth_range, .width_range = comp_width_range,
+      .summary = comp_summary, .caption = comp_caption}},
 };
 
 const SchemeEntry* find_scheme(int n)

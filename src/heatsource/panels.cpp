@@ -233,3 +233,102 @@ void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0
         energy_captions(panel, p.q, p.v, 0, false);
     }
 }
+
+// The time-domain schemes read no flag: they are drawn only by their own
+// thermal-cycle windows, which always show the whole block.
+
+void ppr10_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
+                      int /*show_thickness*/)
+{
+    const Ppr10Parameters& p = ppr10_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_t0, p.T0);
+    panel.caption(0, caption_v_x, p.v_x);
+    panel.caption(0, caption_alpha, p.alpha);
+    panel.caption(1, caption_delta, p.delta);
+    panel.caption(1, caption_a, p.A);
+    panel.caption(1, caption_v_y, p.v_y);
+    panel.caption(1, caption_q, p.q);
+    energy_captions(panel, p.q, p.v_x, p.delta, true);
+}
+
+void ppr11_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
+                      int /*show_thickness*/)
+{
+    const Ppr11Parameters& p = ppr11_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(0, caption_c, p.c);
+    panel.caption(0, caption_gamma, p.rho);
+    panel.caption(0, caption_t0, p.T0);
+    panel.caption(0, caption_v_x, p.v_x);
+    panel.caption(1, caption_alpha, p.alpha);
+    panel.caption(1, caption_a, p.A);
+    panel.caption(1, caption_v_y, p.v_y);
+    panel.caption(1, caption_q, p.q);
+    energy_captions(panel, p.q, p.v_x, 0, false);
+}
+
+namespace {
+
+// The three pulsed schemes share one layout, each with its own block. Their
+// first caption, the pulse power, leaves the colour as it finds it, so the
+// rows are set black here.
+void pulse_panel(Canvas& dc, Rect rect, const PulseParameters& p)
+{
+    Panel panel = begin_panel(dc, rect);
+    dc.set_text_color(Rgb{0, 0, 0});
+    panel.caption(0, caption_q1, p.q1);
+    panel.caption(0, caption_q2, p.q2);
+    panel.caption(0, caption_v, p.v);
+    panel.caption(0, caption_lambda, p.lambda);
+    panel.caption(1, caption_c, p.c);
+    panel.caption(1, caption_gamma, p.rho);
+    panel.caption(1, caption_t_cycle, p.t_cycle);
+    panel.caption(1, caption_t_pulse, p.t_pulse);
+    panel.caption(1, caption_delta_t, p.t);
+    panel.caption(1, caption_t0, p.T0);
+    panel.caption(1, caption_delta, p.delta);
+}
+
+}   // namespace
+
+void rom1_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
+                     int /*show_thickness*/)
+{
+    pulse_panel(dc, rect, rom1_parameters);
+}
+
+void rom2_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
+                     int /*show_thickness*/)
+{
+    pulse_panel(dc, rect, rom2_parameters);
+}
+
+void rom3_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
+                     int /*show_thickness*/)
+{
+    pulse_panel(dc, rect, rom3_parameters);
+}
+
+void comp_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
+                     int /*show_thickness*/)
+{
+    const CompParameters& p = comp_parameters;
+    Panel panel = begin_panel(dc, rect);
+    panel.caption(0, caption_lambda_phase1, p.lambda1);
+    panel.caption(0, caption_lambda_phase2, p.lambda2);
+    panel.caption(0, caption_c_phase1, p.c1);
+    panel.caption(0, caption_c_phase2, p.c2);
+    panel.caption(0, caption_gamma_phase1, p.rho1);
+    panel.caption(0, caption_gamma_phase2, p.rho2);
+    panel.caption(1, caption_kappa_phase1, p.p1);
+    panel.caption(1, caption_kappa_phase2, p.p2);
+    panel.caption(1, caption_t0, p.T0);
+    panel.caption(1, caption_v, p.v);
+    panel.caption(1, caption_delta, p.delta);
+    panel.caption(1, caption_q, p.q);
+}

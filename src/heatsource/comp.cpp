@@ -1,0 +1,169 @@
+// Scheme 14: welding of composite plates. A fast line source leaves the
+// energy q/v per unit length through the thickness; the two phases of the
+// composite then carry heat sideways at their own rates and exchange it with
+// each other. The temperature is the mean of the two phase temperatures
+// weighted by their heat capacities, from a cosine transform over the
+// lateral wavenumber.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+CompParameters comp_parameters;
+
+namespace {
+
+// The constants of the last evaluation, which the transforms read.
+CompConstants constants = comp_constants();
+
+bool usable(const CompConstants& k)
+{
+    for (double v : {k.lambda_m, k.lambda_e, k.H, k.C1, k.C2, k.C, k.A, k.h, k.S0})
+        if (!std::isfinite(v)) return false;
+    return k.C1 != 0 && k.C2 != 0 && k.C != 0;
+}
+
+}  // namespace
+
+CompConstants comp_constants()
+{
+    const CompParameters& p = comp_parameters;
+    CompConstants k;
+    k.lambda_m = p.p1 * p.lambda1 + p.p2 * p.lambda2;
+    double d_lambda = p.lambda1 - p.lambda2;
+    k.lambda_e = k.lambda_m - p.p1 * p.p2 * d_lambda * d_lambda /
+                                  (2.0 * k.lambda_m + (p.p2 - p.p1) * d_lambda);
+    k.H = 5.6 * p.p1 * p.p2 * 4225.0 * p.lambda1 * p.lambda2 / k.lambda_m;   // 65² = 4225
+    k.C1 = p.p1 * p.c1 * p.rho1;
+    k.C2 = p.p2 * p.c2 * p.rho2;
+    k.C = k.C1 + k.C2;
+    k.A = p.lambda2 * (k.C * p.lambda1 - k.lambda_e * p.c1 * p.rho1) /
+          ((p.c2 * p.rho2 * p.lambda1 - p.c1 * p.rho1 * p.lambda2) * k.C);
+    k.h = k.H * k.C / (k.C1 * k.C2);
+    k.S0 = 0.3183098 * p.q / (k.C * p.delta * p.v);   // 0.3183098 for 1/π
+    return k;
+}
+
+void comp_set_data(SchemeParameters values)
+{
+    CompParameters& p = comp_parameters;
+    p.lambda1 = values[0];
+    p.lambda2 = values[1];
+    p.c1 = values[2];
+    p.c2 = values[3];
+    p.rho1 = values[4];
+    p.rho2 = values[5];
+    p.p1 = values[6];
+    p.p2 = values[7];
+    p.T0 = values[8];
+    p.v = values[9];
+    p.delta = values[10];
+    p.q = values[11];
+    constants = comp_constants();
+}
+
+void comp_prepare() {}
+
+void comp_mode_coefficients(double k, double /*y*/, double t, double& theta1, double& theta2)
+{
+    const CompConstants& c = constants;
+    double g = c.lambda_e * k * k / c.C;
+    double spread = std::fabs(g - c.h);
+    double r1 = (spread - (g + c.h)) / 2.0;
+    double r2 = -((g + c.h) + spread) / 2.0;
+    double Ak2 = c.A * k * k;
+    double a1 = (c.C * Ak2 + r2 * c.C2) / spread;
+    double b1 = c.C2 * Ak2 + c.H + r1 * c.C2;
+    double a2 = (c.C * Ak2 + r1 * c.C2) / spread;
+    double b2 = c.C2 * Ak2 + c.H + r2 * c.C2;
+    double e1 = std::exp(r1 * t);
+    double e2 = std::exp(r2 * t);
+    theta1 = -c.S0 / (c.C2 * (c.H - c.A * c.C1 * k * k)) * (a1 * b1 * e1 - a2 * b2 * e2);
+    theta2 = -(c.S0 / c.C2) * (a1 * e1 - a2 * e2);
+}
+
+double comp_temperature(double t, double y, double /*z*/)
+{
+    const CompParameters& p = comp_parameters;
+    if (y < 1e-6 && t < 1e-6) {
+        y = 1e-6;
+        t = 1e-6;
+    }
+    constants = comp_constants();
+    // Data that divide by zero (no capacity of a phase, equal diffusivities
+    // of the phases, no thickness or speed) leave the plate as it was.
+    if (!usable(constants)) return p.T0;
+
+    double theta1 = 0, theta2 = 0;
+    comp_mode_coefficients(0, y, t, theta1, theta2);
+    double Z1 = 0.3333 * 0.01 * theta1;
+    double Z2 = 0.3333 * 0.01 * theta2;
+    double k = 0;
+    for (int j = 1; j <= 1000; ++j) {
+        k = k + 0.01;
+        double w = j % 2 == 1 ? 4.0 : 2.0;
+        comp_mode_coefficients(k, y, t, theta1, theta2);
+        // A wavenumber on which one of the transforms' divisors vanishes has
+        // no finite transform; it is left out of the sum.
+        if (!std::isfinite(theta1) || !std::isfinite(theta2)) continue;
+        double ck = std::cos(k * y);
+        Z1 = Z1 + 0.3333 * 0.01 * w * theta1 * ck;
+        Z2 = Z2 + 0.3333 * 0.01 * w * theta2 * ck;
+    }
+    const CompConstants& c = constants;
+    return p.T0 + (c.C1 * Z1 + c.C2 * Z2) / c.C;
+}
+
+double comp_velocity() { return comp_parameters.v; }
+double comp_initial_temperature() { return comp_parameters.T0; }
+
+void comp_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = comp_parameters.delta;
+}
+
+void comp_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void comp_summary(char* line1, char* line2, char* title)
+{
+    const CompParameters& p = comp_parameters;
+    switch (current_language()) {
+    case Language::russian:
+    case Language::ukrainian:
+        put_text(line1, cformat("Теплопр1=%g, Теплопр2=%g, Теплоемк1=%g, Теплоемк2=%g, "
+                                "Плотн1=%g, Плотн2=%g,",
+                                p.lambda1, p.lambda2, p.c1, p.c2, p.rho1, p.rho2));
+        put_text(line2, cformat(" %%1=%g, %%2=%g, То=%g, v=%g, толщина=%g, Мощность=%g", p.p1,
+                                p.p2, p.T0, p.v, p.delta, p.q));
+        break;
+    case Language::english:
+    case Language::german:
+    case Language::french:
+        put_text(line1, cformat("Conductivity: k1=%g, k2=%g; Capacity: c1=%g, c2=%g; "
+                                "Density: g1=%g,g2=%g;",
+                                p.lambda1, p.lambda2, p.c1, p.c2, p.rho1, p.rho2));
+        put_text(line2, cformat(" Volume: p1=%g, p2=%g; initial t=%g; V==%g; Thickness=%g; "
+                                "Power=%g",
+                                p.p1, p.p2, p.T0, p.v, p.delta, p.q));
+        break;
+    }
+    put_text(title, pick(Text5{"14. Welding  of  composit plates", "14. Сварка композитных пластин",
+                               "14. Зварювання композитних пластин",
+                               "14. Die Schweissung Verbundwerkstoff der Platten",
+                               "14. La soudure composit des plaques"}));
+}
+
+void comp_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"14.Welding", "14.Сварка", "14.Зварювання", "14.Die Schweissung", "14.La soudure"},
+                {"of composit", "композитных", "композитних", "Verbundwerkstoff", "composit"},
+                {"plates", "пластин", "пластин", "der Platten", "des plaques"});
+}

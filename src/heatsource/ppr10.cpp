@@ -1,0 +1,240 @@
+// Scheme 7: surfacing of a plate by an electrode that oscillates across the
+// weld. The field at a fixed point is a sum over the sweeps of the electrode;
+// each sweep is a moving line source expanded in the eigenfunctions of the
+// thickness direction (the plate loses heat through both faces), and each
+// eigen-term is a time integral along the sweep.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr10Parameters ppr10_parameters;
+
+namespace {
+
+const double pi = 3.141592;   // this scheme's own π
+
+// At most this many eigen-terms per sweep.
+const int eigen_term_limit = 6;
+
+// Sweep counts are whole numbers of an int. A time or a position beyond
+// this many sweeps is no weld this scheme describes (and would take hours to
+// sum); such a point is reported at the initial temperature.
+const double sweep_limit = 1.0e6;
+
+Ppr10State derive(const Ppr10Parameters& p)
+{
+    Ppr10State d;
+    d.a = p.lambda / (p.c * p.rho);
+    d.t_s = p.A / p.v_y;
+    d.dx = p.v_x * d.t_s;
+    d.Fo = d.a * d.t_s / (p.delta * p.delta);
+    d.Pe_x = p.v_x * p.delta / d.a;
+    d.Pe_y = p.v_y * p.delta / d.a;
+    d.Bi = p.alpha * p.delta / p.lambda;
+    d.K = p.q / (2.0 * pi * p.lambda * p.delta);
+    return d;
+}
+
+// The window may run before the data dialog was ever confirmed: the
+// constants of the start values hold until then.
+Ppr10State initial_state()
+{
+    return derive(Ppr10Parameters{});
+}
+
+// What ppr10_temperature leaves for the integrand.
+struct IntegrandState {
+    double xi0 = 0;
+    double eta0 = 0;
+    double r = 0;    // t / t_s
+    double k = 0;    // the sweep, as a double
+    double s = 1;    // its direction
+    double mu = 0;   // the thickness eigenvalue
+};
+
+IntegrandState state;
+
+// Which sum a series belongs to: the partial sweep stops at its first term
+// below 0.5 (a negative one too), the full sweeps when a term's magnitude is.
+enum class StopRule { signed_term, magnitude };
+
+// The eigen-series of sweep k over the dimensionless time [0, b]; adds the
+// terms to sum and returns the last term added.
+double eigen_series(int k, double b, double z, StopRule rule, double& sum)
+{
+    const Ppr10Parameters& p = ppr10_parameters;
+    const Ppr10State& d = ppr10_state;
+    state.k = k;
+    state.s = alternating_sign(k);
+    double term = 0;
+    for (int m = 1; m <= eigen_term_limit; ++m) {
+        double mu = ppr3_eigenvalue(d.Bi, m);
+        double w = mu / (0.5 * std::sin(2.0 * mu) + mu);
+        state.mu = mu;
+        int status = 0;
+        double I = simpson_integrate(ppr10_integrand, 0, b, 20, status);
+        term = d.K * w * std::cos(mu * z / p.delta) * I;
+        sum = sum + term;
+        bool small = rule == StopRule::signed_term ? term < 0.5 : std::fabs(term) < 0.5;
+        if (small) break;
+    }
+    return term;
+}
+
+bool usable(const Ppr10State& d)
+{
+    return std::isfinite(d.t_s) && d.t_s > 0 && std::isfinite(d.dx) && d.dx > 0 &&
+           std::isfinite(d.Fo) && d.Fo > 0 && std::isfinite(d.Pe_x) && std::isfinite(d.Pe_y) &&
+           std::isfinite(d.Bi) && std::isfinite(d.K);
+}
+
+}  // namespace
+
+Ppr10State ppr10_state = initial_state();
+
+double alternating_sign(int n)
+{
+    return n % 2 == 1 ? -1.0 : 1.0;
+}
+
+void ppr10_set_data(SchemeParameters values)
+{
+    Ppr10Parameters& p = ppr10_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v_x = values[4];
+    p.delta = values[5];
+    p.alpha = values[6];
+    p.A = values[7];
+    p.v_y = values[8];
+    p.q = values[9];
+    const double x_p = ppr10_state.x_p;
+    ppr10_state = derive(p);
+    ppr10_state.x_p = x_p;
+}
+
+void ppr10_prepare() {}
+
+double ppr10_integrand(double u)
+{
+    const Ppr10State& d = ppr10_state;
+    const IntegrandState& s = state;
+    double Theta = (s.r - s.k + 1.0) * d.Fo;
+    double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr10_parameters.delta - d.Pe_x * u;
+    double eta = s.eta0 + s.s * d.Pe_y * (d.Fo / 2.0 - u);
+    double tau = Theta - u;
+    double E = (xi * xi + eta * eta) / (4.0 * tau) + s.mu * s.mu * tau;
+    // At the end of the current sweep on the source's own path E is 0/0;
+    // the point source contributes nothing there, as it does where E > 100.
+    if (!(E <= 100)) return 0;
+    if (tau <= 0) tau = d.Fo / 100.0;
+    return std::exp(-E) / tau;
+}
+
+double ppr10_temperature(double t, double y, double z)
+{
+    const Ppr10Parameters& p = ppr10_parameters;
+    const Ppr10State& d = ppr10_state;
+    // Data that give no sweep (a zero width or speed, a zero thickness), a
+    // time before the electrode started, and counts beyond the limit leave
+    // the plate at its initial temperature.
+    if (!usable(d) || !(t >= 0)) return p.T0;
+    double r = t / d.t_s;
+    double r_x = d.x_p / d.dx;
+    if (!(r < sweep_limit) || !(std::fabs(r_x) < sweep_limit)) return p.T0;
+
+    state.xi0 = d.x_p / p.delta;
+    state.eta0 = y / p.delta;
+    const int n = static_cast<int>(r);
+    const double f = r - n;
+    state.r = r;
+    const double U = f * d.Fo;
+    const int nx = static_cast<int>(r_x);
+
+    double sum = 0;
+    // The sweep in progress; it is numbered n, as the sweep before it.
+    eigen_series(n, U, z, StopRule::signed_term, sum);
+
+    // The sweeps up to the one that passed the point's x, most recent first.
+    for (int k = n < nx ? n : nx; k >= 1; --k)
+        eigen_series(k, d.Fo, z, StopRule::magnitude, sum);
+
+    // The sweeps after the pass, while their terms still matter.
+    if (nx < n) {
+        double prev = 0;
+        for (int k = nx + 1; k <= n; ++k) {
+            double term = eigen_series(k, d.Fo, z, StopRule::magnitude, sum);
+            if (term <= 0) break;
+            if (term < prev && term < 0.5) break;
+            prev = term;
+        }
+    }
+    if (sum < 0) sum = 0;
+    return sum + p.T0;
+}
+
+double ppr10_velocity() { return ppr10_parameters.v_x; }
+double ppr10_initial_temperature() { return ppr10_parameters.T0; }
+
+void ppr10_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = ppr10_parameters.delta;
+}
+
+void ppr10_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+// The point lies x cm ahead of where the source is after a hundred sweeps
+// (and a hair more, so that the sweep count of the point is 100 whatever
+// the rounding of the product).
+void ppr10_set_oscillation_point(const double* record)
+{
+    ppr10_state.x_p = 100.00001 * ppr10_state.dx + record[2];
+}
+
+void ppr10_oscillation_limits(int& one_body, double& t_start, double& t_end, double& ymax,
+                              double& ymin)
+{
+    one_body = 1;
+    t_start = 0;
+    t_end = ppr10_state.dx;
+    ymax = ppr10_parameters.A / 2.0;
+    ymin = -ppr10_parameters.A / 2.0;
+}
+
+void ppr10_summary(char* line1, char* line2, char* title)
+{
+    const Ppr10Parameters& p = ppr10_parameters;
+    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
+                            p.lambda, p.c, p.rho, p.T0));
+    put_text(line2, cformat(" Vx=%g, Thickness=%g; resistance=%g, amplitude=%g; Vy=%g; Power=%g",
+                            p.v_x, p.delta, p.alpha, p.A, p.v_y, p.q));
+    put_text(title,
+             pick(Text5{"7. Surfacing of plate by oscillating electrode",
+                        "7. Наплавка пластины источником совершающим пилообразные колебания",
+                        "7. Наплавка пластини джерелом з пилковими коливаннями",
+                        " 7. Auftragschweißen der Platte von der Quelle begehend die "
+                        "sägezahnförmigen Schwingungen ",
+                        "7. Rechargement de la plaque par la source faisant les hésitations en "
+                        "forme de scie"}));
+}
+
+void ppr10_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"7. Surfacing", "7.Наплавка пластины,", "7.Наплавка пластини",
+                 " 7. Auftragschweißen der Platte", "7. Rechargement de la plaque par"},
+                {"of plate  by", "пилообразные", "джерелом з", "von der Quelle begehend ",
+                 "la source faisant"},
+                {"oscillating electrodes", "колебания источника", "пилковими коливаннями",
+                 "die sägezahnförmigen Schwingungen", "les hésitations en forme de scie"});
+}

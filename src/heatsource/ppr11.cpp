@@ -1,0 +1,209 @@
+// Scheme 8: surfacing of a massive body by an electrode that oscillates
+// across the weld. The same sweeps as on the plate of scheme 7, each one a
+// point source of the half-space integrated along its path; the body loses
+// no heat through its surface.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+
+Ppr11Parameters ppr11_parameters;
+
+namespace {
+
+// This scheme's own π and √π.
+const double pi = 3.141593;
+const double sqrt_pi = 1.772454;
+
+// As in scheme 7: counts of sweeps are ints, and a point this many sweeps
+// away is reported at the initial temperature.
+const double sweep_limit = 1.0e6;
+
+Ppr11State derive(const Ppr11Parameters& p)
+{
+    Ppr11State d;
+    d.a = p.lambda / (p.c * p.rho);
+    d.t_s = p.A / p.v_y;
+    d.dx = p.v_x * d.t_s;
+    d.Fo = d.a * d.t_s / (p.A * p.A);
+    d.Pe_x = p.v_x * p.A / d.a;
+    d.Pe_y = p.v_y * p.A / d.a;
+    d.K = p.q / (4.0 * pi * p.lambda * p.A * sqrt_pi);
+    return d;
+}
+
+struct IntegrandState {
+    double xi0 = 0;
+    double eta0 = 0;
+    double zeta0 = 0;
+    double r = 0;   // t / t_s
+    double k = 0;   // the sweep, as a double
+    double s = 1;   // its direction
+};
+
+IntegrandState state;
+
+// The contribution of sweep k over the dimensionless time [0, b].
+double sweep_term(int k, double b)
+{
+    state.k = k;
+    state.s = alternating_sign(k);
+    int status = 0;
+    return ppr11_state.K * simpson_integrate(ppr11_integrand, 0, b, 20, status);
+}
+
+bool usable(const Ppr11State& d)
+{
+    return std::isfinite(d.t_s) && d.t_s > 0 && std::isfinite(d.dx) && d.dx > 0 &&
+           std::isfinite(d.Fo) && d.Fo > 0 && std::isfinite(d.Pe_x) && std::isfinite(d.Pe_y) &&
+           std::isfinite(d.K);
+}
+
+}  // namespace
+
+// The constants of the start values hold until the data dialog is confirmed.
+Ppr11State ppr11_state = derive(Ppr11Parameters{});
+
+void ppr11_set_data(SchemeParameters values)
+{
+    Ppr11Parameters& p = ppr11_parameters;
+    p.lambda = values[0];
+    p.c = values[1];
+    p.rho = values[2];
+    p.T0 = values[3];
+    p.v_x = values[4];
+    p.alpha = values[5];
+    p.A = values[6];
+    p.v_y = values[7];
+    p.q = values[8];
+    const double x_p = ppr11_state.x_p;
+    ppr11_state = derive(p);
+    ppr11_state.x_p = x_p;
+}
+
+void ppr11_prepare() {}
+
+double ppr11_integrand(double u)
+{
+    const Ppr11State& d = ppr11_state;
+    const IntegrandState& s = state;
+    double Theta = (s.r - s.k + 1.0) * d.Fo;
+    double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr11_parameters.A - d.Pe_x * u;
+    double eta = s.eta0 + s.s * d.Pe_y * (d.Fo / 2.0 - u);
+    double tau = Theta - u;
+    if (tau <= 0) tau = d.Fo / 100.0;
+    double E1 = (xi * xi + eta * eta) / (4.0 * tau);
+    double E2 = s.zeta0 * s.zeta0 / (4.0 * tau);
+    if (E1 > 20) return 0;
+    double g = std::exp(-E1) / std::sqrt(std::fabs(tau * tau * tau));
+    if (E2 > 20) return 0;
+    return g * std::exp(-E2);
+}
+
+double ppr11_temperature(double t, double y, double z)
+{
+    const Ppr11Parameters& p = ppr11_parameters;
+    const Ppr11State& d = ppr11_state;
+    // No sweep to sum (zero width or speed), a time before the electrode
+    // started, or counts beyond the limit: the initial temperature.
+    if (!usable(d) || !(t >= 0)) return p.T0;
+    double r = t / d.t_s;
+    double r_x = d.x_p / d.dx;
+    if (!(r < sweep_limit) || !(std::fabs(r_x) < sweep_limit)) return p.T0;
+
+    state.xi0 = d.x_p / p.A;
+    state.eta0 = y / p.A;
+    state.zeta0 = z / p.A;
+    const int n = static_cast<int>(r);
+    const double f = r - n;
+    state.r = r;
+    const double U = f * d.Fo;
+    const int nx = static_cast<int>(r_x);
+
+    // The sweep in progress, numbered n as the sweep before it.
+    double sum = sweep_term(n, U);
+
+    // The sweeps up to the one that passed the point, most recent first,
+    // while they still matter.
+    double prev = 0;
+    for (int k = n < nx ? n : nx; k >= 1; --k) {
+        double term = sweep_term(k, d.Fo);
+        sum = sum + term;
+        if (term <= 0 || (term < prev && term < 0.5)) break;
+        prev = term;
+    }
+
+    // The sweeps after the pass.
+    if (nx < n) {
+        prev = 0;
+        for (int k = nx + 1; k <= n; ++k) {
+            double term = sweep_term(k, d.Fo);
+            sum = sum + term;
+            if (term <= 0 || (term < prev && term < 0.5)) break;
+            prev = term;
+        }
+    }
+    return sum + p.T0;
+}
+
+double ppr11_velocity() { return ppr11_parameters.v_x; }
+double ppr11_initial_temperature() { return ppr11_parameters.T0; }
+
+// The body has no bottom; the oscillation width is the depth it reports.
+void ppr11_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = ppr11_parameters.A;
+}
+
+void ppr11_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void ppr11_set_oscillation_point(const double* record)
+{
+    ppr11_state.x_p = 100.0 * ppr11_state.dx + record[2];
+}
+
+void ppr11_oscillation_limits(int& one_body, double& t_start, double& t_end, double& ymax,
+                              double& ymin)
+{
+    one_body = 1;
+    t_start = 0;
+    t_end = ppr11_state.dx;
+    ymax = ppr11_parameters.A / 2.0;
+    ymin = -ppr11_parameters.A / 2.0;
+}
+
+void ppr11_summary(char* line1, char* line2, char* title)
+{
+    const Ppr11Parameters& p = ppr11_parameters;
+    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
+                            p.lambda, p.c, p.rho, p.T0));
+    put_text(line2, cformat(" Vx=%g, resistance=%g, amplitude=%g; Vy=%g; Power=%g", p.v_x,
+                            p.alpha, p.A, p.v_y, p.q));
+    put_text(title,
+             pick(Text5{"8. Surfacing of body by oscillating electrode",
+                        "8. Наплавка массивного тела источником совершающим пилообразные "
+                        "колебания",
+                        "8. Наплавка масивного тіла джерелом пилкових коливань",
+                        " 8. Auftragschweißen des massiven Körpers von der Quelle begehend die "
+                        "sägezahnförmigen Schwingungen ",
+                        "8. Rechargement du corps massif par la source faisant les hésitations "
+                        "en forme de scie"}));
+}
+
+void ppr11_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"8.Surfacing of", "8.Наплавка массивно-", "Наплавка масивного",
+                 " 8. Auftragschweißen des massiven Körpers", "8. Rechargement du corps massif"},
+                {"body by saw-tooth", "го тела, пилообразные", "тіла джерелом з",
+                 "von der Quelle begehend ", "par la source faisant"},
+                {"oscillating electrode", "колебания источника", "пилковими коливаннями",
+                 "die sägezahnförmigen Schwingungen", "les hésitations en forme de scie"});
+}

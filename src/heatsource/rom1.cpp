@@ -1,0 +1,124 @@
+// Scheme 11: welding of a massive body by a pulsed source. Each cycle emits
+// a pulse at q1 and a pause at q2 from a line source moving along the weld;
+// the temperature at the current time is the sum of their heat over the
+// cycles already emitted, each emission integrated over its own interval.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+#include "pulse_cycles.h"
+
+PulseParameters rom1_parameters;
+PulseState rom1_state;
+
+namespace {
+
+const double pi = 3.14159265;   // this scheme's own π
+
+// The cycle being integrated and the point, for the integrands.
+int cycle = 0;
+double point_x = 0;
+double point_y = 0;
+
+// The heat of a unit emission after the elapsed time d, at the point.
+double kernel(double d)
+{
+    const PulseParameters& p = rom1_parameters;
+    const double a = rom1_state.a;
+    double sx = point_x + p.v * d;
+    return std::exp(-(sx * sx + point_y * point_y) / (4.0 * a * d)) / (4.0 * pi * p.lambda * d);
+}
+
+}  // namespace
+
+void rom1_set_data(SchemeParameters values)
+{
+    PulseParameters& p = rom1_parameters;
+    p.q1 = values[0];
+    p.q2 = values[1];
+    p.v = values[2];
+    p.lambda = values[3];
+    p.c = values[4];
+    p.rho = values[5];
+    p.t_cycle = values[6];
+    p.t_pulse = values[7];
+    p.t = values[8];
+    p.T0 = values[9];
+    p.delta = values[10];
+}
+
+void rom1_prepare()
+{
+    rom1_state.c_rho = rom1_parameters.c * rom1_parameters.rho;
+    rom1_state.a = rom1_parameters.lambda / rom1_state.c_rho;
+}
+
+void rom1_pulse_time_window(double& from, double& to)
+{
+    pulse_time_window_of(rom1_parameters, rom1_state, from, to);
+}
+
+double rom1_pulse_integrand(double s)
+{
+    const PulseParameters& p = rom1_parameters;
+    double tau = pulse_emission_time(p, cycle, s);
+    return p.t_pulse * kernel(pulse_elapsed(p, rom1_state, tau));
+}
+
+double rom1_pause_integrand(double s)
+{
+    const PulseParameters& p = rom1_parameters;
+    double tau = pause_emission_time(p, cycle, s);
+    return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom1_state, tau));
+}
+
+double rom1_pulse_temperature(double x, double y, double /*z*/, double /*t*/)
+{
+    point_x = x;
+    point_y = y;
+    return sum_pulse_cycles(rom1_parameters, rom1_state, cycle, rom1_pulse_integrand,
+                            rom1_pause_integrand);
+}
+
+double rom1_velocity() { return rom1_parameters.v; }
+double rom1_initial_temperature() { return rom1_parameters.T0; }
+
+void rom1_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = 10000;   // a body without a bottom
+}
+
+void rom1_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void rom1_summary(char* line1, char* line2, char* title)
+{
+    const PulseParameters& p = rom1_parameters;
+    put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
+                            p.q1, p.q2, p.v, p.lambda, p.c));
+    // The time shown is the one the last computed cycle was observed at.
+    put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
+                            p.t_pulse, rom1_state.t_now, p.T0));
+    put_text(title, pick(Text5{"11. Welding a massive body by a pulse source",
+                               "11.Сварка массивного тела импульсным источником",
+                               "11.Зварювання масивного тіла імпульсним джерелом",
+                               "11.Die Impulsquelle, den halbunendlichen Körper",
+                               "11. La soudure du corps massif par la source d'impulsion"}));
+}
+
+void rom1_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"11.Welding a ", "11.Сварка массивного", "11.Зварювання", "11.Die Schweissung",
+                 "11.La soudure du "},
+                {"massive body by", "тела импульсным", "масивного тіла", "des massiven Körpers",
+                 "corps massif par la"},
+                {"a pulse source", "источником", "імпульсним джерелом", "von der Impulsquelle",
+                 "source d'impulsion"});
+}

@@ -1,0 +1,156 @@
+// Scheme 13: welding of a thin plate by a pulsed source: the point-source
+// kernel of scheme 12 multiplied by the mirror images of the source at the
+// depths ±2iδ, which keep the two faces of the plate free of heat flow.
+#include <cmath>
+
+#include "heat_text.h"
+#include "heatsource.h"
+#include "numfmt.h"
+#include "pulse_cycles.h"
+
+PulseParameters rom3_parameters;
+PulseState rom3_state;
+
+namespace {
+
+const double pi = 3.14159265;   // this scheme's own π
+const int image_pair_limit = 999;
+
+int cycle = 0;
+double point_x = 0;
+double point_y = 0;
+double point_z = 0;
+
+double kernel(double d)
+{
+    const PulseParameters& p = rom3_parameters;
+    const double a = rom3_state.a;
+    double sx = point_x + p.v * d;
+    double r2 = sx * sx + point_y * point_y + point_z * point_z;
+    return 2.0 * std::exp(-r2 / (4.0 * a * d)) /
+           (rom3_state.c_rho * std::pow(4.0 * pi * a * d, 1.5));
+}
+
+// exp(-num/D) for an elapsed diffusion length D >= 0. At the moment of
+// emission (D = 0) an image farther than the source itself adds nothing and
+// one exactly as far (the point on the lower face) adds as much as the
+// source, the limits of the quotient as D falls to 0.
+double image_ratio(double num, double D)
+{
+    if (D > 0) return std::exp(-num / D);
+    if (num > 0) return 0;
+    return num == 0 ? 1.0 : HUGE_VAL;
+}
+
+}  // namespace
+
+void rom3_set_data(SchemeParameters values)
+{
+    PulseParameters& p = rom3_parameters;
+    p.q1 = values[0];
+    p.q2 = values[1];
+    p.v = values[2];
+    p.lambda = values[3];
+    p.c = values[4];
+    p.rho = values[5];
+    p.t_cycle = values[6];
+    p.t_pulse = values[7];
+    p.t = values[8];
+    p.T0 = values[9];
+    p.delta = values[10];
+}
+
+void rom3_prepare()
+{
+    rom3_state.c_rho = rom3_parameters.c * rom3_parameters.rho;
+    rom3_state.a = rom3_parameters.lambda / rom3_state.c_rho;
+}
+
+void rom3_pulse_time_window(double& from, double& to)
+{
+    pulse_time_window_of(rom3_parameters, rom3_state, from, to);
+}
+
+double rom3_image_series(double tau)
+{
+    const double delta = rom3_parameters.delta;
+    const double z = point_z;
+    const double D = (rom3_state.t_now - tau) * rom3_state.a;
+    double sum = 1;
+    for (int i = 1; i <= image_pair_limit; ++i) {
+        double below = i * delta;
+        double above = -i * delta;
+        double term = image_ratio(below * (below - z), D) + image_ratio(above * (above - z), D);
+        sum = sum + term;
+        if (std::fabs(term / sum) < 0.0001) break;
+    }
+    return sum;
+}
+
+double rom3_pulse_integrand(double s)
+{
+    const PulseParameters& p = rom3_parameters;
+    double tau = pulse_emission_time(p, cycle, s);
+    return p.t_pulse * kernel(pulse_elapsed(p, rom3_state, tau)) * rom3_image_series(tau);
+}
+
+double rom3_pause_integrand(double s)
+{
+    const PulseParameters& p = rom3_parameters;
+    double tau = pause_emission_time(p, cycle, s);
+    return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom3_state, tau)) *
+           rom3_image_series(tau);
+}
+
+double rom3_pulse_temperature(double x, double y, double z, double /*t*/)
+{
+    const PulseParameters& p = rom3_parameters;
+    // The images describe the plate between its faces only; below the lower
+    // face the first image would grow without bound.
+    if (!(z >= 0 && z <= p.delta)) return p.T0;
+    point_x = x;
+    point_y = y;
+    point_z = z;
+    return sum_pulse_cycles(p, rom3_state, cycle, rom3_pulse_integrand, rom3_pause_integrand);
+}
+
+double rom3_velocity() { return rom3_parameters.v; }
+double rom3_initial_temperature() { return rom3_parameters.T0; }
+
+void rom3_depth_range(double /*y*/, double& zmin, double& zmax)
+{
+    zmin = 0;
+    zmax = rom3_parameters.delta;
+}
+
+void rom3_width_range(int& one_body, double& ymin, double& ymax)
+{
+    one_body = 1;
+    ymin = -100;
+    ymax = 100;
+}
+
+void rom3_summary(char* line1, char* line2, char* title)
+{
+    const PulseParameters& p = rom3_parameters;
+    put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
+                            p.q1, p.q2, p.v, p.lambda, p.c));
+    put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
+                            p.t_pulse, rom3_state.t_now, p.T0));
+    put_text(title, pick(Text5{" 13. Welding of a thin plate by a pulse source ",
+                               "13.Сварка тонкой пластины импульсным источником",
+                               "13. Зварювання тонкої пластини імпульсним джерелом",
+                               "13. Die Schweissung der feinen Platte von der Impulsquelle ",
+                               "13. La soudure de la plaque fine par la source d'impulsion"}));
+}
+
+void rom3_caption(char* line1, char* line2, char* line3)
+{
+    put_caption(line1, line2, line3,
+                {"13. Welding of", "13.Сварка тонкой", "13.Зварювання", "13.Die Schweissung der",
+                 "13. La soudure de"},
+                {"a thin plate by", "пластины импульсным", "тонкої пластини", "feinen Platte von",
+                 "la plaque fine par"},
+                {"a pulse source", "источником", "імпульсним джерелом", "der Impulsquelle ",
+                 "la source d'impulsion"});
+}
