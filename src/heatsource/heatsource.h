@@ -81,15 +81,6 @@ void reinstall_start_scheme();
 void thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
                           int print_flag);
 
-// The thermal-cycle routines of the time-domain schemes: the oscillating
-// electrode (7, 8), the pulsed source (11-13) and the composite plates (14).
-void oscillating_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
-                                      int phase, int print_flag);
-void pulse_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
-                                int phase, int print_flag);
-void composite_thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc,
-                                    int phase, int print_flag);
-
 // ---------------------------------------------------------------------------
 // Numerics
 

@@ -1,5 +1,6 @@
 // The current heat-source model and the installation of a scheme into it.
 #include "heatsource.h"
+#include "temperature_windows.h"
 
 HeatSourceModel current_model;
 
@@ -24,13 +25,11 @@ const PanelPainter scheme_panels[15] = {
     /* 14 */ comp_draw_panel,
 };
 
-// The thermal-cycle routine of each family of schemes. The three routines of
-// the time-domain schemes join here when their windows exist; until then
-// those schemes install an empty cycle routine.
+// The thermal-cycle routine of each family of schemes.
 const WindowRoutine quasi_stationary_cycle = thermal_cycle_window;
-const WindowRoutine oscillating_cycle = nullptr;   // TODO(tdwindows): oscillating_thermal_cycle_window
-const WindowRoutine pulsed_cycle = nullptr;        // TODO(tdwindows): pulse_thermal_cycle_window
-const WindowRoutine composite_cycle = nullptr;     // TODO(tdwindows): composite_thermal_cycle_window
+const WindowRoutine oscillating_cycle = oscillating_thermal_cycle_window;
+const WindowRoutine pulsed_cycle = pulse_thermal_cycle_window;
+const WindowRoutine composite_cycle = composite_thermal_cycle_window;
 
 // Families of schemes, by the columns of the installation table.
 enum class Family { quasi_stationary, oscillating, pulsed, composite };
