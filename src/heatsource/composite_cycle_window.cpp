@@ -30,14 +30,14 @@ void compute(const double* params, Window* window) {
     s.temp.resize(n + 1);
     {
         ProgressDialogScope progress(window);
-        const double step = (0 - t_s) / n;
-        double t = t_s;
+        // Each time from its index, so that the last one is the passage
+        // itself, exactly 0 (the time axis then begins with its 0 label).
         for (int i = 0; i <= n; ++i) {
+            const double t = t_s * (n - i) / n;
             s.time[i] = t;
             const double T = current_model.temperature(t, y, composite_z);
             ProgressDialogScope::sample_done(i, n);
             s.temp[i] = stored_cycle_temperature(T);
-            t += step;
         }
     }
     composite = CompositeStore{y, t_s, std::move(s)};

@@ -122,6 +122,9 @@ void draw_time_cycle(Window* window, Canvas& dc, int print_flag, const TimeCycle
     dc.set_text_color(rgb(127, 0, 0));
     dc.text_out(static_cast<int>(r.left + 0.5 * ch), static_cast<int>(r.top + 0.3 * ch), title);
 
+    // The axis titles sit close to the tick labels; an opaque cell would
+    // erase the labels' lower edge where the two meet.
+    dc.set_background_mode(BackgroundMode::transparent);
     static const Text5 temperature_title{"Temperature, C", "Температура, C", "Температура, C",
                                          "Temperatur, C", "Temperature, C"};
     select_window_font(dc, H * 5 / 4, 900);
@@ -138,6 +141,7 @@ void draw_time_cycle(Window* window, Canvas& dc, int print_flag, const TimeCycle
     const Size e = dc.text_extent(x_title, true);
     dc.text_out(r.left + (r.right - r.left - e.cx) / 2, P.bottom + e.cy, x_title);
 
+    dc.set_background_mode(BackgroundMode::opaque);
     select_window_font(dc, H);
     dc.set_text_color(saved);
 }

@@ -163,7 +163,8 @@ TEST_F(TimeDomainCycles, CompositeRunsFromTheStartTimeDownToThePassageAtTheSurfa
     const double first[] = {30, 29.4, 28.8};
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(r.time[i], first[i], 1e-9);
     EXPECT_NEAR(r.time[49], 0.6, 1e-9);
-    EXPECT_NEAR(r.time[50], 0, 1e-9);
+    EXPECT_EQ(r.time[50], 0);
+    EXPECT_EQ(r.t_min, 0);
     EXPECT_EQ(r.z, 0);
     EXPECT_TRUE(std::all_of(seen_z.begin(), seen_z.end(), [](double z) { return z == 0; }));
     EXPECT_EQ(r.start, 30);
@@ -475,6 +476,8 @@ TEST_P(TimeDomainTitles, TitlesAndCaptionWhereTheLayoutPutsThem) {
     const Size e = measure.text_extent(c.time_title, true);
     EXPECT_EQ(time->x, (1024 - e.cx) / 2);
     EXPECT_EQ(time->y, 498 + e.cy);
+    // Transparent, so that its cell does not erase the tick labels above it.
+    EXPECT_EQ(time->background_mode, BackgroundMode::transparent);
 
     // The y axis's ticks point left by the window's tick length.
     const auto tick = std::find_if(dc.lines.begin(), dc.lines.end(), [](const auto& l) {
