@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "heatsource.h"
 #include "menu_items.h"
+#include "modelchoice.h"
 #include "progress_dialog.h"
 #include "temperature_windows.h"
 
@@ -70,6 +71,24 @@ void cooling_rate_command()
     current_paint = cooling_rate_window_on_paint;
 }
 
+// Heat source model: the chooser, then the data dialog of the scheme it
+// installed.
+void heat_source_model_command()
+{
+    blank();
+    show_modul_dialog();
+    blank();
+    show_scheme_data_dialog(installed_scheme());
+}
+
+// Edit data: the data dialog of the installed scheme, recognised by its
+// operations.
+void edit_data_command()
+{
+    blank();
+    show_scheme_data_dialog(installed_scheme());
+}
+
 } // namespace
 
 void run_command(int id)
@@ -86,6 +105,8 @@ void run_command(int id)
     case cmd::print: print_current_window(); break;
     case cmd::language: switch_language(); break;
     case cmd::graphics_mode: show_graphicsmode_dialog(); break;
+    case cmd::heat_source_model: heat_source_model_command(); break;
+    case cmd::edit_data: edit_data_command(); break;
     case cmd::thermal_cycle: thermal_cycle_command(); break;
     case cmd::isotherm_xy: isotherm_command(trace_isotherm_xy, true); break;
     case cmd::isotherm_yz: isotherm_command(trace_isotherm_yz, false); break;

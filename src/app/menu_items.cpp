@@ -19,10 +19,11 @@ constexpr std::array<int, 4> thickness_items{10338, 10339, 10340, 10337};
 // The commands whose dialogs and windows exist. The atlas windows, the steel
 // models, the scheme chooser with its data dialogs and the digitizer join
 // this list when they are wired into the command table.
-constexpr std::array<int, 11> wired_commands{
+constexpr std::array<int, 13> wired_commands{
     cmd::exit_program, cmd::about,        cmd::print,       cmd::language,
     cmd::graphics_mode, cmd::thermal_cycle, cmd::isotherm_xy, cmd::isotherm_yz,
-    cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,
+    cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,        cmd::heat_source_model,
+    cmd::edit_data,
 };
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "heatsource.h"
 #include "menu.h"
 #include "menu_items.h"
+#include "modelchoice.h"
 #include "resources.h"
 #include "screen.h"
 
@@ -47,6 +48,9 @@ void register_main_window_class()
 
     current_paint = blank_on_paint;
     install_start_scheme();
+    // The chooser changes the menu through the frame, which keeps grayed the
+    // commands this build cannot run.
+    chooser_menu_ops = ChooserMenuOps{set_menu_item, enable_steel_menu_items, gray_steel_menu_items};
     chemistry_first_opening = 1;
     show_about_dialog();
     ion_varied_element = 0;

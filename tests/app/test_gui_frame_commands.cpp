@@ -267,7 +267,7 @@ TEST_F(Commands, LanguageSwitchKeepsItemStatesAndRedrawsTheWindow)
     EXPECT_TRUE(lang_russian);
     EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::print), "Печать");
     EXPECT_FALSE(item_grayed(cmd::print));
-    for (int id : {10337, 10338, 10339, 10340, cmd::heat_source_model, cmd::digitization})
+    for (int id : {10337, 10338, 10339, 10340, cmd::atlas_cct_diagram, cmd::digitization})
         EXPECT_TRUE(item_grayed(id)) << id;
     EXPECT_EQ(current_paint, cycle_routine_on_paint);
     EXPECT_GT(drawn_pixels(), 100);
@@ -328,7 +328,7 @@ TEST_F(Commands, AboutReturnsToTheCurrentWindow)
 TEST_F(Commands, UnbuiltCommandsAndTheBlankBarItemDoNothing)
 {
     run_dialog_command(cmd::thermal_cycle, {{10147, "0"}, {10148, "0.5"}}, 10150);
-    for (int id : {cmd::heat_source_model, cmd::edit_data, cmd::atlas_cct_diagram, cmd::kasatkin_structure_at_point,
+    for (int id : {cmd::atlas_cct_diagram, cmd::kasatkin_structure_at_point,
                    cmd::digitization, cmd::blank_bar_item}) {
         run_menu_command(id);
         EXPECT_EQ(current_paint, cycle_routine_on_paint) << id;
