@@ -507,4 +507,72 @@ INSTANTIATE_TEST_SUITE_P(
                   "Температура, C", "Время ,с", rgb(127, 0, 0), false, 2}),
     title_case_name);
 
+
+// The schemes themselves at their start values, with the dialog's starting
+// texts.
+class TimeDomainSchemes : public TimeDomainCycles {
+protected:
+    void SetUp() override {
+        TimeDomainCycles::SetUp();
+        ppr10_parameters = Ppr10Parameters{};
+        ppr11_parameters = Ppr11Parameters{};
+        rom1_parameters = PulseParameters{};
+        comp_parameters = CompParameters{};
+    }
+    static void run(int scheme, std::vector<double> record) {
+        ASSERT_TRUE(install_scheme(scheme));
+        record.resize(point_record_size);
+        RecordingCanvas dc;
+        current_model.cycle_routine(record.data(), 50, nullptr, dc, 0, 0);
+    }
+};
+
+TEST_F(TimeDomainSchemes, PulsedBodySamplesItsWindowInStepsOf100_4) {
+    run(11, {0.05, 0});
+    const TimeCycleResult r = pulse_cycle_result();
+    ASSERT_EQ(r.steps, 50);
+    EXPECT_NEAR(r.start, -3490, 1e-9);
+    EXPECT_NEAR(r.end, 1530, 1e-9);
+    EXPECT_NEAR(r.time[1] - r.time[0], 100.4, 1e-9);
+    EXPECT_NEAR(r.time[49], 1429.6, 1e-6);
+    // The axes reach the last sample, so its segment stays inside the frame.
+    EXPECT_NEAR(r.t_min, -3490, 1e-9);
+    EXPECT_NEAR(r.t_max, 1530, 1e-6);
+    for (int i = 0; i <= 50; ++i) EXPECT_LE(r.temp[i], 2500);
+}
+
+TEST_F(TimeDomainSchemes, OscillatingSchemesSampleSixtyToSeventyFiveSeconds) {
+    for (int scheme : {7, 8}) {
+        run(scheme, {1, 0, 0, 60, 75});
+        const TimeCycleResult r = oscillating_cycle_result();
+        ASSERT_EQ(r.steps, 50);
+        EXPECT_EQ(r.time[0], 60) << scheme;
+        EXPECT_NEAR(r.time[1], 60.3, 1e-9) << scheme;
+        EXPECT_NEAR(r.time[50], 75, 1e-9) << scheme;
+        EXPECT_EQ(r.t_min, 60);
+        EXPECT_NEAR(r.t_max, 75, 1e-9);
+        for (int i = 0; i <= 50; ++i) EXPECT_TRUE(std::isfinite(r.temp[i])) << scheme << " " << i;
+        EXPECT_GT(r.T_max, r.T_min + 25) << scheme;
+    }
+}
+
+TEST_F(TimeDomainSchemes, CompositeNearThePassageIsCappedAt2500) {
+    run(14, {0.05, 30});
+    const TimeCycleResult r = composite_cycle_result();
+    EXPECT_EQ(r.time[0], 30);
+    EXPECT_NEAR(r.time[1], 29.4, 1e-9);
+    EXPECT_NEAR(r.time[49], 0.6, 1e-9);
+    EXPECT_EQ(r.time[50], 0);
+    EXPECT_EQ(r.temp[49], 2500);
+    EXPECT_LT(r.temp[0], 2500);
+    EXPECT_EQ(r.t_min, 0);
+    EXPECT_EQ(r.t_max, 30);
+
+    // The point line shows the surface in every language.
+    set_language(Language::german);
+    const RecordingCanvas dc = draw();
+    EXPECT_NE(dc.find_text("Therm. Zyklus an gegebenen Punkt: y=0.05, cm; z=0, cm;"), nullptr)
+        << dc.all_text();
+}
+
 }  // namespace
