@@ -18,6 +18,9 @@ double erf_scaled(double x)
     // Abramowitz and Stegun 7.1.27 on x / sqrt 2; the argument and the four
     // constants are single precision as the model was fitted with them.
     if (std::isnan(x)) return 0.0;
+    // Beyond the single-precision range the value is 1 to the last digit;
+    // say so rather than convert an out-of-range double to float.
+    if (std::fabs(x) > FLT_MAX) return x < 0.0 ? -1.0 : 1.0;
     const double a1 = 0.278393f;
     const double a2 = 0.230389f;
     const double a3 = 0.000972f;

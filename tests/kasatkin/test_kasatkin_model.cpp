@@ -36,6 +36,14 @@ TEST(ErfScaled, ApproximatesTheErrorFunctionOfXOverRootTwo)
     EXPECT_NEAR(erf_scaled(1.0), 0.68225, 0.000005);
     EXPECT_NEAR(erf_scaled(2.0), 0.95487, 0.000005);
     EXPECT_NEAR(erf_scaled(40.0), 1.0, 1e-6);
+    // Arguments a vanishing spread produces: beyond single precision, infinite
+    // or not a number, the value is still a share term.
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(erf_scaled(1e300), 1.0);
+    EXPECT_EQ(erf_scaled(-1e300), -1.0);
+    EXPECT_EQ(erf_scaled(inf), 1.0);
+    EXPECT_EQ(erf_scaled(-inf), -1.0);
+    EXPECT_EQ(erf_scaled(std::numeric_limits<double>::quiet_NaN()), 0.0);
     for (double x : {0.3, 1.0, 2.5, 7.0}) EXPECT_EQ(erf_scaled(-x), -erf_scaled(x));
     // Within the approximation's stated error of erf itself.
     for (double x = -4.0; x <= 4.0; x += 0.25) EXPECT_NEAR(erf_scaled(x), std::erf(x / std::sqrt(2.0)), 5e-4);
@@ -157,6 +165,19 @@ TEST(KasatkinModel, DegenerateCompositionsGiveSharesWithinZeroAndOne)
             expect_finite_shares(s);
         }
     }
+}
+
+TEST(KasatkinModel, ZeroFerriteSpreadIsAStepAtItsCentre)
+{
+    // Mo 2.46 % makes bF exactly 0 (and aF = 4.35): all ferrite after the
+    // centre, none before it.
+    KasatkinSteel s;
+    s[el_mo] = 2.46;
+    kasatkin_evaluate(s, 300.0);
+    EXPECT_EQ(s.ferrite, 1.0);
+    kasatkin_evaluate(s, 30.0);
+    EXPECT_EQ(s.ferrite, 0.0);
+    expect_finite_shares(s);
 }
 
 TEST(KasatkinModel, LoadCopiesEachElementIntoItsOwnField)
