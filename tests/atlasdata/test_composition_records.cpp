@@ -1,5 +1,6 @@
 // Composition records: construction, the line parsers and the sweep steps.
 #include "composition.h"
+#include "numfmt.h"
 
 #include <gtest/gtest.h>
 
@@ -182,4 +183,17 @@ TEST(VaryElement, StaysInsideItsRangeAndIgnoresBadArguments)
         EXPECT_EQ(fresh.ion_vary_element(kk, 1, n), 0.0);
         for (double v : fresh.content) EXPECT_EQ(v, 0.0);
     }
+}
+
+TEST(ParseComposition, ReadsBackTheSixteenNumberTextOfTheModelWindows)
+{
+    // The windows write an entered composition as sixteen " %lg" and read it
+    // back: every element, the small ones too, comes back in its own field.
+    CompositionRecord entered;
+    const double values[composition_size] = {0.15, 0.3, 1.0, 0.012, 0.02, 0.1, 0.05, 0.05,
+                                             0.02, 0.01, 0.01, 0.0005, 0.02, 0.008, 0.03, 0.2};
+    std::string text;
+    for (double v : values) text += cformat(" %lg", v);
+    EXPECT_EQ(entered.parse_composition(text), 16);
+    for (int i = 0; i < composition_size; ++i) EXPECT_EQ(entered[i], values[i]) << i;
 }
