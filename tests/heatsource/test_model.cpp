@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "heatsource.h"
+#include "temperature_windows.h"
 
 namespace {
 
@@ -101,6 +102,138 @@ TEST_F(Installing, QuasiStationarySchemesWriteTheirOwnSlots)
         EXPECT_EQ(m.pulse_time_window, old_pulse_window) << s.n;
         EXPECT_EQ(installed_scheme(), s.n);
     }
+}
+
+// The time-domain schemes: their own operations, scheme 2's power, the
+// family's cycle routine, and the slots the table keeps or clears.
+struct TimeDomainRow {
+    int n;
+    HeatSourceModel own;      // the operations written (panel and cycle apart)
+    PanelPainter panel;
+    WindowRoutine cycle;
+};
+
+const TimeDomainRow time_domain[] = {
+    {7,
+     {.set_data = ppr10_set_data, .prepare = ppr10_prepare, .temperature = ppr10_temperature,
+      .velocity = ppr10_velocity, .initial_temperature = ppr10_initial_temperature,
+      .depth_range = ppr10_depth_range, .width_range = ppr10_width_range,
+      .summary = ppr10_summary, .caption = ppr10_caption,
+      .set_oscillation_point = ppr10_set_oscillation_point,
+      .oscillation_limits = ppr10_oscillation_limits},
+     ppr10_draw_panel, oscillating_thermal_cycle_window},
+    {8,
+     {.set_data = ppr11_set_data, .prepare = ppr11_prepare, .temperature = ppr11_temperature,
+      .velocity = ppr11_velocity, .initial_temperature = ppr11_initial_temperature,
+      .depth_range = ppr11_depth_range, .width_range = ppr11_width_range,
+      .summary = ppr11_summary, .caption = ppr11_caption,
+      .set_oscillation_point = ppr11_set_oscillation_point,
+      .oscillation_limits = ppr11_oscillation_limits},
+     ppr11_draw_panel, oscillating_thermal_cycle_window},
+    {11,
+     {.set_data = rom1_set_data, .prepare = rom1_prepare, .velocity = rom1_velocity,
+      .initial_temperature = rom1_initial_temperature, .depth_range = rom1_depth_range,
+      .width_range = rom1_width_range, .summary = rom1_summary, .caption = rom1_caption,
+      .pulse_time_window = rom1_pulse_time_window, .pulse_temperature = rom1_pulse_temperature},
+     rom1_draw_panel, pulse_thermal_cycle_window},
+    {12,
+     {.set_data = rom2_set_data, .prepare = rom2_prepare, .velocity = rom2_velocity,
+      .initial_temperature = rom2_initial_temperature, .depth_range = rom2_depth_range,
+      .width_range = rom1_width_range, .summary = rom2_summary, .caption = rom2_caption,
+      .pulse_time_window = rom2_pulse_time_window, .pulse_temperature = rom2_pulse_temperature},
+     rom2_draw_panel, pulse_thermal_cycle_window},
+    {13,
+     {.set_data = rom3_set_data, .prepare = rom3_prepare, .velocity = rom3_velocity,
+      .initial_temperature = rom3_initial_temperature, .depth_range = rom3_depth_range,
+      .width_range = rom3_width_range, .summary = rom3_summary, .caption = rom3_caption,
+      .pulse_time_window = rom3_pulse_time_window, .pulse_temperature = rom3_pulse_temperature},
+     rom3_draw_panel, pulse_thermal_cycle_window},
+    {14,
+     {.set_data = comp_set_data, .prepare = comp_prepare, .temperature = comp_temperature,
+      .velocity = comp_velocity, .initial_temperature = comp_initial_temperature,
+      .depth_range = comp_depth_range, .width_range = comp_width_range,
+      .summary = comp_summary, .caption = comp_caption},
+     comp_draw_panel, composite_thermal_cycle_window},
+};
+
+TEST_F(Installing, TimeDomainSchemesFollowTheTable)
+{
+    for (const TimeDomainRow& s : time_domain) {
+        current_model = previous_scheme();
+        ASSERT_TRUE(install_scheme(s.n)) << s.n;
+        const HeatSourceModel& m = current_model;
+        const bool oscillating = s.n == 7 || s.n == 8;
+        const bool pulsed = s.n >= 11 && s.n <= 13;
+        // Own.
+        EXPECT_EQ(m.set_data, s.own.set_data) << s.n;
+        EXPECT_EQ(m.prepare, s.own.prepare) << s.n;
+        EXPECT_EQ(m.velocity, s.own.velocity) << s.n;
+        EXPECT_EQ(m.initial_temperature, s.own.initial_temperature) << s.n;
+        EXPECT_EQ(m.depth_range, s.own.depth_range) << s.n;
+        EXPECT_EQ(m.width_range, s.own.width_range) << s.n;   // scheme 12: scheme 11's
+        EXPECT_EQ(m.summary, s.own.summary) << s.n;
+        EXPECT_EQ(m.caption, s.own.caption) << s.n;
+        EXPECT_EQ(m.draw_panel, s.panel) << s.n;
+        EXPECT_EQ(m.cycle_routine, s.cycle) << s.n;
+        // Scheme 2's power.
+        EXPECT_EQ(m.power, ppr2_power) << s.n;
+        // Temperature or pulse temperature, the other one cleared.
+        if (pulsed) {
+            EXPECT_EQ(m.temperature, nullptr) << s.n;
+            EXPECT_EQ(m.pulse_temperature, s.own.pulse_temperature) << s.n;
+            EXPECT_EQ(m.pulse_time_window, s.own.pulse_time_window) << s.n;
+        } else {
+            EXPECT_EQ(m.temperature, s.own.temperature) << s.n;
+            EXPECT_EQ(m.pulse_temperature, nullptr) << s.n;
+            EXPECT_EQ(m.pulse_time_window, old_pulse_window) << s.n;
+        }
+        if (oscillating) {
+            EXPECT_EQ(m.set_oscillation_point, s.own.set_oscillation_point) << s.n;
+            EXPECT_EQ(m.oscillation_limits, s.own.oscillation_limits) << s.n;
+        } else {
+            EXPECT_EQ(m.set_oscillation_point, old_oscillation_point) << s.n;
+            EXPECT_EQ(m.oscillation_limits, old_oscillation_limits) << s.n;
+        }
+        // Kept.
+        EXPECT_EQ(m.thickness, old_thickness) << s.n;
+        EXPECT_EQ(m.set_regime, old_set_regime) << s.n;
+        EXPECT_EQ(installed_scheme(), s.n);
+    }
+}
+
+TEST_F(Installing, OscillatingPlateAfterThinPlateKeepsItsThicknessAndRegime)
+{
+    install_scheme(1);
+    install_scheme(7);
+    EXPECT_EQ(current_model.thickness, ppr1_thickness);
+    EXPECT_EQ(current_model.set_regime, ppr1_set_regime);
+    EXPECT_EQ(current_model.temperature, ppr10_temperature);
+    EXPECT_EQ(installed_scheme(), 7);
+}
+
+TEST_F(Installing, ThinPlateAfterPulsedBodyClearsThePulseTemperature)
+{
+    install_scheme(11);
+    EXPECT_EQ(installed_scheme(), 11);
+    install_scheme(1);
+    EXPECT_EQ(current_model.pulse_temperature, nullptr);
+    EXPECT_EQ(current_model.temperature, ppr1_temperature);
+    EXPECT_EQ(installed_scheme(), 1);
+    // The pulse window of scheme 11 stays behind, as the table keeps it.
+    EXPECT_EQ(current_model.pulse_time_window, rom1_pulse_time_window);
+}
+
+// The power the windows read with a pulsed plate installed is scheme 2's,
+// not the plate's pulse powers.
+TEST_F(Installing, PulsedPlateReportsSchemeTwosPower)
+{
+    ppr2_parameters = {};
+    rom2_parameters = {};
+    install_scheme(12);
+    EXPECT_EQ(current_model.power(), 4500);
+    ppr2_parameters.q = 777;
+    EXPECT_EQ(current_model.power(), 777);
+    ppr2_parameters = {};
 }
 
 TEST_F(Installing, UnknownSchemeChangesNothing)

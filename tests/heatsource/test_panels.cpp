@@ -28,6 +28,12 @@ protected:
         ppr4_parameters = Ppr4Parameters{};
         ppr5_parameters = Ppr5Parameters{};
         ppr14_parameters = Ppr14Parameters{};
+        ppr10_parameters = Ppr10Parameters{};
+        ppr11_parameters = Ppr11Parameters{};
+        rom1_parameters = PulseParameters{};
+        rom2_parameters = PulseParameters{};
+        rom3_parameters = PulseParameters{};
+        comp_parameters = CompParameters{};
         FontRecord f;
         f.face = "Times New Roman";
         f.height = 20;
@@ -217,6 +223,106 @@ TEST_F(Panels, InstalledForTheQuasiStationarySchemes)
         current_model.draw_panel(dc, window, 1, 1, 1, 1);
         EXPECT_GT(row(0).size(), 5u) << "scheme " << n;
         EXPECT_GT(row(1).size(), 5u) << "scheme " << n;
+    }
+    install_scheme(2);
+}
+
+// The time-domain schemes read no flag: their windows always show the whole
+// block, and the rows come out the same whatever a caller passes.
+TEST_F(Panels, TimeDomainRowsWhateverTheFlags)
+{
+    struct Case {
+        const char* name;
+        PanelPainter panel;
+        Texts row1;
+        Texts row2;
+    };
+    const Case cases[] = {
+        // q/Vx = 5000 / 0.28, per thickness 17857.1 / 5.
+        {"oscillating plate", ppr10_draw_panel,
+         {" l =  0.3", ";", "c  = 0.628", ";", "g  = 7.8", ";", "T  = 20 C", ";", " v  =", " 0.28", ";",
+          "a = 0.0003", ";"},
+         {"d   = 5", " cm;", "A   = 4.6", " cm;", " v  =", " 7", ";", "q = 5000 W;", " = 17857.1 ", ";",
+          " = 3571.43 ", ";"}},
+        {"oscillating body", ppr11_draw_panel,
+         {" l =  0.3", ";", "c  = 0.628", ";", "g  = 7.8", ";", "T  = 20 C", ";", " v  =", " 0.28", ";"},
+         {"a = 0.0003", ";", "A   = 4.6", " cm;", " v  =", " 7", ";", "q = 5000 W;", " = 17857.1 ", ";"}},
+        {"pulsed body", rom1_draw_panel,
+         {"q = 1250 W;", "q = 500 W;", " v  =", " 1", ";", " l =  0.4", ";"},
+         {"c  = 0.628", ";", "g  = 7.8", ";", "t  = 1 c", ";", "t  = 0.5 c", ";", "D =  10 c", "t", ";",
+          "T  = 20 C", ";", "d   = 1", " cm;"}},
+        {"composite plates", comp_draw_panel,
+         {" l =  0.44", ";", "l =  0.12", ";", "c  = 0.22", ";", "c  = 0.148", ";", "g  = 2.7", ";", "g  = 7.8",
+          ";"},
+         {"k   = 0.75", " #;", "k   = 0.25", " #;", "T  = 20 C", ";", " v  =", " 6", ";", "d   = 0.1", " cm;",
+          "q = 3000 W;"}},
+    };
+    for (const Case& c : cases) {
+        for (int flags : {1, 0}) {
+            dc.clear();
+            c.panel(dc, window, flags, flags, flags, flags);
+            EXPECT_EQ(dc.texts.front().text, "Thermal-physical properties of material and welding conditions:")
+                << c.name;
+            EXPECT_EQ(row(0), c.row1) << c.name << " flags " << flags;
+            EXPECT_EQ(row(1), c.row2) << c.name << " flags " << flags;
+            // Both rows start at the origin.
+            EXPECT_EQ(dc.find_text(c.row1.front())->x, 2 * cw) << c.name;
+            EXPECT_EQ(dc.find_text(c.row2.front())->x, 2 * cw) << c.name;
+        }
+    }
+}
+
+// The first caption of the pulsed panels keeps the colour it finds; the
+// panel itself turns the rows black after the dark red heading.
+TEST_F(Panels, PulsedRowsAreBlackAfterTheHeading)
+{
+    for (PanelPainter panel : {rom1_draw_panel, rom2_draw_panel, rom3_draw_panel}) {
+        dc.clear();
+        dc.set_text_color(Rgb{128, 0, 0});
+        panel(dc, window, 1, 1, 1, 1);
+        EXPECT_EQ(dc.texts.front().color, (Rgb{127, 0, 0}));
+        for (std::size_t i = 1; i < dc.texts.size(); ++i)
+            EXPECT_EQ(dc.texts[i].color, (Rgb{0, 0, 0})) << dc.texts[i].text;
+    }
+}
+
+// Each pulsed scheme shows its own block.
+TEST_F(Panels, PulsedPanelsReadTheirOwnBlocks)
+{
+    rom2_parameters.q1 = 5000;
+    rom2_parameters.t = 0.05;
+    rom3_parameters.delta = 0.3;
+    dc.clear();
+    rom1_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(row(0).front(), "q = 1250 W;");
+    dc.clear();
+    rom2_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(row(0).front(), "q = 5000 W;");
+    EXPECT_NE(dc.find_text("D =  0.05 c"), nullptr);
+    dc.clear();
+    rom3_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(row(1).at(row(1).size() - 2), "d   = 0.3");
+}
+
+// A cross speed or welding speed of zero gives no "inf" in the energy.
+TEST_F(Panels, OscillatingPanelWithZeroSpeedShowsNoInfiniteEnergy)
+{
+    ppr10_parameters.v_x = 0;
+    ppr10_draw_panel(dc, window, 1, 1, 1, 1);
+    EXPECT_EQ(dc.all_text().find("inf"), std::string::npos) << dc.all_text();
+    EXPECT_NE(dc.find_text("q = 5000 W;"), nullptr);
+}
+
+TEST_F(Panels, InstalledForTheTimeDomainSchemes)
+{
+    const struct {
+        int n;
+        PanelPainter panel;
+    } expected[] = {{7, ppr10_draw_panel}, {8, ppr11_draw_panel}, {11, rom1_draw_panel},
+                    {12, rom2_draw_panel}, {13, rom3_draw_panel}, {14, comp_draw_panel}};
+    for (const auto& e : expected) {
+        ASSERT_TRUE(install_scheme(e.n));
+        EXPECT_EQ(current_model.draw_panel, e.panel) << "scheme " << e.n;
     }
     install_scheme(2);
 }
