@@ -19,11 +19,18 @@ constexpr std::array<int, 4> thickness_items{10338, 10339, 10340, 10337};
 // The commands whose dialogs and windows exist. The atlas windows, the steel
 // models, the scheme chooser with its data dialogs and the digitizer join
 // this list when they are wired into the command table.
-constexpr std::array<int, 13> wired_commands{
+constexpr std::array<int, 28> wired_commands{
     cmd::exit_program, cmd::about,        cmd::print,       cmd::language,
     cmd::graphics_mode, cmd::thermal_cycle, cmd::isotherm_xy, cmd::isotherm_yz,
     cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,        cmd::heat_source_model,
     cmd::edit_data,
+    cmd::kasatkin_structure_at_point, cmd::kasatkin_properties_at_point,
+    cmd::kasatkin_structure_vs_energy, cmd::kasatkin_properties_vs_energy,
+    cmd::kasatkin_structure_vs_chemistry, cmd::kasatkin_properties_vs_chemistry,
+    cmd::kasatkin_structure_vs_thickness, cmd::kasatkin_properties_vs_thickness,
+    cmd::kasatkin_structure_vs_preheat, cmd::kasatkin_properties_vs_preheat,
+    cmd::ion_hardness_at_point, cmd::ion_hardness_vs_energy, cmd::ion_hardness_vs_chemistry,
+    cmd::ion_hardness_vs_thickness, cmd::ion_hardness_vs_preheat,
 };
 
 } // namespace

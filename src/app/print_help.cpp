@@ -4,6 +4,7 @@
 #include "heatsource.h"
 #include "help.h"
 #include "print.h"
+#include "steel_commands.h"
 #include "temperature_windows.h"
 
 namespace {
@@ -24,6 +25,8 @@ void draw_current_window(Canvas& dc)
     } else if (current_paint == cooling_rate_window_on_paint) {
         if (current_parameters == nullptr) return;
         cooling_rate_window(current_parameters, 50, main_window, dc, 0, on_paper);
+    } else {
+        print_steel_window(dc);
     }
     // the blank window prints an empty page
 }

@@ -328,7 +328,7 @@ TEST_F(Commands, AboutReturnsToTheCurrentWindow)
 TEST_F(Commands, UnbuiltCommandsAndTheBlankBarItemDoNothing)
 {
     run_dialog_command(cmd::thermal_cycle, {{10147, "0"}, {10148, "0.5"}}, 10150);
-    for (int id : {cmd::atlas_cct_diagram, cmd::kasatkin_structure_at_point,
+    for (int id : {cmd::atlas_cct_diagram, cmd::shorshorov_micrograph,
                    cmd::digitization, cmd::blank_bar_item}) {
         run_menu_command(id);
         EXPECT_EQ(current_paint, cycle_routine_on_paint) << id;

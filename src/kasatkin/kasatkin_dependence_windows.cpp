@@ -1,0 +1,721 @@
+// Structure and properties of the Kasatkin-Seyffarth model versus the
+// welding regime: energy input, preheat and plate thickness.
+#include "kasatkin_windows.h"
+
+#include "numfmt.h"
+#include "steel_window_sweep.h"
+#include "steel_window_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <cmath>
+
+using namespace steel_text_rows;
+
+namespace {
+
+const Text5 energy_structure_title{
+    "Dependence  of phase composition upon heat input",
+    "Зависимость фазового состава от погонной энергии",
+    "Залежність фазового складу від погоної енергії",
+    "Die Abhängigkeit des Zusammensetzung von der Beziehung die Energie die Geschwindigkeit",
+    "La dépendance de la composition de phase de la relation l'énergie la vitesse"};
+const Text5 energy_properties_title{
+    "Dependence of mechanical properties from rate of energy input",
+    "Зависимость механических свойств от погонной энергии",
+    "Залежність механічних властивостей від погонної енергії",
+    "Die Abhängigkeit der mechanischen Eigenschaften von der Menge der Wärme auf Einheit der Länge ",
+    "La dépendance des propriétés mécaniques de la quantité de chaleur par unité de la longueur "};
+const Text5 preheat_properties_title{
+    "Dependence of mechanical property on preliminary heating",
+    "Зависимость механических свойства от предварительного подогрева",
+    "Залежність механічних властивостей від попеднього підігріву",
+    "Die Abhängigkeit der mechanischen Eigenschaft von der vorläufigen Erwärmung",
+    "La dépendance de la propriété mécanique de la chauffe préliminaire"};
+const Text5 thickness_structure_title{
+    "Dependence of phase structure on thickness of a plate",
+    "Зависимость фазового состава от толщины пластины",
+    "Залежність фазового складу від товщини пластини",
+    "Die Abhängigkeit des Phasebestandes(Zusammensetzung) von der Dicke der Platte",
+    "La dépendance de la composition de phase de l'épaisseur de la plaque"};
+const Text5 thickness_properties_title{
+    "Dependence of mechanical properties on thickness of a plate",
+    "Зависимость механических свойств от толщины пластины",
+    "Залежність механічних властивостей від товщини пластини",
+    "Die Abhängigkeit der mechanischen Eigenschaften von der Dicke der Platte",
+    "La dépendance des propriétés mécaniques de l'épaisseur de la plaque"};
+const Text5 thickness_axis_properties{"Thickness of a plate", "Толщина пластины", "Товщина пластини",
+                                      "Die Dicke der Platte", "L'épaisseur de la plaque"};
+const char* const thickness_axis_structure = "Толщина пластины,см";
+const Text5 energy_properties_model_line{" Account on model: \"%s\"", " Расчёт по модели: \"%s\"",
+                                         " Розрахунок по моделі: \"%s\"",
+                                         " Die Rechnung nach dem Modell: \"%s\"",
+                                         "Le compte selon le modèle: \"%s\""};
+
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb dark_red{127, 0, 0};
+constexpr Rgb grey{127, 127, 127};
+
+// What the layout of one window measures positions in.
+struct Units {
+    Rect client, plot;
+    int H = 0;
+    int h = 0;    // line height of the base font
+    int h12 = 0;  // line height of the 1.2 H font
+};
+
+struct Entry {
+    SteelPoint p;
+    SavedRegime saved;
+};
+
+// Entry, peak check (one box), cleared client, base font and plot rectangle.
+bool begin_window(const double* params, Window* window, Canvas& dc, int a, int b, int c, int e,
+                  Entry& entry, Units& u)
+{
+    if (!params) return false;
+    entry.saved = save_regime();
+    const PointStatus status = steel_point_at_entry(params, entry.p);
+    if (!steel_point_usable(window, entry.p, status, false)) return false;
+    u.client = steel_client_rect(window, dc);
+    steel_clear(dc, u.client);
+    u.H = (u.client.bottom - u.client.top) / 30;
+    u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
+    u.h = steel_extent(dc, "Wg", u.H).cy;
+    u.plot = Rect{u.client.left + a * u.h, u.client.top + c * u.h, u.client.right - b * u.h,
+                  u.client.bottom - e * u.h};
+    return true;
+}
+
+// The abscissas and cooling times of the sweep, the t8/5 values to plot
+// (floored at 0.01 s when asked) and the model times.
+struct SweepData {
+    std::vector<double> x, t_plot, t_model;
+    AutoAxis x_axis;
+    WorldBox box_t{};
+    AutoAxis t_axis;
+};
+
+bool sweep_data(RegimeSweep kind, const double* params, int n, Entry& entry, bool per_area,
+                bool floor_plot, bool floor_model, SweepData& d, Window* window)
+{
+    const RegimeSweepResult r = run_regime_sweep(kind, params, n, entry.p, entry.saved);
+    if (r.usable == 0) {
+        steel_report_empty_sweep(window, entry.p);
+        return false;
+    }
+    const auto size = static_cast<std::size_t>(n);
+    d.x.resize(size);
+    d.t_plot.resize(size);
+    d.t_model.resize(size);
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        d.x[k] = regime_abscissa(kind, r, i, per_area);
+        const double t = r.time[k];
+        d.t_plot[k] = floor_plot && t < 0.01 ? 0.01 : t;
+        d.t_model[k] = floor_model && t < 0.01 ? 0.01 : t;
+    }
+    double lo = 0, hi = 0;
+    value_range(d.x, lo, hi);
+    d.x_axis = auto_axis(lo, hi);
+    value_range(d.t_plot, lo, hi);
+    d.t_axis = auto_axis(lo, hi);
+    d.box_t = WorldBox{d.x_axis.min, d.t_axis.max, d.x_axis.max, d.t_axis.min};
+    return true;
+}
+
+std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, KasatkinQuantity q)
+{
+    std::vector<double> ys(d.x.size());
+    for (std::size_t i = 0; i < ys.size(); ++i) {
+        if (!std::isfinite(d.t_model[i])) {
+            ys[i] = std::nan("");
+            continue;
+        }
+        kasatkin_evaluate(steel, d.t_model[i]);
+        ys[i] = kasatkin_quantity(steel, q);
+    }
+    return ys;
+}
+
+// The t8/5 axis: the first count - 1 (or count) tick values of its range.
+void time_axis(Canvas& dc, const SweepData& d, int x, const Units& u, Rgb colour, bool all_ticks)
+{
+    const int shown = std::max(1, all_ticks ? d.t_axis.count : d.t_axis.count - 1);
+    steel_y_axis(dc, x, u.plot, d.t_axis.max, d.t_axis.min,
+                 std::span(d.t_axis.ticks).first(static_cast<std::size_t>(std::min<int>(shown, static_cast<int>(d.t_axis.ticks.size())))),
+                 pen_of(PenStyle::solid, 2, colour), colour);
+}
+
+// Grid with the grey dotted pen: vertical lines at the x ticks in range,
+// horizontal lines at the fixed ticks, the right edge and (optionally) the
+// top edge; then the fixed axis at the plot's left edge and the x axis.
+void grid_and_axes(Canvas& dc, const Units& u, const AutoAxis& x_axis, double top, double bottom,
+                   const std::vector<double>& ticks, bool top_edge)
+{
+    const WorldBox box{x_axis.min, top, x_axis.max, bottom};
+    dc.select_pen(pen_of(PenStyle::dot, 1, grey));
+    draw_vertical_grid(dc, u.plot, box, x_axis.count, x_axis.ticks);
+    draw_horizontal_grid(dc, u.plot, box, static_cast<int>(ticks.size()) - 1, ticks);
+    dc.move_to(u.plot.right, u.plot.top);
+    dc.line_to(u.plot.right, u.plot.bottom);
+    if (top_edge) {
+        dc.move_to(u.plot.left, u.plot.top);
+        dc.line_to(u.plot.right, u.plot.top);
+    }
+    steel_y_axis(dc, u.plot.left, u.plot, top, bottom, ticks, pen_of(PenStyle::solid, 2, black), black);
+    dc.select_pen(pen_of(PenStyle::solid, 2, dark_red));
+    dc.set_text_color(black);
+    draw_x_axis(dc, u.plot.bottom, u.plot.left, u.plot.right, x_axis.min, x_axis.max, x_axis.count, 6,
+                x_axis.ticks);
+}
+
+// Title, attribution, model line, point line and panel.
+struct Footer {
+    const Text5* title;
+    double title_unit_is_h12;   // 1: positions in the 1.2 H line height, 0: base
+    double attribution_y;
+    double model_y;             // from the client bottom
+    bool model_unit_is_h12;
+    double point_y;
+    bool point_unit_is_h12;
+    const Text5* model_line_text;
+    int flags[4];
+};
+
+void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f)
+{
+    const int th = f.title_unit_is_h12 != 0 ? u.h12 : u.h;
+    steel_font(dc, mul(1.2, u.H));
+    text_at(dc, u.client.left + th, u.client.top + mul(0.3, th), pick(*f.title), dark_red);
+    text_at(dc, u.client.left + th, u.client.top + mul(f.attribution_y, th), pick(model_attribution), dark_red);
+    dc.set_text_color(black);
+    const SteelSummary summary = steel_summary();
+    const int width = u.client.right - u.client.left;
+    const std::string model = steel_text(pick(*f.model_line_text), {summary.title});
+    const int mw = dc.text_extent(model).cx;
+    text_at(dc, u.client.left + (width - mw) / 2,
+            u.client.bottom - mul(f.model_y, f.model_unit_is_h12 ? u.h12 : u.h), model, rgb(120, 0, 95));
+    steel_font(dc, u.H);
+    const std::string point =
+        steel_text(pick(point_coordinates), {steel_number(entry.p.y), steel_number(entry.p.z)});
+    const int pw = dc.text_extent(point).cx;
+    text_at(dc, u.client.left + (width - pw) / 2,
+            u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h), point, black);
+    draw_steel_panel(dc, u.client, f.flags[0], f.flags[1], f.flags[2], f.flags[3], u.h);
+}
+
+// ---------------------------------------------------------------------------
+// Structure windows
+
+enum class LegendForm { char_width, energy = char_width, preheat, thickness };
+
+struct ShareCurve {
+    KasatkinQuantity q;
+    PenStyle style;
+    Rgb colour;
+    int row;
+    const Text5* label;
+    int line_start;   // thickness window: in h
+};
+
+struct StructureSpec {
+    RegimeSweep kind;
+    int a, b, c, e;
+    bool floor_t;             // t8/5 plotted at least 0.01 s
+    double t_axis_x;          // from client left (h), or from plot left when negative
+    bool t_axis_from_plot;
+    int t_title_height_tenths;   // 11 or 12 tenths of H
+    double share_title_x;     // in the title's own height
+    bool share_title_from_plot;
+    std::vector<ShareCurve> curves;   // martensite first
+    LegendForm legend;
+    const Text5* x_title;     // null: the thickness text
+    double x_title_y;         // in its own height
+    Footer footer;
+};
+
+void legend_entry(Canvas& dc, const Units& u, const std::string& label, Rgb colour, const Pen& pen, int row,
+                  LegendForm form, int line_start)
+{
+    steel_font(dc, u.H);
+    const Size s = dc.text_extent(label);
+    const int chars = std::max<int>(1, static_cast<int>(label.size()));
+    const int c = s.cx / chars;
+    int x = 0, x1 = 0, x2 = 0;
+    switch (form) {
+    case LegendForm::char_width:
+        x = u.plot.right + mul(1.2, c);
+        x1 = u.plot.right + s.cx + 2 * c;
+        x2 = u.client.right - 2 * c;
+        break;
+    case LegendForm::preheat:
+        x = u.plot.right + mul(1.2, s.cy);
+        x1 = x + s.cx + 2 * c;
+        x2 = u.client.right - 2 * c;
+        break;
+    case LegendForm::thickness:
+        x = u.plot.right + mul(1.2, s.cy);
+        x1 = u.plot.right + s.cx + line_start * s.cy;
+        x2 = u.client.right - 2 * s.cy;
+        break;
+    }
+    text_at(dc, x, u.plot.top + row * s.cy, label, colour);
+    legend_line(dc, pen, x1, x2, u.plot.top + mul(row + 0.5, s.cy));
+}
+
+void structure_window(const StructureSpec& spec, const double* params, int n, Window* window, Canvas& dc,
+                      const CompositionRecord& composition)
+{
+    Entry entry;
+    Units u;
+    if (!begin_window(params, window, dc, spec.a, spec.b, spec.c, spec.e, entry, u)) return;
+    KasatkinSteel steel;
+    load_kasatkin_composition(composition, steel);
+    steel_font(dc, u.H);
+    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+
+    RegimeRestorer restorer(entry.saved);
+    restorer.arm();
+    SweepData d;
+    if (!sweep_data(spec.kind, params, n, entry, false, spec.floor_t, false, d, window)) return;
+
+    // t8/5 on its own axis left of the plot.
+    const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
+    const int t_axis_x = spec.t_axis_from_plot ? u.plot.left + mul(spec.t_axis_x, u.h)
+                                               : u.client.left + mul(spec.t_axis_x, u.h);
+    steel_font(dc, u.H);
+    time_axis(dc, d, t_axis_x, u, blue, false);
+    const std::string t_title = pick(cooling_time_short);
+    const int t_font = spec.t_title_height_tenths * u.H / 10;
+    const int t_title_h = steel_extent(dc, t_title, t_font).cy;
+    rotated_axis_title(dc, t_title, t_font, u.client.left + mul(0.5, t_title_h), u.plot, blue, u.H);
+    draw_steel_curve(dc, t_pen, d.x, d.t_plot, u.plot, d.box_t);
+    legend_entry(dc, u, t_title, blue, t_pen, 11, spec.legend, 2);
+
+    const WorldBox box{d.x_axis.min, 100, d.x_axis.max, 0};
+    const std::vector<double> share_ticks = scale_ticks(0, 20, 6);
+    bool first = true;
+    for (const ShareCurve& c : spec.curves) {
+        const std::vector<double> ys = model_values(steel, d, c.q);
+        const Pen pen = pen_of(c.style, 1, c.colour);
+        if (first) {
+            first = false;
+            grid_and_axes(dc, u, d.x_axis, 100, 0, share_ticks, true);
+            const std::string title = steel_text(pick(structure_axis));
+            const int th = steel_extent(dc, title, mul(1.2, u.H)).cy;
+            const int x = spec.share_title_from_plot ? u.plot.left + mul(spec.share_title_x, th)
+                                                     : u.client.left + mul(spec.share_title_x, th);
+            rotated_axis_title(dc, title, mul(1.2, u.H), x, u.plot, black, u.H);
+        }
+        draw_steel_curve(dc, pen, d.x, ys, u.plot, box);
+        legend_entry(dc, u, steel_text(pick(*c.label)), c.colour, pen, c.row, spec.legend, c.line_start);
+    }
+
+    const std::string x_title = spec.x_title ? pick(*spec.x_title) : thickness_axis_structure;
+    const Size xs = steel_extent(dc, x_title, mul(1.2, u.H));
+    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2,
+            u.plot.bottom + mul(spec.x_title_y, xs.cy), x_title, black);
+    draw_footer(dc, u, entry, spec.footer);
+}
+
+// ---------------------------------------------------------------------------
+// Properties windows
+
+struct PropertySpec {
+    RegimeSweep kind;
+    int a, b, c, e;
+    bool per_area;            // energy input divided by a positive thickness
+    bool floor_plot, floor_model;
+    // t8/5 column layout, in h of the base font (thickness: title in h12)
+    double t_axis_x;
+    Rgb t_axis_colour;
+    bool t_all_ticks;
+    double t_title_x;
+    double t_legend_x;        // < 0: no legend line
+    bool t_legend_double;
+    bool t_title_centred;     // thickness: a rotated axis title in 1.2 H
+    bool titles_in_h12;       // property titles in 1.2 H, columns in h12
+    double rm_axis, rm_title, rm_legend, r02_title, r02_legend;
+    bool top_edge;
+    const Text5* x_title;
+    Footer footer;
+};
+
+struct PropertyCurve {
+    KasatkinQuantity q;
+    PenStyle style;
+    Rgb colour;
+    const Text5* title;
+    int column_from;          // 0 plot left, 1 client left, 2 plot right
+    double title_x, legend_x, axis_x;   // axis_x < -100: none; plot left axis when column 0
+    double top, bottom;
+    std::vector<double> ticks;
+    int order;                // 0: title, legend, axis; 1: axis, title, legend
+};
+
+struct PropertyColumns {
+    double rm_axis, rm_title, rm_legend, r02_title, r02_legend;
+};
+
+// The six property curves over one x axis, each with its vertical title and
+// legend line and (but R02) its own axis; the grid and the HV and x axes come
+// with the HV curve. `titles` replaces the texts of all six when given.
+void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const std::vector<double>& xs,
+                     const PropertyColumns& spec, bool top_edge, int title_font, int ch,
+                     const std::array<const char*, 6>* titles,
+                     const std::function<std::vector<double>(KasatkinQuantity)>& values)
+{
+    auto col = [&](int from, double offset) {
+        switch (from) {
+        case 0: return u.plot.left + mul(offset, ch);
+        case 1: return u.client.left + mul(offset, ch);
+        default: return u.plot.right + mul(offset, ch);
+        }
+    };
+    const std::vector<PropertyCurve> curves{
+        {KasatkinQuantity::hv, PenStyle::solid, rgb(127, 0, 0), &hardness_title, 0, -4, -3.5, -1000, 700, 50,
+         scale_ticks(50, 50, 14), 0},
+        {KasatkinQuantity::rm, PenStyle::dash_dot, rgb(0, 125, 0), &strength_title, 1, spec.rm_title,
+         spec.rm_legend, spec.rm_axis, 2100, 100, scale_ticks(100, 200, 11), 0},
+        {KasatkinQuantity::r02, PenStyle::dash_dot, rgb(0, 200, 0), &yield_title, 1, spec.r02_title,
+         spec.r02_legend, -1000, 2100, 100, {}, 0},
+        {KasatkinQuantity::a, PenStyle::dash, rgb(0, 0, 200), &elongation_title, 2, 1, 1.5, 3.8, 48, 0,
+         scale_ticks(0, 8, 7), 1},
+        {KasatkinQuantity::z, PenStyle::dash_dot_dot, rgb(200, 200, 75), &reduction_title, 2, 4, 4.5, 6.8, 96, 0,
+         scale_ticks(0, 16, 7), 1},
+        {KasatkinQuantity::k, PenStyle::dot, rgb(255, 0, 255), &toughness_title, 2, 7.5, 8, 10, 36, 0,
+         scale_ticks(0, 6, 7), 1},
+    };
+    std::size_t index = 0;
+    for (const PropertyCurve& c : curves) {
+        const std::vector<double> ys = values(c.q);
+        const Pen pen = pen_of(c.style, 1, c.colour);
+        const WorldBox box{x_axis.min, c.top, x_axis.max, c.bottom};
+        if (c.q == KasatkinQuantity::hv) grid_and_axes(dc, u, x_axis, 700, 50, c.ticks, top_edge);
+        draw_steel_curve(dc, pen, xs, ys, u.plot, box);
+        auto axis = [&] {
+            if (c.axis_x < -100) return;
+            steel_font(dc, u.H);
+            steel_y_axis(dc, col(c.column_from, c.axis_x), u.plot, c.top, c.bottom, c.ticks,
+                         pen_of(PenStyle::solid, 2, c.colour), c.colour);
+        };
+        if (c.order == 1) axis();
+        vertical_title_with_legend(dc, titles ? std::string((*titles)[index]) : steel_text(pick(*c.title)), title_font, col(c.column_from, c.title_x), u.plot,
+                                   c.colour, pen, col(c.column_from, c.legend_x), mul(0.5, ch), u.H);
+        if (c.order == 0) axis();
+        ++index;
+    }
+
+}
+
+void properties_window(const PropertySpec& spec, const double* params, int n, Window* window, Canvas& dc,
+                       const CompositionRecord& composition)
+{
+    Entry entry;
+    Units u;
+    if (!begin_window(params, window, dc, spec.a, spec.b, spec.c, spec.e, entry, u)) return;
+    KasatkinSteel steel;
+    load_kasatkin_composition(composition, steel);
+    steel_font(dc, u.H);
+    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+
+    RegimeRestorer restorer(entry.saved);
+    restorer.arm();
+    SweepData d;
+    if (!sweep_data(spec.kind, params, n, entry, spec.per_area, spec.floor_plot, spec.floor_model, d, window))
+        return;
+
+    const int title_font = spec.titles_in_h12 ? mul(1.2, u.H) : u.H;
+    const int ch = spec.titles_in_h12 ? u.h12 : u.h;   // unit of the title columns
+
+    // t8/5.
+    const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
+    steel_font(dc, u.H);
+    time_axis(dc, d, u.client.left + mul(spec.t_axis_x, u.h), u, spec.t_axis_colour, spec.t_all_ticks);
+    draw_steel_curve(dc, t_pen, d.x, d.t_plot, u.plot, d.box_t);
+    const std::string t_title = pick(cooling_time_short);
+    if (spec.t_title_centred) {
+        const int th = steel_extent(dc, t_title, mul(1.2, u.H)).cy;
+        rotated_axis_title(dc, t_title, mul(1.2, u.H), u.client.left + mul(spec.t_title_x, th), u.plot, blue, u.H);
+    } else {
+        vertical_title_with_legend(dc, t_title, u.H, u.client.left + mul(spec.t_title_x, u.h), u.plot, blue, t_pen,
+                                   u.client.left + mul(spec.t_legend_x, u.h), mul(0.5, u.h), u.H,
+                                   spec.t_legend_double);
+    }
+
+    const PropertyColumns columns{spec.rm_axis, spec.rm_title, spec.rm_legend, spec.r02_title, spec.r02_legend};
+    property_curves(dc, u, d.x_axis, d.x, columns, spec.top_edge, title_font, ch, nullptr,
+                    [&](KasatkinQuantity q) { return model_values(steel, d, q); });
+
+    const std::string x_title = pick(*spec.x_title);
+    const Size xs = steel_extent(dc, x_title, u.H);
+    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, u.plot.bottom + mul(1.8, u.h),
+            x_title, black);
+    draw_footer(dc, u, entry, spec.footer);
+}
+
+const std::vector<ShareCurve> energy_shares{
+    {KasatkinQuantity::martensite, PenStyle::solid, rgb(0, 127, 0), 9, &martensite_unit, 3},
+    {KasatkinQuantity::ferrite, PenStyle::dash_dot, rgb(255, 127, 0), 3, &ferrite_unit, 2},
+    {KasatkinQuantity::bainite, PenStyle::dash_dot, rgb(0, 127, 255), 5, &bainite_unit, 2},
+    {KasatkinQuantity::pearlite, PenStyle::dash, rgb(127, 0, 0), 7, &pearlite_unit, 2},
+};
+const std::vector<ShareCurve> preheat_shares{
+    {KasatkinQuantity::martensite, PenStyle::solid, rgb(0, 127, 0), 3, &martensite_unit, 3},
+    {KasatkinQuantity::bainite, PenStyle::dash_dot, rgb(0, 127, 255), 5, &bainite_unit, 2},
+    {KasatkinQuantity::ferrite, PenStyle::dash_dot, rgb(255, 127, 0), 7, &ferrite_unit, 2},
+    {KasatkinQuantity::pearlite, PenStyle::dash, rgb(127, 0, 0), 9, &pearlite_unit, 2},
+};
+const std::vector<ShareCurve> thickness_shares{
+    {KasatkinQuantity::martensite, PenStyle::solid, rgb(0, 127, 0), 9, &martensite_unit, 3},
+    {KasatkinQuantity::bainite, PenStyle::dash_dot, rgb(0, 127, 255), 3, &bainite_unit_lower, 2},
+    {KasatkinQuantity::ferrite, PenStyle::dash_dot, rgb(255, 127, 0), 5, &ferrite_unit_lower, 2},
+    {KasatkinQuantity::pearlite, PenStyle::dash, rgb(127, 0, 0), 7, &pearlite_unit, 2},
+};
+
+int steps_or_default(int steps)
+{
+    return steps >= 1 ? steps : 50;
+}
+
+} // namespace
+
+void kasatkin_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
+                                         CompositionRecord composition, int)
+{
+    static const StructureSpec spec{RegimeSweep::energy, 8, 13, 7, 12, true, 4, false, 11, -3, true,
+                                    energy_shares, LegendForm::char_width, &energy_axis, 1.3,
+                                    Footer{&energy_structure_title, 1, 1.5, 6.8, true, 5.5, true, &model_line,
+                                           {0, 0, 1, 1}}};
+    structure_window(spec, params, steps_or_default(steps), window, dc, composition);
+}
+
+void kasatkin_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
+                                          CompositionRecord composition, int)
+{
+    static const PropertySpec spec{RegimeSweep::energy, 13, 12, 7, 10, true, true, false, 3, rgb(0, 0, 200), false,
+                                   0.3, 0.8, false, false, false, 7.7, 3.2, 4.2, 4.2, 4.7, false, &energy_axis,
+                                   Footer{&energy_properties_title, 0, 1.4, 7.4, false, 6.2, false,
+                                          &energy_properties_model_line, {0, 0, 1, 1}}};
+    properties_window(spec, params, steps_or_default(steps), window, dc, composition);
+}
+
+void kasatkin_structure_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
+                                          CompositionRecord composition, int)
+{
+    static const StructureSpec spec{RegimeSweep::preheat, 8, 13, 7, 12, false, -4, true, 12, 4, false,
+                                    preheat_shares, LegendForm::preheat, &preheat_axis, 1.8,
+                                    Footer{&structure_dependence, 1, 1.4, 8, false, 6.8, false, &model_line,
+                                           {1, 1, 1, 1}}};
+    structure_window(spec, params, 50, window, dc, composition);
+}
+
+void kasatkin_properties_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
+                                           CompositionRecord composition, int)
+{
+    static const PropertySpec spec{RegimeSweep::preheat, 14, 12, 7, 12, false, true, true, 3.5, blue, true,
+                                   0.1, 0.6, true, false, false, 8.5, 4, 5, 5, 5.5, true, &preheat_axis,
+                                   Footer{&preheat_properties_title, 1, 1.4, 8, false, 6.8, false, &model_line,
+                                          {1, 1, 1, 1}}};
+    properties_window(spec, params, 50, window, dc, composition);
+}
+
+void kasatkin_structure_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
+                                            CompositionRecord composition, int)
+{
+    static const StructureSpec spec{RegimeSweep::thickness, 8, 17, 7, 12, true, 4, false, 11, 4, false,
+                                    thickness_shares, LegendForm::thickness, nullptr, 1.8,
+                                    Footer{&thickness_structure_title, 1, 1.4, 6.8, false, 5.5, false, &model_line,
+                                           {1, 1, 1, 1}}};
+    structure_window(spec, params, 50, window, dc, composition);
+}
+
+void kasatkin_properties_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
+                                             CompositionRecord composition, int)
+{
+    static const PropertySpec spec{RegimeSweep::thickness, 12, 12, 7, 10, false, false, false, 3, blue, false,
+                                   0.5, -1, false, true, true, 7.5, 3, 4, 4, 4.5, false,
+                                   &thickness_axis_properties,
+                                   Footer{&thickness_properties_title, 1, 1.4, 6.8, false, 5.5, false,
+                                          &model_line, {1, 1, 1, 1}}};
+    properties_window(spec, params, 50, window, dc, composition);
+}
+
+// ---------------------------------------------------------------------------
+// Chemistry windows: one element's content swept over its range at the
+// point's fixed cooling time.
+
+namespace {
+
+const std::array<const char*, 12> kasatkin_element_symbols{"C",  "Mn", "Si", "Cr", "Mo", "Ni",
+                                                           "V",  "Ti", "Al", "Nb", "W",  "Cu"};
+const char* const content_axis_title = "Содержание %s, %%";
+const char* const chemistry_structure_title = "Зависимость фазового состава от химсостава";
+const char* const chemistry_properties_title = "Зависимость механических свойств от химсостава";
+const std::array<const char*, 6> chemistry_property_titles{
+    nullptr, "Предел прочности Rm, MPa", "Предел текучести R02, MPa", "Относительное удлинение A, %",
+    "Относительное сужение Z, %", "Ударная вязкость K, J/mm2"};
+
+struct ChemistryEntry {
+    SteelPoint p;
+    Units u;
+    int h15 = 0;   // line height of the 1.5 H font
+    int k = 0;
+};
+
+// Entry, cleared client, fonts and plot; a point whose peak does not reach
+// the interval gets its peak written into the window instead of a box.
+bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selector, int a, int b, int c,
+                     int e, ChemistryEntry& ce)
+{
+    if (!params) return false;
+    const PointStatus status = steel_point_at_entry(params, ce.p);
+    Units& u = ce.u;
+    u.client = steel_client_rect(window, dc);
+    steel_clear(dc, u.client);
+    u.H = (u.client.bottom - u.client.top) / 30;
+    ce.h15 = steel_extent(dc, "Wg", mul(1.5, u.H)).cy;
+    u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
+    u.h = steel_extent(dc, "Wg", u.H).cy;
+    u.plot = Rect{u.client.left + a * u.h, u.client.top + c * u.h, u.client.right - b * u.h,
+                  u.client.bottom - e * u.h};
+    if (status == PointStatus::not_heated) {
+        const std::string text = cformat(steel_max_temperature_text, ce.p.T_max, ce.p.y, ce.p.z);
+        const Size s = dc.text_extent(text);
+        text_at(dc, u.client.left + s.cy, u.plot.top + (u.plot.bottom - u.plot.top + s.cx) / 2, text, black);
+        return false;
+    }
+    if (!steel_point_usable(window, ce.p, status, false)) return false;
+    // An element index outside the list varies nothing: carbon is taken.
+    ce.k = selector >= 0 && selector < KasatkinSteel::sweep_count ? selector : 0;
+    return true;
+}
+
+// The contents of element k: min + i (max - min) / n, i = 0..n-1, with the
+// model's values of one quantity at the point's cooling time.
+std::vector<double> content_sweep(KasatkinSteel& steel, int k, int n, double t, KasatkinQuantity q,
+                                  std::vector<double>& xs)
+{
+    std::vector<double> ys(static_cast<std::size_t>(n));
+    xs.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        xs[static_cast<std::size_t>(i)] = steel.kasatkin_vary_element(k, i, n);
+        kasatkin_evaluate(steel, t);
+        ys[static_cast<std::size_t>(i)] = kasatkin_quantity(steel, q);
+    }
+    return ys;
+}
+
+void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, int unit, double attribution_y,
+                      double model_y, double point_y)
+{
+    const Units& u = ce.u;
+    steel_font(dc, mul(1.2, u.H));
+    text_at(dc, u.client.left + unit, u.client.top + mul(0.3, unit), title, dark_red);
+    text_at(dc, u.client.left + unit, u.client.top + mul(attribution_y, unit), pick(model_attribution), dark_red);
+    const SteelSummary summary = steel_summary();
+    const int width = u.client.right - u.client.left;
+    const std::string model = steel_text(model_line.ru, {summary.title});
+    const int mw = dc.text_extent(model).cx;
+    text_at(dc, u.client.left + (width - mw) / 2, u.client.bottom - mul(model_y, unit), model, rgb(120, 0, 95));
+    steel_font(dc, u.H);
+    const std::string point = steel_text(pick(point_coordinates), {steel_number(ce.p.y), steel_number(ce.p.z)});
+    const int pw = dc.text_extent(point).cx;
+    text_at(dc, u.client.left + (width - pw) / 2, u.client.bottom - mul(point_y, unit), point, black);
+    draw_steel_panel(dc, u.client, 1, 1, 1, 1, unit);
+}
+
+void content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
+{
+    const std::string text = steel_text(content_axis_title, {kasatkin_element_symbols[static_cast<std::size_t>(ce.k)]});
+    const Size s = steel_extent(dc, text, font_height);
+    text_at(dc, ce.u.client.left + (ce.u.client.right - ce.u.client.left - s.cx) / 2, y, text, black);
+}
+
+} // namespace
+
+void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Window* window, Canvas& dc,
+                                            int selector, CompositionRecord composition, int)
+{
+    ChemistryEntry ce;
+    if (!begin_chemistry(params, window, dc, selector, 5, 13, 7, 12, ce)) return;
+    const Units& u = ce.u;
+    const int n = steps_or_default(steps);
+    KasatkinSteel steel;
+    load_kasatkin_composition(composition, steel);
+    steel_font(dc, u.H);
+    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+
+    struct Curve {
+        KasatkinQuantity q;
+        PenStyle style;
+        Rgb colour;
+        int row;
+        std::string label;
+    };
+    const std::vector<Curve> curves{
+        {KasatkinQuantity::martensite, PenStyle::solid, rgb(0, 127, 0), 3, steel_text(pick(martensite_unit))},
+        {KasatkinQuantity::bainite, PenStyle::dash_dot, rgb(0, 127, 255), 5, steel_text(pick(bainite_unit_lower))},
+        {KasatkinQuantity::ferrite, PenStyle::dash_dot, rgb(255, 127, 0), 9, steel_text(pick(ferrite_unit_lower))},
+        {KasatkinQuantity::pearlite, PenStyle::dash, rgb(127, 0, 0), 7, "Перлит, %"},
+    };
+    const std::vector<double> share_ticks = scale_ticks(0, 20, 6);
+    AutoAxis x_axis;
+    std::vector<double> xs;
+    bool first = true;
+    for (const Curve& c : curves) {
+        const std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, c.q, xs);
+        if (first) {
+            double lo = 0, hi = 0;
+            value_range(xs, lo, hi);
+            x_axis = auto_axis(lo, hi);
+            grid_and_axes(dc, u, x_axis, 100, 0, share_ticks, false);
+            rotated_axis_title(dc, steel_text(pick(structure_axis)), mul(1.2, u.H), u.client.left + u.h12, u.plot,
+                               black, u.H);
+            first = false;
+        }
+        const Pen pen = pen_of(c.style, 1, c.colour);
+        draw_steel_curve(dc, pen, xs, ys, u.plot, WorldBox{x_axis.min, 100, x_axis.max, 0});
+        legend_entry(dc, u, c.label, c.colour, pen, c.row, LegendForm::char_width, 0);
+        // Each sweep starts again from the entered composition.
+        load_kasatkin_composition(composition, steel);
+    }
+    grid_and_axes(dc, u, x_axis, 100, 0, share_ticks, false);
+    content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
+    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8);
+}
+
+void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Window* window, Canvas& dc,
+                                             int selector, CompositionRecord composition, int)
+{
+    ChemistryEntry ce;
+    if (!begin_chemistry(params, window, dc, selector, 12, 12, 7, 10, ce)) return;
+    const Units& u = ce.u;
+    const int n = steps_or_default(steps);
+    KasatkinSteel steel;
+    load_kasatkin_composition(composition, steel);
+    steel_font(dc, u.H);
+    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+
+    std::vector<double> xs;
+    content_sweep(steel, ce.k, n, ce.p.t, KasatkinQuantity::hv, xs);
+    load_kasatkin_composition(composition, steel);
+    double lo = 0, hi = 0;
+    value_range(xs, lo, hi);
+    const AutoAxis x_axis = auto_axis(lo, hi);
+    std::array<const char*, 6> titles = chemistry_property_titles;
+    const std::string hv_title = steel_text(pick(hardness_title));
+    titles[0] = hv_title.c_str();
+    const PropertyColumns columns{7.5, 3, 4, 4, 4.5};
+    property_curves(dc, u, x_axis, xs, columns, false, u.H, u.h, &titles, [&](KasatkinQuantity q) {
+        std::vector<double> sweep_xs;
+        std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, q, sweep_xs);
+        load_kasatkin_composition(composition, steel);
+        return ys;
+    });
+    content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
+    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2);
+}

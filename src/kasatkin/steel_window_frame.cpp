@@ -1,0 +1,421 @@
+#include "steel_window_frame.h"
+
+#include "numfmt.h"
+#include "steel_window_texts.h"
+#include "temperature_window_support.h"
+
+#include <algorithm>
+#include <cmath>
+
+PointStatus steel_point_at_entry(const double* params, SteelPoint& p)
+{
+    if (current_model.prepare) current_model.prepare();
+    p.y = params[0];
+    p.z = params[1];
+    p.T_from = params[2];
+    p.T_to = params[3];
+    p.v = current_model.velocity ? current_model.velocity() : 0.0;
+    p.x_peak = find_peak_position(p.y, p.z);
+    p.T_max = current_model.temperature ? current_model.temperature(p.x_peak, p.y, p.z) : 0.0;
+    p.x_peak = find_peak_position(p.y, p.z);
+    p.t = 0;
+    // A peak that is not a number reaches nothing either.
+    if (!(p.T_max >= p.T_to) || !(p.T_max >= p.T_from)) return PointStatus::not_heated;
+    if (p.T_from == p.T_to) p.T_from *= 1.01;
+    if (!(std::isfinite(p.v) && p.v > 0)) return PointStatus::bad_speed;
+    if (!steel_sweep_cooling_time(p, p.v)) return PointStatus::no_cooling;
+    return PointStatus::ok;
+}
+
+bool steel_sweep_cooling_time(SteelPoint& p, double v)
+{
+    p.t = 0;
+    if (!(std::isfinite(v) && v > 0)) return false;
+    p.x_peak = find_peak_position(p.y, p.z);
+    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from);
+    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to);
+    // A crossing at the end of the search is where the search stopped, not
+    // where the metal cooled: no time can be made of it.
+    if (!(p.x1 > steel_rear_search_end) || !(p.x2 > steel_rear_search_end)) return false;
+    p.t = std::fabs((p.x2 - p.x1) / v);
+    return std::isfinite(p.t);
+}
+
+void steel_report_two_boxes(Window* window, const SteelPoint& p)
+{
+    show_window_message(window, cformat(steel_max_temperature_text, p.T_max, p.y, p.z),
+                        steel_message_caption);
+    show_window_message(window, steel_fault_text, steel_message_caption);
+}
+
+void steel_report_one_box(Window* window)
+{
+    show_window_message(window, steel_fault_text, steel_message_caption);
+}
+
+void steel_report_no_cooling_time(Window* window, const SteelPoint& p, PointStatus status)
+{
+    if (status == PointStatus::bad_speed) {
+        check_welding_speed(window, p.v);
+        return;
+    }
+    const double unreached = p.x1 > steel_rear_search_end ? p.T_to : p.T_from;
+    show_window_message(window,
+                        cformat("The point (y=%.5g z=%.5g [cm]) does not cool to %g [C deg.] within %g cm "
+                                "behind the source",
+                                p.y, p.z, unreached, -steel_rear_search_end),
+                        steel_message_caption);
+}
+
+void steel_report_empty_sweep(Window* window, const SteelPoint& p)
+{
+    show_window_message(window,
+                        cformat("No point of the sweep cools from %g to %g [C deg.] at y=%.5g z=%.5g [cm]",
+                                p.T_from, p.T_to, p.y, p.z),
+                        steel_message_caption);
+}
+
+bool steel_point_usable(Window* window, const SteelPoint& p, PointStatus status, bool two_boxes)
+{
+    switch (status) {
+    case PointStatus::ok: return true;
+    case PointStatus::not_heated:
+        if (two_boxes)
+            steel_report_two_boxes(window, p);
+        else
+            steel_report_one_box(window);
+        return false;
+    case PointStatus::no_cooling:
+    case PointStatus::bad_speed: steel_report_no_cooling_time(window, p, status); return false;
+    }
+    return false;
+}
+
+SavedRegime save_regime()
+{
+    SavedRegime r;
+    if (current_model.velocity) r.v = current_model.velocity();
+    if (current_model.power) r.q = current_model.power();
+    if (current_model.initial_temperature) r.T0 = current_model.initial_temperature();
+    if (current_model.thickness) r.thickness = current_model.thickness();
+    return r;
+}
+
+void apply_regime(double v, double q, double T0, double thickness)
+{
+    if (current_model.set_regime) current_model.set_regime(v, q, T0, thickness);
+    if (current_model.prepare) current_model.prepare();
+}
+
+RegimeRestorer::~RegimeRestorer()
+{
+    if (armed_) restore_now();
+}
+
+void RegimeRestorer::restore_now()
+{
+    armed_ = false;
+    apply_regime(saved_.v, saved_.q, saved_.T0, saved_.thickness);
+}
+
+std::string steel_number(double value)
+{
+    return cformat("%g", value);
+}
+
+std::string steel_text(std::string_view format, std::initializer_list<std::string> args)
+{
+    std::string out;
+    auto next = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c != '%') {
+            out += c;
+            continue;
+        }
+        if (i + 1 < format.size() && format[i + 1] == '%') {
+            out += '%';
+            ++i;
+            continue;
+        }
+        // A conversion: flags, width, precision and length up to its letter.
+        std::size_t j = i + 1;
+        while (j < format.size() && std::string_view("-+ #0123456789.lh").find(format[j]) != std::string_view::npos)
+            ++j;
+        if (next != args.end()) out += *next++;
+        i = j;
+    }
+    return out;
+}
+
+void steel_font(Canvas& dc, int height, int escapement)
+{
+    select_window_font(dc, height, escapement);
+}
+
+Size steel_extent(Canvas& dc, std::string_view text, int height)
+{
+    steel_font(dc, height);
+    return dc.text_extent(text);
+}
+
+Rect steel_client_rect(Window* window, Canvas& dc)
+{
+    return window_drawing_rect(window, dc, 0);
+}
+
+void steel_clear(Canvas& dc, Rect client)
+{
+    dc.rectangle(client.left, client.top, client.right, client.bottom);
+}
+
+namespace {
+
+// Liang-Barsky: the part of the segment inside the box, as parameters.
+bool clip_segment(double x0, double y0, double x1, double y1, const WorldBox& b, double& t0, double& t1)
+{
+    t0 = 0;
+    t1 = 1;
+    const double dx = x1 - x0, dy = y1 - y0;
+    const double lo_x = std::min(b.x_min, b.x_max), hi_x = std::max(b.x_min, b.x_max);
+    const double lo_y = std::min(b.y_min, b.y_max), hi_y = std::max(b.y_min, b.y_max);
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - lo_x, hi_x - x0, y0 - lo_y, hi_y - y0};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return false;
+            continue;
+        }
+        const double r = q[k] / p[k];
+        if (p[k] < 0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+    }
+    return true;
+}
+
+void flush_run(Canvas& dc, std::vector<double>& rx, std::vector<double>& ry, Rect plot, WorldBox box)
+{
+    if (rx.size() == 1) {   // a lone point: a curve of one point
+        rx.push_back(rx[0]);
+        ry.push_back(ry[0]);
+    }
+    if (rx.size() >= 2)
+        draw_polyline(dc, static_cast<int>(rx.size()) - 1, rx, ry, 2, plot, box);
+    rx.clear();
+    ry.clear();
+}
+
+} // namespace
+
+void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs,
+                      std::span<const double> ys, Rect plot, WorldBox box)
+{
+    dc.select_pen(pen);
+    const std::size_t n = std::min(xs.size(), ys.size());
+    std::vector<double> rx, ry;
+    auto finite = [&](std::size_t i) { return std::isfinite(xs[i]) && std::isfinite(ys[i]); };
+    if (n == 1 && finite(0)) {
+        double t0 = 0, t1 = 0;
+        if (clip_segment(xs[0], ys[0], xs[0], ys[0], box, t0, t1)) {
+            rx.push_back(xs[0]);
+            ry.push_back(ys[0]);
+        }
+        flush_run(dc, rx, ry, plot, box);
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (!finite(i) || !finite(i + 1)) {
+            flush_run(dc, rx, ry, plot, box);
+            continue;
+        }
+        double t0 = 0, t1 = 0;
+        if (!clip_segment(xs[i], ys[i], xs[i + 1], ys[i + 1], box, t0, t1)) {
+            flush_run(dc, rx, ry, plot, box);
+            continue;
+        }
+        const double ax = xs[i] + t0 * (xs[i + 1] - xs[i]), ay = ys[i] + t0 * (ys[i + 1] - ys[i]);
+        const double bx = xs[i] + t1 * (xs[i + 1] - xs[i]), by = ys[i] + t1 * (ys[i + 1] - ys[i]);
+        if (t0 > 0) flush_run(dc, rx, ry, plot, box);   // the curve comes back in here
+        if (rx.empty()) {
+            rx.push_back(ax);
+            ry.push_back(ay);
+        }
+        rx.push_back(bx);
+        ry.push_back(by);
+        if (t1 < 1) flush_run(dc, rx, ry, plot, box);   // and leaves here
+    }
+    flush_run(dc, rx, ry, plot, box);
+}
+
+void text_at(Canvas& dc, int x, int y, std::string_view text, Rgb colour)
+{
+    dc.set_text_color(colour);
+    dc.text_out(x, y, text);
+}
+
+void legend_line(Canvas& dc, const Pen& pen, int x1, int x2, int y)
+{
+    dc.select_pen(pen);
+    dc.move_to(x1, y);
+    dc.line_to(x2, y);
+    dc.move_to(x1, y - 1);
+    dc.line_to(x2, y - 1);
+}
+
+void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int x, Rect plot,
+                        Rgb colour, int base_height)
+{
+    steel_font(dc, font_height, 900);
+    const Size s = dc.text_extent(text);
+    text_at(dc, x, plot.top + (plot.bottom - plot.top + s.cx) / 2, text, colour);
+    steel_font(dc, base_height);
+}
+
+int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x,
+                               Rect plot, Rgb colour, const Pen& legend_pen, int legend_x,
+                               int half, int base_height, bool second_copy_right)
+{
+    steel_font(dc, font_height, 900);
+    const int w = dc.text_extent(text).cx;
+    text_at(dc, x, plot.bottom, text, colour);
+    steel_font(dc, base_height);
+    dc.select_pen(legend_pen);
+    const int from = plot.bottom - w - half;
+    dc.move_to(legend_x, from);
+    dc.line_to(legend_x, plot.top);
+    if (second_copy_right) {
+        dc.move_to(legend_x + 1, from);
+        dc.line_to(legend_x + 1, plot.top);
+    }
+    return w;
+}
+
+bool value_range(std::span<const double> values, double& lo, double& hi)
+{
+    bool any = false;
+    for (double v : values) {
+        if (!std::isfinite(v)) continue;
+        if (!any) {
+            lo = hi = v;
+            any = true;
+        } else {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    }
+    if (!any) lo = hi = 0;
+    return any;
+}
+
+AutoAxis auto_axis(double lo, double hi)
+{
+    AutoAxis a;
+    // Ends that differ only in their last digits (power and speed bounds in
+    // one ratio) are the same value: ticks a few 1e-15 apart would never
+    // reach the range.
+    const double size = std::max(std::fabs(lo), std::fabs(hi));
+    if (std::fabs(hi - lo) <= 1e-9 * size) hi = lo;
+    if (hi == lo) hi = lo + 0.25 * lo;
+    if (hi == lo) hi = lo + 1;   // both ends 0
+    if (hi < lo) std::swap(lo, hi);
+    a.min = lo;
+    a.max = hi;
+    a.count = 7;
+    choose_tick_step(hi - lo, a.count, a.step);
+    a.ticks.assign(static_cast<std::size_t>(std::max(a.count, 7) + 3), 0.0);
+    fill_tick_values(lo, a.step, a.count, a.ticks);
+    return a;
+}
+
+void steel_y_axis(Canvas& dc, int x, Rect plot, double top_value, double bottom_value,
+                  std::span<const double> ticks, const Pen& pen, Rgb label_colour)
+{
+    if (ticks.empty()) return;
+    dc.select_pen(pen);
+    dc.set_text_color(label_colour);
+    draw_y_axis(dc, x, plot.bottom, plot.top, top_value, bottom_value,
+                static_cast<int>(ticks.size()) - 1, 6, ticks);
+}
+
+namespace {
+const double log_axis_end = std::log(400.0);
+const double log_ticks[] = {1, 2, 4, 6, 8, 10, 20, 40, 60, 100, 200, 400};
+} // namespace
+
+int log_time_x(Rect plot, double t)
+{
+    const double sx = std::fabs(static_cast<double>(plot.right - plot.left)) / log_axis_end;
+    return plot.left + static_cast<int>((std::log(t) - 0.0) * sx);
+}
+
+void draw_log_time_axis(Canvas& dc, Rect plot, Rgb grid_colour, Rgb label_colour, int base_height)
+{
+    steel_font(dc, base_height);
+    for (double t : log_ticks) {
+        const int px = log_time_x(plot, t);
+        dc.select_pen(pen_of(PenStyle::dot, 1, grid_colour));
+        dc.move_to(px, plot.bottom);
+        dc.line_to(px, plot.top);
+        dc.select_pen(pen_of(PenStyle::solid, 2, rgb(0, 0, 0)));
+        dc.move_to(px, plot.bottom);
+        dc.line_to(px, plot.bottom + 6);
+        const std::string label = cformat("%g", t);
+        const Size s = dc.text_extent(label, true);
+        text_at(dc, px - s.cx / 2, plot.bottom + s.cy, label, label_colour);
+    }
+}
+
+void draw_log_time_grid(Canvas& dc, Rect plot, std::span<const double> ticks, double y_min,
+                        double y_max, Rgb grid_colour)
+{
+    if (y_max == y_min) return;
+    const double sy = std::fabs(static_cast<double>(plot.bottom - plot.top)) / std::fabs(y_min - y_max);
+    dc.select_pen(pen_of(PenStyle::dot, 1, grid_colour));
+    for (double v : ticks) {
+        const int py = plot.bottom - static_cast<int>((v - y_min) * sy);
+        dc.move_to(plot.left, py);
+        dc.line_to(plot.right, py);
+    }
+}
+
+void draw_point_marker(Canvas& dc, Rect plot, double t)
+{
+    // A time off the axis would put the line beside the plot, where it
+    // marks nothing.
+    if (!(t >= 1.0 && t <= 400.0)) return;
+    const int px = log_time_x(plot, t);
+    dc.select_pen(pen_of(PenStyle::solid, 5, rgb(255, 0, 0)));
+    dc.move_to(px, plot.bottom);
+    dc.line_to(px, plot.top);
+}
+
+SteelSummary steel_summary()
+{
+    char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
+    if (current_model.summary) current_model.summary(line1, line2, title);
+    return {line1, line2, title};
+}
+
+void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0,
+                      int show_thickness, int h)
+{
+    if (current_model.draw_panel) {
+        current_model.draw_panel(dc, client, show_v, show_q, show_T0, show_thickness);
+        return;
+    }
+    const SteelSummary s = steel_summary();
+    dc.text_out(client.left + 5 * h, client.bottom - 2 * h, s.line1);
+    dc.text_out(client.left + 5 * h, client.bottom - h, s.line2);
+}
+
+std::vector<double> scale_ticks(double first, double step, int count)
+{
+    std::vector<double> t;
+    for (int i = 0; i < count; ++i) t.push_back(first + step * i);
+    return t;
+}

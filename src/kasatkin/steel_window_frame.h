@@ -1,0 +1,194 @@
+// What the result windows of the two steel models (Kasatkin-Seyffarth and
+// Ion) do alike: the cooling time at the point through the current
+// heat-source model, their failure reports, fonts and text cell, curves,
+// axes, legends, rotated titles, the parameter panel, and the saving and
+// restoring of the welding regime around a sweep.
+//
+// Every window is one routine with this signature; it recomputes everything
+// from the global state on every call.
+#pragma once
+
+#include "canvas.h"
+#include "composition.h"
+#include "heatsource.h"
+#include "lang.h"
+#include "plot.h"
+
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// (point record, number of steps, window, canvas, selector, composition,
+// print flag). The selector is the varied element of the chemistry windows.
+using SteelWindowRoutine = void (*)(const double* params, int steps, Window* window, Canvas& dc,
+                                    int selector, CompositionRecord composition, int print_flag);
+
+// ---------------------------------------------------------------------------
+// Point computation
+
+struct SteelPoint {
+    double y = 0, z = 0;
+    double T_from = 0, T_to = 0;   // T_from raised by 1 % when it equalled T_to
+    double v = 0;                  // welding speed at entry
+    double x_peak = 0, T_max = 0;
+    double x1 = 0, x2 = 0;         // rear crossings of T_from and T_to
+    double t = 0;                  // cooling time, s
+};
+
+enum class PointStatus {
+    ok,
+    not_heated,        // the peak stays below T_from or T_to
+    no_cooling,        // a crossing lies at the end of the search (never cools that far)
+    bad_speed,         // a welding speed that is zero, negative or not a number
+};
+
+// Entry: prepare, the point and interval from the record, the speed, the
+// peak and its check, the raise of T_from; then the crossings and the cooling
+// time under the regime in force. A status other than ok leaves t at 0.
+PointStatus steel_point_at_entry(const double* params, SteelPoint& p);
+
+// The cooling time under the regime now in force (after set_regime and
+// prepare), divided by v. False when v is not a usable speed or a crossing
+// lies at the end of the search: such a point has no cooling time.
+bool steel_sweep_cooling_time(SteelPoint& p, double v);
+
+// The far end of the rear search: a crossing there is no crossing.
+inline constexpr double steel_rear_search_end = -8000;
+
+// Failure reports. Two boxes: the peak temperature at the point, then the
+// fault text; one box: the fault text only. Both captioned "  Message!".
+void steel_report_two_boxes(Window* window, const SteelPoint& p);
+void steel_report_one_box(Window* window);
+// The report of a point that has no cooling time although its peak passes
+// the interval: a speed that cannot divide, or no cooling as far as the
+// search goes.
+void steel_report_no_cooling_time(Window* window, const SteelPoint& p, PointStatus status);
+// The report of a sweep of which no point had a cooling time.
+void steel_report_empty_sweep(Window* window, const SteelPoint& p);
+
+// Reports a status other than ok in the window's form (two_boxes: the
+// at-point and Ion windows; otherwise one box) and returns false.
+bool steel_point_usable(Window* window, const SteelPoint& p, PointStatus status, bool two_boxes);
+
+// ---------------------------------------------------------------------------
+// Regime
+
+struct SavedRegime {
+    double v = 0, q = 0, T0 = 0, thickness = 0;
+};
+SavedRegime save_regime();
+
+// Puts the regime found at entry back (set_regime, then prepare) when it
+// goes out of scope, on every path once a sweep has begun.
+class RegimeRestorer {
+public:
+    explicit RegimeRestorer(const SavedRegime& saved) : saved_(saved) {}
+    ~RegimeRestorer();
+    void arm() { armed_ = true; }
+    void restore_now();
+    RegimeRestorer(const RegimeRestorer&) = delete;
+    RegimeRestorer& operator=(const RegimeRestorer&) = delete;
+
+private:
+    SavedRegime saved_;
+    bool armed_ = false;
+};
+
+// set_regime and prepare.
+void apply_regime(double v, double q, double T0, double thickness);
+
+// ---------------------------------------------------------------------------
+// Texts and fonts
+
+// A format text of the steel-model windows filled in: "%%" gives one percent
+// sign, each "%s" or "%g" (also "%.5g", "%lg") takes the next argument, which
+// the caller formats ("%g" numbers through steel_number).
+std::string steel_text(std::string_view format, std::initializer_list<std::string> args = {});
+std::string steel_number(double value);   // "%g" in the C locale
+
+// Selects the window text font (Times New Roman, weight 400, the language's
+// character set) of the given cell height and escapement.
+void steel_font(Canvas& dc, int height, int escapement = 0);
+
+// Size of a text in a font of the given height (the font stays selected).
+Size steel_extent(Canvas& dc, std::string_view text, int height);
+
+// The rectangle the window lays out on (its client rectangle).
+Rect steel_client_rect(Window* window, Canvas& dc);
+
+// Clears the client rectangle with the selected pen and brush.
+void steel_clear(Canvas& dc, Rect client);
+
+// Fractional multiples of a unit, truncated toward zero.
+inline int mul(double factor, int unit) { return static_cast<int>(factor * unit); }
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+// A curve of n points clipped to its world box (pieces outside it are left
+// out; the plot rectangle is the frame), drawn bold with the given pen.
+void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs,
+                      std::span<const double> ys, Rect plot, WorldBox box);
+
+// The text at (x, y) in a colour; the text colour stays set.
+void text_at(Canvas& dc, int x, int y, std::string_view text, Rgb colour);
+
+// A legend sample line from x1 to x2 at row y, drawn again one pixel higher.
+void legend_line(Canvas& dc, const Pen& pen, int x1, int x2, int y);
+
+// A title rotated to read upwards, in a font of the given height, centred
+// along the plot's height at column x; the font goes back to `base_height`
+// afterwards.
+void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int x, Rect plot,
+                        Rgb colour, int base_height);
+
+// A rotated title starting on the plot's bottom edge at column x, with its
+// vertical legend line at legend_x from (plot bottom - w - half) up to the
+// plot top; returns the title's width w.
+int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x,
+                               Rect plot, Rgb colour, const Pen& legend_pen, int legend_x,
+                               int half, int base_height, bool second_copy_right = false);
+
+// Axis ranges that follow the data: equal ends widened by a quarter (a range
+// negligible against its ends counts as equal; a range at 0 becomes 0..1),
+// seven wished intervals, rounded tick step, tick values from the lower end.
+struct AutoAxis {
+    double min = 0, max = 0, step = 0;
+    int count = 0;
+    std::vector<double> ticks;
+};
+AutoAxis auto_axis(double lo, double hi);
+// Minimum and maximum of the values; false when none is finite.
+bool value_range(std::span<const double> values, double& lo, double& hi);
+
+// A y axis of a fixed scale: draw_y_axis with the pen and label colour.
+void steel_y_axis(Canvas& dc, int x, Rect plot, double top_value, double bottom_value,
+                  std::span<const double> ticks, const Pen& pen, Rgb label_colour);
+
+// The logarithmic time axis of the at-point windows, 1 to 400 s.
+int log_time_x(Rect plot, double t);
+void draw_log_time_axis(Canvas& dc, Rect plot, Rgb grid_colour, Rgb label_colour, int base_height);
+void draw_log_time_grid(Canvas& dc, Rect plot, std::span<const double> ticks, double y_min,
+                        double y_max, Rgb grid_colour);
+// The red line at the point's cooling time, left out when the time lies
+// outside the axis.
+void draw_point_marker(Canvas& dc, Rect plot, double t);
+
+// The summary texts of the current model.
+struct SteelSummary {
+    std::string line1, line2, title;
+};
+SteelSummary steel_summary();
+
+// The parameter panel of the current model, or its two summary lines at
+// (left + 5h, bottom - 2h) and (left + 5h, bottom - h).
+void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0,
+                      int show_thickness, int h);
+
+// Pens.
+inline Pen pen_of(PenStyle style, int width, Rgb colour) { return Pen{style, width, colour}; }
+
+// Fixed scales: first, first + step, ..., count values.
+std::vector<double> scale_ticks(double first, double step, int count);

@@ -1,0 +1,53 @@
+#include "steel_window_sweep.h"
+
+#include <cmath>
+#include <limits>
+
+RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n, SteelPoint& p,
+                                   const SavedRegime& saved)
+{
+    RegimeSweepResult r;
+    if (n < 1) return r;
+    const auto size = static_cast<std::size_t>(n);
+    r.swept.resize(size);
+    r.speed.resize(size);
+    r.time.resize(size);
+    const double lo = params[4];
+    const double step = std::fabs(params[5] - params[4]) / n;
+    double value = lo;
+    double speed = kind == RegimeSweep::energy ? params[6] : saved.v;
+    const double speed_step = kind == RegimeSweep::energy ? std::fabs(params[7] - params[6]) / n : 0.0;
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        switch (kind) {
+        case RegimeSweep::energy: apply_regime(speed, value, saved.T0, saved.thickness); break;
+        case RegimeSweep::preheat: apply_regime(saved.v, saved.q, value, saved.thickness); break;
+        case RegimeSweep::thickness: apply_regime(saved.v, saved.q, saved.T0, value); break;
+        }
+        r.swept[k] = value;
+        r.speed[k] = speed;
+        if (steel_sweep_cooling_time(p, speed)) {
+            r.time[k] = p.t;
+            ++r.usable;
+        } else {
+            r.time[k] = std::numeric_limits<double>::quiet_NaN();
+        }
+        value += step;
+        speed += speed_step;
+    }
+    return r;
+}
+
+double regime_abscissa(RegimeSweep kind, const RegimeSweepResult& r, int i, bool per_area)
+{
+    const auto k = static_cast<std::size_t>(i);
+    if (kind != RegimeSweep::energy) return r.swept[k];
+    // A speed that cannot divide gives no energy input.
+    if (!(r.speed[k] > 0)) return std::numeric_limits<double>::quiet_NaN();
+    double e = r.swept[k] / r.speed[k] / 1000;
+    if (per_area && current_model.thickness) {
+        const double d = current_model.thickness();
+        if (d > 0) e /= d;
+    }
+    return e;
+}
