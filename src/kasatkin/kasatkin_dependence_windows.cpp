@@ -185,7 +185,9 @@ struct Footer {
     int flags[4];
 };
 
-void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f)
+// The lines under the plot stand where the layout puts them, but never over
+// the line above them (`below` is where the axis title ends).
+void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f, int below)
 {
     const int th = f.title_unit_is_h12 != 0 ? u.h12 : u.h;
     steel_font(dc, mul(1.2, u.H));
@@ -196,14 +198,15 @@ void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f
     const int width = u.client.right - u.client.left;
     const std::string model = steel_text(pick(*f.model_line_text), {summary.title});
     const int mw = dc.text_extent(model).cx;
-    text_at(dc, u.client.left + (width - mw) / 2,
-            u.client.bottom - mul(f.model_y, f.model_unit_is_h12 ? u.h12 : u.h), model, rgb(120, 0, 95));
+    const int model_y = std::max(below, u.client.bottom - mul(f.model_y, f.model_unit_is_h12 ? u.h12 : u.h));
+    text_at(dc, u.client.left + (width - mw) / 2, model_y, model, rgb(120, 0, 95));
+    below = model_y + dc.text_extent(model).cy;
     steel_font(dc, u.H);
     const std::string point =
         steel_text(pick(point_coordinates), {steel_number(entry.p.y), steel_number(entry.p.z)});
     const int pw = dc.text_extent(point).cx;
     text_at(dc, u.client.left + (width - pw) / 2,
-            u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h), point, black);
+            std::max(below, u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h)), point, black);
     draw_steel_panel(dc, u.client, f.flags[0], f.flags[1], f.flags[2], f.flags[3], u.h);
 }
 
@@ -316,9 +319,9 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
 
     const std::string x_title = spec.x_title ? pick(*spec.x_title) : thickness_axis_structure;
     const Size xs = steel_extent(dc, x_title, mul(1.2, u.H));
-    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2,
-            u.plot.bottom + mul(spec.x_title_y, xs.cy), x_title, black);
-    draw_footer(dc, u, entry, spec.footer);
+    const int x_title_y = u.plot.bottom + mul(spec.x_title_y, xs.cy);
+    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
+    draw_footer(dc, u, entry, spec.footer, x_title_y + xs.cy);
 }
 
 // ---------------------------------------------------------------------------
@@ -452,9 +455,9 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
 
     const std::string x_title = pick(*spec.x_title);
     const Size xs = steel_extent(dc, x_title, u.H);
-    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, u.plot.bottom + mul(1.8, u.h),
-            x_title, black);
-    draw_footer(dc, u, entry, spec.footer);
+    const int x_title_y = u.plot.bottom + mul(1.8, u.h);
+    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
+    draw_footer(dc, u, entry, spec.footer, x_title_y + xs.cy);
 }
 
 const std::vector<ShareCurve> energy_shares{
@@ -610,7 +613,7 @@ std::vector<double> content_sweep(KasatkinSteel& steel, int k, int n, double t, 
 }
 
 void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, int unit, double attribution_y,
-                      double model_y, double point_y)
+                      double model_y, double point_y, int below)
 {
     const Units& u = ce.u;
     steel_font(dc, mul(1.2, u.H));
@@ -620,19 +623,23 @@ void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, i
     const int width = u.client.right - u.client.left;
     const std::string model = steel_text(model_line.ru, {summary.title});
     const int mw = dc.text_extent(model).cx;
-    text_at(dc, u.client.left + (width - mw) / 2, u.client.bottom - mul(model_y, unit), model, rgb(120, 0, 95));
+    const int model_top = std::max(below, u.client.bottom - mul(model_y, unit));
+    text_at(dc, u.client.left + (width - mw) / 2, model_top, model, rgb(120, 0, 95));
+    below = model_top + dc.text_extent(model).cy;
     steel_font(dc, u.H);
     const std::string point = steel_text(pick(point_coordinates), {steel_number(ce.p.y), steel_number(ce.p.z)});
     const int pw = dc.text_extent(point).cx;
-    text_at(dc, u.client.left + (width - pw) / 2, u.client.bottom - mul(point_y, unit), point, black);
+    text_at(dc, u.client.left + (width - pw) / 2, std::max(below, u.client.bottom - mul(point_y, unit)), point, black);
     draw_steel_panel(dc, u.client, 1, 1, 1, 1, unit);
 }
 
-void content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
+// Returns where the caption ends.
+int content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
 {
     const std::string text = steel_text(content_axis_title, {kasatkin_element_symbols[static_cast<std::size_t>(ce.k)]});
     const Size s = steel_extent(dc, text, font_height);
     text_at(dc, ce.u.client.left + (ce.u.client.right - ce.u.client.left - s.cx) / 2, y, text, black);
+    return y + s.cy;
 }
 
 } // namespace
@@ -684,8 +691,8 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
         load_kasatkin_composition(composition, steel);
     }
     grid_and_axes(dc, u, x_axis, 100, 0, share_ticks, false);
-    content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
-    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8);
+    const int below = content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
+    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8, below);
 }
 
 void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Window* window, Canvas& dc,
@@ -716,6 +723,6 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
         load_kasatkin_composition(composition, steel);
         return ys;
     });
-    content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
-    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2);
+    const int below = content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
+    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2, below);
 }

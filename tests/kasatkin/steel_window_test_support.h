@@ -1,0 +1,97 @@
+// Shared by the tests of the steel-model windows: the schemes at their start
+// values, the composition the CHEMISTRY dialog offers first, point records,
+// the message boxes shown, and PNG renders of whole windows.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fonts.h"
+#include "heatsource.h"
+#include "image_canvas.h"
+#include "lang.h"
+#include "msgbox.h"
+#include "recording_canvas.h"
+#include "steel_window_frame.h"
+
+inline void reset_steel_window_state()
+{
+    ppr1_parameters = Ppr1Parameters{};
+    ppr2_parameters = Ppr2Parameters{};
+    ppr3_parameters = Ppr3Parameters{};
+    ppr4_parameters = Ppr4Parameters{};
+    ppr5_parameters = Ppr5Parameters{};
+    ppr9_parameters = Ppr9Parameters{};
+    ppr14_parameters = Ppr14Parameters{};
+    ppr15_parameters = Ppr15Parameters{};
+    current_model = HeatSourceModel{};
+    install_start_scheme();
+    set_language(Language::english);
+    init_fonts();
+    message_box_set_record_mode(true);
+    message_box_take_log();
+}
+
+// C 0.09, Mn 1.34, Si 0.54, Cr 0.96, Ni 0.44, Cu 0.32: the first defaults
+// of the composition dialog.
+inline CompositionRecord dialog_default_composition()
+{
+    CompositionRecord c;
+    c[el_c] = 0.09;
+    c[el_mn] = 1.34;
+    c[el_si] = 0.54;
+    c[el_cr] = 0.96;
+    c[el_ni] = 0.44;
+    c[el_cu] = 0.32;
+    return c;
+}
+
+// C 0.15, Si 0.3, Mn 1.0: the steel of the models' worked examples.
+inline CompositionRecord example_composition()
+{
+    CompositionRecord c;
+    c[el_c] = 0.15;
+    c[el_si] = 0.3;
+    c[el_mn] = 1.0;
+    return c;
+}
+
+inline std::vector<MessageBoxRecord> shown_boxes()
+{
+    return message_box_take_log();
+}
+
+inline std::string language_tag(Language language)
+{
+    switch (language) {
+    case Language::english: return "en";
+    case Language::russian: return "ru";
+    case Language::ukrainian: return "ua";
+    case Language::german: return "de";
+    case Language::french: return "fr";
+    }
+    return "en";
+}
+
+// Draws the window on a 1024 x 768 picture with the dark red text colour the
+// companions set, writes it under VELMARIN_TEST_OUTPUT_DIR/steel_windows/ and
+// returns how many pixels are neither white nor the frame's black.
+inline int render_steel_window(SteelWindowRoutine routine, const double* params, int selector,
+                               const CompositionRecord& composition, const std::string& name)
+{
+    ImageCanvas image(1024, 768);
+    Canvas& dc = image.canvas();
+    dc.set_text_color(rgb(128, 0, 0));
+    routine(params, 50, nullptr, dc, selector, composition, 0);
+    const std::filesystem::path dir = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "steel_windows";
+    std::filesystem::create_directories(dir);
+    image.save_png((dir / (name + ".png")).string());
+    int coloured = 0;
+    for (int y = 0; y < 768; y += 3)
+        for (int x = 0; x < 1024; x += 3) {
+            const Rgb p = image.pixel(x, y);
+            if (!(p == rgb(255, 255, 255)) && !(p == rgb(0, 0, 0))) ++coloured;
+        }
+    return coloured;
+}
