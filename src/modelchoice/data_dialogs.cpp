@@ -378,10 +378,8 @@ void draw_layer_footnote(Canvas& dc, int H, double x0, int ch)
     piece(text_font, "Times New Roman", H * 5 / 6, y, pick(footnote6));
 }
 
-void paint_data_dialog(const DataDialog& d, Window* dlg)
+void paint_family(const DataDialog& d, Canvas* dc, Window* dlg)
 {
-    Canvas* dc = begin_paint(dlg);
-    if (dc == nullptr) return;
     const Rect outer = get_window_rect(dlg);
     const int W = outer.width();
     const int G = outer.height();
@@ -414,7 +412,6 @@ void paint_data_dialog(const DataDialog& d, Window* dlg)
         painter(*dc, 0.0, H, &cursor, x0, ch * (2 + 1.5 * (v.row - 1)), cw);
     }
     if (d.scheme == 2) draw_layer_footnote(*dc, H, x0, ch);
-    end_paint(dlg);
 }
 
 // The record of the dialog now open (the dialogs are modal: one at most).
@@ -435,7 +432,10 @@ std::intptr_t data_dialog_proc(int scheme, Window* dlg, const Message& m)
         return 1;
     }
     case Msg::paint:
-        paint_data_dialog(d, dlg);
+        if (Canvas* dc = begin_paint(dlg)) {
+            paint_family(d, dc, dlg);
+            end_paint(dlg);
+        }
         return 0;
     case Msg::command:
         break;
@@ -532,6 +532,11 @@ std::string read_data_values(const DataDialog& dialog, const std::vector<std::st
         return fail(6, cformat(pick(no_phase), pick(dialog.values[6].name), pick(dialog.values[7].name)));
     for (std::size_t i = 0; i < read.size(); ++i) values[i] = read[i];
     return {};
+}
+
+void paint_data_dialog(Canvas& dc, Window* dialog, int scheme)
+{
+    if (const DataDialog* d = find_data_dialog(scheme)) paint_family(*d, &dc, dialog);
 }
 
 const char* data_dialog_heading()

@@ -18,7 +18,6 @@ namespace {
 using CaptionFunction = void (*)(char* line1, char* line2, char* line3);
 
 // Each scheme's own caption, called directly whatever scheme is installed.
-// A scheme this build does not have yet shows its number only.
 CaptionFunction scheme_caption(int scheme)
 {
     switch (scheme) {
@@ -28,8 +27,14 @@ CaptionFunction scheme_caption(int scheme)
     case 4: return ppr4_caption;
     case 5: return ppr5_caption;
     case 6: return ppr9_caption;
+    case 7: return ppr10_caption;
+    case 8: return ppr11_caption;
     case 9: return ppr14_caption;
     case 10: return ppr15_caption;
+    case 11: return rom1_caption;
+    case 12: return rom2_caption;
+    case 13: return rom3_caption;
+    case 14: return comp_caption;
     default: return nullptr;
     }
 }
@@ -112,6 +117,20 @@ bool choose_scheme(int n)
     return true;
 }
 
+void paint_modul_dialog(Canvas& dc, Window* dialog)
+{
+    for (const ChooserCell& cell : chooser_cells()) {
+        char line1[heat_text_size] = "";
+        char line2[heat_text_size] = "";
+        char line3[heat_text_size] = "";
+        if (CaptionFunction caption = scheme_caption(cell.scheme))
+            caption(line1, line2, line3);
+        else
+            std::snprintf(line1, sizeof line1, "%d.", cell.scheme);
+        draw_scheme_picture(dc, dialog, cell.picture, line1, line2, line3, cell.rect);
+    }
+}
+
 std::intptr_t modul_dialog_proc(Window* dlg, const Message& m)
 {
     switch (m.msg) {
@@ -119,22 +138,12 @@ std::intptr_t modul_dialog_proc(Window* dlg, const Message& m)
         // No Cancel: the chooser ends only by a choice.
         set_dialog_cancel_id(dlg, 0);
         return 1;
-    case Msg::paint: {
-        Canvas* dc = begin_paint(dlg);
-        if (dc == nullptr) return 0;
-        for (const ChooserCell& cell : chooser_cells()) {
-            char line1[heat_text_size] = "";
-            char line2[heat_text_size] = "";
-            char line3[heat_text_size] = "";
-            if (CaptionFunction caption = scheme_caption(cell.scheme))
-                caption(line1, line2, line3);
-            else
-                snprintf(line1, sizeof line1, "%d.", cell.scheme);
-            draw_scheme_picture(*dc, dlg, cell.picture, line1, line2, line3, cell.rect);
+    case Msg::paint:
+        if (Canvas* dc = begin_paint(dlg)) {
+            paint_modul_dialog(*dc, dlg);
+            end_paint(dlg);
         }
-        end_paint(dlg);
         return 0;
-    }
     case Msg::command:
         for (const ChooserCell& cell : chooser_cells()) {
             if (m.wparam() != cell.id) continue;

@@ -46,6 +46,9 @@ extern ChooserMenuOps chooser_menu_ops;
 // Opens MODUL of the set language, modal, owned by `main_window`.
 void show_modul_dialog();
 std::intptr_t modul_dialog_proc(Window* dialog, const Message& message);
+// What a repaint of the chooser draws: every cell's picture with the captions
+// of its scheme in the current language.
+void paint_modul_dialog(Canvas& dc, Window* dialog);
 
 // The chooser cell of each scheme (1..14): its control id, the picture and
 // the picture rectangle in dialog units.
@@ -141,6 +144,10 @@ void reset_data_dialogs();
 // message that names the first refused field (its index in *failed).
 std::string read_data_values(const DataDialog& dialog, const std::vector<std::string>& texts,
                              double* values, int* failed = nullptr);
+
+// What a repaint of the open data dialog of the scheme draws: picture with the
+// installed scheme's captions, heading, one legend per value.
+void paint_data_dialog(Canvas& dc, Window* dialog, int scheme);
 
 // The heading drawn above the legends, in the current language.
 const char* data_dialog_heading();
