@@ -186,7 +186,9 @@ std::vector<std::string> chemistry_box_list(const ChemistryBox& box)
     std::vector<std::string> list;
     double value = box.start;
     for (int i = 0; i < box.entries; ++i) {
-        list.push_back(cformat(box.format, value));
+        // The repeated subtraction leaves a few 1e-17 where the list reaches
+        // zero; the list shows the 0 it means.
+        list.push_back(cformat(box.format, std::fabs(value) < box.step * 1e-9 ? 0.0 : value));
         value = std::fabs(value - box.step);
     }
     return list;
