@@ -1,0 +1,171 @@
+// The Kasatkin-Seyffarth windows on the recording canvas: titles, tables,
+// axes and curves where the layout puts them, in two languages.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "kasatkin_windows.h"
+#include "numfmt.h"
+#include "steel_window_test_support.h"
+
+namespace {
+
+class KasatkinWindows : public ::testing::Test {
+protected:
+    void SetUp() override { reset_steel_window_state(); }
+    void TearDown() override { reset_steel_window_state(); }
+    const double point_[4] = {0.5, 0.3, 850, 500};
+};
+
+// The line height of the window font of cell height H.
+int line_height(int H)
+{
+    RecordingCanvas measure;
+    steel_font(measure, H);
+    return measure.text_extent("Wg").cy;
+}
+
+TEST_F(KasatkinWindows, StructureAtPointTitleTableAndCurvesInTwoLanguages)
+{
+    struct Row {
+        Language language;
+        const char* title;
+        const char* subtitle;
+        int charset;
+    };
+    const Row rows[] = {
+        {Language::english, "Structure under model O.G. Kasatkin and P. Seyffarth", "low-alloyed steel", 0},
+        {Language::russian, "Фазовый состав по модели О.Г.Касаткина и П.И.Daverurud", "для низколегированных сталей",
+         204},
+    };
+    for (const Row& row : rows) {
+        set_language(row.language);
+        RecordingCanvas dc;
+        kasatkin_structure_at_point_window(point_, 50, nullptr, dc, 0, example_composition(), 0);
+        const int H = 768 / 33;
+        const int h = line_height(H);
+        const auto* title = dc.find_text(row.title);
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->x, h);
+        EXPECT_EQ(title->y, static_cast<int>(0.3 * h));
+        EXPECT_EQ(title->font.height, static_cast<int>(1.4 * H));
+        EXPECT_EQ(title->font.charset, row.charset);
+        EXPECT_EQ(title->color, rgb(127, 0, 0));
+        ASSERT_NE(dc.find_text(row.subtitle), nullptr);
+        // Four share curves, drawn bold, the last of them reaching 400 s at
+        // the plot's right edge (client right - 17h).
+        ASSERT_EQ(dc.polylines.size(), 8u);
+        EXPECT_EQ(dc.polylines[6].points.back().x, 1024 - 17 * h);
+        // The structure table holds the cooling time of the point.
+        const CoolingTime c = cooling_time_at_point(0.5, 0.3, 850, 500);
+        EXPECT_NE(dc.find_text(cformat("%-.3lg", c.time)), nullptr) << c.time;
+        EXPECT_TRUE(shown_boxes().empty());
+    }
+}
+
+TEST_F(KasatkinWindows, PropertiesAtPointStopShortOfFourHundredSeconds)
+{
+    RecordingCanvas dc;
+    kasatkin_properties_at_point_window(point_, 50, nullptr, dc, 0, example_composition(), 0);
+    const int H = 768 / 35;
+    const int h = line_height(H);
+    const Rect plot{12 * h, 7 * h, 1024 - 12 * h, 768 - 15 * h};
+    ASSERT_EQ(dc.polylines.size(), 12u);   // six properties, bold
+    const double sx = (plot.right - plot.left) / std::log(400.0);
+    EXPECT_EQ(dc.polylines[0].points.back().x, plot.left + static_cast<int>(49 * std::log(400.0) / 50 * sx));
+    EXPECT_LT(dc.polylines[0].points.back().x, plot.right);
+    // HV ticks run to 750, Rm's to 2300; R02 has no axis of its own.
+    EXPECT_NE(dc.find_text("750"), nullptr);
+    EXPECT_NE(dc.find_text("2300"), nullptr);
+    EXPECT_NE(dc.find_text("Yield point R02, mPa"), nullptr);
+    EXPECT_NE(dc.find_text(" Account on model: \"2. Welding of semiinfinite body\""), nullptr);
+    // The log axis labels 1 .. 400.
+    for (const char* label : {"1", "2", "4", "6", "8", "10", "20", "40", "60", "100", "200", "400"})
+        EXPECT_NE(dc.find_text(label), nullptr) << label;
+}
+
+TEST_F(KasatkinWindows, ChemistryWindowsNameTheElementAndDrawTheirFailure)
+{
+    RecordingCanvas dc;
+    kasatkin_structure_vs_chemistry_window(point_, 50, nullptr, dc, 9, example_composition(), 0);
+    EXPECT_NE(dc.find_text("Содержание Nb, %"), nullptr);
+    EXPECT_NE(dc.find_text("Перлит, %"), nullptr);
+    EXPECT_NE(dc.find_text("Зависимость фазового состава от химсостава"), nullptr);
+    EXPECT_EQ(dc.polylines.size(), 8u);
+    EXPECT_TRUE(shown_boxes().empty());
+
+    // Not heated: the peak is written into the window, no box is shown.
+    dc.clear();
+    const double far[4] = {20, 0, 850, 500};
+    kasatkin_properties_vs_chemistry_window(far, 50, nullptr, dc, 0, example_composition(), 0);
+    ASSERT_EQ(dc.texts.size(), 1u);
+    EXPECT_EQ(dc.texts[0].text.rfind("Maximum temperature=", 0), 0u) << dc.texts[0].text;
+    EXPECT_NE(dc.texts[0].text.find(" at y=20 z=0 [cm]"), std::string::npos);
+    EXPECT_EQ(dc.texts[0].color, rgb(0, 0, 0));
+    EXPECT_TRUE(dc.polylines.empty());
+    EXPECT_TRUE(shown_boxes().empty());
+}
+
+TEST_F(KasatkinWindows, ChemistrySweepRunsFromZeroToJustBelowTheRangeMaximum)
+{
+    // Carbon over 0 .. 0.392 in steps of 0.008: the x axis ends at 0.392.
+    RecordingCanvas dc;
+    kasatkin_structure_vs_chemistry_window(point_, 50, nullptr, dc, 0, example_composition(), 0);
+    const int H = 768 / 30;
+    const int h = line_height(H);
+    const Rect plot{5 * h, 7 * h, 1024 - 13 * h, 768 - 12 * h};
+    ASSERT_FALSE(dc.polylines.empty());
+    EXPECT_EQ(dc.polylines[0].points.front().x, plot.left);
+    EXPECT_EQ(dc.polylines[0].points.back().x, plot.right);
+    EXPECT_NE(dc.find_text("Содержание C, %"), nullptr);
+}
+
+TEST_F(KasatkinWindows, DependenceWindowsTitleInTheirLanguage)
+{
+    struct Row {
+        SteelWindowRoutine routine;
+        std::vector<double> record;
+        Language language;
+        const char* title;
+        const char* axis;
+    };
+    const Row rows[] = {
+        {kasatkin_structure_vs_energy_window, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, Language::english,
+         "Dependence  of phase composition upon heat input", "rate of energy input, kJ/cm"},
+        {kasatkin_properties_vs_energy_window, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, Language::russian,
+         "Зависимость механических свойств от погонной энергии", "Погонная энергия, KДж/см"},
+        {kasatkin_structure_vs_preheat_window, {0.5, 0.3, 850, 500, 100, 400}, Language::russian,
+         "Зависимость фазового состава от предварительного подогрева", "Подогрев, С"},
+        {kasatkin_properties_vs_preheat_window, {0.5, 0.3, 850, 500, 100, 400}, Language::english,
+         "Dependence of mechanical property on preliminary heating", "Preheating, C"},
+        {kasatkin_structure_vs_thickness_window, {0.5, 0.3, 850, 500, 0.1, 3.0}, Language::english,
+         "Dependence of phase structure on thickness of a plate", "Толщина пластины,см"},
+        {kasatkin_properties_vs_thickness_window, {0.5, 0.3, 850, 500, 0.1, 3.0}, Language::russian,
+         "Зависимость механических свойств от толщины пластины", "Толщина пластины"},
+    };
+    for (const Row& row : rows) {
+        reset_steel_window_state();
+        set_language(row.language);
+        RecordingCanvas dc;
+        row.routine(row.record.data(), 50, nullptr, dc, 0, example_composition(), 0);
+        const auto* title = dc.find_text(row.title);
+        ASSERT_NE(title, nullptr) << row.title;
+        EXPECT_EQ(title->color, rgb(127, 0, 0));
+        EXPECT_EQ(title->font.height, static_cast<int>(1.2 * (768 / 30)));
+        EXPECT_NE(dc.find_text(row.axis), nullptr) << row.axis;
+        EXPECT_GE(dc.polylines.size(), 10u) << row.title;
+        EXPECT_TRUE(shown_boxes().empty()) << row.title;
+    }
+}
+
+TEST_F(KasatkinWindows, RussianPropertiesWindowOfEnergyHasItsOwnModelLine)
+{
+    set_language(Language::russian);
+    RecordingCanvas dc;
+    const std::vector<double> record{0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1};
+    kasatkin_properties_vs_energy_window(record.data(), 50, nullptr, dc, 0, example_composition(), 0);
+    EXPECT_NE(dc.find_text(" Расчёт по модели: \"2. Сварка полубесконечного тела\""), nullptr) << dc.all_text();
+    EXPECT_NE(dc.find_text(" (y=0.5, см; z=0.3, см)"), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,221 @@
+// What the steel-model windows share: format texts, data-driven axes, the
+// point computation and its failures, the sweeps over the regime with the
+// regime put back, curves kept inside their frame.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "kasatkin_windows.h"
+#include "steel_window_sweep.h"
+#include "steel_window_test_support.h"
+#include "steel_window_texts.h"
+
+namespace {
+
+class SteelWindowFrame : public ::testing::Test {
+protected:
+    void SetUp() override { reset_steel_window_state(); }
+    void TearDown() override { reset_steel_window_state(); }
+};
+
+TEST(SteelText, FillsItsConversionsAndHalvesPercentSigns)
+{
+    struct Row {
+        const char* format;
+        std::initializer_list<std::string> args;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"Structure, %%", {}, "Structure, %"},
+        {" Account on model: \"%s\"", {"2. Body"}, " Account on model: \"2. Body\""},
+        {" (y=%g, sm; z=%g, sm)", {"0.5", "0"}, " (y=0.5, sm; z=0, sm)"},
+        {"Содержание %s, %%", {"Nb"}, "Содержание Nb, %"},
+        {"Maximum temperature=%g at y=%.5g z=%.5g [cm]", {"700", "1", "2"}, "Maximum temperature=700 at y=1 z=2 [cm]"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(steel_text(row.format, row.args), row.expected) << row.format;
+    EXPECT_EQ(steel_number(0.0016), "0.0016");
+}
+
+TEST(AutoAxis, EqualEndsAreWidenedAndEveryRangeGetsFiniteTicks)
+{
+    struct Row {
+        double lo, hi, min, max;
+    };
+    const Row rows[] = {
+        {5, 5, 5, 6.25},                     // equal bounds of a sweep
+        {4.999999999999997, 5.0, 4.999999999999997, 4.999999999999997 * 1.25},   // power and speed in one ratio
+        {0, 0, 0, 1},                        // all ordinates 0
+        {200, 200, 200, 250},                // one preheat
+    };
+    for (const Row& row : rows) {
+        const AutoAxis a = auto_axis(row.lo, row.hi);
+        EXPECT_DOUBLE_EQ(a.min, row.min) << row.lo;
+        EXPECT_DOUBLE_EQ(a.max, row.max) << row.lo;
+        EXPECT_GT(a.step, 0) << row.lo;
+        ASSERT_GE(a.ticks.size(), static_cast<std::size_t>(a.count + 3));
+        for (double t : a.ticks) EXPECT_TRUE(std::isfinite(t));
+    }
+    // The energy inputs of the range dialog's defaults: 2 to 49.04 kJ/cm.
+    const AutoAxis e = auto_axis(2, 49.04);
+    EXPECT_DOUBLE_EQ(e.step, 8);
+    EXPECT_EQ(e.count, 6);
+    EXPECT_DOUBLE_EQ(e.ticks[0], 8);
+}
+
+TEST_F(SteelWindowFrame, PeakEqualToTheUpperTemperaturePassesOneDegreeLessDoesNot)
+{
+    SteelPoint p;
+    const double probe[] = {0.5, 0.3, 850, 500};
+    ASSERT_EQ(steel_point_at_entry(probe, p), PointStatus::ok);
+    const double T_max = p.T_max;
+    const double at_peak[] = {0.5, 0.3, T_max, 500};
+    EXPECT_EQ(steel_point_at_entry(at_peak, p), PointStatus::ok);
+    const double above[] = {0.5, 0.3, T_max + 1, 500};
+    EXPECT_EQ(steel_point_at_entry(above, p), PointStatus::not_heated);
+    EXPECT_EQ(p.t, 0);
+}
+
+TEST_F(SteelWindowFrame, EqualTemperaturesMakeAnIntervalOfOnePerCent)
+{
+    SteelPoint p;
+    const double record[] = {0.5, 0.3, 500, 500};
+    ASSERT_EQ(steel_point_at_entry(record, p), PointStatus::ok);
+    EXPECT_DOUBLE_EQ(p.T_from, 505);
+    EXPECT_GT(p.t, 0);
+    // The cooling time is the cooling-rate window's: |x2 - x1| / v.
+    const CoolingTime c = cooling_time_at_point(0.5, 0.3, 500, 500);
+    EXPECT_NEAR(p.t, c.time, 1e-9);
+}
+
+TEST_F(SteelWindowFrame, PointThatNeverCoolsToTheIntervalGetsNoTimeAndAMessage)
+{
+    ppr2_parameters.T0 = 600;   // preheated above the lower temperature
+    RecordingCanvas dc;
+    const double record[] = {0.5, 0.3, 850, 500};
+    kasatkin_structure_at_point_window(record, 50, nullptr, dc, 0, dialog_default_composition(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The point (y=0.5 z=0.3 [cm]) does not cool to 500 [C deg.] within 8000 cm behind the source");
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+    EXPECT_TRUE(dc.texts.empty());
+    EXPECT_TRUE(dc.polylines.empty());
+}
+
+TEST_F(SteelWindowFrame, RegimeSweepsStepFromTheLowerBound)
+{
+    struct Row {
+        RegimeSweep kind;
+        std::vector<double> record;
+        double first, second, last;        // swept values
+        double first_x, last_x;            // abscissas
+    };
+    const Row rows[] = {
+        {RegimeSweep::energy, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, 200, 296, 4904, 2, 49.04},
+        {RegimeSweep::preheat, {0.5, 0.3, 850, 500, 400, 100}, 400, 406, 694, 400, 694},
+        {RegimeSweep::thickness, {0.5, 0.3, 850, 500, 0.1, 3.0}, 0.1, 0.158, 2.942, 0.1, 2.942},
+    };
+    for (const Row& row : rows) {
+        reset_steel_window_state();
+        SteelPoint p;
+        ASSERT_EQ(steel_point_at_entry(row.record.data(), p), PointStatus::ok);
+        const SavedRegime saved = save_regime();
+        RegimeRestorer restorer(saved);
+        restorer.arm();
+        const RegimeSweepResult r = run_regime_sweep(row.kind, row.record.data(), 50, p, saved);
+        ASSERT_EQ(r.swept.size(), 50u);
+        EXPECT_NEAR(r.swept[0], row.first, 1e-9);
+        EXPECT_NEAR(r.swept[1], row.second, 1e-9);
+        EXPECT_NEAR(r.swept[49], row.last, 1e-9);
+        EXPECT_NEAR(regime_abscissa(row.kind, r, 0, false), row.first_x, 1e-9);
+        EXPECT_NEAR(regime_abscissa(row.kind, r, 49, false), row.last_x, 1e-9);
+    }
+}
+
+TEST_F(SteelWindowFrame, EnergyPerAreaOnlyForAPositiveThickness)
+{
+    install_scheme(1);   // a plate of 5 cm
+    SteelPoint p;
+    const std::vector<double> record{0.1, 0, 850, 500, 200, 5000, 0.1, 0.1};
+    ASSERT_EQ(steel_point_at_entry(record.data(), p), PointStatus::ok);
+    const SavedRegime saved = save_regime();
+    RegimeRestorer restorer(saved);
+    restorer.arm();
+    const RegimeSweepResult r = run_regime_sweep(RegimeSweep::energy, record.data(), 50, p, saved);
+    EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, true), 2.0 / 5, 1e-12);
+    EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, false), 2.0, 1e-12);
+    current_model.thickness = [] { return 0.0; };   // no thickness to divide by
+    EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, true), 2.0, 1e-12);
+}
+
+TEST_F(SteelWindowFrame, SweepWindowsPutTheRegimeBackAlsoWhenNoPointCools)
+{
+    const double v = current_model.velocity(), q = current_model.power(), T0 = current_model.initial_temperature();
+    RecordingCanvas dc;
+    const std::vector<double> energy{0.5, 0.3, 850, 500, 1000, 3000, 0.05, 0.2};
+    kasatkin_properties_vs_energy_window(energy.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+    EXPECT_EQ(dc.polylines.size(), 7u * 2u);   // t8/5 and six properties, each bold
+    EXPECT_EQ(current_model.velocity(), v);
+    EXPECT_EQ(current_model.power(), q);
+
+    // Preheats above the lower temperature: no point cools through the
+    // interval, so no curve is drawn from the end of the search.
+    dc.clear();
+    const std::vector<double> preheat{0.5, 0.3, 850, 500, 600, 700};
+    kasatkin_structure_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "No point of the sweep cools from 850 to 500 [C deg.] at y=0.5 z=0.3 [cm]");
+    EXPECT_TRUE(dc.polylines.empty());
+    EXPECT_EQ(current_model.initial_temperature(), T0);
+    EXPECT_EQ(current_model.velocity(), v);
+}
+
+TEST_F(SteelWindowFrame, UnheatedPointLeavesTheRegimeUntouchedAndReportsInOneBox)
+{
+    RecordingCanvas dc;
+    const std::vector<double> thickness{20, 0, 850, 500, 0.1, 3.0};
+    kasatkin_structure_vs_thickness_window(thickness.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "You are fault with temperature ... ");
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+    EXPECT_TRUE(dc.texts.empty());
+}
+
+TEST(SteelCurve, PartsOutsideTheWorldBoxAreLeftOut)
+{
+    RecordingCanvas dc;
+    const Rect plot{100, 100, 500, 400};
+    const WorldBox box{0, 700, 10, 50};
+    const std::vector<double> xs{0, 2, 4, 6, 8, 10};
+    const std::vector<double> ys{100, 900, 900, 300, -40, 200};   // leaves at the top and the bottom
+    draw_steel_curve(dc, pen_of(PenStyle::solid, 1, rgb(127, 0, 0)), xs, ys, plot, box);
+    ASSERT_FALSE(dc.polylines.empty());
+    for (const auto& line : dc.polylines)
+        for (const Point& pt : line.points) {
+            EXPECT_GE(pt.x, plot.left);
+            EXPECT_LE(pt.x, plot.right);
+            EXPECT_GE(pt.y, plot.top);
+            EXPECT_LE(pt.y, plot.bottom + 1);   // the bold copy lies one pixel lower
+        }
+    // Three pieces inside: up to the top, back down through the bottom, back in.
+    EXPECT_EQ(dc.polylines.size(), 3u * 2u);
+}
+
+TEST(PointMarker, TimesOffTheAxisAreNotMarked)
+{
+    const Rect plot{100, 100, 700, 400};
+    for (double t : {0.5, 600.0}) {
+        RecordingCanvas dc;
+        draw_point_marker(dc, plot, t);
+        EXPECT_TRUE(dc.lines.empty()) << t;
+    }
+    RecordingCanvas dc;
+    draw_point_marker(dc, plot, 400);
+    ASSERT_EQ(dc.lines.size(), 1u);
+    EXPECT_EQ(dc.lines[0].from.x, plot.right);
+    EXPECT_EQ(dc.lines[0].pen.width, 5);
+}
+
+} // namespace
