@@ -491,6 +491,8 @@ struct PulseState {
     double c_rho = 0;   // c·ρ
     double a = 0;       // thermal diffusivity
     double t_now = 0;   // the current time, fixed by pulse_time_window
+    int N = 0;          // cycles emitted before t_now, at the last temperature
+    int k = 0;          // the cycle integrated last: where that sum stopped
 };
 
 // Scheme 11: pulsed source on a massive body (stem rom1)

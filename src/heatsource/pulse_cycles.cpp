@@ -37,19 +37,22 @@ bool pulse_data_usable(const PulseParameters& p, const PulseState& state)
            std::isfinite(state.t_now) && std::isfinite(p.q1) && std::isfinite(p.q2);
 }
 
-double sum_pulse_cycles(const PulseParameters& p, const PulseState& state, int& cycle,
+double sum_pulse_cycles(const PulseParameters& p, PulseState& state,
                         double (*pulse_integrand)(double), double (*pause_integrand)(double))
 {
+    state.N = 0;
+    state.k = 0;
     if (!pulse_data_usable(p, state)) return p.T0;
     const double cycles = state.t_now / p.t_cycle;
     if (!(cycles < cycle_count_limit)) return p.T0;
     const int N = static_cast<int>(cycles);
+    state.N = N;
     const double A = p.q1 / p.delta;
     const double B = p.q2 / p.delta;
     const int last = N - summed_cycle_limit;
     double S = 0;
     for (int k = N; k >= 1 && k > last; --k) {
-        cycle = k;
+        state.k = k;
         int status = 0;
         double P = A * simpson_integrate(pulse_integrand, 0, 1, 20, status);
         double Q = B * simpson_integrate(pause_integrand, 0, 1, 20, status);

@@ -18,10 +18,10 @@ void pulse_time_window_of(const PulseParameters& p, PulseState& state, double& f
 bool pulse_data_usable(const PulseParameters& p, const PulseState& state);
 
 // T0 plus the heat of the cycles emitted before t_now, most recent first:
-// for each cycle k (written to `cycle` before its integrals) the pulse power
+// for each cycle k (written to state.k before its integrals) the pulse power
 // times the pulse integral plus the pause power times the pause integral,
 // each over [0, 1]; the sum stops when a cycle adds less than 1e-4 of it.
-double sum_pulse_cycles(const PulseParameters& p, const PulseState& state, int& cycle,
+double sum_pulse_cycles(const PulseParameters& p, PulseState& state,
                         double (*pulse_integrand)(double), double (*pause_integrand)(double));
 
 // The elapsed time from an emission at tau to t_now, kept off zero.

@@ -16,8 +16,7 @@ namespace {
 
 const double pi = 3.14159265;   // this scheme's own π
 
-// The cycle being integrated and the point, for the integrands.
-int cycle = 0;
+// The point, for the integrands.
 double point_x = 0;
 double point_y = 0;
 
@@ -62,14 +61,14 @@ void rom1_pulse_time_window(double& from, double& to)
 double rom1_pulse_integrand(double s)
 {
     const PulseParameters& p = rom1_parameters;
-    double tau = pulse_emission_time(p, cycle, s);
+    double tau = pulse_emission_time(p, rom1_state.k, s);
     return p.t_pulse * kernel(pulse_elapsed(p, rom1_state, tau));
 }
 
 double rom1_pause_integrand(double s)
 {
     const PulseParameters& p = rom1_parameters;
-    double tau = pause_emission_time(p, cycle, s);
+    double tau = pause_emission_time(p, rom1_state.k, s);
     return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom1_state, tau));
 }
 
@@ -77,7 +76,7 @@ double rom1_pulse_temperature(double x, double y, double /*z*/, double /*t*/)
 {
     point_x = x;
     point_y = y;
-    return sum_pulse_cycles(rom1_parameters, rom1_state, cycle, rom1_pulse_integrand,
+    return sum_pulse_cycles(rom1_parameters, rom1_state, rom1_pulse_integrand,
                             rom1_pause_integrand);
 }
 

@@ -15,7 +15,6 @@ namespace {
 
 const double pi = 3.14159265;   // this scheme's own π
 
-int cycle = 0;
 double point_x = 0;
 double point_y = 0;
 double point_z = 0;
@@ -62,14 +61,14 @@ void rom2_pulse_time_window(double& from, double& to)
 double rom2_pulse_integrand(double s)
 {
     const PulseParameters& p = rom2_parameters;
-    double tau = pulse_emission_time(p, cycle, s);
+    double tau = pulse_emission_time(p, rom2_state.k, s);
     return p.t_pulse * kernel(pulse_elapsed(p, rom2_state, tau));
 }
 
 double rom2_pause_integrand(double s)
 {
     const PulseParameters& p = rom2_parameters;
-    double tau = pause_emission_time(p, cycle, s);
+    double tau = pause_emission_time(p, rom2_state.k, s);
     return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom2_state, tau));
 }
 
@@ -78,7 +77,7 @@ double rom2_pulse_temperature(double x, double y, double z, double /*t*/)
     point_x = x;
     point_y = y;
     point_z = z;
-    return sum_pulse_cycles(rom2_parameters, rom2_state, cycle, rom2_pulse_integrand,
+    return sum_pulse_cycles(rom2_parameters, rom2_state, rom2_pulse_integrand,
                             rom2_pause_integrand);
 }
 

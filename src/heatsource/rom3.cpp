@@ -16,7 +16,6 @@ namespace {
 const double pi = 3.14159265;   // this scheme's own π
 const int image_pair_limit = 999;
 
-int cycle = 0;
 double point_x = 0;
 double point_y = 0;
 double point_z = 0;
@@ -90,14 +89,14 @@ double rom3_image_series(double tau)
 double rom3_pulse_integrand(double s)
 {
     const PulseParameters& p = rom3_parameters;
-    double tau = pulse_emission_time(p, cycle, s);
+    double tau = pulse_emission_time(p, rom3_state.k, s);
     return p.t_pulse * kernel(pulse_elapsed(p, rom3_state, tau)) * rom3_image_series(tau);
 }
 
 double rom3_pause_integrand(double s)
 {
     const PulseParameters& p = rom3_parameters;
-    double tau = pause_emission_time(p, cycle, s);
+    double tau = pause_emission_time(p, rom3_state.k, s);
     return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom3_state, tau)) *
            rom3_image_series(tau);
 }
@@ -111,7 +110,7 @@ double rom3_pulse_temperature(double x, double y, double z, double /*t*/)
     point_x = x;
     point_y = y;
     point_z = z;
-    return sum_pulse_cycles(p, rom3_state, cycle, rom3_pulse_integrand, rom3_pause_integrand);
+    return sum_pulse_cycles(p, rom3_state, rom3_pulse_integrand, rom3_pause_integrand);
 }
 
 double rom3_velocity() { return rom3_parameters.v; }

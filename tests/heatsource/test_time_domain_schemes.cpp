@@ -247,18 +247,24 @@ TEST_F(TimeDomain, PulsedTemperaturesAtTheStartValues)
     double from = 0, to = 0;
     rom1_prepare();
     rom1_pulse_time_window(from, to);
+    // Behind the source 17 cycles are summed (1510 down to 1494), under it 4.
     EXPECT_NEAR(rom1_pulse_temperature(-10, 0.05, 0, 0), 75.6, 0.05);
+    EXPECT_EQ(rom1_state.N, 1510);
+    EXPECT_EQ(rom1_state.k, 1494);
     EXPECT_NEAR(rom1_pulse_temperature(0, 0.05, 0, 0), 301.9, 0.05);
+    EXPECT_EQ(rom1_state.k, 1507);
     // The depth and the time argument are not read by the body's kernel.
     EXPECT_EQ(rom1_pulse_temperature(-10, 0.05, 3, 99), rom1_pulse_temperature(-10, 0.05, 0, 0));
 
     rom2_prepare();
     rom2_pulse_time_window(from, to);
     EXPECT_NEAR(rom2_pulse_temperature(-10, 0.05, 0, 0), 54.8, 0.05);
+    EXPECT_EQ(rom2_state.k, 1494);
 
     rom3_prepare();
     rom3_pulse_time_window(from, to);
     EXPECT_NEAR(rom3_pulse_temperature(-10, 0.05, 0, 0), 75.7, 0.05);
+    EXPECT_EQ(rom3_state.k, 1494);
 }
 
 TEST_F(TimeDomain, PlateKernelFallsWithDepth)
@@ -286,6 +292,8 @@ TEST_F(TimeDomain, PulsedTemperatureIsT0BeforeTheWindowAndFarAhead)
     double from = 0, to = 0;
     rom1_pulse_time_window(from, to);
     EXPECT_NEAR(rom1_pulse_temperature(500, 0.05, 0, 0), 20, 1e-6);
+    // Nothing arrives, so the sum runs through every cycle to the first.
+    EXPECT_EQ(rom1_state.k, 1);
 }
 
 // The pulse may not outlast its cycle, the cycle must have a length, the
