@@ -71,7 +71,9 @@ double eigen_series(int k, double b, double z, StopRule rule, double& sum)
     double term = 0;
     for (int m = 1; m <= eigen_term_limit; ++m) {
         double mu = ppr3_eigenvalue(d.Bi, m);
-        double w = mu / (0.5 * std::sin(2.0 * mu) + mu);
+        // A plate that loses no heat (α = 0) has the root 0 first, where the
+        // weight is 0/0; its limit is 0.5.
+        double w = mu == 0 ? 0.5 : mu / (0.5 * std::sin(2.0 * mu) + mu);
         state.mu = mu;
         int status = 0;
         double I = simpson_integrate(ppr10_integrand, 0, b, 20, status);

@@ -200,6 +200,21 @@ TEST_F(TimeDomain, OscillatingSchemesWithUnusableInputGiveT0)
     EXPECT_EQ(ppr11_temperature(67, 1, 0), 35);
 }
 
+// Without surface loss the first thickness eigenvalue is 0; the plate's
+// field is then the limit of a vanishing loss, not 0/0.
+TEST_F(TimeDomain, PlateWithoutSurfaceLossHasAFiniteField)
+{
+    const double insulated[] = {0.3, 0.628, 7.8, 20, 0.28, 5, 0, 4.6, 7, 5000};
+    const double barely[] = {0.3, 0.628, 7.8, 20, 0.28, 5, 1e-9, 4.6, 7, 5000};
+    ppr10_set_data(barely);
+    ppr10_set_oscillation_point(cycle_record);
+    const double nearly = ppr10_temperature(67, 1, 0.5);
+    ppr10_set_data(insulated);
+    const double T = ppr10_temperature(67, 1, 0.5);
+    ASSERT_TRUE(std::isfinite(T));
+    EXPECT_NEAR(T, nearly, 1e-3 * nearly);
+}
+
 // Entering the data again keeps the observed point; the constants follow.
 TEST_F(TimeDomain, SetDataDerivesAndKeepsThePoint)
 {
