@@ -86,7 +86,15 @@ void comp_mode_coefficients(double k, double /*y*/, double t, double& theta1, do
 double comp_temperature(double t, double y, double /*z*/)
 {
     const CompParameters& p = comp_parameters;
-    if (y < 1e-6 && t < 1e-6) {
+    // Before the source has passed the section is at the initial
+    // temperature; the transforms' exponentials would overflow there. (A
+    // time a hair below zero, as accumulated steps give, is the passage.)
+    if (t < -1e-6) return p.T0;
+    // On the weld line at the moment of passage the transform has no value;
+    // the point is moved off it. The field is even in y, so a point on the
+    // other side of the weld is judged by its distance, not moved onto the
+    // line.
+    if (std::fabs(y) < 1e-6 && t < 1e-6) {
         y = 1e-6;
         t = 1e-6;
     }

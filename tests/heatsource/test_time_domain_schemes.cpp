@@ -470,6 +470,13 @@ TEST_F(TimeDomain, CompositeAtTheMomentOfPassage)
     EXPECT_TRUE(std::isfinite(comp_temperature(0, 0.05, 0)));
     EXPECT_EQ(comp_temperature(0, 0, 0), comp_temperature(1e-6, 1e-6, 0));
     EXPECT_TRUE(std::isfinite(comp_temperature(0, 0, 0)));
+    // The other side of the weld at the same moment is the same distance
+    // away, not on the weld line.
+    EXPECT_EQ(comp_temperature(0, -0.05, 0), comp_temperature(0, 0.05, 0));
+    EXPECT_EQ(comp_temperature(0, -1e-7, 0), comp_temperature(0, 0, 0));
+    // Before the passage: the initial temperature, not an overflow.
+    EXPECT_EQ(comp_temperature(-1, 0.05, 0), 20);
+    EXPECT_TRUE(std::isfinite(comp_temperature(-1e-9, 0.05, 0)));
 }
 
 // Phases of equal diffusivity ratio (c2·ρ2·λ1 = c1·ρ1·λ2), an empty phase,
