@@ -197,3 +197,16 @@ TEST_F(ChooserCommands, TheChooserAndDialogsFollowTheLanguage)
     EXPECT_EQ(opened[0], "MODUL_RU");
     EXPECT_EQ(upper(opened[1]), "COMPDATA_RU");
 }
+
+TEST_F(ChooserCommands, ASchemeThisBuildLacksIsReportedAndNothingChanges)
+{
+    ASSERT_TRUE(install_scheme(3));
+    choose_scheme(3);
+    message_box_take_log();
+    EXPECT_FALSE(choose_scheme(15));
+    const std::vector<MessageBoxRecord> log = message_box_take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].text.find("15"), std::string::npos) << log[0].text;
+    EXPECT_EQ(installed_scheme(), 3);
+    EXPECT_FALSE(item_grayed(cmd::isotherm_yz));
+}
