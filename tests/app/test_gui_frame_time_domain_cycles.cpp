@@ -119,6 +119,20 @@ TEST_F(TimeDomainCycleCommand, PulseSchemeKeepsTextsOfItsOwn)
     EXPECT_EQ(current_paint, cycle_routine_on_paint);
 }
 
+// An interval entered from the later time to the earlier one is sampled in
+// that order; the window still orders its time axis.
+TEST_F(TimeDomainCycleCommand, OscillatingIntervalMayRunBackwards)
+{
+    use_scheme(7);
+    thermal_cycle(oscillating_edits, {"1", "0", "0", "75", "60"});
+    EXPECT_EQ(dialog_accepted, 1);
+    const TimeCycleResult r = oscillating_cycle_result();
+    EXPECT_EQ(r.time[0], 75);
+    EXPECT_NEAR(r.time[50], 60, 1e-9);
+    EXPECT_NEAR(r.t_min, 60, 1e-9);
+    EXPECT_EQ(r.t_max, 75);
+}
+
 // A start time of 0 would give a cycle without duration: the dialog refuses
 // it, naming the field, and stays open with the text.
 TEST_F(TimeDomainCycleCommand, CompositeStartTimeOfZeroIsRefused)
