@@ -8,6 +8,7 @@
 #include "image_canvas.h"
 #include "steel_commands.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -288,6 +289,30 @@ TEST_F(SteelCommands, PrintDrawsTheSteelWindowOnThePage)
     EXPECT_GT(drawn, 100);
     current_paint = blank_on_paint;
     EXPECT_FALSE(print_steel_window(page.canvas()));
+}
+
+// The four dialogs and the window after their command, in English and
+// Russian, for a person to look at (VELMARIN_TEST_OUTPUT_DIR/steel_commands/).
+TEST_F(SteelCommands, PicturesOfTheDialogsAndTheirWindows)
+{
+    const std::filesystem::path output = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "steel_commands";
+    std::filesystem::create_directories(output);
+    for (Language language : {Language::english, Language::russian}) {
+        set_language(language);
+        const std::string tag = language == Language::english ? "en" : "ru";
+        auto shoot = [&](int button) {
+            return [=](Window* dlg) {
+                EXPECT_TRUE(save_window_screenshot(dlg, (output / (tag + "_" + dialog_template_name(dlg) + ".png")).string()));
+                dialog_click(dlg, button);
+            };
+        };
+        run(cmd::kasatkin_properties_vs_chemistry, {shoot(1), shoot(1), point("0.5", "0.3", "850", "500")});
+        EXPECT_TRUE(save_window_screenshot(main_window, (output / (tag + "_kasatkin_properties_vs_chemistry.png")).string()));
+        run(cmd::ion_hardness_vs_chemistry, {shoot(1), shoot(1), point("0.5", "0.3", "850", "500")});
+        EXPECT_TRUE(save_window_screenshot(main_window, (output / (tag + "_ion_hardness_vs_chemistry.png")).string()));
+        EXPECT_TRUE(message_box_take_log().empty());
+    }
+    set_language(Language::english);
 }
 
 } // namespace
