@@ -66,6 +66,12 @@ std::vector<std::string> box_texts(Window* dlg, int id)
     return texts;
 }
 
+TEST_F(SteelCommands, SteelModelItemsAreEnabledAtStart)
+{
+    for (const SteelCommand& c : steel_commands()) EXPECT_FALSE(item_grayed(c.id)) << c.id;
+    EXPECT_EQ(steel_commands().size(), 15u);
+}
+
 TEST_F(SteelCommands, CompositionDialogShowsItsDefaultsAndOkStoresThem)
 {
     std::vector<std::string> shown;
