@@ -1,0 +1,224 @@
+// What the windows of the Seyffarth atlas share: the routine signature, the
+// class names, the cooling time at the point, the steel's descriptor and
+// structure table, the phase shares at a cooling time, the page, the text
+// block (composition table, title, class, grade, model line, panel), the
+// logarithmic time axis, the structure axis and the phase curves with their
+// legend.
+//
+// Every window recomputes everything from the global state on each call and
+// reads the steel's atlas files anew; nothing survives a call but what the
+// caller keeps. A window that fails reports once per command (the platform's
+// message box rule) and draws what it can.
+#pragma once
+
+#include "atlas_files.h"
+#include "canvas.h"
+#include "composition.h"
+#include "heatsource.h"
+#include "lang.h"
+#include "plot.h"
+#include "steel_choice.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// (point record, number of steps, window, canvas, selector, steel, print
+// flag). The selector is the HAZ property of the HAZ profile; the others
+// ignore it, and every window ignores the print flag.
+using SeyffarthWindowRoutine = void (*)(const double* params, int steps, Window* window, Canvas& dc,
+                                        int selector, SteelChoice steel, int print_flag);
+
+inline constexpr const char* seyffarth_message_caption = "  Message!";
+
+// ---------------------------------------------------------------------------
+// Class names and shared texts
+
+// The steel class name (filter index 1..15) in a language; "" outside 1..15.
+// German and French show the English names.
+const char* seyffarth_class_name(int filter_index, Language language);
+const char* seyffarth_class_name(int filter_index);
+
+// "Class of steel: \"%s\"", "The grade of steel: \"%s\"  ", " Account on
+// model: \"%s\"" in the current language, filled in.
+std::string seyffarth_class_line(std::string_view class_name);
+std::string seyffarth_grade_line(std::string_view grade);
+std::string seyffarth_model_line(std::string_view model_title);
+
+// The composition record of the steel being drawn; points to a live record
+// only while the composition table is drawn.
+extern CompositionRecord* seyffarth_composition;
+
+// ---------------------------------------------------------------------------
+// Cooling time at the point
+
+struct SeyffarthPoint {
+    double y = 0, z = 0;
+    double T_from = 0, T_to = 0;   // T_from raised by 1 % when it equalled T_to
+    double v = 0;
+    double x_peak = 0, T_max = 0;
+    double x1 = 0, x2 = 0;         // rear crossings of T_from and T_to
+    double t = 0;                  // cooling time t8/5, s
+    double L = 0;                  // ln t
+};
+
+enum class SeyffarthPointStatus {
+    ok,
+    not_heated,   // the peak stays below T_from or T_to
+    no_cooling,   // the point does not cool through the interval within the search
+    bad_speed,    // a welding speed that cannot turn distance into time
+};
+
+// prepare, the point and interval from the record, the speed, the peak and
+// its test, the raise of T_from, the two rear crossings and the cooling time.
+// A status other than ok leaves t and L at 0.
+SeyffarthPointStatus seyffarth_point_at(const double* params, SeyffarthPoint& p);
+
+// The far end of the rear search: a crossing there is no crossing.
+inline constexpr double seyffarth_rear_search_end = -8000;
+
+// Reports a status other than ok ("You are fault with temperature ... " for
+// the peak) and returns false; true for ok.
+bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, SeyffarthPointStatus status);
+
+// ---------------------------------------------------------------------------
+// Steel files
+
+// The steel descriptor of the chosen steel; a failure is reported (the
+// reader's message) and the descriptor keeps what was read.
+bool seyffarth_read_descriptor(const SteelChoice& steel, SteelDescriptor& descriptor);
+
+// A name written in the descriptor, as a path (relative to the steel's folder).
+std::string seyffarth_atlas_file(const SteelChoice& steel, const std::string& name);
+
+// The phase arrays of the structure table: X = ln t8/5, ferrite, bainite,
+// pearlite and martensite = 100 - F - B - P, rows 0..n (n = -1: no rows).
+struct SeyffarthPhases {
+    int n = -1;
+    std::vector<double> x, f, b, p, m;
+};
+
+inline constexpr int seyffarth_structure_rows_max = 199;
+
+struct SeyffarthTableOptions {
+    bool last_four_counts = true;       // a last record of four numbers is a row
+    bool absolute_martensite = false;   // |100 - F - B - P|
+    bool report_missing = true;         // "File %s not exist... " when it cannot be opened
+};
+
+// Reads the structure table (name 4 of the descriptor). False when it cannot
+// be opened (reported with the steel's path when the options say so). A
+// malformed table is reported with the reader's message naming the file, and
+// the rows read soundly before the fault are kept (true).
+bool seyffarth_read_phases(Window* window, const SteelChoice& steel, const SteelDescriptor& descriptor,
+                           SeyffarthPhases& phases, SeyffarthTableOptions options = {});
+
+struct SeyffarthShares {
+    double martensite = 0, ferrite = 0, bainite = 0, pearlite = 0;
+};
+
+// Each share by itself on its curve at abscissa L (tolerance 0.01); a
+// negative or unbracketed value is 0.
+SeyffarthShares seyffarth_shares_at(const SeyffarthPhases& phases, double L);
+
+// ---------------------------------------------------------------------------
+// Page and text
+
+// Pen and text colours: the colour in colour mode, black otherwise.
+Rgb seyffarth_colour(Rgb colour);
+Pen seyffarth_pen(PenStyle style, int width, Rgb colour);
+
+// Sets text_font (Times New Roman, the language's character set, weight 400)
+// to the height and escapement and selects it; returns its line height.
+int seyffarth_font(Canvas& dc, int height, int escapement = 0);
+
+// The rectangle the window lays out on: the window's client rectangle, or
+// the whole surface when drawn without a window.
+Rect seyffarth_client_rect(Window* window, Canvas& dc);
+
+struct SeyffarthPage {
+    Rect client;
+    int H = 0;   // base font height
+    int h = 0;   // line height of font H
+};
+
+// Clears the client rectangle (frame with the current pen, filled with the
+// current brush) and selects font H = client height / divisor.
+SeyffarthPage seyffarth_page_setup(Window* window, Canvas& dc, int divisor);
+
+// The composition table from the descriptor's composition line at (x, y),
+// column width 50, row height 20.
+void seyffarth_draw_composition(Canvas& dc, const SteelDescriptor& descriptor, int x, int y);
+
+// The title in font (int)(1.2 H), colour (255, 0, 95), at (left + 2 h1,
+// (int)(top + 0.3 h1)), h1 the line height of that font; or at (x, y).
+void seyffarth_draw_title(Canvas& dc, const SeyffarthPage& page, std::string_view text);
+void seyffarth_draw_title_at(Canvas& dc, const SeyffarthPage& page, std::string_view text, int x, int y);
+
+// Class line and grade line, font H, black, at (left + 2h, top + class_at·h)
+// and (left + 2h, top + grade_at·h).
+void seyffarth_draw_class_and_grade(Canvas& dc, const SeyffarthPage& page, const SteelChoice& steel,
+                                    const SteelDescriptor& descriptor, double class_at = 1.5,
+                                    double grade_at = 2.7);
+
+// The model line: measured in font H, drawn in font 4H/3, black, at (x, y).
+void seyffarth_draw_model_line(Canvas& dc, const SeyffarthPage& page, int x, int y);
+
+// The parameter panel of the current model, or its summary's two lines in
+// the colour given.
+void seyffarth_draw_panel(Canvas& dc, const SeyffarthPage& page, Rgb fallback_colour, int show_v = 1,
+                          int show_q = 1, int show_T0 = 1, int show_thickness = 1);
+
+// ---------------------------------------------------------------------------
+// Time and structure axes
+
+inline constexpr double seyffarth_ln400 = 5.99146454710798;
+inline constexpr std::array<double, 12> seyffarth_time_ticks{1, 2, 4, 6, 8, 10, 20, 40, 60, 100, 200, 400};
+inline constexpr std::array<double, 6> seyffarth_structure_values{0, 20, 40, 60, 80, 100};
+
+// x from ln 1 to ln 400, y from 0 to 100.
+WorldBox seyffarth_structure_box();
+
+// The dotted grid at 0, 20, ..., 100 and the structure axis at L.
+void seyffarth_draw_structure_grid_and_axis(Canvas& dc, Rect plot);
+
+// The twelve time ticks (dotted line across the plot, tick, "%g" label with
+// its top at B + h in font H) and the time axis line.
+void seyffarth_draw_time_axis(Canvas& dc, const SeyffarthPage& page, Rect plot, WorldBox box);
+
+// The rotated structure title and the time title "t 8/5, c".
+void seyffarth_draw_structure_titles(Canvas& dc, const SeyffarthPage& page, Rect plot);
+
+// Marker count and offset of each phase, in the order martensite, bainite,
+// ferrite, pearlite.
+struct SeyffarthMarkers {
+    std::array<int, 4> count{};
+    std::array<int, 4> offset{};
+};
+
+// The four phase curves with their markers, legend labels, lines and glyphs.
+void seyffarth_draw_phase_curves(Canvas& dc, const SeyffarthPage& page, Rect plot, const SeyffarthPhases& phases,
+                                 const SeyffarthMarkers& markers);
+
+// The share fragments of the share line in the current language.
+struct SeyffarthShareTexts {
+    const char* martensite;
+    const char* bainite;
+    const char* ferrite;
+    const char* pearlite;
+};
+SeyffarthShareTexts seyffarth_share_texts();
+
+// The text of one marker-face byte (0xC0 to 0xC6).
+std::string seyffarth_glyph_text(unsigned char glyph);
+
+// ---------------------------------------------------------------------------
+// The windows
+
+// Phase shares against t8/5 with the point's cooling time.
+void seyffarth_structure_at_point_window(const double* params, int steps, Window* window, Canvas& dc,
+                                         int selector, SteelChoice steel, int print_flag);
+// Phase shares against t8/5 (no point).
+void seyffarth_structure_diagram_window(const double* params, int steps, Window* window, Canvas& dc,
+                                        int selector, SteelChoice steel, int print_flag);

@@ -1,0 +1,190 @@
+// The shared steps of the Seyffarth windows: class names and text lines, the
+// cooling time at the point and its failures, the structure table and the
+// shares read off it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "seyffarth_point_test_support.h"
+
+using namespace seyffarth_test;
+
+TEST(SeyffarthFrame, ClassNamesByLanguageAndIndex)
+{
+    struct Case {
+        int index;
+        Language language;
+        std::string name;
+    } cases[] = {
+        {1, Language::english, " 1.General-application building steels"},
+        {6, Language::german, " 6.Сorrosion-resistant steel"},   // a Cyrillic capital Es stays
+        {14, Language::french, " 14. Metal built-up by an electrode in protective gasзе"},
+        {3, Language::russian, " 3.Термически улучшеные стали"},
+        {7, Language::ukrainian, " 7.Модель C-Mn стали"},
+        {15, Language::ukrainian, " 15.Метал наплавлений під флюсом"},
+        {0, Language::english, ""},
+        {16, Language::russian, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(seyffarth_class_name(c.index, c.language), c.name) << c.index;
+}
+
+TEST(SeyffarthFrame, TextLinesOfTheCurrentLanguage)
+{
+    set_language(Language::english);
+    EXPECT_EQ(seyffarth_class_line("X"), "Class of steel: \"X\"");
+    EXPECT_EQ(seyffarth_grade_line("S355J2 "), "The grade of steel: \"S355J2 \"  ");
+    set_language(Language::french);
+    EXPECT_EQ(seyffarth_model_line("M"), "Le compte selon le modèle: \"M\"");
+    set_language(Language::russian);
+    EXPECT_EQ(seyffarth_class_line("K"), "Класс стали: \"K\"");
+    set_language(Language::english);
+}
+
+TEST(SeyffarthFrame, EqualInterval_RaisesTheUpperTemperatureInTheCopyOnly)
+{
+    reset_state();
+    const double record[4] = {0.05, 0.0, 500.0, 500.0};
+    SeyffarthPoint p;
+    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    EXPECT_DOUBLE_EQ(p.T_from, 505.0);
+    EXPECT_EQ(record[2], 500.0);
+    EXPECT_GT(p.t, 0.0);
+    EXPECT_DOUBLE_EQ(p.L, std::log(p.t));
+}
+
+TEST(SeyffarthFrame, PeakBelowTheInterval_IsReportedOnce)
+{
+    reset_state();
+    const double record[4] = {30.0, 0.0, 850.0, 500.0};   // far from the weld
+    SeyffarthPoint p;
+    const SeyffarthPointStatus status = seyffarth_point_at(record, p);
+    EXPECT_EQ(status, SeyffarthPointStatus::not_heated);
+    EXPECT_FALSE(seyffarth_point_usable(nullptr, p, status));
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "You are fault with temperature ... ");
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+}
+
+TEST(SeyffarthFrame, DepthChangesTheCoolingTime)
+{
+    reset_state();
+    const double surface[4] = {0.05, 0.0, 850.0, 500.0};
+    const double deeper[4] = {0.05, 0.5, 850.0, 500.0};
+    SeyffarthPoint a, b;
+    ASSERT_EQ(seyffarth_point_at(surface, a), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(deeper, b), SeyffarthPointStatus::ok);
+    EXPECT_NE(a.t, b.t);
+}
+
+TEST(SeyffarthFrame, SampleTable_AllRowsAndMartensiteFromTheRest)
+{
+    reset_state();
+    const SteelChoice steel = sample_steel();
+    SteelDescriptor d;
+    ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
+    SeyffarthPhases ph;
+    ASSERT_TRUE(seyffarth_read_phases(nullptr, steel, d, ph));
+    ASSERT_EQ(ph.n, 18);   // 19 rows, 1 s to 400 s
+    EXPECT_DOUBLE_EQ(ph.x[0], 0.0);
+    EXPECT_NEAR(ph.x[18], std::log(400.0), 1e-12);
+    EXPECT_NEAR(ph.m[0], 100 - 0.9 - 1.1 - 0.8, 1e-12);
+    EXPECT_TRUE(shown_boxes().empty());
+}
+
+TEST(SeyffarthFrame, TableLengthsAndTheLastRecordOfFourNumbers)
+{
+    reset_state();
+    const fs::path dir = fixture_dir("lengths");
+    auto rows = [](int count) {
+        std::string s = "t8/5,s F,% B,% P,% HV\n";
+        for (int i = 0; i < count; ++i) s += std::to_string(1 + i) + " 10 20 30 300\n";
+        return s;
+    };
+    struct Case {
+        std::string text;
+        bool four_counts;
+        int n;
+    } cases[] = {
+        {rows(250), true, 198},
+        {rows(150), true, 149},
+        {rows(3) + "9 10 20 30\n", true, 3},
+        {rows(3) + "9 10 20 30\n", false, 2},
+        // Four numbers per line still read as records of five.
+        {"h\n1 10 20 30\n300 2 11 21\n31 301 3 12\n22 32 302\n", true, 2},
+    };
+    for (const Case& c : cases) {
+        const SteelChoice steel = fixture_steel(dir, c.text);
+        SteelDescriptor d;
+        ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
+        SeyffarthPhases ph;
+        SeyffarthTableOptions o;
+        o.last_four_counts = c.four_counts;
+        ASSERT_TRUE(seyffarth_read_phases(nullptr, steel, d, ph, o));
+        EXPECT_EQ(ph.n, c.n);
+        EXPECT_EQ(static_cast<int>(ph.x.size()), c.n + 1);
+    }
+}
+
+TEST(SeyffarthFrame, MissingTableIsReportedNamingTheTable)
+{
+    reset_state();
+    const fs::path dir = fixture_dir("missing");
+    const SteelChoice steel = fixture_steel(dir, "", false);
+    SteelDescriptor d;
+    ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
+    SeyffarthPhases ph;
+    EXPECT_FALSE(seyffarth_read_phases(nullptr, steel, d, ph));
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("struct.tx_"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("not exist"), std::string::npos);
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+
+    SeyffarthTableOptions quiet;
+    quiet.report_missing = false;
+    EXPECT_FALSE(seyffarth_read_phases(nullptr, steel, d, ph, quiet));
+    EXPECT_TRUE(shown_boxes().empty());
+}
+
+TEST(SeyffarthFrame, MalformedTableKeepsTheSoundRowsAndSaysWhich)
+{
+    reset_state();
+    const fs::path dir = fixture_dir("malformed");
+    const SteelChoice steel = fixture_steel(dir, "h\n1 10 20 30 300\n2 10 20 30 300\n3 10 x 30 300\n");
+    SteelDescriptor d;
+    ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
+    SeyffarthPhases ph;
+    EXPECT_TRUE(seyffarth_read_phases(nullptr, steel, d, ph));
+    EXPECT_EQ(ph.n, 1);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("struct.tx_"), std::string::npos) << boxes[0].text;
+}
+
+TEST(SeyffarthFrame, SharesOutsideTheTableOrOnOneRowAreZero)
+{
+    SeyffarthPhases ph;
+    ph.n = 2;
+    ph.x = {0.0, 1.0, 2.0};
+    ph.f = {10, 20, 30};
+    ph.b = {20, 20, 20};
+    ph.p = {0, 10, 20};
+    ph.m = {70, 50, 30};
+    const SeyffarthShares inside = seyffarth_shares_at(ph, 0.5);
+    EXPECT_NEAR(inside.ferrite, 15.0, 0.2);
+    EXPECT_NEAR(inside.martensite, 60.0, 0.2);
+    for (double L : {-0.5, 2.5, 1.0}) {   // below, above, on a knot: no interval brackets it
+        const SeyffarthShares s = seyffarth_shares_at(ph, L);
+        EXPECT_EQ(s.ferrite, 0.0) << L;
+        EXPECT_EQ(s.martensite, 0.0) << L;
+    }
+    SeyffarthPhases one;
+    one.n = 0;
+    one.x = {1.0};
+    one.f = one.b = one.p = one.m = {25};
+    EXPECT_EQ(seyffarth_shares_at(one, 1.0).bainite, 0.0);
+    EXPECT_EQ(seyffarth_shares_at(SeyffarthPhases{}, 1.0).pearlite, 0.0);
+}
