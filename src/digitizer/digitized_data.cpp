@@ -1,0 +1,181 @@
+#include "digitized_data.h"
+
+#include "numfmt.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+std::vector<double> spline_buffer(spline_buffer_size, 0.0);
+int spline_end = curve_set_header;
+std::vector<LabelRecord> label_table;
+std::optional<std::vector<StructureRecord>> structure_list;
+
+namespace {
+
+// Numbers 1 to 24: the CCT box (ln 1 .. ln 400 s, 0 .. 900 degrees), two
+// numbers left 0, five property ranges, eight reserved.
+constexpr double curve_header[24] = {0, 0, 5.991464547743, 900, 0, 0, 80, 440, 100, 1300, 0, 48,
+                                     0, 96, 0, 36, 0, 0, 0, 0, 0, 0, 0, 0};
+
+// A label text is one token of the label file: blanks at its ends go, blanks
+// inside become '_', and an empty text is written as "_", so that every
+// record reads back as text, x, y and the count line stays true.
+std::string label_token(const std::string& text)
+{
+    size_t b = text.find_first_not_of(" \t");
+    if (b == std::string::npos) return "_";
+    size_t e = text.find_last_not_of(" \t");
+    std::string t = text.substr(b, e - b + 1);
+    for (char& c : t)
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') c = '_';
+    return t;
+}
+
+// At most `max` bytes, never cutting a UTF-8 letter in two.
+std::string cut_utf8(std::string_view text, size_t max)
+{
+    if (text.size() <= max) return std::string(text);
+    size_t n = max;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    return std::string(text.substr(0, n));
+}
+
+} // namespace
+
+std::uint32_t colour_number(Rgb colour)
+{
+    return static_cast<std::uint32_t>(colour.r & 0xFF) | (static_cast<std::uint32_t>(colour.g & 0xFF) << 8) |
+           (static_cast<std::uint32_t>(colour.b & 0xFF) << 16);
+}
+
+void reset_digitized_curves()
+{
+    spline_buffer[0] = 0;
+    spline_end = curve_set_header;
+}
+
+bool append_digitized_curve(std::span<const double> xs, std::span<const double> ys, std::uint32_t colour,
+                            double hv, int p)
+{
+    if (p < 0 || p > digitized_curve_max_points) return false;
+    if (xs.size() < static_cast<size_t>(p) || ys.size() < static_cast<size_t>(p)) return false;
+    const int length = 2 * p + 3;
+    if (spline_end + length > spline_buffer_size) return false;
+    for (int i = 0; i < 24; ++i) spline_buffer[i + 1] = curve_header[i];
+    int e = spline_end;
+    spline_buffer[e++] = p - 1;
+    spline_buffer[e++] = colour;
+    for (int i = 0; i < p; ++i) {
+        spline_buffer[e++] = xs[i];
+        spline_buffer[e++] = ys[i];
+    }
+    spline_buffer[e++] = hv;
+    spline_end = e;
+    spline_buffer[0] = e;
+    return true;
+}
+
+std::string spline_file_text()
+{
+    std::string out = cformat(" %d ", spline_end);
+    for (int i = 1; i < spline_end; ++i) {
+        if (i % 5 == 0) out += '\n';
+        out += cformat(" %g", spline_buffer[i]);
+    }
+    return out;
+}
+
+std::string label_file_text(std::span<const LabelRecord> labels)
+{
+    std::string out = cformat("\n %g", static_cast<double>(labels.size()));
+    for (const LabelRecord& l : labels) {
+        out += '\n';
+        out += label_token(l.text);
+        out += cformat(" %g %g", l.x, l.y);
+    }
+    return out;
+}
+
+std::string structure_file_text(std::span<const StructureRecord> records)
+{
+    std::string out = "Kuhlzeit(850-500) F   Zw   P\n";
+    for (const StructureRecord& r : records)
+        out += cformat("%g %g %g %g %g \n", r.cooling_time, r.ferrite, r.bainite, r.pearlite, r.hv);
+    return out;
+}
+
+WriteOutcome write_file_whole(const std::string& path, std::string_view text)
+{
+    const std::string temp = path + ".part~";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return {false, cformat("The file %s cannot be written: %s", path.c_str(), std::strerror(errno))};
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = std::fflush(f) == 0 && ok;
+    int err = ok ? 0 : errno;
+    ok = std::fclose(f) == 0 && ok;
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return {false, cformat("The file %s cannot be written: %s", path.c_str(),
+                               std::strerror(err ? err : EIO))};
+    }
+    return {};
+}
+
+WriteOutcome write_spline_file(const std::string& path)
+{
+    return write_file_whole(path, spline_file_text());
+}
+
+WriteOutcome write_label_file(const std::string& path)
+{
+    return write_file_whole(path, label_file_text(label_table));
+}
+
+WriteOutcome write_structure_file(const std::string& path, std::span<const StructureRecord> records)
+{
+    return write_file_whole(path, structure_file_text(records));
+}
+
+bool add_label(std::string_view text, double x, double y)
+{
+    if (label_table.size() >= static_cast<size_t>(label_table_max)) return false;
+    label_table.push_back(LabelRecord{cut_utf8(text, label_text_max), x, y});
+    return true;
+}
+
+void draw_labels(Canvas& dc, std::span<const LabelRecord> labels, Rect rect, WorldBox box)
+{
+    if (labels.empty()) return;
+    const double wx = std::fabs(box.x_max - box.x_min);
+    const double wy = std::fabs(box.y_min - box.y_max);
+    if (wx == 0 || wy == 0) return;   // a box without extent places nothing
+    const double sx = std::abs(rect.right - rect.left) / wx;
+    const double sy = std::abs(rect.bottom - rect.top) / wy;
+    for (const LabelRecord& l : labels) {
+        Size e = dc.text_extent(l.text);
+        double x = rect.left + (l.x - box.x_min) * sx - e.cx / 2;
+        double y = rect.top + (box.y_max - l.y) * sy - e.cy / 2;
+        if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 1e6 || std::fabs(y) > 1e6) continue;
+        dc.text_out(static_cast<int>(x), static_cast<int>(y), l.text);
+    }
+}
+
+void init_structure_list()
+{
+    structure_list.emplace();
+    structure_list->reserve(structure_list_max);
+}
+
+bool add_structure_record(double t, double ferrite, double bainite, double pearlite, double hv)
+{
+    if (!structure_list || structure_list->size() >= static_cast<size_t>(structure_list_max)) return false;
+    structure_list->push_back(StructureRecord{t, ferrite, bainite, pearlite, hv});
+    return true;
+}

@@ -1,0 +1,217 @@
+// The digitizer's files: byte for byte for small captures, read back by the
+// atlas readers, and written whole or not at all.
+#include "curve_set.h"
+#include "digitized_data.h"
+#include "recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+fs::path scratch(const char* name)
+{
+    fs::path dir = fs::path(VELMARIN_TEST_OUTPUT_DIR) / "digitizer_files";
+    fs::create_directories(dir);
+    return dir / name;
+}
+
+class DigitizedFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::fill(spline_buffer.begin(), spline_buffer.end(), 0.0);
+        reset_digitized_curves();
+        label_table.clear();
+        structure_list.reset();
+    }
+};
+
+} // namespace
+
+TEST_F(DigitizedFiles, EmptyBufferOfAFreshRunIsTheCountAndTwentyFourZeros)
+{
+    EXPECT_EQ(spline_file_text(), " 25  0 0 0 0\n 0 0 0 0 0\n 0 0 0 0 0\n 0 0 0 0 0\n 0 0 0 0 0");
+}
+
+TEST_F(DigitizedFiles, OneCurveOfTwoPointsIsSevenLinesAndReadsBack)
+{
+    // The curve click at t = 20 s, 450 degrees, then one at t = 100 s, 300.
+    const double xs[] = {std::log(20.0), std::log(100.0)};
+    const double ys[] = {450, 300};
+    ASSERT_TRUE(append_digitized_curve(xs, ys, colour_number(Rgb{255, 0, 0}), 5, 2));
+    EXPECT_EQ(spline_end, 32);
+    const std::string want = " 32  0 0 5.99146 900\n"
+                             " 0 0 80 440 100\n"
+                             " 1300 0 48 0 96\n"
+                             " 0 36 0 0 0\n"
+                             " 0 0 0 0 0\n"
+                             " 1 255 2.99573 450 4.60517\n"
+                             " 300 5";
+    EXPECT_EQ(spline_file_text(), want);
+
+    fs::path p = scratch("one.spl");
+    ASSERT_TRUE(write_spline_file(p.string()).ok);
+    EXPECT_EQ(slurp(p), want);
+    CurveSet set;
+    AtlasReadResult r = read_curve_file(p.string(), set);
+    ASSERT_TRUE(r.ok) << r.message;
+    std::vector<double> cx, cy;
+    int n = 0, colour = 0;
+    ASSERT_TRUE(extract_curve(set, cx, cy, n, colour, 0));
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(colour, 255);
+    EXPECT_NEAR(cx[0], 2.995732, 1e-5);
+    EXPECT_DOUBLE_EQ(cy[1], 300);
+    EXPECT_DOUBLE_EQ(set[31], 5);
+}
+
+TEST_F(DigitizedFiles, RecordsWithoutHardnessOrPointsAndAfterAReset)
+{
+    const double xs[] = {1.0};
+    const double ys[] = {2.0};
+    ASSERT_TRUE(append_digitized_curve(xs, ys, 0x00FF00, -1, 1));   // "without HV"
+    ASSERT_TRUE(append_digitized_curve({}, {}, 0x0000FF, 7, 0));     // "Spline" without a click
+    EXPECT_EQ(spline_end, 25 + 5 + 3);
+    EXPECT_DOUBLE_EQ(spline_buffer[29], -1);
+    EXPECT_DOUBLE_EQ(spline_buffer[30], -1);
+    EXPECT_DOUBLE_EQ(spline_buffer[31], 0x0000FF);
+    EXPECT_DOUBLE_EQ(spline_buffer[32], 7);
+
+    // A new opening empties the set but keeps the header of the run.
+    reset_digitized_curves();
+    EXPECT_EQ(spline_file_text(), " 25  0 0 5.99146 900\n 0 0 80 440 100\n 1300 0 48 0 96\n 0 36 0 0 0\n 0 0 0 0 0");
+}
+
+TEST_F(DigitizedFiles, CurvesStopAtTheirLimitsAndNeverWritePastTheBuffer)
+{
+    std::vector<double> xs(101, 1.0), ys(101, 2.0);
+    EXPECT_FALSE(append_digitized_curve(xs, ys, 0, 1, 101));   // more than 100 points
+    EXPECT_FALSE(append_digitized_curve(xs, ys, 0, 1, 5000));
+    EXPECT_FALSE(append_digitized_curve(xs, ys, 0, 1, -2));
+    int stored = 0;
+    while (append_digitized_curve(xs, ys, 0, 1, 100)) ++stored;   // 203 numbers each
+    EXPECT_EQ(stored, (8000 - 25) / 203);
+    EXPECT_LE(spline_end, 8000);
+    EXPECT_EQ(spline_buffer.size(), 8000u);
+    const int end = spline_end;
+    // Whatever still fits goes in; nothing beyond the end.
+    const int room = (8000 - end - 3) / 2;
+    EXPECT_FALSE(append_digitized_curve(xs, ys, 0, 1, room + 1));
+    EXPECT_TRUE(append_digitized_curve(xs, ys, 0, 1, room));
+    EXPECT_LE(spline_end, 8000);
+}
+
+TEST_F(DigitizedFiles, ThreeLabelsInEntryOrderReadBackByTheLabelReader)
+{
+    ASSERT_TRUE(add_label("F", 1.5, 700));
+    ASSERT_TRUE(add_label("Zw", 2.25, 450));
+    ASSERT_TRUE(add_label("M", 0.5, 300));
+    const std::string want = "\n 3\nF 1.5 700\nZw 2.25 450\nM 0.5 300";
+    EXPECT_EQ(label_file_text(label_table), want);
+    fs::path p = scratch("three.txt");
+    ASSERT_TRUE(write_label_file(p.string()).ok);
+    EXPECT_EQ(slurp(p), want);
+    std::vector<LabelRecord> back;
+    AtlasReadResult r = read_label_file(p.string(), back);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[1].text, "Zw");
+    EXPECT_DOUBLE_EQ(back[1].x, 2.25);
+    EXPECT_DOUBLE_EQ(back[2].y, 300);
+}
+
+TEST_F(DigitizedFiles, LabelTextsStayOneReadableToken)
+{
+    // The label dialog starts with five blanks; such a text, or one with a
+    // blank inside, would split the record in the file.
+    const struct { const char* typed; const char* stored; const char* written; } cases[] = {
+        {"     ", "     ", "_"},
+        {" A3 ", " A3 ", "A3"},
+        {"M 30", "M 30", "M_30"},
+        {"Feritte1", "Feritte", "Feritte"},          // cut to 7 bytes
+        {"Бейнит", "Бей", "Бей"},                    // never half a letter
+    };
+    for (const auto& c : cases) {
+        label_table.clear();
+        ASSERT_TRUE(add_label(c.typed, 1, 2));
+        EXPECT_EQ(label_table[0].text, c.stored) << c.typed;
+        EXPECT_EQ(label_file_text(label_table), std::string("\n 1\n") + c.written + " 1 2") << c.typed;
+    }
+    label_table.clear();
+    for (int i = 0; i < label_table_max; ++i) ASSERT_TRUE(add_label("x", i, i));
+    EXPECT_FALSE(add_label("y", 0, 0));
+    EXPECT_EQ(label_table.size(), 2666u);
+}
+
+TEST_F(DigitizedFiles, StructureTableWithAndWithoutRecords)
+{
+    EXPECT_FALSE(add_structure_record(1, 2, 3, 4, 5));   // no list open
+    init_structure_list();
+    EXPECT_EQ(structure_file_text(*structure_list), "Kuhlzeit(850-500) F   Zw   P\n");
+    ASSERT_TRUE(add_structure_record(20, 12.2, 30, 0, 400));
+    ASSERT_TRUE(add_structure_record(100, 40, 20, 5, 250));
+    const std::string want = "Kuhlzeit(850-500) F   Zw   P\n20 12.2 30 0 400 \n100 40 20 5 250 \n";
+    fs::path p = scratch("two.tx_");
+    ASSERT_TRUE(write_structure_file(p.string(), *structure_list).ok);
+    EXPECT_EQ(slurp(p), want);
+    std::vector<StructureRow> rows;
+    AtlasReadResult r = read_structure_table(p.string(), rows);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(rows[0].ferrite, 12.2);
+    EXPECT_DOUBLE_EQ(rows[1].martensite, 35);
+    for (int i = 2; i < 39; ++i) ASSERT_TRUE(add_structure_record(i, 0, 0, 0, 0));
+    EXPECT_FALSE(add_structure_record(1, 0, 0, 0, 0));
+}
+
+TEST_F(DigitizedFiles, AFailedWriteIsReportedAndLeavesTheOldFile)
+{
+    fs::path p = scratch("kept.txt");
+    { std::ofstream(p) << "user data"; }
+    // A target that is a folder cannot be replaced by a file.
+    fs::path folder = scratch("a_folder.spl");
+    fs::create_directories(folder);
+    WriteOutcome w = write_spline_file(folder.string());
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.message.find("a_folder.spl"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder.string() + ".part~"));
+    WriteOutcome missing = write_label_file((scratch("no_such_dir") / "x" / "l.txt").string());
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(slurp(p), "user data");
+}
+
+TEST_F(DigitizedFiles, LabelsAreCentredByTheirOwnExtent)
+{
+    ASSERT_TRUE(add_label("A", 0, 450));
+    ASSERT_TRUE(add_label("Wide", 0, 450));
+    RecordingCanvas dc;
+    FontRecord f;
+    f.height = 16;
+    f.face = "Arial";
+    dc.select_font(f);
+    const Rect rect{100, 50, 600, 400};
+    const WorldBox box{0, 900, 5.991464547743, 0};
+    draw_labels(dc, label_table, rect, box);
+    ASSERT_EQ(dc.texts.size(), 2u);
+    for (const auto& t : dc.texts) {
+        Size e = dc.text_extent(t.text);
+        EXPECT_EQ(t.x, 100 - e.cx / 2) << t.text;
+        EXPECT_EQ(t.y, static_cast<int>(50 + 175.0 - e.cy / 2)) << t.text;
+    }
+    EXPECT_NE(dc.texts[0].x, dc.texts[1].x);
+}
