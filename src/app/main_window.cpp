@@ -8,6 +8,7 @@
 #include "menu_items.h"
 #include "modelchoice.h"
 #include "progress_dialog.h"
+#include "shorshorov_commands.h"
 #include "steel_commands.h"
 #include "temperature_windows.h"
 
@@ -114,7 +115,9 @@ void run_command(int id)
     case cmd::isotherm_xz: isotherm_command(trace_isotherm_xz, false); break;
     case cmd::cooling_rate: cooling_rate_command(); break;
     case cmd::help: open_help_contents(); break;
-    default: run_steel_command(id); break;
+    default:
+        if (!run_shorshorov_command(id)) run_steel_command(id);
+        break;
     }
 }
 

@@ -1,0 +1,150 @@
+// The Shorshorov atlas commands.
+//
+// Point pattern: blank painter; forget the Seyffarth steel; ask for the
+// Shorshorov steel while none is chosen; repaint; the PROPERTY dialog; on
+// OK draw the window and install its paint callback.
+#include "shorshorov_commands.h"
+
+#include "commands.h"
+#include "shorshorov.h"
+#include "steel_choice.h"
+#include "temperature_windows.h"
+
+namespace {
+
+constexpr Rgb window_text_colour{128, 0, 0};
+constexpr int atlas_steps = 50;
+// The HAZ profile with the property chosen last (no menu item).
+constexpr int haz_profile_again = 10304;
+
+int selector_value(const int* selector)
+{
+    return selector ? *selector : 0;
+}
+
+template <ShorshorovWindowRoutine routine, const int* selector>
+void draw_now(Window* window, int print_flag)
+{
+    if (current_parameters == nullptr) return;
+    std::unique_ptr<Canvas> dc = get_dc(window);
+    if (!dc) return;
+    dc->set_background_mode(BackgroundMode::transparent);
+    dc->set_text_color(window_text_colour);
+    routine(current_parameters, atlas_steps, window, *dc, selector_value(selector), shorshorov_steel, print_flag);
+}
+
+template <ShorshorovWindowRoutine routine, const int* selector>
+void draw_on_paint(int print_flag)
+{
+    if (current_parameters == nullptr) return blank_on_paint(print_flag);
+    Canvas* dc = begin_paint(main_window);
+    if (dc == nullptr) return;
+    dc->save();
+    dc->set_background_mode(BackgroundMode::transparent);
+    dc->set_text_color(window_text_colour);
+    routine(current_parameters, atlas_steps, main_window, *dc, selector_value(selector), shorshorov_steel,
+            print_flag);
+    dc->restore();
+    end_paint(main_window);
+}
+
+constexpr const int* no_selector = nullptr;
+
+struct AtlasWindow {
+    ShorshorovWindowRoutine routine;
+    void (*now)(Window*, int);
+    PaintCallback on_paint;
+    const int* selector;
+};
+
+void repaint()
+{
+    invalidate_window(main_window, true);
+    update_window(main_window);
+}
+
+void ask_steel_if_none()
+{
+    if (shorshorov_steel_file.empty()) shorshorov_steel = choose_shorshorov_steel(main_window);
+    shorshorov_steel_file = shorshorov_steel.file_name;
+}
+
+void point_pattern(const AtlasWindow& w)
+{
+    current_paint = blank_on_paint;
+    seyffarth_steel_file.clear();
+    ask_steel_if_none();
+    repaint();
+    show_property_dialog();
+    if (!dialog_accepted) return;
+    w.now(main_window, paint_print_flag);
+    current_paint = w.on_paint;
+}
+
+} // namespace
+
+void shorshorov_structure_at_point_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_structure_at_point_window, no_selector>(window, print_flag);
+}
+void shorshorov_structure_at_point_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_structure_at_point_window, no_selector>(print_flag);
+}
+void shorshorov_haz_profile_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_haz_profile_window, &shorshorov_haz_property>(window, print_flag);
+}
+void shorshorov_haz_profile_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_haz_profile_window, &shorshorov_haz_property>(print_flag);
+}
+
+namespace {
+
+const AtlasWindow structure_at_point{shorshorov_structure_at_point_window, shorshorov_structure_at_point_window_now,
+                                     shorshorov_structure_at_point_window_on_paint, nullptr};
+const AtlasWindow haz_profile{shorshorov_haz_profile_window, shorshorov_haz_profile_window_now,
+                              shorshorov_haz_profile_window_on_paint, &shorshorov_haz_property};
+const AtlasWindow* const windows[] = {&structure_at_point, &haz_profile};
+
+} // namespace
+
+bool is_shorshorov_command(int id)
+{
+    return id == cmd::shorshorov_choose_steel || id == cmd::shorshorov_structure_at_point ||
+           (id >= cmd::shorshorov_haz_first && id <= cmd::shorshorov_haz_last) || id == haz_profile_again;
+}
+
+bool run_shorshorov_command(int id)
+{
+    if (id == cmd::shorshorov_choose_steel) {
+        current_paint = blank_on_paint;
+        shorshorov_steel = choose_shorshorov_steel(main_window);
+        shorshorov_steel_file = shorshorov_steel.file_name;
+        return true;
+    }
+    if (id == cmd::shorshorov_structure_at_point) {
+        point_pattern(structure_at_point);
+        return true;
+    }
+    if ((id >= cmd::shorshorov_haz_first && id <= cmd::shorshorov_haz_last) || id == haz_profile_again) {
+        current_paint = blank_on_paint;
+        if (id != haz_profile_again) shorshorov_haz_property = id - cmd::shorshorov_haz_first;
+        point_pattern(haz_profile);
+        return true;
+    }
+    return false;
+}
+
+bool print_shorshorov_window(Canvas& dc)
+{
+    for (const AtlasWindow* w : windows) {
+        if (current_paint != w->on_paint) continue;
+        if (current_parameters != nullptr)
+            w->routine(current_parameters, atlas_steps, main_window, dc, selector_value(w->selector),
+                       shorshorov_steel, 1);
+        return true;
+    }
+    return false;
+}

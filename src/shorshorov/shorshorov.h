@@ -1,0 +1,82 @@
+// The windows of the Shorshorov atlas: the structure and the properties of
+// the heat-affected zone looked up in one steel file at the cooling rate W
+// that the current heat-source model gives at a point.
+//
+// Every window is one compute-and-draw routine: it reads the steel file
+// again, runs the solvers again and draws the whole page on every call. The
+// dependence windows change the model's regime while they sweep and give it
+// back before they return, on every path.
+#pragma once
+
+#include "atlas_files.h"
+#include "canvas.h"
+#include "heatsource.h"
+#include "steel_choice.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct Window;
+
+// The routine signature of the atlas windows: the parameter record, the
+// step count, the window and its canvas, a selector (the HAZ property) or an
+// ignored int, the chosen steel by value and the print flag (not read).
+using ShorshorovWindowRoutine = void (*)(const double* params, int steps, Window* window, Canvas& dc,
+                                         int selector, SteelChoice steel, int print_flag);
+
+// The steel file as one window call holds it: the header texts and at most
+// shorshorov_table_rows rows (two range rows, then the data rows).
+inline constexpr int shorshorov_table_rows = 20;
+
+enum class ShorshorovColumn { martensite, ferrite, pearlite_bainite, hv, rm, a, z };
+
+struct ShorshorovTable {
+    ShorshorovSteelFile file;        // titles, micrograph, composition, thresholds, base-metal line
+    std::vector<double> x;           // ln |W| of every row
+    std::vector<double> martensite;  // rows 0 and 1: 0 and 100 (the ordinate range)
+    std::vector<double> ferrite;
+    std::vector<double> pearlite_bainite;
+    std::vector<double> hv, rm, a, z;
+    int rows() const { return static_cast<int>(x.size()); }
+    int data_rows() const { return rows() > 2 ? rows() - 2 : 0; }
+    const std::vector<double>& column(ShorshorovColumn c) const;
+};
+
+// Reads the steel file; keeps its first 20 rows. A file that cannot be read
+// whole still gives what it held soundly before the fault, with the failure
+// in `result` (the message names the file). Returns false when there is no
+// data row to look anything up in (the window then draws nothing).
+bool load_shorshorov_table(const std::string& path, ShorshorovTable& table, AtlasReadResult& result);
+
+// W = |T from - T to| v / d, d the distance between the two rear crossings
+// behind the peak at (y, z), held at `floor` when that is positive. Both
+// crossings at one place without a floor give an infinite W (no division by
+// zero); a speed that is zero or not finite gives 0.
+double shorshorov_cooling_rate(double y, double z, double T_from, double T_to, double v, double floor);
+
+// The column's value at x = ln W on the spline through the data rows. With
+// the clamp an x below the table gives the first data row's value and one
+// above it the last data row's; without it such an x gives -1. An x equal to
+// a tabulated one gives -1 (no interval brackets it strictly).
+double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, bool clamp);
+
+// The steel file's path as the windows take it from the chooser's record.
+std::string shorshorov_steel_path_of(const SteelChoice& steel);
+
+// The regime of the current model, saved at entry of a sweep window and
+// handed back (set_regime and prepare) when the guard ends, whatever path
+// the routine leaves by.
+struct ShorshorovRegimeGuard {
+    double v = 0, q = 0, T0 = 0, thickness = 0;
+    ShorshorovRegimeGuard();
+    ~ShorshorovRegimeGuard();
+    ShorshorovRegimeGuard(const ShorshorovRegimeGuard&) = delete;
+    ShorshorovRegimeGuard& operator=(const ShorshorovRegimeGuard&) = delete;
+};
+
+// The windows.
+void shorshorov_structure_at_point_window(const double* params, int steps, Window* window, Canvas& dc,
+                                          int selector, SteelChoice steel, int print_flag);
+void shorshorov_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                   SteelChoice steel, int print_flag);

@@ -1,0 +1,276 @@
+// The steel table, the cooling rate, the lookup and the page furniture of the
+// Shorshorov windows.
+#include "shorshorov_frame.h"
+
+#include "fonts.h"
+#include "lang.h"
+#include "msgbox.h"
+#include "numfmt.h"
+#include "spline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+// ---------------------------------------------------------------- the table
+
+const std::vector<double>& ShorshorovTable::column(ShorshorovColumn c) const
+{
+    switch (c) {
+    case ShorshorovColumn::martensite: return martensite;
+    case ShorshorovColumn::ferrite: return ferrite;
+    case ShorshorovColumn::pearlite_bainite: return pearlite_bainite;
+    case ShorshorovColumn::hv: return hv;
+    case ShorshorovColumn::rm: return rm;
+    case ShorshorovColumn::a: return a;
+    case ShorshorovColumn::z: return z;
+    }
+    return hv;
+}
+
+bool load_shorshorov_table(const std::string& path, ShorshorovTable& table, AtlasReadResult& result)
+{
+    table = ShorshorovTable{};
+    result = read_shorshorov_steel_file(path, table.file);
+    const std::size_t n = std::min<std::size_t>(table.file.rows.size(), shorshorov_table_rows);
+    for (std::size_t i = 0; i < n; ++i) {
+        const ShorshorovRow& r = table.file.rows[i];
+        table.x.push_back(std::log(std::fabs(r.cooling_rate)));
+        table.martensite.push_back(r.martensite());
+        table.ferrite.push_back(r.ferrite());
+        table.pearlite_bainite.push_back(r.pearlite_bainite());
+        table.hv.push_back(r.hv);
+        table.rm.push_back(r.rm);
+        table.a.push_back(r.a);
+        table.z.push_back(r.z);
+    }
+    // The structure ordinate runs from 0 to 100 whatever the range rows say.
+    for (auto* col : {&table.martensite, &table.ferrite, &table.pearlite_bainite}) {
+        if (col->size() > 0) (*col)[0] = 0;
+        if (col->size() > 1) (*col)[1] = 100;
+    }
+    return table.data_rows() > 0;
+}
+
+double shorshorov_cooling_rate(double y, double z, double T_from, double T_to, double v, double floor)
+{
+    if (!(std::isfinite(v) && v != 0)) return 0;
+    const double x_peak = find_peak_position(y, z);
+    const double x1 = find_rear_crossing(y, z, x_peak, T_from);
+    const double x2 = find_rear_crossing(y, z, x_peak, T_to);
+    double d = std::fabs(x2 - x1);
+    if (floor > 0 && d < floor) d = floor;
+    if (d == 0) return std::numeric_limits<double>::infinity();
+    return std::fabs(T_from - T_to) * std::fabs(v) / d;
+}
+
+double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, bool clamp)
+{
+    const int points = table.data_rows();
+    if (points < 1) return -1;
+    const std::vector<double>& col = table.column(column);
+    const double first = col[2];
+    const double last = col[static_cast<std::size_t>(table.rows() - 1)];
+    const auto data_x = std::span<const double>(table.x).subspan(2);
+    const double lo = *std::min_element(data_x.begin(), data_x.end());
+    const double hi = *std::max_element(data_x.begin(), data_x.end());
+    if (std::isnan(x)) return clamp ? first : -1;
+    if (x < lo) return clamp ? first : -1;
+    if (x > hi) return clamp ? last : -1;
+    if (points < 2) return -1;   // one data row: no interval brackets anything
+    int flag = 0;
+    return spline_lookup(std::span<const double>(col).subspan(2), data_x, x, 0.01, points - 1, flag);
+}
+
+std::string shorshorov_steel_path_of(const SteelChoice& steel)
+{
+    return steel.file_name;
+}
+
+ShorshorovRegimeGuard::ShorshorovRegimeGuard()
+{
+    if (current_model.velocity) v = current_model.velocity();
+    if (current_model.power) q = current_model.power();
+    if (current_model.initial_temperature) T0 = current_model.initial_temperature();
+    if (current_model.thickness) thickness = current_model.thickness();
+}
+
+ShorshorovRegimeGuard::~ShorshorovRegimeGuard()
+{
+    if (current_model.set_regime) current_model.set_regime(v, q, T0, thickness);
+    if (current_model.prepare) current_model.prepare();
+}
+
+// ---------------------------------------------------------------- furniture
+
+void shorshorov_font(Canvas& dc, int height, int escapement, int charset, const char* face)
+{
+    text_font.height = height;
+    text_font.width = 0;
+    text_font.escapement = escapement;
+    text_font.orientation = escapement;
+    text_font.weight = 400;
+    text_font.italic = 0;
+    text_font.charset = charset >= 0 ? charset : language_charset();
+    text_font.face = face;
+    dc.select_font(text_font);
+}
+
+int shorshorov_sample_height(Canvas& dc)
+{
+    return dc.text_extent("Sample").cy;
+}
+
+std::string shorshorov_shown_line(const std::string& line)
+{
+    std::string s = line;
+    while (!s.empty() && (s.back() == '\r' || s.back() == '\n')) s.pop_back();
+    return s;
+}
+
+bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, bool haz_message)
+{
+    p.y = params[0];
+    p.z = params[1];
+    p.T_from = params[2];
+    p.T_to = params[3];
+    p.v = current_model.velocity ? current_model.velocity() : 0;
+    p.x_peak = find_peak_position(p.y, p.z);
+    p.t_max = current_model.temperature ? current_model.temperature(p.x_peak, p.y, p.z) : 0;
+    if (!(p.t_max >= p.T_to && p.t_max >= p.T_from)) {
+        if (haz_message)
+            message_box(window, cformat("Maximum temperature=%g at y=%.5g z=%.5g [cm]", p.t_max, p.y, p.z),
+                        "You are fault with temperature ... ");
+        else
+            message_box(window, "You are fault with temperature ... ", "  Message!");
+        return false;
+    }
+    if (p.T_to == p.T_from) p.T_from = 1.01 * p.T_from;
+    return true;
+}
+
+void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)
+{
+    static const Text5 atlas{"according to  atlas by M.H. Shorshorov", "по атласу М.Х.Zoduzuruv",
+                             "за атласом М.Х.Zoduzuruv", "nach dem Atlas M.H. Shorshorov",
+                             "selon l'atlas M.H. Shorshorov"};
+    dc.set_text_color(shorshorov_title_colour);
+    shorshorov_font(dc, static_cast<int>(1.4 * H));
+    const int c = dc.text_extent(title).cy;
+    dc.text_out(client.left + c, client.top + static_cast<int>(0.3 * c), title);
+    if (atlas_line) dc.text_out(client.left + c, client.top + static_cast<int>(1.1 * c), pick(atlas));
+}
+
+int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
+                                const SteelChoice& steel, int& w)
+{
+    dc.set_text_color(shorshorov_title_colour);
+    shorshorov_font(dc, H, 0, 204);
+    int c = 0;
+    w = 0;
+    for (const std::string& t : table.file.titles) {
+        const Size s = dc.text_extent(t.empty() ? std::string(" ") : t);
+        w = std::max(w, s.cx);
+        c = std::max(c, s.cy);
+    }
+    const auto y_at = [&](double k) { return client.top + static_cast<int>(k * c); };
+    if (lang_russian || lang_ukrainian) {
+        const double ks[3] = {2.8, 4.0, 5.2};
+        for (int i = 0; i < 3; ++i)
+            dc.text_out(client.left + 2 * c, y_at(ks[i]), shorshorov_shown_line(table.file.titles[i]));
+    } else {
+        std::string group;
+        const int k = steel.filter_index;
+        if (k >= 1 && static_cast<std::size_t>(k) <= steel.filters.size())
+            group = steel.filters[static_cast<std::size_t>(k - 1)].description;
+        dc.text_out(client.left + 2 * c, y_at(2.8),
+                    "Class of steel:" + std::to_string(k < 0 ? 0 : k) + " " + group);
+        dc.text_out(client.left + 2 * c, y_at(4.0),
+                    "Grade of steel:" + shorshorov_shown_line(table.file.titles[2]));
+    }
+    shorshorov_font(dc, H);
+    return c;
+}
+
+void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, int show_v, int show_q, int show_T0,
+                                int show_thickness)
+{
+    if (current_model.draw_panel) {
+        dc.set_text_color(Rgb{0, 0, 0});
+        current_model.draw_panel(dc, client, show_v, show_q, show_T0, show_thickness);
+        return;
+    }
+    char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
+    if (current_model.summary) current_model.summary(line1, line2, title);
+    shorshorov_font(dc, H);
+    const int c = shorshorov_sample_height(dc);
+    dc.set_text_color(shorshorov_panel_colour);
+    dc.text_out(plot_left, client.bottom - 2 * c, line1);
+    dc.text_out(plot_left, client.bottom - c, line2);
+}
+
+std::string shorshorov_model_line(bool energy_window, bool french_blank)
+{
+    char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
+    if (current_model.summary) current_model.summary(line1, line2, title);
+    const char* format = " Account on model: \"%s\"";
+    switch (current_language()) {
+    case Language::english: break;
+    case Language::russian:
+        format = energy_window ? " Расчёт по модели: \"%s\"" : " Рассчёт по модели: \"%s\"";
+        break;
+    case Language::ukrainian: format = " Розрахунок по моделі: \"%s\""; break;
+    case Language::german: format = " Die Rechnung nach dem Modell: \"%s\""; break;
+    case Language::french:
+        format = french_blank ? " Le compte selon le modèle: \"%s\"" : "Le compte selon le modèle: \"%s\"";
+        break;
+    }
+    return cformat(format, title);
+}
+
+void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldBox box, int H, int n,
+                                      const std::vector<double>& x, const std::vector<double>& m,
+                                      const std::vector<double>& pb, const std::vector<double>& f)
+{
+    struct Curve {
+        const std::vector<double>* values;
+        Pen pen;
+        int style;
+        Text5 legend;
+        int label_fifths;   // label x: plot right + label_fifths·w/50
+        int label_h, sample_h2;   // label at top + label_h·h, sample at top + sample_h2·h/2
+    };
+    const Curve curves[3] = {
+        {&m, Pen{PenStyle::solid, 2, Rgb{0, 200, 0}}, 1, Text5{"M, %", "M, %", "M, %", "M, %", "M, %"}, 17, 4, 9},
+        {&pb, Pen{PenStyle::dash, 1, Rgb{255, 0, 255}}, 2,
+         Text5{"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"}, 10, 6, 13},
+        {&f, Pen{PenStyle::dot, 1, Rgb{255, 127, 127}}, 2, Text5{"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}, 17, 8,
+         17},
+    };
+    shorshorov_font(dc, H);
+    for (const Curve& cv : curves) {
+        dc.select_pen(cv.pen);
+        if (n >= 0) draw_polyline(dc, n, x, *cv.values, cv.style, plot, box);
+        const char* legend = pick(cv.legend);
+        const Size s = dc.text_extent(legend);
+        const int w = s.cx, h = s.cy;
+        dc.set_text_color(cv.pen.color);
+        dc.text_out(plot.right + cv.label_fifths * w / 50, plot.top + cv.label_h * h, legend);
+        const int ys = plot.top + cv.sample_h2 * h / 2;
+        const int x0 = plot.right + 7 * w / 5, x1 = client.right - 2 * w / 5;
+        for (int k = 0; k < 2; ++k) {
+            dc.move_to(x0, ys - k);
+            dc.line_to(x1, ys - k);
+        }
+    }
+}
+
+void shorshorov_draw_structure_title(Canvas& dc, Rect plot, int x, int height)
+{
+    static const Text5 title{"Structure, %", "Структура, %", "Структура, %", "Die Struktur, %", "La structure, %"};
+    shorshorov_font(dc, height, 900);
+    dc.set_text_color(Rgb{0, 0, 0});
+    const char* t = pick(title);
+    const int len = dc.text_extent(t).cx;
+    dc.text_out(x, plot.top + (plot.bottom - plot.top + len) / 2, t);
+}

@@ -1,0 +1,63 @@
+// What the Shorshorov windows share beyond their public routines: fonts,
+// the title block, the steel lines, the parameter block, the model line and
+// the structure curves with their legend.
+#pragma once
+
+#include "composition.h"
+#include "plot.h"
+#include "shorshorov.h"
+
+#include <string>
+
+inline constexpr Rgb shorshorov_title_colour{127, 0, 0};
+inline constexpr Rgb shorshorov_panel_colour{120, 0, 95};
+
+// Times New Roman (or `face`) of the given cell height and escapement,
+// weight 400, the language's character set unless `charset` is given;
+// selected on the canvas.
+void shorshorov_font(Canvas& dc, int height, int escapement = 0, int charset = -1,
+                     const char* face = "Times New Roman");
+
+// Height of "Sample" in the font now selected.
+int shorshorov_sample_height(Canvas& dc);
+
+// A title line of the file as drawn: without its last character (the line
+// end the original kept; our reader has dropped it, so only a trailing
+// carriage return or newline goes).
+std::string shorshorov_shown_line(const std::string& line);
+
+// The peak test and the adjusted T from. Returns false (after its message)
+// when the peak at (y, z) stays below T from or T to.
+struct ShorshorovPoint {
+    double y = 0, z = 0, T_from = 0, T_to = 0;
+    double v = 0;
+    double x_peak = 0;
+    double t_max = 0;
+};
+bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, bool haz_message);
+
+// The title (1.4H) and, unless `atlas_line` is false, the atlas line.
+void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);
+
+// The steel lines: the class and grade lines (English, German, French) or
+// the three title lines (Russian, Ukrainian, or always when `titles_always`).
+// Returns c (their height) and sets w (the widest title line).
+int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
+                                const SteelChoice& steel, int& w);
+
+// Parameter lines or the model's panel; flags as draw_panel's.
+void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, int show_v, int show_q, int show_T0,
+                                int show_thickness);
+
+// The model line (energy: the Russian spelling of the energy windows;
+// french_blank: the French text with its leading blank).
+std::string shorshorov_model_line(bool energy_window, bool french_blank);
+
+// The three structure curves over the rows [first, last] of the x, M, P+B
+// and F arrays, each followed by its legend.
+void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldBox box, int H, int n,
+                                      const std::vector<double>& x, const std::vector<double>& m,
+                                      const std::vector<double>& pb, const std::vector<double>& f);
+
+// The vertical structure-axis title, centred along the plot's height.
+void shorshorov_draw_structure_title(Canvas& dc, Rect plot, int x, int height);

@@ -1,0 +1,276 @@
+// The Shorshorov windows at one point: the structure diagram with the
+// point's cooling rate, and the profile across the heat-affected zone.
+#include "shorshorov_frame.h"
+
+#include "lang.h"
+#include "numfmt.h"
+#include "temperature_window_support.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr Rgb black{0, 0, 0};
+
+// Steel file; its failure is shown once per command by the message box.
+bool load_or_report(Window* window, const SteelChoice& steel, ShorshorovTable& table)
+{
+    AtlasReadResult r;
+    const bool usable = load_shorshorov_table(shorshorov_steel_path_of(steel), table, r);
+    if (!r.ok) report_atlas_failure(window, r);
+    return usable;
+}
+
+} // namespace
+
+void shorshorov_structure_at_point_window(const double* params, int, Window* window, Canvas& dc, int,
+                                          SteelChoice steel, int)
+{
+    if (params == nullptr) return;
+    if (current_model.prepare) current_model.prepare();
+    ShorshorovTable table;
+    if (!load_or_report(window, steel, table)) return;
+    ShorshorovPoint p;
+    if (!shorshorov_check_point(window, params, p, false)) return;
+    const double W = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0.01);
+    const double lnW = std::log(W);
+    ShorshorovSteel s;
+    s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW, true);
+    s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW, true);
+    s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW, true);
+
+    const Rect client = window_drawing_rect(window, dc, 0);
+    dc.rectangle(client.left, client.top, client.right, client.bottom);
+    const int H = (client.bottom - client.top) / 32;
+    const int c0 = shorshorov_sample_height(dc);
+    const Rect plot{client.left + 5 * c0, client.top + 7 * c0, client.right - 7 * c0, client.bottom - 13 * c0};
+    const double x0 = table.x[0], x1 = table.x[1];
+    const WorldBox box{x0, 100, x1, 0};
+    const double sx = (x1 != x0) ? std::fabs(double(plot.right - plot.left) / (x1 - x0)) : 0;
+    const auto px = [&](double v) {
+        const double r = plot.left + (v - x0) * sx;
+        return std::isfinite(r) ? static_cast<int>(std::clamp(r, -1e7, 1e7)) : plot.right;
+    };
+    const auto py = [&](double pct) {
+        return static_cast<int>(plot.bottom - pct * std::abs(plot.bottom - plot.top) / 100.0);
+    };
+
+    // The point's line.
+    dc.select_pen(Pen{PenStyle::solid, 5, Rgb{255, 0, 0}});
+    dc.move_to(px(lnW), plot.bottom);
+    dc.line_to(px(lnW), plot.top);
+
+    // Ordinate.
+    const std::vector<double> pct{0, 20, 40, 60, 80, 100};
+    dc.select_pen(Pen{PenStyle::solid, 2, black});
+    shorshorov_font(dc, H);
+    dc.set_text_color(black);
+    draw_y_axis(dc, plot.left, plot.bottom, plot.top, 100, 0, 5, 6, pct);
+    shorshorov_font(dc, static_cast<int>(1.2 * H), 900);
+    const int ct = shorshorov_sample_height(dc);
+    shorshorov_draw_structure_title(dc, plot, client.left + ct, static_cast<int>(1.2 * H));
+
+    // Curves through the data rows.
+    const int n = table.data_rows() - 1;
+    const auto data = [&](const std::vector<double>& v) { return std::vector<double>(v.begin() + 2, v.end()); };
+    shorshorov_draw_structure_curves(dc, client, plot, box, H, n, data(table.x), data(table.martensite),
+                                     data(table.pearlite_bainite), data(table.ferrite));
+
+    // Abscissa: logarithmic ticks.
+    static const double ticks[16] = {0.1, 0.2, 0.4, 0.6, 1, 2, 4, 6, 10, 20, 40, 60, 100, 200, 400, 600};
+    shorshorov_font(dc, H);
+    dc.set_text_color(black);
+    for (double t : ticks) {
+        const int x = px(std::log(t));
+        dc.select_pen(Pen{PenStyle::dot, 1, Rgb{199, 199, 199}});
+        dc.move_to(x, plot.bottom);
+        dc.line_to(x, plot.top);
+        dc.select_pen(Pen{PenStyle::solid, 2, black});
+        dc.move_to(x, plot.bottom);
+        dc.line_to(x, plot.bottom + 6);
+        const std::string label = cformat("%g", t);
+        const Size e = dc.text_extent(label);
+        dc.text_out(x - e.cx / 2, plot.bottom + static_cast<int>(0.5 * e.cy), label);
+    }
+    dc.select_pen(Pen{PenStyle::dot, 1, Rgb{199, 199, 199}});
+    for (double v : pct) {
+        dc.move_to(plot.left, py(v));
+        dc.line_to(plot.right, py(v));
+    }
+    dc.select_pen(Pen{PenStyle::solid, 2, black});
+    dc.move_to(plot.left, plot.bottom);
+    dc.line_to(plot.right, plot.bottom);
+    dc.select_pen(Pen{PenStyle::solid, 1, Rgb{200, 200, 200}});
+    dc.move_to(plot.left, plot.top);
+    dc.line_to(plot.right, plot.top);
+
+    static const Text5 w_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
+    shorshorov_font(dc, 3 * H / 2);
+    {
+        const Size e = dc.text_extent(pick(w_title));
+        dc.text_out(client.left + (client.right - client.left - e.cx) / 2, plot.bottom + e.cy,
+                    pick(w_title));
+    }
+
+    static const Text5 title{"Definition of structure", "Определение структуры", "Розрахунок структуры",
+                             "Die Bestimmung der Struktur", "La définition de la structure"};
+    shorshorov_draw_title(dc, client, H, pick(title), true);
+    int w = 0;
+    const int c = shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
+    s.shorshorov_parse_composition(table.file.composition_line);
+    shorshorov_font(dc, H);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, static_cast<int>(1.8 * c), 20, 20, dc);
+    s.y = p.y;
+    s.z = p.z;
+    s.cooling_rate = W;
+    shorshorov_font(dc, H);
+    s.shorshorov_draw_structure_table(10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+
+    shorshorov_draw_parameters(dc, client, plot.left, H, 1, 1, 1, 1);
+    shorshorov_font(dc, static_cast<int>(1.4 * H));
+    dc.set_text_color(shorshorov_title_colour);
+    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.8 * c), shorshorov_model_line(false, false));
+}
+
+void shorshorov_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                   SteelChoice steel, int)
+{
+    if (params == nullptr) return;
+    if (current_model.prepare) current_model.prepare();
+    ShorshorovTable table;
+    if (!load_or_report(window, steel, table)) return;
+    ShorshorovPoint p;
+    if (!shorshorov_check_point(window, params, p, true)) return;
+    const double Wp = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0);
+
+    // The zone: the 900 °C mid-section behind the source and the 700 °C edges.
+    const double xf = find_front_crossing(p.y, p.z, p.x_peak, 900);
+    const double xr = find_rear_crossing(p.y, p.z, p.x_peak, 900);
+    const double xm = (xf + xr) / 2;
+    int kind = 0;
+    double ymin = 0, ymax = 0;
+    if (current_model.width_range) current_model.width_range(kind, ymin, ymax);
+    const double y1 = find_half_width(0, p.z, 700, ymin);
+    const double y2 = find_half_width_other_side(0, p.z, 700, ymax);
+
+    const int n = std::clamp(steps, 2, 1000);
+    std::vector<double> ys(static_cast<std::size_t>(n)), Ws(ys.size()), value(ys.size());
+    const ShorshorovColumn columns[4] = {ShorshorovColumn::hv, ShorshorovColumn::rm, ShorshorovColumn::a,
+                                         ShorshorovColumn::z};
+    const int sel = std::clamp(selector, 0, 4);
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        ys[k] = y1 + i * (y2 - y1) / (n + 1);
+        const double a = find_rear_crossing(ys[k], p.z, xm, p.T_from);
+        const double b = find_rear_crossing(ys[k], p.z, xm, p.T_to);
+        const double d = std::fabs(b - a);
+        Ws[k] = d == 0 ? HUGE_VAL : std::fabs(p.T_from - p.T_to) * std::fabs(p.v) / d;
+        value[k] = sel == 0 ? Ws[k] : shorshorov_lookup(table, columns[sel - 1], std::log(Ws[k]), true);
+    }
+
+    ShorshorovSteel s;
+    const double lnWp = std::log(Wp);
+    s.hv30 = shorshorov_lookup(table, ShorshorovColumn::hv, lnWp, false);
+    s.rm = shorshorov_lookup(table, ShorshorovColumn::rm, lnWp, false);
+    s.elongation = shorshorov_lookup(table, ShorshorovColumn::a, lnWp, false);
+    s.reduction = shorshorov_lookup(table, ShorshorovColumn::z, lnWp, false);
+
+    // Extent: infinite rates are left out of the scale (they lie above it).
+    double xmin = 0, xmax = 0, vmin = 0, vmax = 0;
+    find_data_extent(n, ys, value, xmin, xmax, vmin, vmax);
+    if (vmin == vmax) vmax = vmin + 25;
+    int nx = 7, ny = 7;
+    double sx = 0, sy = 0;
+    choose_tick_step(xmax - xmin, nx, sx);
+    const std::vector<double> xt = tick_values(xmin, sx, nx);
+    choose_tick_step(vmax - vmin, ny, sy);
+    const std::vector<double> yt = tick_values(vmin, sy, ny);
+    const WorldBox box{xmin, vmax, xmax, vmin};
+    std::vector<double> drawn = value;
+    for (double& v : drawn)
+        if (!std::isfinite(v)) v = vmax;
+
+    const Rect client = window_drawing_rect(window, dc, 0);
+    const Rgb entry_text = dc.text_color();
+    dc.set_background_mode(BackgroundMode::opaque);
+    dc.rectangle(client.left, client.top, client.right, client.bottom);
+    const int H = (client.bottom - client.top) / 30;
+    shorshorov_font(dc, H);
+    const int c0 = shorshorov_sample_height(dc);
+    const Rect plot{client.left + 12 * c0, client.top + 7 * c0, client.right - 12 * c0, client.bottom - 13 * c0};
+
+    const Pen grid{PenStyle::dot, 1, Rgb{127, 127, 127}};
+    dc.select_pen(grid);
+    dc.select_brush(Brush{BrushStyle::null, Rgb{255, 255, 255}});
+    dc.rectangle(plot.left, plot.top, plot.right, plot.bottom);
+    dc.select_brush(Brush{});
+    draw_vertical_grid(dc, plot, box, nx - 1, xt);
+    draw_horizontal_grid(dc, plot, box, ny - 2, yt);
+    dc.select_pen(Pen{PenStyle::dash, 1, Rgb{255, 0, 255}});
+    draw_polyline(dc, n - 1, ys, drawn, 2, plot, box);
+    dc.select_pen(Pen{PenStyle::solid, 2, black});
+    dc.set_text_color(entry_text);
+    draw_x_axis(dc, plot.bottom, plot.left, plot.right, xmin, xmax, nx, 6, xt);
+    dc.set_text_color(Rgb{255, 0, 255});
+    draw_y_axis(dc, plot.left, plot.bottom, plot.top, vmax, vmin, ny, 6, yt);
+
+    static const Text5 rate_title{"Cooling velocity W, grad/s", "Скорость охлаждения, С/с", "Скорость охлаждения, С/с",
+                                  "Cooling velocity W, grad/s", "Cooling velocity W, grad/s"};
+    const char* titles[5] = {pick(rate_title), "HV30", "Предел прочности, Rm", "Относительное удлинение A, %",
+                             "Относительное сужение Z, %"};
+    dc.set_text_color(black);
+    shorshorov_font(dc, 4 * H / 3, 900);
+    const int h = shorshorov_sample_height(dc);
+    dc.text_out(plot.left - 3 * h, plot.bottom, titles[sel]);
+    shorshorov_font(dc, 4 * H / 3);
+    {
+        const Size e = dc.text_extent("ЗТВ, см");
+        dc.text_out(client.left + (client.right - client.left - e.cx) / 2, plot.bottom + h, "ЗТВ, см");
+    }
+    if (!current_model.draw_panel) {
+        char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
+        if (current_model.summary) current_model.summary(l1, l2, t);
+        dc.set_text_color(shorshorov_panel_colour);
+        dc.text_out(plot.left, client.bottom - 2 * h, l1);
+        dc.text_out(plot.left, client.bottom - h, l2);
+    }
+
+    dc.set_text_color(shorshorov_title_colour);
+    shorshorov_font(dc, static_cast<int>(1.4 * H));
+    const char* title = "Определение механических свойств по атласу М.Х.Zoduzuruv";
+    const int ct = dc.text_extent(title).cy;
+    dc.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
+
+    shorshorov_font(dc, H);
+    int w = 0, c = 0;
+    for (const std::string& t : table.file.titles) {
+        const Size e = dc.text_extent(t.empty() ? std::string(" ") : t);
+        w = std::max(w, e.cx);
+        c = std::max(c, e.cy);
+    }
+    const double ks[3] = {1.5, 2.3, 3.2};
+    for (int i = 0; i < 3; ++i)
+        dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
+                    shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
+
+    s.shorshorov_parse_composition(table.file.composition_line);
+    dc.set_text_color(shorshorov_panel_colour);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, static_cast<int>(1.8 * c), 20, 20, dc);
+    s.shorshorov_parse_base_properties(table.file.base_metal_line());
+    s.y = p.y;
+    s.z = p.z;
+    s.cooling_rate = Wp;
+    shorshorov_font(dc, H);
+    s.shorshorov_draw_point_property_table(10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+
+    shorshorov_font(dc, static_cast<int>(1.4 * H));
+    dc.set_text_color(shorshorov_title_colour);
+    char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
+    if (current_model.summary) current_model.summary(l1, l2, t);
+    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.5 * c), cformat(" Рассчёт по модели: \"%s\"", t));
+    if (current_model.draw_panel) {
+        dc.set_text_color(black);
+        current_model.draw_panel(dc, client, 1, 1, 1, 1);
+    }
+}

@@ -1,0 +1,83 @@
+// The Shorshorov commands through the main window: the steel chooser asked
+// once, the PROPERTY dialog, the window drawn and repainted, the other
+// atlas's steel forgotten, the HAZ selector set by the item.
+#include "../app/frame_test_support.h"
+
+#include "atlas_files.h"
+#include "commands.h"
+#include "shorshorov_commands.h"
+#include "steel_choice.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class ShorshorovCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        start_program("ENG");
+        ASSERT_NE(main_window, nullptr);
+        shorshorov_steel_file.clear();
+        shorshorov_steel = SteelChoice{};
+    }
+    void TearDown() override { stop_program(); }
+};
+
+const std::string sample_path = shorshorov_atlas_folder() + "/09G2S.301";
+
+TEST_F(ShorshorovCommands, StructureAtPointAsksTheSteelOnceThenDrawsAfterOk)
+{
+    seyffarth_steel_file = "some.sp0";
+    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    std::vector<std::string> opened;
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        opened.push_back(name);
+        dialog_click(dlg, 10158);
+    });
+    run_menu_command(cmd::shorshorov_structure_at_point);
+    EXPECT_EQ(opened, (std::vector<std::string>{"PROPERTY_E"}));
+    EXPECT_EQ(pending_chooser_answers(), 0u);
+    EXPECT_EQ(shorshorov_steel_file, sample_path);
+    EXPECT_EQ(shorshorov_steel.filter_index, 18);
+    EXPECT_TRUE(seyffarth_steel_file.empty());
+    EXPECT_EQ(current_paint, shorshorov_structure_at_point_window_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+    EXPECT_GT(drawn_pixels(), 500);
+
+    // The second command does not ask again; Cancel leaves the window blank.
+    push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10157); });
+    run_menu_command(cmd::shorshorov_structure_at_point);
+    EXPECT_EQ(current_paint, blank_on_paint);
+    EXPECT_EQ(shorshorov_steel_file, sample_path);
+}
+
+TEST_F(ShorshorovCommands, HazItemsSetTheSelectorBeforeTheDialog)
+{
+    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10158); });
+    run_menu_command(10168);
+    EXPECT_EQ(shorshorov_haz_property, 2);
+    EXPECT_EQ(current_paint, shorshorov_haz_profile_window_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+    // Cancel still keeps the new selector.
+    push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10157); });
+    run_menu_command(10170);
+    EXPECT_EQ(shorshorov_haz_property, 4);
+    EXPECT_EQ(current_paint, blank_on_paint);
+}
+
+TEST_F(ShorshorovCommands, AMissingSteelIsReportedOncePerCommand)
+{
+    push_chooser_answer(ChooserAnswer{true, shorshorov_atlas_folder() + "/Gone.301", 1, {}});
+    push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10158); });
+    run_menu_command(cmd::shorshorov_structure_at_point);
+    invalidate_window(main_window, true);
+    process_pending_messages();
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("Gone.301"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+// The steel table, the lookup at ln W, the cooling rate and the regime guard.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shorshorov_frame.h"
+#include "shorshorov_test_support.h"
+
+namespace {
+
+// Range rows, then three data rows at W = 1, 10, 100.
+const char* three_rows = "0.1 100 300 0 0 0 0\n"
+                         "1000 500 1500 50 90 100 100\n"
+                         "1 150 500 30 60 20 0\n"
+                         "10 250 700 20 50 60 10\n"
+                         "100 400 1100 10 40 95 80\n";
+
+TEST(ShorshorovTable, StructureColumnsComeFromTheTwoStructureNumbers)
+{
+    ShorshorovTable t;
+    AtlasReadResult r;
+    ASSERT_TRUE(load_shorshorov_table(write_steel_file("three.301", three_rows), t, r));
+    EXPECT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(t.rows(), 5);
+    EXPECT_EQ(t.data_rows(), 3);
+    // Row 4: c6 = 60, c7 = 10 -> M 10, F 40, P+B 50.
+    EXPECT_DOUBLE_EQ(t.martensite[3], 10);
+    EXPECT_DOUBLE_EQ(t.ferrite[3], 40);
+    EXPECT_DOUBLE_EQ(t.pearlite_bainite[3], 50);
+    // The range rows of the structure columns are the ordinate 0..100.
+    EXPECT_DOUBLE_EQ(t.ferrite[0], 0);
+    EXPECT_DOUBLE_EQ(t.ferrite[1], 100);
+    // Property range rows stay as read; ln W as ln |W|.
+    EXPECT_DOUBLE_EQ(t.hv[1], 500);
+    EXPECT_NEAR(t.x[0], std::log(0.1), 1e-12);
+    EXPECT_EQ(t.file.titles[2], "Grade F1 title");
+}
+
+TEST(ShorshorovLookup, ClampTakesTheFirstOrLastDataRowAndATabulatedXGivesMinusOne)
+{
+    ShorshorovTable t;
+    AtlasReadResult r;
+    ASSERT_TRUE(load_shorshorov_table(write_steel_file("three.301", three_rows), t, r));
+    struct Case {
+        double W;
+        bool clamp;
+        double hv;
+    };
+    const Case cases[] = {
+        {0.5, true, 150},   // below every data row: the first
+        {500, true, 400},   // above: the last
+        {0.5, false, -1},   // without the clamp
+        {500, false, -1},
+        {10, true, -1},     // equal to a tabulated rate
+        {HUGE_VAL, true, 400},   // both crossings at one place
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(c.W), c.clamp), c.hv)
+            << "W " << c.W << " clamp " << c.clamp;
+    // Inside: between the neighbouring rows.
+    const double mid = shorshorov_lookup(t, ShorshorovColumn::hv, std::log(3.0), true);
+    EXPECT_GT(mid, 150);
+    EXPECT_LT(mid, 250);
+    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::martensite, std::log(500.0), true), 80);
+}
+
+TEST(ShorshorovTable, KeepsTwentyRowsAndClampsToTheLastRowKept)
+{
+    std::string rows = "0.1 100 300 0 0 0 0\n1000 500 1500 50 90 100 100\n";
+    for (int i = 1; i <= 23; ++i)   // 25 rows in all
+        rows += std::to_string(i) + " " + std::to_string(100 + i) + " 500 20 50 50 10\n";
+    ShorshorovTable t;
+    AtlasReadResult r;
+    ASSERT_TRUE(load_shorshorov_table(write_steel_file("many.301", rows), t, r));
+    EXPECT_EQ(t.rows(), 20);
+    // Rows 3..20 are the lookup points; above them the value of row 20 (W 18).
+    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(1000.0), true), 118);
+}
+
+TEST(ShorshorovTable, MissingAndTruncatedFilesNameTheFile)
+{
+    ShorshorovTable t;
+    AtlasReadResult r;
+    EXPECT_FALSE(load_shorshorov_table("/nonexistent/steel.301", t, r));
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("/nonexistent/steel.301"), std::string::npos);
+    // A short last row: the rows before it are kept, the fault is reported.
+    const std::string path = write_steel_file("short.301", std::string(three_rows) + "200 410 1200\n");
+    EXPECT_TRUE(load_shorshorov_table(path, t, r));
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find(path), std::string::npos);
+    EXPECT_EQ(t.data_rows(), 3);
+}
+
+TEST(ShorshorovCoolingRate, IsTheTemperatureIntervalOverTheCoolingTime)
+{
+    reset_shorshorov_state();
+    current_model.prepare();
+    const CoolingTime ct = cooling_time_at_point(0.5, 0.5, 850, 500);
+    ASSERT_TRUE(ct.reached);
+    const double W = shorshorov_cooling_rate(0.5, 0.5, 850, 500, current_model.velocity(), 0.01);
+    EXPECT_NEAR(W * ct.time, 350.0, 1e-6 * 350);
+}
+
+TEST(ShorshorovCoolingRate, NeverDividesByAZeroDistanceOrSpeed)
+{
+    reset_shorshorov_state();
+    current_model.prepare();
+    // Far from the source neither temperature is reached: both crossings at
+    // the peak. Without a floor the rate is infinite, with one finite.
+    const double v = current_model.velocity();
+    EXPECT_TRUE(std::isinf(shorshorov_cooling_rate(50, 0, 850, 500, v, 0)));
+    EXPECT_DOUBLE_EQ(shorshorov_cooling_rate(50, 0, 850, 500, v, 0.01), 350 * v / 0.01);
+    EXPECT_EQ(shorshorov_cooling_rate(0.5, 0, 850, 500, 0, 0.01), 0);
+}
+
+TEST(ShorshorovRegimeGuard, GivesTheRegimeBackWhateverHappenedInside)
+{
+    reset_shorshorov_state();
+    current_model.prepare();
+    const double v = current_model.velocity(), q = current_model.power(), T0 = current_model.initial_temperature();
+    {
+        ShorshorovRegimeGuard guard;
+        current_model.set_regime(v * 3, q * 2, T0 + 300, 2);
+        current_model.prepare();
+        EXPECT_DOUBLE_EQ(current_model.velocity(), v * 3);
+    }
+    EXPECT_DOUBLE_EQ(current_model.velocity(), v);
+    EXPECT_DOUBLE_EQ(current_model.power(), q);
+    EXPECT_DOUBLE_EQ(current_model.initial_temperature(), T0);
+}
+
+TEST(ShorshorovPoint, EqualTemperaturesRaiseTFromByOnePerCentAndAColdPointFails)
+{
+    reset_shorshorov_state();
+    current_model.prepare();
+    const double equal[4] = {0.5, 0.5, 800, 800};
+    ShorshorovPoint p;
+    ASSERT_TRUE(shorshorov_check_point(nullptr, equal, p, false));
+    EXPECT_DOUBLE_EQ(p.T_from, 808);
+    EXPECT_DOUBLE_EQ(p.T_to, 800);
+    const double cold[4] = {50, 0, 850, 500};
+    EXPECT_FALSE(shorshorov_check_point(nullptr, cold, p, false));
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "You are fault with temperature ... ");
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+}
+
+} // namespace

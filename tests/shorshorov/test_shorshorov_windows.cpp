@@ -1,0 +1,132 @@
+// The structure window at a point and the HAZ profile on the sample atlas:
+// texts, the point's line, the failures, and pictures in two languages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "shorshorov_frame.h"
+#include "shorshorov_test_support.h"
+
+namespace {
+
+const double property_defaults[4] = {0.5, 0.5, 850.0, 500.0};
+
+bool has_text(const RecordingCanvas& dc, const std::string& text)
+{
+    return std::any_of(dc.texts.begin(), dc.texts.end(), [&](const auto& t) { return t.text == text; });
+}
+
+const RecordingCanvas::TextCall* find_text(const RecordingCanvas& dc, const std::string& text)
+{
+    for (const auto& t : dc.texts)
+        if (t.text == text) return &t;
+    return nullptr;
+}
+
+TEST(ShorshorovStructureAtPoint, DrawsTitleSteelLinesAndThePointLine)
+{
+    reset_shorshorov_state();
+    RecordingCanvas dc;
+    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    const auto* title = find_text(dc, "Definition of structure");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->color, (Rgb{127, 0, 0}));
+    EXPECT_EQ(title->font.height, static_cast<int>(1.4 * (768 / 32)));
+    EXPECT_TRUE(has_text(dc, "according to  atlas by M.H. Shorshorov"));
+    const std::string group = shorshorov_steel_filters(Language::english)[17].description;
+    EXPECT_TRUE(has_text(dc, "Class of steel:18 " + group));
+    EXPECT_TRUE(has_text(dc, "Grade of steel:Structure and properties of the HAZ versus the cooling rate W "
+                             "(800-500 C), C/s"));
+    EXPECT_TRUE(has_text(dc, "W 8/5, K/s"));
+    EXPECT_TRUE(has_text(dc, "Structure, %"));
+    for (const char* legend : {"M, %", "P+B, %", "F, %"}) EXPECT_TRUE(has_text(dc, legend)) << legend;
+    for (const char* tick : {"0.1", "0.6", "600"}) EXPECT_TRUE(has_text(dc, tick)) << tick;
+    // One vertical red line, 5 px wide, at the point's cooling rate.
+    const auto red = std::count_if(dc.lines.begin(), dc.lines.end(), [](const auto& l) {
+        return l.pen.width == 5 && l.pen.color == Rgb{255, 0, 0} && l.from.x == l.to.x;
+    });
+    EXPECT_EQ(red, 1);
+    // Three structure curves drawn through the 14 data rows of the sample.
+    EXPECT_GE(dc.polylines.size(), 3u);
+    EXPECT_EQ(dc.polylines[0].points.size(), 14u);
+}
+
+TEST(ShorshorovStructureAtPoint, RussianShowsTheFileTitleLines)
+{
+    reset_shorshorov_state();
+    set_language(Language::russian);
+    RecordingCanvas dc;
+    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(has_text(dc, "Определение структуры"));
+    EXPECT_TRUE(has_text(dc, "по атласу М.Х.Zoduzuruv"));
+    EXPECT_TRUE(has_text(dc, "Steel 09G2S"));
+    EXPECT_TRUE(has_text(dc, "П+Б, %"));
+    EXPECT_TRUE(has_text(dc, "W 8/5, C/с"));
+    set_language(Language::english);
+}
+
+TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
+{
+    reset_shorshorov_state();
+    SteelChoice steel = sample_steel("NoSuch.301");
+    for (ShorshorovWindowRoutine routine : {shorshorov_structure_at_point_window, shorshorov_haz_profile_window}) {
+        RecordingCanvas dc;
+        routine(property_defaults, 50, nullptr, dc, 1, steel, 0);
+        const auto boxes = message_box_take_log();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].text.find(steel.file_name), std::string::npos);
+        EXPECT_TRUE(dc.texts.empty());
+    }
+}
+
+TEST(ShorshorovWindows, ColdPointIsReportedBeforeDrawing)
+{
+    reset_shorshorov_state();
+    const double cold[4] = {50, 0, 850, 500};
+    RecordingCanvas dc;
+    shorshorov_haz_profile_window(cold, 50, nullptr, dc, 1, sample_steel(), 0);
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "You are fault with temperature ... ");
+    EXPECT_EQ(boxes[0].text.rfind("Maximum temperature=", 0), 0u);
+    EXPECT_TRUE(dc.texts.empty());
+}
+
+TEST(ShorshorovHazProfile, SelectorPicksTheAxisTitleAndTheCurveHasFiftyPoints)
+{
+    reset_shorshorov_state();
+    const std::pair<int, const char*> cases[] = {
+        {0, "Cooling velocity W, grad/s"}, {1, "HV30"}, {2, "Предел прочности, Rm"},
+        {3, "Относительное удлинение A, %"}, {4, "Относительное сужение Z, %"}};
+    for (const auto& [sel, axis] : cases) {
+        RecordingCanvas dc;
+        shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, sel, sample_steel(), 0);
+        EXPECT_TRUE(message_box_take_log().empty());
+        const auto* t = find_text(dc, axis);
+        ASSERT_NE(t, nullptr) << sel;
+        EXPECT_EQ(t->font.escapement, 900);
+        EXPECT_TRUE(has_text(dc, "ЗТВ, см"));
+        EXPECT_TRUE(has_text(dc, "Определение механических свойств по атласу М.Х.Zoduzuruv"));
+        ASSERT_FALSE(dc.polylines.empty());
+        EXPECT_EQ(dc.polylines[0].points.size(), 50u);
+    }
+}
+
+TEST(ShorshorovWindows, PicturesInEnglishAndRussian)
+{
+    for (Language lang : {Language::english, Language::russian}) {
+        reset_shorshorov_state();
+        set_language(lang);
+        const std::string tag = lang == Language::english ? "en" : "ru";
+        render_shorshorov_window(shorshorov_structure_at_point_window, property_defaults, 0, sample_steel(),
+                                 "structure_at_point_" + tag);
+        render_shorshorov_window(shorshorov_haz_profile_window, property_defaults, 1, sample_steel(),
+                                 "haz_profile_hv_" + tag);
+        EXPECT_TRUE(message_box_take_log().empty());
+    }
+    set_language(Language::english);
+}
+
+} // namespace
