@@ -9,6 +9,7 @@
 #include "modelchoice.h"
 #include "progress_dialog.h"
 #include "shorshorov_commands.h"
+#include "seyffarth_commands.h"
 #include "steel_commands.h"
 #include "temperature_windows.h"
 
@@ -116,7 +117,7 @@ void run_command(int id)
     case cmd::cooling_rate: cooling_rate_command(); break;
     case cmd::help: open_help_contents(); break;
     default:
-        if (!run_shorshorov_command(id)) run_steel_command(id);
+        if (!run_seyffarth_command(id) && !run_shorshorov_command(id)) run_steel_command(id);
         break;
     }
 }

@@ -19,7 +19,7 @@ constexpr std::array<int, 4> thickness_items{10338, 10339, 10340, 10337};
 // The commands whose dialogs and windows exist. The atlas windows, the steel
 // models, the scheme chooser with its data dialogs and the digitizer join
 // this list when they are wired into the command table.
-constexpr std::array<int, 36> wired_commands{
+constexpr std::array<int, 38> wired_commands{
     cmd::exit_program, cmd::about,        cmd::print,       cmd::language,
     cmd::graphics_mode, cmd::thermal_cycle, cmd::isotherm_xy, cmd::isotherm_yz,
     cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,        cmd::heat_source_model,
@@ -32,6 +32,7 @@ constexpr std::array<int, 36> wired_commands{
     cmd::ion_hardness_at_point, cmd::ion_hardness_vs_energy, cmd::ion_hardness_vs_chemistry,
     cmd::ion_hardness_vs_thickness, cmd::ion_hardness_vs_preheat,
     cmd::shorshorov_choose_steel, cmd::shorshorov_structure_at_point, 10166, 10167, 10168, 10169, 10170, 10304,
+    cmd::seyffarth_structure_at_point, cmd::atlas_structure_diagram,
 };
 
 } // namespace

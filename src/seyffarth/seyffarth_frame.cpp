@@ -425,6 +425,11 @@ WorldBox seyffarth_structure_box()
     return WorldBox{0.0, 100.0, seyffarth_ln400, 0.0};
 }
 
+int seyffarth_time_marker_x(Rect plot, double ln_t)
+{
+    return truncate_px(plot.left + ln_t * std::abs(plot.right - plot.left) / seyffarth_ln400);
+}
+
 void seyffarth_draw_structure_grid_and_axis(Canvas& dc, Rect plot)
 {
     const WorldBox box = seyffarth_structure_box();

@@ -180,6 +180,10 @@ inline constexpr std::array<double, 6> seyffarth_structure_values{0, 20, 40, 60,
 // x from ln 1 to ln 400, y from 0 to 100.
 WorldBox seyffarth_structure_box();
 
+// Column of the cooling-time marker: L + ln t · |R - L| / ln 400, truncated
+// (held within +-2^24 so that a time far off the axis stays a column).
+int seyffarth_time_marker_x(Rect plot, double ln_t);
+
 // The dotted grid at 0, 20, ..., 100 and the structure axis at L.
 void seyffarth_draw_structure_grid_and_axis(Canvas& dc, Rect plot);
 

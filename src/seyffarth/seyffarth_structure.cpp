@@ -69,7 +69,7 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     seyffarth_draw_structure_titles(dc, page, plot);
 
     // The point's cooling time, wherever it falls.
-    const int x_t = plot_x(plot, seyffarth_structure_box(), point.L);
+    const int x_t = seyffarth_time_marker_x(plot, point.L);
     dc.select_pen(seyffarth_pen(PenStyle::solid, 5, {255, 0, 0}));
     dc.move_to(x_t, plot.bottom);
     dc.line_to(x_t, plot.top);

@@ -1,0 +1,109 @@
+// The Seyffarth atlas commands and their result-window pairs.
+#include "seyffarth_commands.h"
+
+#include "commands.h"
+#include "parameter_dialogs.h"
+#include "steel_choice.h"
+#include "temperature_windows.h"
+
+namespace {
+
+constexpr Rgb window_text_colour{128, 0, 0};
+constexpr int seyffarth_steps = 50;
+
+int selector_value(const int* selector)
+{
+    return selector ? *selector : 0;
+}
+
+template <SeyffarthWindowRoutine routine, bool transparent, const int* selector>
+void draw_now(Window* window, int print_flag)
+{
+    std::unique_ptr<Canvas> dc = get_dc(window);
+    if (!dc) return;
+    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
+    dc->set_text_color(window_text_colour);
+    routine(current_parameters, seyffarth_steps, window, *dc, selector_value(selector), seyffarth_steel,
+            print_flag);
+}
+
+template <SeyffarthWindowRoutine routine, bool transparent, const int* selector>
+void draw_on_paint(int print_flag)
+{
+    Canvas* dc = begin_paint(main_window);
+    if (dc == nullptr) return;
+    dc->save();
+    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
+    dc->set_text_color(window_text_colour);
+    routine(current_parameters, seyffarth_steps, main_window, *dc, selector_value(selector), seyffarth_steel,
+            print_flag);
+    dc->restore();
+    end_paint(main_window);
+}
+
+constexpr const int* no_selector = nullptr;
+
+} // namespace
+
+#define SEYFFARTH_PAIR(name, transparent, selector)                                                      \
+    void name##_now(Window* window, int print_flag) { draw_now<name, transparent, selector>(window, print_flag); } \
+    void name##_on_paint(int print_flag) { draw_on_paint<name, transparent, selector>(print_flag); }
+
+SEYFFARTH_PAIR(seyffarth_structure_at_point_window, false, no_selector)
+SEYFFARTH_PAIR(seyffarth_structure_diagram_window, false, no_selector)
+
+#undef SEYFFARTH_PAIR
+
+const std::vector<SeyffarthCommand>& seyffarth_commands()
+{
+    using namespace cmd;
+    static const std::vector<SeyffarthCommand> table{
+        {seyffarth_structure_at_point, show_properties_structure_dialog, seyffarth_structure_at_point_window,
+         seyffarth_structure_at_point_window_now, seyffarth_structure_at_point_window_on_paint, nullptr},
+        {atlas_structure_diagram, nullptr, seyffarth_structure_diagram_window,
+         seyffarth_structure_diagram_window_now, seyffarth_structure_diagram_window_on_paint, nullptr},
+    };
+    return table;
+}
+
+bool ensure_seyffarth_steel()
+{
+    if (seyffarth_steel_file.empty()) seyffarth_steel = choose_seyffarth_steel(main_window);
+    seyffarth_steel_file = seyffarth_steel.file_name;
+    return !seyffarth_steel_file.empty();
+}
+
+bool run_seyffarth_command(int id)
+{
+    for (const SeyffarthCommand& c : seyffarth_commands()) {
+        if (c.id != id) continue;
+        current_paint = blank_on_paint;
+        invalidate_window(main_window, true);
+        update_window(main_window);
+        if (c.dialog != nullptr) {
+            c.dialog();
+            shorshorov_steel_file.clear();
+            if (!dialog_accepted) return true;
+        } else {
+            shorshorov_steel_file.clear();
+        }
+        // A chooser cancelled before any steel was chosen leaves nothing to
+        // draw: the window stays blank rather than reporting files it never had.
+        if (!ensure_seyffarth_steel()) return true;
+        c.now(main_window, paint_print_flag);
+        current_paint = c.on_paint;
+        return true;
+    }
+    return false;
+}
+
+bool print_seyffarth_window(Canvas& dc)
+{
+    for (const SeyffarthCommand& c : seyffarth_commands()) {
+        if (current_paint != c.on_paint) continue;
+        c.routine(current_parameters, seyffarth_steps, main_window, dc, selector_value(c.selector), seyffarth_steel,
+                  paint_print_flag);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,108 @@
+// The Seyffarth atlas commands through the main window: the parameter
+// dialog first, then the steel chooser while no steel is chosen, the window
+// drawn and repainted; Cancel and a cancelled chooser leave it blank.
+#include "../app/frame_test_support.h"
+
+#include "commands.h"
+#include "dialog_driver.h"
+#include "menu_items.h"
+#include "seyffarth_commands.h"
+#include "steel_choice.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string steel_path =
+    (std::filesystem::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas" / "S355J2.sp0").string();
+
+class SeyffarthCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        start_program("ENG");
+        ASSERT_NE(main_window, nullptr);
+        seyffarth_steel = SteelChoice{};
+        seyffarth_steel_file.clear();
+        seyffarth_steel_path.clear();
+        seyffarth_filter_index = 0;
+        shorshorov_steel_file = "a Shorshorov steel";
+    }
+    void TearDown() override
+    {
+        while (pending_chooser_answers() > 0) {
+            ChooserAnswer dropped;
+            take_chooser_answer(dropped);
+        }
+        stop_program();
+    }
+
+    std::vector<std::string> run(int command, bool accept_dialog)
+    {
+        std::vector<std::string> opened;
+        push_dialog_hook([&opened, accept_dialog](Window* dlg, const std::string& name) {
+            opened.push_back(name);
+            dialog_click(dlg, accept_dialog ? 10158 : 10157);
+        });
+        run_menu_command(command);
+        clear_dialog_hooks();
+        return opened;
+    }
+};
+
+TEST_F(SeyffarthCommands, StructureAtPoint_DialogThenChooserThenWindow)
+{
+    push_chooser_answer(ChooserAnswer{true, steel_path, 1});
+    const auto opened = run(cmd::seyffarth_structure_at_point, true);
+    EXPECT_EQ(opened, (std::vector<std::string>{"PROPERTIES_E"}));
+    EXPECT_EQ(pending_chooser_answers(), 0u);
+    EXPECT_EQ(seyffarth_steel_file, steel_path);
+    EXPECT_EQ(seyffarth_steel.filter_index, 1);
+    EXPECT_TRUE(shorshorov_steel_file.empty());
+    EXPECT_EQ(current_paint, seyffarth_structure_at_point_window_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+    EXPECT_GT(drawn_pixels(), 1000);
+
+    // The repaint draws the same window; a second command asks no steel.
+    invalidate_window(main_window, true);
+    update_window(main_window);
+    EXPECT_GT(drawn_pixels(), 1000);
+    const auto again = run(cmd::seyffarth_structure_at_point, true);
+    EXPECT_EQ(again.size(), 1u);
+    EXPECT_EQ(current_paint, seyffarth_structure_at_point_window_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+    save_window_image(main_window, std::string(VELMARIN_TEST_OUTPUT_DIR) + "/seyffarth_windows/command_structure.png");
+}
+
+TEST_F(SeyffarthCommands, CancelledDialogAsksNoSteelAndLeavesTheWindowBlank)
+{
+    push_chooser_answer(ChooserAnswer{true, steel_path, 1});
+    run(cmd::seyffarth_structure_at_point, false);
+    EXPECT_EQ(pending_chooser_answers(), 1u);
+    EXPECT_EQ(current_paint, blank_on_paint);
+    EXPECT_TRUE(shorshorov_steel_file.empty());   // forgotten whatever the answer
+    EXPECT_EQ(drawn_pixels(), 0);
+}
+
+TEST_F(SeyffarthCommands, DiagramNeedsOnlyASteel_ACancelledChooserDrawsNothing)
+{
+    run_menu_command(cmd::atlas_structure_diagram);   // the chooser cancels: no answer queued
+    EXPECT_EQ(current_paint, blank_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+
+    push_chooser_answer(ChooserAnswer{true, steel_path, 1});
+    run_menu_command(cmd::atlas_structure_diagram);
+    EXPECT_EQ(current_paint, seyffarth_structure_diagram_window_on_paint);
+    EXPECT_GT(drawn_pixels(), 1000);
+    EXPECT_TRUE(message_box_take_log().empty());
+}
+
+TEST_F(SeyffarthCommands, WiredAndEnabled)
+{
+    for (const SeyffarthCommand& c : seyffarth_commands()) EXPECT_TRUE(command_is_wired(c.id)) << c.id;
+    EXPECT_FALSE(item_grayed(cmd::seyffarth_structure_at_point));
+}
+
+} // namespace

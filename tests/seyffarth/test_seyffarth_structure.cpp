@@ -1,0 +1,278 @@
+// The structure windows: at the point of the heat-source model and as the
+// steel's diagram. Texts, places, the cooling-time marker, the legend, the
+// markers on the curves, colours, failures, and PNG renders to look at.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "captions.h"
+#include "numfmt.h"
+#include "plot.h"
+#include "seyffarth_point_test_support.h"
+
+using namespace seyffarth_test;
+
+namespace {
+
+// The plot rectangle of the window at a point on the recording canvas's
+// 1024 x 768 surface: H = 25 and h its line height.
+struct Layout {
+    int H = 0, h = 0;
+    Rect plot;
+};
+
+Layout point_layout(RecordingCanvas& dc, int bottom_lines)
+{
+    Layout l;
+    l.H = 768 / 30;
+    l.h = seyffarth_font(dc, l.H);
+    l.plot = Rect{1024 / 8, 7 * l.h, 1024 - 1024 / 4, 768 - bottom_lines * l.h};
+    return l;
+}
+
+const RecordingCanvas::TextCall* text_starting(const RecordingCanvas& dc, const std::string& start)
+{
+    for (const auto& t : dc.texts)
+        if (t.text.rfind(start, 0) == 0) return &t;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(SeyffarthStructureAtPoint, TextsPlacesAndMarkerForTheEqualInterval)
+{
+    reset_state();
+    const double record[4] = {0.05, 0.0, 500.0, 500.0};
+    RecordingCanvas dc;
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+
+    SeyffarthPoint p;
+    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    RecordingCanvas probe;
+    const Layout l = point_layout(probe, 13);
+
+    // Title at (left + 2 h1, 0.3 h1) in font 1.2 H, colour (255, 0, 95).
+    const auto* title = dc.find_text(" Structure under the atlas P. Seyffarth");
+    ASSERT_NE(title, nullptr);
+    const int h1 = seyffarth_font(probe, static_cast<int>(1.2 * l.H));
+    EXPECT_EQ(title->x, 2 * h1);
+    EXPECT_EQ(title->y, static_cast<int>(0.3 * h1));
+    EXPECT_EQ(title->font.height, 30);
+    EXPECT_EQ(title->color, (Rgb{255, 0, 95}));
+
+    const auto* cls = dc.find_text("Class of steel: \" 1.General-application building steels\"");
+    ASSERT_NE(cls, nullptr);
+    EXPECT_EQ(cls->x, 2 * l.h);
+    EXPECT_EQ(cls->y, static_cast<int>(1.5 * l.h));
+    ASSERT_NE(dc.find_text("The grade of steel: \"S355J2 \"  "), nullptr);
+
+    // The result line shows the raised upper temperature.
+    const auto* result = text_starting(dc, "In a range: (505,500), [C] at point (y=0.05, cm; z=0, cm) chill time: ");
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->text, cformat("In a range: (505,500), [C] at point (y=0.05, cm; z=0, cm) chill time: %-.3g, s;",
+                                    p.t));
+    EXPECT_EQ(result->x, l.plot.left);
+    EXPECT_EQ(result->y, static_cast<int>(768 - 8.0 * l.h));
+    EXPECT_EQ(result->color, (Rgb{120, 0, 95}));
+
+    // The red cooling-time marker, five pixels wide, across the plot.
+    bool marker = false;
+    const int x_t = static_cast<int>(l.plot.left + p.L * (l.plot.right - l.plot.left) / 5.99146454710798);
+    for (const auto& line : dc.lines)
+        if (line.pen.width == 5 && line.pen.color == (Rgb{255, 0, 0})) {
+            EXPECT_EQ(line.from, (Point{x_t, l.plot.bottom}));
+            EXPECT_EQ(line.to, (Point{x_t, l.plot.top}));
+            marker = true;
+        }
+    EXPECT_TRUE(marker);
+
+    // The share line: fragments side by side from L in the phase colours.
+    const auto* m = text_starting(dc, "Martensite = ");
+    const auto* b = text_starting(dc, "bainite = ");
+    ASSERT_NE(m, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(m->x, l.plot.left);
+    EXPECT_EQ(m->y, 768 - 7 * l.h);
+    EXPECT_EQ(b->x, m->x + measure_text(m->font, m->text).cx);
+    EXPECT_EQ(m->color, (Rgb{0, 127, 0}));
+    EXPECT_EQ(b->color, (Rgb{0, 127, 255}));
+}
+
+TEST(SeyffarthStructureAtPoint, SharesMatchTheTableAtTheCoolingTime)
+{
+    reset_state();
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc;
+    const SteelChoice steel = sample_steel();
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
+    SeyffarthPoint p;
+    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    SteelDescriptor d;
+    seyffarth_read_descriptor(steel, d);
+    SeyffarthPhases ph;
+    ASSERT_TRUE(seyffarth_read_phases(nullptr, steel, d, ph));
+    const SeyffarthShares s = seyffarth_shares_at(ph, p.L);
+    EXPECT_GT(s.ferrite + s.bainite + s.pearlite + s.martensite, 90.0);
+    ASSERT_NE(dc.find_text(cformat("ferrite:= %-.3g %%;  ", s.ferrite)), nullptr);
+    ASSERT_NE(dc.find_text(cformat("Pearlite = %-.3g %%;  ", s.pearlite)), nullptr);
+}
+
+TEST(SeyffarthStructureAtPoint, LegendRowsLabelsAndGlyphs)
+{
+    reset_state(Language::russian);
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc;
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    RecordingCanvas probe;
+    const Layout l = point_layout(probe, 13);
+    struct Row {
+        std::string label;
+        int k;
+        Rgb colour;
+        std::string glyph;
+    } rows[] = {
+        {"Мартенсит, %", 3, {0, 127, 0}, "\u00C0"},
+        {"Бейнит, %", 5, {0, 127, 255}, "\u00C1"},
+        {"Феррит, %", 7, {255, 127, 0}, "\u00C2"},
+        {"Перлит, %", 9, {127, 0, 0}, "\u00C3"},
+    };
+    for (const Row& r : rows) {
+        const auto* t = dc.find_text(r.label);
+        ASSERT_NE(t, nullptr) << r.label;
+        EXPECT_EQ(t->y, l.plot.top + r.k * l.h) << r.label;
+        EXPECT_EQ(t->color, r.colour);
+        EXPECT_EQ(t->font.charset, 204);
+        // The legend glyph stands at (right - 3h, T + k h - 1) in the marker face.
+        bool glyph = false;
+        for (const auto& g : dc.texts)
+            if (g.text == r.glyph && g.x == 1024 - 3 * l.h && g.y == l.plot.top + r.k * l.h - 1) {
+                EXPECT_EQ(g.font.face, "Zapfdingbats BT");
+                glyph = true;
+            }
+        EXPECT_TRUE(glyph) << r.label;
+    }
+    ASSERT_NE(dc.find_text(" Cтруктура по атласу П. Daverurud"), nullptr);
+    ASSERT_NE(text_starting(dc, "В диапазоне: (850,500), [C] в точке (y=0.05, см; z=0, см)"), nullptr);
+    ASSERT_NE(text_starting(dc, "феррит:= "), nullptr);
+}
+
+TEST(SeyffarthStructureAtPoint, BlackAndWhiteKeepsPenStyles)
+{
+    reset_state();
+    colour_mode = 0;
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc;
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    colour_mode = 1;
+    bool dashed = false;
+    for (const auto& p : dc.polylines) {
+        EXPECT_EQ(p.pen.color, (Rgb{0, 0, 0}));
+        dashed = dashed || p.pen.style == PenStyle::dash;
+    }
+    EXPECT_TRUE(dashed);
+    for (const auto& line : dc.lines)
+        if (line.pen.width == 5) {
+            EXPECT_EQ(line.pen.color, (Rgb{0, 0, 0}));
+        }
+    EXPECT_EQ(dc.find_text(" Structure under the atlas P. Seyffarth")->color, (Rgb{0, 0, 0}));
+}
+
+TEST(SeyffarthStructureAtPoint, FailuresComeBeforeAnyDrawing)
+{
+    reset_state();
+    {
+        const double far[4] = {30.0, 0.0, 850.0, 500.0};
+        RecordingCanvas dc;
+        seyffarth_structure_at_point_window(far, 50, nullptr, dc, 0, sample_steel(), 0);
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_TRUE(dc.shapes.empty());
+        ASSERT_EQ(shown_boxes().size(), 1u);
+    }
+    {
+        const fs::path dir = fixture_dir("structure_missing");
+        const double record[4] = {0.05, 0.0, 850.0, 500.0};
+        RecordingCanvas dc;
+        seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, fixture_steel(dir, "", false), 0);
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_TRUE(dc.shapes.empty());
+        ASSERT_EQ(shown_boxes().size(), 1u);
+    }
+    {
+        // No steel file at all: the descriptor's message, then the table's.
+        const double record[4] = {0.05, 0.0, 850.0, 500.0};
+        RecordingCanvas dc;
+        seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, SteelChoice{}, 0);
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_EQ(shown_boxes().size(), 2u);
+    }
+}
+
+TEST(SeyffarthStructureDiagram, MartensiteIsAbsoluteAndMarkersStandEveryFourthRow)
+{
+    reset_state();
+    std::string table = "t8/5 F B P HV\n";
+    for (int i = 0; i <= 20; ++i)
+        table += cformat("%d %s 300\n", 1 + 10 * i, i == 0 ? "60 30 20" : "10 20 30");
+    const SteelChoice steel = fixture_steel(fixture_dir("diagram"), table);
+    RecordingCanvas dc;
+    seyffarth_structure_diagram_window(nullptr, 50, nullptr, dc, 0, steel, 0);
+    EXPECT_TRUE(shown_boxes().empty());
+
+    const int H = 768 / 30;
+    RecordingCanvas probe;
+    const int h = seyffarth_font(probe, H);
+    const Rect plot{1024 / 8, 7 * h, 1024 - 1024 / 4, 768 - 5 * h};
+    const WorldBox box = seyffarth_structure_box();
+
+    // The martensite curve (green, drawn twice) starts at +10, not -10.
+    const RecordingCanvas::PolylineCall* green = nullptr;
+    for (const auto& p : dc.polylines)
+        if (p.pen.color == (Rgb{0, 127, 0})) {
+            green = &p;
+            break;
+        }
+    ASSERT_NE(green, nullptr);
+    EXPECT_EQ(green->points.front().y, plot_y_top(plot, box, 10.0));
+
+    // Pearlite glyphs (0xC3) on the curve at rows 4, 8, 12, 16.
+    std::vector<int> xs;
+    for (const auto& t : dc.texts)
+        if (t.text == "\u00C3" && t.x < plot.right) xs.push_back(t.x);
+    std::vector<int> expected;
+    for (int row : {4, 8, 12, 16}) expected.push_back(plot_x(plot, box, std::log(1.0 + 10 * row)));
+    EXPECT_EQ(xs, expected);
+
+    EXPECT_EQ(text_starting(dc, "In a range"), nullptr);
+    EXPECT_EQ(text_starting(dc, " Account on model"), nullptr);
+    ASSERT_NE(dc.find_text("t 8/5, c"), nullptr);
+    const auto* rotated = dc.find_text("Structure, %");
+    ASSERT_NE(rotated, nullptr);
+    EXPECT_EQ(rotated->font.escapement, 900);
+}
+
+TEST(SeyffarthStructureDiagram, MissingTableLeavesTheWindowBlank)
+{
+    reset_state();
+    RecordingCanvas dc;
+    seyffarth_structure_diagram_window(nullptr, 50, nullptr, dc, 0, fixture_steel(fixture_dir("dmiss"), "", false),
+                                       0);
+    EXPECT_TRUE(dc.shapes.empty());
+    EXPECT_EQ(shown_boxes().size(), 1u);
+}
+
+TEST(SeyffarthStructurePictures, EnglishAndRussian)
+{
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    for (Language language : {Language::english, Language::russian}) {
+        reset_state(language);
+        const std::string tag = language_tag(language);
+        EXPECT_GT(render_window(seyffarth_structure_at_point_window, record, sample_steel(), "structure_at_point_" + tag),
+                  200);
+        EXPECT_GT(render_window(seyffarth_structure_diagram_window, record, sample_steel("30MnMo5.sp2", 3),
+                                "structure_diagram_" + tag),
+                  200);
+        EXPECT_TRUE(shown_boxes().empty());
+    }
+}
