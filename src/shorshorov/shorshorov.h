@@ -80,3 +80,19 @@ void shorshorov_structure_at_point_window(const double* params, int steps, Windo
                                           int selector, SteelChoice steel, int print_flag);
 void shorshorov_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
                                    SteelChoice steel, int print_flag);
+
+// The dependence windows. Energy input: the record holds y, z, T from, T to,
+// P min, P max, V min, V max and the sweep has steps + 1 points; preheat and
+// plate thickness: y, z, T from, T to and the two bounds, 50 points.
+void shorshorov_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                           SteelChoice steel, int print_flag);
+void shorshorov_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                            SteelChoice steel, int print_flag);
+void shorshorov_structure_vs_preheat_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                            SteelChoice steel, int print_flag);
+void shorshorov_properties_vs_preheat_window(const double* params, int steps, Window* window, Canvas& dc,
+                                             int selector, SteelChoice steel, int print_flag);
+void shorshorov_structure_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc,
+                                              int selector, SteelChoice steel, int print_flag);
+void shorshorov_properties_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc,
+                                               int selector, SteelChoice steel, int print_flag);

@@ -1,0 +1,124 @@
+// The dependence windows: the regime given back, flat curves for equal
+// bounds, their titles, and pictures in two languages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "shorshorov_frame.h"
+#include "shorshorov_test_support.h"
+
+namespace {
+
+const double energy_defaults[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
+const double preheat_defaults[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+const double thickness_defaults[6] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
+
+struct WindowCase {
+    ShorshorovWindowRoutine routine;
+    const double* params;
+    const char* title;
+    const char* name;
+};
+
+const WindowCase windows[] = {
+    {shorshorov_structure_vs_energy_window, energy_defaults,
+     "Dependence of phase structure on energy on unit of length", "structure_vs_energy"},
+    {shorshorov_properties_vs_energy_window, energy_defaults, "Dependence  of mechanical properties upon heat input",
+     "properties_vs_energy"},
+    {shorshorov_structure_vs_preheat_window, preheat_defaults, "Dependence of structures of preliminary heating",
+     "structure_vs_preheat"},
+    {shorshorov_properties_vs_preheat_window, preheat_defaults,
+     "Dependence of mechanical property on preliminary heating", "properties_vs_preheat"},
+    {shorshorov_structure_vs_thickness_window, thickness_defaults,
+     "Dependence of phase structure on thickness of a plate", "structure_vs_thickness"},
+    {shorshorov_properties_vs_thickness_window, thickness_defaults,
+     "Dependence of mechanical properties on thickness of a plate", "properties_vs_thickness"},
+};
+
+bool has_text(const RecordingCanvas& dc, const std::string& text)
+{
+    return std::any_of(dc.texts.begin(), dc.texts.end(), [&](const auto& t) { return t.text == text; });
+}
+
+// The thin plate, so that every swept quantity reaches the model.
+void use_thin_plate()
+{
+    ASSERT_TRUE(install_scheme(1));
+    current_model.prepare();
+}
+
+TEST(ShorshorovSweeps, EveryWindowDrawsItsTitleAndGivesTheRegimeBack)
+{
+    for (const WindowCase& w : windows) {
+        reset_shorshorov_state();
+        use_thin_plate();
+        const double v = current_model.velocity(), q = current_model.power();
+        const double T0 = current_model.initial_temperature(), d = current_model.thickness();
+        RecordingCanvas dc;
+        w.routine(w.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        EXPECT_TRUE(message_box_take_log().empty()) << w.name;
+        EXPECT_TRUE(has_text(dc, w.title)) << w.name;
+        EXPECT_TRUE(has_text(dc, "W 8/5, K/s")) << w.name;
+        EXPECT_EQ(current_model.velocity(), v) << w.name;
+        EXPECT_EQ(current_model.power(), q) << w.name;
+        EXPECT_EQ(current_model.initial_temperature(), T0) << w.name;
+        EXPECT_EQ(current_model.thickness(), d) << w.name;
+        ASSERT_FALSE(dc.polylines.empty());
+        // Energy input: steps + 1 points; preheat and thickness: always 50.
+        const std::size_t points = w.params == energy_defaults ? 51u : 50u;
+        EXPECT_EQ(dc.polylines[0].points.size(), points) << w.name;
+    }
+}
+
+TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
+{
+    reset_shorshorov_state();
+    use_thin_plate();
+    const double equal_preheat[6] = {0.05, 0.0, 850.0, 500.0, 200.0, 200.0};
+    const double equal_energy[8] = {0.05, 0.0, 850.0, 500.0, 3000.0, 3000.0, 0.2, 0.2};
+    const std::pair<ShorshorovWindowRoutine, const double*> cases[] = {
+        {shorshorov_structure_vs_preheat_window, equal_preheat}, {shorshorov_structure_vs_energy_window, equal_energy}};
+    for (const auto& [routine, params] : cases) {
+        RecordingCanvas dc;
+        routine(params, 50, nullptr, dc, 0, sample_steel(), 0);
+        EXPECT_TRUE(message_box_take_log().empty());
+        ASSERT_FALSE(dc.polylines.empty());
+        for (const auto& line : dc.polylines) {
+            const auto& pts = line.points;
+            EXPECT_TRUE(std::all_of(pts.begin(), pts.end(), [&](Point p) { return p.y == pts[0].y; }));
+        }
+    }
+}
+
+TEST(ShorshorovSweeps, AFailureBeforeTheSweepLeavesTheRegimeAlone)
+{
+    reset_shorshorov_state();
+    use_thin_plate();
+    const double v = current_model.velocity();
+    RecordingCanvas dc;
+    shorshorov_properties_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_steel("Gone.301"), 0);
+    EXPECT_EQ(message_box_take_log().size(), 1u);
+    const double cold[6] = {80, 0, 850, 500, 100, 400};
+    shorshorov_properties_vs_preheat_window(cold, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(message_box_take_log().size(), 1u);
+    EXPECT_TRUE(dc.texts.empty());
+    EXPECT_EQ(current_model.velocity(), v);
+}
+
+TEST(ShorshorovSweeps, PicturesInEnglishAndRussian)
+{
+    for (Language lang : {Language::english, Language::russian}) {
+        for (const WindowCase& w : windows) {
+            reset_shorshorov_state();
+            set_language(lang);
+            use_thin_plate();
+            render_shorshorov_window(w.routine, w.params, 0, sample_steel(),
+                                     std::string(w.name) + (lang == Language::english ? "_en" : "_ru"));
+            EXPECT_TRUE(message_box_take_log().empty());
+        }
+    }
+    set_language(Language::english);
+}
+
+} // namespace
