@@ -19,7 +19,8 @@ constexpr std::array<int, 4> thickness_items{10338, 10339, 10340, 10337};
 // The commands whose dialogs and windows exist. The atlas windows, the steel
 // models, the scheme chooser with its data dialogs and the digitizer join
 // this list when they are wired into the command table.
-constexpr std::array<int, 38> wired_commands{
+// Sized from its list, so that adding a command touches one place.
+constexpr auto wired_commands = std::to_array<int>({
     cmd::exit_program, cmd::about,        cmd::print,       cmd::language,
     cmd::graphics_mode, cmd::thermal_cycle, cmd::isotherm_xy, cmd::isotherm_yz,
     cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,        cmd::heat_source_model,
@@ -33,7 +34,9 @@ constexpr std::array<int, 38> wired_commands{
     cmd::ion_hardness_vs_thickness, cmd::ion_hardness_vs_preheat,
     cmd::shorshorov_choose_steel, cmd::shorshorov_structure_at_point, 10166, 10167, 10168, 10169, 10170, 10304,
     cmd::seyffarth_structure_at_point, cmd::atlas_structure_diagram,
-};
+    cmd::shorshorov_structure_vs_energy, cmd::shorshorov_properties_vs_energy, cmd::shorshorov_structure_vs_thickness,
+    cmd::shorshorov_properties_vs_thickness, cmd::shorshorov_structure_vs_preheat, cmd::shorshorov_properties_vs_preheat,
+});
 
 } // namespace
 

@@ -69,6 +69,21 @@ void ask_steel_if_none()
     shorshorov_steel_file = shorshorov_steel.file_name;
 }
 
+// Dependence pattern: blank; the window's dialog; forget the Seyffarth steel
+// (also when the dialog is cancelled); on OK ask for the steel while none is
+// chosen, then draw.
+void dependence_pattern(const AtlasWindow& w, void (*dialog)())
+{
+    current_paint = blank_on_paint;
+    repaint();
+    dialog();
+    seyffarth_steel_file.clear();
+    if (!dialog_accepted) return;
+    ask_steel_if_none();
+    w.now(main_window, paint_print_flag);
+    current_paint = w.on_paint;
+}
+
 void point_pattern(const AtlasWindow& w)
 {
     current_paint = blank_on_paint;
@@ -100,18 +115,91 @@ void shorshorov_haz_profile_window_on_paint(int print_flag)
     draw_on_paint<shorshorov_haz_profile_window, &shorshorov_haz_property>(print_flag);
 }
 
+void shorshorov_structure_vs_energy_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_structure_vs_energy_window, no_selector>(window, print_flag);
+}
+void shorshorov_structure_vs_energy_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_structure_vs_energy_window, no_selector>(print_flag);
+}
+void shorshorov_properties_vs_energy_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_properties_vs_energy_window, no_selector>(window, print_flag);
+}
+void shorshorov_properties_vs_energy_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_properties_vs_energy_window, no_selector>(print_flag);
+}
+void shorshorov_structure_vs_preheat_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_structure_vs_preheat_window, no_selector>(window, print_flag);
+}
+void shorshorov_structure_vs_preheat_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_structure_vs_preheat_window, no_selector>(print_flag);
+}
+void shorshorov_properties_vs_preheat_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_properties_vs_preheat_window, no_selector>(window, print_flag);
+}
+void shorshorov_properties_vs_preheat_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_properties_vs_preheat_window, no_selector>(print_flag);
+}
+void shorshorov_structure_vs_thickness_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_structure_vs_thickness_window, no_selector>(window, print_flag);
+}
+void shorshorov_structure_vs_thickness_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_structure_vs_thickness_window, no_selector>(print_flag);
+}
+void shorshorov_properties_vs_thickness_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_properties_vs_thickness_window, no_selector>(window, print_flag);
+}
+void shorshorov_properties_vs_thickness_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_properties_vs_thickness_window, no_selector>(print_flag);
+}
+
 namespace {
 
 const AtlasWindow structure_at_point{shorshorov_structure_at_point_window, shorshorov_structure_at_point_window_now,
                                      shorshorov_structure_at_point_window_on_paint, nullptr};
 const AtlasWindow haz_profile{shorshorov_haz_profile_window, shorshorov_haz_profile_window_now,
                               shorshorov_haz_profile_window_on_paint, &shorshorov_haz_property};
-const AtlasWindow* const windows[] = {&structure_at_point, &haz_profile};
+const AtlasWindow structure_vs_energy{shorshorov_structure_vs_energy_window, shorshorov_structure_vs_energy_window_now, shorshorov_structure_vs_energy_window_on_paint, nullptr};
+const AtlasWindow properties_vs_energy{shorshorov_properties_vs_energy_window, shorshorov_properties_vs_energy_window_now, shorshorov_properties_vs_energy_window_on_paint, nullptr};
+const AtlasWindow structure_vs_preheat{shorshorov_structure_vs_preheat_window, shorshorov_structure_vs_preheat_window_now, shorshorov_structure_vs_preheat_window_on_paint, nullptr};
+const AtlasWindow properties_vs_preheat{shorshorov_properties_vs_preheat_window, shorshorov_properties_vs_preheat_window_now, shorshorov_properties_vs_preheat_window_on_paint, nullptr};
+const AtlasWindow structure_vs_thickness{shorshorov_structure_vs_thickness_window, shorshorov_structure_vs_thickness_window_now, shorshorov_structure_vs_thickness_window_on_paint, nullptr};
+const AtlasWindow properties_vs_thickness{shorshorov_properties_vs_thickness_window, shorshorov_properties_vs_thickness_window_now, shorshorov_properties_vs_thickness_window_on_paint, nullptr};
+
+struct DependenceCommand {
+    int id;
+    const AtlasWindow* window;
+    void (*dialog)();
+};
+const DependenceCommand dependence_commands[] = {
+    {cmd::shorshorov_structure_vs_energy, &structure_vs_energy, show_seyffarthpogonenergy_dialog},
+    {cmd::shorshorov_properties_vs_energy, &properties_vs_energy, show_seyffarthpogonenergy_dialog},
+    {cmd::shorshorov_structure_vs_thickness, &structure_vs_thickness, show_thickness_dialog},
+    {cmd::shorshorov_properties_vs_thickness, &properties_vs_thickness, show_thickness_dialog},
+    {cmd::shorshorov_structure_vs_preheat, &structure_vs_preheat, show_preheat_dialog},
+    {cmd::shorshorov_properties_vs_preheat, &properties_vs_preheat, show_preheat_dialog},
+};
+const AtlasWindow* const windows[] = {&structure_at_point,     &haz_profile,           &structure_vs_energy,
+                                      &properties_vs_energy,   &structure_vs_preheat,  &properties_vs_preheat,
+                                      &structure_vs_thickness, &properties_vs_thickness};
 
 } // namespace
 
 bool is_shorshorov_command(int id)
 {
+    for (const DependenceCommand& c : dependence_commands)
+        if (c.id == id) return true;
     return id == cmd::shorshorov_choose_steel || id == cmd::shorshorov_structure_at_point ||
            (id >= cmd::shorshorov_haz_first && id <= cmd::shorshorov_haz_last) || id == haz_profile_again;
 }
@@ -122,6 +210,11 @@ bool run_shorshorov_command(int id)
         current_paint = blank_on_paint;
         shorshorov_steel = choose_shorshorov_steel(main_window);
         shorshorov_steel_file = shorshorov_steel.file_name;
+        return true;
+    }
+    for (const DependenceCommand& c : dependence_commands) {
+        if (c.id != id) continue;
+        dependence_pattern(*c.window, c.dialog);
         return true;
     }
     if (id == cmd::shorshorov_structure_at_point) {

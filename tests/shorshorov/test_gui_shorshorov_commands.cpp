@@ -68,6 +68,35 @@ TEST_F(ShorshorovCommands, HazItemsSetTheSelectorBeforeTheDialog)
     EXPECT_EQ(current_paint, blank_on_paint);
 }
 
+TEST_F(ShorshorovCommands, DependenceCommandsOpenTheirDialogBeforeTheSteelChooser)
+{
+    seyffarth_steel_file = "some.sp0";
+    // Cancel: the Seyffarth steel is forgotten all the same, no chooser runs.
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        EXPECT_EQ(name, "PREHEAT_E");
+        dialog_click(dlg, 10157);
+    });
+    run_menu_command(cmd::shorshorov_structure_vs_preheat);
+    EXPECT_TRUE(seyffarth_steel_file.empty());
+    EXPECT_TRUE(shorshorov_steel_file.empty());
+    EXPECT_EQ(current_paint, blank_on_paint);
+
+    // OK: the chooser runs after the dialog, then the window is drawn.
+    std::vector<std::string> opened;
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        opened.push_back(name);
+        EXPECT_EQ(pending_chooser_answers(), 1u);
+        dialog_click(dlg, 10158);
+    });
+    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    run_menu_command(cmd::shorshorov_properties_vs_preheat);
+    EXPECT_EQ(opened, (std::vector<std::string>{"PREHEAT_E"}));
+    EXPECT_EQ(shorshorov_steel_file, sample_path);
+    EXPECT_EQ(current_paint, shorshorov_properties_vs_preheat_window_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+    EXPECT_GT(drawn_pixels(), 500);
+}
+
 TEST_F(ShorshorovCommands, AMissingSteelIsReportedOncePerCommand)
 {
     push_chooser_answer(ChooserAnswer{true, shorshorov_atlas_folder() + "/Gone.301", 1, {}});
