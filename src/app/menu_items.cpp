@@ -36,6 +36,7 @@ constexpr auto wired_commands = std::to_array<int>({
     cmd::seyffarth_structure_at_point, cmd::atlas_structure_diagram,
     cmd::shorshorov_structure_vs_energy, cmd::shorshorov_properties_vs_energy, cmd::shorshorov_structure_vs_thickness,
     cmd::shorshorov_properties_vs_thickness, cmd::shorshorov_structure_vs_preheat, cmd::shorshorov_properties_vs_preheat,
+    cmd::seyffarth_properties_at_point, cmd::atlas_properties_diagram,
 });
 
 } // namespace

@@ -51,6 +51,8 @@ constexpr const int* no_selector = nullptr;
 
 SEYFFARTH_PAIR(seyffarth_structure_at_point_window, false, no_selector)
 SEYFFARTH_PAIR(seyffarth_structure_diagram_window, false, no_selector)
+SEYFFARTH_PAIR(seyffarth_properties_at_point_window, false, no_selector)
+SEYFFARTH_PAIR(seyffarth_properties_diagram_window, false, no_selector)
 
 #undef SEYFFARTH_PAIR
 
@@ -62,6 +64,10 @@ const std::vector<SeyffarthCommand>& seyffarth_commands()
          seyffarth_structure_at_point_window_now, seyffarth_structure_at_point_window_on_paint, nullptr},
         {atlas_structure_diagram, nullptr, seyffarth_structure_diagram_window,
          seyffarth_structure_diagram_window_now, seyffarth_structure_diagram_window_on_paint, nullptr},
+        {seyffarth_properties_at_point, show_properties_mechanical_dialog, seyffarth_properties_at_point_window,
+         seyffarth_properties_at_point_window_now, seyffarth_properties_at_point_window_on_paint, nullptr},
+        {atlas_properties_diagram, nullptr, seyffarth_properties_diagram_window,
+         seyffarth_properties_diagram_window_now, seyffarth_properties_diagram_window_on_paint, nullptr},
     };
     return table;
 }

@@ -36,3 +36,7 @@ void seyffarth_structure_at_point_window_now(Window* window, int print_flag);
 void seyffarth_structure_at_point_window_on_paint(int print_flag);
 void seyffarth_structure_diagram_window_now(Window* window, int print_flag);
 void seyffarth_structure_diagram_window_on_paint(int print_flag);
+void seyffarth_properties_at_point_window_now(Window* window, int print_flag);
+void seyffarth_properties_at_point_window_on_paint(int print_flag);
+void seyffarth_properties_diagram_window_now(Window* window, int print_flag);
+void seyffarth_properties_diagram_window_on_paint(int print_flag);

@@ -20,6 +20,7 @@
 #include "steel_choice.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -226,3 +227,38 @@ void seyffarth_structure_at_point_window(const double* params, int steps, Window
 // Phase shares against t8/5 (no point).
 void seyffarth_structure_diagram_window(const double* params, int steps, Window* window, Canvas& dc,
                                         int selector, SteelChoice steel, int print_flag);
+
+// ---------------------------------------------------------------------------
+// Mechanical properties
+
+// The value scales of the six properties (HV, Rm, R02, A, Z, K), also their
+// axis labels. The HV and Rm scales are chosen from the upper ends of the
+// file's HV and Rm ranges (numbers 6 and 8 of its header).
+struct SeyffarthPropertyScales {
+    std::vector<double> hv, rm, a, z, k;
+    const std::vector<double>& of(int property) const;   // 0..5; R02 reads the Rm scale
+};
+SeyffarthPropertyScales seyffarth_property_scales(double hv_hi, double rm_hi);
+
+// A value read on the hardness scale, carried onto another scale.
+double seyffarth_carry_to_scale(double v_hv, const std::vector<double>& hv_scale, const std::vector<double>& scale);
+
+// Property k (0..5) of the curve set at abscissa L (ln t8/5) on its own
+// scale: below the curve's range its first point, above it its next-to-last.
+// False when the curve is missing or has four points or fewer.
+bool seyffarth_property_value(std::span<const double> curves, int property, double L, double& value);
+
+// The six property panels (curve, markers, rotated title, legend line,
+// glyph, axis) in the box of the file's hardness range.
+void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves);
+// The twelve time lines with ticks and labels, the time axis, the hardness
+// grid and the hardness axis.
+void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Rect plot,
+                                       std::span<const double> curves);
+
+// Mechanical properties against t8/5 with the point's cooling curve and values.
+void seyffarth_properties_at_point_window(const double* params, int steps, Window* window, Canvas& dc,
+                                          int selector, SteelChoice steel, int print_flag);
+// Mechanical properties against t8/5 (no point).
+void seyffarth_properties_diagram_window(const double* params, int steps, Window* window, Canvas& dc,
+                                         int selector, SteelChoice steel, int print_flag);

@@ -1,0 +1,254 @@
+// The properties windows: scales chosen from the file, values carried from
+// the hardness scale, values at the point's cooling time, the cooling-curve
+// overlay, the text block, failures, and PNG renders to look at.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "captions.h"
+#include "numfmt.h"
+#include "seyffarth_point_test_support.h"
+
+using namespace seyffarth_test;
+
+namespace {
+
+// A curve set in memory: the header with the HV range [hv_lo, hv_hi] and the
+// Rm upper end, then one curve (points x_i, y_i) per entry of `curves`.
+std::vector<double> curve_set(double hv_lo, double hv_hi, double rm_hi,
+                              const std::vector<std::vector<std::pair<double, double>>>& curves)
+{
+    std::vector<double> s(25, 0.0);
+    s[1] = 0;
+    s[2] = hv_lo;
+    s[3] = seyffarth_ln400;
+    s[4] = hv_hi;
+    s[5] = hv_lo;
+    s[6] = hv_hi;
+    s[7] = 100;
+    s[8] = rm_hi;
+    for (const auto& c : curves) {
+        s.push_back(static_cast<double>(c.size()) - 1);
+        s.push_back(0);
+        for (const auto& [x, y] : c) {
+            s.push_back(x);
+            s.push_back(y);
+        }
+        s.push_back(0);
+    }
+    s[0] = static_cast<double>(s.size());
+    return s;
+}
+
+const std::vector<std::pair<double, double>> rising{{0, 100}, {1, 200}, {2, 300}, {3, 400}, {4, 500}, {5, 600}};
+
+const RecordingCanvas::TextCall* text_starting(const RecordingCanvas& dc, const std::string& start)
+{
+    for (const auto& t : dc.texts)
+        if (t.text.rfind(start, 0) == 0) return &t;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(SeyffarthProperties, ScalesFollowTheFileHeader)
+{
+    struct Case {
+        double hv_hi, rm_hi;
+        double hv_first, hv_last, rm_first, rm_last;
+        std::size_t hv_count;
+    } cases[] = {
+        {440, 1300, 80, 440, 100, 1300, 8},
+        {441, 1300, 150, 750, 100, 1300, 7},
+        {440, 1301, 80, 440, 400, 1600, 8},
+    };
+    for (const Case& c : cases) {
+        const SeyffarthPropertyScales s = seyffarth_property_scales(c.hv_hi, c.rm_hi);
+        EXPECT_EQ(s.hv.front(), c.hv_first);
+        EXPECT_EQ(s.hv.back(), c.hv_last);
+        EXPECT_EQ(s.hv.size(), c.hv_count);
+        EXPECT_EQ(s.rm.front(), c.rm_first);
+        EXPECT_EQ(s.rm.back(), c.rm_last);
+        EXPECT_EQ(&s.of(2), &s.of(1));   // R02 is read on the Rm axis
+    }
+}
+
+TEST(SeyffarthProperties, ValueOnTheHardnessScaleCarriedOntoTheOthers)
+{
+    const SeyffarthPropertyScales s = seyffarth_property_scales(440, 1300);
+    EXPECT_NEAR(seyffarth_carry_to_scale(150, s.hv, s.a), 9.33, 0.005);
+    EXPECT_NEAR(seyffarth_carry_to_scale(150, s.hv, s.rm), 333.3, 0.05);
+}
+
+TEST(SeyffarthProperties, ValueBelowAboveAndOnAKnot)
+{
+    const std::vector<double> set = curve_set(80, 440, 1300, {rising, rising, rising, rising});
+    const SeyffarthPropertyScales s = seyffarth_property_scales(440, 1300);
+    double v = 0;
+    ASSERT_TRUE(seyffarth_property_value(set, 0, -1.0, v));
+    EXPECT_EQ(v, 100.0);   // below: the first point
+    ASSERT_TRUE(seyffarth_property_value(set, 0, 7.0, v));
+    EXPECT_EQ(v, 500.0);   // above: the next-to-last point
+    ASSERT_TRUE(seyffarth_property_value(set, 0, 2.5, v));
+    EXPECT_NEAR(v, 350.0, 1.0);
+    ASSERT_TRUE(seyffarth_property_value(set, 0, 2.0, v));
+    EXPECT_EQ(v, -1.0);    // a knot is bracketed by no interval
+    ASSERT_TRUE(seyffarth_property_value(set, 3, 2.0, v));
+    EXPECT_NEAR(v, seyffarth_carry_to_scale(-1.0, s.hv, s.a), 1e-12);
+    EXPECT_FALSE(seyffarth_property_value(set, 5, 2.5, v));   // no record for K
+
+    const std::vector<double> short_curve = curve_set(80, 440, 1300, {{{0, 1}, {1, 2}, {2, 3}, {3, 4}}});
+    EXPECT_FALSE(seyffarth_property_value(short_curve, 0, 1.5, v));   // n = 3 is too few
+}
+
+TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
+{
+    reset_state();
+    const double record[4] = {0.05, 0.0, 500.0, 500.0};
+    RecordingCanvas dc;
+    const SteelChoice steel = sample_steel();
+    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
+    EXPECT_TRUE(shown_boxes().empty());
+
+    SeyffarthPoint p;
+    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    RecordingCanvas probe;
+    const int H = 768 / 30;
+    const int h = seyffarth_font(probe, H);
+    const Rect plot{12 * h, 7 * h, 1024 - 12 * h, 768 - 11 * h};
+
+    const auto* title = dc.find_text("Mechanical properties under the atlas P. Seyffarth");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->x, h);
+    EXPECT_EQ(title->y, static_cast<int>(0.3 * h));
+    const auto* cls = text_starting(dc, "Class of steel: ");
+    ASSERT_NE(cls, nullptr);
+    EXPECT_EQ(cls->y, static_cast<int>(1.3 * h));
+
+    const auto* result = text_starting(dc, "In a range: (505,500), [C] at point (y=0.05, cm; z=0, cm) chill time: ");
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->x, 5 * h);
+    EXPECT_EQ(result->y, static_cast<int>(768 - 7.2 * h));
+
+    // The values line: the six values at ln t8/5, fragments advanced by
+    // their widths with the terminating zero.
+    SteelDescriptor d;
+    seyffarth_read_descriptor(steel, d);
+    CurveSet curves;
+    ASSERT_TRUE(read_curve_file(seyffarth_atlas_file(steel, d.property_curves), curves).ok);
+    double hv = 0, rm = 0;
+    ASSERT_TRUE(seyffarth_property_value(curves, 0, p.L, hv));
+    ASSERT_TRUE(seyffarth_property_value(curves, 1, p.L, rm));
+    EXPECT_GT(hv, 150.0);
+    EXPECT_LT(hv, 500.0);
+    const auto* f_hv = dc.find_text(cformat(" HV= %-.3g,", hv));
+    const auto* f_rm = dc.find_text(cformat(" Rm= %-.3g mPa;", rm));
+    ASSERT_NE(f_hv, nullptr);
+    ASSERT_NE(f_rm, nullptr);
+    EXPECT_EQ(f_hv->x, 5 * h);
+    EXPECT_EQ(f_hv->y, static_cast<int>(768 - 6.2 * h));
+    EXPECT_EQ(f_rm->x, f_hv->x + measure_text(f_hv->font, f_hv->text, true).cx);
+
+    // The cooling curve's markers (0xC6) at samples 20, 30, 40, plus the legend glyph.
+    int overlay_glyphs = 0;
+    for (const auto& t : dc.texts)
+        if (t.text == "\u00C6") ++overlay_glyphs;
+    EXPECT_EQ(overlay_glyphs, 4);
+
+    // The red cooling-time marker.
+    bool marker = false;
+    for (const auto& line : dc.lines)
+        if (line.pen.width == 5 && line.pen.color == (Rgb{255, 0, 0})) {
+            EXPECT_EQ(line.from.x, static_cast<int>(plot.left + p.L * (plot.right - plot.left) / 5.99146454710798));
+            marker = true;
+        }
+    EXPECT_TRUE(marker);
+    const auto* temperature = dc.find_text("Temperature, C");
+    ASSERT_NE(temperature, nullptr);
+    EXPECT_EQ(temperature->font.escapement, 900);
+    EXPECT_EQ(temperature->y, plot.bottom);
+}
+
+TEST(SeyffarthPropertiesAtPoint, MissingPropertyFileStopsAfterTheCompositionTable)
+{
+    reset_state();
+    const fs::path dir = fixture_dir("props_missing");
+    const SteelChoice steel = fixture_steel(dir, "h\n1 10 20 30 300\n");
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc;
+    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("prop.spl"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(dc.find_text("C"), nullptr);   // the composition table stays
+    EXPECT_EQ(text_starting(dc, "In a range"), nullptr);
+    EXPECT_TRUE(dc.polylines.empty());
+}
+
+TEST(SeyffarthPropertiesAtPoint, MissingCurvesShowNoValue)
+{
+    reset_state();
+    const fs::path dir = fixture_dir("props_two_curves");
+    const SteelChoice steel = fixture_steel(dir, "h\n1 10 20 30 300\n");
+    std::string text;
+    for (double v : curve_set(80, 440, 1300, {rising, rising})) text += cformat("%g\n", v);
+    write_file(dir / "prop.spl", text);
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc;
+    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
+    EXPECT_TRUE(shown_boxes().empty());
+    EXPECT_NE(dc.find_text(" K= - J/mm2;"), nullptr);
+    EXPECT_NE(dc.find_text(" A= - %; "), nullptr);
+    EXPECT_NE(dc.find_text("Impact toughness K, J/mm2"), nullptr);   // its title is drawn
+}
+
+TEST(SeyffarthPropertiesAtPoint, BlackAndWhiteKeepsPenStyles)
+{
+    reset_state();
+    colour_mode = 0;
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc;
+    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    colour_mode = 1;
+    std::vector<PenStyle> styles;
+    for (const auto& p : dc.polylines) {
+        EXPECT_EQ(p.pen.color, (Rgb{0, 0, 0}));
+        styles.push_back(p.pen.style);
+    }
+    for (PenStyle s : {PenStyle::solid, PenStyle::dash_dot, PenStyle::dash, PenStyle::dash_dot_dot, PenStyle::dot})
+        EXPECT_NE(std::find(styles.begin(), styles.end(), s), styles.end());
+}
+
+TEST(SeyffarthPropertiesDiagram, NoPointNoMarkerAndItsOwnTitle)
+{
+    reset_state(Language::russian);
+    RecordingCanvas dc;
+    seyffarth_properties_diagram_window(nullptr, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+    EXPECT_NE(dc.find_text("Механические свойства по атласу П.Daverurud"), nullptr);
+    EXPECT_NE(dc.find_text("Твердость по Викерсу HV"), nullptr);
+    const auto* time = dc.find_text("t 8/5, с");
+    ASSERT_NE(time, nullptr);
+    EXPECT_EQ(time->color, (Rgb{0, 0, 0}));
+    for (const auto& line : dc.lines) EXPECT_NE(line.pen.width, 5);
+    EXPECT_EQ(text_starting(dc, "В диапазоне"), nullptr);
+}
+
+TEST(SeyffarthPropertiesPictures, EnglishAndRussian)
+{
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    for (Language language : {Language::english, Language::russian}) {
+        reset_state(language);
+        const std::string tag = language_tag(language);
+        EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_steel(),
+                                "properties_at_point_" + tag),
+                  200);
+        EXPECT_GT(render_window(seyffarth_properties_diagram_window, record, sample_steel("30MnMo5.sp2", 3),
+                                "properties_diagram_" + tag),
+                  200);
+        EXPECT_TRUE(shown_boxes().empty());
+    }
+}
