@@ -106,6 +106,14 @@ void shorshorov_structure_at_point_window_on_paint(int print_flag)
 {
     draw_on_paint<shorshorov_structure_at_point_window, no_selector>(print_flag);
 }
+void shorshorov_micrograph_window_now(Window* window, int print_flag)
+{
+    draw_now<shorshorov_micrograph_window, no_selector>(window, print_flag);
+}
+void shorshorov_micrograph_window_on_paint(int print_flag)
+{
+    draw_on_paint<shorshorov_micrograph_window, no_selector>(print_flag);
+}
 void shorshorov_haz_profile_window_now(Window* window, int print_flag)
 {
     draw_now<shorshorov_haz_profile_window, &shorshorov_haz_property>(window, print_flag);
@@ -168,6 +176,8 @@ namespace {
 
 const AtlasWindow structure_at_point{shorshorov_structure_at_point_window, shorshorov_structure_at_point_window_now,
                                      shorshorov_structure_at_point_window_on_paint, nullptr};
+const AtlasWindow micrograph{shorshorov_micrograph_window, shorshorov_micrograph_window_now,
+                             shorshorov_micrograph_window_on_paint, nullptr};
 const AtlasWindow haz_profile{shorshorov_haz_profile_window, shorshorov_haz_profile_window_now,
                               shorshorov_haz_profile_window_on_paint, &shorshorov_haz_property};
 const AtlasWindow structure_vs_energy{shorshorov_structure_vs_energy_window, shorshorov_structure_vs_energy_window_now, shorshorov_structure_vs_energy_window_on_paint, nullptr};
@@ -190,7 +200,7 @@ const DependenceCommand dependence_commands[] = {
     {cmd::shorshorov_structure_vs_preheat, &structure_vs_preheat, show_preheat_dialog},
     {cmd::shorshorov_properties_vs_preheat, &properties_vs_preheat, show_preheat_dialog},
 };
-const AtlasWindow* const windows[] = {&structure_at_point,     &haz_profile,           &structure_vs_energy,
+const AtlasWindow* const windows[] = {&micrograph, &structure_at_point,     &haz_profile,           &structure_vs_energy,
                                       &properties_vs_energy,   &structure_vs_preheat,  &properties_vs_preheat,
                                       &structure_vs_thickness, &properties_vs_thickness};
 
@@ -200,7 +210,7 @@ bool is_shorshorov_command(int id)
 {
     for (const DependenceCommand& c : dependence_commands)
         if (c.id == id) return true;
-    return id == cmd::shorshorov_choose_steel || id == cmd::shorshorov_structure_at_point ||
+    return id == cmd::shorshorov_choose_steel || id == cmd::shorshorov_micrograph || id == cmd::shorshorov_structure_at_point ||
            (id >= cmd::shorshorov_haz_first && id <= cmd::shorshorov_haz_last) || id == haz_profile_again;
 }
 
@@ -215,6 +225,10 @@ bool run_shorshorov_command(int id)
     for (const DependenceCommand& c : dependence_commands) {
         if (c.id != id) continue;
         dependence_pattern(*c.window, c.dialog);
+        return true;
+    }
+    if (id == cmd::shorshorov_micrograph) {
+        point_pattern(micrograph);
         return true;
     }
     if (id == cmd::shorshorov_structure_at_point) {

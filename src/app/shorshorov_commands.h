@@ -29,3 +29,5 @@ void shorshorov_structure_vs_thickness_window_now(Window* window, int print_flag
 void shorshorov_structure_vs_thickness_window_on_paint(int print_flag);
 void shorshorov_properties_vs_thickness_window_now(Window* window, int print_flag);
 void shorshorov_properties_vs_thickness_window_on_paint(int print_flag);
+void shorshorov_micrograph_window_now(Window* window, int print_flag);
+void shorshorov_micrograph_window_on_paint(int print_flag);

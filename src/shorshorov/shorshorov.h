@@ -96,3 +96,10 @@ void shorshorov_structure_vs_thickness_window(const double* params, int steps, W
                                               int selector, SteelChoice steel, int print_flag);
 void shorshorov_properties_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc,
                                                int selector, SteelChoice steel, int print_flag);
+
+// The micrograph window and its tile: the first of the six cooling-rate
+// thresholds that exceeds W (5 when none does); tile k lies at
+// (200 (k mod 2), 200 (k div 2)) in the picture.
+int shorshorov_micrograph_tile(const std::array<double, 6>& thresholds, double W);
+void shorshorov_micrograph_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                  SteelChoice steel, int print_flag);

@@ -97,6 +97,19 @@ TEST_F(ShorshorovCommands, DependenceCommandsOpenTheirDialogBeforeTheSteelChoose
     EXPECT_GT(drawn_pixels(), 500);
 }
 
+TEST_F(ShorshorovCommands, MicrographIsDrawnAfterThePropertyDialog)
+{
+    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        EXPECT_EQ(name, "PROPERTY_E");
+        dialog_click(dlg, 10158);
+    });
+    run_menu_command(cmd::shorshorov_micrograph);
+    EXPECT_EQ(current_paint, shorshorov_micrograph_window_on_paint);
+    EXPECT_TRUE(message_box_take_log().empty());
+    EXPECT_GT(drawn_pixels(), 500);
+}
+
 TEST_F(ShorshorovCommands, AMissingSteelIsReportedOncePerCommand)
 {
     push_chooser_answer(ChooserAnswer{true, shorshorov_atlas_folder() + "/Gone.301", 1, {}});

@@ -1,0 +1,130 @@
+// The Shorshorov micrograph: the tile of the steel's micrograph picture
+// that belongs to the point's cooling rate, with the structure there.
+#include "shorshorov_frame.h"
+
+#include "msgbox.h"
+#include "numfmt.h"
+#include "picture.h"
+#include "temperature_window_support.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int picture_width = 379;
+constexpr int picture_height = 600;
+constexpr int tile_size = 200;
+
+// Draws the 200 x 200 tile at (ox, oy) of the picture, loaded at 379 x 600,
+// with its top-left corner at (x, y). The canvas copies whole pictures only:
+// the whole picture is placed so that the tile lands there, and what lies
+// around the tile is painted white again. So the tile goes first on the page.
+void draw_tile(Canvas& dc, const Picture& picture, int ox, int oy, int x, int y, Rect client)
+{
+    const Rect whole{x - ox, y - oy, x - ox + picture_width, y - oy + picture_height};
+    dc.draw_picture(picture, whole);
+    const Rgb white{255, 255, 255};
+    const int right = x + tile_size, bottom = y + tile_size;
+    dc.fill_rect(Rect{whole.left, whole.top, whole.right, y}, white);
+    dc.fill_rect(Rect{whole.left, bottom, whole.right, whole.bottom}, white);
+    dc.fill_rect(Rect{whole.left, y, x, bottom}, white);
+    dc.fill_rect(Rect{right, y, std::max(right, whole.right), bottom}, white);
+    // The part of a right-hand tile beyond the picture's width stays white.
+    dc.fill_rect(Rect{std::min(right, whole.right), y, right, bottom}, white);
+    dc.select_brush(Brush{BrushStyle::null, white});
+    dc.select_pen(Pen{});
+    dc.rectangle(client.left, client.top, client.right, client.bottom);
+    dc.select_brush(Brush{});
+}
+
+} // namespace
+
+int shorshorov_micrograph_tile(const std::array<double, 6>& thresholds, double W)
+{
+    for (int k = 0; k < 6; ++k)
+        if (thresholds[static_cast<std::size_t>(k)] > W) return k;
+    return 5;
+}
+
+void shorshorov_micrograph_window(const double* params, int, Window* window, Canvas& dc, int, SteelChoice steel,
+                                  int)
+{
+    if (params == nullptr) return;
+    if (current_model.prepare) current_model.prepare();
+    ShorshorovTable table;
+    const std::string path = shorshorov_steel_path_of(steel);
+    {
+        AtlasReadResult read;
+        const bool usable = load_shorshorov_table(path, table, read);
+        if (!read.ok) report_atlas_failure(window, read);
+        if (!usable) return;
+    }
+    ShorshorovPoint p;
+    if (!shorshorov_check_point(window, params, p, false)) return;
+    const double W = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0);
+    const double lnW = std::log(W);
+    ShorshorovSteel s;
+    s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW, true);
+    s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW, true);
+    s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW, true);
+
+    const Rect client = window_drawing_rect(window, dc, 0);
+    dc.rectangle(client.left, client.top, client.right, client.bottom);
+    const int H = (client.bottom - client.top) / 28;
+    const char* face = "Times New Roman Cyr";
+    shorshorov_font(dc, H, 0, -1, face);
+    const int c0 = shorshorov_sample_height(dc);
+    const Rect plot{client.left + 5 * c0, client.top + 5 * c0, client.right - 7 * c0, client.bottom - 13 * c0};
+
+    // Height of the title lines in font H: places the tile.
+    int w = 0, c = 0;
+    for (const std::string& t : table.file.titles) {
+        const Size e = dc.text_extent(t.empty() ? std::string(" ") : t);
+        w = std::max(w, e.cx);
+        c = std::max(c, e.cy);
+    }
+    const std::string picture_path = resolve_atlas_path(table.file.micrograph_file, path);
+    const Picture picture = load_picture_file(picture_path);
+    if (picture.valid()) {
+        const int k = shorshorov_micrograph_tile(table.file.thresholds, W);
+        draw_tile(dc, picture, (k % 2) * tile_size, (k / 2) * tile_size,
+                  client.left + (client.right - client.left) / 2 - 100, client.top + 3 * c, client);
+    } else {
+        message_box(window, cformat("File %s not exist... ", picture_path.c_str()), "  Message!");
+    }
+
+    dc.set_text_color(shorshorov_title_colour);
+    shorshorov_font(dc, static_cast<int>(1.4 * H), 0, -1, face);
+    const char* title = "Микроструктура по атласу М.Х.Zoduzuruv";
+    const int ct = dc.text_extent(title).cy;
+    dc.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
+
+    shorshorov_font(dc, H, 0, -1, face);
+    const double ks[3] = {1.5, 2.3, 3.2};
+    for (int i = 0; i < 3; ++i)
+        dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
+                    shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
+    s.shorshorov_parse_composition(table.file.composition_line);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, static_cast<int>(1.8 * c), 20, 20, dc);
+    s.y = p.y;
+    s.z = p.z;
+    s.cooling_rate = W;
+    shorshorov_font(dc, H, 0, -1, face);
+    s.shorshorov_draw_structure_table(10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+
+    char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
+    if (current_model.summary) current_model.summary(l1, l2, t);
+    if (!current_model.draw_panel) {
+        shorshorov_font(dc, H, 0, -1, face);
+        dc.set_text_color(shorshorov_panel_colour);
+        dc.text_out(plot.left, client.bottom - 2 * c, l1);
+        dc.text_out(plot.left, client.bottom - c, l2);
+    }
+    shorshorov_font(dc, static_cast<int>(1.4 * H), 0, -1, face);
+    dc.set_text_color(shorshorov_title_colour);
+    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.8 * c), cformat(" Рассчёт по модели: \"%s\"", t));
+    if (current_model.draw_panel) {
+        dc.set_text_color(Rgb{0, 0, 0});
+        current_model.draw_panel(dc, client, 1, 1, 1, 1);
+    }
+}

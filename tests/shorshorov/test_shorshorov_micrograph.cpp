@@ -1,0 +1,67 @@
+// The micrograph window: the tile chosen by the cooling rate, the picture
+// drawn, and a missing picture reported by name while the rest is drawn.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shorshorov_frame.h"
+#include "shorshorov_test_support.h"
+
+namespace {
+
+const double property_defaults[4] = {0.5, 0.5, 850.0, 500.0};
+
+TEST(ShorshorovMicrograph, TileIsTheFirstThresholdAboveTheRate)
+{
+    const std::array<double, 6> th{1, 3, 10, 30, 100, 300};
+    const std::pair<double, int> cases[] = {{0.5, 0}, {1, 1}, {2.9, 1}, {10, 3}, {99, 4}, {299, 5}, {300, 5},
+                                            {1e9, 5}};
+    for (const auto& [W, k] : cases) EXPECT_EQ(shorshorov_micrograph_tile(th, W), k) << W;
+}
+
+TEST(ShorshorovMicrograph, DrawsThePictureTitleAndStructureTable)
+{
+    reset_shorshorov_state();
+    RecordingCanvas dc;
+    shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    ASSERT_EQ(dc.pictures.size(), 1u);
+    EXPECT_TRUE(dc.pictures[0].valid);
+    EXPECT_EQ(dc.pictures[0].dest.right - dc.pictures[0].dest.left, 379);
+    const bool title = std::any_of(dc.texts.begin(), dc.texts.end(), [](const auto& t) {
+        return t.text == "Микроструктура по атласу М.Х.Zoduzuruv" && t.font.face == "Times New Roman Cyr";
+    });
+    EXPECT_TRUE(title);
+}
+
+TEST(ShorshorovMicrograph, MissingPictureIsNamedAndTheRestIsDrawn)
+{
+    reset_shorshorov_state();
+    const std::string path = write_steel_file("nopicture.301", "0.1 100 300 0 0 0 0\n"
+                                                               "1000 500 1500 50 90 100 100\n"
+                                                               "1 150 500 30 60 20 0\n"
+                                                               "100 400 1100 10 40 95 80\n");
+    SteelChoice steel;
+    steel.file_name = path;
+    RecordingCanvas dc;
+    shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, steel, 0);
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("F1.BMP"), std::string::npos);
+    EXPECT_TRUE(dc.pictures.empty());
+    EXPECT_FALSE(dc.texts.empty());
+}
+
+TEST(ShorshorovMicrograph, PicturesInEnglishAndRussian)
+{
+    for (Language lang : {Language::english, Language::russian}) {
+        reset_shorshorov_state();
+        set_language(lang);
+        render_shorshorov_window(shorshorov_micrograph_window, property_defaults, 0, sample_steel(),
+                                 std::string("micrograph_") + (lang == Language::english ? "en" : "ru"));
+        EXPECT_TRUE(message_box_take_log().empty());
+    }
+    set_language(Language::english);
+}
+
+} // namespace
