@@ -1,0 +1,347 @@
+// The regime sweep, the atlas look-ups and the class names that the
+// Seyffarth sweep windows and the HAZ profile share.
+#include "seyffarth_sweeps.h"
+
+#include "heatsource.h"
+#include "lang.h"
+#include "spline.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
+constexpr double rear_search_end = -8000;
+
+// The cooling time under the regime in force, or NaN when a crossing lies on
+// the far end of the search (the point does not cool that far) or the speed
+// cannot divide.
+double cooling_time_now(const SweepInput& in, double v)
+{
+    if (!(v > 0) || !std::isfinite(v)) return nan_value;
+    const double x_peak = find_peak_position(in.y, in.z);
+    const double x1 = find_rear_crossing(in.y, in.z, x_peak, in.T_from);
+    const double x2 = find_rear_crossing(in.y, in.z, x_peak, in.T_to);
+    if (x1 <= rear_search_end || x2 <= rear_search_end) return nan_value;
+    double d = std::fabs(x2 - x1);
+    if (in.floor == CoolingFloor::time) {
+        double t = d / v;
+        if (t < 0.01) t = 0.01;
+        return t;
+    }
+    if (d < 0.01) d = 0.01;
+    return std::fabs(d / v);
+}
+
+} // namespace
+
+double sweep_value(double lo, double hi, int n, int i)
+{
+    if (n < 1) return lo;
+    const double step = std::fabs(hi - lo) / n;
+    // Accumulated as the original stepping does, so the values match it.
+    double value = lo;
+    for (int k = 0; k < i; ++k) value += step;
+    return value;
+}
+
+SweepOutput run_seyffarth_sweep(const SweepInput& in)
+{
+    SweepOutput out;
+    const int n = in.points > 0 ? in.points : 0;
+    out.x.resize(static_cast<std::size_t>(n));
+    out.t.resize(static_cast<std::size_t>(n));
+    double a = in.lo;
+    const double da = n > 0 ? std::fabs(in.hi - in.lo) / n : 0;
+    double v = in.v_lo;
+    const double dv = n > 0 ? std::fabs(in.v_hi - in.v_lo) / n : 0;
+    for (int i = 0; i < n; ++i) {
+        double speed = in.v_s;
+        switch (in.kind) {
+        case SeyffarthSweep::energy:
+            speed = v;
+            current_model.set_regime(v, a, in.T0_s, in.d_s);
+            break;
+        case SeyffarthSweep::preheat:
+            current_model.set_regime(in.v_s, in.q_s, a, in.d_s);
+            break;
+        case SeyffarthSweep::thickness:
+            current_model.set_regime(in.v_s, in.q_s, in.T0_s, a);
+            break;
+        }
+        current_model.prepare();
+        const auto idx = static_cast<std::size_t>(i);
+        out.t[idx] = cooling_time_now(in, speed);
+        if (in.kind == SeyffarthSweep::energy) {
+            // Energy per unit length; per unit area only for a plate of
+            // positive thickness, and none at all for a speed that cannot divide.
+            double x = (v > 0 && std::isfinite(v)) ? a / v / 1000 : nan_value;
+            const double d = current_model.thickness ? current_model.thickness() : -1;
+            if (d > 0 && std::isfinite(d)) x /= d;
+            out.x[idx] = x;
+        } else {
+            out.x[idx] = a;
+        }
+        a += da;
+        v += dv;
+    }
+    return out;
+}
+
+double seyffarth_phase_share(std::span<const double> xs, std::span<const double> ys, int n, double t)
+{
+    if (n < 0 || ys.empty() || !(t > 0)) return 0;
+    int flag = 0;
+    double share = spline_lookup(ys, xs, std::log(t), 0.01, n, flag);
+    if (share < 0) share = 0;
+    if (flag == spline_below) share = ys.front();
+    if (flag == spline_above) share = ys[std::min<std::size_t>(static_cast<std::size_t>(n), ys.size() - 1)];
+    return share;
+}
+
+double seyffarth_curve_value(std::span<const double> xs, std::span<const double> ys, int n, double t,
+                             bool keep_negative)
+{
+    if (n < 0 || ys.empty() || !(t > 0)) return nan_value;
+    int flag = 0;
+    double u = spline_lookup(ys, xs, std::log(t), 0.01, n, flag);
+    if (u < 0 && !keep_negative) u = 0;
+    if (flag == spline_below) u = ys.front();
+    if (flag == spline_above) {
+        const int last = n >= 1 ? n - 1 : 0;
+        u = ys[std::min<std::size_t>(static_cast<std::size_t>(last), ys.size() - 1)];
+    }
+    return u;
+}
+
+std::vector<double> PropertyScales::fixed(int k)
+{
+    switch (k) {
+    case 3: return {0, 8, 16, 24, 32, 40, 48};
+    case 4: return {0, 16, 32, 48, 64, 80, 96};
+    default: return {0, 6, 12, 18, 24, 30, 36};
+    }
+}
+
+std::vector<double> PropertyScales::scale(int k) const
+{
+    if (k == 0) return hv;
+    if (k == 1 || k == 2) return rm;
+    return fixed(k);
+}
+
+PropertyScales choose_property_scales(std::span<const double> curves)
+{
+    // A number the set lacks counts as 0: the first scales.
+    const double hv_top = curves.size() > 6 ? curves[6] : 0;
+    const double rm_top = curves.size() > 8 ? curves[8] : 0;
+    PropertyScales s;
+    if (hv_top <= 440) s.hv = {80, 150, 200, 250, 300, 350, 400, 440};
+    else s.hv = {150, 250, 350, 450, 550, 650, 750};
+    if (rm_top <= 1300) s.rm = {100, 300, 500, 700, 900, 1100, 1300};
+    else s.rm = {400, 600, 800, 1000, 1200, 1400, 1600};
+    return s;
+}
+
+double hv_to_scale(double value, const std::vector<double>& hv, const std::vector<double>& s)
+{
+    return s.front() + (value - hv.front()) * (s.back() - s.front()) / (hv.back() - hv.front());
+}
+
+namespace {
+const Text5* class_name_table();
+}
+
+std::string seyffarth_sweep_class_name(int steel_class)
+{
+    if (steel_class < 1 || steel_class > 15) return {};
+    const Text5& t = class_name_table()[steel_class - 1];
+    // German and French show the English names.
+    return pick(Text5{t.en, t.ru, t.ua, t.en, t.en});
+}
+
+std::string seyffarth_class_name_russian(int steel_class)
+{
+    if (steel_class < 1 || steel_class > 15) return {};
+    return class_name_table()[steel_class - 1].ru;
+}
+
+namespace {
+const Text5* class_name_table()
+{
+    static const Text5 names[15] = {
+        {" 1.General-application building steels", " 1.Общие строительные стали", " 1.Загальні будівельні сталі"},
+        {" 2.The structural behavior with enough corrosion-resistant",
+         " 2.Стали повышенной прочности достаточнокорозионноустойчивые",
+         " 2.Підвищеної міцності достатньо корозійностійкі"},
+        {" 3.Enhanced by heat-treatment steels", " 3.Термически улучшеные стали", " 3.Термично покращені сталі"},
+        {" 4.Heat resisting proof against hydrogen pressure", " 4.Жаропрочные учтойчивые к давлению водорода",
+         " 4.Жароміцні стійкі до тиску водню"},
+        {" 5.Low-alloyed steel tool steel", " 5.Низколегированная инструментальная сталь",
+         " 5.Низьколеговані інструментальні сталі"},
+        {" 6.Сorrosion-resistant steel", " 6.Корозионноустойчивая сталь", " 6.Корозійстійка сталь"},
+        {" 7.Model of C-Mn steel", " 7.Модель C-Mn стали", " 7.Модель C-Mn стали"},
+        {" 8.Model of C-Si steel", " 8.Модель C-Si стали", " 8.Модель C-Si стали"},
+        {" 9.Model of C-Si-Mn steel", " 9.Модель C-Si-Mn стали", " 9.Модель C-Si-Mn стали"},
+        {" 10.Low doped core-mold casting", " 10.Слаболегированное стальное литьё", " 10.Слаболеговане стальне литво"},
+        {" 11.Low-alloyed core-mold casting", " 11.Низколегированное стальное литьё",
+         " 11.Низколегированное стальне литво"},
+        {" 12.Heat-resisting core-mold casting", " 12.Жаропрочныестальное литьё", " 12.Жароміцне стальне литво"},
+        {" 13. Manualy built-up metal", " 13.Металл наплавленный вручную", " 13.Метал наплавленный вручну"},
+        {" 14. Metal built-up by an electrode in protective gasзе",
+         " 14.Металл наплавленный плавящимся электродом в защитном газе",
+         " 14.Метал наплавлений в захисному газі електродом, що плавиться"},
+        {" 15. Metal built-up under fluxing", " 15.Металл наплавленный под флюсом", " 15.Метал наплавлений під флюсом"},
+    };
+    return names;
+}
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Page pieces
+
+#include "captions.h"
+#include "composition.h"
+#include "fonts.h"
+#include "msgbox.h"
+#include "steel_window_frame.h"
+
+Rgb mode_colour(Rgb colour)
+{
+    return colour_mode == 0 ? Rgb{0, 0, 0} : colour;
+}
+
+int text_length(std::string_view text)
+{
+    int n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+bool sweep_entry_check(SweepInput& in, Window* window)
+{
+    current_model.prepare();
+    const double x_peak = find_peak_position(in.y, in.z);
+    const double T_max = current_model.temperature(x_peak, in.y, in.z);
+    if (!(T_max >= in.T_to) || !(T_max >= in.T_from)) {
+        message_box(window, "You are fault with temperature ... ", "  Message!");
+        return false;
+    }
+    if (in.T_from == in.T_to) in.T_from *= 1.01;
+    return true;
+}
+
+bool read_sweep_descriptor(const SteelChoice& steel, SteelDescriptor& d)
+{
+    const AtlasReadResult r = read_steel_descriptor(steel.file_name, d);
+    if (!r.ok) {
+        report_atlas_failure(nullptr, r);
+        if (r.missing) d = SteelDescriptor{};
+    }
+    return r.ok;
+}
+
+void draw_sweep_composition(Canvas& dc, const SteelDescriptor& d, int y)
+{
+    CompositionRecord record;
+    record.parse_composition(d.composition_line);
+    record.draw_composition_table(10, y, 50, 20, dc);
+}
+
+void draw_sweep_glyph(Canvas& dc, int x, int y, unsigned char glyph, int H, Rgb colour)
+{
+    symbol_font.height = H;
+    symbol_font.width = 0;
+    symbol_font.escapement = 0;
+    symbol_font.weight = 400;
+    symbol_font.charset = 2;
+    symbol_font.face = "Zapfdingbats BT";
+    dc.select_font(symbol_font);
+    dc.set_text_color(colour);
+    dc.set_background_mode(BackgroundMode::opaque);
+    std::string text;
+    text.push_back(static_cast<char>(0xC0 | (glyph >> 6)));
+    text.push_back(static_cast<char>(0x80 | (glyph & 0x3F)));
+    dc.text_out(x, y, text);
+    dc.set_background_mode(BackgroundMode::transparent);
+}
+
+void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock& b)
+{
+    const int left = client.left, top = client.top, bottom = client.bottom;
+    const int width = client.right - client.left;
+    const int H12 = static_cast<int>(1.2 * H);
+    const Rgb title_colour = mode_colour({127, 0, 0});
+    const int h = steel_extent(dc, b.grade.empty() ? "W" : b.grade, H).cy;
+    const int h1 = b.title_rows_in_H ? h : steel_extent(dc, b.title.empty() ? "W" : b.title, H12).cy;
+    steel_font(dc, H12);
+    text_at(dc, left + h1, mul(0.3, h1) + top, b.title, title_colour);
+    text_at(dc, left + h1, static_cast<int>(top + 1.1 * h1), b.atlas_line, title_colour);
+    steel_font(dc, H);
+    text_at(dc, left + 2 * h, static_cast<int>(top + b.class_line_y * h),
+            steel_text(pick(Text5{"Class of steel: \"%s\"", "Класс стали: \"%s\"", "Клас сталі: \"%s\"",
+                                  "Die Klasse wurden: \"%s\"", "La classe de l'acier: \"%s\""}),
+                       {b.class_name}),
+            {0, 0, 0});
+    text_at(dc, left + 2 * h, static_cast<int>(top + 3.5 * h),
+            steel_text(pick(Text5{"The grade of steel: \"%s\"  ", "Марка стали: \"%s\"  ", "Марка сталі: \"%s\"  ",
+                                  "Die Marke wurden: \"%s\"  ", "La marque de l'acier: \"%s\"  "}),
+                       {b.grade}),
+            {0, 0, 0});
+    const SteelSummary s = steel_summary();
+    const std::string model =
+        steel_text(pick(Text5{" Account on model: \"%s\"", " Рассчёт по модели: \"%s\"", " Розрахунок по моделі: \"%s\"",
+                              " Die Rechnung nach dem Modell: \"%s\"", "Le compte selon le modèle: \"%s\""}),
+                   {s.title});
+    const int wm = steel_extent(dc, model, H12).cx;
+    text_at(dc, left + (width - wm) / 2, static_cast<int>(bottom - 7.5 * h), model, mode_colour({120, 0, 95}));
+    const std::string point =
+        steel_text(pick(Text5{" (y=%g, sm; z=%g, sm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
+                              " (y=%g, sm; z=%g, sm)", " (y=%g, sm; z=%g, sm)"}),
+                   {steel_number(b.y), steel_number(b.z)});
+    const int wp = steel_extent(dc, point, H).cx;
+    text_at(dc, left + (width - wp) / 2, static_cast<int>(bottom - 6.3 * h), point, {0, 0, 0});
+    draw_steel_panel(dc, client, b.panel[0], b.panel[1], b.panel[2], b.panel[3], h);
+}
+
+void widen_range(double& lo, double& hi)
+{
+    if (lo == hi) hi = lo + 0.25 * lo;
+    if (lo == hi) hi = lo + 1;
+    if (lo > hi) std::swap(lo, hi);
+}
+
+SweepRange sweep_range(std::span<const double> xs, std::span<const double> ys)
+{
+    SweepRange r;
+    const int n = static_cast<int>(std::min(xs.size(), ys.size()));
+    if (!find_data_extent(n, xs, ys, r.x_min, r.x_max, r.y_min, r.y_max)) {
+        r = SweepRange{};
+        return r;
+    }
+    widen_range(r.x_min, r.x_max);
+    widen_range(r.y_min, r.y_max);
+    return r;
+}
+
+SweepInput sweep_input_from_record(SeyffarthSweep kind, const double* p, int steps)
+{
+    SweepInput in;
+    in.kind = kind;
+    in.y = p[0];
+    in.z = p[1];
+    in.T_from = p[2];
+    in.T_to = p[3];
+    in.lo = p[4];
+    in.hi = p[5];
+    if (kind == SeyffarthSweep::energy) {
+        in.v_lo = p[6];
+        in.v_hi = p[7];
+        in.points = steps;
+    } else {
+        in.points = 50;
+    }
+    return in;
+}

@@ -1,0 +1,260 @@
+// The profile across the heat-affected zone: the cooling time through the
+// interval, or one of the six properties looked up at it, at evenly spaced
+// points between the two 700 °C edges of the zone in the section through the
+// source. Its texts are Russian in every language and it draws in colour in
+// both graphics modes.
+#include "seyffarth_sweeps.h"
+#include "captions.h"
+
+#include "curve_set.h"
+#include "fonts.h"
+#include "heatsource.h"
+#include "lang.h"
+#include "msgbox.h"
+#include "numfmt.h"
+#include "steel_window_frame.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct HazSelectorStyle {
+    const char* title;
+    const char* range_line;
+    const char* axis_title;
+    Pen axis_pen;
+    Pen curve_pen;
+    int map_from;   // header number of the lower end of the property's range (0: no mapping)
+};
+
+const HazSelectorStyle haz_styles[7] = {
+    {"Время охлаждения (%-.3lg - %-.3lg С) в ЗТВ по атласу П. Daverurud",
+     "В ЗТВ время охлаждения (от %g С до %g С) в пределах : %-.3g с - %-.3g с;", "Время охлаждения, с",
+     {PenStyle::solid, 2, {0, 0, 0}}, {PenStyle::solid, 2, {255, 0, 0}}, 0},
+    {"Твёрдость по Викерсу в ЗТВ по атласу П. Daverurud", "Твёрдость по Викерсу в ЗТВ  в пределах : %-.3lg  - %-.3lg;",
+     "HV30 в ЗТВ", {PenStyle::solid, 2, {127, 0, 0}}, {PenStyle::solid, 2, {127, 0, 0}}, 0},
+    {"Предел прочности Rm в ЗТВ  по атласу П. Daverurud",
+     "Предел прочности Rm в ЗТВ в пределах : %-.3lg - %-.3lg MPa;", "Предел прочности Rm в ЗТВ",
+     {PenStyle::solid, 2, {0, 125, 0}}, {PenStyle::dash_dot, 2, {0, 125, 0}}, 7},
+    {"Предел текучести R02 в ЗТВ по атласу П. Daverurud",
+     "Предел текучести R02 в ЗТВ в пределах : %-.3lg - %-.3lg MPa;", "Предел текучести R02",
+     {PenStyle::solid, 2, {0, 125, 0}}, {PenStyle::dash_dot, 2, {0, 255, 0}}, 7},
+    {"Относительное удлинение A в ЗТВ по атласу П. Daverurud",
+     "Относительное удлинение A в ЗТВ в пределах : %-.3lg - %-.3lg %%;", "Относительное удлинение A",
+     {PenStyle::dash, 2, {0, 0, 200}}, {PenStyle::dash, 3, {0, 0, 200}}, 9},
+    {"Относительное сужение Z в ЗТВ по атласу П. Daverurud",
+     "Относительное сужение в ЗТВ в пределах : %-.3g - %-.3g %%;", "Относительное сужение Z",
+     {PenStyle::solid, 2, {0, 125, 125}}, {PenStyle::solid, 2, {0, 125, 125}}, 11},
+    {"Ударная вязкость K в ЗТВ по атласу П. Daverurud", "Ударная вязкость K в ЗТВ в пределах : %-.3g - %-.3g J/mm2;",
+     "Ударная вязкость K в ЗТВ", {PenStyle::solid, 2, {0, 0, 0}}, {PenStyle::dot, 2, {255, 0, 255}}, 13},
+};
+
+constexpr double rear_search_end = -8000;
+
+void haz_font(Canvas& dc, int height, int escapement = 0)
+{
+    text_font.height = height;
+    text_font.width = 0;
+    text_font.escapement = escapement;
+    text_font.orientation = escapement;
+    text_font.weight = 400;
+    text_font.italic = 0;
+    text_font.charset = language_charset();
+    text_font.face = "Times New Roman";
+    dc.select_font(text_font);
+}
+
+int haz_line_height(Canvas& dc, int height, std::string_view text)
+{
+    haz_font(dc, height);
+    return dc.text_extent(text.empty() ? std::string_view("W") : text).cy;
+}
+
+} // namespace
+
+HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, int n)
+{
+    HazProfile p;
+    if (n < 2) n = 2;
+    const double v = current_model.velocity();
+    const double x_peak = find_peak_position(y, z);
+    const double x_front = find_front_crossing(y, z, x_peak, 900);
+    const double x_rear = find_rear_crossing(y, z, x_peak, 900);
+    p.x_mid = (x_front + x_rear) / 2;
+    int one_body = 0;
+    double y_min = 0, y_max = 0;
+    if (current_model.width_range) current_model.width_range(one_body, y_min, y_max);
+    p.y1 = find_half_width(0, z, 700, y_min);
+    p.y2 = find_half_width_other_side(0, z, 700, y_max);
+    p.dy = (p.y2 - p.y1) / (n - 1);
+    p.y.resize(static_cast<std::size_t>(n));
+    p.t.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        const double yi = p.y1 + i * p.dy;
+        p.y[idx] = yi;
+        const double x1 = find_rear_crossing(yi, z, p.x_mid, T_from);
+        const double x2 = find_rear_crossing(yi, z, p.x_mid, T_to);
+        // A crossing on the far end of the search is no crossing: the point
+        // has no cooling time there and is left out of the curve.
+        if (x1 <= rear_search_end || x2 <= rear_search_end || !(v > 0))
+            p.t[idx] = std::numeric_limits<double>::quiet_NaN();
+        else
+            p.t[idx] = std::fabs(x2 - x1) / v;
+    }
+    return p;
+}
+
+double haz_map_value(double value, std::span<const double> curves, int map_from)
+{
+    if (map_from <= 0) return value;
+    const auto at = [&](int k) { return static_cast<std::size_t>(k) < curves.size() ? curves[k] : 0.0; };
+    const double y_lo = at(2), y_hi = at(4), a = at(map_from), b = at(map_from + 1);
+    // A diagram without a value range cannot be carried onto the property.
+    if (y_hi == y_lo) return value;
+    return (value - y_lo) * (b - a) / (y_hi - y_lo) + a;
+}
+
+void seyffarth_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                  SteelChoice steel, int)
+{
+    if (params == nullptr || !current_model.prepare || !current_model.temperature || !current_model.velocity) return;
+    if (selector < 0 || selector > 6) selector = 0;
+    const HazSelectorStyle& style = haz_styles[selector];
+    const double y = params[0], z = params[1];
+    double T_from = params[2];
+    const double T_to = params[3];
+    const int n = steps >= 2 ? steps : 2;
+
+    current_model.prepare();
+    const double x_peak = find_peak_position(y, z);
+    const double T_max = current_model.temperature(x_peak, y, z);
+    if (!(T_max >= T_to) || !(T_max >= T_from)) {
+        message_box(window, cformat("Maximum temperature=%g at y=%.5g z=%.5g [cm]", T_max, y, z),
+                    "You are fault with temperature ... ");
+        return;
+    }
+    if (T_to == T_from) T_from *= 1.01;
+
+    const HazProfile p = compute_haz_profile(y, z, T_from, T_to, n);
+
+    SteelDescriptor descriptor;
+    CurveSet curves;
+    bool data_ok = true;
+    auto read_steel_data = [&] {
+        data_ok = read_sweep_descriptor(steel, descriptor);
+        const AtlasReadResult r =
+            read_curve_file(resolve_atlas_path(descriptor.property_curves, steel.file_name), curves);
+        if (!r.ok) {
+            // A descriptor that could not be read is reported once, not again
+            // as a missing curve file of no name.
+            if (data_ok) report_atlas_failure(window, r);
+            data_ok = false;
+        }
+    };
+
+    std::vector<double> values(p.t);
+    if (selector > 0) {
+        read_steel_data();
+        std::vector<double> looked_up;
+        std::vector<double> times(p.t);
+        for (double& t : times)
+            if (!std::isfinite(t)) t = 0;
+        lookup_curve_at_times(curves, selector - 1, times, looked_up);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = std::isfinite(p.t[i]) && i < looked_up.size()
+                            ? haz_map_value(looked_up[i], curves, style.map_from)
+                            : std::numeric_limits<double>::quiet_NaN();
+    }
+
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+    if (!find_data_extent(n, p.y, values, xmin, xmax, ymin, ymax)) {
+        xmin = ymin = 0;
+        xmax = ymax = 0;
+    }
+    widen_range(xmin, xmax);
+    widen_range(ymin, ymax);
+    int nx = 5, ny = 5;
+    double xstep = 0, ystep = 0;
+    choose_tick_step(xmax - xmin, nx, xstep);
+    choose_tick_step(ymax - ymin, ny, ystep);
+    const std::vector<double> xticks = tick_values(xmin, xstep, nx);
+    if (selector == 0) choose_tick_step(ymax - ymin, ny, ystep);
+    const std::vector<double> yticks = tick_values(ymin, ystep, ny);
+    const WorldBox box{xmin, ymax, xmax, ymin};
+
+    // Page.
+    const Rect client = steel_client_rect(window, dc);
+    const int hc = client.bottom - client.top;
+    const int base = hc / 32, axis_height = 4 * base / 3, title_height = static_cast<int>(1.2 * base);
+    dc.set_background_mode(BackgroundMode::opaque);
+    steel_clear(dc, client);
+    const Pen blue{PenStyle::solid, 1, {0, 0, 255}};
+    dc.select_pen(blue);
+    const int H0 = haz_line_height(dc, base, "W");
+    const Rect plot{client.left + 12 * H0, client.top + 8 * H0, client.right - 12 * H0, client.bottom - 11 * H0};
+    dc.select_brush(Brush{BrushStyle::null, {}});
+    dc.rectangle(plot.left, plot.top, plot.right, plot.bottom);
+    const int Ht = haz_line_height(dc, axis_height, style.axis_title);
+
+    auto draw_profile = [&] {
+        dc.select_pen(Pen{PenStyle::dot, 1, {127, 127, 127}});
+        dc.rectangle(plot.left, plot.top, plot.right, plot.bottom);
+        draw_vertical_grid(dc, plot, box, nx - 1, xticks);
+        draw_horizontal_grid(dc, plot, box, selector == 0 ? ny - 1 : ny - 2, yticks);
+        dc.set_text_color({0, 0, 0});
+        haz_font(dc, base);
+        dc.select_pen(Pen{PenStyle::solid, 2, {0, 0, 0}});
+        draw_x_axis(dc, plot.bottom, plot.left, plot.right, xmin, xmax, nx - 1, selector == 0 ? 6 : 2, xticks);
+        dc.select_pen(style.axis_pen);
+        draw_y_axis(dc, plot.left, plot.bottom, plot.top, ymax, ymin, ny, 6, yticks);
+        haz_font(dc, axis_height, 900);
+        dc.text_out(plot.left - 3 * Ht, plot.bottom, style.axis_title);
+        const std::string xt = "ЗТВ, см";
+        haz_font(dc, axis_height);
+        const int w = dc.text_extent(xt).cx;
+        dc.text_out(client.left + (client.right - client.left - w) / 2, plot.bottom + Ht, xt);
+        dc.select_pen(style.curve_pen);
+        draw_polyline(dc, n - 1, p.y, values, 1, plot, box);
+    };
+
+    dc.select_brush(Brush{});
+    if (selector == 0) draw_profile();
+    else if (!data_ok) return;
+
+    // Steel data.
+    haz_font(dc, base);
+    if (selector == 0) read_steel_data();
+    draw_sweep_composition(dc, descriptor, 4 * (selector == 0 ? Ht : H0));
+    if (selector > 0) draw_profile();
+
+    // Texts.
+    const std::string title = selector == 0 ? cformat(style.title, T_from, T_to) : std::string(style.title);
+    haz_font(dc, title_height);
+    dc.set_text_color({255, 0, 95});
+    dc.text_out(client.left + Ht, static_cast<int>(client.top + 0.3 * Ht), title);
+
+    const std::string class_line = cformat("Класс стали: \"%s\"", seyffarth_sweep_class_name(steel.filter_index).c_str());
+    const int Hc = haz_line_height(dc, base, class_line);
+    dc.set_text_color({0, 0, 0});
+    dc.text_out(client.left + 2 * Hc, static_cast<int>(client.top + 1.5 * Hc), class_line);
+    const std::string grade_line = cformat("Марка стали: \"%s\"  ", descriptor.grade_line.c_str());
+    const int Hg = haz_line_height(dc, base, grade_line);
+    dc.text_out(client.left + 2 * Hg, static_cast<int>(client.top + 2.8 * Hg), grade_line);
+
+    const SteelSummary s = steel_summary();
+    const std::string model = cformat(" Рассчёт по модели: \"%s\"", s.title.c_str());
+    haz_font(dc, title_height);
+    const int wm = dc.text_extent(model).cx;
+    dc.set_text_color({120, 0, 95});
+    dc.text_out(client.left + (client.right - client.left - wm) / 2, static_cast<int>(client.bottom - 8.2 * Hg), model);
+
+    const std::string range_line = selector == 0 ? cformat(style.range_line, T_from, T_to, ymin, ymax)
+                                                 : cformat(style.range_line, ymin, ymax);
+    const int H1 = haz_line_height(dc, base, range_line);
+    dc.text_out(client.left + 5 * H1, static_cast<int>(client.bottom - 7.2 * H1), range_line);
+
+    dc.set_text_color({0, 0, 0});
+    draw_steel_panel(dc, client, 1, 1, 1, 1, H1);
+}

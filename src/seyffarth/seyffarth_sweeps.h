@@ -1,0 +1,181 @@
+// The Seyffarth atlas windows that sweep the welding regime (energy input,
+// preheat, plate thickness) and the profile across the heat-affected zone,
+// with the pieces they share: the regime sweep at the point, the phase and
+// property look-ups on the steel's atlas files, and the text block.
+//
+// Each window is one routine called with (point record, steps, window,
+// canvas, selector, steel, print flag); it recomputes everything on every
+// call and gives the current model back the regime it found, on every path.
+#pragma once
+
+#include "atlas_files.h"
+#include "canvas.h"
+#include "plot.h"
+#include "steel_choice.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+struct Window;
+
+void seyffarth_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc,
+                                          int selector, SteelChoice steel, int print_flag);
+void seyffarth_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc,
+                                           int selector, SteelChoice steel, int print_flag);
+void seyffarth_structure_vs_preheat_window(const double* params, int steps, Window* window, Canvas& dc,
+                                           int selector, SteelChoice steel, int print_flag);
+void seyffarth_properties_vs_preheat_window(const double* params, int steps, Window* window, Canvas& dc,
+                                            int selector, SteelChoice steel, int print_flag);
+void seyffarth_structure_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc,
+                                             int selector, SteelChoice steel, int print_flag);
+void seyffarth_properties_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc,
+                                              int selector, SteelChoice steel, int print_flag);
+// selector 0..6: cooling time, HV, Rm, R02, A, Z, K across the zone.
+void seyffarth_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc,
+                                  int selector, SteelChoice steel, int print_flag);
+
+// ---------------------------------------------------------------------------
+// The regime sweep
+
+enum class SeyffarthSweep { energy, preheat, thickness };
+
+// How the distance between the two rear crossings becomes a time: the
+// energy structure window floors the time at 0.01 s, the others floor the
+// distance at 0.01 cm before dividing by the speed.
+enum class CoolingFloor { time, distance };
+
+struct SweepInput {
+    SeyffarthSweep kind = SeyffarthSweep::preheat;
+    double y = 0, z = 0, T_from = 0, T_to = 0;
+    double lo = 0, hi = 0;           // power (energy), preheat or thickness bounds
+    double v_lo = 0, v_hi = 0;       // speed bounds (energy only)
+    double v_s = 0, q_s = 0, T0_s = 0, d_s = 0;   // regime at entry
+    int points = 50;
+    CoolingFloor floor = CoolingFloor::distance;
+};
+
+struct SweepOutput {
+    std::vector<double> x;   // abscissa: energy input kJ/cm (per cm of thickness), preheat °C or thickness cm
+    std::vector<double> t;   // cooling time, s; NaN where the point never cools to T to within the search
+};
+
+// Sets the regime of every point (set_regime, prepare), finds the cooling
+// time there and leaves the regime of the last point in force: the caller
+// restores the regime it saved.
+SweepOutput run_seyffarth_sweep(const SweepInput& in);
+
+// The swept quantity of point i: lower bound plus i steps of |hi - lo| / n.
+double sweep_value(double lo, double hi, int n, int i);
+
+// ---------------------------------------------------------------------------
+// Look-ups
+
+// A phase share at ln t from table columns (xs = ln t8/5 of the rows, ys the
+// share, n the last row): no bracketing interval gives 0, below the table the
+// first row's share and above it the last row's.
+double seyffarth_phase_share(std::span<const double> xs, std::span<const double> ys, int n, double t);
+
+// A property curve value at ln t: below the curve its first value, above it
+// the value of its next-to-last point; a lookup that finds no interval gives
+// 0 (keep_negative: -1, as the thickness window shows it).
+double seyffarth_curve_value(std::span<const double> xs, std::span<const double> ys, int n, double t,
+                             bool keep_negative);
+
+// The fixed axis scales of the properties; HV and Rm pick theirs from the
+// sixth and eighth numbers of the property curve set.
+struct PropertyScales {
+    std::vector<double> hv, rm;
+    static std::vector<double> fixed(int k);   // A (3), Z (4), K (5)
+    std::vector<double> scale(int k) const;    // k = 0..5
+};
+PropertyScales choose_property_scales(std::span<const double> curves);
+
+// A value read on the HV scale carried linearly onto scale s.
+double hv_to_scale(double value, const std::vector<double>& hv, const std::vector<double>& s);
+
+// The class name of a Seyffarth steel class (1..15) in the current language;
+// empty outside 1..15.
+std::string seyffarth_sweep_class_name(int steel_class);
+
+// ---------------------------------------------------------------------------
+// The two window bodies: the three structure windows differ only in layout
+// details by the swept quantity, and so do the three properties windows.
+
+void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps, Window* window, Canvas& dc,
+                            const SteelChoice& steel);
+void property_sweep_window(SeyffarthSweep kind, const double* params, int steps, Window* window, Canvas& dc,
+                           const SteelChoice& steel);
+
+// The record's bounds as the sweep reads them: energy (y z Tf Tt Pmin Pmax
+// Vmin Vmax), preheat and thickness (y z Tf Tt min max).
+SweepInput sweep_input_from_record(SeyffarthSweep kind, const double* params, int steps);
+
+// ---------------------------------------------------------------------------
+// Page pieces of the sweep windows
+
+// The colour, or black when the graphics mode is black and white.
+Rgb mode_colour(Rgb colour);
+
+// Number of characters of a UTF-8 text.
+int text_length(std::string_view text);
+
+// Entry of a sweep window: prepare, the peak at the entered point and regime
+// against the cooling interval ("You are fault with temperature ... " and
+// false when it stays below either end), then T from raised by 1 % when it
+// equals T to. The regime is not touched.
+bool sweep_entry_check(SweepInput& in, Window* window);
+
+// The steel's descriptor, read and reported; false when it could not be read
+// (the descriptor then stays empty).
+bool read_sweep_descriptor(const SteelChoice& steel, SteelDescriptor& d);
+
+// The composition table of the descriptor's composition line at (10, y).
+void draw_sweep_composition(Canvas& dc, const SteelDescriptor& d, int y);
+
+// A marker glyph of the marker face at (x, y) on an opaque background.
+void draw_sweep_glyph(Canvas& dc, int x, int y, unsigned char glyph, int H, Rgb colour);
+
+// The rows above and below the plot: title and atlas line, class and grade
+// lines, model line, point line and the parameter panel.
+struct SweepTextBlock {
+    std::string title, atlas_line, class_name, grade;
+    double y = 0, z = 0;
+    bool title_rows_in_H = false;   // title rows placed by the line height of H
+    double class_line_y = 2.3;      // in h
+    int panel[4] = {1, 1, 1, 1};
+};
+void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock& block);
+
+// Extent of the data with empty ranges widened by a quarter (a range empty at
+// 0 becomes 0..1, so the mapping never divides by zero).
+struct SweepRange {
+    double x_min = 0, x_max = 1, y_min = 0, y_max = 1;
+};
+SweepRange sweep_range(std::span<const double> xs, std::span<const double> ys);
+void widen_range(double& lo, double& hi);
+
+// The title under the plot of each swept quantity, and the t8/5 axis title.
+struct Text5;
+const Text5& seyffarth_x_title(SeyffarthSweep kind);
+const Text5& seyffarth_t85_text();
+
+// ---------------------------------------------------------------------------
+// The heat-affected zone
+
+struct HazProfile {
+    double x_mid = 0;          // mid-point of the two 900 °C crossings at the point
+    double y1 = 0, y2 = 0;     // 700 °C edges in the section through the source (y1 <= 0 <= y2)
+    double dy = 0;
+    std::vector<double> y;     // n points from y1 to y2
+    std::vector<double> t;     // cooling time at each, s; NaN where it never cools to T to
+};
+HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, int n);
+
+// A value read on the property diagram's value range (header numbers 2 and
+// 4) carried onto the property's own range (numbers map_from, map_from + 1);
+// map_from 0 leaves it.
+double haz_map_value(double value, std::span<const double> curves, int map_from);
+
+// The class name in Russian, as the zone profile shows it in every language.
+std::string seyffarth_class_name_russian(int steel_class);

@@ -1,0 +1,15 @@
+// The windows against the plate thickness.
+#include "seyffarth_sweeps.h"
+#include "captions.h"
+
+void seyffarth_structure_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc, int,
+                                             SteelChoice steel, int)
+{
+    structure_sweep_window(SeyffarthSweep::thickness, params, steps, window, dc, steel);
+}
+
+void seyffarth_properties_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc, int,
+                                              SteelChoice steel, int)
+{
+    property_sweep_window(SeyffarthSweep::thickness, params, steps, window, dc, steel);
+}

@@ -1,0 +1,213 @@
+// Windows against the energy input: the swept abscissae, the look-ups on the
+// sample steel, the regime put back, the drawing on the recording canvas.
+#include "test_seyffarth_energy_support.h"
+
+#include "spline.h"
+
+#include <cmath>
+
+namespace {
+
+class EnergyWindows : public ::testing::Test {
+protected:
+    void SetUp() override { reset_sweep_state(); }
+    void TearDown() override { set_language(Language::english); }
+};
+
+// y, z, T from, T to, P min, P max, V min, V max: the dialog's defaults.
+const double energy_defaults[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
+
+SweepInput energy_input(const double* p, int steps)
+{
+    SweepInput in = sweep_input_from_record(SeyffarthSweep::energy, p, steps);
+    in.v_s = current_model.velocity();
+    in.q_s = current_model.power();
+    in.T0_s = current_model.initial_temperature();
+    in.d_s = current_model.thickness();
+    return in;
+}
+
+TEST_F(EnergyWindows, DefaultBoundsRunFromTwoToOneStepShortOfTheMaximum)
+{
+    // Scheme 2 is a body: no thickness divides the energy input.
+    ASSERT_LT(current_model.thickness(), 0);
+    const SweepOutput s = run_seyffarth_sweep(energy_input(energy_defaults, 50));
+    ASSERT_EQ(s.x.size(), 50u);
+    EXPECT_NEAR(s.x.front(), 2.0, 1e-9);
+    EXPECT_NEAR(s.x[1], 2.96, 1e-9);   // 96 W per step at 0.1 cm/s
+    EXPECT_NEAR(s.x.back(), 49.04, 1e-9);
+    // More energy, slower cooling.
+    EXPECT_LT(s.t.front(), s.t.back());
+}
+
+TEST_F(EnergyWindows, PlateDividesTheAbscissaByItsThickness)
+{
+    use_scheme(1);
+    const double d = current_model.thickness();
+    ASSERT_GT(d, 0);
+    const SweepOutput s = run_seyffarth_sweep(energy_input(energy_defaults, 50));
+    EXPECT_NEAR(s.x.front(), 2.0 / d, 1e-9);
+    EXPECT_NEAR(s.x.back(), 49.04 / d, 1e-9);
+}
+
+TEST_F(EnergyWindows, ReversedBoundsStepUpwardAndStepCountSizesTheArrays)
+{
+    const double reversed[8] = {0.05, 0.0, 850, 500, 5000, 200, 0.1, 0.1};
+    const SweepOutput s = run_seyffarth_sweep(energy_input(reversed, 10));
+    ASSERT_EQ(s.x.size(), 10u);
+    EXPECT_NEAR(s.x.front(), 50.0, 1e-9);
+    EXPECT_NEAR(s.x[1], (5000 + 480) / 0.1 / 1000, 1e-9);
+    // A step count beyond the old fixed arrays is sized from the count.
+    EXPECT_EQ(run_seyffarth_sweep(energy_input(energy_defaults, 250)).x.size(), 250u);
+}
+
+TEST_F(EnergyWindows, ZeroSpeedGivesNoPointInsteadOfAnUnboundedOne)
+{
+    const double zero_speed[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.0, 0.0};
+    const SweepOutput s = run_seyffarth_sweep(energy_input(zero_speed, 5));
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(std::isnan(s.x[i]));
+        EXPECT_TRUE(std::isnan(s.t[i]));
+    }
+}
+
+TEST_F(EnergyWindows, PhaseSharesClampToTheFirstAndLastRows)
+{
+    const std::vector<double> t{1, 2, 4, 8};
+    std::vector<double> X;
+    for (double v : t) X.push_back(std::log(v));
+    const std::vector<double> M{90, 60, 30, 10};
+    EXPECT_DOUBLE_EQ(seyffarth_phase_share(X, M, 3, 0.5), 90);
+    EXPECT_DOUBLE_EQ(seyffarth_phase_share(X, M, 3, 100), 10);
+    // Between the last two rows the share is interpolated like any other.
+    const double late = seyffarth_phase_share(X, M, 3, 6);
+    EXPECT_GT(late, 10);
+    EXPECT_LT(late, 30);
+    const double mid = seyffarth_phase_share(X, M, 3, 3);
+    EXPECT_GT(mid, 30);
+    EXPECT_LT(mid, 60);
+    // A property curve above its range gives its next-to-last point.
+    EXPECT_DOUBLE_EQ(seyffarth_curve_value(X, M, 3, 100, false), 30);
+    EXPECT_DOUBLE_EQ(seyffarth_curve_value(X, M, 3, 0.5, false), 90);
+}
+
+TEST_F(EnergyWindows, PropertyScalesFollowTheCurveSetHeader)
+{
+    struct Case {
+        double sixth, eighth;
+        double hv_first, hv_last, rm_first, rm_last;
+        std::size_t hv_values;
+    };
+    for (const Case& c : {Case{440, 1300, 80, 440, 100, 1300, 8}, Case{500, 1300, 150, 750, 100, 1300, 7},
+                          Case{440, 1500, 80, 440, 400, 1600, 8}}) {
+        std::vector<double> header(25, 0.0);
+        header[6] = c.sixth;
+        header[8] = c.eighth;
+        const PropertyScales s = choose_property_scales(header);
+        EXPECT_EQ(s.hv.size(), c.hv_values);
+        EXPECT_DOUBLE_EQ(s.hv.front(), c.hv_first);
+        EXPECT_DOUBLE_EQ(s.hv.back(), c.hv_last);
+        EXPECT_DOUBLE_EQ(s.scale(2).front(), c.rm_first);   // R02 on the Rm scale
+        EXPECT_DOUBLE_EQ(s.scale(2).back(), c.rm_last);
+    }
+    const PropertyScales first = choose_property_scales(std::vector<double>(25, 0.0));
+    // 150 on HV1 is 9.33 on the A scale.
+    EXPECT_NEAR(hv_to_scale(150, first.hv, first.scale(3)), 9.33, 0.005);
+    EXPECT_NEAR(hv_to_scale(260, first.hv, first.scale(1)), 700, 1e-9);
+}
+
+TEST_F(EnergyWindows, StructureWindowDrawsItsTextsAndPutsTheRegimeBack)
+{
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(shown_texts(), "");
+    for (const char* t : {"Dependence  of phase composition upon heat input", "according to  atlas by P.Seyffarth",
+                          "Martensite, %", "Bainite, %", "Pearlite, %", "Ferrite, %", "Structure, %",
+                          "rate of energy input, kJ/cm", " (y=0.05, sm; z=0, sm)", "The grade of steel: \"S355J2 \"  "})
+        EXPECT_NE(dc.find_text(t), nullptr) << t;
+    // The t8/5 title reads upwards and is also the legend of row 11.
+    int t85 = 0;
+    for (const auto& c : dc.texts)
+        if (c.text == "t 8/5, s") {
+            ++t85;
+            if (t85 == 1) {
+                EXPECT_EQ(c.font.escapement, 900);
+            }
+        }
+    EXPECT_EQ(t85, 2);
+    // The structure axis labels 0 to 80; 100 gets only its end tick.
+    EXPECT_NE(dc.find_text("80"), nullptr);
+    EXPECT_EQ(dc.find_text("100"), nullptr);
+    // The ferrite legend: dotted orange.
+    bool dotted_orange = false;
+    for (const auto& l : dc.lines)
+        if (l.pen.style == PenStyle::dot && l.pen.color == Rgb{255, 127, 0}) dotted_orange = true;
+    EXPECT_TRUE(dotted_orange);
+}
+
+TEST_F(EnergyWindows, BlackAndWhiteKeepsStylesButNotColours)
+{
+    colour_mode = 0;
+    RecordingCanvas dc;
+    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    for (const auto& p : dc.polylines) EXPECT_EQ(p.pen.color, (Rgb{0, 0, 0}));
+    bool dash_dot = false;
+    for (const auto& p : dc.polylines) dash_dot = dash_dot || p.pen.style == PenStyle::dash_dot;
+    EXPECT_TRUE(dash_dot);
+}
+
+TEST_F(EnergyWindows, PeakBelowTheIntervalIsReportedAndNothingIsDrawn)
+{
+    const double too_hot[8] = {2.0, 0.0, 5000, 500, 200, 5000, 0.1, 0.1};
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_properties_vs_energy_window(too_hot, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(shown_texts(), "  Message!|You are fault with temperature ... \n");
+    EXPECT_TRUE(dc.texts.empty());
+    EXPECT_EQ(regime_now(), before);
+}
+
+TEST_F(EnergyWindows, MissingSteelFilesAreNamedAndTheWindowDrawsWhatItCan)
+{
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel("NOSUCH.sp0"), 0);
+    const std::string shown = shown_texts();
+    EXPECT_NE(shown.find("NOSUCH.sp0"), std::string::npos) << shown;
+    EXPECT_EQ(regime_now(), before);
+    // The t8/5 panel and the text block are still drawn; no property panel.
+    EXPECT_NE(dc.find_text("Dependence  of mechanical properties upon heat input"), nullptr);
+    EXPECT_NE(dc.find_text("t 8/5, s"), nullptr);
+    EXPECT_EQ(dc.find_text("Vickers hardness HV"), nullptr);
+}
+
+TEST_F(EnergyWindows, PropertiesWindowLabelsEveryPresentProperty)
+{
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(shown_texts(), "");
+    for (const char* t : {"Vickers hardness HV", "Tensile strength Rm, MPa", "Yield point R02, mPa", "Elongation A, %",
+                          "Reduction in area  Z, %", "Impact toughness K, J/mm2"}) {
+        const auto* c = dc.find_text(t);
+        ASSERT_NE(c, nullptr) << t;
+        EXPECT_EQ(c->font.escapement, 900) << t;
+    }
+    // The sample's sixth number is 500: the HV axis runs 150..750.
+    EXPECT_NE(dc.find_text("750"), nullptr);
+}
+
+TEST_F(EnergyWindows, PicturesInEnglishAndRussian)
+{
+    render_window(seyffarth_structure_vs_energy_window, energy_defaults, 0, "structure_vs_energy_en");
+    render_window(seyffarth_properties_vs_energy_window, energy_defaults, 0, "properties_vs_energy_en");
+    set_language(Language::russian);
+    render_window(seyffarth_structure_vs_energy_window, energy_defaults, 0, "structure_vs_energy_ru");
+    render_window(seyffarth_properties_vs_energy_window, energy_defaults, 0, "properties_vs_energy_ru");
+    EXPECT_EQ(shown_texts(), "");
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+// Shared by the tests of the regime-sweep and zone-profile windows: the
+// start scheme, the sample steel of the data folder, the regime as a value,
+// the message boxes shown and PNG renders.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "atlas_files.h"
+#include "captions.h"
+#include "fonts.h"
+#include "heatsource.h"
+#include "image_canvas.h"
+#include "lang.h"
+#include "msgbox.h"
+#include "recording_canvas.h"
+#include "seyffarth_sweeps.h"
+#include "steel_choice.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using SeyffarthRoutine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
+
+inline void reset_sweep_state()
+{
+    ppr1_parameters = Ppr1Parameters{};
+    ppr2_parameters = Ppr2Parameters{};
+    ppr4_parameters = Ppr4Parameters{};
+    current_model = HeatSourceModel{};
+    install_start_scheme();
+    set_language(Language::english);
+    colour_mode = 1;
+    init_fonts();
+    message_box_set_record_mode(true);
+    message_box_take_log();
+}
+
+// Installs a scheme and prepares it at its start values.
+inline void use_scheme(int n)
+{
+    ASSERT_TRUE(install_scheme(n));
+    current_model.prepare();
+}
+
+inline SteelChoice sample_steel(const std::string& file = "S355J2.sp0")
+{
+    SteelChoice s;
+    s.file_name = seyffarth_atlas_folder() + "/" + file;
+    s.filter_index = 1;
+    return s;
+}
+
+struct Regime {
+    double v, q, T0, d;
+    friend bool operator==(const Regime&, const Regime&) = default;
+};
+
+inline Regime regime_now()
+{
+    return {current_model.velocity(), current_model.power(), current_model.initial_temperature(),
+            current_model.thickness()};
+}
+
+inline std::string shown_texts()
+{
+    std::string all;
+    for (const MessageBoxRecord& r : message_box_take_log()) all += r.caption + "|" + r.text + "\n";
+    return all;
+}
+
+// Draws a window on a 1024 x 768 picture with the dark red text colour of
+// the frame and writes it under VELMARIN_TEST_OUTPUT_DIR/seyffarth_windows/.
+inline void render_window(SeyffarthRoutine routine, const double* params, int selector, const std::string& name)
+{
+    ImageCanvas image(1024, 768);
+    Canvas& dc = image.canvas();
+    dc.set_text_color({128, 0, 0});
+    routine(params, 50, nullptr, dc, selector, sample_steel(), 0);
+    const std::filesystem::path dir = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "seyffarth_windows";
+    std::filesystem::create_directories(dir);
+    image.save_png((dir / (name + ".png")).string());
+}
