@@ -8,6 +8,7 @@
 #include "menu_items.h"
 #include "modelchoice.h"
 #include "progress_dialog.h"
+#include "seyffarth_sweep_commands.h"
 #include "shorshorov_commands.h"
 #include "seyffarth_commands.h"
 #include "steel_commands.h"
@@ -117,7 +118,8 @@ void run_command(int id)
     case cmd::cooling_rate: cooling_rate_command(); break;
     case cmd::help: open_help_contents(); break;
     default:
-        if (!run_seyffarth_command(id) && !run_shorshorov_command(id)) run_steel_command(id);
+        if (!run_seyffarth_command(id) && !run_shorshorov_command(id) && !run_seyffarth_sweep_command(id))
+            run_steel_command(id);
         break;
     }
 }

@@ -37,6 +37,10 @@ constexpr auto wired_commands = std::to_array<int>({
     cmd::shorshorov_structure_vs_energy, cmd::shorshorov_properties_vs_energy, cmd::shorshorov_structure_vs_thickness,
     cmd::shorshorov_properties_vs_thickness, cmd::shorshorov_structure_vs_preheat, cmd::shorshorov_properties_vs_preheat,
     cmd::seyffarth_properties_at_point, cmd::atlas_properties_diagram,
+    cmd::seyffarth_structure_vs_energy, cmd::seyffarth_properties_vs_energy,
+    cmd::seyffarth_structure_vs_preheat, cmd::seyffarth_properties_vs_preheat,
+    cmd::seyffarth_structure_vs_thickness, cmd::seyffarth_properties_vs_thickness,
+    10173, 10174, 10175, 10176, 10177, 10178, 10179, 10313,
 });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "heatsource.h"
 #include "help.h"
 #include "print.h"
+#include "seyffarth_sweep_commands.h"
 #include "shorshorov_commands.h"
 #include "seyffarth_commands.h"
 #include "steel_commands.h"
@@ -27,7 +28,7 @@ void draw_current_window(Canvas& dc)
     } else if (current_paint == cooling_rate_window_on_paint) {
         if (current_parameters == nullptr) return;
         cooling_rate_window(current_parameters, 50, main_window, dc, 0, on_paper);
-    } else if (!print_seyffarth_window(dc) && !print_shorshorov_window(dc)) {
+    } else if (!print_seyffarth_window(dc) && !print_shorshorov_window(dc) && !print_seyffarth_sweep_window(dc)) {
         print_steel_window(dc);
     }
     // the blank window prints an empty page

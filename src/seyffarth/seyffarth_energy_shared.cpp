@@ -1,6 +1,7 @@
 // The regime sweep, the atlas look-ups and the class names that the
 // Seyffarth sweep windows and the HAZ profile share.
 #include "seyffarth_sweeps.h"
+#include "seyffarth_frame.h"
 
 #include "heatsource.h"
 #include "lang.h"
@@ -149,54 +150,10 @@ double hv_to_scale(double value, const std::vector<double>& hv, const std::vecto
     return s.front() + (value - hv.front()) * (s.back() - s.front()) / (hv.back() - hv.front());
 }
 
-namespace {
-const Text5* class_name_table();
-}
-
 std::string seyffarth_sweep_class_name(int steel_class)
 {
-    if (steel_class < 1 || steel_class > 15) return {};
-    const Text5& t = class_name_table()[steel_class - 1];
-    // German and French show the English names.
-    return pick(Text5{t.en, t.ru, t.ua, t.en, t.en});
+    return seyffarth_class_name(steel_class);
 }
-
-std::string seyffarth_class_name_russian(int steel_class)
-{
-    if (steel_class < 1 || steel_class > 15) return {};
-    return class_name_table()[steel_class - 1].ru;
-}
-
-namespace {
-const Text5* class_name_table()
-{
-    static const Text5 names[15] = {
-        {" 1.General-application building steels", " 1.Общие строительные стали", " 1.Загальні будівельні сталі"},
-        {" 2.The structural behavior with enough corrosion-resistant",
-         " 2.Стали повышенной прочности достаточнокорозионноустойчивые",
-         " 2.Підвищеної міцності достатньо корозійностійкі"},
-        {" 3.Enhanced by heat-treatment steels", " 3.Термически улучшеные стали", " 3.Термично покращені сталі"},
-        {" 4.Heat resisting proof against hydrogen pressure", " 4.Жаропрочные учтойчивые к давлению водорода",
-         " 4.Жароміцні стійкі до тиску водню"},
-        {" 5.Low-alloyed steel tool steel", " 5.Низколегированная инструментальная сталь",
-         " 5.Низьколеговані інструментальні сталі"},
-        {" 6.Сorrosion-resistant steel", " 6.Корозионноустойчивая сталь", " 6.Корозійстійка сталь"},
-        {" 7.Model of C-Mn steel", " 7.Модель C-Mn стали", " 7.Модель C-Mn стали"},
-        {" 8.Model of C-Si steel", " 8.Модель C-Si стали", " 8.Модель C-Si стали"},
-        {" 9.Model of C-Si-Mn steel", " 9.Модель C-Si-Mn стали", " 9.Модель C-Si-Mn стали"},
-        {" 10.Low doped core-mold casting", " 10.Слаболегированное стальное литьё", " 10.Слаболеговане стальне литво"},
-        {" 11.Low-alloyed core-mold casting", " 11.Низколегированное стальное литьё",
-         " 11.Низколегированное стальне литво"},
-        {" 12.Heat-resisting core-mold casting", " 12.Жаропрочныестальное литьё", " 12.Жароміцне стальне литво"},
-        {" 13. Manualy built-up metal", " 13.Металл наплавленный вручную", " 13.Метал наплавленный вручну"},
-        {" 14. Metal built-up by an electrode in protective gasзе",
-         " 14.Металл наплавленный плавящимся электродом в защитном газе",
-         " 14.Метал наплавлений в захисному газі електродом, що плавиться"},
-        {" 15. Metal built-up under fluxing", " 15.Металл наплавленный под флюсом", " 15.Метал наплавлений під флюсом"},
-    };
-    return names;
-}
-} // namespace
 
 // ---------------------------------------------------------------------------
 // Page pieces
@@ -209,7 +166,7 @@ const Text5* class_name_table()
 
 Rgb mode_colour(Rgb colour)
 {
-    return colour_mode == 0 ? Rgb{0, 0, 0} : colour;
+    return seyffarth_colour(colour);
 }
 
 int text_length(std::string_view text)
@@ -281,20 +238,14 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
     text_at(dc, left + h1, static_cast<int>(top + 1.1 * h1), b.atlas_line, title_colour);
     steel_font(dc, H);
     text_at(dc, left + 2 * h, static_cast<int>(top + b.class_line_y * h),
-            steel_text(pick(Text5{"Class of steel: \"%s\"", "Класс стали: \"%s\"", "Клас сталі: \"%s\"",
-                                  "Die Klasse wurden: \"%s\"", "La classe de l'acier: \"%s\""}),
-                       {b.class_name}),
+            seyffarth_class_line(b.class_name),
             {0, 0, 0});
     text_at(dc, left + 2 * h, static_cast<int>(top + 3.5 * h),
-            steel_text(pick(Text5{"The grade of steel: \"%s\"  ", "Марка стали: \"%s\"  ", "Марка сталі: \"%s\"  ",
-                                  "Die Marke wurden: \"%s\"  ", "La marque de l'acier: \"%s\"  "}),
-                       {b.grade}),
+            seyffarth_grade_line(b.grade),
             {0, 0, 0});
     const SteelSummary s = steel_summary();
     const std::string model =
-        steel_text(pick(Text5{" Account on model: \"%s\"", " Рассчёт по модели: \"%s\"", " Розрахунок по моделі: \"%s\"",
-                              " Die Rechnung nach dem Modell: \"%s\"", "Le compte selon le modèle: \"%s\""}),
-                   {s.title});
+        seyffarth_model_line(s.title);
     const int wm = steel_extent(dc, model, H12).cx;
     text_at(dc, left + (width - wm) / 2, static_cast<int>(bottom - 7.5 * h), model, mode_colour({120, 0, 95}));
     const std::string point =

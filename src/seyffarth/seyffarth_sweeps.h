@@ -94,8 +94,8 @@ PropertyScales choose_property_scales(std::span<const double> curves);
 // A value read on the HV scale carried linearly onto scale s.
 double hv_to_scale(double value, const std::vector<double>& hv, const std::vector<double>& s);
 
-// The class name of a Seyffarth steel class (1..15) in the current language;
-// empty outside 1..15.
+// The class name of a Seyffarth steel class (1..15) in the current language
+// (the frame's table); empty outside 1..15.
 std::string seyffarth_sweep_class_name(int steel_class);
 
 // ---------------------------------------------------------------------------
@@ -176,6 +176,3 @@ HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, i
 // 4) carried onto the property's own range (numbers map_from, map_from + 1);
 // map_from 0 leaves it.
 double haz_map_value(double value, std::span<const double> curves, int map_from);
-
-// The class name in Russian, as the zone profile shows it in every language.
-std::string seyffarth_class_name_russian(int steel_class);
