@@ -3,6 +3,7 @@
 #include "frame_test_support.h"
 
 #include "commands.h"
+#include "menu_items.h"
 #include "progress_dialog.h"
 
 #include <cmath>
@@ -328,8 +329,9 @@ TEST_F(Commands, AboutReturnsToTheCurrentWindow)
 TEST_F(Commands, UnbuiltCommandsAndTheBlankBarItemDoNothing)
 {
     run_dialog_command(cmd::thermal_cycle, {{10147, "0"}, {10148, "0.5"}}, 10150);
-    for (int id : {cmd::atlas_cct_diagram, cmd::shorshorov_micrograph,
-                   cmd::digitization, cmd::blank_bar_item}) {
+    // Whichever of these this build does not run yet.
+    for (int id : {cmd::atlas_cct_diagram, cmd::seyffarth_cct_at_point, cmd::digitization, cmd::blank_bar_item}) {
+        if (command_is_wired(id)) continue;
         run_menu_command(id);
         EXPECT_EQ(current_paint, cycle_routine_on_paint) << id;
     }
