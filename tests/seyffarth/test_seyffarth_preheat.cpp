@@ -62,6 +62,26 @@ TEST_F(PreheatWindows, HotterPreheatCoolsSlowerAndCrossingsCloserThanTheFloorGiv
     EXPECT_NEAR(f.t.front(), 0.1, 1e-12);
 }
 
+TEST_F(PreheatWindows, PointsThatNeverCoolThroughTheIntervalAreLeftOutNotPlottedFromTheSearchEnd)
+{
+    // Preheats above T to: the point never cools to 50 °C, so its rear
+    // crossing would be the far end of the search.
+    const double never_cools[6] = {0.05, 0.0, 850, 50, 100, 400};
+    const SweepOutput s = run_seyffarth_sweep(preheat_input(never_cools));
+    for (double t : s.t) EXPECT_TRUE(std::isnan(t));
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_structure_vs_preheat_window(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(shown_texts(), "");
+    // Nothing is drawn far outside the page.
+    for (const auto& p : dc.polylines)
+        for (const Point& pt : p.points) {
+            EXPECT_GT(pt.y, -2000);
+            EXPECT_LT(pt.y, 3000);
+        }
+}
+
 TEST_F(PreheatWindows, BothWindowsPutTheRegimeBackAndShareTheCoolingCurve)
 {
     const Regime before = regime_now();
