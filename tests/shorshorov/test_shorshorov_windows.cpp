@@ -81,6 +81,45 @@ TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
     }
 }
 
+TEST(ShorshorovWindows, TruncatedSteelFileIsNamedAndTheSoundRowsAreDrawn)
+{
+    reset_shorshorov_state();
+    SteelChoice steel;
+    steel.file_name = write_steel_file("truncated.301", "0.1 100 300 0 0 0 0\n"
+                                                        "1000 500 1500 50 90 100 100\n"
+                                                        "1 150 500 30 60 20 0\n"
+                                                        "10 250 700 20 50 60 10\n"
+                                                        "100 400 1100 10 40 95 80\n"
+                                                        "200 410\n");
+    RecordingCanvas dc;
+    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, steel, 0);
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(steel.file_name), std::string::npos);
+    EXPECT_TRUE(has_text(dc, "Definition of structure"));
+    ASSERT_FALSE(dc.polylines.empty());
+    EXPECT_EQ(dc.polylines[0].points.size(), 3u);
+}
+
+TEST(ShorshorovHazProfile, AFlatProfileSpansTwentyFiveAboveItsValue)
+{
+    // One data row: every point of the zone gets its hardness.
+    reset_shorshorov_state();
+    SteelChoice steel;
+    steel.file_name = write_steel_file("flat.301", "0.1 100 300 0 0 0 0\n"
+                                                   "1000 500 1500 50 90 100 100\n"
+                                                   "10 250 700 20 50 60 10\n");
+    RecordingCanvas dc;
+    shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, 1, steel, 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    ASSERT_FALSE(dc.polylines.empty());
+    const auto& pts = dc.polylines[0].points;
+    EXPECT_TRUE(std::all_of(pts.begin(), pts.end(), [&](Point p) { return p.y == pts[0].y; }));
+    // The y axis runs from 250 to 275: its labels stay within that range.
+    EXPECT_TRUE(has_text(dc, "250"));
+    EXPECT_TRUE(has_text(dc, "275"));
+}
+
 TEST(ShorshorovWindows, ColdPointIsReportedBeforeDrawing)
 {
     reset_shorshorov_state();
