@@ -3,6 +3,7 @@
 
 #include "app_runtime.h"
 #include "commands.h"
+#include "digitizer_dialog.h"
 #include "fonts.h"
 #include "heatsource.h"
 #include "menu_items.h"
@@ -93,6 +94,15 @@ void edit_data_command()
     show_scheme_data_dialog(installed_scheme());
 }
 
+// Digitization: the modal dialog over a white window, which is white again
+// afterwards.
+void digitization_command()
+{
+    blank();
+    show_pcx_dialog();
+    blank();
+}
+
 } // namespace
 
 void run_command(int id)
@@ -117,6 +127,7 @@ void run_command(int id)
     case cmd::isotherm_xz: isotherm_command(trace_isotherm_xz, false); break;
     case cmd::cooling_rate: cooling_rate_command(); break;
     case cmd::help: open_help_contents(); break;
+    case cmd::digitization: digitization_command(); break;
     default:
         if (!run_seyffarth_command(id) && !run_shorshorov_command(id) && !run_seyffarth_sweep_command(id))
             run_steel_command(id);

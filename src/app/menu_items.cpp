@@ -24,7 +24,7 @@ constexpr auto wired_commands = std::to_array<int>({
     cmd::exit_program, cmd::about,        cmd::print,       cmd::language,
     cmd::graphics_mode, cmd::thermal_cycle, cmd::isotherm_xy, cmd::isotherm_yz,
     cmd::isotherm_xz,  cmd::cooling_rate, cmd::help,        cmd::heat_source_model,
-    cmd::edit_data,
+    cmd::edit_data,      cmd::digitization,
     cmd::kasatkin_structure_at_point, cmd::kasatkin_properties_at_point,
     cmd::kasatkin_structure_vs_energy, cmd::kasatkin_properties_vs_energy,
     cmd::kasatkin_structure_vs_chemistry, cmd::kasatkin_properties_vs_chemistry,

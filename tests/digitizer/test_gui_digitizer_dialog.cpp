@@ -1,0 +1,269 @@
+// The Digitization dialog driven as a user would: a picture chosen, the axes
+// calibrated by three clicks, a curve and a label captured, the files saved
+// through the choosers and read back by the atlas readers.
+#include "atlas_files.h"
+#include "curve_set.h"
+#include "dialog.h"
+#include "dialog_driver.h"
+#include "digitized_data.h"
+#include "digitizer_dialog.h"
+#include "digitizer_inputs.h"
+#include "lang.h"
+#include "msgbox.h"
+#include "statusbar.h"
+#include "window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path out_dir()
+{
+    fs::path d = fs::path(VELMARIN_TEST_OUTPUT_DIR) / "digitizer_dialog";
+    fs::create_directories(d);
+    return d;
+}
+
+void put16(std::ofstream& f, std::uint16_t v) { f.put(char(v & 0xFF)).put(char(v >> 8)); }
+void put32(std::ofstream& f, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) f.put(char((v >> (8 * i)) & 0xFF));
+}
+
+// A scanned diagram in small: white paper, black axes from (50, 25) over
+// (50, 200) to (300, 200), a red falling curve. Shown scaled twice, so the
+// axes meet at (120, 420) of the dialog.
+fs::path write_diagram_bmp()
+{
+    const int w = 320, h = 240, stride = (w * 3 + 3) / 4 * 4;
+    std::vector<unsigned char> px(static_cast<size_t>(stride) * h, 255);
+    auto set = [&](int x, int y, int r, int g, int b) {
+        if (x < 0 || y < 0 || x >= w || y >= h) return;
+        unsigned char* p = &px[static_cast<size_t>(h - 1 - y) * stride + 3 * x];
+        p[0] = static_cast<unsigned char>(b);
+        p[1] = static_cast<unsigned char>(g);
+        p[2] = static_cast<unsigned char>(r);
+    };
+    for (int y = 25; y <= 200; ++y) set(50, y, 0, 0, 0);
+    for (int x = 50; x <= 300; ++x) set(x, 200, 0, 0, 0);
+    for (int x = 60; x <= 290; ++x) {
+        int y = 40 + static_cast<int>(150 * std::log(1.0 + (x - 60) / 40.0) / std::log(1.0 + 230 / 40.0));
+        set(x, y, 255, 0, 0);
+        set(x, y + 1, 255, 0, 0);
+    }
+    fs::path p = out_dir() / "diagram.bmp";
+    std::ofstream f(p, std::ios::binary);
+    f.put('B').put('M');
+    put32(f, 54 + static_cast<std::uint32_t>(px.size()));
+    put32(f, 0);
+    put32(f, 54);
+    put32(f, 40);
+    put32(f, w);
+    put32(f, h);
+    put16(f, 1);
+    put16(f, 24);
+    put32(f, 0);
+    put32(f, static_cast<std::uint32_t>(px.size()));
+    put32(f, 2835);
+    put32(f, 2835);
+    put32(f, 0);
+    put32(f, 0);
+    f.write(reinterpret_cast<const char*>(px.data()), static_cast<std::streamsize>(px.size()));
+    return p;
+}
+
+class DigitizerDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        set_dialog_test_mode(true);
+        clear_dialog_hooks();
+        message_box_take_log();
+        set_language(Language::english);
+        reset_digitizer_state();
+    }
+    void TearDown() override { clear_dialog_hooks(); }
+};
+
+ChooserAnswer file_answer(const fs::path& p, int filter = 1)
+{
+    ChooserAnswer a;
+    a.path = p.string();
+    a.filter_index = filter;
+    return a;
+}
+
+} // namespace
+
+TEST_F(DigitizerDialog, CalibrateCaptureStoreAndSave)
+{
+    const fs::path bmp = write_diagram_bmp();
+    const fs::path spl = out_dir() / "captured.spl";
+    const fs::path txt = out_dir() / "captured.txt";
+    fs::remove(spl);
+    fs::remove(txt);
+    push_chooser_answer(file_answer(bmp));
+    bool ran = false;
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        ran = true;
+        EXPECT_EQ(name, "PCX_DIALOG_E");
+        EXPECT_EQ(picture_path, bmp.string());
+        EXPECT_TRUE(is_button_checked(dlg, 10320));
+        EXPECT_EQ(digitizer_mode, 3);
+        EXPECT_FALSE(is_item_enabled(dlg, 10070));
+
+        // The axes of the picture: top of the value axis, right end of the
+        // time axis, origin.
+        dialog_click_at(dlg, 120, 70);
+        dialog_click_at(dlg, 620, 420);
+        EXPECT_EQ(status_bar_text(dlg, 3), "введите 0,0 > (1)");
+        push_dialog_hook([](Window* axis, const std::string& n) {
+            EXPECT_EQ(n, "AXIS");
+            EXPECT_EQ(get_item_text(axis, 10073), "900.0");
+            EXPECT_TRUE(is_button_checked(axis, 1005));
+            dialog_click(axis, 1012);
+        });
+        dialog_click_at(dlg, 120, 420);
+        EXPECT_EQ(calibration_rect, (Rect{120, 70, 620, 420}));
+        EXPECT_EQ(status_bar_part_count(dlg), 8);
+        EXPECT_EQ(status_bar_text(dlg, 3), " phi = 0");
+        EXPECT_EQ(status_bar_text(dlg, 5), " phi[Deg] = 0");
+        EXPECT_EQ(digitizer_mode, 1);
+        EXPECT_TRUE(is_button_checked(dlg, 10318));
+        EXPECT_FALSE(is_button_checked(dlg, 10320));
+
+        // Two curve points: the middle (20 s, 450 degrees) and one further on.
+        dialog_click_at(dlg, 370, 245);
+        EXPECT_EQ(status_bar_text(dlg, 2), " kuhlzeit: 20");
+        EXPECT_EQ(status_bar_text(dlg, 3), " temperature: 450");
+        EXPECT_EQ(status_bar_text(dlg, 4), " Число точек: 1");
+        dialog_click_at(dlg, 500, 350);
+        dialog_click_at(dlg, 700, 350);   // outside: nothing added, status emptied
+        EXPECT_EQ(status_bar_text(dlg, 4), "");
+        ASSERT_EQ(curve_xs.size(), 2u);
+
+        push_dialog_hook([](Window* hv, const std::string& n) {
+            EXPECT_EQ(n, "VICKERSHARDNESS_E");
+            EXPECT_EQ(get_item_text(hv, 1008), "5");
+            dialog_type_text(hv, 1008, "250");
+            dialog_click(hv, 1010);
+        });
+        dialog_click(dlg, 10355);
+        update_window(dlg);   // the paint stores the curve
+        EXPECT_EQ(curve_count, 1);
+        EXPECT_TRUE(curve_xs.empty());
+        EXPECT_EQ(spline_end, 25 + 2 * 2 + 3);
+
+        // A label.
+        dialog_click(dlg, 10319);
+        push_dialog_hook([](Window* t, const std::string& n) {
+            EXPECT_EQ(n, "TXT");
+            dialog_type_text(t, 1014, "Ferrit");
+            dialog_click(t, 1010);
+        });
+        dialog_click_at(dlg, 250, 150);
+        ASSERT_EQ(label_table.size(), 1u);
+        EXPECT_EQ(label_table[0].text, "Ferri");
+        update_window(dlg);
+
+        EXPECT_TRUE(save_window_screenshot(dlg, (out_dir() / "digitization_dialog.png").string()));
+
+        push_chooser_answer(file_answer(spl));
+        dialog_click(dlg, 1002);
+        push_chooser_answer(file_answer(txt));
+        dialog_click(dlg, 1003);
+        dialog_click(dlg, 10356);
+    });
+    show_pcx_dialog();
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(message_box_take_log().empty());
+
+    CurveSet set;
+    AtlasReadResult r = read_curve_file(spl.string(), set);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(set.size(), 32u);
+    std::vector<double> xs, ys;
+    int n = 0, colour = 0;
+    ASSERT_TRUE(extract_curve(set, xs, ys, n, colour, 0));
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(colour, 255);
+    EXPECT_NEAR(xs[0], 2.995732, 5e-6);   // ln 20, at the file's six digits
+    EXPECT_NEAR(ys[0], 450, 1e-9);
+    EXPECT_NEAR(ys[1], 900.0 * 70 / 350, 1e-9);
+    EXPECT_DOUBLE_EQ(set[31], 250);
+
+    std::vector<LabelRecord> labels;
+    r = read_label_file(txt.string(), labels);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels[0].text, "Ferri");
+    EXPECT_NEAR(labels[0].y, 900.0 * 270 / 350, 1e-3);
+}
+
+TEST_F(DigitizerDialog, MissingPictureIsToldAndTheDialogGoesOn)
+{
+    push_chooser_answer(file_answer(out_dir() / "no_such_picture.bmp"));
+    push_dialog_hook([](Window* dlg, const std::string&) {
+        std::vector<MessageBoxRecord> log = message_box_take_log();
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_NE(log[0].text.find("no_such_picture.bmp"), std::string::npos);
+        update_window(dlg);   // painting without a picture is fine
+        // Two equal reference points: the origin on the right end.
+        dialog_click_at(dlg, 100, 50);
+        dialog_click_at(dlg, 600, 400);
+        dialog_click_at(dlg, 600, 400);   // refused before the AXIS dialog
+        log = message_box_take_log();
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_NE(log[0].text.find("calibrated"), std::string::npos);
+        EXPECT_EQ(calibration_rect, (Rect{0, 0, 0, 0}));
+        EXPECT_EQ(digitizer_mode, 3);
+        EXPECT_EQ(axes_click, 0);
+        // Clicks in curve mode before a calibration add nothing.
+        dialog_click(dlg, 10318);
+        check_radio_button(dlg, 10318, 10320, 10318);
+        dialog_click_at(dlg, 300, 300);
+        EXPECT_TRUE(curve_xs.empty());
+        // A logarithmic axis from 0 is refused; the preview stays the diagram's.
+        check_radio_button(dlg, 10318, 10320, 10320);
+        push_dialog_hook([](Window* axis, const std::string&) {
+            dialog_type_text(axis, 10071, "100");
+            dialog_click(axis, 1012);
+        });
+        dialog_click_at(dlg, 100, 50);
+        dialog_click_at(dlg, 600, 400);
+        dialog_click_at(dlg, 100, 400);
+        log = message_box_take_log();
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_NE(log[0].text.find("logarithmic"), std::string::npos);
+        EXPECT_DOUBLE_EQ(preview_box.x_max, digitizer_box.x_max);
+        EXPECT_EQ(calibration_rect, (Rect{100, 50, 600, 400}));
+        // Saving a structure table with no list writes nothing and says so
+        // (the button is in the Russian version; the command is the same).
+        send_message(dlg, Message{Msg::command, 1004});
+        EXPECT_EQ(message_box_take_log().size(), 1u);
+        dialog_click(dlg, 2);
+    });
+    show_pcx_dialog();
+}
+
+TEST_F(DigitizerDialog, ACurveStopsAtOneHundredPointsWithOneMessage)
+{
+    push_chooser_answer(ChooserAnswer{false, "", 1, {}});
+    push_dialog_hook([](Window* dlg, const std::string&) {
+        calibration_rect = Rect{100, 50, 600, 400};
+        check_radio_button(dlg, 10318, 10320, 10318);
+        for (int i = 0; i < 120; ++i) dialog_click_at(dlg, 110 + 4 * i, 300);
+        EXPECT_EQ(curve_xs.size(), 100u);
+        EXPECT_EQ(message_box_take_log().size(), 1u);
+        dialog_click(dlg, 2);
+    });
+    show_pcx_dialog();
+    EXPECT_TRUE(picture_path.empty());   // the chooser was cancelled
+}
