@@ -268,8 +268,9 @@ TEST_F(Commands, LanguageSwitchKeepsItemStatesAndRedrawsTheWindow)
     EXPECT_TRUE(lang_russian);
     EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::print), "Печать");
     EXPECT_FALSE(item_grayed(cmd::print));
-    for (int id : {10337, 10338, 10339, 10340, cmd::atlas_cct_diagram, cmd::digitization})
+    for (int id : {10337, 10338, 10339, 10340, cmd::atlas_cct_diagram})
         EXPECT_TRUE(item_grayed(id)) << id;
+    EXPECT_FALSE(item_grayed(cmd::digitization));
     EXPECT_EQ(current_paint, cycle_routine_on_paint);
     EXPECT_GT(drawn_pixels(), 100);
 
@@ -335,6 +336,20 @@ TEST_F(Commands, UnbuiltCommandsAndTheBlankBarItemDoNothing)
         run_menu_command(id);
         EXPECT_EQ(current_paint, cycle_routine_on_paint) << id;
     }
+    EXPECT_EQ(pending_dialog_hooks(), 0u);
+}
+
+TEST_F(Commands, DigitizationRunsItsDialogOverABlankWindow)
+{
+    run_dialog_command(cmd::thermal_cycle, {{10147, "0"}, {10148, "0.5"}}, 10150);
+    std::string opened;
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        opened = name;
+        dialog_click(dlg, 10356);
+    });
+    run_menu_command(cmd::digitization);
+    EXPECT_EQ(opened, "PCX_DIALOG_E");
+    EXPECT_EQ(current_paint, blank_on_paint);
     EXPECT_EQ(pending_dialog_hooks(), 0u);
 }
 

@@ -115,7 +115,7 @@ TEST_F(StartUp, MenuStateAfterStart)
         }
     }
     EXPECT_TRUE(item_grayed(cmd::atlas_cct_diagram));
-    EXPECT_TRUE(item_grayed(cmd::digitization));
+    EXPECT_FALSE(item_grayed(cmd::digitization));
 }
 
 TEST_F(StartUp, MainWindowStartsBlankWithSchemeTwo)
