@@ -71,6 +71,9 @@ struct ShorshorovRegimeGuard {
     double v = 0, q = 0, T0 = 0, thickness = 0;
     ShorshorovRegimeGuard();
     ~ShorshorovRegimeGuard();
+    // Gives the regime back now (once); the end of the guard then does nothing.
+    void restore();
+    bool armed = true;
     ShorshorovRegimeGuard(const ShorshorovRegimeGuard&) = delete;
     ShorshorovRegimeGuard& operator=(const ShorshorovRegimeGuard&) = delete;
 };

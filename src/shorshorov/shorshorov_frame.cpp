@@ -97,6 +97,13 @@ ShorshorovRegimeGuard::ShorshorovRegimeGuard()
 
 ShorshorovRegimeGuard::~ShorshorovRegimeGuard()
 {
+    restore();
+}
+
+void ShorshorovRegimeGuard::restore()
+{
+    if (!armed) return;
+    armed = false;
     if (current_model.set_regime) current_model.set_regime(v, q, T0, thickness);
     if (current_model.prepare) current_model.prepare();
 }

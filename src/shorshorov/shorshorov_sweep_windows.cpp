@@ -128,7 +128,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     ShorshorovPoint p;
     if (!shorshorov_check_point(window, params, p, false)) return;
 
-    const ShorshorovRegimeGuard saved;   // gives the regime back on every path from here
+    ShorshorovRegimeGuard saved;   // gives the regime back on every path from here
     const SweepResult r = run_sweep(kind, structure, params, steps, p, table, saved);
 
     double xmin = 0, xmax = 0, Wmin = 0, Wmax = 0;
@@ -355,6 +355,9 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
           "Die Abhängigkeit des Phasebestandes von der Dicke der Platte",
           "La dépendance de la composition de phase de l'épaisseur de la plaque"}},
     };
+    // The panel and the model line show the regime the user entered, not the
+    // last point of the sweep.
+    saved.restore();
     shorshorov_draw_title(dc, client, H, pick(titles[static_cast<int>(kind)][structure ? 1 : 0]), true);
     int w = 0;
     const int c = shorshorov_draw_steel_lines(dc, client, H, table, steel, w);

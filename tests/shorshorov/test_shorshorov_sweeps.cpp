@@ -91,6 +91,20 @@ TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
     }
 }
 
+TEST(ShorshorovSweeps, ThePanelShowsTheEnteredRegimeNotTheLastSweepPoint)
+{
+    reset_shorshorov_state();
+    use_thin_plate();
+    const double entered = current_model.thickness();
+    double panel_thickness = -100;
+    static double* seen = nullptr;
+    seen = &panel_thickness;
+    current_model.draw_panel = [](Canvas&, Rect, int, int, int, int) { *seen = current_model.thickness(); };
+    RecordingCanvas dc;
+    shorshorov_structure_vs_thickness_window(thickness_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(panel_thickness, entered);
+}
+
 TEST(ShorshorovSweeps, AFailureBeforeTheSweepLeavesTheRegimeAlone)
 {
     reset_shorshorov_state();
