@@ -267,3 +267,89 @@ TEST_F(DigitizerDialog, ACurveStopsAtOneHundredPointsWithOneMessage)
     show_pcx_dialog();
     EXPECT_TRUE(picture_path.empty());   // the chooser was cancelled
 }
+
+TEST_F(DigitizerDialog, RussianStructurePointsColourStoreAndReopening)
+{
+    set_language(Language::russian);
+    const fs::path tx = out_dir() / "structure.tx_";
+    fs::remove(tx);
+    push_chooser_answer(ChooserAnswer{false, "", 1, {}});   // no picture
+    push_dialog_hook([&](Window* dlg, const std::string& name) {
+        EXPECT_EQ(name, "PCX_DIALOG_RU");
+        push_dialog_hook([](Window* axis, const std::string&) { dialog_click(axis, 1012); });
+        dialog_click_at(dlg, 100, 50);
+        dialog_click_at(dlg, 600, 400);
+        dialog_click_at(dlg, 100, 400);
+        ASSERT_EQ(calibration_rect, (Rect{100, 50, 600, 400}));
+
+        // A structure point at 20 s with the dialog's defaults but ferrite.
+        dialog_click(dlg, 10321);
+        EXPECT_EQ(digitizer_mode, 4);
+        ASSERT_TRUE(structure_list.has_value());
+        push_dialog_hook([](Window* t, const std::string& n) {
+            EXPECT_EQ(n, "TXT2");
+            EXPECT_EQ(get_item_text(t, 1017), "00");
+            EXPECT_EQ(get_item_text(t, 1018), "400");
+            dialog_type_text(t, 1015, "12.25");
+            dialog_click(t, 1010);
+        });
+        dialog_click_at(dlg, 350, 225);
+        EXPECT_EQ(status_bar_part_count(dlg), 5);
+        ASSERT_EQ(structure_list->size(), 1u);
+        push_chooser_answer(file_answer(tx, 2));
+        dialog_click(dlg, 1004);
+        EXPECT_FALSE(structure_list.has_value());
+
+        // A curve "without HV", then a point and a new colour: the colour
+        // stores the new point as a second curve.
+        check_radio_button(dlg, 10318, 10321, 10318);
+        dialog_click(dlg, 10318);
+        dialog_click_at(dlg, 350, 225);
+        push_dialog_hook([](Window* hv, const std::string& n) {
+            EXPECT_EQ(n, "VICKERSHARDNESS_RU");
+            dialog_click(hv, 1011);
+        });
+        dialog_click(dlg, 10355);
+        update_window(dlg);
+        EXPECT_EQ(curve_count, 1);
+        EXPECT_DOUBLE_EQ(curve_hardness, -1);
+        dialog_click_at(dlg, 475, 120);
+        ChooserAnswer blue;
+        blue.colour = Rgb{0, 0, 255};
+        push_chooser_answer(blue);
+        dialog_click(dlg, 1013);
+        EXPECT_EQ(store_pending, 1);
+        update_window(dlg);
+        EXPECT_EQ(curve_count, 2);
+        // Second record: n = 0, colour 0xFF0000, one point, HV -1.
+        EXPECT_DOUBLE_EQ(spline_buffer[30], 0);
+        EXPECT_DOUBLE_EQ(spline_buffer[31], 0xFF0000);
+        EXPECT_NEAR(spline_buffer[32], 0.75 * 5.991464547743, 1e-9);
+        EXPECT_NEAR(spline_buffer[33], 900.0 * 280 / 350, 1e-9);
+        EXPECT_DOUBLE_EQ(spline_buffer[34], -1);
+        dialog_click(dlg, 10356);
+    });
+    show_pcx_dialog();
+    EXPECT_TRUE(message_box_take_log().empty());
+
+    std::vector<StructureRow> rows;
+    AtlasReadResult r = read_structure_table(tx.string(), rows);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NEAR(rows[0].cooling_time, 20, 1e-4);
+    EXPECT_DOUBLE_EQ(rows[0].ferrite, 12.2);
+    EXPECT_DOUBLE_EQ(rows[0].bainite, 0);
+    EXPECT_DOUBLE_EQ(rows[0].hv, 400);
+
+    // Reopened: no picture chooser, the calibration kept, the curves gone.
+    push_dialog_hook([](Window*, const std::string&) {
+        EXPECT_EQ(spline_end, 25);
+        EXPECT_EQ(calibration_rect, (Rect{100, 50, 600, 400}));
+        EXPECT_EQ(digitizer_mode, 3);
+    });
+    push_chooser_answer(ChooserAnswer{false, "", 1, {}});
+    show_pcx_dialog();
+    EXPECT_EQ(pending_chooser_answers(), 1u);
+    ChooserAnswer unused;
+    take_chooser_answer(unused);
+}
