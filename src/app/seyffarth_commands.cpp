@@ -53,6 +53,8 @@ SEYFFARTH_PAIR(seyffarth_structure_at_point_window, false, no_selector)
 SEYFFARTH_PAIR(seyffarth_structure_diagram_window, false, no_selector)
 SEYFFARTH_PAIR(seyffarth_properties_at_point_window, false, no_selector)
 SEYFFARTH_PAIR(seyffarth_properties_diagram_window, false, no_selector)
+SEYFFARTH_PAIR(seyffarth_cct_at_point_window, true, no_selector)
+SEYFFARTH_PAIR(seyffarth_cct_diagram_window, true, no_selector)
 
 #undef SEYFFARTH_PAIR
 
@@ -68,6 +70,10 @@ const std::vector<SeyffarthCommand>& seyffarth_commands()
          seyffarth_properties_at_point_window_now, seyffarth_properties_at_point_window_on_paint, nullptr},
         {atlas_properties_diagram, nullptr, seyffarth_properties_diagram_window,
          seyffarth_properties_diagram_window_now, seyffarth_properties_diagram_window_on_paint, nullptr},
+        {seyffarth_cct_at_point, show_property_dialog, seyffarth_cct_at_point_window,
+         seyffarth_cct_at_point_window_now, seyffarth_cct_at_point_window_on_paint, nullptr},
+        {atlas_cct_diagram, nullptr, seyffarth_cct_diagram_window, seyffarth_cct_diagram_window_now,
+         seyffarth_cct_diagram_window_on_paint, nullptr},
     };
     return table;
 }

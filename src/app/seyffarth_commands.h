@@ -40,3 +40,7 @@ void seyffarth_properties_at_point_window_now(Window* window, int print_flag);
 void seyffarth_properties_at_point_window_on_paint(int print_flag);
 void seyffarth_properties_diagram_window_now(Window* window, int print_flag);
 void seyffarth_properties_diagram_window_on_paint(int print_flag);
+void seyffarth_cct_at_point_window_now(Window* window, int print_flag);
+void seyffarth_cct_at_point_window_on_paint(int print_flag);
+void seyffarth_cct_diagram_window_now(Window* window, int print_flag);
+void seyffarth_cct_diagram_window_on_paint(int print_flag);

@@ -262,3 +262,13 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
 // Mechanical properties against t8/5 (no point).
 void seyffarth_properties_diagram_window(const double* params, int steps, Window* window, Canvas& dc,
                                          int selector, SteelChoice steel, int print_flag);
+
+// ---------------------------------------------------------------------------
+// CCT diagram
+
+// The CCT diagram with the point's cooling curve, t8/5 and shares.
+void seyffarth_cct_at_point_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                   SteelChoice steel, int print_flag);
+// The CCT diagram (no point).
+void seyffarth_cct_diagram_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                  SteelChoice steel, int print_flag);
