@@ -268,7 +268,7 @@ TEST_F(Commands, LanguageSwitchKeepsItemStatesAndRedrawsTheWindow)
     EXPECT_TRUE(lang_russian);
     EXPECT_EQ(get_menu_item_text(get_menu(main_window), cmd::print), "Печать");
     EXPECT_FALSE(item_grayed(cmd::print));
-    for (int id : {10337, 10338, 10339, 10340, cmd::atlas_cct_diagram})
+    for (int id : {10337, 10338, 10339, 10340})
         EXPECT_TRUE(item_grayed(id)) << id;
     EXPECT_FALSE(item_grayed(cmd::digitization));
     EXPECT_EQ(current_paint, cycle_routine_on_paint);

@@ -114,7 +114,7 @@ TEST_F(StartUp, MenuStateAfterStart)
             EXPECT_TRUE(item_grayed(id)) << id;
         }
     }
-    EXPECT_TRUE(item_grayed(cmd::atlas_cct_diagram));
+    EXPECT_FALSE(item_grayed(cmd::atlas_cct_diagram));   // wired; the Atlas menu is never grayed
     EXPECT_FALSE(item_grayed(cmd::digitization));
 }
 
