@@ -26,7 +26,7 @@
 // Property curves are given on the HV scale of the diagram (header numbers 5
 // and 6, also its y range): Rm and R02 carried linearly from 200..1800 MPa
 // (numbers 7 and 8), A from 0..40 % (9, 10), Z from 0..80 % (11, 12) and K
-// from 0..3 J/mm2 (13, 14).
+// from 0..20 J/mm2 (13, 14), wide enough for the model's toughness.
 //
 // Shorshorov steel files tabulate the same model against the cooling rate
 // W = 300 / t8/5 (°C/s, 800 to 500 °C), after two rows with the lower and
@@ -384,7 +384,7 @@ std::vector<Curve> property_curves(const Composition& comp, double& hv_lo, doubl
         curves[2].points.emplace_back(x, on_hv_scale(s.r02, 200, 1800));
         curves[3].points.emplace_back(x, on_hv_scale(s.a, 0, 40));
         curves[4].points.emplace_back(x, on_hv_scale(s.z, 0, 80));
-        curves[5].points.emplace_back(x, on_hv_scale(s.k, 0, 3));
+        curves[5].points.emplace_back(x, on_hv_scale(s.k, 0, 20));
     }
     return curves;
 }
@@ -578,7 +578,7 @@ void write_seyffarth(Output& out)
         ph[10] = 0;
         ph[11] = 80;
         ph[12] = 0;
-        ph[13] = 3;
+        ph[13] = 20;
         out.write(files[1], curve_set_text(curve_set_numbers(ph, props)));
 
         std::string labels;
