@@ -25,6 +25,7 @@ inline constexpr int seyffarth_choose_steel = 10184;
 inline constexpr int seyffarth_cct_at_point = 10314;
 inline constexpr int seyffarth_properties_at_point = 10312;
 inline constexpr int seyffarth_structure_at_point = 10306;
+inline constexpr int seyffarth_micrograph = 10303;   // no menu item
 inline constexpr int seyffarth_haz_first = 10173;   // 10173..10179: properties 0..6
 inline constexpr int seyffarth_haz_last = 10179;
 inline constexpr int seyffarth_structure_vs_energy = 10181;

@@ -41,7 +41,7 @@ constexpr auto wired_commands = std::to_array<int>({
     cmd::seyffarth_structure_vs_preheat, cmd::seyffarth_properties_vs_preheat,
     cmd::seyffarth_structure_vs_thickness, cmd::seyffarth_properties_vs_thickness,
     10173, 10174, 10175, 10176, 10177, 10178, 10179, 10313,
-    cmd::seyffarth_cct_at_point, cmd::atlas_cct_diagram,
+    cmd::seyffarth_cct_at_point, cmd::atlas_cct_diagram, cmd::seyffarth_micrograph,
 });
 
 } // namespace

@@ -55,6 +55,7 @@ SEYFFARTH_PAIR(seyffarth_properties_at_point_window, false, no_selector)
 SEYFFARTH_PAIR(seyffarth_properties_diagram_window, false, no_selector)
 SEYFFARTH_PAIR(seyffarth_cct_at_point_window, true, no_selector)
 SEYFFARTH_PAIR(seyffarth_cct_diagram_window, true, no_selector)
+SEYFFARTH_PAIR(seyffarth_micrograph_window, true, no_selector)
 
 #undef SEYFFARTH_PAIR
 
@@ -74,6 +75,8 @@ const std::vector<SeyffarthCommand>& seyffarth_commands()
          seyffarth_cct_at_point_window_now, seyffarth_cct_at_point_window_on_paint, nullptr},
         {atlas_cct_diagram, nullptr, seyffarth_cct_diagram_window, seyffarth_cct_diagram_window_now,
          seyffarth_cct_diagram_window_on_paint, nullptr},
+        {seyffarth_micrograph, show_properties_structure_dialog, seyffarth_micrograph_window,
+         seyffarth_micrograph_window_now, seyffarth_micrograph_window_on_paint, nullptr},
     };
     return table;
 }

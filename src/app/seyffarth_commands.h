@@ -44,3 +44,5 @@ void seyffarth_cct_at_point_window_now(Window* window, int print_flag);
 void seyffarth_cct_at_point_window_on_paint(int print_flag);
 void seyffarth_cct_diagram_window_now(Window* window, int print_flag);
 void seyffarth_cct_diagram_window_on_paint(int print_flag);
+void seyffarth_micrograph_window_now(Window* window, int print_flag);
+void seyffarth_micrograph_window_on_paint(int print_flag);

@@ -272,3 +272,24 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
 // The CCT diagram (no point).
 void seyffarth_cct_diagram_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
                                   SteelChoice steel, int print_flag);
+
+// ---------------------------------------------------------------------------
+// Micrograph
+
+// The tile of the cooling time t: the first of thresholds 0..4 above t, 5
+// when none is.
+int seyffarth_micrograph_tile(const std::array<double, 6>& thresholds, double t);
+
+// Where tile k lies in the picture (W/3 by H/2 pixels, three columns by two
+// rows) and how large it is drawn: the plot's height, its width in the
+// tile's proportions. False when the micrograph line gives no tile.
+struct SeyffarthTileGeometry {
+    int source_x = 0, source_y = 0, source_w = 0, source_h = 0;
+    int dest_w = 0, dest_h = 0;
+};
+bool seyffarth_micrograph_geometry(const MicrographLine& line, int fields_read, int tile, int plot_height,
+                                   SeyffarthTileGeometry& geometry);
+
+// The micrograph tile at the point's cooling time, with shares.
+void seyffarth_micrograph_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                 SteelChoice steel, int print_flag);
