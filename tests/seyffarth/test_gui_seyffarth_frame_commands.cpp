@@ -99,6 +99,33 @@ TEST_F(SeyffarthCommands, DiagramNeedsOnlyASteel_ACancelledChooserDrawsNothing)
     EXPECT_TRUE(message_box_take_log().empty());
 }
 
+TEST_F(SeyffarthCommands, EachPointCommandOpensItsDialogAndDrawsItsWindow)
+{
+    struct Row {
+        int id;
+        std::string dialog;
+        PaintCallback paint;
+    } rows[] = {
+        {cmd::seyffarth_cct_at_point, "PROPERTY_E", seyffarth_cct_at_point_window_on_paint},
+        {cmd::seyffarth_properties_at_point, "PROPERTIES_E", seyffarth_properties_at_point_window_on_paint},
+        {cmd::seyffarth_micrograph, "PROPERTIES_E", seyffarth_micrograph_window_on_paint},
+    };
+    push_chooser_answer(ChooserAnswer{true, steel_path, 1});   // asked once, by the first
+    for (const Row& r : rows) {
+        const auto opened = run(r.id, true);
+        EXPECT_EQ(opened, (std::vector<std::string>{r.dialog})) << r.id;
+        EXPECT_EQ(current_paint, r.paint) << r.id;
+        EXPECT_GT(drawn_pixels(), 1000) << r.id;
+        EXPECT_TRUE(message_box_take_log().empty()) << r.id;
+    }
+    EXPECT_EQ(pending_chooser_answers(), 0u);
+    for (int id : {cmd::atlas_cct_diagram, cmd::atlas_properties_diagram}) {
+        run_menu_command(id);
+        EXPECT_GT(drawn_pixels(), 1000) << id;
+        EXPECT_TRUE(message_box_take_log().empty()) << id;
+    }
+}
+
 TEST_F(SeyffarthCommands, WiredAndEnabled)
 {
     for (const SeyffarthCommand& c : seyffarth_commands()) EXPECT_TRUE(command_is_wired(c.id)) << c.id;
