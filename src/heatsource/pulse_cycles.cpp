@@ -22,6 +22,21 @@ bool positive(double value)
 
 }  // namespace
 
+void set_pulse_parameters(PulseParameters& p, SchemeParameters values)
+{
+    p.q1 = values[0];
+    p.q2 = values[1];
+    p.v = values[2];
+    p.lambda = values[3];
+    p.c = values[4];
+    p.rho = values[5];
+    p.t_cycle = values[6];
+    p.t_pulse = values[7];
+    p.t = values[8];
+    p.T0 = values[9];
+    p.delta = values[10];
+}
+
 void pulse_time_window_of(const PulseParameters& p, PulseState& state, double& from, double& to)
 {
     state.t_now = pulse_past_cycles * p.t_cycle + p.t;

@@ -10,6 +10,10 @@ inline constexpr int pulse_past_cycles = 1500;
 
 // Fixes state.t_now = 1500·t_cycle + t and gives the stretch of the weld,
 // 5000 cycles back and 20 ahead, over which the cycle is sampled.
+// The pulsed schemes' data dialogs hand their values in one order:
+// q1, q2, v, lambda, c, rho, t0, tp, t, T0, delta.
+void set_pulse_parameters(PulseParameters& p, SchemeParameters values);
+
 void pulse_time_window_of(const PulseParameters& p, PulseState& state, double& from, double& to);
 
 // Whether the block and the state allow a sum at all: a positive period,

@@ -33,18 +33,7 @@ double kernel(double d)
 
 void rom2_set_data(SchemeParameters values)
 {
-    PulseParameters& p = rom2_parameters;
-    p.q1 = values[0];
-    p.q2 = values[1];
-    p.v = values[2];
-    p.lambda = values[3];
-    p.c = values[4];
-    p.rho = values[5];
-    p.t_cycle = values[6];
-    p.t_pulse = values[7];
-    p.t = values[8];
-    p.T0 = values[9];
-    p.delta = values[10];
+    set_pulse_parameters(rom2_parameters, values);
 }
 
 void rom2_prepare()
