@@ -10,6 +10,7 @@
 #include "window.h"
 
 #include <filesystem>
+#include <vector>
 
 double curve_hardness = 0;
 std::string label_text;
@@ -25,11 +26,10 @@ std::array<std::string, 4> axis_texts{"0.0", "400.0", "0.0", "900.0"};
 
 namespace {
 
-// Slot strides of the dialogs' records: a slot keeps stride - 1 characters.
-constexpr std::size_t vickershardness_slot = 4;
+// A label keeps the four characters of its record's slot (the label file
+// holds short words). Numeric fields are kept whole: a number cut to a slot
+// would reopen as another value than the one used.
 constexpr std::size_t txt_slot = 5;
-constexpr std::size_t txt2_slot = 4;
-constexpr std::size_t axis_slot = 6;
 
 // txt2 slots belong to these edits, in slot order (bainite, ferrite, pearlite, HV).
 constexpr std::array<int, 4> txt2_edits{1017, 1015, 1016, 1018};
@@ -41,6 +41,28 @@ std::string cut(const std::string& text, std::size_t max)
     std::size_t n = max;
     while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
     return text.substr(0, n);
+}
+
+// Reads every numeric edit whole in the C locale. A text that is not a
+// finite number is reported, naming its field, and the dialog stays open.
+bool read_numbers(Window* dlg, const int* edits, const char* const* fields, std::size_t n, double* values,
+                  std::string* texts)
+{
+    std::vector<std::string> typed(n);
+    std::vector<double> read(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        typed[i] = get_item_text(dlg, edits[i]);
+        if (!parse_double(typed[i], read[i])) {
+            message_box(dlg, cformat("\"%s\" is not a number: %s", typed[i].c_str(), fields[i]), "  Message!",
+                        mb_iconerror);
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (values) values[i] = read[i];
+        texts[i] = typed[i];
+    }
+    return true;
 }
 
 const Rgb input_background{194, 194, 194};
@@ -63,9 +85,9 @@ std::intptr_t vickershardness_dialog_proc(Window* dlg, const Message& m)
         return paint_background(dlg);
     case Msg::command:
         if (m.wparam() == 1010) {
-            const std::string typed = get_item_text(dlg, 1008);
-            vickershardness_text = cut(typed, vickershardness_slot);
-            curve_hardness = leading_number(typed);
+            static constexpr int edits[] = {1008};
+            static constexpr const char* fields[] = {"HV"};
+            if (!read_numbers(dlg, edits, fields, 1, &curve_hardness, &vickershardness_text)) return 1;
             dialog_accepted = 1;
             end_dialog(dlg, 1);
             return 1;
@@ -119,7 +141,8 @@ std::intptr_t txt2_dialog_proc(Window* dlg, const Message& m)
         return paint_background(dlg);
     case Msg::command:
         if (m.wparam() == 1010) {
-            for (std::size_t i = 0; i < 4; ++i) txt2_texts[i] = cut(get_item_text(dlg, txt2_edits[i]), txt2_slot);
+            static constexpr const char* fields[] = {"bainite, %", "ferrite, %", "pearlite, %", "HV"};
+            if (!read_numbers(dlg, txt2_edits.data(), fields, 4, nullptr, txt2_texts.data())) return 1;
             structure_texts = txt2_texts;
             dialog_accepted = 1;
             end_dialog(dlg, 1);
@@ -148,12 +171,9 @@ std::intptr_t axis_dialog_proc(Window* dlg, const Message& m)
         return paint_background(dlg);
     case Msg::command:
         if (m.wparam() == 1012) {
+            static constexpr const char* fields[] = {"x left", "x right", "y bottom", "y top"};
+            if (!read_numbers(dlg, axis_edits.data(), fields, 4, axis_values.data(), axis_texts.data())) return 1;
             dialog_accepted = 1;
-            for (std::size_t i = 0; i < 4; ++i) {
-                const std::string typed = get_item_text(dlg, axis_edits[i]);
-                axis_texts[i] = cut(typed, axis_slot);
-                axis_values[i] = leading_number(typed);
-            }
             x_log = is_button_checked(dlg, 1005) ? 1 : 0;
             y_log = is_button_checked(dlg, 1006) ? 1 : 0;
             end_dialog(dlg, 1);

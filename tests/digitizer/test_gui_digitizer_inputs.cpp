@@ -1,5 +1,5 @@
 // The digitizer's small dialogs and choosers: texts kept between openings,
-// cut to their slots, and the choosers' memory.
+// numbers read whole (a label cut to its slot), and the choosers' memory.
 #include "dialog.h"
 #include "dialog_driver.h"
 #include "digitizer_dialog.h"
@@ -37,9 +37,9 @@ TEST_F(DigitizerInputs, HardnessOkReadsTheNumberAndWithoutHvIsMinusOne)
     });
     show_vickershardness_dialog();
     EXPECT_DOUBLE_EQ(curve_hardness, 312.75);
-    EXPECT_EQ(vickershardness_text, "312.");
+    EXPECT_EQ(vickershardness_text, "312.75");   // kept whole: it reopens as the value used
     push_dialog_hook([](Window* d, const std::string&) {
-        EXPECT_EQ(get_item_text(d, 1008), "312.");
+        EXPECT_EQ(get_item_text(d, 1008), "312.75");
         dialog_click(d, 1011);
     });
     show_vickershardness_dialog();
@@ -80,7 +80,7 @@ TEST_F(DigitizerInputs, AxisDialogReopensWithItsValuesAndLogTimeChecked)
     EXPECT_EQ(x_log, 0);
     EXPECT_EQ(y_log, 1);
     push_dialog_hook([](Window* d, const std::string&) {
-        EXPECT_EQ(get_item_text(d, 10071), "1000.2");
+        EXPECT_EQ(get_item_text(d, 10071), "1000.25");
         EXPECT_TRUE(is_button_checked(d, 1005));
         EXPECT_FALSE(is_button_checked(d, 1006));
         dialog_close(d);   // no way out but the button
@@ -89,7 +89,45 @@ TEST_F(DigitizerInputs, AxisDialogReopensWithItsValuesAndLogTimeChecked)
     });
     show_axis_dialog();
     EXPECT_EQ(x_log, 1);
-    EXPECT_DOUBLE_EQ(axis_values[1], 1000.2);
+    EXPECT_DOUBLE_EQ(axis_values[1], 1000.25);
+}
+
+// A text that is not a whole number is refused with a message naming the
+// field; the dialog stays open with the user's text and the old values stay.
+TEST_F(DigitizerInputs, NumbersThatAreNotNumbersAreRefusedAndTheDialogStaysOpen)
+{
+    message_box_take_log();
+    struct Case {
+        int edit;
+        const char* text;
+    };
+    for (const Case c : {Case{10071, "12abc"}, Case{10072, "1,5"}, Case{10073, ""}, Case{10070, "inf"}}) {
+        push_dialog_hook([c](Window* d, const std::string&) {
+            dialog_type_text(d, c.edit, c.text);
+            dialog_click(d, 1012);
+            EXPECT_TRUE(dialog_is_open(d)) << c.text;
+            EXPECT_EQ(get_item_text(d, c.edit), c.text);
+            dialog_type_text(d, c.edit, "7");
+            dialog_click(d, 1012);
+        });
+        show_axis_dialog();
+        const auto log = message_box_take_log();
+        ASSERT_EQ(log.size(), 1u) << c.text;
+        EXPECT_NE(log[0].text.find(c.text), std::string::npos) << log[0].text;
+    }
+    EXPECT_DOUBLE_EQ(axis_values[1], 7);
+
+    push_dialog_hook([](Window* d, const std::string&) {
+        dialog_type_text(d, 1008, "2x0");
+        dialog_click(d, 1010);
+        EXPECT_TRUE(dialog_is_open(d));
+        dialog_click(d, 1011);
+    });
+    show_vickershardness_dialog();
+    const auto log = message_box_take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].text.find("HV"), std::string::npos);
+    EXPECT_EQ(vickershardness_text, "5");
 }
 
 TEST_F(DigitizerInputs, ChoosersRememberTheirNameAndFilter)
