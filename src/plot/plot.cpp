@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -129,19 +130,30 @@ void draw_y_axis(Canvas& dc, int x, int bottom, int top, double y_max, double y_
 void choose_tick_step(double range, int& n, double& step)
 {
     const int wished = std::max(n, 2);
-    const double d = std::fabs(range / (wished - 1));
+    double d = std::fabs(range / (wished - 1));
+    // A range of a few subnormals whose share per step rounds to nothing.
+    if (d == 0 && range != 0) d = std::numeric_limits<double>::denorm_min();
     if (d == 0 || !std::isfinite(d)) {
         step = 0;
         return;
     }
     const int p = static_cast<int>(std::ceil(std::log10(d))) - 1;
-    // Dividing by an exact power of ten keeps steps such as 0.009 and 0.2 the
-    // nearest doubles to their decimal values.
-    const double m = p >= 0 ? std::ceil(d / power_of_ten(p)) : std::ceil(d * power_of_ten(-p));
-    step = p >= 0 ? m * power_of_ten(p) : m / power_of_ten(-p);
-    if (!(step > 0) || !std::isfinite(step)) {
-        step = 0;
-        return;
+    if (p >= -22 && p <= 22) {
+        // Dividing by an exact power of ten keeps steps such as 0.009 and 0.2
+        // the nearest doubles to their decimal values.
+        const double m = p >= 0 ? std::ceil(d / power_of_ten(p)) : std::ceil(d * power_of_ten(-p));
+        step = p >= 0 ? m * power_of_ten(p) : m / power_of_ten(-p);
+    } else {
+        // Powers of ten beyond the exact ones, out to the ends of the double
+        // range, in the wider type: 10^p alone may not be a double.
+        const long double scale = std::pow(10.0L, static_cast<long double>(p));
+        const long double m = std::ceil(static_cast<long double>(d) / scale);
+        step = static_cast<double>(m * scale);
+        // A step rounded up past the largest double: the largest whole
+        // multiple of 10^307 that still is one.
+        if (!std::isfinite(step)) step = 17 * power_of_ten(307);
+        // A step rounded into the subnormals keeps at least their least value.
+        if (!(step > 0)) step = std::numeric_limits<double>::denorm_min();
     }
     const double steps = std::ceil(range / step);
     n = static_cast<int>(std::clamp(steps, -1e6, 1e6));
@@ -158,6 +170,12 @@ void fill_tick_values(double start, double step, int n, std::span<double> out)
         return;
     }
 
+    // Values past the largest double are held at it: a tick is always a
+    // number, however close the range runs to the end of the doubles.
+    auto held = [](double v) {
+        constexpr double largest = std::numeric_limits<double>::max();
+        return std::clamp(v, -largest, largest);
+    };
     constexpr double max_steps = 1e6;
     double v = 0;
     const double ratio = start / step;
@@ -177,9 +195,10 @@ void fill_tick_values(double start, double step, int n, std::span<double> out)
             if (v <= start) v = std::nextafter(v, HUGE_VAL);
         }
     }
+    v = held(v);
     for (std::size_t i = 0; i < count; ++i) {
         out[i] = std::fabs(v / step) < 0.001 ? 0.0 : v;
-        v += step;
+        v = held(v + step);
     }
 }
 
@@ -222,22 +241,31 @@ void draw_polyline(Canvas& dc, int n, std::span<const double> xs, std::span<cons
     if (!sx || !sy) return;
     const std::size_t count = std::min({n >= 0 ? static_cast<std::size_t>(n) + 1 : 0, xs.size(), ys.size()});
     if (count == 0) return;
-    std::vector<Point> points;
-    std::vector<Point> lower;
-    points.reserve(count);
+    // A point that is not a number is a gap: the curve stops before it and
+    // starts again after it, so no line claims values between the two.
+    std::vector<std::vector<Point>> runs(1);
+    std::vector<std::vector<Point>> lower(1);
     for (std::size_t i = 0; i < count; ++i) {
         const auto px = to_pixel(rect.left + (xs[i] - box.x_min) * *sx);
         const auto py = to_pixel(rect.top + (box.y_max - ys[i]) * *sy);
-        if (!px || !py) continue;
-        points.push_back(Point{*px, *py});
+        if (!px || !py) {
+            if (!runs.back().empty()) {
+                runs.emplace_back();
+                lower.emplace_back();
+            }
+            continue;
+        }
+        runs.back().push_back(Point{*px, *py});
         if (style == 2) {
             const auto py2 = to_pixel(rect.top + (box.y_max - ys[i]) * *sy + 1);
-            lower.push_back(Point{*px, py2.value_or(*py)});
+            lower.back().push_back(Point{*px, py2.value_or(*py)});
         }
     }
-    if (points.empty()) return;
-    dc.polyline(points);
-    if (style == 2) dc.polyline(lower);
+    for (const auto& run : runs)
+        if (!run.empty()) dc.polyline(run);
+    if (style != 2) return;
+    for (const auto& run : lower)
+        if (!run.empty()) dc.polyline(run);
 }
 
 void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int count,

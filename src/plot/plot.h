@@ -83,6 +83,8 @@ void draw_horizontal_grid(Canvas& dc, Rect rect, WorldBox box, int n, std::span<
 
 // The curve through points 0..n (n is the last index) as one polyline; style 2
 // draws it bold, with a second polyline one pixel lower. Nothing is clipped.
+// A point that is not a number leaves a gap: the points on either side of it
+// are drawn as polylines of their own, never joined across it.
 void draw_polyline(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int style,
                    Rect rect, WorldBox box);
 

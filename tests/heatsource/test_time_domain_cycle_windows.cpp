@@ -274,9 +274,13 @@ TEST_P(EachTimeDomainCycle, SamplesThatAreNotNumbersNeitherScaleTheAxesNorReachT
     EXPECT_EQ(r.temp[30], 2500);
     EXPECT_EQ(r.T_min, 400);
     EXPECT_EQ(r.T_max, 2500);
+    // The two samples that are not numbers are gaps: three pieces of curve,
+    // none joined across a gap.
     const RecordingCanvas dc = draw();
-    ASSERT_EQ(dc.polylines.size(), 1u);
-    EXPECT_EQ(dc.polylines[0].points.size(), 49u);
+    ASSERT_EQ(dc.polylines.size(), 3u);
+    EXPECT_EQ(dc.polylines[0].points.size(), 10u);
+    EXPECT_EQ(dc.polylines[1].points.size(), 9u);
+    EXPECT_EQ(dc.polylines[2].points.size(), 30u);
 
     // Nothing usable at all: the window draws its frame and texts, no curve.
     scripted.assign(51, std::numeric_limits<double>::quiet_NaN());

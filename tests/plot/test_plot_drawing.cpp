@@ -166,23 +166,46 @@ TEST(Polyline, PointsMappedTopAnchoredAndBoldCopyOnePixelLower)
     EXPECT_EQ(dc.polylines[0].points.size(), 1u);
 }
 
-TEST(Polyline, NonFinitePointsAndEmptyBoxesAreNotConverted)
+TEST(Polyline, PointsThatAreNotNumbersBreakTheCurve)
 {
     RecordingCanvas dc;
     const Rect rect{0, 0, 100, 100};
     const double nan_value = std::numeric_limits<double>::quiet_NaN();
-    const std::vector<double> xs = {0, nan_value, 2, 1e300};
-    const std::vector<double> ys = {0, 1, 2, 1};
-    draw_polyline(dc, 3, xs, ys, 1, rect, WorldBox{0, 2, 2, 0});
-    ASSERT_EQ(dc.polylines.size(), 1u);
-    ASSERT_EQ(dc.polylines[0].points.size(), 3u);
-    EXPECT_EQ(dc.polylines[0].points[1], (Point{100, 0}));
-    EXPECT_EQ(dc.polylines[0].points[2].x, 16777216);   // held at the pixel limit
+    const std::vector<double> xs = {0, nan_value, 2, 1e300, 1, 0};
+    const std::vector<double> ys = {0, 1, 2, 1, nan_value, 1};
+    // Three runs around the two gaps; nothing is drawn between them.
+    draw_polyline(dc, 5, xs, ys, 1, rect, WorldBox{0, 2, 2, 0});
+    ASSERT_EQ(dc.polylines.size(), 3u);
+    EXPECT_EQ(dc.polylines[0].points, (std::vector<Point>{{0, 100}}));
+    ASSERT_EQ(dc.polylines[1].points.size(), 2u);
+    EXPECT_EQ(dc.polylines[1].points[0], (Point{100, 0}));
+    EXPECT_EQ(dc.polylines[1].points[1].x, 16777216);   // held at the pixel limit
+    EXPECT_EQ(dc.polylines[2].points, (std::vector<Point>{{0, 50}}));
     dc.clear();
+    // Bold: the same runs again one pixel lower, after the upper ones.
+    draw_polyline(dc, 3, xs, ys, 2, rect, WorldBox{0, 2, 2, 0});
+    ASSERT_EQ(dc.polylines.size(), 4u);
+    EXPECT_EQ(dc.polylines[2].points, (std::vector<Point>{{0, 101}}));
+    EXPECT_EQ(dc.polylines[3].points[0], (Point{100, 1}));
+    dc.clear();
+    // A gap at either end starts or ends no run.
+    const std::vector<double> ends = {nan_value, 1, 2, nan_value};
+    draw_polyline(dc, 3, ends, ends, 1, rect, WorldBox{0, 2, 2, 0});
+    ASSERT_EQ(dc.polylines.size(), 1u);
+    EXPECT_EQ(dc.polylines[0].points.size(), 2u);
+}
+
+TEST(Polyline, EmptyBoxesAndShortArraysDrawNothingBeyondThem)
+{
+    RecordingCanvas dc;
+    const Rect rect{0, 0, 100, 100};
+    const std::vector<double> xs = {0, 1, 2, 1e300};
+    const std::vector<double> ys = {0, 1, 2, 1};
     draw_polyline(dc, 3, xs, ys, 1, rect, WorldBox{1, 2, 1, 0});
     EXPECT_TRUE(dc.polylines.empty());
     draw_polyline(dc, 100, xs, ys, 1, rect, WorldBox{0, 2, 2, 0});   // n beyond the arrays
-    EXPECT_EQ(dc.polylines.size(), 1u);
+    ASSERT_EQ(dc.polylines.size(), 1u);
+    EXPECT_EQ(dc.polylines[0].points.size(), 4u);
 }
 
 TEST(Markers, EveryKthPointFromKPlusOffset)

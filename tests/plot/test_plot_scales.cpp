@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -59,6 +60,52 @@ TEST(TickStep, CountBelowTwoOrNonFiniteRangeDoNotDivideByZero)
         EXPECT_EQ(step, 0);
         EXPECT_EQ(n, 7);
     }
+}
+
+// However wide or narrow the range, as long as it is a number: a positive
+// finite step, and tick values that are numbers from the lower end to the
+// end of the range; the axes draw no "inf" label.
+TEST(TickStep, EveryFiniteRangeGetsFiniteTicks)
+{
+    const double largest = std::numeric_limits<double>::max();
+    for (double range : {1e300, 1e305, 3e307, 1e308, largest, 1e-300, 1e-320,
+                         std::numeric_limits<double>::denorm_min()}) {
+        for (double start : {0.0, -range / 2, largest - range}) {
+            int n = 7;
+            double step = 0;
+            choose_tick_step(range, n, step);
+            ASSERT_GT(step, 0) << range;
+            ASSERT_TRUE(std::isfinite(step)) << range;
+            EXPECT_GE(n, 1) << range;
+            EXPECT_LE(n, 8) << range;
+            const std::vector<double> ticks = tick_values(start, step, n);
+            for (std::size_t i = 0; i < ticks.size(); ++i) {
+                EXPECT_TRUE(std::isfinite(ticks[i])) << range << " " << start << " " << i;
+                if (i > 0) {
+                    EXPECT_GE(ticks[i], ticks[i - 1]);
+                }
+            }
+            // The last counted tick reaches the upper end (or the largest double).
+            const double upper = start + range;
+            EXPECT_TRUE(ticks[static_cast<std::size_t>(n)] >= upper * (1 - 1e-12) ||
+                        ticks[static_cast<std::size_t>(n)] == largest)
+                << range << " " << start;
+
+            RecordingCanvas dc;
+            draw_y_axis(dc, 50, 500, 0, start + range, start, n, 5, ticks);
+            draw_x_axis(dc, 500, 50, 600, start, start + range, n, 5, ticks);
+            for (const auto& t : dc.texts) {
+                EXPECT_EQ(t.text.find("inf"), std::string::npos) << t.text;
+                EXPECT_EQ(t.text.find("nan"), std::string::npos) << t.text;
+            }
+        }
+    }
+    // The Parts' steps are untouched by the wide path.
+    int n = 7;
+    double step = 0;
+    choose_tick_step(1e300, n, step);
+    EXPECT_DOUBLE_EQ(step, 2e299);
+    EXPECT_EQ(n, 5);
 }
 
 TEST(TickValues, FirstValueOnTheGridOfTheStep)
