@@ -6,15 +6,12 @@
 #include <cstring>
 #include <string>
 
+#include "cooling_reports.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
 #include "temperature_windows.h"
 
 namespace {
-
-// The crossings are searched no further behind the source than this (cm); a
-// crossing found there means the point does not cool that far.
-constexpr double rear_search_end = -8000;
 
 struct RateStore {
     int valid = 0;
@@ -57,53 +54,31 @@ bool write_rate_file(const std::string& contents, std::string& error) {
 
 bool compute(const double* params, Window* window, std::string& summary1, std::string& summary2) {
     if (!current_model.temperature || !current_model.velocity) return false;
-    if (current_model.prepare) current_model.prepare();
     const double y = params[point_y];
     const double z = params[point_z];
-    double T_from = params[point_t_from];
-    const double T_to = params[point_t_to];
-    const double v = current_model.velocity();
-    if (!check_welding_speed(window, v)) return false;
-
-    const double x_peak = find_peak_position(y, z);
-    const double T_max = current_model.temperature(x_peak, y, z);
-    if (!(T_max >= T_to) || !(T_max >= T_from)) {   // a NaN peak reaches nothing either
-        show_window_message(window,
-                            cformat("Maximum temperature=%g at y=%.5g z=%.5g [cm]", T_max, y, z),
-                            message_caption);
+    const CoolingTime c = cooling_time_at_point(y, z, params[point_t_from], params[point_t_to]);
+    switch (c.status) {
+    case CoolingStatus::reached: break;
+    case CoolingStatus::speed_not_positive: check_welding_speed(window, c.v); return false;
+    default:
+        // The peak below the interval in the window's own words; any other
+        // reason in the words every window uses; then the fault text.
+        show_window_message(window, cooling_failure_text(c, y, z), message_caption);
         show_window_message(window, fault_text, message_caption);
         return false;
     }
-    if (T_from == T_to) T_from = 1.01 * T_from;
-
-    const double x1 = find_rear_crossing(y, z, x_peak, T_from);
-    const double x2 = find_rear_crossing(y, z, x_peak, T_to);
-    // A crossing at the end of the search means the point never cools that
-    // far (an interval below the initial temperature, say); coinciding
-    // crossings leave no interval to divide by. Neither gives a number.
-    if (x1 <= rear_search_end || x2 <= rear_search_end) {
-        const double unreached = x1 <= rear_search_end ? T_from : T_to;
-        show_window_message(
-            window,
-            cformat("The point (y=%.5g z=%.5g [cm]) does not cool to %g [C deg.] within %g cm "
-                    "behind the source",
-                    y, z, unreached, -rear_search_end),
-            message_caption);
-        show_window_message(window, fault_text, message_caption);
-        return false;
-    }
-    if (x1 == x2) {
-        show_window_message(
-            window,
-            cformat("The temperatures %g and %g [C deg.] are passed at the same place x=%g [cm]",
-                    T_from, T_to, x1),
-            message_caption);
-        show_window_message(window, fault_text, message_caption);
-        return false;
-    }
-
+    const double T_from = c.T_from;
+    const double T_to = c.T_to;
+    const double v = c.v;
+    const double x1 = c.x_from;
+    const double x2 = c.x_to;
+    // Signed as the window has always shown it: negative while the metal
+    // cools, the sign of (T_from - T_to) / (x2 - x1) for an upside-down
+    // interval. The procedure guarantees x1 != x2.
     const double rate = (T_from - T_to) * v / (x2 - x1);
-    const double time = std::fabs(x2 - x1) / v;
+    const double time = c.time;
+    const double x_peak = c.x_peak;
+    const double T_max = c.t_max;
 
     char line1[heat_text_size] = {};
     char line2[heat_text_size] = {};

@@ -44,9 +44,9 @@ int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
         last_peak_temperature = T_peak;
         return 1;
     }
-    const double x_front = find_front_crossing(0, s, x_peak, T);
+    const double x_front = find_front_crossing(0, s, x_peak, T).x;
     update_progress_dialog(10);
-    const double x_rear = find_rear_crossing(0, s, x_peak, T);
+    const double x_rear = find_rear_crossing(0, s, x_peak, T).x;
     update_progress_dialog(20);
 
     const double step = (x_rear - x_front) / n;
@@ -65,10 +65,10 @@ int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
     for (int i = 1; i <= n - 1; ++i) {
         x += step;
         H[i] = x;
-        V[i] = find_half_width(x, s, T, y_lo);
+        V[i] = find_half_width(x, s, T, y_lo).x;
         update_progress_dialog(station_progress(i, n));
         H[2 * n - i] = x;
-        V[2 * n - i] = one_body == 1 ? -V[i] : find_half_width_other_side(x, s, T, y_up);
+        V[2 * n - i] = one_body == 1 ? -V[i] : find_half_width_other_side(x, s, T, y_up).x;
     }
     return 0;
 }
@@ -77,9 +77,9 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
     if (n < 1 || !current_model.temperature) return 1;
     update_progress_dialog(5);
     const double x_peak = find_peak_position(s, 0);
-    const double x_front = find_front_crossing(s, 0, x_peak, T);
+    const double x_front = find_front_crossing(s, 0, x_peak, T).x;
     update_progress_dialog(10);
-    const double x_rear = find_rear_crossing(s, 0, x_peak, T);
+    const double x_rear = find_rear_crossing(s, 0, x_peak, T).x;
     update_progress_dialog(20);
 
     const double step = (x_rear - x_front) / (2 * n);
@@ -99,7 +99,7 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
     for (int i = 1; i <= 2 * n - 1; ++i) {
         x += step;
         H[i] = x;
-        V[i] = -find_depth(x, s, T, bound);
+        V[i] = -find_depth(x, s, T, bound).x;
         update_progress_dialog(station_progress(i, 2 * n));
     }
     return 0;
@@ -107,7 +107,7 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
 
 int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
     if (n < 1 || !current_model.temperature) return 1;
-    const double w = find_half_width(s, 0, T, -100);
+    const double w = find_half_width(s, 0, T, -100).x;
     const double step = w / n;
     double y = w - step;
     const double bound = depth_bound(0, 10);
@@ -116,7 +116,7 @@ int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
     V[0] = 0;
     for (int i = 1; i <= n; ++i) {
         H[i] = y;
-        V[i] = -find_depth(s, y, T, bound);
+        V[i] = -find_depth(s, y, T, bound).x;
         update_progress_dialog(station_progress(i, n));
         H[2 * n - i] = -y;
         V[2 * n - i] = V[i];

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cooling_reports.h"
 #include "fonts.h"
 #include "numfmt.h"
 #include "msgbox.h"
@@ -54,12 +55,7 @@ void report_depth_beyond_plate(Window* window, double z, double zmax) {
 
 bool check_welding_speed(Window* window, double v) {
     if (std::isfinite(v) && v > 0) return true;
-    static const Text5 text{"The welding speed must be positive: v=%g",
-                            "Скорость сварки должна быть положительной: v=%g",
-                            "Швидкість зварювання повинна бути додатною: v=%g",
-                            "Die Schweissgeschwindigkeit muss positiv sein: v=%g",
-                            "La vitesse de soudure doit être positive: v=%g"};
-    show_window_message(window, cformat(pick(text), v), attention_caption());
+    show_window_message(window, cformat(welding_speed_text(), v), attention_caption());
     return false;
 }
 

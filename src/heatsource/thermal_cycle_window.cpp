@@ -65,9 +65,9 @@ bool compute(const double* params, int steps, Window* window) {
     update_progress_dialog(-1);
     const double x_peak = find_peak_position(y, z);
     update_progress_dialog(5);
-    double x_front = find_front_crossing(y, z, x_peak, T0 + 50);
+    double x_front = find_front_crossing(y, z, x_peak, T0 + 50).x;
     update_progress_dialog(10);
-    const double x_rear = find_rear_crossing(y, z, x_peak, T0 + 50);
+    const double x_rear = find_rear_crossing(y, z, x_peak, T0 + 50).x;
     update_progress_dialog(15);
     if (x_front == x_rear) x_front = 0;   // never above T0 + 50: sample from the source on
 

@@ -32,8 +32,8 @@ bool steel_sweep_cooling_time(SteelPoint& p, double v)
     p.t = 0;
     if (!(std::isfinite(v) && v > 0)) return false;
     p.x_peak = find_peak_position(p.y, p.z);
-    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from);
-    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to);
+    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from).x;
+    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to).x;
     // A crossing at the end of the search is where the search stopped, not
     // where the metal cooled: no time can be made of it.
     if (!(p.x1 > steel_rear_search_end) || !(p.x2 > steel_rear_search_end)) return false;

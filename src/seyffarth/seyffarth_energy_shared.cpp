@@ -22,8 +22,8 @@ double cooling_time_now(const SweepInput& in, double v)
 {
     if (!(v > 0) || !std::isfinite(v)) return nan_value;
     const double x_peak = find_peak_position(in.y, in.z);
-    const double x1 = find_rear_crossing(in.y, in.z, x_peak, in.T_from);
-    const double x2 = find_rear_crossing(in.y, in.z, x_peak, in.T_to);
+    const double x1 = find_rear_crossing(in.y, in.z, x_peak, in.T_from).x;
+    const double x2 = find_rear_crossing(in.y, in.z, x_peak, in.T_to).x;
     if (x1 <= rear_search_end || x2 <= rear_search_end) return nan_value;
     double d = std::fabs(x2 - x1);
     if (in.floor == CoolingFloor::time) {

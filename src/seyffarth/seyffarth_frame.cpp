@@ -204,8 +204,8 @@ SeyffarthPointStatus seyffarth_point_at(const double* params, SeyffarthPoint& p)
     if (!(p.T_max >= p.T_to) || !(p.T_max >= p.T_from)) return SeyffarthPointStatus::not_heated;
     if (p.T_from == p.T_to) p.T_from *= 1.01;
     if (!(p.v > 0) || !std::isfinite(p.v)) return SeyffarthPointStatus::bad_speed;
-    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from);
-    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to);
+    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from).x;
+    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to).x;
     // The end of the search is a bound, not a crossing: a time made from it
     // would be a number the point never had.
     if (!(p.x1 > seyffarth_rear_search_end) || !(p.x2 > seyffarth_rear_search_end))

@@ -79,14 +79,14 @@ HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, i
     if (n < 2) n = 2;
     const double v = current_model.velocity();
     const double x_peak = find_peak_position(y, z);
-    const double x_front = find_front_crossing(y, z, x_peak, 900);
-    const double x_rear = find_rear_crossing(y, z, x_peak, 900);
+    const double x_front = find_front_crossing(y, z, x_peak, 900).x;
+    const double x_rear = find_rear_crossing(y, z, x_peak, 900).x;
     p.x_mid = (x_front + x_rear) / 2;
     int one_body = 0;
     double y_min = 0, y_max = 0;
     if (current_model.width_range) current_model.width_range(one_body, y_min, y_max);
-    p.y1 = find_half_width(0, z, 700, y_min);
-    p.y2 = find_half_width_other_side(0, z, 700, y_max);
+    p.y1 = find_half_width(0, z, 700, y_min).x;
+    p.y2 = find_half_width_other_side(0, z, 700, y_max).x;
     p.dy = (p.y2 - p.y1) / (n - 1);
     p.y.resize(static_cast<std::size_t>(n));
     p.t.resize(static_cast<std::size_t>(n));
@@ -94,8 +94,8 @@ HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, i
         const auto idx = static_cast<std::size_t>(i);
         const double yi = p.y1 + i * p.dy;
         p.y[idx] = yi;
-        const double x1 = find_rear_crossing(yi, z, p.x_mid, T_from);
-        const double x2 = find_rear_crossing(yi, z, p.x_mid, T_to);
+        const double x1 = find_rear_crossing(yi, z, p.x_mid, T_from).x;
+        const double x2 = find_rear_crossing(yi, z, p.x_mid, T_to).x;
         // A crossing on the far end of the search is no crossing: the point
         // has no cooling time there and is left out of the curve.
         if (x1 <= rear_search_end || x2 <= rear_search_end || !(v > 0))

@@ -56,8 +56,8 @@ double shorshorov_cooling_rate(double y, double z, double T_from, double T_to, d
 {
     if (!(std::isfinite(v) && v != 0)) return 0;
     const double x_peak = find_peak_position(y, z);
-    const double x1 = find_rear_crossing(y, z, x_peak, T_from);
-    const double x2 = find_rear_crossing(y, z, x_peak, T_to);
+    const double x1 = find_rear_crossing(y, z, x_peak, T_from).x;
+    const double x2 = find_rear_crossing(y, z, x_peak, T_to).x;
     double d = std::fabs(x2 - x1);
     if (floor > 0 && d < floor) d = floor;
     if (d == 0) return std::numeric_limits<double>::infinity();

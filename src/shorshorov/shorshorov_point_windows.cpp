@@ -145,14 +145,14 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const double Wp = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0);
 
     // The zone: the 900 °C mid-section behind the source and the 700 °C edges.
-    const double xf = find_front_crossing(p.y, p.z, p.x_peak, 900);
-    const double xr = find_rear_crossing(p.y, p.z, p.x_peak, 900);
+    const double xf = find_front_crossing(p.y, p.z, p.x_peak, 900).x;
+    const double xr = find_rear_crossing(p.y, p.z, p.x_peak, 900).x;
     const double xm = (xf + xr) / 2;
     int kind = 0;
     double ymin = 0, ymax = 0;
     if (current_model.width_range) current_model.width_range(kind, ymin, ymax);
-    const double y1 = find_half_width(0, p.z, 700, ymin);
-    const double y2 = find_half_width_other_side(0, p.z, 700, ymax);
+    const double y1 = find_half_width(0, p.z, 700, ymin).x;
+    const double y2 = find_half_width_other_side(0, p.z, 700, ymax).x;
 
     const int n = std::clamp(steps, 2, 1000);
     std::vector<double> ys(static_cast<std::size_t>(n)), Ws(ys.size()), value(ys.size());
@@ -162,8 +162,8 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         ys[k] = y1 + i * (y2 - y1) / (n + 1);
-        const double a = find_rear_crossing(ys[k], p.z, xm, p.T_from);
-        const double b = find_rear_crossing(ys[k], p.z, xm, p.T_to);
+        const double a = find_rear_crossing(ys[k], p.z, xm, p.T_from).x;
+        const double b = find_rear_crossing(ys[k], p.z, xm, p.T_to).x;
         const double d = std::fabs(b - a);
         Ws[k] = d == 0 ? HUGE_VAL : std::fabs(p.T_from - p.T_to) * std::fabs(p.v) / d;
         value[k] = sel == 0 ? Ws[k] : shorshorov_lookup(table, columns[sel - 1], std::log(Ws[k]), true);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "heatsource.h"
 
@@ -26,73 +27,156 @@ TEST_F(StartScheme, PeakCrossingsAndCoolingTime)
     EXPECT_NEAR(x_peak, -0.293, 0.0005);
     EXPECT_NEAR(current_model.temperature(x_peak, 0, 0.5), 3280, 0.5);
 
-    EXPECT_NEAR(find_rear_crossing(0, 0.5, x_peak, 800), -2.913, 0.0005);
-    EXPECT_NEAR(find_rear_crossing(0, 0.5, x_peak, 500), -4.844, 0.0005);
-    EXPECT_NEAR(find_front_crossing(0, 0.5, x_peak, 70), 1.917, 0.0005);
-    EXPECT_NEAR(find_rear_crossing(0, 0.5, x_peak, 70), -47.64, 0.005);
+    for (const auto& [target, x] : {std::pair{800.0, -2.913}, {500.0, -4.844}, {70.0, -47.64}}) {
+        const Crossing c = find_rear_crossing(0, 0.5, x_peak, target);
+        EXPECT_TRUE(c.found()) << target;
+        EXPECT_NEAR(c.x, x, 0.005) << target;
+    }
+    const Crossing front = find_front_crossing(0, 0.5, x_peak, 70);
+    EXPECT_TRUE(front.found());
+    EXPECT_NEAR(front.x, 1.917, 0.0005);
 
-    CoolingTime t = cooling_time_at_point(0, 0.5, 800, 500);
-    EXPECT_EQ(t.reached, 1);
+    CoolingRate t = cooling_rate_at_point(0, 0.5, 800, 500);
+    EXPECT_EQ(t.status, CoolingStatus::reached);
     EXPECT_DOUBLE_EQ(t.x_peak, x_peak);
     EXPECT_NEAR(t.x_from, -2.913, 0.0005);
     EXPECT_NEAR(t.x_to, -4.844, 0.0005);
     EXPECT_DOUBLE_EQ(t.v, 0.1);
-    EXPECT_NEAR(t.time, 19.3, 0.05);
+    EXPECT_NEAR(t.time, 19.31, 0.005);
+    EXPECT_DOUBLE_EQ(t.time, std::fabs(t.x_to - t.x_from) / 0.1);
+    // The rate twin: 300 °C over the cooling time, positive while cooling.
+    EXPECT_DOUBLE_EQ(t.rate, 300 / t.time);
+    EXPECT_NEAR(t.rate, 15.54, 0.005);
 }
 
-TEST_F(StartScheme, PointBelowTheIntervalIsReported)
+// A field that is not a number anywhere.
+double nan_field(double, double, double) { return std::numeric_limits<double>::quiet_NaN(); }
+
+// Every way a point can fail to give a cooling time, with the ordinary point
+// and the equal interval for contrast. A point that fails carries no time
+// and no rate: nothing a search bound or a division by zero made up.
+TEST_F(StartScheme, CoolingTimeTellsWhyThereIsNone)
 {
-    CoolingTime t = cooling_time_at_point(3, 2, 800, 500);
-    EXPECT_EQ(t.reached, 0);
-    EXPECT_LT(t.t_max, 800);
-    EXPECT_GT(t.t_max, 20);
-    EXPECT_EQ(t.time, 0);
+    struct Case {
+        const char* name;
+        void (*setup)();
+        double y, z, T_from, T_to;
+        CoolingStatus status;
+    };
+    const Case cases[] = {
+        {"ordinary point", [] {}, 0, 0.5, 800, 500, CoolingStatus::reached},
+        {"peak below T from", [] {}, 3, 2, 800, 500, CoolingStatus::peak_below},
+        {"never cools to T to", [] { ppr2_parameters.T0 = 600; }, 0, 0.5, 800, 500,
+         CoolingStatus::not_cooled},
+        {"T from = T to", [] {}, 0, 0.5, 600, 600, CoolingStatus::reached},
+        {"v = 0", [] { ppr2_parameters.v = 0; }, 0, 0.5, 800, 500, CoolingStatus::speed_not_positive},
+        {"v < 0", [] { ppr2_parameters.v = -0.1; }, 0, 0.5, 800, 500, CoolingStatus::speed_not_positive},
+        {"q = 0", [] { ppr2_parameters.q = 0; }, 0, 0.5, 800, 500, CoolingStatus::power_not_positive},
+        {"NaN field", [] { current_model.temperature = nan_field; }, 0, 0.5, 800, 500,
+         CoolingStatus::not_finite},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ppr2_parameters = {};
+        install_start_scheme();
+        c.setup();
+        const CoolingRate r = cooling_rate_at_point(c.y, c.z, c.T_from, c.T_to);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.reached(), c.status == CoolingStatus::reached);
+        if (r.reached()) {
+            EXPECT_GT(r.time, 0);
+            EXPECT_TRUE(std::isfinite(r.rate));
+        } else {
+            EXPECT_TRUE(std::isnan(r.time));
+            EXPECT_TRUE(std::isnan(r.rate));
+        }
+    }
+
+    // What each status carries for its report.
+    ppr2_parameters = {};
+    install_start_scheme();
+    const CoolingTime below = cooling_time_at_point(3, 2, 800, 500);
+    EXPECT_LT(below.t_max, 800);
+    EXPECT_GT(below.t_max, 20);
+
+    ppr2_parameters.T0 = 600;
+    const CoolingTime warm = cooling_time_at_point(0, 0.5, 800, 500);
+    EXPECT_DOUBLE_EQ(warm.not_cooled_to, 500);
+    EXPECT_TRUE(find_rear_crossing(0, 0.5, warm.x_peak, 800).found());
+
+    ppr2_parameters = {};
+    const CoolingTime equal = cooling_time_at_point(0, 0.5, 600, 600);
+    EXPECT_DOUBLE_EQ(equal.T_from, 606);
+    EXPECT_DOUBLE_EQ(equal.T_to, 600);
+    EXPECT_DOUBLE_EQ(equal.x_from, find_rear_crossing(0, 0.5, equal.x_peak, 606).x);
+    EXPECT_DOUBLE_EQ(equal.x_to, find_rear_crossing(0, 0.5, equal.x_peak, 600).x);
+    EXPECT_DOUBLE_EQ(equal.time, std::fabs(equal.x_to - equal.x_from) / 0.1);
 }
 
-TEST_F(StartScheme, EqualTemperaturesWidenTheInterval)
+TEST_F(StartScheme, RaisedIntervalAboveThePeakIsNotReached)
 {
-    CoolingTime t = cooling_time_at_point(0, 0.5, 600, 600);
-    EXPECT_EQ(t.reached, 1);
-    EXPECT_DOUBLE_EQ(t.x_from, find_rear_crossing(0, 0.5, t.x_peak, 606));
-    EXPECT_DOUBLE_EQ(t.x_to, find_rear_crossing(0, 0.5, t.x_peak, 600));
-    EXPECT_GT(t.time, 0);
+    // The peak passes 600 = 600, but not the raised 606: no crossing of 606
+    // to start the time from.
+    const double x_peak = find_peak_position(1, 0.5);
+    const double peak = current_model.temperature(x_peak, 1, 0.5);
+    const CoolingTime t = cooling_time_at_point(1, 0.5, peak, peak);
+    EXPECT_EQ(t.status, CoolingStatus::peak_below);
+    EXPECT_TRUE(std::isnan(t.time));
 }
 
-TEST_F(StartScheme, TargetsOutOfReachReturnTheBounds)
+TEST_F(StartScheme, TargetsOutOfReachAreNotCrossings)
 {
-    // Never as hot as the target: the hot end.
-    EXPECT_EQ(find_rear_crossing(0, 0.5, -0.3, 1e6), -0.3);
-    EXPECT_EQ(find_front_crossing(0, 0.5, -0.3, 1e6), -0.3);
-    EXPECT_EQ(find_half_width(-1, 0.5, 1e6, 100), 0);
-    EXPECT_EQ(find_depth(-1, 0, 1e6, 10000), 0);
-    // Still hotter than the target at the far end: the far bound.
-    EXPECT_EQ(find_rear_crossing(0, 0.5, -0.3, 10), -8000);
-    EXPECT_EQ(find_front_crossing(0, 0.5, -0.3, 10), 1000);
-    EXPECT_EQ(find_half_width(-1, 0.5, 10, -100), -100);
-    EXPECT_EQ(find_depth(-1, 0, 10, 10000), 10000);
+    struct Case {
+        Crossing c;
+        SearchStatus status;
+        double x;
+    };
+    const Case cases[] = {
+        // Never as hot as the target: the hot end.
+        {find_rear_crossing(0, 0.5, -0.3, 1e6), SearchStatus::too_cold, -0.3},
+        {find_front_crossing(0, 0.5, -0.3, 1e6), SearchStatus::too_cold, -0.3},
+        {find_half_width(-1, 0.5, 1e6, 100), SearchStatus::too_cold, 0},
+        {find_depth(-1, 0, 1e6, 10000), SearchStatus::too_cold, 0},
+        // Still hotter than the target at the far end: the far bound.
+        {find_rear_crossing(0, 0.5, -0.3, 10), SearchStatus::beyond_range, -8000},
+        {find_front_crossing(0, 0.5, -0.3, 10), SearchStatus::beyond_range, 1000},
+        {find_half_width(-1, 0.5, 10, -100), SearchStatus::beyond_range, -100},
+        {find_depth(-1, 0, 10, 10000), SearchStatus::beyond_range, 10000},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.c.status, c.status) << c.x;
+        EXPECT_FALSE(c.c.found()) << c.x;
+        EXPECT_EQ(c.c.x, c.x);
+    }
 }
 
 TEST_F(StartScheme, HalfWidthAndDepthLieOnTheIsotherm)
 {
-    double y = find_half_width(-1, 0, 800, 100);
-    EXPECT_GT(y, 0);
-    EXPECT_NEAR(current_model.temperature(-1, y, 0), 800, 1.0);
-    double y_neg = find_half_width(-1, 0, 800, -100);
-    EXPECT_NEAR(y_neg, -y, 1e-3);
-    double z = find_depth(-1, 0, 800, 10000);
-    EXPECT_NEAR(current_model.temperature(-1, 0, z), 800, 1.0);
+    const Crossing y = find_half_width(-1, 0, 800, 100);
+    EXPECT_TRUE(y.found());
+    EXPECT_GT(y.x, 0);
+    EXPECT_NEAR(current_model.temperature(-1, y.x, 0), 800, 1.0);
+    EXPECT_NEAR(find_half_width(-1, 0, 800, -100).x, -y.x, 1e-3);
+    const Crossing z = find_depth(-1, 0, 800, 10000);
+    EXPECT_TRUE(z.found());
+    EXPECT_NEAR(current_model.temperature(-1, 0, z.x), 800, 1.0);
 }
 
 TEST_F(StartScheme, OtherSideGivesADistance)
 {
-    double d = find_half_width_other_side(-1, 0, 800, -100);
-    EXPECT_GT(d, 0);
-    EXPECT_NEAR(current_model.temperature(-1, -d, 0), 800, 1.0);
+    const Crossing d = find_half_width_other_side(-1, 0, 800, -100);
+    EXPECT_TRUE(d.found());
+    EXPECT_GT(d.x, 0);
+    EXPECT_NEAR(current_model.temperature(-1, -d.x, 0), 800, 1.0);
     // Hotter than the target by no more than 0.001 at y = 0: nothing to trace.
     double at_axis = current_model.temperature(-1, 0, 0);
-    EXPECT_EQ(find_half_width_other_side(-1, 0, at_axis - 0.0005, -100), 0);
+    const Crossing none = find_half_width_other_side(-1, 0, at_axis - 0.0005, -100);
+    EXPECT_EQ(none.status, SearchStatus::too_cold);
+    EXPECT_EQ(none.x, 0);
     // Still too hot at the bound: its distance, whatever its sign.
-    EXPECT_EQ(find_half_width_other_side(-1, 0, 10, -100), 100);
+    const Crossing far = find_half_width_other_side(-1, 0, 10, -100);
+    EXPECT_EQ(far.status, SearchStatus::beyond_range);
+    EXPECT_EQ(far.x, 100);
 }
 
 // Fields made up for the searches.
@@ -124,13 +208,33 @@ TEST(Solvers, DegenerateFalsePositionGivesABracketEnd)
     current_model = {};
     current_model.temperature = cliff_field;
     // An infinite cold end leaves the bisection to find the cliff.
-    EXPECT_NEAR(find_half_width(0, 0, 50, 10), 5, 1e-4);
-    EXPECT_NEAR(find_depth(0, 0, 50, 10), 5, 1e-4);
+    EXPECT_NEAR(find_half_width(0, 0, 50, 10).x, 5, 1e-4);
+    EXPECT_NEAR(find_depth(0, 0, 50, 10).x, 5, 1e-4);
     // At the target on both ends of [0, 2.5] the false-position step would be
     // 0/0: the search stops with the cold end.
-    EXPECT_EQ(find_half_width(0, 0, 100, 10), 2.5);
-    EXPECT_EQ(find_depth(0, 0, 100, 10), 2.5);
-    EXPECT_EQ(find_half_width_other_side(0, 0, 50, -10), 5);
+    EXPECT_EQ(find_half_width(0, 0, 100, 10).x, 2.5);
+    EXPECT_EQ(find_depth(0, 0, 100, 10).x, 2.5);
+    EXPECT_EQ(find_half_width_other_side(0, 0, 50, -10).x, 5);
+    current_model = {};
+}
+
+// 1000 °C at the weld axis falling off across it, and no number beyond 3 cm
+// behind the source: the search runs into the hole.
+double holed_field(double x, double y, double z)
+{
+    if (x < -3) return std::numeric_limits<double>::quiet_NaN();
+    return 1000 * std::exp(-(x * x + y * y + z * z) / 10);
+}
+
+TEST(Solvers, ValuesThatAreNotNumbersAreReported)
+{
+    current_model = {};
+    current_model.temperature = holed_field;
+    EXPECT_EQ(find_rear_crossing(0, 0, 0, 500).status, SearchStatus::not_a_number);
+    EXPECT_TRUE(find_front_crossing(0, 0, 0, 500).found());
+    current_model.temperature = nan_field;
+    EXPECT_EQ(find_half_width(0, 0, 500, 10).status, SearchStatus::not_a_number);
+    EXPECT_EQ(find_depth(0, 0, 500, 10).status, SearchStatus::not_a_number);
     current_model = {};
 }
 

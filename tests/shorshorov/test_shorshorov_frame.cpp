@@ -97,7 +97,7 @@ TEST(ShorshorovCoolingRate, IsTheTemperatureIntervalOverTheCoolingTime)
     reset_shorshorov_state();
     current_model.prepare();
     const CoolingTime ct = cooling_time_at_point(0.5, 0.5, 850, 500);
-    ASSERT_TRUE(ct.reached);
+    ASSERT_TRUE(ct.reached());
     const double W = shorshorov_cooling_rate(0.5, 0.5, 850, 500, current_model.velocity(), 0.01);
     EXPECT_NEAR(W * ct.time, 350.0, 1e-6 * 350);
 }
