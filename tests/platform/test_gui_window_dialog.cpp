@@ -25,7 +25,9 @@
 
 namespace {
 
-const std::string fixtures = std::filesystem::path(__FILE__).parent_path() / "fixtures";
+// By the test folder's own path: a compiler cache may shorten __FILE__ to a
+// path relative to where it compiled.
+const std::string fixtures = std::filesystem::path(VELMARIN_TEST_SOURCE_DIR) / "fixtures";
 const std::string output_dir = VELMARIN_TEST_OUTPUT_DIR;
 
 void load_fixtures()
