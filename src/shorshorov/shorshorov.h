@@ -25,6 +25,15 @@ struct Window;
 using ShorshorovWindowRoutine = void (*)(const double* params, int steps, Window* window, Canvas& dc,
                                          int selector, SteelChoice steel, int print_flag);
 
+// The fixed ticks of the value axes of the property windows and of the
+// cooling-rate axis of the structure diagram (°C/s). A steel file whose two
+// range rows are the ends of these scales has every tick on its axis.
+inline constexpr std::array<double, 8> shorshorov_hv_ticks{0, 100, 200, 300, 400, 500, 600, 700};
+inline constexpr std::array<double, 8> shorshorov_a_ticks{0, 10, 20, 30, 40, 50, 60, 70};
+inline constexpr std::array<double, 8> shorshorov_rm_ticks{0, 200, 400, 600, 800, 1000, 1200, 1400};   // MPa
+inline constexpr std::array<double, 16> shorshorov_rate_ticks{0.1, 0.2, 0.4, 0.6, 1,  2,   4,   6,
+                                                             10,  20,  40,  60,  100, 200, 400, 600};
+
 // The steel file as one window call holds it: the header texts and at most
 // shorshorov_table_rows rows (two range rows, then the data rows).
 inline constexpr int shorshorov_table_rows = 20;

@@ -78,10 +78,9 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
                                      data(table.pearlite_bainite), data(table.ferrite));
 
     // Abscissa: logarithmic ticks.
-    static const double ticks[16] = {0.1, 0.2, 0.4, 0.6, 1, 2, 4, 6, 10, 20, 40, 60, 100, 200, 400, 600};
     shorshorov_font(dc, H);
     dc.set_text_color(black);
-    for (double t : ticks) {
+    for (double t : shorshorov_rate_ticks) {
         const int x = px(std::log(t));
         dc.select_pen(Pen{PenStyle::dot, 1, Rgb{199, 199, 199}});
         dc.move_to(x, plot.bottom);

@@ -100,13 +100,6 @@ struct PropertyBlock {
     std::vector<double> ticks;
 };
 
-std::vector<double> steps_of(double step, int count)
-{
-    std::vector<double> v;
-    for (int i = 0; i <= count; ++i) v.push_back(i * step);
-    return v;
-}
-
 void vline(Canvas& dc, int x, int y0, int y1)
 {
     dc.move_to(x, y0);
@@ -243,7 +236,9 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
             }
         }
     } else {
-        const std::vector<double> hv_ticks = steps_of(100, 7), a_ticks = steps_of(10, 7), rm_ticks = steps_of(40, 7);
+        const std::vector<double> hv_ticks(shorshorov_hv_ticks.begin(), shorshorov_hv_ticks.end());
+        const std::vector<double> a_ticks(shorshorov_a_ticks.begin(), shorshorov_a_ticks.end());
+        const std::vector<double> rm_ticks(shorshorov_rm_ticks.begin(), shorshorov_rm_ticks.end());
         const WorldBox hv_box{xmin, table.hv[1], xmax, table.hv[0]};
         dc.select_pen(grid);
         draw_vertical_grid(dc, plot, hv_box, energy ? nx - 2 : nx, xt);
