@@ -38,7 +38,7 @@ SteelChoice steel_without(const std::string& name, const std::string& missing)
     write_file(dir / "steel.sp0", "cct.spl prop.spl labels.txt struct.tx_\nx\n0.2 0.3 1.2\nm.bmp 6 4 1 2 3 4 5 6\nFIX\n");
     SteelChoice s;
     s.file_name = (dir / "steel.sp0").string();
-    s.filter_index = 2;
+    s.filter_index = 1;   // *.sp0: class 1
     return s;
 }
 
@@ -196,7 +196,7 @@ TEST(SeyffarthCctPictures, EnglishAndRussian)
         reset_state(language);
         const std::string tag = language_tag(language);
         EXPECT_GT(render_window(seyffarth_cct_at_point_window, record, sample_steel(), "cct_at_point_" + tag), 200);
-        EXPECT_GT(render_window(seyffarth_cct_diagram_window, record, sample_steel("30MnMo5.sp2", 3),
+        EXPECT_GT(render_window(seyffarth_cct_diagram_window, record, sample_steel("20MnMoNi45.sp2", 3),
                                 "cct_diagram_" + tag),
                   200);
         EXPECT_TRUE(shown_boxes().empty());

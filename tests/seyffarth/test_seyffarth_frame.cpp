@@ -87,10 +87,11 @@ TEST(SeyffarthFrame, SampleTable_AllRowsAndMartensiteFromTheRest)
     ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
     SeyffarthPhases ph;
     ASSERT_TRUE(seyffarth_read_phases(nullptr, steel, d, ph));
-    ASSERT_EQ(ph.n, 18);   // 19 rows, 1 s to 400 s
+    ASSERT_EQ(ph.n, 34);   // 35 rows, 1 s to 400 s
     EXPECT_DOUBLE_EQ(ph.x[0], 0.0);
-    EXPECT_NEAR(ph.x[18], std::log(400.0), 1e-12);
-    EXPECT_NEAR(ph.m[0], 100 - 0.9 - 1.1 - 0.8, 1e-12);
+    EXPECT_NEAR(ph.x[34], std::log(400.0), 1e-12);
+    // Row 1 s: F 0.1, B 1.1, P 0; the model's martensite there is 98.8 %.
+    EXPECT_NEAR(ph.m[0], 100 - 0.1 - 1.1 - 0, 1e-12);
     EXPECT_TRUE(shown_boxes().empty());
 }
 

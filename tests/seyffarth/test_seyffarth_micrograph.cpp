@@ -70,13 +70,15 @@ TEST(SeyffarthMicrograph, RussianTextsTileCentredAndShares)
     RecordingCanvas probe;
     const int h = seyffarth_font(probe, H);
     const Rect plot{1024 / 5, 7 * h, 1024 - 1024 / 8, 768 - 11 * h};
-    // Sample picture 360 x 240: tiles of 120 x 120, drawn (B - T) square.
+    // Sample picture 600 x 400: tiles of 200 x 200, drawn (B - T) square.
     const int side = plot.bottom - plot.top;
     const int x = plot.left + ((plot.right - plot.left) - side) / 2;
     const int tile = seyffarth_micrograph_tile({3, 8, 20, 50, 150, 400}, p.t);
     const Rect& whole = dc.pictures[0].dest;
-    EXPECT_EQ(whole.left, static_cast<int>(x - (tile % 3) * 120 * (side / 120.0)));
-    EXPECT_EQ(whole.top, static_cast<int>(plot.top - (tile / 3) * 120 * (side / 120.0)));
+    EXPECT_EQ(whole.left, static_cast<int>(x - (tile % 3) * 200 * (side / 200.0)));
+    EXPECT_EQ(whole.top, static_cast<int>(plot.top - (tile / 3) * 200 * (side / 200.0)));
+    EXPECT_NEAR(whole.right - whole.left, 3 * side, 1);
+    EXPECT_NEAR(whole.bottom - whole.top, 2 * side, 1);
 }
 
 TEST(SeyffarthMicrograph, MissingTableAndPictureStillDrawTheRest)

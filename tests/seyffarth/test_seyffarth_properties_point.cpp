@@ -246,7 +246,7 @@ TEST(SeyffarthPropertiesPictures, EnglishAndRussian)
         EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_steel(),
                                 "properties_at_point_" + tag),
                   200);
-        EXPECT_GT(render_window(seyffarth_properties_diagram_window, record, sample_steel("30MnMo5.sp2", 3),
+        EXPECT_GT(render_window(seyffarth_properties_diagram_window, record, sample_steel("20MnMoNi45.sp2", 3),
                                 "properties_diagram_" + tag),
                   200);
         EXPECT_TRUE(shown_boxes().empty());

@@ -270,7 +270,7 @@ TEST(SeyffarthStructurePictures, EnglishAndRussian)
         const std::string tag = language_tag(language);
         EXPECT_GT(render_window(seyffarth_structure_at_point_window, record, sample_steel(), "structure_at_point_" + tag),
                   200);
-        EXPECT_GT(render_window(seyffarth_structure_diagram_window, record, sample_steel("30MnMo5.sp2", 3),
+        EXPECT_GT(render_window(seyffarth_structure_diagram_window, record, sample_steel("20MnMoNi45.sp2", 3),
                                 "structure_diagram_" + tag),
                   200);
         EXPECT_TRUE(shown_boxes().empty());

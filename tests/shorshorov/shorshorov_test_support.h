@@ -40,7 +40,7 @@ inline std::string write_steel_file(const std::string& name, const std::string& 
     return path.string();
 }
 
-inline SteelChoice sample_steel(const std::string& file = "09G2S.301", int group = 18)
+inline SteelChoice sample_steel(const std::string& file = "09G2S.301", int group = 3)
 {
     SteelChoice s;
     s.file_name = shorshorov_atlas_folder() + "/" + file;

@@ -30,7 +30,7 @@ const std::string sample_path = shorshorov_atlas_folder() + "/09G2S.301";
 TEST_F(ShorshorovCommands, StructureAtPointAsksTheSteelOnceThenDrawsAfterOk)
 {
     seyffarth_steel_file = "some.sp0";
-    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    push_chooser_answer(ChooserAnswer{true, sample_path, 3, {}});
     std::vector<std::string> opened;
     push_dialog_hook([&](Window* dlg, const std::string& name) {
         opened.push_back(name);
@@ -40,7 +40,7 @@ TEST_F(ShorshorovCommands, StructureAtPointAsksTheSteelOnceThenDrawsAfterOk)
     EXPECT_EQ(opened, (std::vector<std::string>{"PROPERTY_E"}));
     EXPECT_EQ(pending_chooser_answers(), 0u);
     EXPECT_EQ(shorshorov_steel_file, sample_path);
-    EXPECT_EQ(shorshorov_steel.filter_index, 18);
+    EXPECT_EQ(shorshorov_steel.filter_index, 3);
     EXPECT_TRUE(seyffarth_steel_file.empty());
     EXPECT_EQ(current_paint, shorshorov_structure_at_point_window_on_paint);
     EXPECT_TRUE(message_box_take_log().empty());
@@ -55,7 +55,7 @@ TEST_F(ShorshorovCommands, StructureAtPointAsksTheSteelOnceThenDrawsAfterOk)
 
 TEST_F(ShorshorovCommands, HazItemsSetTheSelectorBeforeTheDialog)
 {
-    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    push_chooser_answer(ChooserAnswer{true, sample_path, 3, {}});
     push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10158); });
     run_menu_command(10168);
     EXPECT_EQ(shorshorov_haz_property, 2);
@@ -88,7 +88,7 @@ TEST_F(ShorshorovCommands, DependenceCommandsOpenTheirDialogBeforeTheSteelChoose
         EXPECT_EQ(pending_chooser_answers(), 1u);
         dialog_click(dlg, 10158);
     });
-    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    push_chooser_answer(ChooserAnswer{true, sample_path, 3, {}});
     run_menu_command(cmd::shorshorov_properties_vs_preheat);
     EXPECT_EQ(opened, (std::vector<std::string>{"PREHEAT_E"}));
     EXPECT_EQ(shorshorov_steel_file, sample_path);
@@ -99,7 +99,7 @@ TEST_F(ShorshorovCommands, DependenceCommandsOpenTheirDialogBeforeTheSteelChoose
 
 TEST_F(ShorshorovCommands, MicrographIsDrawnAfterThePropertyDialog)
 {
-    push_chooser_answer(ChooserAnswer{true, sample_path, 18, {}});
+    push_chooser_answer(ChooserAnswer{true, sample_path, 3, {}});
     push_dialog_hook([&](Window* dlg, const std::string& name) {
         EXPECT_EQ(name, "PROPERTY_E");
         dialog_click(dlg, 10158);
@@ -112,7 +112,7 @@ TEST_F(ShorshorovCommands, MicrographIsDrawnAfterThePropertyDialog)
 
 TEST_F(ShorshorovCommands, AMissingSteelIsReportedOncePerCommand)
 {
-    push_chooser_answer(ChooserAnswer{true, shorshorov_atlas_folder() + "/Gone.301", 1, {}});
+    push_chooser_answer(ChooserAnswer{true, shorshorov_atlas_folder() + "/Gone.301", 3, {}});
     push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10158); });
     run_menu_command(cmd::shorshorov_structure_at_point);
     invalidate_window(main_window, true);

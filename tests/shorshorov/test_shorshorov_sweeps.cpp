@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <string>
 
 #include "shorshorov_frame.h"
 #include "shorshorov_test_support.h"
@@ -118,6 +120,80 @@ TEST(ShorshorovSweeps, AFailureBeforeTheSweepLeavesTheRegimeAlone)
     EXPECT_EQ(message_box_take_log().size(), 1u);
     EXPECT_TRUE(dc.texts.empty());
     EXPECT_EQ(current_model.velocity(), v);
+}
+
+// The property windows on every sample steel: each value axis spans the
+// plot, every tick label of HV, A and Rm stands on its axis within the plot's
+// height (the range rows are the ends of the fixed ticks), and every property
+// curve stays inside the plot.
+TEST(ShorshorovSweeps, SampleSteelsAreDrawnInsideTheirAxes)
+{
+    const std::pair<const char*, int> steels[] = {
+        {"St3sp.100", 1}, {"09G2S.301", 3}, {"17GS.301", 3}, {"10KhSND.307", 9}};
+    struct Axis {
+        Rgb colour;
+        const char* name;
+        double top;   // the value at the axis's upper end: the range rows' upper end
+    };
+    const Axis axes[] = {{Rgb{0, 0, 0}, "HV", shorshorov_hv_ticks.back()},
+                         {Rgb{0, 127, 0}, "A", shorshorov_a_ticks.back()},
+                         {Rgb{255, 0, 255}, "Rm", shorshorov_rm_ticks.back()}};
+    const Rgb curves[] = {Rgb{200, 0, 0}, Rgb{0, 127, 0}, Rgb{255, 0, 255}, Rgb{150, 90, 150}};
+    for (const WindowCase& w : windows) {
+        if (std::string(w.name).rfind("properties", 0) != 0) continue;
+        for (const auto& [file, group] : steels) {
+            SCOPED_TRACE(std::string(w.name) + " " + file);
+            reset_shorshorov_state();
+            use_thin_plate();
+            RecordingCanvas dc;
+            w.routine(w.params, 50, nullptr, dc, 0, sample_steel(file, group), 0);
+            EXPECT_TRUE(message_box_take_log().empty());
+            int T = 0, B = 0;
+            for (const Axis& axis : axes) {
+                SCOPED_TRACE(axis.name);
+                // The axis line: the longest vertical line of the axis pen.
+                const RecordingCanvas::LineCall* line = nullptr;
+                for (const auto& l : dc.lines)
+                    if (l.from.x == l.to.x && l.pen.width == 2 && l.pen.style == PenStyle::solid &&
+                        l.pen.color == axis.colour &&
+                        (!line || std::abs(l.to.y - l.from.y) > std::abs(line->to.y - line->from.y)))
+                        line = &l;
+                ASSERT_NE(line, nullptr);
+                if (T == B) {
+                    T = std::min(line->from.y, line->to.y);
+                    B = std::max(line->from.y, line->to.y);
+                }
+                EXPECT_EQ(std::min(line->from.y, line->to.y), T);
+                EXPECT_EQ(std::max(line->from.y, line->to.y), B);
+                int labels = 0;
+                double highest = 0;
+                for (const auto& t : dc.texts) {
+                    if (t.color != axis.colour || t.text.empty() || !std::isdigit(static_cast<unsigned char>(t.text[0])))
+                        continue;
+                    const Size size = measure_text(t.font, t.text, true);
+                    if (t.x + size.cx != line->from.x) continue;
+                    ++labels;
+                    // Centred on its value, the axis running from 0 at B to `top` at T.
+                    const double value = std::stod(t.text);
+                    const int middle = t.y + size.cy / 2;
+                    EXPECT_NEAR(middle, B - value / axis.top * (B - T), 1.0) << t.text;
+                    EXPECT_GE(middle, T - 1) << t.text;
+                    EXPECT_LE(middle, B + 1) << t.text;
+                    highest = std::max(highest, value);
+                }
+                EXPECT_GE(labels, 7);
+                EXPECT_GE(highest, 6.0 / 7.0 * axis.top);   // the labels span the axis
+            }
+            ASSERT_LT(T, B);
+            for (const auto& poly : dc.polylines) {
+                if (std::find(std::begin(curves), std::end(curves), poly.pen.color) == std::end(curves)) continue;
+                for (const Point& pt : poly.points) {
+                    EXPECT_GE(pt.y, T);
+                    EXPECT_LE(pt.y, B + 1);   // the doubled line lies one pixel lower
+                }
+            }
+        }
+    }
 }
 
 TEST(ShorshorovSweeps, PicturesInEnglishAndRussian)

@@ -35,10 +35,10 @@ TEST(ShorshorovStructureAtPoint, DrawsTitleSteelLinesAndThePointLine)
     EXPECT_EQ(title->color, (Rgb{127, 0, 0}));
     EXPECT_EQ(title->font.height, static_cast<int>(1.4 * (768 / 32)));
     EXPECT_TRUE(has_text(dc, "according to  atlas by M.H. Shorshorov"));
-    const std::string group = shorshorov_steel_filters(Language::english)[17].description;
-    EXPECT_TRUE(has_text(dc, "Class of steel:18 " + group));
-    EXPECT_TRUE(has_text(dc, "Grade of steel:Structure and properties of the HAZ versus the cooling rate W "
-                             "(800-500 C), C/s"));
+    // 09G2S.301 is a steel of group 3, "3.1.-Low-alloyed constructional silicomanganese steel".
+    const std::string group = shorshorov_steel_filters(Language::english)[2].description;
+    EXPECT_TRUE(has_text(dc, "Class of steel:3 " + group));
+    EXPECT_TRUE(has_text(dc, "Grade of steel:09G2S"));   // the file's third title line
     EXPECT_TRUE(has_text(dc, "W 8/5, K/s"));
     EXPECT_TRUE(has_text(dc, "Structure, %"));
     for (const char* legend : {"M, %", "P+B, %", "F, %"}) EXPECT_TRUE(has_text(dc, legend)) << legend;
@@ -48,9 +48,9 @@ TEST(ShorshorovStructureAtPoint, DrawsTitleSteelLinesAndThePointLine)
         return l.pen.width == 5 && l.pen.color == Rgb{255, 0, 0} && l.from.x == l.to.x;
     });
     EXPECT_EQ(red, 1);
-    // Three structure curves drawn through the 14 data rows of the sample.
+    // Three structure curves drawn through the 18 data rows of the sample.
     EXPECT_GE(dc.polylines.size(), 3u);
-    EXPECT_EQ(dc.polylines[0].points.size(), 14u);
+    EXPECT_EQ(dc.polylines[0].points.size(), 18u);
 }
 
 TEST(ShorshorovStructureAtPoint, RussianShowsTheFileTitleLines)
@@ -61,7 +61,8 @@ TEST(ShorshorovStructureAtPoint, RussianShowsTheFileTitleLines)
     shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
     EXPECT_TRUE(has_text(dc, "Определение структуры"));
     EXPECT_TRUE(has_text(dc, "по атласу М.Х.Zoduzuruv"));
-    EXPECT_TRUE(has_text(dc, "Steel 09G2S"));
+    EXPECT_TRUE(has_text(dc, "Sample steel (made-up data)"));
+    EXPECT_TRUE(has_text(dc, "09G2S"));
     EXPECT_TRUE(has_text(dc, "П+Б, %"));
     EXPECT_TRUE(has_text(dc, "W 8/5, C/с"));
     set_language(Language::english);

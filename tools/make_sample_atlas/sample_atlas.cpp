@@ -3,8 +3,14 @@
 //
 // Structure and properties versus the cooling time t8/5 come from the
 // project's Kasatkin-Seyffarth model (kasatkin_model.h) at each steel's
-// composition: martensite, bainite, ferrite and pearlite shares, HV, Rm, R02,
-// A, Z and K.
+// composition. The model gives martensite M, ferrite + pearlite FP and, as
+// the rest, bainite B = 1 - M - FP, each smooth and M falling, FP rising
+// with t8/5; HV, Rm, R02, A, Z and K follow from these three. Its separate
+// ferrite term is not bounded by FP (pearlite = |FP - F| dips to 0 where the
+// two cross), so the sample splits FP by the lever rule instead: pearlite is
+// (C - 0.02) / 0.75 of it, ferrite the rest. Every share is then smooth,
+// M falls, F and P rise, B rises to one maximum and falls, and the four add
+// up to 100 % at every cooling time.
 //
 // CCT diagrams are drawn over x = ln t, t the time in s since the 800 °C
 // crossing (1 to 400 s), y the temperature 0 to 900 °C. A cooling curve of
@@ -23,22 +29,36 @@
 // pearlite (group A), bainite (group B) and martensite (group C) percentages
 // on the cooling curves.
 //
-// Property curves are given on the HV scale of the diagram (header numbers 5
-// and 6, also its y range): Rm and R02 carried linearly from 200..1800 MPa
-// (numbers 7 and 8), A from 0..40 % (9, 10), Z from 0..80 % (11, 12) and K
-// from 0..20 J/mm2 (13, 14), wide enough for the model's toughness.
+// Property curves are written on exactly the scales the property windows
+// read them with: the header's HV range (numbers 5 and 6, also the plot
+// box's y range, numbers 2 and 4) is the HV scale the windows choose from
+// number 6 (80..440 or 150..750), the Rm range (numbers 7 and 8) the Rm scale
+// they choose from number 8 (100..1300 or 400..1600), and A, Z and K (numbers
+// 9 to 14) the fixed 0..48, 0..96 and 0..36. Every curve is given on the HV
+// scale, a property carried linearly from its own scale onto it, so the
+// properties windows, the dependence windows and the HAZ profile all read
+// the same value back, on an axis that holds it. A steel whose values do not
+// fit the scales stops the generator.
 //
 // Shorshorov steel files tabulate the same model against the cooling rate
-// W = 300 / t8/5 (°C/s, 800 to 500 °C), after two rows with the lower and
-// upper ends of the axes. Columns: W, HV, Rm, A, Z, 100 - ferrite, martensite.
+// W = 300 / t8/5 (°C/s, 800 to 500 °C). Their two range rows are the ends of
+// the fixed axes of the Shorshorov windows: W from 0.1 to 600 °C/s (the
+// structure diagram's ticks), HV 0..700, Rm 0..1400 MPa, A 0..70 %, and Z on
+// A's per-cent scale. Columns: W, HV, Rm, A, Z, 100 - ferrite, martensite.
 //
 // Micrographs are procedural: grains of a Voronoi pattern (integer arithmetic
 // only), each grain showing ferrite, pearlite, bainite or martensite in
-// proportion to the model's shares for its tile, written as 16-grey BMPs.
+// proportion to the shares for its tile, written as 16-grey BMPs at the size
+// the micrograph windows cut their tiles from: 600 by 400 for a Seyffarth
+// steel (six tiles of 200 by 200), 379 by 600 for a Shorshorov steel (tiles
+// of 200 by 200 at x 0 and 200, the right-hand ones cut by the picture's
+// edge at 179 pixels).
 #include "sample_atlas.h"
 
 #include "kasatkin_model.h"
 #include "numfmt.h"
+#include "seyffarth_frame.h"
+#include "shorshorov.h"
 
 #include <algorithm>
 #include <array>
@@ -46,6 +66,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,7 +85,6 @@ struct SeyffarthSteel {
     const char* grade;
     const char* descriptor;  // the steel's descriptor file (extension: class)
     const char* stem;        // folder and file names on disk (lower case)
-    const char* extension;   // steel class
     Composition comp;
 };
 
@@ -76,11 +96,12 @@ struct ShorshorovSteelSpec {
 };
 
 const SeyffarthSteel seyffarth_steels[] = {
-    {"S235JR", "S235JR.sp0", "s235jr", "sp0", {.c = 0.14, .si = 0.2, .mn = 0.6, .p = 0.02, .s = 0.02, .cu = 0.1}},
-    {"S355J2", "S355J2.sp0", "s355j2", "sp0", {.c = 0.18, .si = 0.4, .mn = 1.45, .p = 0.02, .s = 0.01, .cu = 0.1, .al = 0.03}},
-    {"C35E", "C35E.sp2", "c35e", "sp2", {.c = 0.35, .si = 0.25, .mn = 0.7, .p = 0.015, .s = 0.02}},
-    {"30MnMo5", "30MnMo5.sp2", "30mnmo5", "sp2", {.c = 0.3, .si = 0.25, .mn = 1.3, .p = 0.015, .s = 0.01, .cr = 0.15, .mo = 0.3}},
-    {"C-Mn 0.12/1.2", "CMn12.sm1", "cmn12", "sm1", {.c = 0.12, .si = 0.3, .mn = 1.2, .p = 0.015, .s = 0.01, .al = 0.03}},
+    {"S235JR", "S235JR.sp0", "s235jr", {.c = 0.14, .si = 0.2, .mn = 0.6, .p = 0.02, .s = 0.02, .cu = 0.1}},
+    {"S355J2", "S355J2.sp0", "s355j2", {.c = 0.18, .si = 0.4, .mn = 1.45, .p = 0.02, .s = 0.01, .cu = 0.1, .al = 0.03}},
+    {"C22E", "C22E.sp2", "c22e", {.c = 0.22, .si = 0.25, .mn = 0.55, .p = 0.015, .s = 0.02}},
+    {"20MnMoNi4-5", "20MnMoNi45.sp2", "20mnmoni45",
+     {.c = 0.2, .si = 0.25, .mn = 1.3, .p = 0.012, .s = 0.008, .cr = 0.15, .ni = 0.65, .mo = 0.5}},
+    {"C-Mn 0.12/1.2", "CMn12.sm1", "cmn12", {.c = 0.12, .si = 0.3, .mn = 1.2, .p = 0.015, .s = 0.01, .al = 0.03}},
 };
 
 const ShorshorovSteelSpec shorshorov_steels[] = {
@@ -91,7 +112,7 @@ const ShorshorovSteelSpec shorshorov_steels[] = {
 };
 
 struct State {
-    double m = 0, f = 0, p = 0, b = 0;   // shares 0..1
+    double m = 0, f = 0, p = 0, b = 0;   // shares 0..1, summing to 1
     double hv = 0, rm = 0, r02 = 0, a = 0, z = 0, k = 0;
 };
 
@@ -103,10 +124,20 @@ State model_at(const Composition& c, double t85)
     load_kasatkin_composition(contents, steel);
     kasatkin_evaluate(steel, t85);
     State s;
-    s.m = std::clamp(steel.martensite, 0.0, 1.0);
-    s.b = std::clamp(steel.bainite, 0.0, 1.0);
-    s.f = std::clamp(steel.ferrite, 0.0, 1.0);
-    s.p = std::clamp(steel.pearlite, 0.0, 1.0);
+    double m = std::clamp(steel.martensite, 0.0, 1.0);
+    double fp = std::clamp(steel.ferrite_pearlite, 0.0, 1.0);
+    // Where the two error-function terms overlap (a high-carbon steel at its
+    // fastest cooling) there is no room for bainite: share the whole.
+    if (m + fp > 1.0) {
+        const double sum = m + fp;
+        m /= sum;
+        fp /= sum;
+    }
+    const double pearlite_part = std::clamp((c.c - 0.02) / 0.75, 0.0, 1.0);
+    s.m = m;
+    s.b = 1.0 - m - fp;
+    s.p = fp * pearlite_part;
+    s.f = fp - s.p;
     s.hv = steel.hv;
     s.rm = steel.rm;
     s.r02 = steel.r02;
@@ -116,10 +147,48 @@ State model_at(const Composition& c, double t85)
     return s;
 }
 
-// Rounded to a tenth (shares in per cent) or to whole units, so that the
-// files hold tidy numbers.
+// Rounded to a tenth or to whole units, so that the files hold tidy numbers.
 double tenth(double v) { return std::round(v * 10.0) / 10.0; }
 double whole(double v) { return std::round(v); }
+
+// The four shares of one row in per cent, rounded to tenths so that they add
+// up to 100 exactly: the running sums P, P + F and P + F + B are rounded
+// (each rises with the cooling time as its exact value does) and the shares
+// are their differences, martensite the rest.
+struct Shares {
+    double m, f, b, p;
+};
+
+Shares row_shares(const State& s)
+{
+    const double p = tenth(100 * s.p);
+    const double pf = tenth(100 * (s.p + s.f));
+    const double pfb = std::min(100.0, tenth(100 * (s.p + s.f + s.b)));
+    return {tenth(100 - pfb), tenth(pf - p), tenth(pfb - pf), p};
+}
+
+// The rounded shares at the cooling times given (in any order). A
+// difference of two rounded sums can step back by a tenth where its exact
+// value rises with the cooling time; ferrite is P + F less P, so a tenth that
+// P took from F is handed back (P then stays level, still never falling).
+std::vector<Shares> table_shares(const Composition& c, const std::vector<double>& times)
+{
+    std::vector<std::size_t> order(times.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return times[a] < times[b]; });
+    std::vector<Shares> rows(times.size());
+    for (std::size_t i = 0; i < times.size(); ++i) rows[i] = row_shares(model_at(c, times[i]));
+    for (std::size_t j = 1; j < order.size(); ++j) {
+        const Shares& before = rows[order[j - 1]];
+        Shares& row = rows[order[j]];
+        const double drop = before.f - row.f;
+        if (drop > 0) {
+            row.f = before.f;
+            row.p = tenth(row.p - drop);
+        }
+    }
+    return rows;
+}
 
 // ------------------------------------------------------------------ writing
 
@@ -139,14 +208,21 @@ public:
         std::ofstream out(p, std::ios::binary | std::ios::trunc);
         out << content;
         out.close();
-        if (!out) {
-            error_ = "cannot write " + p.string();
-            ok_ = false;
-        }
+        if (!out) fail("cannot write " + p.string());
         return ok_;
     }
+    // Content that takes long to make (a picture) is made only when written.
+    bool write(const std::string& relative, const std::function<std::string()>& make)
+    {
+        return write(relative, dry_ ? std::string() : make());
+    }
+    void fail(const std::string& message)
+    {
+        if (!ok_) return;
+        error_ = message;
+        ok_ = false;
+    }
     bool ok() const { return ok_; }
-    bool dry() const { return dry_; }
     const std::vector<std::string>& names() const { return names_; }
 
 private:
@@ -160,6 +236,8 @@ private:
 std::string num(double v)
 {
     if (v == 0) return "0";   // no "-0"
+    // Whole numbers whole (a colour number has eight digits), others in %g.
+    if (v == std::round(v) && std::fabs(v) < 1e15) return cformat("%.0f", v);
     return cformat("%g", v);
 }
 
@@ -354,40 +432,68 @@ CctData cct_data(const Composition& comp)
 
 // ------------------------------------------------------------ property data
 
-std::vector<Curve> property_curves(const Composition& comp, double& hv_lo, double& hv_hi)
+// The property scales the windows will read the file with: the first HV and
+// Rm scales when every value fits them, the second ones otherwise. The
+// header numbers 6 and 8 that select them are the scales' upper ends.
+struct PropertyFile {
+    SeyffarthPropertyScales scales;
+    std::vector<Curve> curves;
+};
+
+bool fits(const std::vector<double>& scale, double v) { return v >= scale.front() && v <= scale.back(); }
+
+bool property_file(const Composition& comp, const char* grade, PropertyFile& out, std::string& error)
 {
-    const int n = 24;
+    const int n = 30;
     std::vector<State> states;
     std::vector<double> xs;
-    double lo = 1e9, hi = -1e9;
     for (int i = 0; i <= n; ++i) {
-        const double x = ln_t_max * i / n;
-        xs.push_back(std::round(x * 1000) / 1000);
-        states.push_back(model_at(comp, std::max(1.01, std::exp(x))));
-        lo = std::min(lo, states.back().hv);
-        hi = std::max(hi, states.back().hv);
+        const double x = std::round(ln_t_max * i / n * 1000) / 1000;
+        xs.push_back(x);
+        states.push_back(model_at(comp, std::exp(x)));
     }
-    hv_lo = std::max(0.0, std::floor((lo - 20) / 50) * 50);
-    hv_hi = std::ceil((hi + 20) / 50) * 50;
-    auto on_hv_scale = [&](double v, double from, double to) {
-        return std::round((hv_lo + (v - from) / (to - from) * (hv_hi - hv_lo)) * 10) / 10;
+    const SeyffarthPropertyScales first = seyffarth_property_scales(440, 1300);
+    const SeyffarthPropertyScales second = seyffarth_property_scales(750, 1600);
+    bool hv_first = true, rm_first = true;
+    for (const State& s : states) {
+        hv_first = hv_first && fits(first.hv, s.hv);
+        rm_first = rm_first && fits(first.rm, s.rm) && fits(first.rm, s.r02);
+    }
+    out.scales = seyffarth_property_scales(hv_first ? first.hv.back() : second.hv.back(),
+                                           rm_first ? first.rm.back() : second.rm.back());
+    const SeyffarthPropertyScales& sc = out.scales;
+    const std::vector<double>& hv = sc.hv;
+    const char* names[6] = {"HV", "Rm", "R02", "A", "Z", "K"};
+    // A value on property k's own scale, carried onto the HV scale: the
+    // inverse of what the windows do with it.
+    auto on_hv_scale = [&](double v, int k) {
+        const std::vector<double>& s = sc.of(k);
+        return std::round((hv.front() + (v - s.front()) * (hv.back() - hv.front()) / (s.back() - s.front())) * 100) /
+               100;
     };
-    std::vector<Curve> curves(6);
+    out.curves.assign(6, Curve{});
     const int colours[6] = {colour_number(200, 0, 0),   colour_number(0, 0, 200),   colour_number(0, 130, 200),
                             colour_number(0, 150, 0),   colour_number(150, 0, 150), colour_number(120, 80, 0)};
-    for (int k = 0; k < 6; ++k) curves[static_cast<std::size_t>(k)].colour = colours[k];
+    for (int k = 0; k < 6; ++k) out.curves[static_cast<std::size_t>(k)].colour = colours[k];
     for (std::size_t i = 0; i < states.size(); ++i) {
         const State& s = states[i];
-        const double x = xs[i];
-        curves[0].points.emplace_back(x, std::round(s.hv * 10) / 10);
-        curves[1].points.emplace_back(x, on_hv_scale(s.rm, 200, 1800));
-        curves[2].points.emplace_back(x, on_hv_scale(s.r02, 200, 1800));
-        curves[3].points.emplace_back(x, on_hv_scale(s.a, 0, 40));
-        curves[4].points.emplace_back(x, on_hv_scale(s.z, 0, 80));
-        curves[5].points.emplace_back(x, on_hv_scale(s.k, 0, 20));
+        const double values[6] = {s.hv, s.rm, s.r02, s.a, s.z, s.k};
+        for (int k = 0; k < 6; ++k) {
+            if (!fits(sc.of(k), values[k])) {
+                error = cformat("steel %s: %s %g at t8/5 = %g s lies outside its scale %g..%g", grade, names[k],
+                                values[k], std::exp(xs[i]), sc.of(k).front(), sc.of(k).back());
+                return false;
+            }
+            out.curves[static_cast<std::size_t>(k)].points.emplace_back(xs[i], on_hv_scale(values[k], k));
+        }
     }
-    return curves;
+    return true;
 }
+
+// The cooling times of a structure table: 1 s to 400 s in tidy steps.
+const std::vector<double> structure_times{1,  1.2, 1.5, 1.8, 2,  2.5, 3,   3.5, 4,   5,   6,   7,   8,   10,
+                                          12, 15,  18,  20,  25, 30,  35,  40,  50,  60,  70,  80,  100, 120,
+                                          150, 180, 200, 250, 300, 350, 400};
 
 // ------------------------------------------------------------ micrographs
 
@@ -563,52 +669,62 @@ void write_seyffarth(Output& out)
                                       folder + "struct.tx_", folder + "micro.bmp"};
         out.write(files[0], curve_set_text(curve_set_numbers(header, cct.curves)));
 
-        double hv_lo = 0, hv_hi = 0;
-        const auto props = property_curves(c, hv_lo, hv_hi);
+        PropertyFile props;
+        std::string error;
+        if (!property_file(c, steel.grade, props, error)) {
+            out.fail(error);
+            return;
+        }
+        const SeyffarthPropertyScales& sc = props.scales;
+        // Numbers 1 to 4 the plot box, then the (lower, upper) pairs of HV,
+        // Rm (also R02), A, Z and K; the rest 0.
         std::array<double, 24> ph{};
-        ph[1] = hv_lo;
+        ph[1] = sc.hv.front();
         ph[2] = ln_t_max;
-        ph[3] = hv_hi;
-        ph[4] = hv_lo;
-        ph[5] = hv_hi;
-        ph[6] = 200;
-        ph[7] = 1800;
-        ph[8] = 0;
-        ph[9] = 40;
-        ph[10] = 0;
-        ph[11] = 80;
-        ph[12] = 0;
-        ph[13] = 20;
-        out.write(files[1], curve_set_text(curve_set_numbers(ph, props)));
+        ph[3] = sc.hv.back();
+        ph[4] = sc.hv.front();
+        ph[5] = sc.hv.back();
+        ph[6] = sc.rm.front();
+        ph[7] = sc.rm.back();
+        ph[8] = sc.a.front();
+        ph[9] = sc.a.back();
+        ph[10] = sc.z.front();
+        ph[11] = sc.z.back();
+        ph[12] = sc.k.front();
+        ph[13] = sc.k.back();
+        out.write(files[1], curve_set_text(curve_set_numbers(ph, props.curves)));
 
         std::string labels;
         for (const auto& l : cct.labels) labels += l + "\r\n";
         out.write(files[2], labels);
 
         std::string table = "t8/5,s   F,%   B,%   P,%   HV\r\n";
-        for (double t85 : {1.0, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0, 10.0, 15.0, 20.0, 30.0, 40.0, 60.0, 80.0, 100.0, 150.0,
-                           200.0, 300.0, 400.0}) {
-            const State s = model_at(c, std::max(1.01, t85));
-            table += num(t85) + " " + num(tenth(s.f * 100)) + " " + num(tenth(s.b * 100)) + " " +
-                     num(tenth(s.p * 100)) + " " + num(whole(s.hv)) + " \r\n";
+        const std::vector<Shares> rows = table_shares(c, structure_times);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const double t85 = structure_times[i];
+            table += num(t85) + " " + num(rows[i].f) + " " + num(rows[i].b) + " " + num(rows[i].p) + " " +
+                     num(whole(model_at(c, t85).hv)) + " \r\n";
         }
         out.write(files[3], table);
 
         // Six tiles, three by two, for t8/5 below 3, 8, 20, 50, 150 s and above.
-        const int tw = 120, th = 120;
-        Grey picture(3 * tw, 2 * th);
-        const double representative[6] = {1.5, 5, 12, 30, 90, 250};
-        for (int k = 0; k < 6; ++k)
-            draw_tile(picture, (k % 3) * tw, (k / 3) * th, tw, th, model_at(c, representative[k]),
-                      static_cast<std::uint32_t>(k + 1) * 2654435761U ^ static_cast<std::uint32_t>(steel.stem[0]));
-        out.write(files[4], bmp16(picture));
+        out.write(files[4], std::function<std::string()>([&] {
+                      const int tw = 200, th = 200;
+                      Grey picture(3 * tw, 2 * th);
+                      const double representative[6] = {1.5, 5, 12, 30, 90, 250};
+                      for (int k = 0; k < 6; ++k)
+                          draw_tile(picture, (k % 3) * tw, (k / 3) * th, tw, th, model_at(c, representative[k]),
+                                    static_cast<std::uint32_t>(k + 1) * 2654435761U ^
+                                        static_cast<std::uint32_t>(steel.stem[0]));
+                      return bmp16(picture);
+                  }));
 
         const std::string descriptor = crlf({
             up + "\\CCT.SPL " + up + "\\PROP.SPL",
             up + "\\LABELS.TXT " + up + "\\STRUCT.TX_",
             std::string("Sample steel ") + steel.grade + " (made-up data)",
             composition_line(c),
-            up + "\\MICRO.BMP 360 240 3 8 20 50 150 400",
+            up + "\\MICRO.BMP 600 400 3 8 20 50 150 400",
             steel.grade,
         });
         out.write(std::string(seyffarth_folder) + "/" + steel.descriptor, descriptor);
@@ -617,27 +733,21 @@ void write_seyffarth(Output& out)
 
 void write_shorshorov(Output& out)
 {
-    const double rates[] = {0.5, 0.8, 1.2, 2, 3, 5, 8, 12, 20, 30, 50, 80, 120, 200};
+    // 18 data rows: with the two range rows the 20 a Shorshorov window holds.
+    const double rates[] = {0.75, 1, 1.5, 2, 3, 4, 6, 8, 12, 16, 24, 32, 48, 64, 100, 150, 200, 300};
     for (const ShorshorovSteelSpec& steel : shorshorov_steels) {
         const Composition& c = steel.comp;
-        std::vector<State> states;
-        for (double w : rates) states.push_back(model_at(c, std::max(1.01, 300.0 / w)));
-        double hv_lo = 1e9, hv_hi = 0, rm_lo = 1e9, rm_hi = 0;
-        for (const State& s : states) {
-            hv_lo = std::min(hv_lo, s.hv);
-            hv_hi = std::max(hv_hi, s.hv);
-            rm_lo = std::min(rm_lo, s.rm);
-            rm_hi = std::max(rm_hi, s.rm);
-        }
-        hv_lo = std::floor((hv_lo - 20) / 50) * 50;
-        hv_hi = std::ceil((hv_hi + 20) / 50) * 50;
-        rm_lo = std::floor((rm_lo - 50) / 100) * 100;
-        rm_hi = std::ceil((rm_hi + 50) / 100) * 100;
+        std::vector<double> times;
+        for (double w : rates) times.push_back(300.0 / w);
+        const std::vector<Shares> shares = table_shares(c, times);
         const State base = model_at(c, 400);
+        // Three title lines, the third the grade (the English, German and
+        // French windows show it as the grade of steel); short, since the
+        // composition table stands right of the widest.
         std::vector<std::string> lines{
-            "Sample steel file of the Shorshorov-type atlas (made-up data)",
-            std::string("Steel ") + steel.grade,
-            "Structure and properties of the HAZ versus the cooling rate W (800-500 C), C/s",
+            "Sample steel (made-up data)",
+            "HAZ versus W (800-500 C), C/s",
+            steel.grade,
             steel.picture,
             "C Si Mn Cr Ni Mo S P Cu Nb Ti B Al N2 V",
             num(c.c) + " " + num(c.si) + " " + num(c.mn) + " " + num(c.cr) + " " + num(c.ni) + " " + num(c.mo) +
@@ -650,28 +760,49 @@ void write_shorshorov(Output& out)
             "W,C/s HV Rm,MPa A,% Z,% 100-F,% M,%",
             "1 " + num(whole(base.rm)) + " " + num(tenth(base.a)) + " " + num(tenth(base.z)) + " " +
                 num(whole(base.hv)),
-            num(0.3) + " " + num(hv_lo) + " " + num(rm_lo) + " 0 0 0 0",
-            num(300) + " " + num(hv_hi) + " " + num(rm_hi) + " 40 80 100 100",
         };
-        for (std::size_t i = 0; i < states.size(); ++i) {
-            const State& s = states[i];
+        // The range rows: the ends of the windows' fixed axes.
+        const auto& hv = shorshorov_hv_ticks;
+        const auto& rm = shorshorov_rm_ticks;
+        const auto& a = shorshorov_a_ticks;
+        const auto& w = shorshorov_rate_ticks;
+        lines.push_back(num(w.front()) + " " + num(hv.front()) + " " + num(rm.front()) + " " + num(a.front()) + " " +
+                        num(a.front()) + " 0 0");
+        lines.push_back(num(w.back()) + " " + num(hv.back()) + " " + num(rm.back()) + " " + num(a.back()) + " " +
+                        num(a.back()) + " 100 100");
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            const State s = model_at(c, times[i]);
+            const double values[4] = {s.hv, s.rm, s.a, s.z};
+            const double ends[4][2] = {{hv.front(), hv.back()}, {rm.front(), rm.back()}, {a.front(), a.back()},
+                                       {a.front(), a.back()}};
+            for (int k = 0; k < 4; ++k)
+                if (values[k] < ends[k][0] || values[k] > ends[k][1]) {
+                    out.fail(cformat("steel %s: property %d = %g at W = %g C/s lies outside its axis", steel.grade, k,
+                                     values[k], rates[i]));
+                    return;
+                }
             lines.push_back(num(rates[i]) + " " + num(whole(s.hv)) + " " + num(whole(s.rm)) + " " + num(tenth(s.a)) +
-                            " " + num(tenth(s.z)) + " " + num(tenth(100 - s.f * 100)) + " " +
-                            num(tenth(s.m * 100)));
+                            " " + num(tenth(s.z)) + " " + num(tenth(100 - shares[i].f)) + " " + num(shares[i].m));
         }
         out.write(std::string(shorshorov_folder) + "/" + steel.file, crlf(lines));
 
         // Six tiles of 200 by 200, two by three, for W below 1, 3, 10, 30,
-        // 100 C/s and above.
-        Grey picture(400, 600);
-        const double representative[6] = {0.6, 2, 6, 18, 55, 180};
-        for (int k = 0; k < 6; ++k)
-            draw_tile(picture, (k % 2) * 200, (k / 2) * 200, 200, 200,
-                      model_at(c, std::max(1.01, 300.0 / representative[k])),
-                      static_cast<std::uint32_t>(k + 11) * 2246822519U ^ static_cast<std::uint32_t>(steel.grade[1]));
+        // 100 C/s and above; the right-hand column is cut by the picture's
+        // edge at 379 pixels, as the window loads it.
         std::string picture_name = steel.file;
         picture_name = picture_name.substr(0, picture_name.find('.')) + ".bmp";
-        out.write(std::string(shorshorov_folder) + "/" + picture_name, bmp16(picture));
+        out.write(std::string(shorshorov_folder) + "/" + picture_name, std::function<std::string()>([&] {
+                      Grey picture(379, 600);
+                      const double representative[6] = {0.6, 2, 6, 18, 55, 180};
+                      for (int k = 0; k < 6; ++k) {
+                          const int x = (k % 2) * 200;
+                          draw_tile(picture, x, (k / 2) * 200, std::min(200, picture.width - x), 200,
+                                    model_at(c, 300.0 / representative[k]),
+                                    static_cast<std::uint32_t>(k + 11) * 2246822519U ^
+                                        static_cast<std::uint32_t>(steel.grade[1]));
+                      }
+                      return bmp16(picture);
+                  }));
     }
 }
 
