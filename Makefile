@@ -23,8 +23,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark program, their results printed as one table.
 bench: build
-	@for b in $(BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@rm -f $(BUILD)/bench/rows.tsv
+	@for b in $(BUILD)/bench/*/bench_*; do [ -x "$$b" ] || continue; \
+	  VELMARIN_BENCH_ROWS=$(abspath $(BUILD))/bench/rows.tsv QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+	@$(BUILD)/bench/support/velmarin_bench_table $(BUILD)/bench/rows.tsv
 
 clean:
 	rm -rf $(BUILD)

@@ -3,17 +3,14 @@
 // schemes at theirs, at the points their thermal-cycle windows sample.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "heatsource.h"
 
 namespace {
 
-struct Scheme {
-    int number;
-    const char* stem;
-};
-
-const Scheme schemes[] = {{1, "ppr1"}, {2, "ppr2"},  {3, "ppr3"},  {4, "ppr4"},
-                          {5, "ppr5"}, {6, "ppr9"}, {9, "ppr14"}, {10, "ppr15"}};
+// The quasi-stationary schemes.
+const int schemes[] = {1, 2, 3, 4, 5, 6, 9, 10};
 
 // One evaluation behind the source, where the thermal cycle spends its time.
 void temperature(benchmark::State& state, int n)
@@ -82,28 +79,27 @@ void composite_temperature(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+std::string per_scheme(const char* family, int n)
+{
+    return std::string(family) + "/scheme:" + std::to_string(n);
+}
+
 int register_all()
 {
-    benchmark::RegisterBenchmark("temperature/ppr10", oscillating_temperature, 7);
-    benchmark::RegisterBenchmark("temperature/ppr11", oscillating_temperature, 8);
-    for (const Scheme& s : {Scheme{11, "rom1"}, Scheme{12, "rom2"}, Scheme{13, "rom3"}}) {
-        benchmark::RegisterBenchmark((std::string("pulse_temperature/") + s.stem + "/behind").c_str(),
-                                     pulse_temperature, s.number, -10.0);
-        benchmark::RegisterBenchmark((std::string("pulse_temperature/") + s.stem + "/far_ahead").c_str(),
-                                     pulse_temperature, s.number, 500.0)
+    for (int n : schemes) benchmark::RegisterBenchmark(per_scheme("temperature", n).c_str(), temperature, n);
+    benchmark::RegisterBenchmark(per_scheme("temperature", 7).c_str(), oscillating_temperature, 7);
+    benchmark::RegisterBenchmark(per_scheme("temperature", 8).c_str(), oscillating_temperature, 8);
+    benchmark::RegisterBenchmark(per_scheme("temperature", 14).c_str(), composite_temperature);
+    for (int n : {11, 12, 13}) {
+        benchmark::RegisterBenchmark(per_scheme("pulse_temperature_behind", n).c_str(), pulse_temperature, n, -10.0);
+        benchmark::RegisterBenchmark(per_scheme("pulse_temperature_far_ahead", n).c_str(), pulse_temperature, n,
+                                     500.0)
             ->Unit(benchmark::kMillisecond);
     }
-    benchmark::RegisterBenchmark("temperature/comp", composite_temperature);
-
-    for (const Scheme& s : schemes) {
-        benchmark::RegisterBenchmark((std::string("temperature/") + s.stem).c_str(), temperature,
-                                     s.number);
-    }
-    for (const Scheme& s : schemes) {
-        benchmark::RegisterBenchmark((std::string("cooling_time/") + s.stem).c_str(), cooling_time,
-                                     s.number)
-            ->Unit(benchmark::kMillisecond);
-    }
+    // t8/5 at a point: the peak, then the two rear crossings.
+    for (int n : schemes)
+        benchmark::RegisterBenchmark(per_scheme("t85_at_point", n).c_str(), cooling_time, n)
+            ->Unit(benchmark::kMicrosecond);
     return 0;
 }
 

@@ -1,0 +1,57 @@
+// The windows of the heat-source models: the thermal cycle of every scheme
+// (computed, then drawn, as the command and the repaint after it do), the
+// cooling rate and the isotherms of every section a scheme offers (each
+// computes and draws in one call).
+#include "window_bench.h"
+#include "window_families.h"
+
+#include <vector>
+
+#include "heatsource.h"
+#include "temperature_windows.h"
+
+namespace {
+
+// The thermal-cycle dialog's start values of the scheme's cycle routine.
+std::vector<double> cycle_start(int scheme)
+{
+    std::vector<double> record(point_record_size, 0.0);
+    if (scheme == 7 || scheme == 8) {
+        record[oscillating_y] = 1;
+        record[oscillating_t1] = 60;
+        record[oscillating_t2] = 75;
+    } else if (scheme == 14) {
+        record[composite_y] = 0.05;
+        record[composite_start_time] = 30;
+    } else {
+        record[point_y] = 0.05;
+    }
+    return record;
+}
+
+void isotherms(const std::string& family, std::span<const int> schemes, IsothermTracer tracer)
+{
+    register_window(family, schemes, [tracer](Canvas& dc) {
+        static const double record[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
+        current_isotherm_tracer = tracer;
+        isotherm_window(record, 40, nullptr, dc, 0, 0);
+    });
+}
+
+}  // namespace
+
+void register_heat_windows()
+{
+    for (int s : every_scheme) {
+        register_window("thermal_cycle", std::span<const int>(&s, 1), [record = cycle_start(s)](Canvas& dc) {
+            current_model.cycle_routine(record.data(), 50, nullptr, dc, 0, 0);
+            current_model.cycle_routine(record.data(), 50, nullptr, dc, 1, 0);
+        });
+    }
+    register_window("cooling_rate", point_schemes, [](Canvas& dc) {
+        cooling_rate_window(velocity_start, 50, nullptr, dc, 0, 0);
+    });
+    isotherms("isotherms_xy", point_schemes, trace_isotherm_xy);
+    isotherms("isotherms_yz", section_schemes, trace_isotherm_yz);
+    isotherms("isotherms_xz", section_schemes, trace_isotherm_xz);
+}

@@ -1,0 +1,106 @@
+#include "window_bench.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "fonts.h"
+#include "heatsource.h"
+#include "image_canvas.h"
+#include "lang.h"
+#include "modelchoice.h"
+#include "msgbox.h"
+
+namespace {
+
+constexpr int image_width = 1000;
+constexpr int image_height = 700;
+constexpr Rgb window_text_colour{128, 0, 0};
+
+// Once per program: the cooling-rate window writes its file into the
+// current directory, and a window's report must not wait for a click.
+void start_program()
+{
+    static const bool started = [] {
+        const auto folder = std::filesystem::temp_directory_path() / "velmarin_bench_windows";
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+        message_box_set_record_mode(true);
+        set_language(Language::english);
+        init_fonts();
+        return true;
+    }();
+    (void)started;
+}
+
+// Scheme n installed as the model chooser does, and its data dialog's start
+// texts handed to it as the dialog's OK does.
+bool install_at_dialog_values(int n)
+{
+    current_model = HeatSourceModel{};
+    install_start_scheme();
+    if (!install_scheme(n)) return false;
+    const DataDialog* dialog = find_data_dialog(n);
+    if (dialog == nullptr) return false;
+    std::vector<std::string> texts;
+    for (const DataValue& v : dialog->values) texts.push_back(v.default_text);
+    std::vector<double> values(texts.size() + scheme_parameter_max, 0.0);
+    if (!read_data_values(*dialog, texts, values.data()).empty()) return false;
+    current_model.set_data(values.data());
+    return true;
+}
+
+// Scheme 5 with the block the program starts with: unlike the data dialog's
+// values, these heat the dialogs' start point past 850 °C, so its sweeps
+// compute every point.
+void install_scheme5_program_start()
+{
+    current_model = HeatSourceModel{};
+    install_start_scheme();
+    install_scheme(5);
+    ppr5_parameters = Ppr5Parameters{};
+}
+
+void run(benchmark::State& state, const Column& column, const WindowCall& call)
+{
+    start_program();
+    if (column == Column::scheme5_program_start) {
+        install_scheme5_program_start();
+    } else if (column.scheme != 0 && !install_at_dialog_values(column.scheme)) {
+        state.SkipWithError("the scheme cannot be installed at its start values");
+        return;
+    }
+    ImageCanvas image(image_width, image_height);
+    Canvas& dc = image.canvas();
+    dc.set_text_color(window_text_colour);
+    for (auto _ : state) {
+        call(dc);
+        benchmark::ClobberMemory();
+    }
+    message_box_take_log();
+}
+
+void settings(benchmark::internal::Benchmark* b)
+{
+    // Sweeps may run on several threads: the wall clock is what a user waits.
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.2);
+}
+
+}  // namespace
+
+void register_window(const std::string& family, std::span<const int> schemes, WindowCall call)
+{
+    std::vector<Column> columns;
+    for (int s : schemes) {
+        columns.push_back(Column{s});
+        if (s == 5) columns.push_back(Column::scheme5_program_start);
+    }
+    for (const Column& c : columns) {
+        settings(benchmark::RegisterBenchmark((family + "/scheme:" + c.name()).c_str(),
+                                              [c, call](benchmark::State& state) { run(state, c, call); }));
+    }
+}
+
+void register_window(const std::string& family, WindowCall call)
+{
+    settings(benchmark::RegisterBenchmark(family.c_str(), [call](benchmark::State& state) { run(state, Column{0}, call); }));
+}
