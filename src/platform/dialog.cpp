@@ -21,7 +21,6 @@
 #include <QGuiApplication>
 #include <QIntValidator>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -30,6 +29,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -63,18 +64,9 @@ int mul_div(int a, int b, int c)
     return static_cast<int>(((n < 0) != (c < 0)) ? -r : r);
 }
 
-FontRecord dialog_font_record(std::string_view face, int point_size)
-{
-    FontRecord f;
-    f.face = std::string(face);
-    f.height = -mul_div(point_size, 96, 72);   // the em, at 96 pixels per inch
-    f.weight = 400;
-    return f;
-}
-
 QFont dialog_qfont(std::string_view face, int point_size)
 {
-    FontRecord r = dialog_font_record(face, point_size);
+    FontRecord r = dialog_font(face, point_size);
     QFont f(QString::fromStdString(mapped_font_family(r)));
     f.setPixelSize(std::max(1, font_cell_metrics(r).em));
     f.setKerning(false);
@@ -236,6 +228,63 @@ private:
     bool notify_ = false;
 };
 
+// A static text control as the classic one draws it: its text in the
+// dialog's font, broken into lines at blanks where the style wraps, aligned
+// in the control's width, top first, and clipped to the control's rectangle
+// (a line that does not fit below is cut where the rectangle ends).
+class StaticTextWidget : public QWidget {
+public:
+    StaticTextWidget(QWidget* parent, const ControlTemplate& t, FontRecord font)
+        : QWidget(parent), tmpl_(t), font_(std::move(font))
+    {
+        const std::uint32_t type = t.style & rcstyle::ss_typemask;
+        word_wrap_ = type != rcstyle::ss_simple && type != rcstyle::ss_leftnowordwrap;
+        set_text(t.text);
+        if (!(t.style & rcstyle::ss_notify)) setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void set_text(std::string_view text)
+    {
+        text_ = (tmpl_.style & rcstyle::ss_noprefix) ? std::string(text) : strip_mnemonic(std::string(text));
+        update();
+    }
+    const std::string& text() const { return text_; }
+    // The lines as they stand in the control, in its own pixels.
+    std::vector<std::pair<Rect, std::string>> placed_lines() const
+    {
+        std::vector<std::pair<Rect, std::string>> out;
+        const int cell = std::max(1, font_cell_metrics(font_).cell);
+        int y = 0;
+        for (const std::string& line : static_text_lines(font_, text_, width(), word_wrap_)) {
+            if (y >= height()) break;
+            const int w = measure_text(font_, line).cx;
+            int x = 0;
+            if (tmpl_.align() == TextAlign::center) x = (width() - w) / 2;
+            else if (tmpl_.align() == TextAlign::right) x = width() - w;
+            out.emplace_back(Rect{x, y, x + w, y + cell}, line);
+            y += cell;
+        }
+        return out;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setClipRect(rect());
+        QtCanvas c(p);
+        c.select_font(font_);
+        c.set_background_mode(BackgroundMode::transparent);
+        c.set_text_color(isEnabled() ? Rgb{0, 0, 0} : Rgb{128, 128, 128});
+        for (const auto& [cell, line] : placed_lines()) c.text_out(cell.left, cell.top, line);
+    }
+
+private:
+    const ControlTemplate& tmpl_;
+    FontRecord font_;
+    std::string text_;
+    bool word_wrap_ = true;
+};
+
 // A picture by resource name, at its own size (centred in the control with
 // SS_CENTERIMAGE, otherwise the control takes the picture's size).
 class BitmapWidget : public QWidget {
@@ -323,20 +372,9 @@ void build_control(Window* d, size_t index, const QFont& font)
     Rect r = map_dialog_rect(d, Rect{t.x, t.y, t.x + t.cx, t.y + t.cy});
     int idx = static_cast<int>(index);
     switch (t.kind) {
-    case ControlKind::static_text: {
-        auto* l = new QLabel(qs(strip_mnemonic(t.text)), parent);
-        Qt::Alignment a = Qt::AlignTop;
-        a |= t.align() == TextAlign::center ? Qt::AlignHCenter
-             : t.align() == TextAlign::right ? Qt::AlignRight
-                                             : Qt::AlignLeft;
-        l->setAlignment(a);
-        std::uint32_t type = t.style & rcstyle::ss_typemask;
-        l->setWordWrap(type != rcstyle::ss_simple && type != rcstyle::ss_leftnowordwrap);
-        l->setTextFormat(Qt::PlainText);
-        if (!(t.style & rcstyle::ss_notify)) l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        w = l;
+    case ControlKind::static_text:
+        w = new StaticTextWidget(parent, t, d->dialog->font);
         break;
-    }
     case ControlKind::static_frame: w = new FrameWidget(parent, t, d); break;
     case ControlKind::static_bitmap: {
         auto* b = new BitmapWidget(parent, t);
@@ -491,6 +529,7 @@ Window* build_dialog(std::string_view name, Window* owner, DialogProc proc, bool
     s.template_name = t->name;
     s.modal = modal;
     s.base = dialog_font_base_units(t->font_face, t->font_size);
+    s.font = dialog_font(t->font_face, t->font_size);
 
     QWidget* parent = d->owner && d->owner->top ? d->owner->top.data() : nullptr;
     auto* w = new DialogWidget(d, parent);
@@ -607,13 +646,88 @@ void run_hook(Window* d, DialogHook hook)
 
 }  // namespace
 
+FontRecord dialog_font(std::string_view face, int point_size)
+{
+    FontRecord f;
+    f.face = std::string(face);
+    f.height = -mul_div(point_size, 96, 72);   // the em, at 96 pixels per inch
+    f.weight = 400;
+    return f;
+}
+
+std::vector<std::string> static_text_lines(const FontRecord& font, std::string_view text, int width,
+                                           bool word_wrap)
+{
+    std::vector<std::string> lines;
+    const auto fits = [&](std::string_view s) { return measure_text(font, s).cx <= width; };
+    // One paragraph (no line break inside) into lines that fit.
+    const auto wrap = [&](std::string_view para) {
+        if (!word_wrap) {
+            lines.emplace_back(para);
+            return;
+        }
+        std::size_t pos = 0;
+        bool first = true;
+        while (true) {
+            // Blanks at the start of a wrapped line are dropped, as at a break.
+            if (!first)
+                while (pos < para.size() && para[pos] == ' ') ++pos;
+            if (pos >= para.size()) {
+                if (first) lines.emplace_back();
+                return;
+            }
+            first = false;
+            // The longest run of whole words from pos that fits.
+            std::size_t end = pos;
+            std::size_t scan = pos;
+            while (scan < para.size()) {
+                std::size_t word_end = scan;
+                while (word_end < para.size() && para[word_end] == ' ') ++word_end;
+                while (word_end < para.size() && para[word_end] != ' ') ++word_end;
+                if (!fits(para.substr(pos, word_end - pos))) break;
+                end = word_end;
+                scan = word_end;
+            }
+            if (end == pos) {
+                // Not even the first word fits: it is broken where it no
+                // longer does, keeping at least one character.
+                std::size_t word_end = pos;
+                while (word_end < para.size() && para[word_end] == ' ') ++word_end;
+                while (word_end < para.size() && para[word_end] != ' ') ++word_end;
+                std::size_t next = pos;
+                while (next < word_end) {
+                    std::size_t after = next + 1;
+                    while (after < word_end && (static_cast<unsigned char>(para[after]) & 0xC0) == 0x80) ++after;
+                    if (next > pos && !fits(para.substr(pos, after - pos))) break;
+                    next = after;
+                }
+                end = next;
+            }
+            std::string_view line = para.substr(pos, end - pos);
+            while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+            lines.emplace_back(line);
+            pos = end;
+        }
+    };
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t nl = text.find('\n', start);
+        std::string_view para = text.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
+        if (!para.empty() && para.back() == '\r') para.remove_suffix(1);
+        wrap(para);
+        if (nl == std::string_view::npos) break;
+        start = nl + 1;
+    }
+    return lines;
+}
+
 DialogBaseUnits dialog_font_base_units(std::string_view face, int point_size)
 {
     static std::map<std::pair<std::string, int>, DialogBaseUnits> cache;
     auto key = std::make_pair(std::string(face), point_size);
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
-    FontRecord f = dialog_font_record(face, point_size);
+    FontRecord f = dialog_font(face, point_size);
     Size all = measure_text(f, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     DialogBaseUnits u;
     u.x = (all.cx / 26 + 1) / 2;
@@ -723,7 +837,7 @@ void set_item_text(Window* d, int id, std::string_view text)
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(t);
     else if (auto* cb = qobject_cast<QComboBox*>(w)) {
         if (cb->isEditable()) cb->setEditText(t);
-    } else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(strip_mnemonic(std::string(text))));
+    } else if (auto* l = dynamic_cast<StaticTextWidget*>(w)) l->set_text(text);
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(t);
     else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(t);
 }
@@ -735,7 +849,7 @@ std::string get_item_text(const Window* d, int id)
     QWidget* w = c->widget.data();
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
     if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->currentText().toStdString();
-    if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+    if (auto* l = dynamic_cast<StaticTextWidget*>(w)) return l->text();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
     if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title().toStdString();
     if (c->kind == ControlKind::static_bitmap) return c->picture;
@@ -793,6 +907,66 @@ void set_edit_limit(Window* d, int id, int max_chars)
 void set_item_focus(Window* d, int id)
 {
     if (ControlState* c = control_of(d, id)) c->widget->setFocus(Qt::OtherFocusReason);
+}
+
+FontRecord dialog_text_font(const Window* d)
+{
+    Window* w = dialog_window(d);
+    return w ? w->dialog->font : FontRecord{};
+}
+
+std::vector<ShownControl> dialog_shown_controls(const Window* d)
+{
+    std::vector<ShownControl> out;
+    Window* dw = dialog_window(d);
+    if (dw == nullptr) return out;
+    const FontRecord& font = dw->dialog->font;
+    const int cell = font_cell_metrics(font).cell;
+    // One line of text in `area`, left-aligned or centred, vertically centred.
+    const auto one_line = [&](const std::string& text, const QRect& area, bool centred) {
+        const int width = measure_text(font, text).cx;
+        const int x = centred ? area.left() + (area.width() - width) / 2 : area.left();
+        const int y = area.top() + (area.height() - cell) / 2;
+        return ShownLine{text, Rect{x, y, x + width, y + cell}};
+    };
+    for (const ControlState& c : dw->dialog->controls) {
+        QWidget* w = c.widget.data();
+        if (w == nullptr) continue;
+        ShownControl shown;
+        shown.id = c.id;
+        shown.kind = c.kind;
+        const QRect g = w->geometry();
+        shown.rect = Rect{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+        shown.visible = w->isVisible();
+        if (auto* st = dynamic_cast<StaticTextWidget*>(w)) {
+            for (const auto& [line_cell, text] : st->placed_lines())
+                shown.lines.push_back(ShownLine{text, Rect{g.left() + line_cell.left, g.top() + line_cell.top,
+                                                           g.left() + line_cell.right, g.top() + line_cell.bottom}});
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(b);
+            opt.text = b->text();
+            QStyle::SubElement element = QStyle::SE_PushButtonContents;
+            if (qobject_cast<QCheckBox*>(b)) element = QStyle::SE_CheckBoxContents;
+            else if (qobject_cast<QRadioButton*>(b)) element = QStyle::SE_RadioButtonContents;
+            const QRect area = b->style()->subElementRect(element, &opt, b).translated(g.topLeft());
+            const std::string text = strip_mnemonic(b->text().toStdString());
+            if (!text.empty()) shown.lines.push_back(one_line(text, area, element == QStyle::SE_PushButtonContents));
+        } else if (auto* gb = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox opt;
+            opt.initFrom(gb);
+            opt.text = gb->title();
+            opt.lineWidth = 1;
+            opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            opt.textAlignment = gb->alignment();
+            const QRect area =
+                gb->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, gb).translated(g.topLeft());
+            const std::string text = strip_mnemonic(gb->title().toStdString());
+            if (!text.empty()) shown.lines.push_back(one_line(text, area, false));
+        }
+        out.push_back(std::move(shown));
+    }
+    return out;
 }
 
 Rect get_item_rect(const Window* d, int id)

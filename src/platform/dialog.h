@@ -37,11 +37,13 @@
 #pragma once
 
 #include "canvas.h"
+#include "rc_parser.h"
 #include "window.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using DialogProc = WindowProc;
 
@@ -62,6 +64,19 @@ struct DialogBaseUnits {
     int x = 0;   // average character width in pixels
     int y = 0;   // cell height in pixels
 };
+// The font a template's controls draw their texts in ("MS Sans Serif", 8):
+// the em at 96 pixels per inch.
+FontRecord dialog_font(std::string_view face, int point_size);
+
+// The lines a static text control shows of its text in a box `width` pixels
+// wide, top first, as the classic control breaks them: with word wrap, at
+// line breaks and at blanks, so that each line fits the width (blanks at a
+// break are dropped; a word wider than the box is broken where it no longer
+// fits, never leaving a line empty); without, at line breaks only. The text
+// is taken as shown (mnemonic marks already removed).
+std::vector<std::string> static_text_lines(const FontRecord& font, std::string_view text, int width,
+                                           bool word_wrap);
+
 // Base units of a template font ("Arial", 8) and of a dialog.
 DialogBaseUnits dialog_font_base_units(std::string_view face, int point_size);
 DialogBaseUnits dialog_base_units(const Window* dialog);
@@ -82,6 +97,26 @@ void set_edit_limit(Window* dialog, int id, int max_chars);   // 0: no limit
 void set_item_focus(Window* dialog, int id);
 // The control's rectangle in pixels of the dialog's client area.
 Rect get_item_rect(const Window* dialog, int id);
+
+// For layout checks: what each control of an open dialog shows of its own
+// text, in pixels of the dialog's client area, in template order. Static
+// texts give their lines as they draw them (wrapped, and only those that
+// start inside the control); buttons, check and radio boxes and group boxes
+// their one line where their style puts it; other controls no line.
+struct ShownLine {
+    std::string text;
+    Rect cell;              // the line's cell: its advance width and font height
+};
+struct ShownControl {
+    int id = 0;
+    ControlKind kind = ControlKind::static_text;
+    Rect rect;              // where the control stands
+    bool visible = true;
+    std::vector<ShownLine> lines;
+};
+std::vector<ShownControl> dialog_shown_controls(const Window* dialog);
+// The font the dialog's controls draw their texts in.
+FontRecord dialog_text_font(const Window* dialog);
 
 // Combo boxes. Indices count from 0; -1 is "none".
 void combo_reset(Window* dialog, int id);

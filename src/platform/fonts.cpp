@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <tuple>
@@ -400,4 +401,22 @@ Size measure_text(const FontRecord& font, std::string_view text, bool with_termi
 {
     const TextLayout layout = layout_text(font, text);
     return Size{layout.width + (with_terminating_zero ? layout.nul_advance : 0), layout.cell};
+}
+
+std::vector<Rect> text_glyph_boxes(const FontRecord& font, std::string_view text)
+{
+    std::vector<Rect> boxes;
+    const TextLayout layout = layout_text(font, text);
+    for (const GlyphRunPiece& piece : layout.runs)
+        for (qsizetype i = 0; i < piece.glyphs.size(); ++i) {
+            const QRectF glyph = piece.font.boundingRect(piece.glyphs[i]);
+            if (glyph.isEmpty()) continue;
+            // Outline edges to the nearest pixel edge: a glyph that only
+            // reaches into a pixel's antialiased margin does not claim it.
+            const QRectF placed = glyph.translated(piece.positions[i]);
+            const Rect box{static_cast<int>(std::lround(placed.left())), static_cast<int>(std::lround(placed.top())),
+                           static_cast<int>(std::lround(placed.right())), static_cast<int>(std::lround(placed.bottom()))};
+            if (box.right > box.left && box.bottom > box.top) boxes.push_back(box);
+        }
+    return boxes;
 }

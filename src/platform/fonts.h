@@ -54,6 +54,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct FontCellMetrics {
     int em = 0;          // pixels per em
@@ -67,6 +68,11 @@ FontCellMetrics font_cell_metrics(const FontRecord& font);
 
 // Advance width (no kerning) and cell height of the text in the font.
 Size measure_text(const FontRecord& font, std::string_view text, bool with_terminating_zero = false);
+
+// Where each glyph of the text puts ink, relative to the top-left corner of
+// the text's cell, before any escapement turns it; glyphs without ink
+// (blanks) are left out. Layout checks compare these boxes.
+std::vector<Rect> text_glyph_boxes(const FontRecord& font, std::string_view text);
 
 // The family that draws the face ("Liberation Serif" for "Times New Roman").
 std::string mapped_font_family(const FontRecord& font);

@@ -43,7 +43,7 @@ constexpr StyleName style_names[] = {
     {"SS_BLACKFRAME", rcstyle::ss_blackframe}, {"SS_GRAYFRAME", rcstyle::ss_grayframe},
     {"SS_WHITEFRAME", rcstyle::ss_whiteframe}, {"SS_SIMPLE", rcstyle::ss_simple},
     {"SS_LEFTNOWORDWRAP", rcstyle::ss_leftnowordwrap}, {"SS_BITMAP", rcstyle::ss_bitmap},
-    {"SS_ETCHEDFRAME", rcstyle::ss_etchedframe}, {"SS_NOPREFIX", 0x80u},
+    {"SS_ETCHEDFRAME", rcstyle::ss_etchedframe}, {"SS_NOPREFIX", rcstyle::ss_noprefix},
     {"SS_NOTIFY", rcstyle::ss_notify}, {"SS_CENTERIMAGE", rcstyle::ss_centerimage},
     {"SS_RIGHTJUST", 0x400u}, {"SS_REALSIZEIMAGE", 0x800u}, {"SS_SUNKEN", rcstyle::ss_sunken},
     {"BS_PUSHBUTTON", rcstyle::bs_pushbutton}, {"BS_DEFPUSHBUTTON", rcstyle::bs_defpushbutton},

@@ -56,6 +56,7 @@ inline constexpr std::uint32_t ss_simple = 0xBu;
 inline constexpr std::uint32_t ss_leftnowordwrap = 0xCu;
 inline constexpr std::uint32_t ss_bitmap = 0xEu;
 inline constexpr std::uint32_t ss_etchedframe = 0x12u;
+inline constexpr std::uint32_t ss_noprefix = 0x80u;
 inline constexpr std::uint32_t ss_notify = 0x100u;
 inline constexpr std::uint32_t ss_centerimage = 0x200u;
 inline constexpr std::uint32_t ss_sunken = 0x1000u;

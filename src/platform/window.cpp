@@ -462,6 +462,7 @@ void update_window(Window* w)
 Canvas* begin_paint(Window* w)
 {
     if (!is_window(w)) return nullptr;
+    if (w->paint_redirect) return w->paint_redirect;
     if (w->paint_canvas) return w->paint_canvas.get();
     QImage* target = &w->image;
     if (w->active_dcs > 0 || w->image.isNull()) {
@@ -485,7 +486,7 @@ Canvas* begin_paint(Window* w)
 
 void end_paint(Window* w)
 {
-    if (!is_window(w) || !w->paint_canvas) return;
+    if (!is_window(w) || w->paint_redirect || !w->paint_canvas) return;
     w->paint_canvas.reset();
     w->paint_painter->end();
     w->paint_painter.reset();
@@ -497,6 +498,14 @@ void end_paint(Window* w)
         queue_paint(w);
     }
     platform_detail::leave_paint();
+}
+
+void paint_window_on(Window* w, Canvas& dc)
+{
+    if (!is_window(w) || w->paint_redirect) return;
+    w->paint_redirect = &dc;
+    dispatch(w, Message{Msg::paint});
+    if (is_window(w)) w->paint_redirect = nullptr;
 }
 
 std::unique_ptr<Canvas> get_dc(Window* w)

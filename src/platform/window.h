@@ -120,6 +120,10 @@ std::intptr_t send_message(Window* window, const Message& message);
 // Queues a command for the event loop, as choosing a menu item does.
 void post_command(Window* window, int id);
 
+// For layout checks: runs the window's paint with everything it draws going
+// to `dc` instead of the backing image (nothing is shown or changed).
+void paint_window_on(Window* window, Canvas& dc);
+
 // For tests and screenshots: the backing image of the client area.
 Rgb window_pixel(const Window* window, int x, int y);
 bool save_window_image(const Window* window, const std::string& png_path);

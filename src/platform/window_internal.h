@@ -38,6 +38,7 @@ struct DialogState {
     const DialogTemplate* tmpl = nullptr;
     std::string template_name;
     DialogBaseUnits base{};
+    FontRecord font;                // the template's font, as its controls draw text
     std::vector<ControlState> controls;
     int cancel_id = 0;
     bool modal = false;
@@ -64,6 +65,7 @@ struct Window {
     std::unique_ptr<QPainter> paint_painter;
     std::unique_ptr<QtCanvas> paint_canvas;
     std::unique_ptr<QImage> scratch;     // a paint that could not draw on the image
+    Canvas* paint_redirect = nullptr;    // paint_window_on: where the paint draws instead
     Menu* menu = nullptr;
     bool destroyed = false;
     bool created = false;           // size messages start after creation
