@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "heatsource.h"
+#include "simpson.h"
 
 namespace {
 
@@ -50,37 +51,5 @@ void bessel_i0_k0(double x, double& i0, double& k0)
 
 double simpson_integrate(double (*f)(double), double a, double b, int n, int& status)
 {
-    double fa = f(a);
-    double fb = f(b);
-    double s_prev = 0;
-    double odd_prev = 0;
-    double even_prev = 0;
-    double s = 0;
-    if (n < 2) n = 2;
-    if (n > (1 << 20)) n = 1 << 20;   // ten doublings stay within an int
-    n += n % 2;
-    for (int pass = 1; pass <= 10; ++pass) {
-        double h = (b - a) / n;
-        double odd = 0;
-        for (int i = 1; i < n; i += 2) odd += f(a + i * h);
-        double even = 0;
-        if (pass == 1) {
-            for (int i = 2; i < n; i += 2) even += f(a + i * h);
-        } else {
-            even = odd_prev + even_prev;   // last pass's points, not evaluated again
-        }
-        s = h / 3.0 * (fa + fb + 4.0 * odd + 2.0 * even);
-        odd_prev = odd;
-        even_prev = even;
-        n *= 2;
-        if (pass >= 2) {
-            if (s == 0) { status = 0; return s; }
-            if (s_prev == 0) { status = 0; return s_prev; }
-            if (std::fabs(s - s_prev) / std::fabs(s_prev) < 0.0001) { status = 0; return s; }
-            if (std::fabs(s) < 0.00001) { status = 0; return s; }
-        }
-        s_prev = s;
-    }
-    status = 1;
-    return s;
+    return simpson_sum([f](double x, int, int) { return f(x); }, a, b, n, status);
 }

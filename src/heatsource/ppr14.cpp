@@ -15,6 +15,25 @@ namespace {
 // half that cannot reach the stop value (a weight that grows with depth).
 const int step_limit = 1000000;
 
+// What ppr14_prepare derives from the block.
+struct Derived {
+    double h = 0;       // step of the sum along the depth
+    double C = 0;       // the power's factor
+    double two_a = 2;   // twice the diffusivity
+};
+
+Derived derive(const Ppr14Parameters& p)
+{
+    Derived d;
+    d.h = 0.05 / std::sqrt(p.f);
+    // 3.1416 and 6.2832 are this scheme's own π and 2π.
+    d.C = std::sqrt(p.f / 3.1416) * p.q / (6.2832 * p.lambda);
+    d.two_a = 2.0 * (p.lambda / (p.c * p.rho));
+    return d;
+}
+
+Derived derived = derive(Ppr14Parameters{});
+
 }  // namespace
 
 void ppr14_set_data(SchemeParameters values)
@@ -29,19 +48,20 @@ void ppr14_set_data(SchemeParameters values)
     p.q = values[6];
 }
 
-void ppr14_prepare() {}
+void ppr14_prepare()
+{
+    derived = derive(ppr14_parameters);
+}
 
 double ppr14_temperature(double x, double y, double z)
 {
     const Ppr14Parameters& p = ppr14_parameters;
-    double h = 0.05 / std::sqrt(p.f);
-    // 3.1416 and 6.2832 are this scheme's own π and 2π.
-    double C = std::sqrt(p.f / 3.1416) * p.q / (6.2832 * p.lambda);
-    double a = p.lambda / (p.c * p.rho);
+    const Derived& d = derived;
+    const double h = d.h;
     double lateral = x * x + y * y + 0.1;   // the 0.1 cm² keeps R away from 0
     auto g = [&](double zs) {
         double R = std::sqrt(lateral + (z - zs) * (z - zs));
-        return std::exp(-p.f * zs * zs - (x + R) * p.v / (2.0 * a)) / R;
+        return std::exp(-p.f * zs * zs - (x + R) * p.v / d.two_a) / R;
     };
     double g0 = g(0);
 
@@ -61,7 +81,7 @@ double ppr14_temperature(double x, double y, double z)
         if (!(value > 0.0001)) break;
         up = up + value * h;
     }
-    return p.T0 + C * (down + up);
+    return p.T0 + d.C * (down + up);
 }
 
 double ppr14_velocity() { return ppr14_parameters.v; }

@@ -10,8 +10,31 @@
 Ppr2Parameters ppr2_parameters;
 
 namespace {
+
 const double pi = 3.14159;   // this scheme's own π
+
+// What ppr2_prepare derives from the block.
+struct Derived {
+    double f = 1;   // stretch of the depth by a resistive surface layer
+    double K = 0;   // q·f / (2πλ)
+    double k = 0;   // v / (2a)
+};
+
+Derived derive(const Ppr2Parameters& p)
+{
+    Derived d;
+    // A resistive surface layer stretches the depth and raises the power
+    // term by the same factor.
+    d.f = p.delta_c != 0 ? std::sqrt(1.0 + p.lambda * p.R_T / p.delta_c) : 1.0;
+    double a = p.lambda / (p.c * p.rho);
+    d.K = p.q * d.f / (2.0 * pi * p.lambda);
+    d.k = 0.5 * p.v / a;
+    return d;
 }
+
+Derived derived = derive(Ppr2Parameters{});
+
+}  // namespace
 
 void ppr2_set_data(SchemeParameters values)
 {
@@ -26,20 +49,17 @@ void ppr2_set_data(SchemeParameters values)
     p.q = values[7];
 }
 
-void ppr2_prepare() {}
+void ppr2_prepare()
+{
+    derived = derive(ppr2_parameters);
+}
 
 double ppr2_temperature(double x, double y, double z)
 {
-    const Ppr2Parameters& p = ppr2_parameters;
-    // A resistive surface layer stretches the depth and raises the power
-    // term by the same factor.
-    double f = p.delta_c != 0 ? std::sqrt(1.0 + p.lambda * p.R_T / p.delta_c) : 1.0;
-    double a = p.lambda / (p.c * p.rho);
-    double K = p.q * f / (2.0 * pi * p.lambda);
-    double k = 0.5 * p.v / a;
-    double R = std::sqrt(x * x + y * y + (f * z) * (f * z));
+    const Derived& d = derived;
+    double R = std::sqrt(x * x + y * y + (d.f * z) * (d.f * z));
     if (R <= 0.00001) R = 0.00001;
-    return p.T0 + K * std::exp(-k * (x + R)) / R;
+    return ppr2_parameters.T0 + d.K * std::exp(-d.k * (x + R)) / R;
 }
 
 double ppr2_velocity() { return ppr2_parameters.v; }

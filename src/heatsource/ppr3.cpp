@@ -3,6 +3,7 @@
 // series over the eigenfunctions of the thickness direction.
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "heat_text.h"
 #include "heatsource.h"
@@ -105,9 +106,57 @@ void ppr3_set_data(SchemeParameters values)
     p.q = values[9];
 }
 
+namespace {
+
+// The terms of the series after the first: each eigenvalue with its decay
+// and weight, found once for the block and kept as far as a call has needed
+// them, so that the points of a window share the Newton iterations.
+struct Term {
+    double mu = 0;      // the eigenvalue
+    double sigma = 0;   // √((μ/δ/f)² + u0²)
+    double ck = 0;      // μ / (½ sin 2μ + μ)
+};
+
+class SeriesTerms {
+public:
+    // Forgets the terms when what they depend on changed.
+    void keep_for(const Derived& d, double delta)
+    {
+        if (d.Bi == Bi_ && d.f == f_ && d.u0_squared == u0_squared_ && delta == delta_) return;
+        Bi_ = d.Bi;
+        f_ = d.f;
+        u0_squared_ = d.u0_squared;
+        delta_ = delta;
+        terms_.clear();
+    }
+
+    // Term n (0 for k = 2, the second term of the series).
+    const Term& at(int n)
+    {
+        while (static_cast<int>(terms_.size()) <= n) {
+            Term t;
+            t.mu = ppr3_eigenvalue(Bi_, static_cast<double>(terms_.size()) + 2.0);
+            double m = t.mu / delta_ / f_;
+            t.sigma = std::sqrt(m * m + u0_squared_);
+            t.ck = t.mu / (0.5 * std::sin(2.0 * t.mu) + t.mu);
+            terms_.push_back(t);
+        }
+        return terms_[static_cast<std::size_t>(n)];
+    }
+
+private:
+    double Bi_ = std::nan(""), f_ = std::nan(""), u0_squared_ = std::nan(""), delta_ = std::nan("");
+    std::vector<Term> terms_;
+};
+
+SeriesTerms series_terms;
+
+}  // namespace
+
 void ppr3_prepare()
 {
     derived = derive(ppr3_parameters);
+    series_terms.keep_for(derived, ppr3_parameters.delta);
 }
 
 double ppr3_temperature(double x, double y, double z)
@@ -125,16 +174,13 @@ double ppr3_temperature(double x, double y, double z)
 
     // The stop test looks at the previous term's factor, so the series always
     // takes the second term and one more after the first small one.
-    double k = 1.0;
+    SeriesTerms& terms = series_terms;
+    terms.keep_for(d, p.delta);
     for (int term = 0; term < series_term_limit; ++term) {
-        k = k + 1.0;
         double G_prev = G;
-        double mu = ppr3_eigenvalue(d.Bi, k);
-        double m = mu / p.delta / d.f;
-        double sigma = std::sqrt(m * m + d.u0_squared);
-        G = bessel_factor(d, sigma, u, r);
-        double ck = mu / (0.5 * std::sin(2.0 * mu) + mu);
-        S = S + std::cos(mu * z / p.delta) * ck * G;
+        const Term& t = terms.at(term);
+        G = bessel_factor(d, t.sigma, u, r);
+        S = S + std::cos(t.mu * z / p.delta) * t.ck * G;
         if (G_prev <= d.eps_stop || std::isnan(G_prev)) break;
     }
     if (S < 0) S = 0;   // near the faces the cosines may drive the sum below zero

@@ -10,11 +10,26 @@ Ppr9Parameters ppr9_parameters;
 
 namespace {
 
-// The point and diffusivity that ppr9_temperature leaves for the integrand.
+// What ppr9_prepare derives from the block.
+struct Derived {
+    double two_a = 2;    // twice the diffusivity
+    double scale = 0;    // 4πλB, which the strip's integral is divided by
+};
+
+Derived derive(const Ppr9Parameters& p)
+{
+    Derived d;
+    d.two_a = 2.0 * (p.lambda / (p.c * p.rho));
+    d.scale = 4.0 * 3.14159 * p.lambda * p.B;   // this scheme's own π
+    return d;
+}
+
+Derived derived = derive(Ppr9Parameters{});
+
+// The point that ppr9_temperature leaves for the integrand.
 double point_x = 0;
 double point_y = 0;
 double point_z = 0;
-double diffusivity = 1;
 
 }  // namespace
 
@@ -30,14 +45,17 @@ void ppr9_set_data(SchemeParameters values)
     p.q = values[6];
 }
 
-void ppr9_prepare() {}
+void ppr9_prepare()
+{
+    derived = derive(ppr9_parameters);
+}
 
 double ppr9_integrand(double y_source)
 {
     double dy = point_y - y_source;
     double R = std::sqrt(point_x * point_x + point_z * point_z + dy * dy);
     if (R < 0.2) R = 0.2;   // keeps the field finite on the strip itself
-    return std::exp(-ppr9_parameters.v * (point_x + R) / (2.0 * diffusivity)) / R;
+    return std::exp(-ppr9_parameters.v * (point_x + R) / derived.two_a) / R;
 }
 
 double ppr9_temperature(double x, double y, double z)
@@ -46,10 +64,9 @@ double ppr9_temperature(double x, double y, double z)
     point_x = x;
     point_y = y;
     point_z = z;
-    diffusivity = p.lambda / (p.c * p.rho);
     int status = 0;
     double S = simpson_integrate(ppr9_integrand, -p.B, p.B, 20, status);
-    return p.T0 + p.q * S / (4.0 * 3.14159 * p.lambda * p.B);   // this scheme's own π
+    return p.T0 + p.q * S / derived.scale;
 }
 
 double ppr9_velocity() { return ppr9_parameters.v; }

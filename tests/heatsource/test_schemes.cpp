@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "heatsource.h"
+#include "simpson.h"
 
 namespace {
 
@@ -21,9 +22,15 @@ protected:
         ppr9_parameters = {};
         ppr14_parameters = {};
         ppr15_parameters = {};
+        // The derived constants follow the blocks only through prepare.
         ppr1_prepare();
+        ppr2_prepare();
         ppr3_prepare();
         ppr4_prepare();
+        ppr5_prepare();
+        ppr9_prepare();
+        ppr14_prepare();
+        ppr15_prepare();
     }
 };
 
@@ -97,16 +104,20 @@ TEST_F(Schemes, BodyLayerMattersOnlyWithResistance)
 {
     double homogeneous = ppr2_temperature(-1, 0.3, 0.8);
     ppr2_parameters.delta_c = 0.2;
+    ppr2_prepare();
     EXPECT_EQ(ppr2_temperature(-1, 0.3, 0.8), homogeneous);
     // A resistance with no layer thickness keeps the homogeneous field.
     ppr2_parameters.R_T = 0.5;
     ppr2_parameters.delta_c = 0;
+    ppr2_prepare();
     EXPECT_EQ(ppr2_temperature(-1, 0.3, 0.8), homogeneous);
     // A resistive layer raises the power term: the surface gets hotter.
     ppr2_parameters.R_T = 0;
     ppr2_parameters.delta_c = 0.2;
+    ppr2_prepare();
     double surface_homogeneous = ppr2_temperature(-1, 0.3, 0);
     ppr2_parameters.R_T = 0.5;
+    ppr2_prepare();
     EXPECT_GT(ppr2_temperature(-1, 0.3, 0), surface_homogeneous);
 }
 
@@ -261,6 +272,7 @@ TEST_F(Schemes, DissimilarPlatesOfOneMaterialAreAThinPlate)
 {
     const double same[] = {0.3, 0.3, 0.628, 0.628, 7.8, 7.8, 20, 0.1, 1, 1, 0, 4500};
     ppr5_set_data(same);
+    ppr5_prepare();
     const double thin[] = {0.3, 0.628, 7.8, 20, 0.1, 1, 0, 4500};
     ppr1_set_data(thin);
     ppr1_prepare();
@@ -273,16 +285,79 @@ TEST_F(Schemes, DissimilarPlatesOfOneMaterialAreAThinPlate)
     }
 }
 
-TEST_F(Schemes, DissimilarPlatesIntegrandAtZero)
+// At w = 0 the integrand takes its limit there, so that the first window's
+// Simpson passes see a smooth function: without surface loss
+// 2K / (√2·(1 + L·m^(1/4))), with it 0.
+TEST_F(Schemes, DissimilarPlatesIntegrandAtZeroIsItsLimit)
 {
-    // Evaluate once so that the integrand's constants are those of the block.
-    ppr5_temperature(-1, 0.5, 0);
+    ppr5_temperature(-1, 0.5, 0);   // the point does not enter the limit
     double m = (0.09 / (0.152856 * 7.8)) / (0.315 / (0.238462 * 2.6));
     double L = 0.315 * 2 / (0.09 * 1);
-    EXPECT_NEAR(ppr5_integrand(0), 1 / (std::sqrt(2.0) * (1 + L * std::sqrt(m))), 1e-15);
+    double K = 1000 / (3.141592 * 0.09 * 1);
+    double limit = 2 * K / (std::sqrt(2.0) * (1 + L * std::pow(m, 0.25)));
+    EXPECT_NEAR(ppr5_integrand(0), limit, 1e-12 * limit);
+    EXPECT_NEAR(ppr5_integrand(1e-7), limit, 1e-6 * limit);
     ppr5_parameters.alpha = 0.001;
+    ppr5_prepare();
     ppr5_temperature(-1, 0.5, 0);
     EXPECT_EQ(ppr5_integrand(0), 0);
+    EXPECT_NEAR(ppr5_integrand(1e-7), 0, 1e-3);
+}
+
+// The first window of the wavenumber integral ends after the passes its
+// smooth integrand needs, and its sum is the integral of that window: a much
+// finer fixed Simpson sum agrees within the passes' stop rule.
+TEST_F(Schemes, DissimilarPlatesFirstWindowSettlesEarly)
+{
+    ppr5_temperature(-1, 0.05, 0);
+    int evaluations = 0;
+    auto counted = [&](double w, int, int) {
+        ++evaluations;
+        return ppr5_integrand(w);
+    };
+    int status = 0;
+    const double S = simpson_sum(counted, 0.0, 0.5, 20, status);
+    EXPECT_EQ(status, 0);
+    EXPECT_LE(evaluations, 161);   // four passes at most (20, 40, 80, 160 intervals)
+    const int n = 100000;
+    double fine = ppr5_integrand(0) + ppr5_integrand(0.5);
+    for (int i = 1; i < n; ++i) fine += (i % 2 ? 4 : 2) * ppr5_integrand(0.5 * i / n);
+    fine *= 0.5 / n / 3;
+    EXPECT_NEAR(S, fine, 1e-4 * std::fabs(fine));
+}
+
+// The field sums the integrand over windows of 0.5 until a window adds less
+// than 1 %; the factors it keeps at the Simpson points must give the very
+// sums that the integrand gives there, on both plates, with and without
+// surface loss, and after the constants changed under the kept factors.
+TEST_F(Schemes, DissimilarPlatesKeptFactorsGiveTheIntegrandsSums)
+{
+    auto integrand_sum = [] {
+        double sum = 0, from = 0;
+        for (int i = 1; i <= 100; ++i) {
+            int status = 0;
+            double S = simpson_integrate(ppr5_integrand, from, from + 0.5, 20, status);
+            from += 0.5;
+            sum += S;
+            if (sum == 0 || std::fabs(S / sum) < 0.01) break;
+        }
+        return ppr5_parameters.T0 + sum;
+    };
+    for (double alpha : {0.0, 0.0005}) {
+        for (double q : {1000.0, 1500.0}) {
+            ppr5_parameters.alpha = alpha;
+            ppr5_parameters.q = q;
+            ppr5_prepare();
+            for (double x : {-4.0, -1.0, 0.3}) {
+                for (double y : {-0.7, -0.1, 0.05, 0.6}) {
+                    for (int again = 0; again < 2; ++again) {
+                        const double field = ppr5_temperature(x, y, 0);   // leaves the point for the integrand
+                        EXPECT_EQ(field, integrand_sum()) << alpha << " " << q << " " << x << " " << y;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST_F(Schemes, DissimilarPlatesDepthBySide)
@@ -317,6 +392,7 @@ TEST_F(Schemes, NarrowStripIsAPointSource)
     // Point sources spread over 2 mm at the surface: the body's point source.
     const double strip[] = {0.3, 0.628, 7.8, 20, 0.1, 0.002, 4500};
     ppr9_set_data(strip);
+    ppr9_prepare();
     for (double x : {-2.0, -0.5, 1.0}) {
         double rise9 = ppr9_temperature(x, 0.5, 0.3) - 20;
         double rise2 = ppr2_temperature(x, 0.5, 0.3) - 20;
@@ -348,6 +424,7 @@ TEST_F(Schemes, DeepPenetrationTemperatures)
     // The dialog's first values.
     const double dialog[] = {0.3, 0.628, 7.8, 20.0, 0.3, 2.0, 10000.0};
     ppr14_set_data(dialog);
+    ppr14_prepare();
     EXPECT_NEAR(ppr14_temperature(-1, 0.5, 0), 2410, 0.5);
 }
 
@@ -369,6 +446,7 @@ TEST_F(Schemes, DeepPenetrationEndsForUnusableConcentration)
 {
     for (double f : {0.0, -1.0, double(NAN)}) {
         ppr14_parameters.f = f;
+        ppr14_prepare();
         ppr14_temperature(-1, 0.5, 0);   // must return
     }
     SUCCEED();
