@@ -233,33 +233,36 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
                        const CompositionRecord& composition)
 {
     if (!params) return;
-    const SavedRegime saved = save_regime();
-    SteelPoint p;
-    if (!steel_point_usable(window, p, steel_point_at_entry(params, p), true)) return;
     const bool energy = kind == RegimeSweep::energy;
     const bool preheat = kind == RegimeSweep::preheat;
     const bool thickness = kind == RegimeSweep::thickness;
+    if (!steel_sweep_possible(window, thickness)) return;
+    const SavedRegime saved = save_regime();
+    SteelPoint p;
+    if (!steel_point_usable(window, p, steel_point_at_entry(params, p), true, true)) return;
+
+    RegimeRestorer restorer(saved);
+    restorer.arm();
+    const RegimeSweepResult r = run_regime_sweep(kind, params, sweep_points, saved);
+    if (r.usable == 0) {
+        steel_report_empty_sweep(window, r.gaps);
+        return;
+    }
 
     Units u;
     u.client = steel_client_rect(window, dc);
     steel_clear(dc, u.client);
     measure_units(dc, u);
+    // The plot gives up the room of the note under it when points are left
+    // out, so the lines under the note keep their places.
     const int e = preheat ? 10 : 12;
     u.plot = Rect{u.client.left + 12 * u.h, u.client.top + 7 * u.h, u.client.right - 14 * u.h,
-                  u.client.bottom - e * u.h};
+                  u.client.bottom - e * u.h - steel_sweep_note_room(dc, r.gaps, u.H)};
     IonSteel steel = ion_steel_from(composition);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(energy ? 3.0 : preheat ? 3.3 : 2.8, u.h), 50, 20, dc);
     const Rgb saved_colour = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
-
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-    const RegimeSweepResult r = run_regime_sweep(kind, params, sweep_points, p, saved);
-    if (r.usable == 0) {
-        steel_report_empty_sweep(window, p);
-        return;
-    }
     std::vector<double> xs(sweep_points), ts(sweep_points);
     for (int i = 0; i < sweep_points; ++i) {
         xs[static_cast<std::size_t>(i)] = regime_abscissa(kind, r, i, true);
@@ -352,34 +355,46 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
     }
     if (energy) x_axis_line(dc, u, x, black);
 
-    // Texts, with the summary of the regime of the last sweep point.
+    // Texts, with the summary of the regime of the last sweep point. The
+    // note of the points left out stands under the axis title; the lines
+    // below it move down by its height.
     const SteelSummary summary = steel_summary();
+    auto note_under = [&](int font_height, int axis_title_y) {
+        const int title_bottom = axis_title_y + steel_extent(dc, "Wg", font_height).cy;
+        return steel_sweep_note(dc, r.gaps, u.client, u.H, title_bottom) - title_bottom;
+    };
     steel_font(dc, mul(1.3, u.H));
     if (energy) {
         text_at(dc, u.client.left + 2 * u.h, u.client.top + mul(0.3, u.h), pick(energy_title_1), dark_red);
         text_at(dc, u.client.left + 2 * u.h, u.client.top + mul(1.5, u.h), pick(energy_title_2), dark_red);
         const bool per_area = current_model.thickness && current_model.thickness() > 0;
-        centred_text(dc, u, pick(per_area ? energy_axis_area : energy_axis_length), mul(1.3, u.H),
-                     u.plot.bottom + mul(1.3, u.h13), dark_red);
+        const int title_y = u.plot.bottom + mul(1.3, u.h13);
+        centred_text(dc, u, pick(per_area ? energy_axis_area : energy_axis_length), mul(1.3, u.H), title_y,
+                     dark_red);
+        const int shift = note_under(mul(1.3, u.H), title_y);
         steel_font(dc, mul(1.2, u.H));
-        text_at(dc, u.plot.left, u.plot.bottom + mul(2.5, u.h12), steel_text(pick(model_line), {summary.title}),
-                purple);
-        centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h12), black);
+        text_at(dc, u.plot.left, u.plot.bottom + mul(2.5, u.h12) + shift,
+                steel_text(pick(model_line), {summary.title}), purple);
+        centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h12) + shift, black);
     } else {
         text_at(dc, u.client.left + u.h12, u.client.top + mul(0.3, u.h12), pick(ion_dependence_title), dark_red);
         text_at(dc, u.client.left + u.h12, u.client.top + mul(1.4, u.h12),
                 pick(preheat ? preheat_title_2 : thickness_title_2), dark_red);
         if (preheat) {
-            centred_text(dc, u, pick(preheat_axis), mul(1.3, u.H), u.plot.bottom + mul(1.1, u.h13), black);
+            const int title_y = u.plot.bottom + mul(1.1, u.h13);
+            centred_text(dc, u, pick(preheat_axis), mul(1.3, u.H), title_y, black);
+            const int shift = note_under(mul(1.3, u.H), title_y);
             centred_text(dc, u, steel_text(pick(model_line), {summary.title}), mul(1.3, u.H),
-                         u.plot.bottom + mul(2.5, u.h13), purple);
-            centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h13), black);
+                         u.plot.bottom + mul(2.5, u.h13) + shift, purple);
+            centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h13) + shift, black);
         } else {
-            centred_text(dc, u, pick(thickness_axis), mul(1.2, u.H), u.plot.bottom + mul(1.3, u.h12), black);
+            const int title_y = u.plot.bottom + mul(1.3, u.h12);
+            centred_text(dc, u, pick(thickness_axis), mul(1.2, u.H), title_y, black);
+            const int shift = note_under(mul(1.2, u.H), title_y);
             steel_font(dc, mul(1.3, u.H));
-            text_at(dc, u.plot.left, u.plot.bottom + mul(3.0, u.h13), steel_text(pick(model_line), {summary.title}),
-                    purple);
-            centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(4.3, u.h13), black);
+            text_at(dc, u.plot.left, u.plot.bottom + mul(3.0, u.h13) + shift,
+                    steel_text(pick(model_line), {summary.title}), purple);
+            centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(4.3, u.h13) + shift, black);
         }
     }
     dc.set_text_color(saved_colour);

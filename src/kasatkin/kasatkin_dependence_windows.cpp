@@ -71,56 +71,64 @@ struct Entry {
     SavedRegime saved;
 };
 
-// Entry, peak check (one box), cleared client, base font and plot rectangle.
-bool begin_window(const double* params, Window* window, Canvas& dc, int a, int b, int c, int e,
-                  Entry& entry, Units& u)
+// Entry: a thickness sweep needs a plate; the peak at the point under the
+// regime found at entry must reach the interval (one box).
+bool enter_window(const double* params, Window* window, RegimeSweep kind, Entry& entry)
 {
     if (!params) return false;
+    if (!steel_sweep_possible(window, kind == RegimeSweep::thickness)) return false;
     entry.saved = save_regime();
-    const PointStatus status = steel_point_at_entry(params, entry.p);
-    if (!steel_point_usable(window, entry.p, status, false)) return false;
+    const CoolingStatus status = steel_point_at_entry(params, entry.p);
+    return steel_point_usable(window, entry.p, status, false, true);
+}
+
+// Cleared client, base font and plot rectangle; the plot gives up the room
+// of the note under it when the sweep left points out.
+void lay_out_window(Window* window, Canvas& dc, int a, int b, int c, int e, const SweepGaps& gaps, Units& u)
+{
     u.client = steel_client_rect(window, dc);
     steel_clear(dc, u.client);
     u.H = (u.client.bottom - u.client.top) / 30;
     u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
     u.h = steel_extent(dc, "Wg", u.H).cy;
     u.plot = Rect{u.client.left + a * u.h, u.client.top + c * u.h, u.client.right - b * u.h,
-                  u.client.bottom - e * u.h};
-    return true;
+                  u.client.bottom - e * u.h - steel_sweep_note_room(dc, gaps, u.H)};
 }
 
-// The abscissas and cooling times of the sweep, the t8/5 values to plot
-// (floored at 0.01 s when asked) and the model times.
+// The abscissas and cooling times of the sweep. A point without a cooling
+// time keeps its abscissa, so the x axis spans the range asked for, and is
+// a gap in every curve; `gaps` says how many and why.
 struct SweepData {
-    std::vector<double> x, t_plot, t_model;
+    std::vector<double> x, t;
     AutoAxis x_axis;
     WorldBox box_t{};
     AutoAxis t_axis;
+    SweepGaps gaps;
 };
 
-bool sweep_data(RegimeSweep kind, const double* params, int n, Entry& entry, bool per_area,
-                bool floor_plot, bool floor_model, SweepData& d, Window* window)
+// False, with the note as a message and nothing drawn, when no point of the
+// sweep has a cooling time.
+bool sweep_data(RegimeSweep kind, const double* params, int n, const Entry& entry, bool per_area, SweepData& d,
+                Window* window)
 {
-    const RegimeSweepResult r = run_regime_sweep(kind, params, n, entry.p, entry.saved);
+    const RegimeSweepResult r = run_regime_sweep(kind, params, n, entry.saved);
+    d.gaps = r.gaps;
     if (r.usable == 0) {
-        steel_report_empty_sweep(window, entry.p);
+        steel_report_empty_sweep(window, r.gaps);
         return false;
     }
     const auto size = static_cast<std::size_t>(n);
     d.x.resize(size);
-    d.t_plot.resize(size);
-    d.t_model.resize(size);
+    d.t.resize(size);
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         d.x[k] = regime_abscissa(kind, r, i, per_area);
-        const double t = r.time[k];
-        d.t_plot[k] = floor_plot && t < 0.01 ? 0.01 : t;
-        d.t_model[k] = floor_model && t < 0.01 ? 0.01 : t;
+        d.t[k] = r.time[k];
     }
     double lo = 0, hi = 0;
     value_range(d.x, lo, hi);
     d.x_axis = auto_axis(lo, hi);
-    value_range(d.t_plot, lo, hi);
+    value_range(d.t, lo, hi);
     d.t_axis = auto_axis(lo, hi);
     d.box_t = WorldBox{d.x_axis.min, d.t_axis.max, d.x_axis.max, d.t_axis.min};
     return true;
@@ -130,11 +138,11 @@ std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, Kasat
 {
     std::vector<double> ys(d.x.size());
     for (std::size_t i = 0; i < ys.size(); ++i) {
-        if (!std::isfinite(d.t_model[i])) {
+        if (!std::isfinite(d.t[i])) {
             ys[i] = std::nan("");
             continue;
         }
-        kasatkin_evaluate(steel, d.t_model[i]);
+        kasatkin_evaluate(steel, d.t[i]);
         ys[i] = kasatkin_quantity(steel, q);
     }
     return ys;
@@ -227,7 +235,6 @@ struct ShareCurve {
 struct StructureSpec {
     RegimeSweep kind;
     int a, b, c, e;
-    bool floor_t;             // t8/5 plotted at least 0.01 s
     double t_axis_x;          // from client left (h), or from plot left when negative
     bool t_axis_from_plot;
     int t_title_height_tenths;   // 11 or 12 tenths of H
@@ -273,17 +280,18 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
                       const CompositionRecord& composition)
 {
     Entry entry;
+    if (!enter_window(params, window, spec.kind, entry)) return;
+    RegimeRestorer restorer(entry.saved);
+    restorer.arm();
+    SweepData d;
+    if (!sweep_data(spec.kind, params, n, entry, false, d, window)) return;
+
     Units u;
-    if (!begin_window(params, window, dc, spec.a, spec.b, spec.c, spec.e, entry, u)) return;
+    lay_out_window(window, dc, spec.a, spec.b, spec.c, spec.e, d.gaps, u);
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
-
-    RegimeRestorer restorer(entry.saved);
-    restorer.arm();
-    SweepData d;
-    if (!sweep_data(spec.kind, params, n, entry, false, spec.floor_t, false, d, window)) return;
 
     // t8/5 on its own axis left of the plot.
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
@@ -295,7 +303,7 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     const int t_font = spec.t_title_height_tenths * u.H / 10;
     const int t_title_h = steel_extent(dc, t_title, t_font).cy;
     rotated_axis_title(dc, t_title, t_font, u.client.left + mul(0.5, t_title_h), u.plot, blue, u.H);
-    draw_steel_curve(dc, t_pen, d.x, d.t_plot, u.plot, d.box_t);
+    draw_steel_curve(dc, t_pen, d.x, d.t, u.plot, d.box_t);
     legend_entry(dc, u, t_title, blue, t_pen, 11, spec.legend, 2);
 
     const WorldBox box{d.x_axis.min, 100, d.x_axis.max, 0};
@@ -321,7 +329,8 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     const Size xs = steel_extent(dc, x_title, mul(1.2, u.H));
     const int x_title_y = u.plot.bottom + mul(spec.x_title_y, xs.cy);
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
-    draw_footer(dc, u, entry, spec.footer, x_title_y + xs.cy);
+    const int below = steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
+    draw_footer(dc, u, entry, spec.footer, below);
 }
 
 // ---------------------------------------------------------------------------
@@ -331,7 +340,6 @@ struct PropertySpec {
     RegimeSweep kind;
     int a, b, c, e;
     bool per_area;            // energy input divided by a positive thickness
-    bool floor_plot, floor_model;
     // t8/5 column layout, in h of the base font (thickness: title in h12)
     double t_axis_x;
     Rgb t_axis_colour;
@@ -418,18 +426,18 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
                        const CompositionRecord& composition)
 {
     Entry entry;
+    if (!enter_window(params, window, spec.kind, entry)) return;
+    RegimeRestorer restorer(entry.saved);
+    restorer.arm();
+    SweepData d;
+    if (!sweep_data(spec.kind, params, n, entry, spec.per_area, d, window)) return;
+
     Units u;
-    if (!begin_window(params, window, dc, spec.a, spec.b, spec.c, spec.e, entry, u)) return;
+    lay_out_window(window, dc, spec.a, spec.b, spec.c, spec.e, d.gaps, u);
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
-
-    RegimeRestorer restorer(entry.saved);
-    restorer.arm();
-    SweepData d;
-    if (!sweep_data(spec.kind, params, n, entry, spec.per_area, spec.floor_plot, spec.floor_model, d, window))
-        return;
 
     const int title_font = spec.titles_in_h12 ? mul(1.2, u.H) : u.H;
     const int ch = spec.titles_in_h12 ? u.h12 : u.h;   // unit of the title columns
@@ -438,7 +446,7 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
     steel_font(dc, u.H);
     time_axis(dc, d, u.client.left + mul(spec.t_axis_x, u.h), u, spec.t_axis_colour, spec.t_all_ticks);
-    draw_steel_curve(dc, t_pen, d.x, d.t_plot, u.plot, d.box_t);
+    draw_steel_curve(dc, t_pen, d.x, d.t, u.plot, d.box_t);
     const std::string t_title = pick(cooling_time_short);
     if (spec.t_title_centred) {
         const int th = steel_extent(dc, t_title, mul(1.2, u.H)).cy;
@@ -457,7 +465,8 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     const Size xs = steel_extent(dc, x_title, u.H);
     const int x_title_y = u.plot.bottom + mul(1.8, u.h);
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
-    draw_footer(dc, u, entry, spec.footer, x_title_y + xs.cy);
+    const int below = steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
+    draw_footer(dc, u, entry, spec.footer, below);
 }
 
 const std::vector<ShareCurve> energy_shares{
@@ -489,7 +498,7 @@ int steps_or_default(int steps)
 void kasatkin_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                          CompositionRecord composition, int)
 {
-    static const StructureSpec spec{RegimeSweep::energy, 8, 13, 7, 12, true, 4, false, 11, -3, true,
+    static const StructureSpec spec{RegimeSweep::energy, 8, 13, 7, 12, 4, false, 11, -3, true,
                                     energy_shares, LegendForm::char_width, &energy_axis, 1.3,
                                     Footer{&energy_structure_title, 1, 1.5, 6.8, true, 5.5, true, &model_line,
                                            {0, 0, 1, 1}}};
@@ -499,7 +508,7 @@ void kasatkin_structure_vs_energy_window(const double* params, int steps, Window
 void kasatkin_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                           CompositionRecord composition, int)
 {
-    static const PropertySpec spec{RegimeSweep::energy, 13, 12, 7, 10, true, true, false, 3, rgb(0, 0, 200), false,
+    static const PropertySpec spec{RegimeSweep::energy, 13, 12, 7, 10, true, 3, rgb(0, 0, 200), false,
                                    0.3, 0.8, false, false, false, 7.7, 3.2, 4.2, 4.2, 4.7, false, &energy_axis,
                                    Footer{&energy_properties_title, 0, 1.4, 7.4, false, 6.2, false,
                                           &energy_properties_model_line, {0, 0, 1, 1}}};
@@ -509,7 +518,7 @@ void kasatkin_properties_vs_energy_window(const double* params, int steps, Windo
 void kasatkin_structure_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
                                           CompositionRecord composition, int)
 {
-    static const StructureSpec spec{RegimeSweep::preheat, 8, 13, 7, 12, false, -4, true, 12, 4, false,
+    static const StructureSpec spec{RegimeSweep::preheat, 8, 13, 7, 12, -4, true, 12, 4, false,
                                     preheat_shares, LegendForm::preheat, &preheat_axis, 1.8,
                                     Footer{&structure_dependence, 1, 1.4, 8, false, 6.8, false, &model_line,
                                            {1, 1, 1, 1}}};
@@ -519,7 +528,7 @@ void kasatkin_structure_vs_preheat_window(const double* params, int, Window* win
 void kasatkin_properties_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
                                            CompositionRecord composition, int)
 {
-    static const PropertySpec spec{RegimeSweep::preheat, 14, 12, 7, 12, false, true, true, 3.5, blue, true,
+    static const PropertySpec spec{RegimeSweep::preheat, 14, 12, 7, 12, false, 3.5, blue, true,
                                    0.1, 0.6, true, false, false, 8.5, 4, 5, 5, 5.5, true, &preheat_axis,
                                    Footer{&preheat_properties_title, 1, 1.4, 8, false, 6.8, false, &model_line,
                                           {1, 1, 1, 1}}};
@@ -529,7 +538,7 @@ void kasatkin_properties_vs_preheat_window(const double* params, int, Window* wi
 void kasatkin_structure_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
                                             CompositionRecord composition, int)
 {
-    static const StructureSpec spec{RegimeSweep::thickness, 8, 17, 7, 12, true, 4, false, 11, 4, false,
+    static const StructureSpec spec{RegimeSweep::thickness, 8, 17, 7, 12, 4, false, 11, 4, false,
                                     thickness_shares, LegendForm::thickness, nullptr, 1.8,
                                     Footer{&thickness_structure_title, 1, 1.4, 6.8, false, 5.5, false, &model_line,
                                            {1, 1, 1, 1}}};
@@ -539,7 +548,7 @@ void kasatkin_structure_vs_thickness_window(const double* params, int, Window* w
 void kasatkin_properties_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
                                              CompositionRecord composition, int)
 {
-    static const PropertySpec spec{RegimeSweep::thickness, 12, 12, 7, 10, false, false, false, 3, blue, false,
+    static const PropertySpec spec{RegimeSweep::thickness, 12, 12, 7, 10, false, 3, blue, false,
                                    0.5, -1, false, true, true, 7.5, 3, 4, 4, 4.5, false,
                                    &thickness_axis_properties,
                                    Footer{&thickness_properties_title, 1, 1.4, 6.8, false, 5.5, false,
@@ -575,7 +584,7 @@ bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selec
                      int e, ChemistryEntry& ce)
 {
     if (!params) return false;
-    const PointStatus status = steel_point_at_entry(params, ce.p);
+    const CoolingStatus status = steel_point_at_entry(params, ce.p);
     Units& u = ce.u;
     u.client = steel_client_rect(window, dc);
     steel_clear(dc, u.client);
@@ -585,7 +594,7 @@ bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selec
     u.h = steel_extent(dc, "Wg", u.H).cy;
     u.plot = Rect{u.client.left + a * u.h, u.client.top + c * u.h, u.client.right - b * u.h,
                   u.client.bottom - e * u.h};
-    if (status == PointStatus::not_heated) {
+    if (status == CoolingStatus::peak_below) {
         const std::string text = cformat(steel_max_temperature_text, ce.p.T_max, ce.p.y, ce.p.z);
         const Size s = dc.text_extent(text);
         text_at(dc, u.client.left + s.cy, u.plot.top + (u.plot.bottom - u.plot.top + s.cx) / 2, text, black);

@@ -58,7 +58,7 @@ bool begin_point_window(const double* params, Window* window, Canvas& dc, int di
                         int c, int e, PointLayout& L)
 {
     if (!params) return false;
-    const PointStatus status = steel_point_at_entry(params, L.p);
+    const CoolingStatus status = steel_point_at_entry(params, L.p);
     if (!steel_point_usable(window, L.p, status, true)) return false;
     dc.set_background_mode(BackgroundMode::opaque);
     L.client = steel_client_rect(window, dc);

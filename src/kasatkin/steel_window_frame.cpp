@@ -7,38 +7,21 @@
 #include <algorithm>
 #include <cmath>
 
-PointStatus steel_point_at_entry(const double* params, SteelPoint& p)
+CoolingStatus steel_point_at_entry(const double* params, SteelPoint& p)
 {
-    if (current_model.prepare) current_model.prepare();
     p.y = params[0];
     p.z = params[1];
-    p.T_from = params[2];
-    p.T_to = params[3];
-    p.v = current_model.velocity ? current_model.velocity() : 0.0;
-    p.x_peak = find_peak_position(p.y, p.z);
-    p.T_max = current_model.temperature ? current_model.temperature(p.x_peak, p.y, p.z) : 0.0;
-    p.x_peak = find_peak_position(p.y, p.z);
-    p.t = 0;
-    // A peak that is not a number reaches nothing either.
-    if (!(p.T_max >= p.T_to) || !(p.T_max >= p.T_from)) return PointStatus::not_heated;
-    if (p.T_from == p.T_to) p.T_from *= 1.01;
-    if (!(std::isfinite(p.v) && p.v > 0)) return PointStatus::bad_speed;
-    if (!steel_sweep_cooling_time(p, p.v)) return PointStatus::no_cooling;
-    return PointStatus::ok;
-}
-
-bool steel_sweep_cooling_time(SteelPoint& p, double v)
-{
-    p.t = 0;
-    if (!(std::isfinite(v) && v > 0)) return false;
-    p.x_peak = find_peak_position(p.y, p.z);
-    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from).x;
-    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to).x;
-    // A crossing at the end of the search is where the search stopped, not
-    // where the metal cooled: no time can be made of it.
-    if (!(p.x1 > steel_rear_search_end) || !(p.x2 > steel_rear_search_end)) return false;
-    p.t = std::fabs((p.x2 - p.x1) / v);
-    return std::isfinite(p.t);
+    p.cooling = cooling_time_at_point(p.y, p.z, params[2], params[3]);
+    const CoolingTime& c = p.cooling;
+    p.T_from = c.T_from;
+    p.T_to = c.T_to;
+    p.v = c.v;
+    p.x_peak = c.x_peak;
+    p.T_max = c.t_max;
+    p.x1 = c.x_from;
+    p.x2 = c.x_to;
+    p.t = c.time;
+    return c.status;
 }
 
 void steel_report_two_boxes(Window* window, const SteelPoint& p)
@@ -53,42 +36,51 @@ void steel_report_one_box(Window* window)
     show_window_message(window, steel_fault_text, steel_message_caption);
 }
 
-void steel_report_no_cooling_time(Window* window, const SteelPoint& p, PointStatus status)
-{
-    if (status == PointStatus::bad_speed) {
-        check_welding_speed(window, p.v);
-        return;
-    }
-    const double unreached = p.x1 > steel_rear_search_end ? p.T_to : p.T_from;
-    show_window_message(window,
-                        cformat("The point (y=%.5g z=%.5g [cm]) does not cool to %g [C deg.] within %g cm "
-                                "behind the source",
-                                p.y, p.z, unreached, -steel_rear_search_end),
-                        steel_message_caption);
-}
-
-void steel_report_empty_sweep(Window* window, const SteelPoint& p)
-{
-    show_window_message(window,
-                        cformat("No point of the sweep cools from %g to %g [C deg.] at y=%.5g z=%.5g [cm]",
-                                p.T_from, p.T_to, p.y, p.z),
-                        steel_message_caption);
-}
-
-bool steel_point_usable(Window* window, const SteelPoint& p, PointStatus status, bool two_boxes)
+bool steel_point_usable(Window* window, const SteelPoint& p, CoolingStatus status, bool two_boxes, bool sweep)
 {
     switch (status) {
-    case PointStatus::ok: return true;
-    case PointStatus::not_heated:
+    case CoolingStatus::reached: return true;
+    case CoolingStatus::peak_below:
         if (two_boxes)
             steel_report_two_boxes(window, p);
         else
             steel_report_one_box(window);
         return false;
-    case PointStatus::no_cooling:
-    case PointStatus::bad_speed: steel_report_no_cooling_time(window, p, status); return false;
+    case CoolingStatus::speed_not_positive:
+        if (sweep) return true;
+        check_welding_speed(window, p.v);
+        return false;
+    default:
+        if (sweep) return true;
+        show_window_message(window, cooling_failure_text(p.cooling, p.y, p.z), steel_message_caption);
+        return false;
     }
+}
+
+bool steel_sweep_possible(Window* window, bool thickness_sweep)
+{
+    if (!thickness_sweep || scheme_has_thickness()) return true;
+    show_window_message(window, no_thickness_text(), steel_message_caption);
     return false;
+}
+
+void steel_report_empty_sweep(Window* window, const SweepGaps& gaps)
+{
+    show_window_message(window, gaps.note(), steel_message_caption);
+}
+
+int steel_sweep_note_room(Canvas& dc, const SweepGaps& gaps, int H)
+{
+    if (!gaps.any()) return 0;
+    return steel_extent(dc, gaps.note(), H).cy;
+}
+
+int steel_sweep_note(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int y)
+{
+    if (!gaps.any()) return y;
+    steel_font(dc, H);
+    dc.set_text_color(rgb(128, 0, 0));
+    return draw_sweep_gap_note(dc, gaps, client.left, client.right, y);
 }
 
 SavedRegime save_regime()

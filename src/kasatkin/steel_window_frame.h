@@ -10,6 +10,7 @@
 
 #include "canvas.h"
 #include "composition.h"
+#include "cooling_reports.h"
 #include "heatsource.h"
 #include "lang.h"
 #include "plot.h"
@@ -34,43 +35,43 @@ struct SteelPoint {
     double v = 0;                  // welding speed at entry
     double x_peak = 0, T_max = 0;
     double x1 = 0, x2 = 0;         // rear crossings of T_from and T_to
-    double t = 0;                  // cooling time, s
+    double t = 0;                  // cooling time, s; not a number unless reached
+    CoolingTime cooling;           // what the cooling procedure found at entry
 };
 
-enum class PointStatus {
-    ok,
-    not_heated,        // the peak stays below T_from or T_to
-    no_cooling,        // a crossing lies at the end of the search (never cools that far)
-    bad_speed,         // a welding speed that is zero, negative or not a number
-};
+// Entry: the cooling procedure at the point and interval of the record under
+// the regime in force: prepare, speed, power, peak, the raise of an equal
+// T_from, the crossings and the cooling time.
+CoolingStatus steel_point_at_entry(const double* params, SteelPoint& p);
 
-// Entry: prepare, the point and interval from the record, the speed, the
-// peak and its check, the raise of T_from; then the crossings and the cooling
-// time under the regime in force. A status other than ok leaves t at 0.
-PointStatus steel_point_at_entry(const double* params, SteelPoint& p);
-
-// The cooling time under the regime now in force (after set_regime and
-// prepare), divided by v. False when v is not a usable speed or a crossing
-// lies at the end of the search: such a point has no cooling time.
-bool steel_sweep_cooling_time(SteelPoint& p, double v);
-
-// The far end of the rear search: a crossing there is no crossing.
-inline constexpr double steel_rear_search_end = -8000;
-
-// Failure reports. Two boxes: the peak temperature at the point, then the
-// fault text; one box: the fault text only. Both captioned "  Message!".
+// Failure reports, all captioned "  Message!". Two boxes: the peak
+// temperature at the point, then the fault text; one box: the fault text
+// only.
 void steel_report_two_boxes(Window* window, const SteelPoint& p);
 void steel_report_one_box(Window* window);
-// The report of a point that has no cooling time although its peak passes
-// the interval: a speed that cannot divide, or no cooling as far as the
-// search goes.
-void steel_report_no_cooling_time(Window* window, const SteelPoint& p, PointStatus status);
-// The report of a sweep of which no point had a cooling time.
-void steel_report_empty_sweep(Window* window, const SteelPoint& p);
 
-// Reports a status other than ok in the window's form (two_boxes: the
-// at-point and Ion windows; otherwise one box) and returns false.
-bool steel_point_usable(Window* window, const SteelPoint& p, PointStatus status, bool two_boxes);
+// Whether the window can go on from the point computed at entry. A peak below
+// the interval gets the window's own form (two_boxes: the at-point and Ion
+// windows; otherwise one box); any other reason its message. A sweep window
+// (`sweep`) stops only for a peak below the interval at entry: every sweep
+// point is judged under its own regime.
+bool steel_point_usable(Window* window, const SteelPoint& p, CoolingStatus status, bool two_boxes,
+                        bool sweep = false);
+
+// A thickness sweep needs a scheme with a plate thickness; on a body it says
+// so and returns false.
+bool steel_sweep_possible(Window* window, bool thickness_sweep);
+
+// The note of a sweep whose every point was left out, as one message.
+void steel_report_empty_sweep(Window* window, const SweepGaps& gaps);
+
+// The one line under the plot that counts the points a sweep left out, in
+// the base font of height H and dark red, centred across the client from
+// row y; returns the row under it (y when every point was drawn).
+int steel_sweep_note(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int y);
+// The room the note takes: a plot that leaves points out is this much less
+// high, so the lines under it keep their places (0 when every point is drawn).
+int steel_sweep_note_room(Canvas& dc, const SweepGaps& gaps, int H);
 
 // ---------------------------------------------------------------------------
 // Regime

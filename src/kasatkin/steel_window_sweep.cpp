@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n, SteelPoint& p,
-                                   const SavedRegime& saved)
+RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n, const SavedRegime& saved)
 {
     RegimeSweepResult r;
     if (n < 1) return r;
+    r.gaps = SweepGaps(n);
     const auto size = static_cast<std::size_t>(n);
     r.swept.resize(size);
     r.speed.resize(size);
@@ -26,12 +26,12 @@ RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n
         }
         r.swept[k] = value;
         r.speed[k] = speed;
-        if (steel_sweep_cooling_time(p, speed)) {
-            r.time[k] = p.t;
+        const CoolingTime c = cooling_time_at_point(params[0], params[1], params[2], params[3]);
+        r.time[k] = c.time;   // not a number unless reached
+        if (c.reached())
             ++r.usable;
-        } else {
-            r.time[k] = std::numeric_limits<double>::quiet_NaN();
-        }
+        else
+            r.gaps.leave_out(c);
         value += step;
         speed += speed_step;
     }

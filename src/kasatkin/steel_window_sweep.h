@@ -15,13 +15,14 @@ struct RegimeSweepResult {
     std::vector<double> speed;     // the speed of each point
     std::vector<double> time;      // cooling time, s; NaN where the point has none
     int usable = 0;                // points with a cooling time
+    SweepGaps gaps;                // the points without one, by reason
 };
 
 // n points from the lower bound, each one step |upper - lower| / n further
-// (the energy sweep steps power and speed, each by its own step). Leaves the
-// regime of the last point in force.
-RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n, SteelPoint& p,
-                                   const SavedRegime& saved);
+// (the energy sweep steps power and speed, each by its own step); at each
+// the cooling procedure at the point and interval of the record, under the
+// point's regime. Leaves the regime of the last point in force.
+RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n, const SavedRegime& saved);
 
 // The abscissa of point i: energy input in kJ/cm (divided by a positive
 // thickness when per_area), the preheat in °C or the thickness in cm.

@@ -5,6 +5,7 @@
 
 #include "chemistry_dialogs.h"
 #include "commands.h"
+#include "cooling_reports.h"
 #include "image_canvas.h"
 #include "steel_commands.h"
 
@@ -219,18 +220,21 @@ TEST_F(SteelCommands, EveryCommandOpensItsDialogsInOrderAndDrawsOnOk)
         int command;
         std::vector<std::string> templates;
         PaintCallback painter;
+        int scheme = 2;
     };
+    // The thickness window on the thin plate: the start scheme is a body.
     const std::vector<Row> rows{
         {cmd::kasatkin_properties_at_point, {"CHEMISTRY_E", "VELOCITY_E"}, kasatkin_properties_at_point_window_on_paint},
         {cmd::kasatkin_structure_vs_energy, {"CHEMISTRY_E", "SEYFFARTHPOGONENERGY_E"},
          kasatkin_structure_vs_energy_window_on_paint},
         {cmd::kasatkin_properties_vs_thickness, {"CHEMISTRY_E", "THICKNESS_E"},
-         kasatkin_properties_vs_thickness_window_on_paint},
+         kasatkin_properties_vs_thickness_window_on_paint, 1},
         {cmd::kasatkin_structure_vs_preheat, {"CHEMISTRY_E", "PREHEAT_E"}, kasatkin_structure_vs_preheat_window_on_paint},
         {cmd::ion_hardness_vs_energy, {"CHEMISTRYION_E", "SEYFFARTHPOGONENERGY_E"}, ion_hardness_vs_energy_window_on_paint},
         {cmd::ion_hardness_vs_preheat, {"CHEMISTRYION_E", "PREHEAT_E"}, ion_hardness_vs_preheat_window_on_paint},
     };
     for (const Row& row : rows) {
+        install_scheme(row.scheme);
         // OK in both dialogs with the range dialog's defaults (OK is 10158 there).
         const auto opened = run(row.command, {press(1), [&](Window* dlg) {
                                                   dialog_click(dlg, row.templates[1] == "VELOCITY_E" ? 10150 : 10158);
@@ -245,6 +249,18 @@ TEST_F(SteelCommands, EveryCommandOpensItsDialogsInOrderAndDrawsOnOk)
         EXPECT_EQ(current_paint, blank_on_paint) << row.command;
         EXPECT_EQ(drawn_pixels(), 0) << row.command;
     }
+    message_box_take_log();
+
+    // On a body the thickness window says it has no thickness to vary, once,
+    // and draws nothing, also at the repaints that follow.
+    install_scheme(2);
+    run(cmd::kasatkin_properties_vs_thickness, {press(1), press(10158)});
+    invalidate_window(main_window, true);
+    process_pending_messages();
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, no_thickness_text());
+    EXPECT_EQ(drawn_pixels(), 0);
 }
 
 TEST_F(SteelCommands, RepaintRecomputesWithTheCompositionOfTheLastOk)

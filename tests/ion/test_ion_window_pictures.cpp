@@ -24,6 +24,8 @@ std::vector<Case> cases()
         {"ion_hardness_vs_energy", ion_hardness_vs_energy_window, 2, {0.5, 0.3, 850, 500, 2000, 5000, 0.1, 0.1}, 0},
         {"ion_hardness_vs_preheat", ion_hardness_vs_preheat_window, 2, {0.5, 0.3, 850, 500, 100, 400}, 0},
         {"ion_hardness_vs_thickness", ion_hardness_vs_thickness_window, 1, {0.1, 0, 850, 500, 0.5, 3.0}, 0},
+        {"ion_hardness_vs_energy_gap", ion_hardness_vs_energy_window, 2, {0.5, 0, 850, 500, 200, 5000, 0.1, 0.1}, 0},
+        {"ion_hardness_vs_preheat_gap", ion_hardness_vs_preheat_window, 2, {0.5, 0.3, 850, 500, 100, 800}, 0},
     };
 }
 

@@ -132,6 +132,49 @@ TEST_F(IonWindows, EnergyAxisIsPerLengthOnABodyAndPerAreaOnAPlate)
     EXPECT_DOUBLE_EQ(current_model.power(), Ppr1Parameters{}.q);
 }
 
+// As in the Kasatkin-Seyffarth window: the powers whose peak at y = 0.5 cm
+// stays below 850 °C are a gap in the t8/5, share and hardness curves, the
+// axis still spans 2 to 49.04 kJ/cm, and the line under the plot counts them.
+TEST_F(IonWindows, EnergySweepLeavesAGapWherePeakStaysBelowTheInterval)
+{
+    const std::vector<double> record{0.5, 0, 850, 500, 200, 5000, 0.1, 0.1};
+    RecordingCanvas dc;
+    ion_hardness_vs_energy_window(record.data(), 50, nullptr, dc, 0, example_composition(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+    const auto* note = dc.find_text("Not plotted: peak below 850 °C at 10 of 50 points");
+    ASSERT_NE(note, nullptr) << dc.all_text();
+    const auto* axis_title = dc.find_text("Energy on unit of length, J/cm 10*3");
+    ASSERT_NE(axis_title, nullptr);
+    EXPECT_GT(note->y, axis_title->y);
+    // The model line and the point line moved under the note.
+    const auto* point_line = dc.find_text(" (y=0.5, sm; z=0, sm)");
+    ASSERT_NE(point_line, nullptr);
+    EXPECT_GT(point_line->y, note->y);
+
+    RecordingCanvas measure;
+    steel_font(measure, 768 / 32);
+    const int h = measure.text_extent("Wg").cy;
+    const Rect plot{12 * h, 7 * h, 1024 - 14 * h, 768 - 12 * h};
+    const double scale = (plot.right - plot.left) / (49.04 - 2);
+    ASSERT_EQ(dc.polylines.size(), 10u);   // t8/5, three shares and HV, each bold
+    for (const auto& line : dc.polylines) {
+        EXPECT_EQ(line.points.size(), 40u);
+        EXPECT_EQ(line.points.front().x, plot.left + static_cast<int>((11.6 - 2) * scale));
+    }
+    EXPECT_NE(dc.find_text("    8"), nullptr);   // a tick inside the gap
+}
+
+TEST_F(IonWindows, ThicknessSweepOnABodySaysSoAndDrawsNothing)
+{
+    RecordingCanvas dc;
+    const std::vector<double> thickness{0.5, 0.3, 850, 500, 0.1, 3.0};
+    ion_hardness_vs_thickness_window(thickness.data(), 50, nullptr, dc, 0, example_composition(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, no_thickness_text());
+    EXPECT_TRUE(dc.polylines.empty());
+}
+
 TEST_F(IonWindows, PreheatAndThicknessWindowsTitleInTheirLanguage)
 {
     set_language(Language::russian);
@@ -142,7 +185,8 @@ TEST_F(IonWindows, PreheatAndThicknessWindowsTitleInTheirLanguage)
     EXPECT_NE(dc.find_text("от предварительного подогрева"), nullptr);
     EXPECT_NE(dc.find_text("HV30 твёрдость"), nullptr);
     dc.clear();
-    const std::vector<double> thickness{0.5, 0.3, 850, 500, 0.1, 3.0};
+    const std::vector<double> thickness{0.1, 0, 850, 500, 0.1, 3.0};
+    install_scheme(1);   // a plate: a body has no thickness to vary
     ion_hardness_vs_thickness_window(thickness.data(), 50, nullptr, dc, 0, example_composition(), 0);
     EXPECT_NE(dc.find_text("Время (850-500), с"), nullptr);
     EXPECT_NE(dc.find_text("Толщина пластины,см"), nullptr);

@@ -38,6 +38,10 @@ std::vector<Case> cases()
          {0.1, 0, 850, 500, 0.5, 3.0}, 0},
         {"kasatkin_properties_vs_thickness", kasatkin_properties_vs_thickness_window, 1,
          {0.1, 0, 850, 500, 0.5, 3.0}, 0},
+        {"kasatkin_structure_vs_energy_gap", kasatkin_structure_vs_energy_window, 2,
+         {0.5, 0, 850, 500, 200, 5000, 0.1, 0.1}, 0},
+        {"kasatkin_properties_vs_preheat_gap", kasatkin_properties_vs_preheat_window, 2,
+         {0.5, 0.3, 850, 500, 100, 800}, 0},
     };
 }
 

@@ -124,27 +124,30 @@ TEST_F(KasatkinWindows, DependenceWindowsTitleInTheirLanguage)
 {
     struct Row {
         SteelWindowRoutine routine;
+        int scheme;
         std::vector<double> record;
         Language language;
         const char* title;
         const char* axis;
     };
+    // The thickness windows on a plate: a body has no thickness to vary.
     const Row rows[] = {
-        {kasatkin_structure_vs_energy_window, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, Language::english,
+        {kasatkin_structure_vs_energy_window, 2, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, Language::english,
          "Dependence  of phase composition upon heat input", "rate of energy input, kJ/cm"},
-        {kasatkin_properties_vs_energy_window, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, Language::russian,
+        {kasatkin_properties_vs_energy_window, 2, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, Language::russian,
          "Зависимость механических свойств от погонной энергии", "Погонная энергия, KДж/см"},
-        {kasatkin_structure_vs_preheat_window, {0.5, 0.3, 850, 500, 100, 400}, Language::russian,
+        {kasatkin_structure_vs_preheat_window, 2, {0.5, 0.3, 850, 500, 100, 400}, Language::russian,
          "Зависимость фазового состава от предварительного подогрева", "Подогрев, С"},
-        {kasatkin_properties_vs_preheat_window, {0.5, 0.3, 850, 500, 100, 400}, Language::english,
+        {kasatkin_properties_vs_preheat_window, 2, {0.5, 0.3, 850, 500, 100, 400}, Language::english,
          "Dependence of mechanical property on preliminary heating", "Preheating, C"},
-        {kasatkin_structure_vs_thickness_window, {0.5, 0.3, 850, 500, 0.1, 3.0}, Language::english,
+        {kasatkin_structure_vs_thickness_window, 1, {0.1, 0, 850, 500, 0.1, 3.0}, Language::english,
          "Dependence of phase structure on thickness of a plate", "Толщина пластины,см"},
-        {kasatkin_properties_vs_thickness_window, {0.5, 0.3, 850, 500, 0.1, 3.0}, Language::russian,
+        {kasatkin_properties_vs_thickness_window, 1, {0.1, 0, 850, 500, 0.1, 3.0}, Language::russian,
          "Зависимость механических свойств от толщины пластины", "Толщина пластины"},
     };
     for (const Row& row : rows) {
         reset_steel_window_state();
+        install_scheme(row.scheme);
         set_language(row.language);
         RecordingCanvas dc;
         row.routine(row.record.data(), 50, nullptr, dc, 0, example_composition(), 0);
@@ -156,6 +159,43 @@ TEST_F(KasatkinWindows, DependenceWindowsTitleInTheirLanguage)
         EXPECT_GE(dc.polylines.size(), 10u) << row.title;
         EXPECT_TRUE(shown_boxes().empty()) << row.title;
     }
+}
+
+// Scheme 2 at y = 0.5 cm on the surface: the peak grows in proportion to the
+// power, so the low powers of the sweep never reach 850 °C. Those points are
+// a gap in every curve; the energy axis still starts at 2 kJ/cm; the line
+// under the plot counts them.
+TEST_F(KasatkinWindows, EnergySweepLeavesAGapWherePeakStaysBelowTheInterval)
+{
+    const std::vector<double> record{0.5, 0, 850, 500, 200, 5000, 0.1, 0.1};
+    current_model.prepare();
+    const double peak_4500 = current_model.temperature(find_peak_position(0.5, 0), 0.5, 0) - 20;
+    int below = 0;
+    for (int i = 0; i < 50; ++i) below += 20 + peak_4500 * (200 + 96 * i) / 4500 < 850;
+    ASSERT_EQ(below, 10);   // 200 .. 1064 W
+
+    RecordingCanvas dc;
+    kasatkin_structure_vs_energy_window(record.data(), 50, nullptr, dc, 0, example_composition(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+    const auto* note = dc.find_text("Not plotted: peak below 850 °C at 10 of 50 points");
+    ASSERT_NE(note, nullptr) << dc.all_text();
+    EXPECT_EQ(note->color, rgb(128, 0, 0));
+    const auto* axis_title = dc.find_text("rate of energy input, kJ/cm");
+    ASSERT_NE(axis_title, nullptr);
+    EXPECT_GT(note->y, axis_title->y);
+
+    // t8/5 and four shares, each bold: every curve starts at the eleventh
+    // point, E = 2 + 10 * 0.96 = 11.6 kJ/cm, on an axis from 2 to 49.04.
+    const int h = line_height(768 / 30);
+    const Rect plot{8 * h, 7 * h, 1024 - 13 * h, 768 - 12 * h};
+    const double scale = (plot.right - plot.left) / (49.04 - 2);
+    ASSERT_EQ(dc.polylines.size(), 10u);
+    for (const auto& line : dc.polylines) {
+        EXPECT_EQ(line.points.size(), 40u);
+        EXPECT_EQ(line.points.front().x, plot.left + static_cast<int>((11.6 - 2) * scale));
+    }
+    // The tick of 8 kJ/cm stands in the gap, left of every curve.
+    EXPECT_NE(dc.find_text("    8"), nullptr);
 }
 
 TEST_F(KasatkinWindows, RussianPropertiesWindowOfEnergyHasItsOwnModelLine)

@@ -66,20 +66,20 @@ TEST_F(SteelWindowFrame, PeakEqualToTheUpperTemperaturePassesOneDegreeLessDoesNo
 {
     SteelPoint p;
     const double probe[] = {0.5, 0.3, 850, 500};
-    ASSERT_EQ(steel_point_at_entry(probe, p), PointStatus::ok);
+    ASSERT_EQ(steel_point_at_entry(probe, p), CoolingStatus::reached);
     const double T_max = p.T_max;
     const double at_peak[] = {0.5, 0.3, T_max, 500};
-    EXPECT_EQ(steel_point_at_entry(at_peak, p), PointStatus::ok);
+    EXPECT_EQ(steel_point_at_entry(at_peak, p), CoolingStatus::reached);
     const double above[] = {0.5, 0.3, T_max + 1, 500};
-    EXPECT_EQ(steel_point_at_entry(above, p), PointStatus::not_heated);
-    EXPECT_EQ(p.t, 0);
+    EXPECT_EQ(steel_point_at_entry(above, p), CoolingStatus::peak_below);
+    EXPECT_TRUE(std::isnan(p.t));
 }
 
 TEST_F(SteelWindowFrame, EqualTemperaturesMakeAnIntervalOfOnePerCent)
 {
     SteelPoint p;
     const double record[] = {0.5, 0.3, 500, 500};
-    ASSERT_EQ(steel_point_at_entry(record, p), PointStatus::ok);
+    ASSERT_EQ(steel_point_at_entry(record, p), CoolingStatus::reached);
     EXPECT_DOUBLE_EQ(p.T_from, 505);
     EXPECT_GT(p.t, 0);
     // The cooling time is the cooling-rate window's: |x2 - x1| / v.
@@ -117,11 +117,11 @@ TEST_F(SteelWindowFrame, RegimeSweepsStepFromTheLowerBound)
     for (const Row& row : rows) {
         reset_steel_window_state();
         SteelPoint p;
-        ASSERT_EQ(steel_point_at_entry(row.record.data(), p), PointStatus::ok);
+        ASSERT_EQ(steel_point_at_entry(row.record.data(), p), CoolingStatus::reached);
         const SavedRegime saved = save_regime();
         RegimeRestorer restorer(saved);
         restorer.arm();
-        const RegimeSweepResult r = run_regime_sweep(row.kind, row.record.data(), 50, p, saved);
+        const RegimeSweepResult r = run_regime_sweep(row.kind, row.record.data(), 50, saved);
         ASSERT_EQ(r.swept.size(), 50u);
         EXPECT_NEAR(r.swept[0], row.first, 1e-9);
         EXPECT_NEAR(r.swept[1], row.second, 1e-9);
@@ -136,11 +136,11 @@ TEST_F(SteelWindowFrame, EnergyPerAreaOnlyForAPositiveThickness)
     install_scheme(1);   // a plate of 5 cm
     SteelPoint p;
     const std::vector<double> record{0.1, 0, 850, 500, 200, 5000, 0.1, 0.1};
-    ASSERT_EQ(steel_point_at_entry(record.data(), p), PointStatus::ok);
+    ASSERT_EQ(steel_point_at_entry(record.data(), p), CoolingStatus::reached);
     const SavedRegime saved = save_regime();
     RegimeRestorer restorer(saved);
     restorer.arm();
-    const RegimeSweepResult r = run_regime_sweep(RegimeSweep::energy, record.data(), 50, p, saved);
+    const RegimeSweepResult r = run_regime_sweep(RegimeSweep::energy, record.data(), 50, saved);
     EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, true), 2.0 / 5, 1e-12);
     EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, false), 2.0, 1e-12);
     current_model.thickness = [] { return 0.0; };   // no thickness to divide by
@@ -159,13 +159,14 @@ TEST_F(SteelWindowFrame, SweepWindowsPutTheRegimeBackAlsoWhenNoPointCools)
     EXPECT_EQ(current_model.power(), q);
 
     // Preheats above the lower temperature: no point cools through the
-    // interval, so no curve is drawn from the end of the search.
+    // interval, so nothing is drawn and the note says why, once.
     dc.clear();
     const std::vector<double> preheat{0.5, 0.3, 850, 500, 600, 700};
     kasatkin_structure_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
     const auto boxes = shown_boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "No point of the sweep cools from 850 to 500 [C deg.] at y=0.5 z=0.3 [cm]");
+    EXPECT_EQ(boxes[0].text, "Not plotted: no cooling to 500 °C at 50 of 50 points");
+    EXPECT_TRUE(dc.texts.empty());
     EXPECT_TRUE(dc.polylines.empty());
     EXPECT_EQ(current_model.initial_temperature(), T0);
     EXPECT_EQ(current_model.velocity(), v);
@@ -174,6 +175,7 @@ TEST_F(SteelWindowFrame, SweepWindowsPutTheRegimeBackAlsoWhenNoPointCools)
 TEST_F(SteelWindowFrame, UnheatedPointLeavesTheRegimeUntouchedAndReportsInOneBox)
 {
     RecordingCanvas dc;
+    install_scheme(1);
     const std::vector<double> thickness{20, 0, 850, 500, 0.1, 3.0};
     kasatkin_structure_vs_thickness_window(thickness.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
     const auto boxes = shown_boxes();
@@ -181,6 +183,22 @@ TEST_F(SteelWindowFrame, UnheatedPointLeavesTheRegimeUntouchedAndReportsInOneBox
     EXPECT_EQ(boxes[0].text, "You are fault with temperature ... ");
     EXPECT_EQ(boxes[0].caption, "  Message!");
     EXPECT_TRUE(dc.texts.empty());
+}
+
+TEST_F(SteelWindowFrame, ThicknessSweepOnABodySaysSoAndDrawsNothing)
+{
+    // Scheme 2 is a body: a plate thickness it does not have cannot be varied.
+    for (SteelWindowRoutine routine : {kasatkin_structure_vs_thickness_window, kasatkin_properties_vs_thickness_window}) {
+        RecordingCanvas dc;
+        const std::vector<double> record{0.5, 0.3, 850, 500, 0.1, 3.0};
+        routine(record.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
+        const auto boxes = shown_boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "The heat-source scheme is a body without a plate thickness: the dependence on "
+                                 "plate thickness cannot be drawn");
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_TRUE(dc.polylines.empty());
+    }
 }
 
 TEST(SteelCurve, PartsOutsideTheWorldBoxAreLeftOut)
