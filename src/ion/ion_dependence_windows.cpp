@@ -141,10 +141,15 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
     const SteelSummary summary = steel_summary();
 
     std::vector<double> xs(sweep_points), ys(sweep_points);
+    // The largest carbon equivalent of the sweep at which the model left its
+    // range; not a number while it stayed inside.
+    double limited_ce = std::nan("");
     auto sweep = [&](int which) {
         for (int i = 0; i < sweep_points; ++i) {
             xs[static_cast<std::size_t>(i)] = steel.ion_vary_element(k, i, sweep_points);
-            ion_evaluate(steel, p.t);
+            bool limited = false;
+            ion_evaluate(steel, p.t, &limited);
+            if (limited) limited_ce = std::fmax(limited_ce, ion_carbon_equivalent(steel));
             ys[static_cast<std::size_t>(i)] = share_of(steel, which);
         }
         steel.parse_composition(text);   // the element back at its entered content
@@ -199,6 +204,7 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
     centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h13), black);
     dc.set_text_color(saved);
     draw_steel_panel(dc, u.client, 0, 0, 1, 1, u.h);
+    if (!std::isnan(limited_ce)) steel_report_ion_range(window, limited_ce);
 }
 
 // ---------------------------------------------------------------------------
@@ -245,6 +251,7 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
     restorer.arm();
     const RegimeSweepResult r = run_regime_sweep(kind, params, sweep_points, saved);
     if (r.usable == 0) {
+        restorer.restore_now();   // before a message lets anything else run
         steel_report_empty_sweep(window, r.gaps);
         return;
     }
@@ -320,6 +327,7 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
                            u.H);
     };
     std::vector<double> ys(sweep_points);
+    bool limited = false;   // the composition is fixed: one carbon equivalent
     for (const Curve& c : curves) {
         for (int i = 0; i < sweep_points; ++i) {
             const double t = ts[static_cast<std::size_t>(i)];
@@ -327,7 +335,7 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
                 ys[static_cast<std::size_t>(i)] = std::nan("");
                 continue;
             }
-            ion_evaluate(steel, t);
+            ion_evaluate(steel, t, &limited);
             ys[static_cast<std::size_t>(i)] = share_of(steel, c.which);
         }
         const WorldBox box = c.which == 3 ? WorldBox{x.min, 500, x.max, 80} : WorldBox{x.min, 100, x.max, 0};
@@ -403,6 +411,8 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
         draw_steel_panel(dc, u.client, 0, 0, 1, 1, u.h);
     else
         draw_steel_panel(dc, u.client, 1, 1, 1, 1, u.h);
+    restorer.restore_now();   // before a message lets anything else run
+    if (limited) steel_report_ion_range(window, ion_carbon_equivalent(steel));
 }
 
 } // namespace

@@ -37,7 +37,7 @@ double gaussian_share(double t, double critical)
 
 } // namespace
 
-IonSteel& ion_evaluate(IonSteel& steel, double t)
+IonSteel& ion_evaluate(IonSteel& steel, double t, bool* limited)
 {
     // A cooling time below 0 (or not a number) means no cooling: time 0.
     if (!(t > 0.0)) t = 0.0;
@@ -47,7 +47,10 @@ IonSteel& ion_evaluate(IonSteel& steel, double t)
     // Where the bainite time falls below the martensite time (CE above about
     // 0.395) the difference turns negative; a share is never below 0, and the
     // ferrite-pearlite share takes the rest so the three still add up to 1.
-    if (B < 0.0) B = 0.0;
+    if (B < 0.0) {
+        B = 0.0;
+        if (limited != nullptr) *limited = true;
+    }
     const double FP = 1.0 - (M + B);
 
     steel.martensite = M;

@@ -17,5 +17,10 @@ double ion_bainite_time(double ce);
 
 // Evaluates the model at cooling time t (s) and stores martensite, bainite,
 // ferrite+pearlite shares and HV into the record; returns the record. The
-// three shares add up to 1.
-IonSteel& ion_evaluate(IonSteel& steel, double t);
+// three shares lie in 0..1 and add up to 1. Where the bainite share of the
+// formulas is negative (the bainite critical time below the martensite one,
+// a carbon equivalent above about 0.395, or none at all above about 1.784)
+// the model is outside its range: bainite is taken as 0 and
+// ferrite+pearlite makes up the rest; `limited`, when given, is set to true
+// then (and never back to false).
+IonSteel& ion_evaluate(IonSteel& steel, double t, bool* limited = nullptr);

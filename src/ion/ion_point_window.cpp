@@ -61,7 +61,9 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     std::vector<double> xs(point_count), ys(point_count);
     IonSteel steel = ion_steel_from(composition);
     steel.draw_composition_table(10, mul(1.8, h), 50, 20, dc);
-    ion_evaluate(steel, p.t);
+    // The carbon equivalent does not change along the curves: one report.
+    bool limited = false;
+    ion_evaluate(steel, p.t, &limited);
     steel.y = p.y;
     steel.z = p.z;
     steel.cooling_time = p.t;
@@ -90,7 +92,7 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     for (const Curve& c : curves) {
         for (int i = 0; i < point_count; ++i) {
             const double t = ion_curve_time(i);
-            ion_evaluate(steel, t);
+            ion_evaluate(steel, t, &limited);
             const double value = c.which == 0   ? 100 * steel.martensite
                                  : c.which == 1 ? 100 * steel.bainite
                                  : c.which == 2 ? 100 * steel.ferrite_pearlite
@@ -150,4 +152,5 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     const int hb = dc.text_extent(summary.title).cy;
     dc.set_text_color(saved);
     draw_steel_panel(dc, client, 1, 1, 1, 1, hb);
+    if (limited) steel_report_ion_range(window, ion_carbon_equivalent(steel));
 }

@@ -106,17 +106,12 @@ struct SweepData {
     SweepGaps gaps;
 };
 
-// False, with the note as a message and nothing drawn, when no point of the
-// sweep has a cooling time.
-bool sweep_data(RegimeSweep kind, const double* params, int n, const Entry& entry, bool per_area, SweepData& d,
-                Window* window)
+// False when no point of the sweep has a cooling time.
+bool sweep_data(RegimeSweep kind, const double* params, int n, const Entry& entry, bool per_area, SweepData& d)
 {
     const RegimeSweepResult r = run_regime_sweep(kind, params, n, entry.saved);
     d.gaps = r.gaps;
-    if (r.usable == 0) {
-        steel_report_empty_sweep(window, r.gaps);
-        return false;
-    }
+    if (r.usable == 0) return false;
     const auto size = static_cast<std::size_t>(n);
     d.x.resize(size);
     d.t.resize(size);
@@ -134,7 +129,7 @@ bool sweep_data(RegimeSweep kind, const double* params, int n, const Entry& entr
     return true;
 }
 
-std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, KasatkinQuantity q)
+std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, KasatkinQuantity q, bool& limited)
 {
     std::vector<double> ys(d.x.size());
     for (std::size_t i = 0; i < ys.size(); ++i) {
@@ -142,7 +137,7 @@ std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, Kasat
             ys[i] = std::nan("");
             continue;
         }
-        kasatkin_evaluate(steel, d.t[i]);
+        kasatkin_evaluate(steel, d.t[i], &limited);
         ys[i] = kasatkin_quantity(steel, q);
     }
     return ys;
@@ -284,7 +279,12 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     RegimeRestorer restorer(entry.saved);
     restorer.arm();
     SweepData d;
-    if (!sweep_data(spec.kind, params, n, entry, false, d, window)) return;
+    if (!sweep_data(spec.kind, params, n, entry, false, d)) {
+        // Nothing to draw: the note says why, once the regime is back.
+        restorer.restore_now();
+        steel_report_empty_sweep(window, d.gaps);
+        return;
+    }
 
     Units u;
     lay_out_window(window, dc, spec.a, spec.b, spec.c, spec.e, d.gaps, u);
@@ -292,6 +292,7 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    bool limited = false;
 
     // t8/5 on its own axis left of the plot.
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
@@ -310,7 +311,7 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     const std::vector<double> share_ticks = scale_ticks(0, 20, 6);
     bool first = true;
     for (const ShareCurve& c : spec.curves) {
-        const std::vector<double> ys = model_values(steel, d, c.q);
+        const std::vector<double> ys = model_values(steel, d, c.q, limited);
         const Pen pen = pen_of(c.style, 1, c.colour);
         if (first) {
             first = false;
@@ -331,6 +332,8 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
     const int below = steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
     draw_footer(dc, u, entry, spec.footer, below);
+    restorer.restore_now();   // before a message lets anything else run
+    if (limited) steel_report_kasatkin_range(window);
 }
 
 // ---------------------------------------------------------------------------
@@ -430,7 +433,12 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     RegimeRestorer restorer(entry.saved);
     restorer.arm();
     SweepData d;
-    if (!sweep_data(spec.kind, params, n, entry, spec.per_area, d, window)) return;
+    if (!sweep_data(spec.kind, params, n, entry, spec.per_area, d)) {
+        // Nothing to draw: the note says why, once the regime is back.
+        restorer.restore_now();
+        steel_report_empty_sweep(window, d.gaps);
+        return;
+    }
 
     Units u;
     lay_out_window(window, dc, spec.a, spec.b, spec.c, spec.e, d.gaps, u);
@@ -438,6 +446,7 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    bool limited = false;
 
     const int title_font = spec.titles_in_h12 ? mul(1.2, u.H) : u.H;
     const int ch = spec.titles_in_h12 ? u.h12 : u.h;   // unit of the title columns
@@ -459,7 +468,7 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
 
     const PropertyColumns columns{spec.rm_axis, spec.rm_title, spec.rm_legend, spec.r02_title, spec.r02_legend};
     property_curves(dc, u, d.x_axis, d.x, columns, spec.top_edge, title_font, ch, nullptr,
-                    [&](KasatkinQuantity q) { return model_values(steel, d, q); });
+                    [&](KasatkinQuantity q) { return model_values(steel, d, q, limited); });
 
     const std::string x_title = pick(*spec.x_title);
     const Size xs = steel_extent(dc, x_title, u.H);
@@ -467,6 +476,8 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
     const int below = steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
     draw_footer(dc, u, entry, spec.footer, below);
+    restorer.restore_now();   // before a message lets anything else run
+    if (limited) steel_report_kasatkin_range(window);
 }
 
 const std::vector<ShareCurve> energy_shares{
@@ -609,13 +620,13 @@ bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selec
 // The contents of element k: min + i (max - min) / n, i = 0..n-1, with the
 // model's values of one quantity at the point's cooling time.
 std::vector<double> content_sweep(KasatkinSteel& steel, int k, int n, double t, KasatkinQuantity q,
-                                  std::vector<double>& xs)
+                                  std::vector<double>& xs, bool& limited)
 {
     std::vector<double> ys(static_cast<std::size_t>(n));
     xs.resize(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         xs[static_cast<std::size_t>(i)] = steel.kasatkin_vary_element(k, i, n);
-        kasatkin_evaluate(steel, t);
+        kasatkin_evaluate(steel, t, &limited);
         ys[static_cast<std::size_t>(i)] = kasatkin_quantity(steel, q);
     }
     return ys;
@@ -664,6 +675,7 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    bool limited = false;
 
     struct Curve {
         KasatkinQuantity q;
@@ -683,7 +695,7 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
     std::vector<double> xs;
     bool first = true;
     for (const Curve& c : curves) {
-        const std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, c.q, xs);
+        const std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, c.q, xs, limited);
         if (first) {
             double lo = 0, hi = 0;
             value_range(xs, lo, hi);
@@ -702,6 +714,7 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
     grid_and_axes(dc, u, x_axis, 100, 0, share_ticks, false);
     const int below = content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
     chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8, below);
+    if (limited) steel_report_kasatkin_range(window);
 }
 
 void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Window* window, Canvas& dc,
@@ -715,9 +728,10 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    bool limited = false;
 
     std::vector<double> xs;
-    content_sweep(steel, ce.k, n, ce.p.t, KasatkinQuantity::hv, xs);
+    content_sweep(steel, ce.k, n, ce.p.t, KasatkinQuantity::hv, xs, limited);
     load_kasatkin_composition(composition, steel);
     double lo = 0, hi = 0;
     value_range(xs, lo, hi);
@@ -728,10 +742,11 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
     const PropertyColumns columns{7.5, 3, 4, 4, 4.5};
     property_curves(dc, u, x_axis, xs, columns, false, u.H, u.h, &titles, [&](KasatkinQuantity q) {
         std::vector<double> sweep_xs;
-        std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, q, sweep_xs);
+        std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, q, sweep_xs, limited);
         load_kasatkin_composition(composition, steel);
         return ys;
     });
     const int below = content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
     chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2, below);
+    if (limited) steel_report_kasatkin_range(window);
 }

@@ -1,5 +1,6 @@
 #include "kasatkin_model.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -55,7 +56,7 @@ double normal_share(double L, double a, double b)
 
 } // namespace
 
-void kasatkin_evaluate(KasatkinSteel& steel, double t85)
+void kasatkin_evaluate(KasatkinSteel& steel, double t85, bool* out_of_range)
 {
     const double C = steel[el_c], Si = steel[el_si], Mn = steel[el_mn], Cu = steel[el_cu];
     const double Cr = steel[el_cr], Ni = steel[el_ni], Mo = steel[el_mo], Nb = steel[el_nb];
@@ -79,8 +80,8 @@ void kasatkin_evaluate(KasatkinSteel& steel, double t85)
     const double bFP = 0.91 - 0.9 * C + 0.09 * Mn + 0.08 * Cr + 0.34 * Mo + 0.15 * Ni + 0.85 * V + 2.2 * Ti
                        + 0.43 * W;
 
-    const double M = std::fabs(1.0 - normal_share(L, aM, bM));
-    const double FP = std::fabs(normal_share(L, aFP, bFP));
+    double M = std::fabs(1.0 - normal_share(L, aM, bM));
+    double FP = std::fabs(normal_share(L, aFP, bFP));
 
     double k = 1.0;
     if (!(C < 0.02)) {
@@ -89,13 +90,29 @@ void kasatkin_evaluate(KasatkinSteel& steel, double t85)
         // no value; it grows without bound near it, so take it as unbounded.
         if (!std::isfinite(k)) k = C > 0.02 ? DBL_MAX : 1.0;
     }
-    // The factor k can carry the ferrite term above 1 (without bound near
-    // Mn = 0.0894 %); a share is at most the whole.
     double F = std::fabs((share_term(L, aF, bF) + 1.0) * (0.5 * k));
-    if (F > 1.0) F = 1.0;
 
-    const double B = std::fabs(1.0 - M - FP);
-    const double P = std::fabs(FP - F);
+    // The shares are parts of one whole: M + B + FP = 1 with FP = F + P.
+    // Ferrite is part of ferrite+pearlite and never more: at short times
+    // the two fits cross (F above FP by a few per cent for ordinary steels),
+    // and there pearlite is 0. Beyond that the composition has left the
+    // model's range: a spread that is not positive, a ferrite term above the
+    // whole (its factor k grows without bound near Mn = 0.0894 %), or
+    // martensite and ferrite+pearlite overlapping so that bainite would be
+    // negative; both are then scaled down in proportion to the whole.
+    // (A rounding excess of the last digits is not leaving the range.)
+    constexpr double rounding = 1e-9;
+    bool outside = !(bM > 0) || !(bF > 0) || !(bFP > 0) || F > 1.0 + rounding;
+    if (M + FP > 1.0) {
+        const double whole = M + FP;
+        M /= whole;
+        FP /= whole;
+        if (whole > 1.0 + rounding) outside = true;
+    }
+    if (F > FP) F = FP;
+    const double B = std::max(0.0, 1.0 - M - FP);
+    const double P = FP - F;
+    if (outside && out_of_range != nullptr) *out_of_range = true;
 
     steel.martensite = M;
     steel.ferrite_pearlite = FP;

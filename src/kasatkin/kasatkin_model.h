@@ -16,7 +16,16 @@ void load_kasatkin_composition(const double (&contents)[composition_size], Kasat
 // ferrite+pearlite, ferrite, bainite and pearlite shares and HV, Rm, R02, A,
 // Z, K into the record. Times of 1.001 s or less (and times that are not a
 // number) are evaluated as 1.001 s. Every result is finite.
-void kasatkin_evaluate(KasatkinSteel& steel, double t85);
+//
+// The shares always lie in 0..1 and M + B + F + P = 1, FP = F + P: ferrite
+// above ferrite+pearlite (the two fits cross at short times) is taken as
+// ferrite+pearlite, pearlite being 0; martensite and ferrite+pearlite that
+// together make more than the whole are scaled down in proportion to it,
+// bainite being 0. `out_of_range`, when given, is set to true (and never
+// back to false, so it gathers over a window's evaluations) when the
+// composition leaves the model's range: a spread of a share that is not
+// positive, a ferrite term above the whole, or the overlap above.
+void kasatkin_evaluate(KasatkinSteel& steel, double t85, bool* out_of_range = nullptr);
 
 // The four-term rational approximation of erf(x / sqrt 2) the model uses.
 double erf_scaled(double x);

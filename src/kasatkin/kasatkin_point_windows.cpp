@@ -73,11 +73,11 @@ bool begin_point_window(const double* params, Window* window, Canvas& dc, int di
 
 // The cooling times of a curve: L_i = i * ln 400 / divisor.
 void sweep(KasatkinSteel& steel, KasatkinQuantity q, double divisor, std::vector<double>& xs,
-           std::vector<double>& ys)
+           std::vector<double>& ys, bool& limited)
 {
     for (int i = 0; i < point_count; ++i) {
         const double L = i * (ln400 - 0.0) / divisor;
-        kasatkin_evaluate(steel, std::exp(L));
+        kasatkin_evaluate(steel, std::exp(L), &limited);
         xs[static_cast<std::size_t>(i)] = L;
         ys[static_cast<std::size_t>(i)] = kasatkin_quantity(steel, q);
     }
@@ -160,16 +160,17 @@ void kasatkin_properties_at_point_window(const double* params, int, Window* wind
     PointLayout L;
     if (!begin_point_window(params, window, dc, 35, 12, 12, 7, 15, L)) return;
     std::vector<double> xs(point_count), ys(point_count);
+    bool limited = false;
 
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel.draw_composition_table(10, mul(3.1, L.h), 20, 20, dc);
-    kasatkin_evaluate(steel, L.p.t);
+    kasatkin_evaluate(steel, L.p.t, &limited);
     steel.y = L.p.y;
     steel.z = L.p.z;
     steel.cooling_time = L.p.t;
     steel.kasatkin_draw_property_table(10, L.plot.bottom + 6 * L.h, 20, 20, dc);
-    kasatkin_evaluate(steel, L.p.t);
+    kasatkin_evaluate(steel, L.p.t, &limited);
     const Rgb saved = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
 
@@ -193,7 +194,7 @@ void kasatkin_properties_at_point_window(const double* params, int, Window* wind
          7.5, 2, 8, 2, 10, rgb(255, 0, 255), 36, 0, scale_ticks(0, 6, 7), true},
     };
     for (const PropertyCurve& c : curves) {
-        sweep(steel, c.q, 50, xs, ys);
+        sweep(steel, c.q, 50, xs, ys, limited);
         const WorldBox box{0, c.top, ln400, c.bottom};
         draw_steel_curve(dc, c.pen, xs, ys, L.plot, box);
         auto axis = [&] {
@@ -213,6 +214,7 @@ void kasatkin_properties_at_point_window(const double* params, int, Window* wind
     dc.set_text_color(saved);
     title_and_subtitle(dc, L, properties_title, rgb(125, 0, 0));
     model_line_and_panel(dc, L, 10.5);
+    if (limited) steel_report_kasatkin_range(window);
 }
 
 void kasatkin_structure_at_point_window(const double* params, int, Window* window, Canvas& dc, int,
@@ -221,16 +223,17 @@ void kasatkin_structure_at_point_window(const double* params, int, Window* windo
     PointLayout L;
     if (!begin_point_window(params, window, dc, 33, 5, 17, 7, 14, L)) return;
     std::vector<double> xs(point_count), ys(point_count);
+    bool limited = false;
 
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel.draw_composition_table(10, mul(3.1, L.h), 20, 20, dc);
-    kasatkin_evaluate(steel, L.p.t);
+    kasatkin_evaluate(steel, L.p.t, &limited);
     steel.y = L.p.y;
     steel.z = L.p.z;
     steel.cooling_time = L.p.t;
     steel.kasatkin_draw_structure_table(10, L.plot.bottom + mul(5.8, L.h), 20, 20, dc);
-    kasatkin_evaluate(steel, L.p.t);
+    kasatkin_evaluate(steel, L.p.t, &limited);
     dc.set_text_color(rgb(128, 0, 0));
 
     struct ShareCurve {
@@ -254,7 +257,7 @@ void kasatkin_structure_at_point_window(const double* params, int, Window* windo
     const std::vector<double> share_ticks = scale_ticks(0, 20, 6);
     bool first = true;
     for (const ShareCurve& c : curves) {
-        sweep(steel, c.q, 49, xs, ys);
+        sweep(steel, c.q, 49, xs, ys, limited);
         draw_steel_curve(dc, c.pen, xs, ys, L.plot, box);
         steel_font(dc, L.H);
         const std::string label = steel_text(pick(*c.label));
@@ -278,4 +281,5 @@ void kasatkin_structure_at_point_window(const double* params, int, Window* windo
     x_axis_title(dc, L, rgb(0, 0, 0));
     title_and_subtitle(dc, L, structure_title, rgb(127, 0, 0));
     model_line_and_panel(dc, L, 9.9);
+    if (limited) steel_report_kasatkin_range(window);
 }

@@ -64,6 +64,42 @@ bool steel_sweep_possible(Window* window, bool thickness_sweep)
     return false;
 }
 
+void steel_report_kasatkin_range(Window* window)
+{
+    static const Text5 text{
+        "The model is used outside its range: for this composition and these cooling times its formulas give "
+        "phase shares outside 0..100 %. The shares shown are limited to 0..100 % and add up to 100 %.",
+        "Модель используется вне пределов применимости: для этого состава и этих времён охлаждения её "
+        "формулы дают доли фаз вне пределов 0..100 %. Показанные доли ограничены пределами 0..100 % и в "
+        "сумме дают 100 %.",
+        "Модель використано поза межами застосовності: для цього складу та цих часів охолодження її "
+        "формули дають частки фаз поза межами 0..100 %. Показані частки обмежено межами 0..100 %, у сумі "
+        "вони дають 100 %.",
+        "Das Modell wird außerhalb seines Gültigkeitsbereichs verwendet: für diese Zusammensetzung und diese "
+        "Abkühlzeiten ergeben seine Formeln Phasenanteile außerhalb von 0..100 %. Die gezeigten Anteile sind "
+        "auf 0..100 % begrenzt und ergeben zusammen 100 %.",
+        "Le modèle est utilisé hors de son domaine de validité : pour cette composition et ces temps de "
+        "refroidissement, ses formules donnent des proportions de phases hors de 0..100 %. Les proportions "
+        "affichées sont limitées à 0..100 % et totalisent 100 %."};
+    show_window_message(window, pick(text), steel_message_caption);
+}
+
+void steel_report_ion_range(Window* window, double ce)
+{
+    static const Text5 text{
+        "The carbon equivalent CE=%.3g lies outside the range of the model: its bainite share would be "
+        "negative. Bainite is taken as 0 and ferrite+pearlite makes up the rest to 100 %%.",
+        "Углеродный эквивалент CE=%.3g вне пределов применимости модели: доля бейнита получилась бы "
+        "отрицательной. Бейнит принят равным 0, феррит+перлит дополняет до 100 %%.",
+        "Вуглецевий еквівалент CE=%.3g поза межами застосовності моделі: частка бейніту вийшла б від'ємною. "
+        "Бейніт прийнято рівним 0, ферит+перліт доповнює до 100 %%.",
+        "Das Kohlenstoffäquivalent CE=%.3g liegt außerhalb des Gültigkeitsbereichs des Modells: der "
+        "Bainitanteil wäre negativ. Bainit wird als 0 genommen, Ferrit+Perlit ergänzt auf 100 %%.",
+        "L'équivalent carbone CE=%.3g sort du domaine de validité du modèle : la proportion de bainite serait "
+        "négative. La bainite est prise égale à 0, ferrite+perlite complète à 100 %%."};
+    show_window_message(window, cformat(pick(text), ce), steel_message_caption);
+}
+
 void steel_report_empty_sweep(Window* window, const SweepGaps& gaps)
 {
     show_window_message(window, gaps.note(), steel_message_caption);

@@ -62,6 +62,13 @@ bool steel_point_usable(Window* window, const SteelPoint& p, CoolingStatus statu
 // so and returns false.
 bool steel_sweep_possible(Window* window, bool thickness_sweep);
 
+// A model outside its range for the window's steel, said once: its formulas
+// gave shares outside 0..1 that were limited (Kasatkin-Seyffarth), or its
+// bainite share would have been negative at the carbon equivalent ce (Ion,
+// the largest such ce of the window).
+void steel_report_kasatkin_range(Window* window);
+void steel_report_ion_range(Window* window, double ce);
+
 // The note of a sweep whose every point was left out, as one message.
 void steel_report_empty_sweep(Window* window, const SweepGaps& gaps);
 

@@ -179,7 +179,7 @@ TEST_F(SteelCommands, ChemistryCommandsAskForTheElementBetweenCompositionAndPoin
     const Row rows[] = {
         {cmd::kasatkin_structure_vs_chemistry, 10331, 10, &kasatkin_varied_element,
          {"CHEMISTRY_E", "CHEMISTRYCHOICE_E", "VELOCITY_E"}},
-        {cmd::kasatkin_properties_vs_chemistry, 10327, 8, &kasatkin_varied_element,
+        {cmd::kasatkin_properties_vs_chemistry, 10330, 9, &kasatkin_varied_element,
          {"CHEMISTRY_E", "CHEMISTRYCHOICE_E", "VELOCITY_E"}},
         {cmd::ion_hardness_vs_chemistry, 10321, 3, &ion_varied_element,
          {"CHEMISTRYION_E", "IONCHOICE_E", "VELOCITY_E"}},

@@ -175,6 +175,36 @@ TEST_F(IonWindows, ThicknessSweepOnABodySaysSoAndDrawsNothing)
     EXPECT_TRUE(dc.polylines.empty());
 }
 
+// C 0.4 %, Mn 1 %: CE = 0.4 + 1/12 = 0.483, above the carbon equivalent
+// (about 0.395) where the bainite critical time falls below the martensite
+// one. The bainite of the formulas would be negative; the window says so
+// once, naming CE, and shows bainite 0 with the shares making 100 %.
+TEST_F(IonWindows, CarbonEquivalentOutsideTheModelsRangeSaysSoOnce)
+{
+    CompositionRecord steel;
+    steel[el_c] = 0.4;
+    steel[el_mn] = 1.0;
+    RecordingCanvas dc;
+    ion_hardness_at_point_window(point_, 50, nullptr, dc, 0, steel, 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.rfind("The carbon equivalent CE=0.483 lies outside the range of the model", 0), 0u)
+        << boxes[0].text;
+    EXPECT_FALSE(dc.polylines.empty());
+
+    IonSteel s = ion_steel_from(steel);
+    bool limited = false;
+    ion_evaluate(s, 10, &limited);
+    EXPECT_TRUE(limited);
+    EXPECT_EQ(s.bainite, 0.0);
+    EXPECT_DOUBLE_EQ(s.martensite + s.bainite + s.ferrite_pearlite, 1.0);
+
+    // The worked steel (CE 0.246) stays inside: no message.
+    dc.clear();
+    ion_hardness_at_point_window(point_, 50, nullptr, dc, 0, example_composition(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+}
+
 TEST_F(IonWindows, PreheatAndThicknessWindowsTitleInTheirLanguage)
 {
     set_language(Language::russian);

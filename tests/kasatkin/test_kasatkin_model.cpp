@@ -26,6 +26,9 @@ void expect_finite_shares(const KasatkinSteel& s)
     }
     for (double value : {s.hv, s.rm, s.r02, s.elongation, s.reduction, s.toughness})
         EXPECT_TRUE(std::isfinite(value));
+    // One whole: four shares that make it, ferrite and pearlite that make FP.
+    EXPECT_NEAR(s.martensite + s.bainite + s.ferrite + s.pearlite, 1.0, 1e-12);
+    EXPECT_NEAR(s.ferrite + s.pearlite, s.ferrite_pearlite, 1e-12);
 }
 
 } // namespace
@@ -75,12 +78,19 @@ TEST(KasatkinModel, WorkedSteelAtThirtyAndThreeSeconds)
     EXPECT_NEAR(s.bainite, 0.3564, 0.00005);
     EXPECT_NEAR(s.hv, 190.47, 0.005);
 
-    // Ferrite above ferrite+pearlite: pearlite is the absolute difference.
-    kasatkin_evaluate(s, 3.0);
-    EXPECT_NEAR(s.ferrite, 0.0953, 0.00005);
+    // The ferrite fit (0.0953) crosses above ferrite+pearlite (0.0635) at
+    // short times: ferrite is all of ferrite+pearlite, no pearlite, and the
+    // four shares still make the whole. The steel is inside the model's
+    // range; nothing is reported.
+    bool out_of_range = false;
+    kasatkin_evaluate(s, 3.0, &out_of_range);
     EXPECT_NEAR(s.ferrite_pearlite, 0.0635, 0.00005);
-    EXPECT_NEAR(s.pearlite, 0.0318, 0.00005);
-    EXPECT_GE(s.bainite, 0.0);
+    EXPECT_EQ(s.ferrite, s.ferrite_pearlite);
+    EXPECT_EQ(s.pearlite, 0.0);
+    EXPECT_NEAR(s.martensite, 0.5162, 0.00005);
+    EXPECT_NEAR(s.bainite, 0.4203, 0.00005);
+    EXPECT_DOUBLE_EQ(s.martensite + s.bainite + s.ferrite + s.pearlite, 1.0);
+    EXPECT_FALSE(out_of_range);
 }
 
 TEST(KasatkinModel, AllZeroComposition)
@@ -154,16 +164,50 @@ TEST(KasatkinModel, DegenerateCompositionsGiveSharesWithinZeroAndOne)
         {"ferrite spread zero", 0.0, 0.0, 0, 0, 0, 0, 1.23 / 0.43},
     };
     for (const Case& c : cases) {
+        bool out_of_range = false;
         for (double t : {1.0, 5.0, 30.0, 300.0, std::numeric_limits<double>::infinity()}) {
             KasatkinSteel s;
             s[el_c] = c.c;
             s[el_mn] = c.mn;
             s[el_mo] = c.mo;
             s[el_w] = c.w;
-            kasatkin_evaluate(s, t);
+            kasatkin_evaluate(s, t, &out_of_range);
             SCOPED_TRACE(c.what);
             expect_finite_shares(s);
         }
+        EXPECT_TRUE(out_of_range) << c.what;
+    }
+}
+
+// Martensite and ferrite+pearlite of C 0.3 %, Mn 1 %, Ni 1.5 % overlap at
+// 1.95 s: bainite is 0 and both are scaled down to the whole. The ordinary
+// steels of the windows stay inside the range from 1 to 400 s.
+TEST(KasatkinModel, OverlapOfSharesIsOutsideTheRangeOrdinarySteelsAreNot)
+{
+    KasatkinSteel s;
+    s[el_c] = 0.3;
+    s[el_mn] = 1.0;
+    s[el_ni] = 1.5;
+    bool out_of_range = false;
+    kasatkin_evaluate(s, 1.95, &out_of_range);
+    EXPECT_TRUE(out_of_range);
+    EXPECT_EQ(s.bainite, 0.0);
+    expect_finite_shares(s);
+
+    KasatkinSteel dialog;   // the composition dialog's first values
+    dialog[el_c] = 0.09;
+    dialog[el_mn] = 1.34;
+    dialog[el_si] = 0.54;
+    dialog[el_cr] = 0.96;
+    dialog[el_ni] = 0.44;
+    dialog[el_cu] = 0.32;
+    for (KasatkinSteel steel : {carbon_manganese_steel(), dialog}) {
+        out_of_range = false;
+        for (double t = 1; t <= 400; t *= 1.1) {
+            kasatkin_evaluate(steel, t, &out_of_range);
+            expect_finite_shares(steel);
+        }
+        EXPECT_FALSE(out_of_range);
     }
 }
 
@@ -173,11 +217,14 @@ TEST(KasatkinModel, ZeroFerriteSpreadIsAStepAtItsCentre)
     // centre, none before it.
     KasatkinSteel s;
     s[el_mo] = 2.46;
-    kasatkin_evaluate(s, 300.0);
-    EXPECT_EQ(s.ferrite, 1.0);
+    bool out_of_range = false;
+    kasatkin_evaluate(s, 300.0, &out_of_range);
+    EXPECT_EQ(s.ferrite, s.ferrite_pearlite);   // all of it, never more
+    EXPECT_EQ(s.pearlite, 0.0);
     kasatkin_evaluate(s, 30.0);
     EXPECT_EQ(s.ferrite, 0.0);
     expect_finite_shares(s);
+    EXPECT_TRUE(out_of_range);   // a spread of 0 is outside the model's range
 }
 
 TEST(KasatkinModel, LoadCopiesEachElementIntoItsOwnField)
