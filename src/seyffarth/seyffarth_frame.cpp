@@ -2,6 +2,7 @@
 #include "seyffarth_frame.h"
 
 #include "captions.h"
+#include "cooling_reports.h"
 #include "fonts.h"
 #include "msgbox.h"
 #include "numfmt.h"
@@ -188,52 +189,37 @@ std::string seyffarth_model_line(std::string_view model_title)
 
 // ---------------------------------------------------------------------------
 
-SeyffarthPointStatus seyffarth_point_at(const double* params, SeyffarthPoint& p)
+CoolingStatus seyffarth_point_at(const double* params, SeyffarthPoint& p)
 {
     p = SeyffarthPoint{};
-    if (current_model.prepare != nullptr) current_model.prepare();
     p.y = params[0];
     p.z = params[1];
-    p.T_from = params[2];
-    p.T_to = params[3];
-    p.v = current_model.velocity != nullptr ? current_model.velocity() : 0.0;
-    if (current_model.temperature == nullptr) return SeyffarthPointStatus::not_heated;
-    p.x_peak = find_peak_position(p.y, p.z);
-    p.T_max = current_model.temperature(p.x_peak, p.y, p.z);
-    // A peak that is not a number passes no test either.
-    if (!(p.T_max >= p.T_to) || !(p.T_max >= p.T_from)) return SeyffarthPointStatus::not_heated;
-    if (p.T_from == p.T_to) p.T_from *= 1.01;
-    if (!(p.v > 0) || !std::isfinite(p.v)) return SeyffarthPointStatus::bad_speed;
-    p.x1 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_from).x;
-    p.x2 = find_rear_crossing(p.y, p.z, p.x_peak, p.T_to).x;
-    // The end of the search is a bound, not a crossing: a time made from it
-    // would be a number the point never had.
-    if (!(p.x1 > seyffarth_rear_search_end) || !(p.x2 > seyffarth_rear_search_end))
-        return SeyffarthPointStatus::no_cooling;
-    p.t = std::fabs(p.x2 - p.x1) / p.v;
-    p.L = std::log(p.t);
-    return SeyffarthPointStatus::ok;
+    p.cooling = cooling_time_at_point(p.y, p.z, params[2], params[3]);
+    const CoolingTime& c = p.cooling;
+    p.T_from = c.T_from;
+    p.T_to = c.T_to;
+    p.v = c.v;
+    p.x_peak = c.x_peak;
+    p.T_max = c.t_max;
+    p.x1 = c.x_from;
+    p.x2 = c.x_to;
+    p.t = c.time;
+    p.L = std::log(c.time);
+    return c.status;
 }
 
-bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, SeyffarthPointStatus status)
+bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, CoolingStatus status)
 {
     switch (status) {
-    case SeyffarthPointStatus::ok: return true;
-    case SeyffarthPointStatus::not_heated:
+    case CoolingStatus::reached: return true;
+    case CoolingStatus::peak_below:
         message_box(window, "You are fault with temperature ... ", seyffarth_message_caption);
         return false;
-    case SeyffarthPointStatus::bad_speed: check_welding_speed(window, p.v); return false;
-    case SeyffarthPointStatus::no_cooling: {
-        const double unreached = p.x1 > seyffarth_rear_search_end ? p.T_to : p.T_from;
-        message_box(window,
-                    cformat("The point (y=%.5g z=%.5g [cm]) does not cool to %g [C deg.] within %g cm "
-                            "behind the source",
-                            p.y, p.z, unreached, -seyffarth_rear_search_end),
-                    seyffarth_message_caption);
+    case CoolingStatus::speed_not_positive: check_welding_speed(window, p.v); return false;
+    default:
+        message_box(window, cooling_failure_text(p.cooling, p.y, p.z), seyffarth_message_caption);
         return false;
     }
-    }
-    return false;
 }
 
 // ---------------------------------------------------------------------------

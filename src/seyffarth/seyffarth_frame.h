@@ -62,26 +62,18 @@ struct SeyffarthPoint {
     double x1 = 0, x2 = 0;         // rear crossings of T_from and T_to
     double t = 0;                  // cooling time t8/5, s
     double L = 0;                  // ln t
+    CoolingTime cooling;           // what the cooling procedure found, and why
 };
 
-enum class SeyffarthPointStatus {
-    ok,
-    not_heated,   // the peak stays below T_from or T_to
-    no_cooling,   // the point does not cool through the interval within the search
-    bad_speed,    // a welding speed that cannot turn distance into time
-};
+// The cooling procedure at the record's point and interval, its results
+// copied into the point. Unless the status is `reached`, t and L are not
+// numbers.
+CoolingStatus seyffarth_point_at(const double* params, SeyffarthPoint& p);
 
-// prepare, the point and interval from the record, the speed, the peak and
-// its test, the raise of T_from, the two rear crossings and the cooling time.
-// A status other than ok leaves t and L at 0.
-SeyffarthPointStatus seyffarth_point_at(const double* params, SeyffarthPoint& p);
-
-// The far end of the rear search: a crossing there is no crossing.
-inline constexpr double seyffarth_rear_search_end = -8000;
-
-// Reports a status other than ok ("You are fault with temperature ... " for
-// the peak) and returns false; true for ok.
-bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, SeyffarthPointStatus status);
+// Reports a status other than reached ("You are fault with temperature ... "
+// for a peak below the interval, the procedure's own message otherwise) and
+// returns false; true when reached.
+bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, CoolingStatus status);
 
 // ---------------------------------------------------------------------------
 // Steel files

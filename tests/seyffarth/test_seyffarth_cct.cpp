@@ -55,7 +55,7 @@ TEST(SeyffarthCctAtPoint, CoolingCurveMarkerGlyphsAndShares)
     const Rect plot = cct_plot_rect(11);
 
     SeyffarthPoint p;
-    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
 
     // The curve: five pixels wide, starting at the left edge (ln 1 = 0 one
     // second after the upper temperature) through 51 samples.

@@ -47,25 +47,58 @@ TEST(SeyffarthFrame, EqualInterval_RaisesTheUpperTemperatureInTheCopyOnly)
     reset_state();
     const double record[4] = {0.05, 0.0, 500.0, 500.0};
     SeyffarthPoint p;
-    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
     EXPECT_DOUBLE_EQ(p.T_from, 505.0);
     EXPECT_EQ(record[2], 500.0);
     EXPECT_GT(p.t, 0.0);
     EXPECT_DOUBLE_EQ(p.L, std::log(p.t));
 }
 
-TEST(SeyffarthFrame, PeakBelowTheInterval_IsReportedOnce)
+// Each way a point can fail to give a cooling time, through every window at
+// a point: one message, in the window's own words for a peak below the
+// interval and the cooling procedure's otherwise, and nothing drawn.
+TEST(SeyffarthFrame, UnreachedPoint_OneMessageAndNothingDrawnInEveryPointWindow)
 {
-    reset_state();
-    const double record[4] = {30.0, 0.0, 850.0, 500.0};   // far from the weld
-    SeyffarthPoint p;
-    const SeyffarthPointStatus status = seyffarth_point_at(record, p);
-    EXPECT_EQ(status, SeyffarthPointStatus::not_heated);
-    EXPECT_FALSE(seyffarth_point_usable(nullptr, p, status));
-    const auto boxes = shown_boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "You are fault with temperature ... ");
-    EXPECT_EQ(boxes[0].caption, "  Message!");
+    struct Case {
+        const char* what;
+        double record[4];
+        double speed;   // 0: the start regime's
+        CoolingStatus status;
+        std::string text_start;
+        std::string caption;
+    } cases[] = {
+        {"peak below", {30.0, 0.0, 850.0, 500.0}, 0, CoolingStatus::peak_below,
+         "You are fault with temperature ... ", "  Message!"},
+        // Below the initial temperature the metal never gets.
+        {"never cools to T to", {0.05, 0.0, 850.0, 10.0}, 0, CoolingStatus::not_cooled,
+         "The point (y=0.05 z=0 [cm]) does not cool to 10 [C deg.] within 8000 cm", "  Message!"},
+        {"speed not positive", {0.05, 0.0, 850.0, 500.0}, -0.2, CoolingStatus::speed_not_positive,
+         "The welding speed must be positive: v=-0.2", ""},
+    };
+    const SeyffarthWindowRoutine windows[] = {seyffarth_structure_at_point_window, seyffarth_cct_at_point_window,
+                                              seyffarth_properties_at_point_window, seyffarth_micrograph_window};
+    for (const Case& c : cases) {
+        for (SeyffarthWindowRoutine window : windows) {
+            reset_state();
+            if (c.speed != 0)
+                current_model.set_regime(c.speed, current_model.power(), current_model.initial_temperature(),
+                                         current_model.thickness());
+            SeyffarthPoint p;
+            EXPECT_EQ(seyffarth_point_at(c.record, p), c.status) << c.what;
+            EXPECT_TRUE(std::isnan(p.t)) << c.what;
+            RecordingCanvas dc;
+            window(c.record, 50, nullptr, dc, 0, sample_steel(), 0);
+            EXPECT_TRUE(dc.texts.empty()) << c.what;
+            EXPECT_TRUE(dc.shapes.empty()) << c.what;
+            EXPECT_TRUE(dc.polylines.empty()) << c.what;
+            const auto boxes = shown_boxes();
+            ASSERT_EQ(boxes.size(), 1u) << c.what;
+            EXPECT_EQ(boxes[0].text.rfind(c.text_start, 0), 0u) << c.what << ": " << boxes[0].text;
+            if (!c.caption.empty()) {
+                EXPECT_EQ(boxes[0].caption, c.caption) << c.what;
+            }
+        }
+    }
 }
 
 TEST(SeyffarthFrame, DepthChangesTheCoolingTime)
@@ -74,8 +107,8 @@ TEST(SeyffarthFrame, DepthChangesTheCoolingTime)
     const double surface[4] = {0.05, 0.0, 850.0, 500.0};
     const double deeper[4] = {0.05, 0.5, 850.0, 500.0};
     SeyffarthPoint a, b;
-    ASSERT_EQ(seyffarth_point_at(surface, a), SeyffarthPointStatus::ok);
-    ASSERT_EQ(seyffarth_point_at(deeper, b), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(surface, a), CoolingStatus::reached);
+    ASSERT_EQ(seyffarth_point_at(deeper, b), CoolingStatus::reached);
     EXPECT_NE(a.t, b.t);
 }
 

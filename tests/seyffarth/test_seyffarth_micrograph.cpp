@@ -53,7 +53,7 @@ TEST(SeyffarthMicrograph, RussianTextsTileCentredAndShares)
     ASSERT_NE(dc.find_text(" Структура по атласу П. Daverurud"), nullptr);
     ASSERT_NE(dc.find_text("Класс стали: \" 1.General-application building steels\""), nullptr);
     SeyffarthPoint p;
-    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
     ASSERT_NE(dc.find_text(cformat("В диапазоне: (850,500), [C] в точке (y=0.05, см; z=0, см) время охлаждения: "
                                    "%-.3g, сек;",
                                    p.t)),

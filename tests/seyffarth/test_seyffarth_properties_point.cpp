@@ -114,7 +114,7 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
     EXPECT_TRUE(shown_boxes().empty());
 
     SeyffarthPoint p;
-    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
     RecordingCanvas probe;
     const int H = 768 / 30;
     const int h = seyffarth_font(probe, H);

@@ -49,7 +49,7 @@ TEST(SeyffarthStructureAtPoint, TextsPlacesAndMarkerForTheEqualInterval)
     EXPECT_TRUE(shown_boxes().empty());
 
     SeyffarthPoint p;
-    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
     RecordingCanvas probe;
     const Layout l = point_layout(probe, 13);
 
@@ -108,7 +108,7 @@ TEST(SeyffarthStructureAtPoint, SharesMatchTheTableAtTheCoolingTime)
     const SteelChoice steel = sample_steel();
     seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
     SeyffarthPoint p;
-    ASSERT_EQ(seyffarth_point_at(record, p), SeyffarthPointStatus::ok);
+    ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
     SteelDescriptor d;
     seyffarth_read_descriptor(steel, d);
     SeyffarthPhases ph;
