@@ -58,11 +58,11 @@ struct ShorshorovTable {
 // data row to look anything up in (the window then draws nothing).
 bool load_shorshorov_table(const std::string& path, ShorshorovTable& table, AtlasReadResult& result);
 
-// W = |T from - T to| v / d, d the distance between the two rear crossings
-// behind the peak at (y, z), held at `floor` when that is positive. Both
-// crossings at one place without a floor give an infinite W (no division by
-// zero); a speed that is zero or not finite gives 0.
-double shorshorov_cooling_rate(double y, double z, double T_from, double T_to, double v, double floor);
+// The cooling rate W at (y, z) under the regime in force: the cooling
+// procedure's, |T from - T to| over the cooling time (the table's rates are
+// positive whichever way round the interval was entered). `rate` is not a
+// number unless the point was reached; the status says why.
+CoolingRate shorshorov_cooling_rate(double y, double z, double T_from, double T_to);
 
 // The column's value at x = ln W on the spline through the data rows. With
 // the clamp an x below the table gives the first data row's value and one

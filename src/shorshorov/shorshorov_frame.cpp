@@ -2,6 +2,7 @@
 // Shorshorov windows.
 #include "shorshorov_frame.h"
 
+#include "cooling_reports.h"
 #include "fonts.h"
 #include "lang.h"
 #include "msgbox.h"
@@ -52,16 +53,11 @@ bool load_shorshorov_table(const std::string& path, ShorshorovTable& table, Atla
     return table.data_rows() > 0;
 }
 
-double shorshorov_cooling_rate(double y, double z, double T_from, double T_to, double v, double floor)
+CoolingRate shorshorov_cooling_rate(double y, double z, double T_from, double T_to)
 {
-    if (!(std::isfinite(v) && v != 0)) return 0;
-    const double x_peak = find_peak_position(y, z);
-    const double x1 = find_rear_crossing(y, z, x_peak, T_from).x;
-    const double x2 = find_rear_crossing(y, z, x_peak, T_to).x;
-    double d = std::fabs(x2 - x1);
-    if (floor > 0 && d < floor) d = floor;
-    if (d == 0) return std::numeric_limits<double>::infinity();
-    return std::fabs(T_from - T_to) * std::fabs(v) / d;
+    CoolingRate r = cooling_rate_at_point(y, z, T_from, T_to);
+    r.rate = std::fabs(r.rate);
+    return r;
 }
 
 double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, bool clamp)
@@ -135,25 +131,31 @@ std::string shorshorov_shown_line(const std::string& line)
     return s;
 }
 
-bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, bool haz_message)
+bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, ShorshorovEntry entry)
 {
     p.y = params[0];
     p.z = params[1];
-    p.T_from = params[2];
-    p.T_to = params[3];
-    p.v = current_model.velocity ? current_model.velocity() : 0;
-    p.x_peak = find_peak_position(p.y, p.z);
-    p.t_max = current_model.temperature ? current_model.temperature(p.x_peak, p.y, p.z) : 0;
-    if (!(p.t_max >= p.T_to && p.t_max >= p.T_from)) {
-        if (haz_message)
-            message_box(window, cformat("Maximum temperature=%g at y=%.5g z=%.5g [cm]", p.t_max, p.y, p.z),
-                        "You are fault with temperature ... ");
+    p.cooling = shorshorov_cooling_rate(p.y, p.z, params[2], params[3]);
+    p.T_from = p.cooling.T_from;
+    p.T_to = p.cooling.T_to;
+    p.v = p.cooling.v;
+    p.x_peak = p.cooling.x_peak;
+    p.t_max = p.cooling.t_max;
+    p.W = p.cooling.rate;
+    switch (p.cooling.status) {
+    case CoolingStatus::reached: return true;
+    case CoolingStatus::peak_below:
+        if (entry == ShorshorovEntry::haz_profile)
+            message_box(window, cooling_failure_text(p.cooling, p.y, p.z), "You are fault with temperature ... ");
         else
             message_box(window, "You are fault with temperature ... ", "  Message!");
         return false;
+    default:
+        // A sweep judges every point under its own regime.
+        if (entry == ShorshorovEntry::sweep) return true;
+        message_box(window, cooling_failure_text(p.cooling, p.y, p.z), "  Message!");
+        return false;
     }
-    if (p.T_to == p.T_from) p.T_from = 1.01 * p.T_from;
-    return true;
 }
 
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)

@@ -26,15 +26,24 @@ int shorshorov_sample_height(Canvas& dc);
 // carriage return or newline goes).
 std::string shorshorov_shown_line(const std::string& line);
 
-// The peak test and the adjusted T from. Returns false (after its message)
-// when the peak at (y, z) stays below T from or T to.
+// The cooling rate at the record's point under the regime in force, with T
+// from raised by 1 % when it equals T to. A window at a point draws nothing
+// from a point that was not reached: it is reported once and the result is
+// false. A peak below the interval is told in the window's own words ("You
+// are fault with temperature ... "; the HAZ profile gives the peak
+// temperature at the point), any other reason by the cooling procedure's
+// message. A sweep window stops only for a peak below the interval at the
+// entered regime: every point of the sweep is judged under its own.
+enum class ShorshorovEntry { point, haz_profile, sweep };
 struct ShorshorovPoint {
     double y = 0, z = 0, T_from = 0, T_to = 0;
     double v = 0;
     double x_peak = 0;
     double t_max = 0;
+    double W = 0;          // cooling rate, °C/s; not a number unless reached
+    CoolingRate cooling;   // what the cooling procedure found, and why
 };
-bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, bool haz_message);
+bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, ShorshorovEntry entry);
 
 // The title (1.4H) and, unless `atlas_line` is false, the atlas line.
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);

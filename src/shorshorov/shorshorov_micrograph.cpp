@@ -60,8 +60,8 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
         if (!usable) return;
     }
     ShorshorovPoint p;
-    if (!shorshorov_check_point(window, params, p, false)) return;
-    const double W = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0);
+    if (!shorshorov_check_point(window, params, p, ShorshorovEntry::point)) return;
+    const double W = p.W;
     const double lnW = std::log(W);
     ShorshorovSteel s;
     s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW, true);

@@ -2,7 +2,10 @@
 // point's cooling rate, and the profile across the heat-affected zone.
 #include "shorshorov_frame.h"
 
+#include "cooling_reports.h"
+#include "haz_zone.h"
 #include "lang.h"
+#include "msgbox.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
 
@@ -22,6 +25,28 @@ bool load_or_report(Window* window, const SteelChoice& steel, ShorshorovTable& t
     return usable;
 }
 
+// The cooling rate at each point of the zone, each from the point's own
+// thermal cycle; a point without one is a gap (not a number), counted in
+// `gaps` with its reason.
+struct HazRates {
+    std::vector<double> y, W;
+    SweepGaps gaps;
+};
+
+HazRates haz_rates(const HazZone& zone, int n, double T_from, double T_to)
+{
+    HazRates r;
+    r.y = haz_points(zone, n);
+    r.W.resize(r.y.size());
+    r.gaps = SweepGaps(static_cast<int>(r.y.size()));
+    for (std::size_t k = 0; k < r.y.size(); ++k) {
+        const CoolingRate c = shorshorov_cooling_rate(r.y[k], zone.z, T_from, T_to);
+        r.W[k] = c.rate;
+        r.gaps.leave_out(c);
+    }
+    return r;
+}
+
 } // namespace
 
 void shorshorov_structure_at_point_window(const double* params, int, Window* window, Canvas& dc, int,
@@ -32,8 +57,8 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     ShorshorovTable table;
     if (!load_or_report(window, steel, table)) return;
     ShorshorovPoint p;
-    if (!shorshorov_check_point(window, params, p, false)) return;
-    const double W = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0.01);
+    if (!shorshorov_check_point(window, params, p, ShorshorovEntry::point)) return;
+    const double W = p.W;
     const double lnW = std::log(W);
     ShorshorovSteel s;
     s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW, true);
@@ -140,32 +165,30 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     ShorshorovTable table;
     if (!load_or_report(window, steel, table)) return;
     ShorshorovPoint p;
-    if (!shorshorov_check_point(window, params, p, true)) return;
-    const double Wp = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, p.v, 0);
+    if (!shorshorov_check_point(window, params, p, ShorshorovEntry::haz_profile)) return;
+    const double Wp = p.W;
 
-    // The zone: the 900 °C mid-section behind the source and the 700 °C edges.
-    const double xf = find_front_crossing(p.y, p.z, p.x_peak, 900).x;
-    const double xr = find_rear_crossing(p.y, p.z, p.x_peak, 900).x;
-    const double xm = (xf + xr) / 2;
-    int kind = 0;
-    double ymin = 0, ymax = 0;
-    if (current_model.width_range) current_model.width_range(kind, ymin, ymax);
-    const double y1 = find_half_width(0, p.z, 700, ymin).x;
-    const double y2 = find_half_width_other_side(0, p.z, 700, ymax).x;
-
-    const int n = std::clamp(steps, 2, 1000);
-    std::vector<double> ys(static_cast<std::size_t>(n)), Ws(ys.size()), value(ys.size());
+    const HazZone zone = find_haz_zone(p.z);
+    if (!zone.found()) {
+        message_box(window, haz_zone_failure_text(zone), "  Message!");
+        return;
+    }
+    const int sel = std::clamp(selector, 0, 4);
+    const HazRates r = haz_rates(zone, std::clamp(steps, 2, 1000), p.T_from, p.T_to);
+    if (r.gaps.all()) {
+        message_box(window, r.gaps.note(), "  Message!");
+        return;
+    }
+    const std::size_t n = r.y.size();
     const ShorshorovColumn columns[4] = {ShorshorovColumn::hv, ShorshorovColumn::rm, ShorshorovColumn::a,
                                          ShorshorovColumn::z};
-    const int sel = std::clamp(selector, 0, 4);
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        ys[k] = y1 + i * (y2 - y1) / (n + 1);
-        const double a = find_rear_crossing(ys[k], p.z, xm, p.T_from).x;
-        const double b = find_rear_crossing(ys[k], p.z, xm, p.T_to).x;
-        const double d = std::fabs(b - a);
-        Ws[k] = d == 0 ? HUGE_VAL : std::fabs(p.T_from - p.T_to) * std::fabs(p.v) / d;
-        value[k] = sel == 0 ? Ws[k] : shorshorov_lookup(table, columns[sel - 1], std::log(Ws[k]), true);
+    std::vector<double> value(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        // A point without a rate is a gap in the profile.
+        if (sel == 0 || !std::isfinite(r.W[k]))
+            value[k] = r.W[k];
+        else
+            value[k] = shorshorov_lookup(table, columns[sel - 1], std::log(r.W[k]), true);
     }
 
     ShorshorovSteel s;
@@ -175,9 +198,11 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     s.elongation = shorshorov_lookup(table, ShorshorovColumn::a, lnWp, false);
     s.reduction = shorshorov_lookup(table, ShorshorovColumn::z, lnWp, false);
 
-    // Extent: infinite rates are left out of the scale (they lie above it).
-    double xmin = 0, xmax = 0, vmin = 0, vmax = 0;
-    find_data_extent(n, ys, value, xmin, xmax, vmin, vmax);
+    // The x axis spans the zone whatever was left out; the values' axis what
+    // was drawn.
+    double xmin = 0, xmax = 0, vmin = 0, vmax = 0, unused_lo = 0, unused_hi = 0;
+    find_data_extent(static_cast<int>(n), r.y, r.y, xmin, xmax, unused_lo, unused_hi);
+    find_data_extent(static_cast<int>(n), r.y, value, unused_lo, unused_hi, vmin, vmax);
     if (vmin == vmax) vmax = vmin + 25;
     int nx = 7, ny = 7;
     double sx = 0, sy = 0;
@@ -186,9 +211,6 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     choose_tick_step(vmax - vmin, ny, sy);
     const std::vector<double> yt = tick_values(vmin, sy, ny);
     const WorldBox box{xmin, vmax, xmax, vmin};
-    std::vector<double> drawn = value;
-    for (double& v : drawn)
-        if (!std::isfinite(v)) v = vmax;
 
     const Rect client = window_drawing_rect(window, dc, 0);
     const Rgb entry_text = dc.text_color();
@@ -207,7 +229,7 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     draw_vertical_grid(dc, plot, box, nx - 1, xt);
     draw_horizontal_grid(dc, plot, box, ny - 2, yt);
     dc.select_pen(Pen{PenStyle::dash, 1, Rgb{255, 0, 255}});
-    draw_polyline(dc, n - 1, ys, drawn, 2, plot, box);
+    draw_polyline(dc, static_cast<int>(n) - 1, r.y, value, 2, plot, box);
     dc.select_pen(Pen{PenStyle::solid, 2, black});
     dc.set_text_color(entry_text);
     draw_x_axis(dc, plot.bottom, plot.left, plot.right, xmin, xmax, nx, 6, xt);
@@ -223,9 +245,15 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const int h = shorshorov_sample_height(dc);
     dc.text_out(plot.left - 3 * h, plot.bottom, titles[sel]);
     shorshorov_font(dc, 4 * H / 3);
+    int note_bottom = 0;
     {
         const Size e = dc.text_extent("ЗТВ, см");
         dc.text_out(client.left + (client.right - client.left - e.cx) / 2, plot.bottom + h, "ЗТВ, см");
+        // Under the zone's title, the points left out of the profile.
+        shorshorov_font(dc, H);
+        dc.set_text_color(entry_text);
+        if (r.gaps.any())
+            note_bottom = draw_sweep_gap_note(dc, r.gaps, client.left, client.right, plot.bottom + h + e.cy);
     }
     if (!current_model.draw_panel) {
         char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
@@ -252,6 +280,14 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     for (int i = 0; i < 3; ++i)
         dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
                     shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
+    // The lines under the plot make room for the note when it reaches them.
+    const int model_y = plot.bottom + static_cast<int>(2.5 * c);
+    const int table_y = plot.bottom + static_cast<int>(4.3 * c);
+    shorshorov_font(dc, static_cast<int>(1.4 * H));
+    const int model_bottom = model_y + shorshorov_sample_height(dc);
+    const int model_push = line_pushed_down(note_bottom - model_y, 0);
+    const int table_push = line_pushed_down(model_push, table_y - model_bottom);
+    shorshorov_font(dc, H);
 
     s.shorshorov_parse_composition(table.file.composition_line);
     dc.set_text_color(shorshorov_panel_colour);
@@ -261,13 +297,13 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     s.z = p.z;
     s.cooling_rate = Wp;
     shorshorov_font(dc, H);
-    s.shorshorov_draw_point_property_table(10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+    s.shorshorov_draw_point_property_table(10, table_y + table_push, 20, 20, dc);
 
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);
-    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.5 * c), cformat(" Рассчёт по модели: \"%s\"", t));
+    dc.text_out(plot.left, model_y + model_push, cformat(" Рассчёт по модели: \"%s\"", t));
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         current_model.draw_panel(dc, client, 1, 1, 1, 1);

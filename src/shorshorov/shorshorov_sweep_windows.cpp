@@ -4,8 +4,10 @@
 // page; the table below each routine says where they differ.
 #include "shorshorov_frame.h"
 
+#include "cooling_reports.h"
 #include "fonts.h"
 #include "lang.h"
+#include "msgbox.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
 
@@ -25,6 +27,7 @@ struct SweepResult {
     std::vector<double> hv, a, rm, z;      // properties
     int last = 0;                          // index of the last point drawn
     int ranged = 0;                        // points that enter the ranges
+    SweepGaps gaps;                        // the points left out of every curve, and why
 };
 
 // One value of the ordinate range: an empty range is widened by a quarter,
@@ -36,8 +39,36 @@ void widen(double lo, double& hi)
     if (hi == lo) hi = lo + 1;
 }
 
-// The sweep: set_regime and prepare at every point, W with the window's
-// floor, the clamped lookups. The guard gives the regime back afterwards.
+// One point of the sweep under the regime in force: its cooling rate and
+// what the table gives there. A point without a rate keeps its abscissa and
+// is a gap (not a number) in every curve.
+void measure_point(bool structure, const ShorshorovPoint& p, const ShorshorovTable& table, SweepResult& r)
+{
+    const CoolingRate c = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to);
+    r.gaps.leave_out(c);
+    const double W = c.rate;
+    r.W.push_back(W);
+    const double lnW = std::log(W);
+    const auto look_up = [&](ShorshorovColumn column) {
+        return c.reached() ? shorshorov_lookup(table, column, lnW, true) : std::nan("");
+    };
+    if (structure) {
+        const auto share = [&](ShorshorovColumn column) {
+            return c.reached() ? std::min(100.0, std::fabs(look_up(column))) : std::nan("");
+        };
+        r.m.push_back(share(ShorshorovColumn::martensite));
+        r.f.push_back(share(ShorshorovColumn::ferrite));
+        r.pb.push_back(share(ShorshorovColumn::pearlite_bainite));
+    } else {
+        r.hv.push_back(look_up(ShorshorovColumn::hv));
+        r.a.push_back(look_up(ShorshorovColumn::a));
+        r.rm.push_back(look_up(ShorshorovColumn::rm));
+        r.z.push_back(look_up(ShorshorovColumn::z));
+    }
+}
+
+// The sweep: set_regime and prepare at every point, then the point's rate
+// and look-ups. The guard gives the regime back afterwards.
 SweepResult run_sweep(Sweep kind, bool structure, const double* params, int steps, const ShorshorovPoint& p,
                       const ShorshorovTable& table, const ShorshorovRegimeGuard& saved)
 {
@@ -45,7 +76,7 @@ SweepResult run_sweep(Sweep kind, bool structure, const double* params, int step
     const int points = kind == Sweep::energy ? std::clamp(steps, 1, 1000) + 1 : 50;
     r.last = points - 1;
     r.ranged = kind == Sweep::energy ? points - 1 : points;
-    const double floor = (kind == Sweep::energy && structure) ? 0.000001 : 0.01;
+    r.gaps = SweepGaps(points);
     const double lo = params[4], hi = params[5];
     const double dq = kind == Sweep::energy ? std::fabs(params[5] - params[4]) / (points - 1) : 0;
     const double dv = kind == Sweep::energy ? std::fabs(params[7] - params[6]) / (points - 1) : 0;
@@ -61,29 +92,14 @@ SweepResult run_sweep(Sweep kind, bool structure, const double* params, int step
             }
         }
         if (current_model.prepare) current_model.prepare();
-        const double W = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to, kind == Sweep::energy ? v : saved.v,
-                                                 floor);
         if (kind == Sweep::energy) {
-            x = v != 0 ? q / v / 1000 : HUGE_VAL;
+            // A speed that cannot divide has no energy input to stand at.
+            x = v > 0 && std::isfinite(v) ? q / v / 1000 : std::nan("");
             const double delta = current_model.thickness ? current_model.thickness() : -1;
             if (delta > 0) x /= delta;
         }
         r.x.push_back(x);
-        r.W.push_back(W);
-        const double lnW = std::log(W);
-        if (structure) {
-            const auto share = [&](ShorshorovColumn c) {
-                return std::min(100.0, std::fabs(shorshorov_lookup(table, c, lnW, true)));
-            };
-            r.m.push_back(share(ShorshorovColumn::martensite));
-            r.f.push_back(share(ShorshorovColumn::ferrite));
-            r.pb.push_back(share(ShorshorovColumn::pearlite_bainite));
-        } else {
-            r.hv.push_back(shorshorov_lookup(table, ShorshorovColumn::hv, lnW, true));
-            r.a.push_back(shorshorov_lookup(table, ShorshorovColumn::a, lnW, true));
-            r.rm.push_back(shorshorov_lookup(table, ShorshorovColumn::rm, lnW, true));
-            r.z.push_back(shorshorov_lookup(table, ShorshorovColumn::z, lnW, true));
-        }
+        measure_point(structure, p, table, r);
         q += dq;
         v += dv;
         value += s;
@@ -118,14 +134,24 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         if (!read.ok) report_atlas_failure(window, read);
         if (!usable) return;
     }
+    if (kind == Sweep::thickness && !scheme_has_thickness()) {
+        message_box(window, no_thickness_text(), "  Message!");
+        return;
+    }
     ShorshorovPoint p;
-    if (!shorshorov_check_point(window, params, p, false)) return;
+    if (!shorshorov_check_point(window, params, p, ShorshorovEntry::sweep)) return;
 
     ShorshorovRegimeGuard saved;   // gives the regime back on every path from here
     const SweepResult r = run_sweep(kind, structure, params, steps, p, table, saved);
+    if (r.gaps.all()) {
+        message_box(window, r.gaps.note(), "  Message!");
+        return;
+    }
 
-    double xmin = 0, xmax = 0, Wmin = 0, Wmax = 0;
-    find_data_extent(r.ranged, r.x, r.W, xmin, xmax, Wmin, Wmax);
+    // The x axis spans every point asked for; the rate axis the rates drawn.
+    double xmin = 0, xmax = 0, Wmin = 0, Wmax = 0, unused_lo = 0, unused_hi = 0;
+    find_data_extent(r.ranged, r.x, r.x, xmin, xmax, unused_lo, unused_hi);
+    find_data_extent(r.ranged, r.x, r.W, unused_lo, unused_hi, Wmin, Wmax);
     widen(Wmin, Wmax);
     widen(xmin, xmax);
     int nx = 7, nW = 7;
@@ -136,10 +162,6 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     const std::vector<double> Wt = tick_values(Wmin, sW, nW);
     const WorldBox Wbox{xmin, Wmax, xmax, Wmin};
     const WorldBox sbox{xmin, 100, xmax, 0};
-    // Points at an infinite rate are drawn at the top of the rate axis.
-    std::vector<double> W_drawn = r.W;
-    for (double& w : W_drawn)
-        if (!std::isfinite(w)) w = Wmax;
 
     const bool energy = kind == Sweep::energy;
     const Rect client = window_drawing_rect(window, dc, 0);
@@ -171,12 +193,12 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     shorshorov_font(dc, H);
     dc.set_text_color(black);
     dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
-    draw_polyline(dc, r.last, r.x, W_drawn, 1, plot, Wbox);
+    draw_polyline(dc, r.last, r.x, r.W, 1, plot, Wbox);
     const bool markers = structure && kind == Sweep::preheat;
     if (markers) {
         dc.set_text_color(Rgb{0, 0, 255});
         dc.set_background_mode(BackgroundMode::opaque);
-        draw_curve_markers(dc, r.last, r.x, W_drawn, 5, 7, 0xC0, plot, Wbox, H);
+        draw_curve_markers(dc, r.last, r.x, r.W, 5, 7, 0xC0, plot, Wbox, H);
         dc.set_background_mode(BackgroundMode::transparent);
         shorshorov_font(dc, H);
         dc.set_text_color(black);
@@ -317,9 +339,15 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     const Text5& x_title = energy ? energy_title : kind == Sweep::preheat ? preheat_title : thickness_title;
     shorshorov_font(dc, (kind == Sweep::thickness && !structure) ? static_cast<int>(1.2 * H) : static_cast<int>(1.4 * H));
     dc.set_text_color(black);
+    int note_bottom = 0;
     {
         const Size e = dc.text_extent(pick(x_title));
-        dc.text_out(left + (right - left - e.cx) / 2, static_cast<int>(B + (energy ? 1.2 : 1.0) * e.cy), pick(x_title));
+        const int title_y = static_cast<int>(B + (energy ? 1.2 : 1.0) * e.cy);
+        dc.text_out(left + (right - left - e.cx) / 2, title_y, pick(x_title));
+        // Under the title, the points left out of the curves.
+        shorshorov_font(dc, H);
+        dc.set_text_color(shorshorov_title_colour);
+        if (r.gaps.any()) note_bottom = draw_sweep_gap_note(dc, r.gaps, left, right, title_y + e.cy);
     }
 
     // Titles of the six windows.
@@ -365,21 +393,29 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, H, 0, 0, 0, 0);
     dc.set_text_color(shorshorov_title_colour);
     const std::string model = shorshorov_model_line(energy, energy && structure);
+    // The model and point lines make room for the note when it reaches them.
+    const int model_y = static_cast<int>(B + (energy ? 3.0 : 2.5) * c);
+    const int point_y = static_cast<int>(B + (energy ? 4.2 : 3.8) * c);
+    const int model_push = line_pushed_down(note_bottom - model_y, 0);
+    int model_bottom = model_y;
     if (energy) {
         shorshorov_font(dc, structure ? static_cast<int>(1.3 * H) : static_cast<int>(1.4 * H));
-        const int x = structure ? L : left + (right - left - dc.text_extent(model).cx) / 2;
-        dc.text_out(x, static_cast<int>(B + 3.0 * c), model);
+        const Size e = dc.text_extent(model);
+        const int x = structure ? L : left + (right - left - e.cx) / 2;
+        dc.text_out(x, model_y + model_push, model);
+        model_bottom += e.cy;
     } else {
         shorshorov_font(dc, (kind == Sweep::thickness && !structure) ? static_cast<int>(1.2 * H)
                                                                       : static_cast<int>(1.4 * H));
-        dc.text_out(L, static_cast<int>(B + 2.5 * c), model);
+        dc.text_out(L, model_y + model_push, model);
+        model_bottom += dc.text_extent(model).cy;
     }
     const char* point_format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
     const std::string point = cformat(point_format, p.y, p.z);
     shorshorov_font(dc, H);
     dc.set_text_color(black);
-    dc.text_out(left + (right - left - dc.text_extent(point).cx) / 2, static_cast<int>(B + (energy ? 4.2 : 3.8) * c),
-                point);
+    dc.text_out(left + (right - left - dc.text_extent(point).cx) / 2,
+                point_y + line_pushed_down(model_push, point_y - model_bottom), point);
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         if (energy)

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "cooling_reports.h"
 #include "shorshorov_frame.h"
 #include "shorshorov_test_support.h"
 
@@ -50,6 +51,29 @@ void use_thin_plate()
     current_model.prepare();
 }
 
+// The sweep's points on the rate curve: the runs drawn with its pen.
+int rate_curve_points(const RecordingCanvas& dc)
+{
+    int n = 0;
+    for (const auto& line : dc.polylines)
+        if (line.pen == Pen{PenStyle::solid, 2, Rgb{0, 0, 200}}) n += static_cast<int>(line.points.size());
+    return n;
+}
+
+// The count in the note "Not plotted: ... at k of n points", 0 without one.
+int left_out(const RecordingCanvas& dc, int points)
+{
+    const std::string tail = " of " + std::to_string(points) + " points";
+    for (const auto& t : dc.texts) {
+        if (t.text.rfind("Not plotted: ", 0) != 0) continue;
+        const auto end = t.text.rfind(tail);
+        const auto at = t.text.rfind(" at ", end);
+        if (end == std::string::npos || at == std::string::npos) return -1;
+        return std::stoi(t.text.substr(at + 4, end - at - 4));
+    }
+    return 0;
+}
+
 TEST(ShorshorovSweeps, EveryWindowDrawsItsTitleAndGivesTheRegimeBack)
 {
     for (const WindowCase& w : windows) {
@@ -68,8 +92,87 @@ TEST(ShorshorovSweeps, EveryWindowDrawsItsTitleAndGivesTheRegimeBack)
         EXPECT_EQ(current_model.thickness(), d) << w.name;
         ASSERT_FALSE(dc.polylines.empty());
         // Energy input: steps + 1 points; preheat and thickness: always 50.
-        const std::size_t points = w.params == energy_defaults ? 51u : 50u;
-        EXPECT_EQ(dc.polylines[0].points.size(), points) << w.name;
+        // Each is on the rate curve or counted in the note under the plot.
+        const int points = w.params == energy_defaults ? 51 : 50;
+        EXPECT_EQ(rate_curve_points(dc) + left_out(dc, points), points) << w.name;
+    }
+}
+
+// On the thin plate the weakest powers of the energy defaults never heat
+// the point past 850 °C: those points are a gap at the start of every curve,
+// the x axis still begins at the first power asked for, and a line under the
+// plot says how many points were left out and why.
+// (The axis were it spanned only the points drawn would put the first of them
+// on the plot's left edge.)
+TEST(ShorshorovSweeps, PointsNotReachedAreAGapInEveryCurveUnderTheWholeRange)
+{
+    reset_shorshorov_state();
+    use_thin_plate();
+    const double d = current_model.thickness(), T0 = current_model.initial_temperature();
+    // The sweep's 51 powers rise by (5000 - 200) / 50 = 96 W at 0.1 cm/s.
+    const auto energy_at = [&](int i) { return (200 + 96.0 * i) / 0.1 / 1000 / d; };
+    int cold = 0;
+    for (int i = 0; i <= 50; ++i) {
+        current_model.set_regime(0.1, 200 + 96.0 * i, T0, d);
+        if (cooling_time_at_point(0.05, 0, 850, 500).status == CoolingStatus::peak_below) ++cold;
+    }
+    reset_shorshorov_state();
+    use_thin_plate();
+    ASSERT_GT(cold, 0);
+    ASSERT_LT(cold, 50);
+
+    RecordingCanvas dc;
+    shorshorov_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    EXPECT_TRUE(has_text(dc, "Not plotted: peak below 850 °C at " + std::to_string(cold) + " of 51 points"));
+    // The plot's top border runs from L to R.
+    int L = 0, R = 0;
+    for (const auto& line : dc.lines)
+        if (line.pen == Pen{PenStyle::solid, 1, Rgb{200, 200, 200}}) L = line.from.x, R = line.to.x;
+    ASSERT_LT(L, R);
+    // The rate curve and the martensite curve begin at the first point
+    // reached, in its place on that axis (the range ends at point 49).
+    const int first_x =
+        static_cast<int>(L + (energy_at(cold) - energy_at(0)) * (R - L) / (energy_at(49) - energy_at(0)));
+    for (const Pen& pen : {Pen{PenStyle::solid, 2, Rgb{0, 0, 200}}, Pen{PenStyle::solid, 2, Rgb{0, 200, 0}}}) {
+        const auto curve = std::find_if(dc.polylines.begin(), dc.polylines.end(),
+                                        [&](const auto& line) { return line.pen == pen; });
+        ASSERT_NE(curve, dc.polylines.end());
+        EXPECT_EQ(curve->points.front().x, first_x);
+        EXPECT_EQ(static_cast<int>(curve->points.size()), 51 - cold);
+    }
+}
+
+// A sweep with nothing to draw says why once, draws nothing and gives the
+// regime back: a thickness sweep on a body, a sweep whose every point stays
+// above "T to".
+TEST(ShorshorovSweeps, ASweepWithNothingToDrawSaysSoOnce)
+{
+    const double never_cools[6] = {0.05, 0.0, 850.0, 10.0, 100.0, 400.0};
+    struct Case {
+        ShorshorovWindowRoutine routine;
+        const double* params;
+        int scheme;
+        std::string message;
+    } cases[] = {
+        {shorshorov_structure_vs_thickness_window, thickness_defaults, 2, no_thickness_text()},
+        {shorshorov_properties_vs_thickness_window, thickness_defaults, 2, no_thickness_text()},
+        {shorshorov_structure_vs_preheat_window, never_cools, 1, "Not plotted: no cooling to 10 °C at 50 of 50 points"},
+    };
+    for (const Case& c : cases) {
+        reset_shorshorov_state();
+        ASSERT_TRUE(install_scheme(c.scheme));
+        current_model.prepare();
+        const double v = current_model.velocity(), T0 = current_model.initial_temperature();
+        RecordingCanvas dc;
+        c.routine(c.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        const auto boxes = message_box_take_log();
+        ASSERT_EQ(boxes.size(), 1u) << c.message;
+        EXPECT_EQ(boxes[0].text, c.message);
+        EXPECT_TRUE(dc.texts.empty()) << c.message;
+        EXPECT_TRUE(dc.polylines.empty()) << c.message;
+        EXPECT_EQ(current_model.velocity(), v);
+        EXPECT_EQ(current_model.initial_temperature(), T0);
     }
 }
 

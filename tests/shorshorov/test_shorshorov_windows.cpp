@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "haz_zone.h"
+#include "numfmt.h"
 #include "shorshorov_frame.h"
 #include "shorshorov_test_support.h"
 
@@ -121,17 +123,93 @@ TEST(ShorshorovHazProfile, AFlatProfileSpansTwentyFiveAboveItsValue)
     EXPECT_TRUE(has_text(dc, "275"));
 }
 
-TEST(ShorshorovWindows, ColdPointIsReportedBeforeDrawing)
+// A point not reached draws nothing: one message, in the window's own words
+// for a peak below the interval and the cooling procedure's otherwise (a
+// point that never cools to "T to" once showed a rate taken from a floor).
+TEST(ShorshorovWindows, APointNotReachedGivesOneMessageAndNothingDrawn)
+{
+    const double cold[4] = {50, 0, 850, 500};
+    const double never_cools[4] = {0.5, 0.5, 850, 10};
+    struct Case {
+        ShorshorovWindowRoutine routine;
+        const double* record;
+        const char* text_start;
+        const char* caption;
+    } cases[] = {
+        {shorshorov_structure_at_point_window, cold, "You are fault with temperature ... ", "  Message!"},
+        {shorshorov_micrograph_window, cold, "You are fault with temperature ... ", "  Message!"},
+        {shorshorov_haz_profile_window, cold, "Maximum temperature=", "You are fault with temperature ... "},
+        {shorshorov_structure_at_point_window, never_cools, "The point (y=0.5 z=0.5 [cm]) does not cool to 10",
+         "  Message!"},
+        {shorshorov_micrograph_window, never_cools, "The point (y=0.5 z=0.5 [cm]) does not cool to 10", "  Message!"},
+        {shorshorov_haz_profile_window, never_cools, "The point (y=0.5 z=0.5 [cm]) does not cool to 10",
+         "  Message!"},
+    };
+    for (const Case& c : cases) {
+        reset_shorshorov_state();
+        RecordingCanvas dc;
+        c.routine(c.record, 50, nullptr, dc, 1, sample_steel(), 0);
+        const auto boxes = message_box_take_log();
+        ASSERT_EQ(boxes.size(), 1u) << c.text_start;
+        EXPECT_EQ(boxes[0].text.rfind(c.text_start, 0), 0u) << boxes[0].text;
+        EXPECT_EQ(boxes[0].caption, c.caption) << c.text_start;
+        EXPECT_TRUE(dc.texts.empty()) << c.text_start;
+        EXPECT_TRUE(dc.lines.empty()) << c.text_start;
+        EXPECT_TRUE(dc.polylines.empty()) << c.text_start;
+        EXPECT_TRUE(dc.shapes.empty()) << c.text_start;
+        EXPECT_TRUE(dc.pictures.empty()) << c.text_start;
+    }
+}
+
+// Across the zone each point cools from its own peak; the points whose peak
+// stays below "T from" are gaps, the x axis still spans the zone from edge to
+// edge, and a line under the plot counts them.
+TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheWholeZone)
 {
     reset_shorshorov_state();
-    const double cold[4] = {50, 0, 850, 500};
+    current_model.prepare();
+    const HazZone zone = find_haz_zone(0.5);
+    ASSERT_TRUE(zone.found());
+    const std::vector<double> ys = haz_points(zone, 50);
+    // T from just above the peak of the sixth point from the edge: the five
+    // outermost points on each side of the symmetric body never reach it.
+    const double T_from = std::ceil(cooling_time_at_point(ys[5], 0.5, 800, 500).t_max) + 1;
+    int cold = 0, first = -1;
+    for (std::size_t i = 0; i < ys.size(); ++i) {
+        if (cooling_time_at_point(ys[i], 0.5, T_from, 500).status == CoolingStatus::peak_below)
+            ++cold;
+        else if (first < 0)
+            first = static_cast<int>(i);
+    }
+    ASSERT_EQ(first, 6);
+    ASSERT_EQ(cold, 12);
+
+    const double record[4] = {0.0, 0.5, T_from, 500};
     RecordingCanvas dc;
-    shorshorov_haz_profile_window(cold, 50, nullptr, dc, 1, sample_steel(), 0);
-    const auto boxes = message_box_take_log();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, "You are fault with temperature ... ");
-    EXPECT_EQ(boxes[0].text.rfind("Maximum temperature=", 0), 0u);
-    EXPECT_TRUE(dc.texts.empty());
+    shorshorov_haz_profile_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    EXPECT_TRUE(has_text(dc, cformat("Not plotted: peak below %g °C at 12 of 50 points", T_from)));
+    // The plot: the dotted grey frame.
+    const auto frame = std::find_if(dc.shapes.begin(), dc.shapes.end(), [](const auto& s) {
+        return s.kind == RecordingCanvas::ShapeKind::rectangle && s.pen.style == PenStyle::dot;
+    });
+    ASSERT_NE(frame, dc.shapes.end());
+    const int L = frame->box.left, R = frame->box.right;
+    // The profile: one run of the 38 points reached (and its copy a pixel
+    // lower), beginning where the sixth point stands on the zone's axis.
+    std::vector<const RecordingCanvas::PolylineCall*> runs;
+    for (const auto& line : dc.polylines)
+        if (line.pen == Pen{PenStyle::dash, 1, Rgb{255, 0, 255}}) runs.push_back(&line);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0]->points.size(), 38u);
+    EXPECT_EQ(runs[0]->points.front().x, static_cast<int>(L + (ys[6] - zone.y1) * (R - L) / (zone.y2 - zone.y1)));
+
+    render_shorshorov_window(shorshorov_haz_profile_window, record, 0, sample_steel(), "haz_profile_rate_gaps_en");
+    // A point not reached: a blank window after its message.
+    const double never_cools[4] = {0.5, 0.5, 850, 10};
+    render_shorshorov_window(shorshorov_structure_at_point_window, never_cools, 0, sample_steel(),
+                             "structure_at_point_not_reached_en");
+    EXPECT_EQ(message_box_take_log().size(), 1u);
 }
 
 TEST(ShorshorovHazProfile, SelectorPicksTheAxisTitleAndTheCurveHasFiftyPoints)
