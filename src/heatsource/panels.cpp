@@ -56,11 +56,12 @@ Panel begin_panel(Canvas& dc, Rect rect)
     const int cw = s.cx;
     const int cy = s.cy;
 
-    // The heading's cell ends where the numerators of row 1's stacked units
-    // begin (0.3 cy above the row), so the two never touch.
+    // The heading stands 4.7 cy above the bottom, clear of the point and
+    // model lines the windows draw above the panel; its descenders reach
+    // down to row 1's numerators (0.3 cy above the row).
     dc.select_font(panel_font(static_cast<int>(h * 1.2)));
     dc.set_text_color(colour_mode ? Rgb{127, 0, 0} : Rgb{0, 0, 0});
-    dc.text_out(rect.left + 12 * cw, static_cast<int>(rect.bottom - 5.0 * cy), pick(panel_heading));
+    dc.text_out(rect.left + 12 * cw, static_cast<int>(rect.bottom - 4.7 * cy), pick(panel_heading));
 
     Panel panel{dc, h, cw, static_cast<double>(rect.left + 2 * cw)};
     panel.row_y[0] = rect.bottom - 3.5 * cy;
