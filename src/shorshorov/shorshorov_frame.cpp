@@ -239,7 +239,8 @@ std::string shorshorov_model_line(bool energy_window, bool french_blank)
 
 void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldBox box, int H, int n,
                                       const std::vector<double>& x, const std::vector<double>& m,
-                                      const std::vector<double>& pb, const std::vector<double>& f)
+                                      const std::vector<double>& pb, const std::vector<double>& f,
+                                      std::optional<Rgb> label_colour)
 {
     struct Curve {
         const std::vector<double>* values;
@@ -263,7 +264,7 @@ void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldB
         const char* legend = pick(cv.legend);
         const Size s = dc.text_extent(legend);
         const int w = s.cx, h = s.cy;
-        dc.set_text_color(cv.pen.color);
+        dc.set_text_color(label_colour.value_or(cv.pen.color));
         dc.text_out(plot.right + cv.label_fifths * w / 50, plot.top + cv.label_h * h, legend);
         const int ys = plot.top + cv.sample_h2 * h / 2;
         const int x0 = plot.right + 7 * w / 5, x1 = client.right - 2 * w / 5;

@@ -7,6 +7,7 @@
 #include "plot.h"
 #include "shorshorov.h"
 
+#include <optional>
 #include <string>
 
 inline constexpr Rgb shorshorov_title_colour{127, 0, 0};
@@ -63,10 +64,13 @@ void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, i
 std::string shorshorov_model_line(bool energy_window, bool french_blank);
 
 // The three structure curves over the rows [first, last] of the x, M, P+B
-// and F arrays, each followed by its legend.
+// and F arrays, each followed by its legend: the label in the curve's colour,
+// or in `label_colour` where the window gives its labels one colour (the
+// colour of its curve markers).
 void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldBox box, int H, int n,
                                       const std::vector<double>& x, const std::vector<double>& m,
-                                      const std::vector<double>& pb, const std::vector<double>& f);
+                                      const std::vector<double>& pb, const std::vector<double>& f,
+                                      std::optional<Rgb> label_colour = std::nullopt);
 
 // The vertical structure-axis title, centred along the plot's height.
 void shorshorov_draw_structure_title(Canvas& dc, Rect plot, int x, int height);

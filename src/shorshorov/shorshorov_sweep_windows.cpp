@@ -227,7 +227,9 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
             shorshorov_font(dc, H, 900);
             shorshorov_draw_structure_title(dc, plot, left + 5 * shorshorov_sample_height(dc), H);
         }
-        shorshorov_draw_structure_curves(dc, client, plot, sbox, H, r.last, r.x, r.m, r.pb, r.f);
+        // The preheat window labels its legend in the markers' blue.
+        shorshorov_draw_structure_curves(dc, client, plot, sbox, H, r.last, r.x, r.m, r.pb, r.f,
+                                         markers ? std::optional<Rgb>(Rgb{0, 0, 255}) : std::nullopt);
         if (markers) {
             struct Mark {
                 const std::vector<double>* v;

@@ -176,6 +176,30 @@ TEST(ShorshorovSweeps, ASweepWithNothingToDrawSaysSoOnce)
     }
 }
 
+// The structure legend takes the curves' colours, except in the preheat
+// window, whose labels are blue like its curve markers.
+TEST(ShorshorovSweeps, StructureLegendLabelsInTheirWindowsColours)
+{
+    struct Label {
+        const char* text;
+        Rgb curve;
+    };
+    const Label labels[] = {{"M, %", {0, 200, 0}}, {"P+B, %", {255, 0, 255}}, {"F, %", {255, 127, 127}}};
+    for (const WindowCase& w : windows) {
+        if (std::string(w.name).rfind("structure", 0) != 0) continue;
+        reset_shorshorov_state();
+        use_thin_plate();
+        RecordingCanvas dc;
+        w.routine(w.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        const bool preheat = w.routine == shorshorov_structure_vs_preheat_window;
+        for (const Label& label : labels) {
+            const RecordingCanvas::TextCall* t = dc.find_text(label.text);
+            ASSERT_NE(t, nullptr) << w.name << " " << label.text;
+            EXPECT_EQ(t->color, (preheat ? Rgb{0, 0, 255} : label.curve)) << w.name << " " << label.text;
+        }
+    }
+}
+
 TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
 {
     reset_shorshorov_state();
