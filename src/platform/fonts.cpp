@@ -411,11 +411,12 @@ std::vector<Rect> text_glyph_boxes(const FontRecord& font, std::string_view text
         for (qsizetype i = 0; i < piece.glyphs.size(); ++i) {
             const QRectF glyph = piece.font.boundingRect(piece.glyphs[i]);
             if (glyph.isEmpty()) continue;
-            // Outline edges to the nearest pixel edge: a glyph that only
-            // reaches into a pixel's antialiased margin does not claim it.
+            // The pixels the outline's box covers whole: a glyph that only
+            // reaches into a pixel row or column (its antialiased fringe)
+            // does not claim it.
             const QRectF placed = glyph.translated(piece.positions[i]);
-            const Rect box{static_cast<int>(std::lround(placed.left())), static_cast<int>(std::lround(placed.top())),
-                           static_cast<int>(std::lround(placed.right())), static_cast<int>(std::lround(placed.bottom()))};
+            const Rect box{static_cast<int>(std::ceil(placed.left())), static_cast<int>(std::ceil(placed.top())),
+                           static_cast<int>(std::floor(placed.right())), static_cast<int>(std::floor(placed.bottom()))};
             if (box.right > box.left && box.bottom > box.top) boxes.push_back(box);
         }
     return boxes;
