@@ -6,11 +6,11 @@
 // composition. The model gives martensite M, ferrite + pearlite FP and, as
 // the rest, bainite B = 1 - M - FP, each smooth and M falling, FP rising
 // with t8/5; HV, Rm, R02, A, Z and K follow from these three. Its separate
-// ferrite term is not bounded by FP (pearlite = |FP - F| dips to 0 where the
-// two cross), so the sample splits FP by the lever rule instead: pearlite is
-// (C - 0.02) / 0.75 of it, ferrite the rest. Every share is then smooth,
-// M falls, F and P rise, B rises to one maximum and falls, and the four add
-// up to 100 % at every cooling time.
+// ferrite fit crosses FP (pearlite is 0 until ferrite falls below FP, then
+// rises and falls again as ferrite catches up), so the sample splits FP by
+// the lever rule instead: pearlite is (C - 0.02) / 0.75 of it, ferrite the
+// rest. Every share is then smooth, M falls, F and P rise, B rises to one
+// maximum and falls, and the four add up to 100 % at every cooling time.
 //
 // CCT diagrams are drawn over x = ln t, t the time in s since the 800 °C
 // crossing (1 to 400 s), y the temperature 0 to 900 °C. A cooling curve of
@@ -124,20 +124,11 @@ State model_at(const Composition& c, double t85)
     load_kasatkin_composition(contents, steel);
     kasatkin_evaluate(steel, t85);
     State s;
-    double m = std::clamp(steel.martensite, 0.0, 1.0);
-    double fp = std::clamp(steel.ferrite_pearlite, 0.0, 1.0);
-    // Where the two error-function terms overlap (a high-carbon steel at its
-    // fastest cooling) there is no room for bainite: share the whole.
-    if (m + fp > 1.0) {
-        const double sum = m + fp;
-        m /= sum;
-        fp /= sum;
-    }
     const double pearlite_part = std::clamp((c.c - 0.02) / 0.75, 0.0, 1.0);
-    s.m = m;
-    s.b = 1.0 - m - fp;
-    s.p = fp * pearlite_part;
-    s.f = fp - s.p;
+    s.m = steel.martensite;
+    s.b = steel.bainite;
+    s.p = steel.ferrite_pearlite * pearlite_part;
+    s.f = steel.ferrite_pearlite - s.p;
     s.hv = steel.hv;
     s.rm = steel.rm;
     s.r02 = steel.r02;
