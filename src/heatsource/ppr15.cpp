@@ -1,7 +1,14 @@
 // Scheme 10: welding of a massive body by a normal-circular surface source:
 // moving point sources on a square grid under the Gaussian weight
 // exp(-k·r²) of the flux.
+//
+// The flux of a source of power q spread as exp(-k·r²) is q·k/π·exp(-k·r²)
+// per unit area, so a grid cell of side h carries q·k·h²/π·exp(-k·r²), and
+// each point source on the surface of the half-space raises the point by
+// that power over 2π·λ·R. As k grows the source shrinks to the moving point
+// source of the same power.
 #include <cmath>
+#include <numbers>
 
 #include "heat_text.h"
 #include "heatsource.h"
@@ -51,17 +58,28 @@ double row_sum(const Grid& g, double ys)
     return forward + backward;
 }
 
-// The rows y' = 0, h, 2h, ... at full weight, up to and including the first
-// row whose sum is below eps.
-double half_plane_sum(const Grid& g)
+// The rows y' = side·h, side·2h, ... up to and including the first row whose
+// sum is below eps.
+double side_sum(const Grid& g, int side)
 {
     double total = 0;
-    for (int j = 0; j < row_limit; ++j) {
-        double row = row_sum(g, j * g.h);
+    for (int j = 1; j < row_limit; ++j) {
+        double row = row_sum(g, side * j * g.h);
         total += row;
         if (!(row >= eps)) break;
     }
     return total;
+}
+
+// The whole grid, every row once: the row y' = 0, then the rows on either
+// side of it. A row y' = 0 below eps ends the grid there, as any row does.
+// The two sides are added to each other before the centre row, so that the
+// mirrored point (-y) sums the same numbers and the field is symmetric.
+double grid_sum(const Grid& g)
+{
+    double centre = row_sum(g, 0);
+    if (!(centre >= eps)) return centre;
+    return centre + (side_sum(g, 1) + side_sum(g, -1));
 }
 
 }  // namespace
@@ -88,13 +106,8 @@ double ppr15_temperature(double x, double y, double z)
     if (!std::isfinite(h)) return p.T0;   // no concentrated source: k <= 0
     double a = p.lambda / (p.c * p.rho);
     Grid g{x, y, z == 0 ? 0.1 : z, h, p.v / (2.0 * a), p.k};
-    // The grid covers only y' >= 0; the mirrored point adds the other half,
-    // so the field of the circular source is symmetric in y. On the weld
-    // axis the two halves are equal and the mean is the one-sided sum.
-    double upper = half_plane_sum(g);
-    g.y = -y;
-    double lower = half_plane_sum(g);
-    return p.T0 + p.q * h * h * (upper + lower) / (2.0 * p.lambda);
+    const double pi = std::numbers::pi;
+    return p.T0 + p.q * p.k * h * h * grid_sum(g) / (2.0 * pi * pi * p.lambda);
 }
 
 double ppr15_velocity() { return ppr15_parameters.v; }

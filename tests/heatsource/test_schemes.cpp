@@ -1,6 +1,7 @@
 // The temperature fields of the quasi-stationary schemes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "heatsource.h"
@@ -454,35 +455,39 @@ TEST_F(Schemes, DeepPenetrationEndsForUnusableConcentration)
 
 // ---- scheme 10: normal-circular source
 
-// The row sums as first laid out, over y' >= 0 only.
-double one_sided_sum(double x, double y, double z)
+// The grid sum laid out plainly: the row y' = 0, then the rows on each side
+// until one falls below 1e-4; in each row the columns from x' = 0 (counted
+// half in each direction) until one falls below 1e-4.
+double grid_sum(double x, double y, double z)
 {
     const Ppr15Parameters& p = ppr15_parameters;
-    double h = 0.08 / std::sqrt(p.k);
-    double a = p.lambda / (p.c * p.rho);
-    double zz = z == 0 ? 0.1 : z;
+    const double h = 0.08 / std::sqrt(p.k);
+    const double a = p.lambda / (p.c * p.rho);
+    const double zz = z == 0 ? 0.1 : z;
     auto g = [&](double xs, double ys) {
         double R = std::sqrt((x - xs) * (x - xs) + (y - ys) * (y - ys) + zz * zz);
         return std::exp(-p.v * (x - xs) / (2 * a) - p.v * R / (2 * a) - p.k * (xs * xs + ys * ys)) / R;
     };
-    double total = 0;
-    for (int j = 0;; ++j) {
-        double ys = j * h;
-        double row = g(0, ys);   // half of x' = 0 forward and half backward
-        for (int i = 1;; ++i) {
-            double value = g(i * h, ys);
-            if (value < 0.0001) break;
-            row += value;
+    auto row = [&](double ys) {
+        double sum = g(0, ys);
+        for (int direction : {1, -1}) {
+            for (int i = 1;; ++i) {
+                double value = g(direction * i * h, ys);
+                if (value < 0.0001) break;
+                sum += value;
+            }
         }
-        for (int i = 1;; ++i) {
-            double value = g(-i * h, ys);
-            if (value < 0.0001) break;
-            row += value;
+        return sum;
+    };
+    double total = row(0);
+    for (int side : {1, -1}) {
+        for (int j = 1;; ++j) {
+            double r = row(side * j * h);
+            total += r;
+            if (r < 0.0001) break;
         }
-        total += row;
-        if (row < 0.0001) break;
     }
-    return p.q * h * h * total / p.lambda;
+    return total;
 }
 
 TEST_F(Schemes, CircularSourceAtTheOrigin)
@@ -493,17 +498,62 @@ TEST_F(Schemes, CircularSourceAtTheOrigin)
     EXPECT_GT(just_below, 20);
 }
 
-TEST_F(Schemes, CircularSourceSymmetricAcrossTheWeld)
+// Each grid cell carries the power q·k·h²/π·exp(-k·r²) of the Gaussian flux,
+// and each point source raises the point by its power over 2π·λ·R. The whole
+// grid is summed, every row once, so the field is symmetric across the weld.
+TEST_F(Schemes, CircularSourceSumsTheWholeGridWithTheFluxOfItsCells)
 {
-    for (double y : {0.3, 1.0, 2.5}) {
+    const Ppr15Parameters& p = ppr15_parameters;
+    const double h = 0.08 / std::sqrt(p.k);
+    const double cell = p.q * p.k * h * h / (2 * M_PI * M_PI * p.lambda);
+    for (double y : {0.0, 0.3, 1.0, 2.5}) {
         double up = ppr15_temperature(-1, y, 0.2);
-        EXPECT_DOUBLE_EQ(up, ppr15_temperature(-1, -y, 0.2)) << y;
-        // The mean of the two half-plane sums keeps the magnitude.
-        double expected = 20 + 0.5 * (one_sided_sum(-1, y, 0.2) + one_sided_sum(-1, -y, 0.2));
+        EXPECT_EQ(up, ppr15_temperature(-1, -y, 0.2)) << y;
+        double expected = 20 + cell * grid_sum(-1, y, 0.2);
         EXPECT_NEAR(up, expected, 1e-9 * expected) << y;
     }
-    // On the weld axis the value is the one-sided sum itself.
-    EXPECT_NEAR(ppr15_temperature(-1, 0, 0.2), 20 + one_sided_sum(-1, 0, 0.2), 1e-9);
+}
+
+// The moving Gaussian flux q·k/π·exp(-k·r²) on the half-space, as the time
+// integral of its instantaneous spreading: at the time t after emission the
+// lateral Gaussian has widened to 1/k + 4at and the depth profile is the
+// half-space's, doubled by the insulated surface.
+double gaussian_flux_rise(double x, double y, double z)
+{
+    const Ppr15Parameters& p = ppr15_parameters;
+    const double c_rho = p.c * p.rho;
+    const double a = p.lambda / c_rho;
+    auto f = [&](double t) {
+        if (t <= 0) return 0.0;
+        const double w = 1 / p.k + 4 * a * t;
+        const double lateral = std::exp(-((x + p.v * t) * (x + p.v * t) + y * y) / w) / (M_PI * w);
+        return lateral * std::exp(-z * z / (4 * a * t)) / std::sqrt(4 * M_PI * a * t);
+    };
+    // t = s²: Simpson over s in [0, 40].
+    const int n = 200000;
+    const double hs = 40.0 / n;
+    double sum = 0;
+    for (int i = 0; i <= n; ++i) {
+        const double s = i * hs;
+        const double weight = i == 0 || i == n ? 1 : i % 2 == 1 ? 4 : 2;
+        sum += weight * f(s * s) * 2 * s;
+    }
+    return 2 * p.q / c_rho * sum * hs / 3;
+}
+
+// At the start values (k = 2, a source about 1.4 cm across) the grid is the
+// Gaussian flux of power q: 1 cm behind the source, 0.5 cm aside and 0.2 cm
+// deep, 1967 °C.
+TEST_F(Schemes, CircularSourceAtItsStartValuesIsTheGaussianFlux)
+{
+    EXPECT_NEAR(ppr15_temperature(-1, 0.5, 0.2), 1966.9, 0.05);
+    for (auto point : {std::array<double, 3>{-1, 0.5, 0.2}, {-0.5, 0.05, 0.1}, {0.3, 0.2, 0.5},
+                       {-2, 1, 0.3}}) {
+        const double expected = 20 + gaussian_flux_rise(point[0], point[1], point[2]);
+        EXPECT_NEAR(ppr15_temperature(point[0], point[1], point[2]), expected,
+                    1e-3 * (expected - 20))
+            << point[0] << " " << point[1] << " " << point[2];
+    }
 }
 
 TEST_F(Schemes, CircularSourceSurfaceTakenAtDepth)
