@@ -17,11 +17,28 @@ namespace {
 // The constants of the last evaluation, which the transforms read.
 CompConstants constants = comp_constants();
 
+// Whether the plate behaves as one material. The two-phase transforms
+// divide by the heat capacity of each phase and, through the coupling
+// factor, by the difference of the phases' diffusivities: a share of 0
+// leaves one phase, and equal diffusivities (equal phases among them) let
+// the two phase temperatures move as one. Their mean is then the transform
+// of one material with the effective conductivity and the mean capacity,
+// the limit the two-phase transform reaches as the data come near these
+// cases.
+bool single_material(const CompConstants& k)
+{
+    return k.C1 == 0 || k.C2 == 0 || !std::isfinite(k.A) || !std::isfinite(k.h);
+}
+
 bool usable(const CompConstants& k)
 {
-    for (double v : {k.lambda_m, k.lambda_e, k.H, k.C1, k.C2, k.C, k.A, k.h, k.S0})
+    if (!(std::isfinite(k.lambda_e) && k.lambda_e > 0 && std::isfinite(k.C) && k.C > 0 &&
+          std::isfinite(k.S0)))
+        return false;
+    if (single_material(k)) return true;
+    for (double v : {k.lambda_m, k.H, k.C1, k.C2, k.A, k.h})
         if (!std::isfinite(v)) return false;
-    return k.C1 != 0 && k.C2 != 0 && k.C != 0;
+    return true;
 }
 
 }  // namespace
@@ -69,6 +86,10 @@ void comp_mode_coefficients(double k, double /*y*/, double t, double& theta1, do
 {
     const CompConstants& c = constants;
     double g = c.lambda_e * k * k / c.C;
+    if (single_material(c)) {
+        theta1 = theta2 = c.S0 * std::exp(-g * t);
+        return;
+    }
     double spread = std::fabs(g - c.h);
     double r1 = (spread - (g + c.h)) / 2.0;
     double r2 = -((g + c.h) + spread) / 2.0;
@@ -86,9 +107,11 @@ void comp_mode_coefficients(double k, double /*y*/, double t, double& theta1, do
 double comp_temperature(double t, double y, double /*z*/)
 {
     const CompParameters& p = comp_parameters;
+    clear_field_gap();
     // Before the source has passed the section is at the initial
     // temperature; the transforms' exponentials would overflow there. (A
     // time a hair below zero, as accumulated steps give, is the passage.)
+    if (std::isnan(t) || std::isnan(y)) return field_gap(FieldGap::unusable_data);
     if (t < -1e-6) return p.T0;
     // On the weld line at the moment of passage the transform has no value;
     // the point is moved off it. The field is even in y, so a point on the
@@ -99,9 +122,8 @@ double comp_temperature(double t, double y, double /*z*/)
         t = 1e-6;
     }
     constants = comp_constants();
-    // Data that divide by zero (no capacity of a phase, equal diffusivities
-    // of the phases, no thickness or speed) leave the plate as it was.
-    if (!usable(constants)) return p.T0;
+    // Data that give no field (no capacity at all, no thickness or speed).
+    if (!usable(constants)) return field_gap(FieldGap::unusable_data);
 
     double theta1 = 0, theta2 = 0;
     comp_mode_coefficients(0, y, t, theta1, theta2);

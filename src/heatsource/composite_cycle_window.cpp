@@ -28,6 +28,7 @@ void compute(const double* params, Window* window) {
     s.steps = n;
     s.time.resize(n + 1);
     s.temp.resize(n + 1);
+    TimeCycleGaps gaps;
     {
         ProgressDialogScope progress(window);
         // Each time from its index, so that the last one is the passage
@@ -36,11 +37,13 @@ void compute(const double* params, Window* window) {
             const double t = t_s * (n - i) / n;
             s.time[i] = t;
             const double T = current_model.temperature(t, y, composite_z);
+            gaps.sample(T);
             ProgressDialogScope::sample_done(i, n);
             s.temp[i] = stored_cycle_temperature(T);
         }
     }
     composite = CompositeStore{y, t_s, std::move(s)};
+    gaps.report(window);
 }
 
 }  // namespace

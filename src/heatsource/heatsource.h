@@ -411,6 +411,29 @@ void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0
                       int show_thickness);
 
 // ---------------------------------------------------------------------------
+// The time-domain schemes (7, 8 and 11 to 14) sum sweeps of an electrode,
+// cycles of a pulsed source or the modes of a transform. Where they have no
+// temperature to give they return NaN, never a number made of a cap or a
+// division by zero, and say why in the gap of their last call on the
+// calling thread, which the thermal-cycle windows read after each sample.
+enum class FieldGap {
+    none,            // the last temperature is a field value
+    sweep_cap,       // the sum would need more sweeps than field_sum_cap
+    cycle_cap,       // the sum would need more cycles than field_sum_cap
+    unusable_data,   // the data give no field (a zero period, width or speed, ...)
+    outside_metal,   // the point lies outside the plate
+};
+
+// The most sweeps or cycles a temperature may add up.
+constexpr int field_sum_cap = 1000000;
+
+FieldGap last_field_gap();
+// For the schemes: clears the gap at the start of a call, and records a gap
+// and gives the NaN that stands for it.
+void clear_field_gap();
+double field_gap(FieldGap why);
+
+// ---------------------------------------------------------------------------
 // The oscillating electrode (schemes 7 and 8). The electrode sweeps across
 // the weld between y = -A/2 and +A/2 while it advances along it; sweep k
 // (k = 1, 2, ...) lasts from (k - 1)·t_s to k·t_s. Their `temperature` takes
@@ -529,7 +552,7 @@ struct PulseParameters {
     double t_pulse = 0.5;   // pulse time, s
     double t = 10;          // position of the point in the cycle, s
     double T0 = 20;
-    double delta = 1;       // thickness; divides both powers
+    double delta = 1;       // thickness (schemes 11 and 12 take the powers per cm of it)
 };
 
 // What each pulsed module derives and remembers between calls.
@@ -537,8 +560,15 @@ struct PulseState {
     double c_rho = 0;   // c·ρ
     double a = 0;       // thermal diffusivity
     double t_now = 0;   // the current time, fixed by pulse_time_window
-    int N = 0;          // cycles emitted before t_now, at the last temperature
+    int N = 0;          // whole cycles emitted before t_now, at the last temperature
     int k = 0;          // the cycle integrated last: where that sum stopped
+    // The emission of cycle k that its integrals cover: the pulse from
+    // pulse_start for pulse_length, the pause of pause_length ending at
+    // pause_end. In the cycle in progress (k = N + 1) both end by t_now.
+    double pulse_start = 0;
+    double pulse_length = 0;
+    double pause_end = 0;
+    double pause_length = 0;
 };
 
 // Scheme 11: pulsed source on a massive body (stem rom1)
@@ -641,7 +671,9 @@ void comp_set_data(SchemeParameters values);
 void comp_prepare();
 double comp_temperature(double t, double y, double z);
 // The transforms of the two phase temperatures at the wavenumber k (1/cm)
-// and the time t; y is not read.
+// and the time t; y is not read. Where the plate behaves as one material (a
+// share of 0, equal diffusivities of the phases) both are that material's
+// transform.
 void comp_mode_coefficients(double k, double y, double t, double& theta1, double& theta2);
 double comp_velocity();
 double comp_initial_temperature();

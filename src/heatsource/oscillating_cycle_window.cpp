@@ -30,6 +30,7 @@ void compute(const double* params, int steps, Window* window) {
     s.steps = n;
     s.time.resize(n + 1);
     s.temp.resize(n + 1);
+    TimeCycleGaps gaps;
     {
         ProgressDialogScope progress(window);
         const double dt = (t2 - t1) / n;
@@ -37,12 +38,14 @@ void compute(const double* params, int steps, Window* window) {
         for (int i = 0; i <= n; ++i) {
             s.time[i] = t;
             const double T = current_model.temperature(t, y, z);
+            gaps.sample(T);
             ProgressDialogScope::sample_done(i, n);
             s.temp[i] = stored_cycle_temperature(T);
             t += dt;
         }
     }
     oscillating = OscillatingStore{y, z, x, t1, t2, std::move(s)};
+    gaps.report(window);
 }
 
 }  // namespace

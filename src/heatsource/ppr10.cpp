@@ -8,6 +8,7 @@
 #include "heat_text.h"
 #include "heatsource.h"
 #include "numfmt.h"
+#include "sweep_sums.h"
 
 Ppr10Parameters ppr10_parameters;
 
@@ -17,11 +18,6 @@ const double pi = 3.141592;   // this scheme's own π
 
 // At most this many eigen-terms per sweep.
 const int eigen_term_limit = 6;
-
-// Sweep counts are whole numbers of an int. A time or a position beyond
-// this many sweeps is no weld this scheme describes (and would take hours to
-// sum); such a point is reported at the initial temperature.
-const double sweep_limit = 1.0e6;
 
 Ppr10State derive(const Ppr10Parameters& p)
 {
@@ -56,19 +52,17 @@ struct IntegrandState {
 
 IntegrandState state;
 
-// Which sum a series belongs to: the partial sweep stops at its first term
-// below 0.5 (a negative one too), the full sweeps when a term's magnitude is.
-enum class StopRule { signed_term, magnitude };
-
-// The eigen-series of sweep k over the dimensionless time [0, b]; adds the
-// terms to sum and returns the last term added.
-double eigen_series(int k, double b, double z, StopRule rule, double& sum)
+// The eigen-series of sweep k over the dimensionless time [0, b]: adds its
+// terms to sum and returns what the sweep added. The series ends at the
+// first mode whose amplitude is below 1e-4 of the sweep's own sum so far,
+// or after its sixth.
+double eigen_series(int k, double b, double z, double& sum)
 {
     const Ppr10Parameters& p = ppr10_parameters;
     const Ppr10State& d = ppr10_state;
     state.k = k;
     state.s = alternating_sign(k);
-    double term = 0;
+    double sweep = 0;
     for (int m = 1; m <= eigen_term_limit; ++m) {
         double mu = ppr3_eigenvalue(d.Bi, m);
         // A plate that loses no heat (α = 0) has the root 0 first, where the
@@ -77,12 +71,14 @@ double eigen_series(int k, double b, double z, StopRule rule, double& sum)
         state.mu = mu;
         int status = 0;
         double I = simpson_integrate(ppr10_integrand, 0, b, 20, status);
-        term = d.K * w * std::cos(mu * z / p.delta) * I;
-        sum = sum + term;
-        bool small = rule == StopRule::signed_term ? term < 0.5 : std::fabs(term) < 0.5;
-        if (small) break;
+        double amplitude = d.K * w * I;
+        sweep = sweep + amplitude * std::cos(mu * z / p.delta);
+        // Judged by the mode's amplitude: at a depth where its cosine
+        // vanishes the modes after it still count.
+        if (!(std::fabs(amplitude) >= 1e-4 * std::fabs(sweep))) break;
     }
-    return term;
+    sum = sum + sweep;
+    return sweep;
 }
 
 bool usable(const Ppr10State& d)
@@ -141,13 +137,16 @@ double ppr10_temperature(double t, double y, double z)
 {
     const Ppr10Parameters& p = ppr10_parameters;
     const Ppr10State& d = ppr10_state;
-    // Data that give no sweep (a zero width or speed, a zero thickness), a
-    // time before the electrode started, and counts beyond the limit leave
-    // the plate at its initial temperature.
-    if (!usable(d) || !(t >= 0)) return p.T0;
+    clear_field_gap();
+    // Data that give no sweep (a zero width or speed, a zero thickness) have
+    // no field; before the electrode started the plate is at its initial
+    // temperature.
+    if (!usable(d) || std::isnan(t)) return field_gap(FieldGap::unusable_data);
+    if (t < 0) return p.T0;
     double r = t / d.t_s;
     double r_x = d.x_p / d.dx;
-    if (!(r < sweep_limit) || !(std::fabs(r_x) < sweep_limit)) return p.T0;
+    if (!(r < field_sum_cap) || !(std::fabs(r_x) < field_sum_cap))
+        return field_gap(FieldGap::sweep_cap);
 
     state.xi0 = d.x_p / p.delta;
     state.eta0 = y / p.delta;
@@ -158,22 +157,21 @@ double ppr10_temperature(double t, double y, double z)
     const int nx = static_cast<int>(r_x);
 
     double sum = 0;
-    // The sweep in progress; it is numbered n, as the sweep before it.
-    eigen_series(n, U, z, StopRule::signed_term, sum);
+    // The sweep in progress is sweep n + 1: n sweeps are complete, and the
+    // source has run the part f of the next one.
+    eigen_series(n + 1, U, z, sum);
 
-    // The sweeps up to the one that passed the point's x, most recent first.
+    // The sweeps up to the one that passed the point's x, most recent first,
+    // while they still matter.
+    SweepTail before_pass;
     for (int k = n < nx ? n : nx; k >= 1; --k)
-        eigen_series(k, d.Fo, z, StopRule::magnitude, sum);
+        if (before_pass.negligible(eigen_series(k, d.Fo, z, sum), sum)) break;
 
-    // The sweeps after the pass, while their terms still matter.
+    // The sweeps after the pass.
     if (nx < n) {
-        double prev = 0;
-        for (int k = nx + 1; k <= n; ++k) {
-            double term = eigen_series(k, d.Fo, z, StopRule::magnitude, sum);
-            if (term <= 0) break;
-            if (term < prev && term < 0.5) break;
-            prev = term;
-        }
+        SweepTail after_pass;
+        for (int k = nx + 1; k <= n; ++k)
+            if (after_pass.negligible(eigen_series(k, d.Fo, z, sum), sum)) break;
     }
     if (sum < 0) sum = 0;
     return sum + p.T0;

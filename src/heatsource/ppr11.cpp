@@ -7,6 +7,7 @@
 #include "heat_text.h"
 #include "heatsource.h"
 #include "numfmt.h"
+#include "sweep_sums.h"
 
 Ppr11Parameters ppr11_parameters;
 
@@ -15,10 +16,6 @@ namespace {
 // This scheme's own π and √π.
 const double pi = 3.141593;
 const double sqrt_pi = 1.772454;
-
-// As in scheme 7: counts of sweeps are ints, and a point this many sweeps
-// away is reported at the initial temperature.
-const double sweep_limit = 1.0e6;
 
 Ppr11State derive(const Ppr11Parameters& p)
 {
@@ -105,12 +102,15 @@ double ppr11_temperature(double t, double y, double z)
 {
     const Ppr11Parameters& p = ppr11_parameters;
     const Ppr11State& d = ppr11_state;
-    // No sweep to sum (zero width or speed), a time before the electrode
-    // started, or counts beyond the limit: the initial temperature.
-    if (!usable(d) || !(t >= 0)) return p.T0;
+    clear_field_gap();
+    // Data that give no sweep (a zero width or speed) have no field; before
+    // the electrode started the body is at its initial temperature.
+    if (!usable(d) || std::isnan(t)) return field_gap(FieldGap::unusable_data);
+    if (t < 0) return p.T0;
     double r = t / d.t_s;
     double r_x = d.x_p / d.dx;
-    if (!(r < sweep_limit) || !(std::fabs(r_x) < sweep_limit)) return p.T0;
+    if (!(r < field_sum_cap) || !(std::fabs(r_x) < field_sum_cap))
+        return field_gap(FieldGap::sweep_cap);
 
     state.xi0 = d.x_p / p.A;
     state.eta0 = y / p.A;
@@ -121,27 +121,26 @@ double ppr11_temperature(double t, double y, double z)
     const double U = f * d.Fo;
     const int nx = static_cast<int>(r_x);
 
-    // The sweep in progress, numbered n as the sweep before it.
-    double sum = sweep_term(n, U);
+    // The sweep in progress is sweep n + 1: n sweeps are complete, and the
+    // source has run the part f of the next one.
+    double sum = sweep_term(n + 1, U);
 
     // The sweeps up to the one that passed the point, most recent first,
     // while they still matter.
-    double prev = 0;
+    SweepTail before_pass;
     for (int k = n < nx ? n : nx; k >= 1; --k) {
         double term = sweep_term(k, d.Fo);
         sum = sum + term;
-        if (term <= 0 || (term < prev && term < 0.5)) break;
-        prev = term;
+        if (before_pass.negligible(term, sum)) break;
     }
 
     // The sweeps after the pass.
     if (nx < n) {
-        prev = 0;
+        SweepTail after_pass;
         for (int k = nx + 1; k <= n; ++k) {
             double term = sweep_term(k, d.Fo);
             sum = sum + term;
-            if (term <= 0 || (term < prev && term < 0.5)) break;
-            prev = term;
+            if (after_pass.negligible(term, sum)) break;
         }
     }
     return sum + p.T0;

@@ -28,6 +28,7 @@ void compute(const double* params, Window* window) {
     s.time.resize(n + 1);
     s.temp.resize(n + 1);
     double from = 0, to = 0;
+    TimeCycleGaps gaps;
     {
         ProgressDialogScope progress(window);
         // Fixes the scheme's current time as well as giving the range.
@@ -38,12 +39,14 @@ void compute(const double* params, Window* window) {
         for (int i = 0; i <= n; ++i) {
             s.time[i] = p;
             const double T = current_model.pulse_temperature(p, y, z, p);
+            gaps.sample(T);
             ProgressDialogScope::sample_done(i, n);
             s.temp[i] = stored_cycle_temperature(T);
             p += step;
         }
     }
     pulse = PulseStore{y, z, from, to, std::move(s)};
+    gaps.report(window);
 }
 
 }  // namespace

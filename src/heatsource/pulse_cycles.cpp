@@ -1,19 +1,9 @@
 #include "pulse_cycles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-
-// N is an int. A point observed more cycles than this after the first pulse
-// (a cycle time tiny against the position in the cycle) is no weld the
-// schemes describe; it is reported at the initial temperature.
-const double cycle_count_limit = 1.0e9;
-
-// The heat of older cycles falls off with their age; well before this many
-// the 1e-4 rule has ended every sum that has heat to sum. Where nothing
-// reaches the point (far ahead of the source) the sum would otherwise run
-// through every cycle back to the first.
-const int summed_cycle_limit = 1000000;
 
 bool positive(double value)
 {
@@ -52,25 +42,47 @@ bool pulse_data_usable(const PulseParameters& p, const PulseState& state)
            std::isfinite(state.t_now) && std::isfinite(p.q1) && std::isfinite(p.q2);
 }
 
-double sum_pulse_cycles(const PulseParameters& p, PulseState& state,
-                        double (*pulse_integrand)(double), double (*pause_integrand)(double))
+double sum_pulse_cycles(const PulseParameters& p, PulseState& state, PulsePowers powers,
+                        double (*pulse_integrand)(double), double (*pause_integrand)(double),
+                        int cap)
 {
     state.N = 0;
     state.k = 0;
-    if (!pulse_data_usable(p, state)) return p.T0;
+    clear_field_gap();
+    if (!pulse_data_usable(p, state)) return field_gap(FieldGap::unusable_data);
+    // A cycle time this small against the time of observation cannot be
+    // told apart within a double: the times of one cycle would be lost in
+    // the rounding of t_now.
     const double cycles = state.t_now / p.t_cycle;
-    if (!(cycles < cycle_count_limit)) return p.T0;
+    if (!(cycles < 1.0e9)) return field_gap(FieldGap::unusable_data);
     const int N = static_cast<int>(cycles);
     state.N = N;
-    const double A = p.q1 / p.delta;
-    const double B = p.q2 / p.delta;
-    const int last = N - summed_cycle_limit;
     double S = 0;
-    for (int k = N; k >= 1 && k > last; --k) {
+    // The cycle in progress first: its pulse and pause as far as t_now has
+    // come (the whole last cycle where t_now / t_cycle rounds just below a
+    // whole number).
+    const double begun = state.t_now - N * p.t_cycle;
+    const int newest = begun > 0 ? N + 1 : N;
+    for (int k = newest; k >= 1; --k) {
+        // Where nothing reaches the point (far ahead of the source) the sum
+        // runs back to the first cycle; beyond the cap it is not a sum of
+        // every cycle that matters.
+        if (newest - k >= cap) return field_gap(FieldGap::cycle_cap);
         state.k = k;
+        if (k > N) {
+            state.pulse_start = N * p.t_cycle;
+            state.pulse_length = std::min(p.t_pulse, begun);
+            state.pause_end = state.t_now;
+            state.pause_length = std::max(0.0, begun - p.t_pulse);
+        } else {
+            state.pulse_start = (k - 1) * p.t_cycle;
+            state.pulse_length = p.t_pulse;
+            state.pause_end = k * p.t_cycle;
+            state.pause_length = p.t_cycle - p.t_pulse;
+        }
         int status = 0;
-        double P = A * simpson_integrate(pulse_integrand, 0, 1, 20, status);
-        double Q = B * simpson_integrate(pause_integrand, 0, 1, 20, status);
+        double P = powers.pulse * simpson_integrate(pulse_integrand, 0, 1, 20, status);
+        double Q = powers.pause * simpson_integrate(pause_integrand, 0, 1, 20, status);
         S = S + P + Q;
         if (std::fabs(S) > 0 && std::fabs((P + Q) / S) < 0.0001) break;
     }

@@ -17,16 +17,27 @@ void set_pulse_parameters(PulseParameters& p, SchemeParameters values);
 void pulse_time_window_of(const PulseParameters& p, PulseState& state, double& from, double& to);
 
 // Whether the block and the state allow a sum at all: a positive period,
-// a pulse no longer than it, a positive thickness and diffusivity. Any
-// other input gives the initial temperature.
+// a pulse no longer than it, a positive thickness and diffusivity.
 bool pulse_data_usable(const PulseParameters& p, const PulseState& state);
 
+// The powers a scheme's kernel takes for the pulse and the pause: W for a
+// point source, W per cm of thickness for a line source through the plate.
+struct PulsePowers {
+    double pulse = 0;
+    double pause = 0;
+};
+
 // T0 plus the heat of the cycles emitted before t_now, most recent first:
-// for each cycle k (written to state.k before its integrals) the pulse power
-// times the pulse integral plus the pause power times the pause integral,
-// each over [0, 1]; the sum stops when a cycle adds less than 1e-4 of it.
-double sum_pulse_cycles(const PulseParameters& p, PulseState& state,
-                        double (*pulse_integrand)(double), double (*pause_integrand)(double));
+// the part of the cycle in progress emitted by t_now, then the whole cycles
+// N, N - 1, ... For each cycle (its number and emission written to state
+// before its integrals) the pulse power times the pulse integral plus the
+// pause power times the pause integral, each over [0, 1]; the sum stops when
+// a cycle adds less than 1e-4 of it.
+// Data the sum cannot use, or a sum that would need more than `cap`
+// cycles, give NaN and their field gap.
+double sum_pulse_cycles(const PulseParameters& p, PulseState& state, PulsePowers powers,
+                        double (*pulse_integrand)(double), double (*pause_integrand)(double),
+                        int cap = field_sum_cap);
 
 // The elapsed time from an emission at tau to t_now, kept off zero.
 inline double pulse_elapsed(const PulseParameters& p, const PulseState& state, double tau)
@@ -36,12 +47,13 @@ inline double pulse_elapsed(const PulseParameters& p, const PulseState& state, d
     return d;
 }
 
-// Emission times of cycle k at the integration variable s in [0, 1].
-inline double pulse_emission_time(const PulseParameters& p, int k, double s)
+// Emission times of the pulse and the pause that state describes at the
+// integration variable s in [0, 1].
+inline double pulse_emission_time(const PulseState& state, double s)
 {
-    return (k - 1) * p.t_cycle + p.t_pulse * s;
+    return state.pulse_start + state.pulse_length * s;
 }
-inline double pause_emission_time(const PulseParameters& p, int k, double s)
+inline double pause_emission_time(const PulseState& state, double s)
 {
-    return k * p.t_cycle + (p.t_cycle - p.t_pulse) * (s - 1.0);
+    return state.pause_end + state.pause_length * (s - 1.0);
 }

@@ -50,23 +50,26 @@ void rom1_pulse_time_window(double& from, double& to)
 double rom1_pulse_integrand(double s)
 {
     const PulseParameters& p = rom1_parameters;
-    double tau = pulse_emission_time(p, rom1_state.k, s);
-    return p.t_pulse * kernel(pulse_elapsed(p, rom1_state, tau));
+    double tau = pulse_emission_time(rom1_state, s);
+    return rom1_state.pulse_length * kernel(pulse_elapsed(p, rom1_state, tau));
 }
 
 double rom1_pause_integrand(double s)
 {
     const PulseParameters& p = rom1_parameters;
-    double tau = pause_emission_time(p, rom1_state.k, s);
-    return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom1_state, tau));
+    double tau = pause_emission_time(rom1_state, s);
+    return rom1_state.pause_length * kernel(pulse_elapsed(p, rom1_state, tau));
 }
 
 double rom1_pulse_temperature(double x, double y, double /*z*/, double /*t*/)
 {
+    const PulseParameters& p = rom1_parameters;
     point_x = x;
     point_y = y;
-    return sum_pulse_cycles(rom1_parameters, rom1_state, rom1_pulse_integrand,
-                            rom1_pause_integrand);
+    // The kernel is that of a line source: it takes the power per cm of the
+    // thickness.
+    const PulsePowers line{p.q1 / p.delta, p.q2 / p.delta};
+    return sum_pulse_cycles(p, rom1_state, line, rom1_pulse_integrand, rom1_pause_integrand);
 }
 
 double rom1_velocity() { return rom1_parameters.v; }

@@ -50,24 +50,26 @@ void rom2_pulse_time_window(double& from, double& to)
 double rom2_pulse_integrand(double s)
 {
     const PulseParameters& p = rom2_parameters;
-    double tau = pulse_emission_time(p, rom2_state.k, s);
-    return p.t_pulse * kernel(pulse_elapsed(p, rom2_state, tau));
+    double tau = pulse_emission_time(rom2_state, s);
+    return rom2_state.pulse_length * kernel(pulse_elapsed(p, rom2_state, tau));
 }
 
 double rom2_pause_integrand(double s)
 {
     const PulseParameters& p = rom2_parameters;
-    double tau = pause_emission_time(p, rom2_state.k, s);
-    return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom2_state, tau));
+    double tau = pause_emission_time(rom2_state, s);
+    return rom2_state.pause_length * kernel(pulse_elapsed(p, rom2_state, tau));
 }
 
 double rom2_pulse_temperature(double x, double y, double z, double /*t*/)
 {
+    const PulseParameters& p = rom2_parameters;
     point_x = x;
     point_y = y;
     point_z = z;
-    return sum_pulse_cycles(rom2_parameters, rom2_state, rom2_pulse_integrand,
-                            rom2_pause_integrand);
+    // Both powers are taken per cm of the thickness, as scheme 11 takes them.
+    const PulsePowers powers{p.q1 / p.delta, p.q2 / p.delta};
+    return sum_pulse_cycles(p, rom2_state, powers, rom2_pulse_integrand, rom2_pause_integrand);
 }
 
 double rom2_velocity() { return rom2_parameters.v; }

@@ -78,28 +78,33 @@ double rom3_image_series(double tau)
 double rom3_pulse_integrand(double s)
 {
     const PulseParameters& p = rom3_parameters;
-    double tau = pulse_emission_time(p, rom3_state.k, s);
-    return p.t_pulse * kernel(pulse_elapsed(p, rom3_state, tau)) * rom3_image_series(tau);
+    double tau = pulse_emission_time(rom3_state, s);
+    return rom3_state.pulse_length * kernel(pulse_elapsed(p, rom3_state, tau)) *
+           rom3_image_series(tau);
 }
 
 double rom3_pause_integrand(double s)
 {
     const PulseParameters& p = rom3_parameters;
-    double tau = pause_emission_time(p, rom3_state.k, s);
-    return (p.t_cycle - p.t_pulse) * kernel(pulse_elapsed(p, rom3_state, tau)) *
+    double tau = pause_emission_time(rom3_state, s);
+    return rom3_state.pause_length * kernel(pulse_elapsed(p, rom3_state, tau)) *
            rom3_image_series(tau);
 }
 
 double rom3_pulse_temperature(double x, double y, double z, double /*t*/)
 {
     const PulseParameters& p = rom3_parameters;
+    clear_field_gap();
     // The images describe the plate between its faces only; below the lower
     // face the first image would grow without bound.
-    if (!(z >= 0 && z <= p.delta)) return p.T0;
+    if (!(z >= 0 && z <= p.delta)) return field_gap(FieldGap::outside_metal);
     point_x = x;
     point_y = y;
     point_z = z;
-    return sum_pulse_cycles(p, rom3_state, rom3_pulse_integrand, rom3_pause_integrand);
+    // The kernel and its images are the point source in the plate: they take
+    // the powers themselves, which the thickness already spreads.
+    const PulsePowers point{p.q1, p.q2};
+    return sum_pulse_cycles(p, rom3_state, point, rom3_pulse_integrand, rom3_pause_integrand);
 }
 
 double rom3_velocity() { return rom3_parameters.v; }

@@ -26,6 +26,57 @@ void ProgressDialogScope::sample_done(int i, int n) {
     update_progress_dialog(static_cast<int>(static_cast<double>(i - 1) * 100.0 / n) + 10);
 }
 
+void TimeCycleGaps::sample(double T) {
+    ++points_;
+    if (!std::isnan(T)) return;
+    const auto why = static_cast<std::size_t>(last_field_gap());
+    ++counts_[why < std::size(counts_) ? why : 0];
+}
+
+std::string TimeCycleGaps::message() const {
+    // By FieldGap; a NaN for which the scheme gave no reason is "none".
+    static const Text5 reasons[] = {
+        {"the temperature there is not a number", "температура там не является числом",
+         "температура там не є числом", "die Temperatur ist dort keine Zahl",
+         "la température n'y est pas un nombre"},
+        {"the sum would need more than %d sweeps of the electrode",
+         "сумма потребовала бы более %d проходов электрода",
+         "сума потребувала б понад %d проходів електрода",
+         "die Summe bräuchte mehr als %d Durchgänge der Elektrode",
+         "la somme demanderait plus de %d passages de l'électrode"},
+        {"the sum would need more than %d cycles of the source",
+         "сумма потребовала бы более %d циклов источника",
+         "сума потребувала б понад %d циклів джерела",
+         "die Summe bräuchte mehr als %d Zyklen der Quelle",
+         "la somme demanderait plus de %d cycles de la source"},
+        {"the data of the scheme give no temperature field", "данные схемы не дают температурного поля",
+         "дані схеми не дають температурного поля", "die Daten des Schemas ergeben kein Temperaturfeld",
+         "les données du schéma ne donnent aucun champ de température"},
+        {"the point lies outside the plate", "точка лежит вне пластины", "точка лежить поза пластиною",
+         "der Punkt liegt außerhalb der Platte", "le point se trouve hors de la plaque"},
+    };
+    static const Text5 left_out{"%d of %d points of the thermal cycle are not drawn: %s.",
+                                "%d из %d точек термоцикла не показаны: %s.",
+                                "%d з %d точок термоциклу не показано: %s.",
+                                "%d von %d Punkten des Temperaturzyklus sind nicht gezeichnet: %s.",
+                                "%d points sur %d du cycle thermique ne sont pas tracés : %s."};
+    int missing = 0;
+    std::string why;
+    for (std::size_t i = 0; i < std::size(counts_); ++i) {
+        if (counts_[i] == 0) continue;
+        missing += counts_[i];
+        if (!why.empty()) why += "; ";
+        why += cformat(pick(reasons[i]), field_sum_cap);
+    }
+    if (missing == 0) return {};
+    return cformat(pick(left_out), missing, points_, why.c_str());
+}
+
+void TimeCycleGaps::report(Window* window) const {
+    const std::string text = message();
+    if (!text.empty()) show_window_message(window, text, attention_caption());
+}
+
 int time_cycle_steps(int steps) { return std::clamp(steps, 1, 100000); }
 
 bool build_time_cycle_axes(const TimeCycleSamples& s, double min_span, TimeCycleAxes& a) {

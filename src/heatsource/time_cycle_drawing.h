@@ -3,6 +3,7 @@
 // and the one picture they all draw, which differs only in a few details.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "canvas.h"
@@ -37,6 +38,23 @@ public:
     // The value of sample i of n: 10 plus the completed per cent, truncated
     // (8, 10, 12, ... 108 for n = 50).
     static void sample_done(int i, int n);
+};
+
+// The samples a computation could not draw, counted by the reason their
+// scheme gave (last_field_gap) and reported once, when the window is
+// computed: a message, and a gap in the curve.
+class TimeCycleGaps {
+public:
+    // Called with each sample's temperature as the scheme gave it.
+    void sample(double T);
+    // The message, empty when every sample has a value.
+    std::string message() const;
+    // Shows the message, if any, in a box owned by the window.
+    void report(Window* window) const;
+
+private:
+    int points_ = 0;
+    int counts_[5] = {};   // by FieldGap
 };
 
 // The number of intervals a computation uses: at least 1, never more than

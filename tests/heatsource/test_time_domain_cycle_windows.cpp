@@ -34,10 +34,14 @@ void stand_in_summary(char* line1, char* line2, char* title) {
 // or a table of values by call.
 double slope = 10;
 std::vector<double> scripted;   // when not empty, the i-th call returns scripted[i]
+std::vector<FieldGap> scripted_gaps;   // and, when not empty, gives the i-th reason
 int calls = 0;
 double scripted_or(double T) {
-    const int i = calls++;
-    if (!scripted.empty()) return scripted[static_cast<std::size_t>(i) % scripted.size()];
+    const auto i = static_cast<std::size_t>(calls++);
+    clear_field_gap();
+    if (!scripted_gaps.empty() && scripted_gaps[i % scripted_gaps.size()] != FieldGap::none)
+        return field_gap(scripted_gaps[i % scripted_gaps.size()]);
+    if (!scripted.empty()) return scripted[i % scripted.size()];
     return T;
 }
 double seen_x = -1;
@@ -107,6 +111,7 @@ protected:
         progress_values.clear();
         panel_rects.clear();
         scripted.clear();
+        scripted_gaps.clear();
         seen_t.clear();
         seen_z.clear();
         calls = 0;
@@ -289,6 +294,40 @@ TEST_P(EachTimeDomainCycle, SamplesThatAreNotNumbersNeitherScaleTheAxesNorReachT
     const RecordingCanvas empty = draw();
     EXPECT_TRUE(empty.polylines.empty());
     EXPECT_NE(empty.find_text("99. Stand-in scheme"), nullptr);
+}
+
+// Samples the scheme has no field for are left out of the curve and counted
+// by their reason in one message, shown when the window is computed and not
+// again at a repaint.
+TEST_P(EachTimeDomainCycle, SamplesWithoutAFieldAreLeftOutAndReportedOnce) {
+    scripted.assign(51, 400);
+    scripted[7] = std::numeric_limits<double>::quiet_NaN();   // no reason given
+    scripted_gaps.assign(51, FieldGap::none);
+    for (int i = 40; i <= 50; ++i) scripted_gaps[static_cast<std::size_t>(i)] = FieldGap::cycle_cap;
+    compute(GetParam().kind, record(GetParam().kind));
+    const std::vector<ShownMessage> shown = take_window_messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text,
+              "12 of 51 points of the thermal cycle are not drawn: the temperature there is not a "
+              "number; the sum would need more than 1000000 cycles of the source.");
+    EXPECT_EQ(shown[0].caption, "  Attention!");
+    const TimeCycleResult r = result_of(GetParam().kind);
+    EXPECT_TRUE(std::isnan(r.temp[45]));
+    EXPECT_EQ(r.T_min, 400);
+    const RecordingCanvas dc = draw();
+    std::size_t drawn = 0;
+    for (const auto& line : dc.polylines) drawn += line.points.size();
+    EXPECT_EQ(drawn, 39u);
+    EXPECT_TRUE(take_window_messages().empty());
+
+    // Every sample without a field: the message, and no curve.
+    scripted_gaps.assign(51, FieldGap::unusable_data);
+    compute(GetParam().kind, record(GetParam().kind));
+    const std::vector<ShownMessage> none = take_window_messages();
+    ASSERT_EQ(none.size(), 1u);
+    EXPECT_EQ(none[0].text, "51 of 51 points of the thermal cycle are not drawn: the data of the "
+                            "scheme give no temperature field.");
+    EXPECT_TRUE(draw().polylines.empty());
 }
 
 TEST_P(EachTimeDomainCycle, FlatCurveGetsATemperatureAxis25High) {
@@ -558,6 +597,50 @@ TEST_F(TimeDomainSchemes, OscillatingSchemesSampleSixtyToSeventyFiveSeconds) {
         for (int i = 0; i <= 50; ++i) EXPECT_TRUE(std::isfinite(r.temp[i])) << scheme << " " << i;
         EXPECT_GT(r.T_max, r.T_min + 25) << scheme;
     }
+}
+
+// The reasons in each language, for a point below the thin plate of scheme
+// 13 and a sum of sweeps beyond the cap.
+TEST_F(TimeDomainSchemes, ReasonsAreGivenInTheWindowsLanguage) {
+    struct Case {
+        Language language;
+        const char* below_plate;
+    };
+    const Case cases[] = {
+        {Language::english, "51 of 51 points of the thermal cycle are not drawn: the point lies outside the plate."},
+        {Language::russian, "51 из 51 точек термоцикла не показаны: точка лежит вне пластины."},
+        {Language::ukrainian, "51 з 51 точок термоциклу не показано: точка лежить поза пластиною."},
+        {Language::german,
+         "51 von 51 Punkten des Temperaturzyklus sind nicht gezeichnet: der Punkt liegt außerhalb der Platte."},
+        {Language::french,
+         "51 points sur 51 du cycle thermique ne sont pas tracés : le point se trouve hors de la plaque."},
+    };
+    for (const Case& c : cases) {
+        set_language(c.language);
+        run(13, {0.05, 1.5});   // the plate is 1 cm thick
+        const std::vector<ShownMessage> shown = take_window_messages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, c.below_plate);
+    }
+    set_language(Language::english);
+    run(8, {1, 0, 0, 7e5, 7.1e5});   // a million sweeps of 4.6/7 s take 657000 s
+    const std::vector<ShownMessage> shown = take_window_messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "51 of 51 points of the thermal cycle are not drawn: the sum would "
+                             "need more than 1000000 sweeps of the electrode.");
+}
+
+// Two equal phases draw the cooling of one plate, not a flat line at T0;
+// nothing is reported.
+TEST_F(TimeDomainSchemes, CompositeOfEqualPhasesDrawsTheOnePlateCycle) {
+    const double equal[] = {0.3, 0.3, 0.628, 0.628, 7.8, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000};
+    comp_set_data(equal);
+    run(14, {0.2, 30});
+    EXPECT_TRUE(take_window_messages().empty());
+    const TimeCycleResult r = composite_cycle_result();
+    EXPECT_NEAR(r.temp[0], 231.277, 0.001 * 231.277);   // 30 s after the passage
+    EXPECT_GT(r.T_max, 1000);
+    ASSERT_EQ(draw().polylines.size(), 1u);
 }
 
 TEST_F(TimeDomainSchemes, CompositeNearThePassageIsCappedAt2500) {

@@ -10,6 +10,7 @@
 
 #include "heatsource.h"
 #include "lang.h"
+#include "pulse_cycles.h"
 
 namespace {
 
@@ -175,29 +176,67 @@ TEST_F(TimeDomain, PointDeepInTheBodyIsExactlyAtT0)
     EXPECT_EQ(ppr11_temperature(67, 1, 100), 20);
 }
 
-// Data that give no sweep, a time before the start and a time or position
-// beyond any weld leave the metal at its initial temperature, never at a
-// number made of a division by zero.
-TEST_F(TimeDomain, OscillatingSchemesWithUnusableInputGiveT0)
+// Before the electrode starts the metal is at its initial temperature. Data
+// that give no sweep, a time that is not a number, and a time or position
+// farther than the summing cap of sweeps have no field: NaN, and the reason.
+TEST_F(TimeDomain, OscillatingSchemesWithoutAFieldSayWhy)
 {
     ppr10_set_oscillation_point(cycle_record);
     ppr11_set_oscillation_point(cycle_record);
-    for (double t : {-1.0, nan_value, 1e12, std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(ppr10_temperature(t, 1, 0), 20) << t;
-        EXPECT_EQ(ppr11_temperature(t, 1, 0), 20) << t;
+    struct Case {
+        double t;
+        FieldGap gap;
+    };
+    const Case times[] = {{nan_value, FieldGap::unusable_data},
+                          {1e12, FieldGap::sweep_cap},
+                          {std::numeric_limits<double>::infinity(), FieldGap::sweep_cap},
+                          // just beyond the cap of sweeps of 4.6/7 s
+                          {field_sum_cap * 4.6 / 7 * 1.000001, FieldGap::sweep_cap}};
+    for (auto temperature : {ppr10_temperature, ppr11_temperature}) {
+        EXPECT_EQ(temperature(-1, 1, 0), 20);
+        EXPECT_EQ(last_field_gap(), FieldGap::none);
+        for (const Case& c : times) {
+            EXPECT_TRUE(std::isnan(temperature(c.t, 1, 0))) << c.t;
+            EXPECT_EQ(last_field_gap(), c.gap) << c.t;
+        }
+        EXPECT_FALSE(std::isnan(temperature(67, 1, 0)));
+        EXPECT_EQ(last_field_gap(), FieldGap::none);
     }
     // A zero cross speed: no sweep has a duration.
     const double still_plate[] = {0.3, 0.628, 7.8, 35, 0.28, 5, 0.0003, 4.6, 0, 5000};
     ppr10_set_data(still_plate);
-    EXPECT_EQ(ppr10_temperature(67, 1, 0), 35);
-    // A zero width on the body.
+    EXPECT_TRUE(std::isnan(ppr10_temperature(67, 1, 0)));
+    EXPECT_EQ(last_field_gap(), FieldGap::unusable_data);
+    // A zero width on the body, and a source that does not advance.
     const double no_width[] = {0.3, 0.628, 7.8, 35, 0.28, 0.0003, 0, 7, 5000};
-    ppr11_set_data(no_width);
-    EXPECT_EQ(ppr11_temperature(67, 1, 0), 35);
-    // A zero welding speed leaves the source where it is: no sweep passes.
     const double standing[] = {0.3, 0.628, 7.8, 35, 0, 0.0003, 4.6, 7, 5000};
-    ppr11_set_data(standing);
-    EXPECT_EQ(ppr11_temperature(67, 1, 0), 35);
+    for (const double* values : {no_width, standing}) {
+        ppr11_set_data(values);
+        EXPECT_TRUE(std::isnan(ppr11_temperature(67, 1, 0)));
+        EXPECT_EQ(last_field_gap(), FieldGap::unusable_data);
+    }
+}
+
+// The sweep in progress is the one after the last complete sweep: the field
+// runs on without a step where one sweep ends and the next begins, also
+// where the electrode passes close by. (Summed as the sweep before, the
+// last complete sweep was counted twice until the next one began.)
+TEST_F(TimeDomain, OscillatingFieldIsContinuousWhereASweepEnds)
+{
+    ppr10_set_oscillation_point(cycle_record);
+    ppr11_set_oscillation_point(cycle_record);
+    const double t_s = 4.6 / 7;
+    for (int n : {99, 100, 101}) {
+        const double t = n * t_s;
+        for (auto temperature : {ppr10_temperature, ppr11_temperature}) {
+            const double before = temperature(t * (1 - 1e-9), 1, 0);
+            const double after = temperature(t * (1 + 1e-9), 1, 0);
+            EXPECT_NEAR(after, before, 1e-3 * (before - 20)) << n;
+        }
+    }
+    // At 65 s the source is 0.2 cm short of the point and sweeping towards
+    // it: 778 °C on the body.
+    EXPECT_NEAR(ppr11_temperature(65, 1, 0), 778.07, 0.01);
 }
 
 // Without surface loss the first thickness eigenvalue is 0; the plate's
@@ -312,9 +351,10 @@ TEST_F(TimeDomain, PulsedTemperatureIsT0BeforeTheWindowAndFarAhead)
 }
 
 // The pulse may not outlast its cycle, the cycle must have a length, the
-// thickness divides both powers, and the diffusivity comes from prepare:
-// without them the pulsed schemes report the initial temperature.
-TEST_F(TimeDomain, PulsedSchemesWithUnusableDataGiveT0)
+// thickness divides or bounds the sum, the diffusivity comes from prepare,
+// and a cycle must stand out against the time of observation: without them
+// the pulsed schemes have no field (NaN, and the reason).
+TEST_F(TimeDomain, PulsedSchemesWithUnusableDataSayWhy)
 {
     struct Case {
         const char* what;
@@ -332,17 +372,85 @@ TEST_F(TimeDomain, PulsedSchemesWithUnusableDataGiveT0)
         rom1_prepare();
         double from = 0, to = 0;
         rom1_pulse_time_window(from, to);
-        EXPECT_EQ(rom1_pulse_temperature(-1, 0.05, 0, 0), 30) << c.what;
+        EXPECT_TRUE(std::isnan(rom1_pulse_temperature(-1, 0.05, 0, 0))) << c.what;
+        EXPECT_EQ(last_field_gap(), FieldGap::unusable_data) << c.what;
         rom3_set_data(c.values);
         rom3_prepare();
         rom3_pulse_time_window(from, to);
-        EXPECT_EQ(rom3_pulse_temperature(-1, 0.05, 0, 0), 30) << c.what;
+        EXPECT_TRUE(std::isnan(rom3_pulse_temperature(-1, 0.05, 0, 0))) << c.what;
+        EXPECT_EQ(last_field_gap(), FieldGap::unusable_data) << c.what;
     }
     // The window ran, but prepare never did.
     reset_time_domain_schemes();
     double from = 0, to = 0;
     rom2_pulse_time_window(from, to);
-    EXPECT_EQ(rom2_pulse_temperature(-10, 0.05, 0, 0), 20);
+    EXPECT_TRUE(std::isnan(rom2_pulse_temperature(-10, 0.05, 0, 0)));
+    EXPECT_EQ(last_field_gap(), FieldGap::unusable_data);
+}
+
+// Stand-in integrands for the sum itself: nothing arrives from any cycle,
+// or (with unit powers) the pulse and the pause of cycle k each add half of
+// 0.5^(N - k), N the newest cycle.
+double nothing(double) { return 0; }
+PulseState* stand_in_state = nullptr;
+double halving(double)
+{
+    return 0.5 * std::pow(0.5, stand_in_state->N - stand_in_state->k);
+}
+
+// A sum that the 1e-4 rule has not ended within the cap of cycles (where
+// nothing arrives from the recent cycles, whether the older ones would is
+// not known) has no field value; a sum that ends within it is summed.
+TEST_F(TimeDomain, PulsedSumLongerThanTheCapSaysSo)
+{
+    PulseParameters p;   // t_now = 1510 s: 1510 whole cycles of 1 s
+    PulseState state;
+    state.c_rho = 0.628 * 7.8;
+    state.a = 0.4 / state.c_rho;
+    state.t_now = 1510;
+    stand_in_state = &state;
+    for (int cap : {10, 1000}) {
+        EXPECT_TRUE(std::isnan(sum_pulse_cycles(p, state, {1, 1}, nothing, nothing, cap))) << cap;
+        EXPECT_EQ(last_field_gap(), FieldGap::cycle_cap) << cap;
+        EXPECT_EQ(state.k, 1510 - cap + 1) << cap;
+    }
+    // The whole sum, 1510 cycles, within a cap of as many.
+    EXPECT_EQ(sum_pulse_cycles(p, state, {1, 1}, nothing, nothing, 1510), 20);
+    EXPECT_EQ(last_field_gap(), FieldGap::none);
+    EXPECT_EQ(state.k, 1);
+    // Halving contributions 1 + 1/2 + 1/4 ... stop at the 14th cycle, the
+    // first to add less than 1e-4 of the sum (0.5^13 of 2 - 0.5^13), well
+    // within a cap of 20.
+    const double T = sum_pulse_cycles(p, state, {1, 1}, halving, halving, 20);
+    EXPECT_EQ(last_field_gap(), FieldGap::none);
+    EXPECT_EQ(state.k, 1510 - 13);
+    EXPECT_NEAR(T, 20 + 2 - std::pow(0.5, 13), 1e-12);
+    EXPECT_EQ(field_sum_cap, 1000000);
+}
+
+// After 1500 cycles the field repeats with the cycle: the same moment of a
+// later cycle gives the same temperature, also close behind the source,
+// where the pulse in progress counts most. With the dialog's first texts
+// (t0 = 0.2 s, tp = 0.1 s) the field rises through the pulse and falls
+// through the pause.
+TEST_F(TimeDomain, PulsedFieldRepeatsWithTheCycle)
+{
+    auto at = [](double t, double x) {
+        const double values[] = {5000., 2500., 0.1, 0.4, 0.628, 7.8, 0.2, 0.1, t, 20., 1.};
+        rom1_set_data(values);
+        rom1_prepare();
+        double from = 0, to = 0;
+        rom1_pulse_time_window(from, to);
+        return rom1_pulse_temperature(x, 0.05, 0, 0);
+    };
+    for (double x : {-0.1, -0.02, -1.0}) {
+        const double start = at(0, x);
+        EXPECT_NEAR(at(0.2, x), start, 1e-6 * start) << x;
+        EXPECT_NEAR(at(0.45, x), at(0.05, x), 1e-6 * start) << x;
+    }
+    EXPECT_GT(at(0.05, -0.1), at(0, -0.1));
+    EXPECT_GT(at(0.1, -0.1), at(0.05, -0.1));
+    EXPECT_LT(at(0.15, -0.1), at(0.1, -0.1));
 }
 
 // The images of the thin plate: at the top face each pair is
@@ -375,9 +483,11 @@ TEST_F(TimeDomain, ImageSeriesOfTheThinPlate)
     rom3_pulse_temperature(-10, 0.05, 1, 0);   // the lower face
     EXPECT_EQ(rom3_image_series(t_now), 2.0);
     EXPECT_TRUE(std::isfinite(rom3_pulse_temperature(-10, 0.05, 1, 0)));
-    // Below the plate there is no metal to heat.
-    EXPECT_EQ(rom3_pulse_temperature(-10, 0.05, 1.5, 0), 20);
-    EXPECT_EQ(rom3_pulse_temperature(-10, 0.05, -0.1, 0), 20);
+    // Below the plate, or above it, there is no metal to heat.
+    for (double z : {1.5, -0.1}) {
+        EXPECT_TRUE(std::isnan(rom3_pulse_temperature(-10, 0.05, z, 0))) << z;
+        EXPECT_EQ(last_field_gap(), FieldGap::outside_metal) << z;
+    }
 }
 
 TEST_F(TimeDomain, PulsedRangesAndAccessors)
@@ -479,23 +589,72 @@ TEST_F(TimeDomain, CompositeAtTheMomentOfPassage)
     EXPECT_TRUE(std::isfinite(comp_temperature(-1e-9, 0.05, 0)));
 }
 
-// Phases of equal diffusivity ratio (c2·ρ2·λ1 = c1·ρ1·λ2), an empty phase,
-// no thickness or no speed divide by zero: the plate stays at T0.
-TEST_F(TimeDomain, CompositeWithZeroDivisorsGivesT0)
+// Two equal phases are one material: the field is the one plate's (1/3
+// taken as 0.3333 by the transform is its 1e-4), and the same as that of
+// phases that differ by a hair.
+TEST_F(TimeDomain, CompositeOfEqualPhasesIsOnePlate)
 {
+    const double t = 30, y = 0.2;
+    const double C = 0.628 * 7.8;
+    const double one_plate = 20 + 3000 / (6 * 0.1 * std::sqrt(4 * M_PI * 0.3 * C * t)) *
+                                      std::exp(-y * y * C / (4 * 0.3 * t));
+    EXPECT_NEAR(one_plate, 231.277, 0.0005);
+    const double equal[] = {0.3, 0.3, 0.628, 0.628, 7.8, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000};
+    comp_set_data(equal);
+    const double T = comp_temperature(t, y, 0);
+    EXPECT_EQ(last_field_gap(), FieldGap::none);
+    EXPECT_NEAR(T, one_plate, 0.001 * one_plate);
+    const double near_equal[] = {0.3, 0.3001, 0.628, 0.628, 7.8, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000};
+    comp_set_data(near_equal);
+    EXPECT_NEAR(comp_temperature(t, y, 0), T, 0.01);
+}
+
+// A share of 0 leaves one phase, and equal diffusivities let the phases move
+// as one: each is the plate of the effective conductivity and the mean
+// capacity, and the limit of the two-phase field as the data come near it.
+TEST_F(TimeDomain, CompositeOfOnePhaseOrEqualDiffusivitiesIsThatLimit)
+{
+    auto plane = [] {
+        const CompConstants c = comp_constants();
+        return 20 + 3000 / (6 * 0.1 * std::sqrt(4 * M_PI * c.lambda_e * c.C * 30)) *
+                        std::exp(-0.04 * c.C / (4 * c.lambda_e * 30));
+    };
+    const double a1 = 0.44 / (0.22 * 2.7);
     struct Case {
         const char* what;
         double values[12];
+        double near[12];
     };
     const Case cases[] = {
-        {"equal phases", {0.4, 0.4, 0.5, 0.5, 7, 7, 0.5, 0.5, 30, 6, 0.1, 3000}},
-        {"empty phase 2", {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 1, 0, 30, 6, 0.1, 3000}},
-        {"zero thickness", {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 30, 6, 0, 3000}},
-        {"zero speed", {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 30, 0, 0.1, 3000}},
+        {"empty phase 2",
+         {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 1, 0, 20, 6, 0.1, 3000},
+         {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 1, 1e-9, 20, 6, 0.1, 3000}},
+        {"empty phase 1",
+         {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0, 1, 20, 6, 0.1, 3000},
+         {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 1e-9, 1, 20, 6, 0.1, 3000}},
+        {"equal diffusivities",
+         {0.44, a1 * 0.148 * 7.8, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000},
+         {0.44, a1 * (1 + 1e-6) * 0.148 * 7.8, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000}},
     };
     for (const Case& c : cases) {
         comp_set_data(c.values);
-        EXPECT_EQ(comp_temperature(30, 0.05, 0), 30) << c.what;
+        const double T = comp_temperature(30, 0.2, 0);
+        EXPECT_EQ(last_field_gap(), FieldGap::none) << c.what;
+        EXPECT_NEAR(T, plane(), 2e-4 * (plane() - 20)) << c.what;
+        comp_set_data(c.near);
+        EXPECT_NEAR(comp_temperature(30, 0.2, 0), T, 1e-4 * (T - 20)) << c.what;
+    }
+}
+
+// No thickness or no speed: the line energy q/v/δ has no value.
+TEST_F(TimeDomain, CompositeWithoutThicknessOrSpeedSaysWhy)
+{
+    const double no_thickness[] = {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 30, 6, 0, 3000};
+    const double no_speed[] = {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 30, 0, 0.1, 3000};
+    for (const double* values : {no_thickness, no_speed}) {
+        comp_set_data(values);
+        EXPECT_TRUE(std::isnan(comp_temperature(30, 0.05, 0)));
+        EXPECT_EQ(last_field_gap(), FieldGap::unusable_data);
     }
     const double entered[] = {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 30, 6, 0.1, 3000};
     comp_set_data(entered);
