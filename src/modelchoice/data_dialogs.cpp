@@ -304,6 +304,13 @@ const Text5 no_phase{
     "Die Volumenanteile \"%s\" und \"%s\" dürfen nicht beide null sein.",
     "Les fractions volumiques \"%s\" et \"%s\" ne doivent pas être nulles toutes les deux.",
 };
+const Text5 longer_than{
+    "The value of \"%s\" must not be greater than the value of \"%s\".",
+    "Значение \"%s\" не может быть больше значения \"%s\".",
+    "Значення \"%s\" не може бути більшим за значення \"%s\".",
+    "Der Wert \"%s\" darf nicht größer als der Wert \"%s\" sein.",
+    "La valeur \"%s\" ne doit pas être supérieure à la valeur \"%s\".",
+};
 const Text5 message_caption{"  Attention!", "  Внимание!", "  Увага!", "  Achtung!", "  Attention !"};
 
 const Text5 heading{
@@ -526,6 +533,10 @@ std::string read_data_values(const DataDialog& dialog, const std::vector<std::st
         if (v.rule == DataRule::positive && !(read[i] > 0)) return fail(i, cformat(pick(not_positive), name));
         if (v.rule == DataRule::non_negative && read[i] < 0) return fail(i, cformat(pick(negative), name));
     }
+    // A pulse is part of its cycle: a longer one would leave a pause of
+    // negative length and reach past the moment the point is observed.
+    if (dialog.pulsed && read.size() > 7 && read[7] > read[6])
+        return fail(7, cformat(pick(longer_than), pick(dialog.values[7].name), pick(dialog.values[6].name)));
     // The composite plate is a mixture: the two shares weigh the phases'
     // properties, so both zero leaves nothing to divide by.
     if (dialog.scheme == 14 && read.size() > 7 && read[6] == 0 && read[7] == 0)

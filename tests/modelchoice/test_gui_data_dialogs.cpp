@@ -103,18 +103,20 @@ TEST_F(DataDialogs, OkAsOpenedHandsTheDefaultsInTheSchemesOrder)
 
 TEST_F(DataDialogs, EachEditReachesItsPlaceInTheValues)
 {
-    // Type the value's own index into every edit; the layered body's two
-    // swapped rows must still arrive in value order.
+    // Type a value of its own into every edit, counting down from the last
+    // (so that the pulse time stays below the cycle time before it); the
+    // layered body's two swapped rows must still arrive in value order.
     for (int scheme : {2, 5, 11, 14}) {
         SCOPED_TRACE(scheme);
         const DataDialog& d = open(scheme, [scheme](Window* dlg, const std::string&) {
             const DataDialog* dd = find_data_dialog(scheme);
             for (std::size_t i = 0; i < dd->values.size(); ++i)
-                dialog_type_text(dlg, dd->values[i].edit, std::to_string(i + 1) + ".5");
+                dialog_type_text(dlg, dd->values[i].edit, std::to_string(dd->values.size() - i) + ".5");
             dialog_click(dlg, dd->ok);
         });
         ASSERT_EQ(received.size(), d.values.size());
-        for (std::size_t i = 0; i < received.size(); ++i) EXPECT_DOUBLE_EQ(received[i], i + 1.5) << i;
+        for (std::size_t i = 0; i < received.size(); ++i)
+            EXPECT_DOUBLE_EQ(received[i], static_cast<double>(received.size() - i) + 0.5) << i;
     }
     const DataDialog* layered = find_data_dialog(2);
     EXPECT_EQ(layered->values[5].edit, 10092);   // δc
@@ -214,6 +216,30 @@ TEST_F(DataDialogs, RefusedTextNamesTheFieldAndTheDialogStaysOpenWithIt)
         EXPECT_EQ(set_data_calls, 1);
         EXPECT_DOUBLE_EQ(received[c.index], 1.25);
     }
+}
+
+// A pulse longer than its cycle is refused; the dialog stays open with the
+// texts, and a pulse that fits is taken.
+TEST_F(DataDialogs, PulseLongerThanItsCycleKeepsTheDialogOpen)
+{
+    bool still_open = false;
+    std::string shown;
+    open(13, [&](Window* dlg, const std::string&) {
+        dialog_type_text(dlg, 10282, "0.3");   // tp, the cycle is 0.2 s
+        dialog_click(dlg, 10287);
+        still_open = dialog_is_open(dlg);
+        shown = get_item_text(dlg, 10282);
+        dialog_type_text(dlg, 10282, "0.15");
+        dialog_click(dlg, 10287);
+    });
+    const std::vector<MessageBoxRecord> log = message_box_take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].text.find("\"tp, pulse time\""), std::string::npos) << log[0].text;
+    EXPECT_NE(log[0].text.find("\"t0, cycle time\""), std::string::npos) << log[0].text;
+    EXPECT_TRUE(still_open);
+    EXPECT_EQ(shown, "0.3");
+    EXPECT_EQ(set_data_calls, 1);
+    EXPECT_DOUBLE_EQ(received[7], 0.15);
 }
 
 TEST_F(DataDialogs, ThePulsedDialogsKeepTheirOwnTexts)

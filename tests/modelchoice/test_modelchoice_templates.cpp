@@ -150,6 +150,39 @@ TEST(DataValues, EachTextIsReadWholeAndMustSuitTheScheme)
     }
 }
 
+// A pulse is part of its cycle: a pulse time above the cycle time is refused
+// in each pulsed dialog, naming both, in every language; a pulse as long as
+// the cycle (a source that never pauses) is taken.
+TEST(DataValues, PulseNoLongerThanItsCycle)
+{
+    const std::pair<Language, const char*> messages[] = {
+        {Language::english, "The value of \"tp, pulse time\" must not be greater than the value of \"t0, cycle time\"."},
+        {Language::russian, "Значение \"tp, время импульса\" не может быть больше значения \"t0, время цикла\"."},
+        {Language::ukrainian, "Значення \"tp, час імпульсу\" не може бути більшим за значення \"t0, час циклу\"."},
+        {Language::german, "Der Wert \"tp, Impulszeit\" darf nicht größer als der Wert \"t0, Zykluszeit\" sein."},
+        {Language::french,
+         "La valeur \"tp, durée d'impulsion\" ne doit pas être supérieure à la valeur \"t0, durée du cycle\"."},
+    };
+    for (int scheme : {11, 12, 13}) {
+        const DataDialog& d = *find_data_dialog(scheme);
+        std::vector<std::string> texts;
+        for (const DataValue& v : d.values) texts.emplace_back(v.default_text);
+        texts[6] = "0.2";
+        texts[7] = "0.2";
+        double values[12] = {};
+        EXPECT_EQ(read_data_values(d, texts, values, nullptr), "") << scheme;
+        EXPECT_EQ(values[7], 0.2);
+        texts[7] = "0.25";
+        for (const auto& [language, expected] : messages) {
+            set_language(language);
+            int failed = -1;
+            EXPECT_EQ(read_data_values(d, texts, values, &failed), expected) << scheme;
+            EXPECT_EQ(failed, 7);
+        }
+        set_language(Language::english);
+    }
+}
+
 TEST(DataValues, CompositeNeedsSomeOfOnePhase)
 {
     const DataDialog& d = *find_data_dialog(14);
