@@ -12,6 +12,8 @@ namespace {
 // The dialog now open; parameter dialogs are modal, so there is one at most.
 const ParameterDialog* open_dialog = nullptr;
 
+std::vector<ValueLimit> scheme_limits(const ParameterDialog& d);
+
 std::intptr_t parameter_dialog_proc(Window* dlg, const Message& m)
 {
     if (open_dialog == nullptr) return 0;
@@ -28,7 +30,8 @@ std::intptr_t parameter_dialog_proc(Window* dlg, const Message& m)
         std::vector<std::string> entered;
         for (const ValueField& field : d.fields) entered.push_back(get_item_text(dlg, field.edit));
         int failed = 0;
-        const std::string message = read_values(entered, d.fields, d.orders, d.record, &failed);
+        const std::string message =
+            read_values(entered, d.fields, d.orders, d.record, &failed, scheme_limits(d));
         if (!message.empty()) {
             message_box(dlg, message, value_message_caption(), mb_iconwarning);
             set_item_focus(dlg, d.fields[static_cast<std::size_t>(failed)].edit);
@@ -274,6 +277,22 @@ ParameterDialog cycle_dialog_of(CycleVariant variant)
 ParameterDialog termocyclys_dialog()
 {
     return cycle_dialog_of(current_cycle_variant());
+}
+
+// The bounds the installed scheme puts on a dialog's values. The pulsed
+// schemes on a plate take points within it: below the lower face there is
+// no metal (and the thin plate's images of the source would grow without
+// bound there).
+std::vector<ValueLimit> scheme_limits(const ParameterDialog& d)
+{
+    const bool pulse_point = d.texts == &cycle_texts[static_cast<std::size_t>(CycleVariant::pulse)];
+    if (!pulse_point || current_model.depth_range == nullptr) return {};
+    double zmin = 0, zmax = 0;
+    current_model.depth_range(0, zmin, zmax);
+    static const Text5 thickness{"the plate thickness δ = %g cm", "толщина пластины δ = %g см",
+                                 "товщина пластини δ = %g см", "die Plattendicke δ = %g cm",
+                                 "l'épaisseur de la plaque δ = %g cm"};
+    return {{point_z, zmax, thickness}};
 }
 
 // --- isotherm dialog --------------------------------------------------------

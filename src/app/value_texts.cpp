@@ -38,12 +38,21 @@ const Text5 wrong_order{
     "La valeur \"%s\" ne doit pas être inférieure à la valeur \"%s\".",
 };
 
+const Text5 above_limit{
+    "The value of \"%s\" must not be greater than %s.",
+    "Значение \"%s\" не может быть больше, чем %s.",
+    "Значення \"%s\" не може бути більшим, ніж %s.",
+    "Der Wert \"%s\" darf nicht größer sein als %s.",
+    "La valeur \"%s\" ne doit pas être supérieure à %s.",
+};
+
 const Text5 caption{"  Attention!", "  Внимание!", "  Увага!", "  Achtung!", "  Attention !"};
 
 } // namespace
 
 std::string read_values(const std::vector<std::string>& texts, const std::vector<ValueField>& fields,
-                        const std::vector<ValueOrder>& orders, double* values, int* failed)
+                        const std::vector<ValueOrder>& orders, double* values, int* failed,
+                        const std::vector<ValueLimit>& limits)
 {
     auto fail = [failed](std::size_t index, std::string message) {
         if (failed) *failed = static_cast<int>(index);
@@ -65,6 +74,12 @@ std::string read_values(const std::vector<std::string>& texts, const std::vector
         if (upper >= read.size() || lower >= read.size()) continue;
         if (read[upper] < read[lower])
             return fail(upper, cformat(pick(wrong_order), pick(fields[upper].name), pick(fields[lower].name)));
+    }
+    for (const ValueLimit& limit : limits) {
+        const auto i = static_cast<std::size_t>(limit.field);
+        if (i >= read.size() || !(read[i] > limit.at_most)) continue;
+        return fail(i, cformat(pick(above_limit), pick(fields[i].name),
+                               cformat(pick(limit.what), limit.at_most).c_str()));
     }
     for (std::size_t i = 0; i < read.size(); ++i) values[i] = read[i];
     return {};

@@ -33,6 +33,15 @@ struct ValueOrder {
     int lower = 0;
 };
 
+// A bound that a value may not pass, which the dialog takes from the
+// installed scheme when it opens (a depth no greater than the plate's
+// thickness).
+struct ValueLimit {
+    int field = 0;         // index into the field list
+    double at_most = 0;
+    Text5 what;            // what the bound is, with "%g" for its value
+};
+
 // The texts of one dialog (or one variant of a dialog), kept whole between
 // openings; they start as the defaults.
 struct ValueTexts {
@@ -40,12 +49,13 @@ struct ValueTexts {
 };
 
 // Reads texts[i] into values[i] for every field, in order. On the first text
-// that is not a number, or value that breaks its rule or an order, returns
-// the message naming the field (and its index in *failed when given) and
-// leaves `values` untouched; returns an empty string when every value was
-// stored.
+// that is not a number, or value that breaks its rule, an order or a limit,
+// returns the message naming the field (and its index in *failed when given)
+// and leaves `values` untouched; returns an empty string when every value
+// was stored.
 std::string read_values(const std::vector<std::string>& texts, const std::vector<ValueField>& fields,
-                        const std::vector<ValueOrder>& orders, double* values, int* failed = nullptr);
+                        const std::vector<ValueOrder>& orders, double* values, int* failed = nullptr,
+                        const std::vector<ValueLimit>& limits = {});
 
 // The caption of the messages that refuse a value.
 const char* value_message_caption();

@@ -81,6 +81,36 @@ TEST_F(ValueTextsTest, PositiveValuesRefuseZeroAndNegative)
     EXPECT_DOUBLE_EQ(values[1], 0.1);
 }
 
+// A bound the dialog takes from the installed scheme (the depth of a plate):
+// the bound itself is taken, a value beyond it refused with both named.
+TEST_F(ValueTextsTest, ValuesBeyondALimitAreRefusedInEveryLanguage)
+{
+    const std::vector<ValueField> fields{{1, {"y, cm", "y, см", "y, см", "y, cm", "y, cm"}, ValueRule::any},
+                                         {2, {"z, cm", "z, см", "z, см", "z, cm", "z, cm"}, ValueRule::non_negative}};
+    const std::vector<ValueLimit> limits{
+        {1, 0.8, {"the plate δ = %g cm", "пластина δ = %g см", "пластина δ = %g см", "die Platte δ = %g cm",
+                  "la tôle δ = %g cm"}}};
+    double values[2] = {};
+    EXPECT_EQ(read_values({"0.05", "0.8"}, fields, {}, values, nullptr, limits), "");
+    EXPECT_DOUBLE_EQ(values[1], 0.8);
+    const std::pair<Language, const char*> cases[] = {
+        {Language::english, "The value of \"z, cm\" must not be greater than the plate δ = 0.8 cm."},
+        {Language::russian, "Значение \"z, см\" не может быть больше, чем пластина δ = 0.8 см."},
+        {Language::ukrainian, "Значення \"z, см\" не може бути більшим, ніж пластина δ = 0.8 см."},
+        {Language::german, "Der Wert \"z, cm\" darf nicht größer sein als die Platte δ = 0.8 cm."},
+        {Language::french, "La valeur \"z, cm\" ne doit pas être supérieure à la tôle δ = 0.8 cm."},
+    };
+    for (const auto& [language, expected] : cases) {
+        set_language(language);
+        int failed = -1;
+        values[1] = 7;
+        EXPECT_EQ(read_values({"0.05", "0.9"}, fields, {}, values, &failed, limits), expected);
+        EXPECT_EQ(failed, 1);
+        EXPECT_EQ(values[1], 7);
+    }
+    set_language(Language::english);
+}
+
 TEST_F(ValueTextsTest, MessagesFollowTheLanguage)
 {
     set_language(Language::russian);

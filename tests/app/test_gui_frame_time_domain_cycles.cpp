@@ -152,6 +152,39 @@ TEST_F(TimeDomainCycleCommand, CompositeStartTimeOfZeroIsRefused)
     EXPECT_EQ(dialog_accepted, 0);
 }
 
+// The pulsed schemes on a plate take points in it: below the plate's lower
+// face the dialog refuses the depth, naming the field and the thickness,
+// and stays open with the text. A body without a bottom takes any depth.
+TEST_F(TimeDomainCycleCommand, PulseDepthBelowThePlateIsRefused)
+{
+    use_scheme(13);
+    rom3_parameters.delta = 0.8;
+    std::vector<MessageBoxRecord> boxes;
+    bool still_open = false;
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        dialog_type_text(dlg, 10148, "0.9");
+        dialog_click(dlg, 10150);
+        boxes = message_box_take_log();
+        still_open = dialog_is_open(dlg);
+        EXPECT_EQ(get_item_text(dlg, 10148), "0.9");
+        dialog_type_text(dlg, 10148, "0.8");   // the lower face itself is in the plate
+        dialog_click(dlg, 10150);
+    });
+    run_menu_command(cmd::thermal_cycle);
+    EXPECT_TRUE(still_open);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              "The value of \"z, cm\" must not be greater than the plate thickness δ = 0.8 cm.");
+    EXPECT_EQ(dialog_accepted, 1);
+    EXPECT_EQ(termocyclys_point_record()[1], 0.8);
+    rom3_parameters = PulseParameters{};
+
+    use_scheme(11);
+    thermal_cycle(point_edits, {"0.05", "5"});
+    EXPECT_EQ(dialog_accepted, 1);
+    EXPECT_TRUE(message_box_take_log().empty());
+}
+
 class TimeDomainCyclePrint : public TimeDomainCycleCommand {
 protected:
     void SetUp() override
