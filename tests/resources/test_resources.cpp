@@ -602,3 +602,25 @@ TEST(Help, EveryLanguageHasPagesThatLinkOnlyToEachOther)
         }
     }
 }
+
+// The page of the heat-source schemes says, in every language, what each of
+// the fourteen computes, one entry per scheme in their order.
+TEST(Help, SchemesPageDescribesEveryScheme)
+{
+    for (const std::string& lang : help_languages) {
+        const auto html = resource_bytes("help/" + lang + "/schemes.html");
+        ASSERT_TRUE(html.has_value()) << lang;
+        std::size_t at = 0;
+        for (int scheme = 1; scheme <= 14; ++scheme) {
+            at = html->find("<dt>" + std::to_string(scheme) + " ", at);
+            ASSERT_NE(at, std::string::npos) << lang << " scheme " << scheme;
+            const std::size_t dd = html->find("<dd>", at);
+            const std::size_t end = html->find("</dd>", dd);
+            ASSERT_NE(end, std::string::npos) << lang << " scheme " << scheme;
+            EXPECT_GT(end - dd, 60u) << lang << " scheme " << scheme;
+        }
+        EXPECT_NE(resource_bytes("help/" + lang + "/index.html")->find("href=\"schemes.html\""),
+                  std::string::npos)
+            << lang;
+    }
+}
