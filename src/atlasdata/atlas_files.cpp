@@ -75,7 +75,8 @@ AtlasReadResult too_large(const std::string& path)
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // Reads tokens and lines from the text of a file; carriage returns count as
-// white space and never reach a line.
+// white space and never reach a line. It counts the lines it passes, so a
+// message can say on which line of the file a fault lies.
 class Scanner {
 public:
     explicit Scanner(std::string_view text) : text_(text) {}
@@ -84,7 +85,7 @@ public:
 
     void skip_space()
     {
-        while (pos_ < text_.size() && is_space(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && is_space(text_[pos_])) advance();
     }
 
     // The next white-space separated token, or empty at the end of the text.
@@ -92,6 +93,7 @@ public:
     {
         skip_space();
         const std::size_t start = pos_;
+        line_of_last_ = line_;
         while (pos_ < text_.size() && !is_space(text_[pos_])) ++pos_;
         return text_.substr(start, pos_ - start);
     }
@@ -102,9 +104,11 @@ public:
     {
         if (pos_ >= text_.size()) return false;
         out.clear();
+        line_of_last_ = line_;
         bool ended = false;
         while (pos_ < text_.size()) {
-            const char c = text_[pos_++];
+            const char c = text_[pos_];
+            advance();
             if (c == '\n') {
                 ended = true;
                 break;
@@ -115,10 +119,26 @@ public:
         return true;
     }
 
+    // The line (from 1) on which the last token or line began.
+    int last_line() const { return line_of_last_; }
+
 private:
+    void advance()
+    {
+        if (text_[pos_] == '\n') ++line_;
+        ++pos_;
+    }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    int line_ = 1;
+    int line_of_last_ = 1;
 };
+
+bool has_nul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
+
+// "File <path>, line <n>: " — where a fault lies, for the messages.
+std::string at_line(const std::string& path, int line) { return "File " + path + ", line " + std::to_string(line) + ": "; }
 
 bool to_number(std::string_view token, double& value)
 {
@@ -239,14 +259,33 @@ void report_atlas_failure(Window* owner, const AtlasReadResult& result)
 
 // ---------------------------------------------------------------- descriptor
 
-AtlasReadResult read_steel_descriptor(const std::string& path, SteelDescriptor& descriptor)
+namespace {
+
+// Runs `parse` on the text of the file at `path`, or reports the file as
+// missing (with the message `absent` gives) or too large.
+template <typename Parse>
+AtlasReadResult from_file(const std::string& path, AtlasReadResult (*absent)(const std::string&), Parse parse)
 {
     std::string text;
     switch (load_file(path, text)) {
-    case Load::missing: return not_present(path);
+    case Load::missing: return absent(path);
     case Load::too_large: return too_large(path);
     case Load::ok: break;
     }
+    return parse(std::string_view(text));
+}
+
+} // namespace
+
+AtlasReadResult read_steel_descriptor(const std::string& path, SteelDescriptor& descriptor)
+{
+    return from_file(path, not_present,
+                     [&](std::string_view text) { return read_steel_descriptor_text(text, path, descriptor); });
+}
+
+AtlasReadResult read_steel_descriptor_text(std::string_view text, const std::string& path,
+                                           SteelDescriptor& descriptor)
+{
     Scanner in(text);
     static const char* const name_roles[4] = {"CCT curve file", "property curve file", "label file",
                                               "structure table"};
@@ -258,7 +297,11 @@ AtlasReadResult read_steel_descriptor(const std::string& path, SteelDescriptor& 
             return failure("File " + path + " ends before the name of its " + name_roles[i] + " (name " +
                            std::to_string(i + 1) + " of 4)");
         if (token.size() > max_name_length)
-            return failure("File " + path + ": the name of its " + name_roles[i] + " is longer than 255 characters");
+            return failure(at_line(path, in.last_line()) + "the name of its " + name_roles[i] +
+                           " is longer than 255 characters");
+        if (has_nul(token))
+            return failure(at_line(path, in.last_line()) + "the name of its " + name_roles[i] +
+                           " holds a NUL byte");
         *names[i] = std::string(token);
     }
     in.skip_space();
@@ -272,7 +315,8 @@ AtlasReadResult read_steel_descriptor(const std::string& path, SteelDescriptor& 
             return failure("File " + path + " ends before its " + line_roles[i] + " (line " + std::to_string(i + 5) +
                            ")");
         if (line.size() > max_line_length)
-            return failure("File " + path + ": its " + line_roles[i] + " is longer than 249 characters");
+            return failure(at_line(path, in.last_line()) + "its " + line_roles[i] + " is longer than 249 characters");
+        if (has_nul(line)) return failure(at_line(path, in.last_line()) + "its " + line_roles[i] + " holds a NUL byte");
         if (i == 3 && line_end) line.push_back(' ');
         *lines[i] = std::move(line);
     }
@@ -283,7 +327,7 @@ int parse_micrograph_line(std::string_view line, MicrographLine& out)
 {
     Scanner in(line);
     const std::string_view name = in.token();
-    if (name.empty()) return 0;
+    if (name.empty() || has_nul(name)) return 0;
     out.file = std::string(name);
     double v = 0;
     const std::string_view w = in.token();
@@ -304,13 +348,15 @@ int parse_micrograph_line(std::string_view line, MicrographLine& out)
 namespace {
 
 // Checks the curve records of numbers[0..end) from element 25 on; returns
-// the end of the last whole, sound record and, for a faulty one, what is wrong.
-std::size_t sound_curves_end(const std::vector<double>& v, std::size_t end, std::string& fault)
+// the end of the last whole, sound record and, for a faulty one, what is
+// wrong and the position of the number at fault.
+std::size_t sound_curves_end(const std::vector<double>& v, std::size_t end, std::string& fault, std::size_t& at)
 {
     std::size_t p = curve_set_header;
     int curve = 0;
     while (p < end) {
         const double n = v[p];
+        at = p;
         if (!is_whole(n, -1, curve_max_points - 1)) {
             fault = "curve " + std::to_string(curve + 1) + " (number " + std::to_string(p) + ") gives " +
                     number_text(n) + " as its last point index; a curve has 0 to 100 points";
@@ -325,6 +371,7 @@ std::size_t sound_curves_end(const std::vector<double>& v, std::size_t end, std:
         }
         const double colour = v[p + 1];
         if (!is_whole(colour, 0, 16777215.0)) {
+            at = p + 1;
             fault = "curve " + std::to_string(curve + 1) + " has the colour number " + number_text(colour) +
                     "; a colour number is a whole number from 0 to 16777215";
             return p;
@@ -340,26 +387,29 @@ std::size_t sound_curves_end(const std::vector<double>& v, std::size_t end, std:
 AtlasReadResult read_curve_file(const std::string& path, CurveSet& curves)
 {
     curves.assign(1, 0.0);
-    std::string text;
-    switch (load_file(path, text)) {
-    case Load::missing: return not_present(path);
-    case Load::too_large: return too_large(path);
-    case Load::ok: break;
-    }
+    return from_file(path, not_present,
+                     [&](std::string_view text) { return read_curve_text(text, path, curves); });
+}
+
+AtlasReadResult read_curve_text(std::string_view text, const std::string& path, CurveSet& curves)
+{
+    curves.assign(1, 0.0);
     Scanner in(text);
     const std::string_view first = in.token();
     double count = 0;
     if (first.empty()) return failure("File " + path + " is empty; a curve set starts with its count");
     if (!to_number(first, count))
-        return failure("File " + path + ": its count \"" + shown(first) + "\" is not a number");
+        return failure(at_line(path, in.last_line()) + "its count \"" + shown(first) + "\" is not a finite number");
     if (!is_whole(count, curve_set_header, curve_set_max_count))
-        return failure("File " + path + ": its count " + number_text(count) +
+        return failure(at_line(path, in.last_line()) + "its count " + number_text(count) +
                        " is not a whole number from 25 to 7999");
     const std::size_t n_total = static_cast<std::size_t>(count);
     std::vector<double> v(n_total, 0.0);
+    std::vector<int> lines(n_total, in.last_line());
     v[0] = count;
 
     std::string fault;
+    int fault_line = 0;
     std::size_t read = 1;
     for (; read < n_total; ++read) {
         const std::string_view token = in.token();
@@ -368,8 +418,10 @@ AtlasReadResult read_curve_file(const std::string& path, CurveSet& curves)
                     " numbers its count announces";
             break;
         }
+        lines[read] = in.last_line();
         if (!to_number(token, v[read])) {
-            fault = "number " + std::to_string(read) + " (\"" + shown(token) + "\") is not a number";
+            fault_line = in.last_line();
+            fault = "number " + std::to_string(read) + " (\"" + shown(token) + "\") is not a finite number";
             break;
         }
     }
@@ -378,66 +430,90 @@ AtlasReadResult read_curve_file(const std::string& path, CurveSet& curves)
         // it); anything beyond does not belong to the set.
         double extra = 0;
         const std::string_view more = in.token();
-        if (!more.empty() && (!to_number(more, extra) || !in.token().empty()))
+        if (!more.empty() && (!to_number(more, extra) || !in.token().empty())) {
+            fault_line = in.last_line();
             fault = "it holds more than the " + std::to_string(n_total - 1) + " numbers its count announces";
+        }
     }
+    const auto message = [&](int line) {
+        return (line > 0 ? at_line(path, line) : "File " + path + ": ") + fault;
+    };
     if (read < curve_set_header) {
         curves.assign(1, 0.0);
-        return failure("File " + path + ": " + fault + " (the header alone takes 24)");
+        return failure(message(fault_line) + " (the header alone takes 24)");
     }
     std::string record_fault;
-    const std::size_t end = sound_curves_end(v, read, record_fault);
-    if (fault.empty() && !record_fault.empty()) fault = record_fault;
+    std::size_t record_at = 0;
+    const std::size_t end = sound_curves_end(v, read, record_fault, record_at);
+    if (fault.empty() && !record_fault.empty()) {
+        fault = record_fault;
+        fault_line = lines[record_at];
+    }
     v.resize(end);
     v[0] = static_cast<double>(end);
     curves = std::move(v);
-    if (!fault.empty()) return failure("File " + path + ": " + fault);
+    if (!fault.empty()) return failure(message(fault_line));
     return {};
 }
 
 // ---------------------------------------------------------------- CCT labels
 
+std::size_t label_text_length(std::string_view text)
+{
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
 AtlasReadResult read_label_file(const std::string& path, std::vector<LabelRecord>& records)
 {
-    std::string text;
-    switch (load_file(path, text)) {
-    case Load::missing: return not_present(path);
-    case Load::too_large: return too_large(path);
-    case Load::ok: break;
-    }
-    std::vector<std::string_view> tokens;
+    return from_file(path, not_present,
+                     [&](std::string_view text) { return read_label_text(text, path, records); });
+}
+
+AtlasReadResult read_label_text(std::string_view text, const std::string& path, std::vector<LabelRecord>& records)
+{
+    struct Token {
+        std::string_view text;
+        int line;
+    };
+    std::vector<Token> tokens;
     Scanner in(text);
     for (std::string_view t = in.token(); !t.empty(); t = in.token()) {
-        tokens.push_back(t);
+        tokens.push_back(Token{t, in.last_line()});
         if (tokens.size() > 3u * (label_records_max + 1)) break;
     }
     records.clear();
     std::size_t start = 0;
     double announced = 0;
-    if (tokens.size() % 3 == 1 && to_number(tokens[0], announced) && is_whole(announced, 0, 1e9)) {
+    if (tokens.size() % 3 == 1 && to_number(tokens[0].text, announced) && is_whole(announced, 0, 1e9)) {
         // The digitizer's count line.
         const std::size_t present = (tokens.size() - 1) / 3;
         if (static_cast<double>(present) != announced)
-            return failure("File " + path + ": its count line announces " + number_text(announced) +
+            return failure(at_line(path, tokens[0].line) + "its count line announces " + number_text(announced) +
                            " labels but " + std::to_string(present) + " follow");
         start = 1;
     }
     for (std::size_t i = start; i < tokens.size(); i += 3) {
         const std::size_t record = (i - start) / 3;
+        const std::string where = at_line(path, tokens[i].line);
         if (record >= static_cast<std::size_t>(label_records_max))
-            return failure("File " + path + " holds more than 2665 label records");
-        const std::string_view label = tokens[i];
-        if (label.size() > static_cast<std::size_t>(label_text_max))
-            return failure("File " + path + ": the text \"" + shown(label) + "\" of label " +
-                           std::to_string(record + 1) + " is longer than 7 characters");
+            return failure(where + "the file holds more than 2665 label records");
+        const std::string_view label = tokens[i].text;
+        if (has_nul(label))
+            return failure(where + "the text of label " + std::to_string(record + 1) + " holds a NUL byte");
+        if (label_text_length(label) > static_cast<std::size_t>(label_text_max))
+            return failure(where + "the text \"" + shown(label) + "\" of label " + std::to_string(record + 1) +
+                           " is longer than 7 characters");
         if (i + 2 >= tokens.size())
-            return failure("File " + path + ": label " + std::to_string(record + 1) + " (\"" + shown(label) +
-                           "\") lacks its " + (i + 1 >= tokens.size() ? "x and y" : "y"));
+            return failure(where + "label " + std::to_string(record + 1) + " (\"" + shown(label) + "\") lacks its " +
+                           (i + 1 >= tokens.size() ? "x and y" : "y"));
         LabelRecord r;
         r.text = std::string(label);
-        if (!to_number(tokens[i + 1], r.x) || !to_number(tokens[i + 2], r.y))
-            return failure("File " + path + ": label " + std::to_string(record + 1) + " (\"" + shown(label) +
-                           "\") has a position that is not two numbers");
+        if (!to_number(tokens[i + 1].text, r.x) || !to_number(tokens[i + 2].text, r.y))
+            return failure(at_line(path, tokens[i + 1].line) + "label " + std::to_string(record + 1) + " (\"" +
+                           shown(label) + "\") has a position that is not two finite numbers");
         records.push_back(std::move(r));
     }
     return {};
@@ -448,12 +524,13 @@ AtlasReadResult read_label_file(const std::string& path, std::vector<LabelRecord
 AtlasReadResult read_structure_table(const std::string& path, std::vector<StructureRow>& rows)
 {
     rows.clear();
-    std::string text;
-    switch (load_file(path, text)) {
-    case Load::missing: return not_exist(path);
-    case Load::too_large: return too_large(path);
-    case Load::ok: break;
-    }
+    return from_file(path, not_exist,
+                     [&](std::string_view text) { return read_structure_text(text, path, rows); });
+}
+
+AtlasReadResult read_structure_text(std::string_view text, const std::string& path, std::vector<StructureRow>& rows)
+{
+    rows.clear();
     Scanner in(text);
     std::string header;
     if (!in.line(header)) return failure("File " + path + " is empty; a structure table starts with a header line");
@@ -461,23 +538,29 @@ AtlasReadResult read_structure_table(const std::string& path, std::vector<Struct
         double values[5] = {};
         int got = 0;
         std::string_view bad;
+        int first_line = 0;
         for (; got < 5; ++got) {
             const std::string_view token = in.token();
             if (token.empty()) break;
+            if (got == 0) first_line = in.last_line();
             if (!to_number(token, values[got])) {
                 bad = token;
                 break;
             }
         }
+        const std::string row = "row " + std::to_string(rows.size() + 1);
         if (!bad.empty())
-            return failure("File " + path + ": row " + std::to_string(rows.size() + 1) + " holds \"" + shown(bad) +
-                           "\", which is not a number");
+            return failure(at_line(path, in.last_line()) + row + " holds \"" + shown(bad) +
+                           "\", which is not a finite number");
         if (got == 0) break;
         if (got < 4)
-            return failure("File " + path + " ends inside row " + std::to_string(rows.size() + 1) + " (" +
-                           std::to_string(got) + " of its five numbers)");
+            return failure(at_line(path, in.last_line()) + "the file ends inside " + row + " (" + std::to_string(got) +
+                           " of its five numbers)");
         if (rows.size() >= static_cast<std::size_t>(structure_rows_max))
-            return failure("File " + path + " holds more than 200 rows");
+            return failure(at_line(path, first_line) + "the file holds more than 200 rows");
+        if (!(values[0] > 0))
+            return failure(at_line(path, first_line) + row + " gives the cooling time " + number_text(values[0]) +
+                           " s; a cooling time is above 0");
         StructureRow r;
         r.cooling_time = values[0];
         r.ferrite = values[1];
@@ -485,7 +568,7 @@ AtlasReadResult read_structure_table(const std::string& path, std::vector<Struct
         r.pearlite = values[3];
         r.hv = got == 5 ? values[4] : 0.0;
         r.complete = got == 5;
-        r.x = std::log(std::fabs(r.cooling_time));
+        r.x = std::log(r.cooling_time);
         r.martensite = 100.0 - r.ferrite - r.bainite - r.pearlite;
         rows.push_back(r);
         if (got == 4) break;   // the text ended after four numbers
@@ -501,12 +584,13 @@ double ShorshorovRow::x() const { return std::log(std::fabs(cooling_rate)); }
 AtlasReadResult read_shorshorov_steel_file(const std::string& path, ShorshorovSteelFile& steel)
 {
     steel.rows.clear();
-    std::string text;
-    switch (load_file(path, text)) {
-    case Load::missing: return not_exist(path);
-    case Load::too_large: return too_large(path);
-    case Load::ok: break;
-    }
+    return from_file(path, not_exist,
+                     [&](std::string_view text) { return read_shorshorov_steel_text(text, path, steel); });
+}
+
+AtlasReadResult read_shorshorov_steel_text(std::string_view text, const std::string& path, ShorshorovSteelFile& steel)
+{
+    steel.rows.clear();
     Scanner in(text);
     static const char* const roles[6] = {"first title line", "second title line", "third title line",
                                          "micrograph line", "fifth line", "composition line"};
@@ -518,7 +602,8 @@ AtlasReadResult read_shorshorov_steel_file(const std::string& path, ShorshorovSt
             return failure("File " + path + " ends before its " + roles[i] + " (line " + std::to_string(i + 1) +
                            ")");
         if (line.size() > max_line_length)
-            return failure("File " + path + ": its " + roles[i] + " is longer than 249 characters");
+            return failure(at_line(path, in.last_line()) + "its " + roles[i] + " is longer than 249 characters");
+        if (has_nul(line)) return failure(at_line(path, in.last_line()) + "its " + roles[i] + " holds a NUL byte");
         *header[i] = std::move(line);
     }
     steel.micrograph_file = std::string(Scanner(steel.micrograph_line).token());
@@ -528,8 +613,8 @@ AtlasReadResult read_shorshorov_steel_file(const std::string& path, ShorshorovSt
             return failure("File " + path + " ends before its six cooling-rate thresholds (after " +
                            std::to_string(i) + ")");
         if (!to_number(token, steel.thresholds[static_cast<std::size_t>(i)]))
-            return failure("File " + path + ": cooling-rate threshold " + std::to_string(i + 1) + " (\"" +
-                           shown(token) + "\") is not a number");
+            return failure(at_line(path, in.last_line()) + "cooling-rate threshold " + std::to_string(i + 1) +
+                           " (\"" + shown(token) + "\") is not a finite number");
     }
     in.skip_space();
     for (int i = 0; i < 4; ++i) {
@@ -539,26 +624,35 @@ AtlasReadResult read_shorshorov_steel_file(const std::string& path, ShorshorovSt
                            (i == 3 ? std::string("its base-metal line") : "line " + std::to_string(i + 1) +
                                                                               " of the four after the thresholds"));
         if (line.size() > max_line_length)
-            return failure("File " + path + ": line " + std::to_string(i + 1) +
+            return failure(at_line(path, in.last_line()) + "line " + std::to_string(i + 1) +
                            " after the thresholds is longer than 249 characters");
+        if (has_nul(line))
+            return failure(at_line(path, in.last_line()) + "line " + std::to_string(i + 1) +
+                           " after the thresholds holds a NUL byte");
         steel.lines[static_cast<std::size_t>(i)] = std::move(line);
     }
     for (;;) {
         double values[7] = {};
         int got = 0;
+        int first_line = 0;
+        const std::string row = "row " + std::to_string(steel.rows.size() + 1);
         for (; got < 7; ++got) {
             const std::string_view token = in.token();
             if (token.empty()) break;
+            if (got == 0) first_line = in.last_line();
             if (!to_number(token, values[got]))
-                return failure("File " + path + ": row " + std::to_string(steel.rows.size() + 1) + " holds \"" +
-                               shown(token) + "\", which is not a number");
+                return failure(at_line(path, in.last_line()) + row + " holds \"" + shown(token) +
+                               "\", which is not a finite number");
         }
         if (got == 0) break;
         if (got < 7)
-            return failure("File " + path + " ends inside row " + std::to_string(steel.rows.size() + 1) + " (" +
+            return failure(at_line(path, in.last_line()) + "the file ends inside " + row + " (" +
                            std::to_string(got) + " of its seven numbers)");
         if (steel.rows.size() >= static_cast<std::size_t>(shorshorov_rows_max))
-            return failure("File " + path + " holds more than 200 rows");
+            return failure(at_line(path, first_line) + "the file holds more than 200 rows");
+        if (!(values[0] > 0))
+            return failure(at_line(path, first_line) + row + " gives the cooling rate " + number_text(values[0]) +
+                           " °C/s; a cooling rate is above 0");
         steel.rows.push_back(
             ShorshorovRow{values[0], values[1], values[2], values[3], values[4], values[5], values[6]});
     }

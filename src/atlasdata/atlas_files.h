@@ -15,11 +15,16 @@
 //
 // Every reader opens its file read-only, reads it whole within the call and
 // checks what it reads: counts against the numbers present, records against
-// the limits of the atlas formats, numbers whole and finite. A file that is
-// missing or malformed gives a failure with a message naming the file and the
-// fault; the output then holds what was read soundly before the fault, so a
-// window can draw what it has. Nothing is shown here: the window reports the
-// failure (report_atlas_failure) when its command runs.
+// the limits of the atlas formats, numbers whole and finite, no NUL byte in a
+// name, text or line. A file that is missing or malformed gives a failure
+// with a message naming the file and, for a fault inside it, the line; the
+// output then holds what was read soundly before the fault, so a window can
+// draw what it has. Nothing is shown here: the window reports the failure
+// (report_atlas_failure) when its command runs.
+//
+// Each reader also takes the file's bytes from memory (the *_text form), with
+// the name its messages give the file; the file form reads the file and
+// hands its bytes on.
 #pragma once
 
 #include <array>
@@ -68,6 +73,8 @@ struct SteelDescriptor {
 };
 // Missing file: " File not present <path>".
 AtlasReadResult read_steel_descriptor(const std::string& path, SteelDescriptor& descriptor);
+AtlasReadResult read_steel_descriptor_text(std::string_view text, const std::string& path,
+                                           SteelDescriptor& descriptor);
 
 // The micrograph line "name width height th0 .. th5": picture file name, its
 // size in pixels, six cooling-time thresholds in s. Returns how many of the
@@ -99,10 +106,16 @@ inline constexpr int curve_max_points = 100;       // points per curve
 // the fault (an empty set, N = 0, when the header itself is faulty).
 // Missing file: " File not present <path>", the set empty.
 AtlasReadResult read_curve_file(const std::string& path, CurveSet& curves);
+AtlasReadResult read_curve_text(std::string_view text, const std::string& path, CurveSet& curves);
 
 // ---------------------------------------------------------------- CCT labels
+// A label text holds at most 7 characters (letters, not bytes: a Cyrillic
+// letter is one character of two bytes); a file at most 2665 labels.
 inline constexpr int label_text_max = 7;
 inline constexpr int label_records_max = 2665;
+
+// The characters of a UTF-8 text.
+std::size_t label_text_length(std::string_view text);
 
 struct LabelRecord {
     std::string text;   // at most 7 characters
@@ -117,11 +130,12 @@ struct LabelRecord {
 // that many records) and checked, so both kinds read alike.
 // Missing file: " File not present <path>", the records untouched.
 AtlasReadResult read_label_file(const std::string& path, std::vector<LabelRecord>& records);
+AtlasReadResult read_label_text(std::string_view text, const std::string& path, std::vector<LabelRecord>& records);
 
 // ---------------------------------------------------------- structure table
 // One header line (skipped whole), then records of five numbers in free
 // format: t8/5 (s), ferrite %, bainite %, pearlite %, HV; the last record may
-// hold only four. At most 200 records.
+// hold only four. At most 200 records; a cooling time must be above 0.
 struct StructureRow {
     double cooling_time = 0;   // t8/5, s
     double ferrite = 0;
@@ -129,12 +143,13 @@ struct StructureRow {
     double pearlite = 0;
     double hv = 0;             // 0 in a last record of four numbers
     bool complete = true;      // false for that last record of four numbers
-    double x = 0;              // ln |t8/5|
+    double x = 0;              // ln t8/5
     double martensite = 0;     // 100 - ferrite - bainite - pearlite
 };
 inline constexpr int structure_rows_max = 200;
 // Missing file: "File <path> not exist... ".
 AtlasReadResult read_structure_table(const std::string& path, std::vector<StructureRow>& rows);
+AtlasReadResult read_structure_text(std::string_view text, const std::string& path, std::vector<StructureRow>& rows);
 
 // ---------------------------------------------------- Shorshorov steel file
 // Three title lines, the micrograph line (the picture's name is its first
@@ -143,7 +158,7 @@ AtlasReadResult read_structure_table(const std::string& path, std::vector<Struct
 // in free format, then all white space is skipped), four lines of which the
 // fourth is the base-metal line, then rows of seven numbers in free format.
 // The first two rows give the lower and upper ends of the axes; the data rows
-// follow. At most 200 rows.
+// follow. At most 200 rows; every cooling rate must be above 0.
 struct ShorshorovRow {
     double cooling_rate = 0;   // W, °C/s
     double hv = 0;
@@ -172,3 +187,5 @@ struct ShorshorovSteelFile {
 inline constexpr int shorshorov_rows_max = 200;
 // Missing file: "File <path> not exist... ".
 AtlasReadResult read_shorshorov_steel_file(const std::string& path, ShorshorovSteelFile& steel);
+AtlasReadResult read_shorshorov_steel_text(std::string_view text, const std::string& path,
+                                           ShorshorovSteelFile& steel);

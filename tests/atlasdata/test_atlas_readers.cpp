@@ -187,18 +187,22 @@ TEST(CurveFileReader, FaultsAreNamedAndWholeCurvesKept)
     truncated.resize(truncated.size() - 12);
     const Case cases[] = {
         {"empty.spl", "", "is empty", 1},
-        {"count_text.spl", "abc 1 2 3", "its count \"abc\" is not a number", 1},
+        {"count_text.spl", "abc 1 2 3", "line 1: its count \"abc\" is not a finite number", 1},
         {"huge.spl", "1e9 0 0 0", "its count 1e+09 is not a whole number from 25 to 7999", 1},
         {"small.spl", "10 1 2 3 4 5 6 7 8 9", "its count 10 is not a whole number from 25 to 7999", 1},
         {"fraction.spl", "30.5 1", "is not a whole number", 1},
         {"header_short.spl", "40 1 2 3", "it ends after 3 of the 39 numbers", 1},
         {"truncated.spl", truncated, "numbers its count announces", 32},
-        {"bad_number.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(40, 0, " x1y "), "is not a number",
-         1},
+        {"bad_number.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(40, 0, " x1y "),
+         "is not a finite number", 1},
+        {"infinite.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(40, 0, " 1e999 "),
+         "line 3: number 14 (\"1e999\") is not a finite number", 1},
+        {"nul.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(40, 0, std::string(" 1\0 ", 4)),
+         "is not a finite number", 1},
         {"too_many_points.spl", curve_file_text({150, 255, 0, 1, 0}), "a curve has 0 to 100 points", 25},
         {"runs_past.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0, 5, 0, 1, 2}), "runs past", 32},
-        {"colour.spl", curve_file_text({1, -5, 0, 800, 1, 700, 0}), "colour number -5", 25},
-        {"nan.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(3, 0, " nan "), "not a number", 1},
+        {"colour.spl", curve_file_text({1, -5, 0, 800, 1, 700, 0}), "line 6: curve 1 has the colour number -5", 25},
+        {"nan.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(3, 0, " nan "), "not a finite number", 1},
         {"extra.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}) + " 1 2 3", "holds more than", 32},
     };
     for (const Case& c : cases) {
@@ -269,10 +273,13 @@ TEST(LabelFileReader, FaultsAreNamed)
     for (int i = 0; i < 2700; ++i) many += "t 1 2\n";
     const Case cases[] = {
         {"long.txt", "ABCDEFGH 1 2", "\"ABCDEFGH\" of label 1 is longer than 7 characters"},
-        {"short.txt", "a 1 2\nb 3", "label 2 (\"b\") lacks its y"},
+        {"short.txt", "a 1 2\nb 3", "line 2: label 2 (\"b\") lacks its y"},
         {"shorter.txt", "a 1 2\nb 3 4 c", "label 3 (\"c\") lacks its x and y"},
         {"count.txt", "\n 3\nF 1.5 700\n30 2 650", "count line announces 3 labels but 2 follow"},
-        {"number.txt", "a 1 2\nb x 4", "label 2 (\"b\") has a position that is not two numbers"},
+        {"number.txt", "a 1 2\nb x 4", "label 2 (\"b\") has a position that is not two finite numbers"},
+        {"infinite.txt", "a 1 2\nb 3\n-inf", "line 2: label 2 (\"b\") has a position that is not two finite"},
+        {"nul.txt", std::string("a 1 2\nb\0c 3 4", 14), "line 2: the text of label 2 holds a NUL byte"},
+        {"cyrillic.txt", "ФерритыА 1 2", "\"ФерритыА\" of label 1 is longer than 7 characters"},
         {"many.txt", many, "more than 2665 label records"},
     };
     for (const Case& c : cases) {
@@ -332,8 +339,11 @@ TEST(StructureTableReader, FaultsAreNamed)
         {"empty.tx_", "", "is empty", 0},
         {"header.tx_", "only a header\n", "holds no rows under its header line", 0},
         {"partial.tx_", "h\n1 2 3 4 5\n6 7 8\n", "ends inside row 2 (3 of its five numbers)", 1},
-        {"text.tx_", "h\n1 2 3 4 5\n6 7 x 9 10\n", "row 2 holds \"x\", which is not a number", 1},
-        {"four.tx_", "h\n1 2 3 4 5\n6 7 8 9\nend", "row 2 holds \"end\", which is not a number", 1},
+        {"text.tx_", "h\n1 2 3 4 5\n6 7 x 9 10\n", "line 3: row 2 holds \"x\", which is not a finite number", 1},
+        {"four.tx_", "h\n1 2 3 4 5\n6 7 8 9\nend", "line 4: row 2 holds \"end\", which is not a finite number", 1},
+        {"inf.tx_", "h\n1 2 3 4 5\n6 7 inf 9 10\n", "line 3: row 2 holds \"inf\", which is not a finite number", 1},
+        {"zero.tx_", "h\n1 2 3 4 5\n0 7 8 9 10\n", "line 3: row 2 gives the cooling time 0 s", 1},
+        {"negative.tx_", "h\n1 2 3 4 5\n\n-2 7 8 9 10\n", "line 4: row 2 gives the cooling time -2 s", 1},
         {"many.tx_", many, "more than 200 rows", 200},
     };
     for (const Case& c : cases) {
@@ -418,10 +428,14 @@ TEST(ShorshorovFileReader, FaultsAreNamed)
         {"t.100", "one\ntwo\n", "ends before its third title line (line 3)"},
         {"c.100", "1\n2\n3\n4\n5\n", "ends before its composition line (line 6)"},
         {"th.100", "1\n2\n3\n4\n5\n6\n1 2 3", "ends before its six cooling-rate thresholds (after 3)"},
-        {"thx.100", "1\n2\n3\n4\n5\n6\n1 2 x", "cooling-rate threshold 3 (\"x\") is not a number"},
+        {"thx.100", "1\n2\n3\n4\n5\n6\n1 2 x", "line 7: cooling-rate threshold 3 (\"x\") is not a finite number"},
+        {"nul.100", std::string("1\n2\n3\nM\0.BMP\n", 12), "line 4: its micrograph line holds a NUL byte"},
         {"base.100", "1\n2\n3\n4\n5\n6\n1 2 3 4 5 6\nA\nB\nC\n", "ends before its base-metal line"},
         {"p.100", partial, "ends inside row 6 (3 of its seven numbers)"},
-        {"b.100", bad, "row 6 holds \"ten\", which is not a number"},
+        {"b.100", bad, "line 20: row 6 holds \"ten\", which is not a finite number"},
+        {"w0.100", shorshorov_text(3) + "0 1 2 3 4 5 6\n", "line 20: row 6 gives the cooling rate 0 °C/s"},
+        {"wneg.100", shorshorov_text(1) + "-5 1 2 3 4 5 6\n", "line 18: row 4 gives the cooling rate -5 °C/s"},
+        {"winf.100", shorshorov_text(1) + "1e400 1 2 3 4 5 6\n", "line 18: row 4 holds \"1e400\", which is not a finite"},
         {"m.100", many, "more than 200 rows"},
         {"h.100", header_only, "holds 2 rows; the two range rows and at least one data row are needed"},
     };

@@ -7,6 +7,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     read_label_file(fuzz_input_file(data, size), records);
     if (records.size() > static_cast<std::size_t>(label_records_max)) __builtin_trap();
     for (const LabelRecord& r : records)
-        if (r.text.size() > static_cast<std::size_t>(label_text_max) || r.text.empty()) __builtin_trap();
+        if (label_text_length(r.text) > static_cast<std::size_t>(label_text_max) || r.text.empty()) __builtin_trap();
     return 0;
 }
