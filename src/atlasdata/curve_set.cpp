@@ -135,10 +135,7 @@ bool lookup_curve_at_times(std::span<const double> curves, int k, std::span<cons
     if (!extract_curve(curves, xs, ys, n, colour, k) || n < 0) return false;
     for (std::size_t j = 0; j < times.size(); ++j) {
         int flag = spline_inside;
-        double v = spline_lookup(ys, xs, std::log(std::fabs(times[j])), 0.001, n, flag);
-        if (flag == spline_below) v = ys[0];
-        if (flag == spline_above) v = ys[static_cast<std::size_t>(n)];
-        out[j] = v;
+        out[j] = curve_lookup(ys, xs, std::log(std::fabs(times[j])), 0.001, n, flag);
     }
     return true;
 }

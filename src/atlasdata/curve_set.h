@@ -21,11 +21,10 @@ struct Window;
 bool extract_curve(std::span<const double> curves, std::vector<double>& xs, std::vector<double>& ys, int& n,
                    int& colour, int k);
 
-// The value of curve k at ln |t| for each time t (s), by spline_lookup with
-// the tolerance 0.001; a time below the curve's abscissa range takes its first
-// ordinate, one above it its last. An abscissa equal to an inner knot's (which
-// no interval brackets strictly) gives -1.0. Without a curve k every value is
-// -1.0 and the result is false.
+// The value of curve k at ln |t| for each time t (s), by curve_lookup with
+// the tolerance 0.001: a knot's time gives the knot's value, a time below the
+// curve's abscissa range its first ordinate, one above it its last. Without a
+// curve k every value is -1.0 and the result is false.
 bool lookup_curve_at_times(std::span<const double> curves, int k, std::span<const double> times,
                            std::vector<double>& out);
 

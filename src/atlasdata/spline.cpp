@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 std::vector<double> spline_parameters(int n)
 {
@@ -61,24 +63,47 @@ double spline_evaluate(std::span<const double> v, std::span<const double> moment
     return v[i] + c.b[i] * d + (moments[i] / 2.0) * d * d + (c.a[i] / 6.0) * d * d * d;
 }
 
-double spline_lookup(std::span<const double> ys, std::span<const double> xs, double x, double tolerance, int n,
-                     int& flag)
-{
-    flag = spline_inside;
-    const std::size_t available = std::min(ys.size(), xs.size());
-    if (n < 0 || available == 0) return -1.0;
-    const std::size_t last = std::min(static_cast<std::size_t>(n), available - 1);
+namespace {
 
-    double lo = 10000.0;
-    double hi = -10000.0;
+// The last index the look-ups read: n, held within both arrays; -1 without points.
+int last_point(std::span<const double> ys, std::span<const double> xs, int n)
+{
+    const std::size_t available = std::min(ys.size(), xs.size());
+    if (n < 0 || available == 0) return -1;
+    return static_cast<int>(std::min(static_cast<std::size_t>(n), available - 1));
+}
+
+// Where x lies against the points' abscissa range.
+int range_flag(std::span<const double> xs, std::size_t last, double x)
+{
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -lo;
     for (std::size_t i = 0; i <= last; ++i) {
         lo = std::min(lo, xs[i]);
         hi = std::max(hi, xs[i]);
     }
+    int flag = spline_inside;
     if (x > hi) flag = spline_above;
     if (x < lo) flag = spline_below;
+    return flag;
+}
 
-    // The last interval whose ends bracket x strictly.
+// The value at x, or nothing when no knot equals x and no interval brackets it.
+std::optional<double> value_at(std::span<const double> ys, std::span<const double> xs, double x, double tolerance,
+                               int n, int& flag)
+{
+    flag = spline_inside;
+    const int last_index = last_point(ys, xs, n);
+    if (last_index < 0) return std::nullopt;
+    const std::size_t last = static_cast<std::size_t>(last_index);
+    flag = range_flag(xs, last, x);
+
+    // A point's own abscissa gives its own ordinate: the first and the last
+    // point and every knot between read back as tabulated.
+    for (std::size_t i = last + 1; i-- > 0;)
+        if (xs[i] == x) return ys[i];
+
+    // The last interval whose ends bracket x.
     std::size_t o = 0;
     bool found = false;
     for (std::size_t i = 0; i < last; ++i) {
@@ -87,7 +112,7 @@ double spline_lookup(std::span<const double> ys, std::span<const double> xs, dou
             found = true;
         }
     }
-    if (!found) return -1.0;
+    if (!found) return std::nullopt;
 
     const std::span<const double> y(ys.data(), last + 1);
     const std::span<const double> X(xs.data(), last + 1);
@@ -113,4 +138,27 @@ double spline_lookup(std::span<const double> ys, std::span<const double> xs, dou
         if (std::fabs(e) <= tolerance) break;
     }
     return spline_evaluate(y, my, cy, interval, m);
+}
+
+} // namespace
+
+double spline_lookup(std::span<const double> ys, std::span<const double> xs, double x, double tolerance, int n,
+                     int& flag)
+{
+    return value_at(ys, xs, x, tolerance, n, flag).value_or(-1.0);
+}
+
+double curve_lookup(std::span<const double> ys, std::span<const double> xs, double x, double tolerance, int n,
+                    int& flag)
+{
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    const std::optional<double> v = value_at(ys, xs, x, tolerance, n, flag);
+    if (flag == spline_inside) return v.value_or(none);
+    const int last_index = last_point(ys, xs, n);
+    // The end point x lies beyond.
+    std::size_t end = 0;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(last_index); ++i) {
+        if (flag == spline_below ? xs[i] < xs[end] : xs[i] > xs[end]) end = i;
+    }
+    return ys[end];
 }

@@ -3,10 +3,11 @@
 // on the parameter for the abscissa wanted.
 //
 // Both coordinate series get a natural spline (second derivative 0 at both
-// ends); the bisection finds where the X spline equals x inside the one
-// interval whose end points bracket x strictly, and the Y spline there is the
-// answer. Working storage is sized from the curve, so a curve may have any
-// number of points; every array is read only as far as it reaches.
+// ends); an abscissa equal to a point's gives that point's ordinate, and
+// between points the bisection finds where the X spline equals x inside the
+// interval whose end points bracket x, and the Y spline there is the answer.
+// Working storage is sized from the curve, so a curve may have any number of
+// points; every array is read only as far as it reaches.
 #pragma once
 
 #include <span>
@@ -17,16 +18,27 @@ inline constexpr int spline_inside = 0;
 inline constexpr int spline_below = 1;
 inline constexpr int spline_above = 2;
 
-// The ordinate at abscissa x, or -1.0 when no interval X_i..X_{i+1} brackets x
-// strictly (an x equal to a knot's abscissa is bracketed only by an interval
-// that strictly contains it). n is the last point index; points beyond the
-// shorter of the two arrays are not used. flag: spline_inside, spline_above or
-// spline_below (the range starts at -10000..10000, so it reaches at least
-// that far); it is set whether or not a value is found. The bisection stops
-// when |X(t) - x| <= tolerance, or after 200 halvings when the tolerance
-// cannot be met (non-finite data, a tolerance of 0).
+// The ordinate at abscissa x: a point whose abscissa equals x gives its own
+// ordinate (the last such point when several do), any other x the spline
+// inside the last interval X_i..X_{i+1} that brackets it. -1.0 when nothing
+// brackets x: x outside the points' abscissa range, x not a number, no
+// points. n is the last point index; points beyond the shorter of the two
+// arrays are not used. flag: spline_inside, spline_above or spline_below the
+// smallest and largest abscissa of the points; it is set whether or not a
+// value is found. The bisection stops when |X(t) - x| <= tolerance, or after
+// 200 halvings when the tolerance cannot be met (non-finite data, a tolerance
+// of 0).
 double spline_lookup(std::span<const double> ys, std::span<const double> xs, double x, double tolerance, int n,
                      int& flag);
+
+// The one look-up of the atlas windows on a curve or a table column: inside
+// the abscissa range the value of spline_lookup, outside it the ordinate of
+// the end point that x lies beyond (below the range the point with the
+// smallest abscissa, above it the point with the largest), so every x gives a
+// value of the curve. NaN for an x that is not a number or a curve without
+// points. flag as spline_lookup's.
+double curve_lookup(std::span<const double> ys, std::span<const double> xs, double x, double tolerance, int n,
+                    int& flag);
 
 // The spline steps, for one coordinate series v_0..v_n.
 // Parameters t_i = i + 1, i = 0..n.

@@ -94,11 +94,8 @@ double seyffarth_phase_share(std::span<const double> xs, std::span<const double>
 {
     if (n < 0 || ys.empty() || !(t > 0)) return 0;
     int flag = 0;
-    double share = spline_lookup(ys, xs, std::log(t), 0.01, n, flag);
-    if (share < 0) share = 0;
-    if (flag == spline_below) share = ys.front();
-    if (flag == spline_above) share = ys[std::min<std::size_t>(static_cast<std::size_t>(n), ys.size() - 1)];
-    return share;
+    const double share = curve_lookup(ys, xs, std::log(t), 0.01, n, flag);
+    return share < 0 || !std::isfinite(share) ? 0.0 : share;
 }
 
 double seyffarth_curve_value(std::span<const double> xs, std::span<const double> ys, int n, double t,
@@ -106,13 +103,8 @@ double seyffarth_curve_value(std::span<const double> xs, std::span<const double>
 {
     if (n < 0 || ys.empty() || !(t > 0)) return nan_value;
     int flag = 0;
-    double u = spline_lookup(ys, xs, std::log(t), 0.01, n, flag);
+    double u = curve_lookup(ys, xs, std::log(t), 0.01, n, flag);
     if (u < 0 && !keep_negative) u = 0;
-    if (flag == spline_below) u = ys.front();
-    if (flag == spline_above) {
-        const int last = n >= 1 ? n - 1 : 0;
-        u = ys[std::min<std::size_t>(static_cast<std::size_t>(last), ys.size() - 1)];
-    }
     return u;
 }
 

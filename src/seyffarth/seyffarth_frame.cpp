@@ -279,9 +279,8 @@ bool seyffarth_read_phases(Window* window, const SteelChoice& steel, const Steel
 SeyffarthShares seyffarth_shares_at(const SeyffarthPhases& phases, double L)
 {
     auto share = [&](const std::vector<double>& ys) {
-        if (phases.n < 1) return 0.0;
         int flag = 0;
-        const double v = spline_lookup(ys, phases.x, L, 0.01, phases.n, flag);
+        const double v = curve_lookup(ys, phases.x, L, 0.01, phases.n, flag);
         return v < 0 || !std::isfinite(v) ? 0.0 : v;
     };
     SeyffarthShares s;

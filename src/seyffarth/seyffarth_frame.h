@@ -111,8 +111,9 @@ struct SeyffarthShares {
     double martensite = 0, ferrite = 0, bainite = 0, pearlite = 0;
 };
 
-// Each share by itself on its curve at abscissa L (tolerance 0.01); a
-// negative or unbracketed value is 0.
+// Each share by itself on its column at abscissa L (curve_lookup, tolerance
+// 0.01): a row's time gives the row's share, a time below or above the table
+// the first or the last row's; a share the spline takes below 0 is 0.
 SeyffarthShares seyffarth_shares_at(const SeyffarthPhases& phases, double L);
 
 // ---------------------------------------------------------------------------
@@ -236,17 +237,20 @@ SeyffarthPropertyScales seyffarth_property_scales(double hv_hi, double rm_hi);
 double seyffarth_carry_to_scale(double v_hv, const std::vector<double>& hv_scale, const std::vector<double>& scale);
 
 // Property k (0..5) of the curve set at abscissa L (ln t8/5) on its own
-// scale: below the curve's range its first point, above it its next-to-last.
+// scale (curve_lookup: below the curve's range its first point, above it its
+// last).
 // False when the curve is missing or has four points or fewer.
 bool seyffarth_property_value(std::span<const double> curves, int property, double L, double& value);
 
 // The six property panels (curve, markers, rotated title, legend line,
-// glyph, axis) in the box of the file's hardness range.
-void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves);
-// The twelve time lines with ticks and labels, the time axis, the hardness
-// grid and the hardness axis.
+// glyph, axis) in the box of the file's hardness range, the time axis from
+// x_min (ln s) to ln 400.
+void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves,
+                                    double x_min = 0.0);
+// The time lines with ticks and labels (seyffarth_time_ticks_from), the time
+// axis, the hardness grid and the hardness axis.
 void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Rect plot,
-                                       std::span<const double> curves);
+                                       std::span<const double> curves, double x_min = 0.0);
 
 // Mechanical properties against t8/5 with the point's cooling curve and values.
 void seyffarth_properties_at_point_window(const double* params, int steps, Window* window, Canvas& dc,

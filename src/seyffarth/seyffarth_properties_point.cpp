@@ -166,22 +166,21 @@ bool seyffarth_property_value(std::span<const double> curves, int property, doub
     int n = -1, colour = 0;
     if (!extract_curve(curves, cx, cy, n, colour, property) || n <= 3) return false;
     int flag = 0;
-    double v = spline_lookup(cy, cx, L, 0.01, n, flag);
-    if (flag == spline_below) v = cy[0];
-    else if (flag == spline_above) v = cy[static_cast<std::size_t>(n - 1)];
+    const double v = curve_lookup(cy, cx, L, 0.01, n, flag);
     const SeyffarthPropertyScales scales = seyffarth_property_scales(curves.size() > 6 ? curves[6] : 0.0,
                                                                      curves.size() > 8 ? curves[8] : 0.0);
     value = property == 0 ? v : seyffarth_carry_to_scale(v, scales.hv, scales.of(property));
     return true;
 }
 
-void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves)
+void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves,
+                                    double x_min)
 {
     const double hv_lo = curves.size() > 5 ? curves[5] : 0.0;
     const double hv_hi = curves.size() > 6 ? curves[6] : 0.0;
     const SeyffarthPropertyScales scales =
         seyffarth_property_scales(hv_hi, curves.size() > 8 ? curves[8] : 0.0);
-    const WorldBox box{0.0, hv_hi, seyffarth_ln400, hv_lo};
+    const WorldBox box{x_min, hv_hi, seyffarth_ln400, hv_lo};
     const Rect c = page.client;
     const int h = page.h;
     const int L = plot.left, R = plot.right;

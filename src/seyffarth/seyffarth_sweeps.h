@@ -72,13 +72,13 @@ double sweep_value(double lo, double hi, int n, int i);
 // Look-ups
 
 // A phase share at ln t from table columns (xs = ln t8/5 of the rows, ys the
-// share, n the last row): no bracketing interval gives 0, below the table the
-// first row's share and above it the last row's.
+// share, n the last row) by curve_lookup: a row's time gives the row's share,
+// below the table the first row's share, above it the last row's; a share
+// the spline takes below 0 is 0.
 double seyffarth_phase_share(std::span<const double> xs, std::span<const double> ys, int n, double t);
 
-// A property curve value at ln t: below the curve its first value, above it
-// the value of its next-to-last point; a lookup that finds no interval gives
-// 0 (keep_negative: -1, as the thickness window shows it).
+// A property curve value at ln t by curve_lookup: below the curve its first
+// value, above it its last; a value below 0 is 0 unless keep_negative.
 double seyffarth_curve_value(std::span<const double> xs, std::span<const double> ys, int n, double t,
                              bool keep_negative);
 

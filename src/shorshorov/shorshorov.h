@@ -34,9 +34,9 @@ inline constexpr std::array<double, 8> shorshorov_rm_ticks{0, 200, 400, 600, 800
 inline constexpr std::array<double, 16> shorshorov_rate_ticks{0.1, 0.2, 0.4, 0.6, 1,  2,   4,   6,
                                                              10,  20,  40,  60,  100, 200, 400, 600};
 
-// The steel file as one window call holds it: the header texts and at most
-// shorshorov_table_rows rows (two range rows, then the data rows).
-inline constexpr int shorshorov_table_rows = 20;
+// The steel file as one window call holds it: the header texts and every row
+// the reader allows (two range rows, then the data rows).
+inline constexpr int shorshorov_table_rows = shorshorov_rows_max;
 
 enum class ShorshorovColumn { martensite, ferrite, pearlite_bainite, hv, rm, a, z };
 
@@ -52,7 +52,7 @@ struct ShorshorovTable {
     const std::vector<double>& column(ShorshorovColumn c) const;
 };
 
-// Reads the steel file; keeps its first 20 rows. A file that cannot be read
+// Reads the steel file with all its rows. A file that cannot be read
 // whole still gives what it held soundly before the fault, with the failure
 // in `result` (the message names the file). Returns false when there is no
 // data row to look anything up in (the window then draws nothing).
@@ -64,11 +64,11 @@ bool load_shorshorov_table(const std::string& path, ShorshorovTable& table, Atla
 // number unless the point was reached; the status says why.
 CoolingRate shorshorov_cooling_rate(double y, double z, double T_from, double T_to);
 
-// The column's value at x = ln W on the spline through the data rows. With
-// the clamp an x below the table gives the first data row's value and one
-// above it the last data row's; without it such an x gives -1. An x equal to
-// a tabulated one gives -1 (no interval brackets it strictly).
-double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, bool clamp);
+// The column's value at x = ln W through the data rows (curve_lookup): a
+// tabulated ln W gives its row's value, one between rows the spline, one
+// below the table the value of the row of the lowest rate and one above it
+// that of the highest. -1 without a data row.
+double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x);
 
 // The steel file's path as the windows take it from the chooser's record.
 std::string shorshorov_steel_path_of(const SteelChoice& steel);

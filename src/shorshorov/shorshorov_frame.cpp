@@ -60,22 +60,14 @@ CoolingRate shorshorov_cooling_rate(double y, double z, double T_from, double T_
     return r;
 }
 
-double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, bool clamp)
+double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x)
 {
     const int points = table.data_rows();
     if (points < 1) return -1;
     const std::vector<double>& col = table.column(column);
-    const double first = col[2];
-    const double last = col[static_cast<std::size_t>(table.rows() - 1)];
-    const auto data_x = std::span<const double>(table.x).subspan(2);
-    const double lo = *std::min_element(data_x.begin(), data_x.end());
-    const double hi = *std::max_element(data_x.begin(), data_x.end());
-    if (std::isnan(x)) return clamp ? first : -1;
-    if (x < lo) return clamp ? first : -1;
-    if (x > hi) return clamp ? last : -1;
-    if (points < 2) return -1;   // one data row: no interval brackets anything
     int flag = 0;
-    return spline_lookup(std::span<const double>(col).subspan(2), data_x, x, 0.01, points - 1, flag);
+    return curve_lookup(std::span<const double>(col).subspan(2), std::span<const double>(table.x).subspan(2), x, 0.01,
+                        points - 1, flag);
 }
 
 std::string shorshorov_steel_path_of(const SteelChoice& steel)

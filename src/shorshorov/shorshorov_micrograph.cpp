@@ -64,9 +64,9 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
     const double W = p.W;
     const double lnW = std::log(W);
     ShorshorovSteel s;
-    s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW, true);
-    s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW, true);
-    s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW, true);
+    s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW);
+    s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW);
+    s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW);
 
     const Rect client = window_drawing_rect(window, dc, 0);
     dc.rectangle(client.left, client.top, client.right, client.bottom);

@@ -61,9 +61,9 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     const double W = p.W;
     const double lnW = std::log(W);
     ShorshorovSteel s;
-    s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW, true);
-    s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW, true);
-    s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW, true);
+    s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW);
+    s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW);
+    s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW);
 
     const Rect client = window_drawing_rect(window, dc, 0);
     dc.rectangle(client.left, client.top, client.right, client.bottom);
@@ -188,15 +188,15 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
         if (sel == 0 || !std::isfinite(r.W[k]))
             value[k] = r.W[k];
         else
-            value[k] = shorshorov_lookup(table, columns[sel - 1], std::log(r.W[k]), true);
+            value[k] = shorshorov_lookup(table, columns[sel - 1], std::log(r.W[k]));
     }
 
     ShorshorovSteel s;
     const double lnWp = std::log(Wp);
-    s.hv30 = shorshorov_lookup(table, ShorshorovColumn::hv, lnWp, false);
-    s.rm = shorshorov_lookup(table, ShorshorovColumn::rm, lnWp, false);
-    s.elongation = shorshorov_lookup(table, ShorshorovColumn::a, lnWp, false);
-    s.reduction = shorshorov_lookup(table, ShorshorovColumn::z, lnWp, false);
+    s.hv30 = shorshorov_lookup(table, ShorshorovColumn::hv, lnWp);
+    s.rm = shorshorov_lookup(table, ShorshorovColumn::rm, lnWp);
+    s.elongation = shorshorov_lookup(table, ShorshorovColumn::a, lnWp);
+    s.reduction = shorshorov_lookup(table, ShorshorovColumn::z, lnWp);
 
     // The x axis spans the zone whatever was left out; the values' axis what
     // was drawn.

@@ -50,7 +50,7 @@ void measure_point(bool structure, const ShorshorovPoint& p, const ShorshorovTab
     r.W.push_back(W);
     const double lnW = std::log(W);
     const auto look_up = [&](ShorshorovColumn column) {
-        return c.reached() ? shorshorov_lookup(table, column, lnW, true) : std::nan("");
+        return c.reached() ? shorshorov_lookup(table, column, lnW) : std::nan("");
     };
     if (structure) {
         const auto share = [&](ShorshorovColumn column) {

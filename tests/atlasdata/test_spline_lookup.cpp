@@ -28,18 +28,67 @@ std::vector<double> curve_set(const std::vector<std::vector<std::pair<double, do
 
 } // namespace
 
-TEST(SplineLookup, KnotAbscissaIsBracketedByNoInterval)
+TEST(SplineLookup, KnotAbscissaGivesTheKnotsValue)
 {
     const std::vector<double> xs{std::log(1.0), std::log(10.0), std::log(100.0)};
     const std::vector<double> ys{10, 20, 30};
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        int flag = -1;
+        EXPECT_EQ(spline_lookup(ys, xs, xs[i], 0.01, 2, flag), ys[i]) << i;
+        EXPECT_EQ(flag, spline_inside);
+    }
     int flag = -1;
-    EXPECT_EQ(spline_lookup(ys, xs, std::log(10.0), 0.01, 2, flag), -1.0);
-    EXPECT_EQ(flag, spline_inside);
-
     const double v = spline_lookup(ys, xs, std::log(10.0) + 0.01, 0.001, 2, flag);
     EXPECT_EQ(flag, spline_inside);
     EXPECT_GT(v, 20.0);
     EXPECT_LT(v, 20.1);
+
+    // One point: its own abscissa gives its value, any other none.
+    EXPECT_EQ(spline_lookup(std::vector<double>{7}, std::vector<double>{2}, 2.0, 0.01, 0, flag), 7.0);
+    EXPECT_EQ(spline_lookup(std::vector<double>{7}, std::vector<double>{2}, 2.5, 0.01, 0, flag), -1.0);
+}
+
+// Below the first knot, on every knot, between knots, on the last and beyond
+// it: each gives a value of the curve, the ends held.
+TEST(CurveLookup, EveryAbscissaGivesAValueOfTheCurve)
+{
+    // ln t of 1, 2, 5, 10, 50, 400 s against a falling hardness.
+    const std::vector<double> ts{1, 2, 5, 10, 50, 400};
+    const std::vector<double> ys{440, 410, 350, 300, 230, 180};
+    std::vector<double> xs;
+    for (double t : ts) xs.push_back(std::log(t));
+    struct Case {
+        double t;
+        double value;
+        int flag;
+    };
+    const Case cases[] = {
+        {0.5, 440, spline_below}, {1, 440, spline_inside},   {2, 410, spline_inside},  {5, 350, spline_inside},
+        {10, 300, spline_inside}, {50, 230, spline_inside},  {400, 180, spline_inside}, {401, 180, spline_above},
+        {1e9, 180, spline_above},
+    };
+    for (const Case& c : cases) {
+        int flag = -1;
+        EXPECT_EQ(curve_lookup(ys, xs, std::log(c.t), 0.01, 5, flag), c.value) << c.t;
+        EXPECT_EQ(flag, c.flag) << c.t;
+    }
+    // Between two knots the spline lies between (nearly) their values.
+    for (std::size_t i = 0; i + 1 < ts.size(); ++i) {
+        int flag = -1;
+        const double v = curve_lookup(ys, xs, 0.5 * (xs[i] + xs[i + 1]), 0.001, 5, flag);
+        EXPECT_LT(v, ys[i] + 5) << i;
+        EXPECT_GT(v, ys[i + 1] - 5) << i;
+    }
+    // A curve whose abscissa falls holds the end it lies beyond: the point of
+    // the smallest abscissa below, of the largest above.
+    const std::vector<double> down{5, 4, 3};
+    const std::vector<double> vals{50, 40, 30};
+    int flag = -1;
+    EXPECT_EQ(curve_lookup(vals, down, 1.0, 0.01, 2, flag), 30.0);
+    EXPECT_EQ(curve_lookup(vals, down, 9.0, 0.01, 2, flag), 50.0);
+    // No value for what is not a number, or without points.
+    EXPECT_TRUE(std::isnan(curve_lookup(vals, down, std::numeric_limits<double>::quiet_NaN(), 0.01, 2, flag)));
+    EXPECT_TRUE(std::isnan(curve_lookup(vals, down, 4.0, 0.01, -1, flag)));
 }
 
 TEST(SplineLookup, CollinearPointsGiveTheLine)
@@ -142,7 +191,7 @@ TEST(SplineLookup, LongCurvesAreNotLimitedToAHundredPoints)
     EXPECT_NEAR(spline_lookup(ys, xs, 25.05, 0.001, 299, flag), 3 * 25.05 + 1, 0.003);
 }
 
-TEST(CurveLookup, TimesOutsideTheCurveTakeItsEndValues)
+TEST(CurveLookup, TimesOutsideTheCurveTakeItsEndValuesAndKnotsTheirOwn)
 {
     const auto set = curve_set({{{0, 400}, {1, 300}, {2, 250}},
                                 {{std::log(1.0), 10}, {std::log(10.0), 20}, {std::log(100.0), 30}}});
@@ -152,7 +201,7 @@ TEST(CurveLookup, TimesOutsideTheCurveTakeItsEndValues)
     ASSERT_EQ(out.size(), times.size());
     EXPECT_EQ(out[0], 10.0);    // below: first ordinate
     EXPECT_EQ(out[1], 30.0);    // above: last ordinate
-    EXPECT_EQ(out[2], -1.0);    // on an inner knot
+    EXPECT_EQ(out[2], 20.0);    // on an inner knot: its own
     EXPECT_GT(out[3], 20.0);    // ln |t| of a negative time
     EXPECT_LT(out[3], 20.1);
 

@@ -86,9 +86,12 @@ TEST_F(EnergyWindows, PhaseSharesClampToTheFirstAndLastRows)
     const double mid = seyffarth_phase_share(X, M, 3, 3);
     EXPECT_GT(mid, 30);
     EXPECT_LT(mid, 60);
-    // A property curve above its range gives its next-to-last point.
-    EXPECT_DOUBLE_EQ(seyffarth_curve_value(X, M, 3, 100, false), 30);
+    // On a row its own share; a property curve above its range gives its
+    // last point, as every other window does.
+    EXPECT_DOUBLE_EQ(seyffarth_phase_share(X, M, 3, 4), 30);
+    EXPECT_DOUBLE_EQ(seyffarth_curve_value(X, M, 3, 100, false), 10);
     EXPECT_DOUBLE_EQ(seyffarth_curve_value(X, M, 3, 0.5, false), 90);
+    EXPECT_DOUBLE_EQ(seyffarth_curve_value(X, M, 3, 2, false), 60);
 }
 
 TEST_F(EnergyWindows, PropertyScalesFollowTheCurveSetHeader)

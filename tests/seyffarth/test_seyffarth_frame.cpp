@@ -3,10 +3,13 @@
 // shares read off it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "curve_set.h"
 #include "seyffarth_point_test_support.h"
+#include "seyffarth_sweeps.h"
 
 using namespace seyffarth_test;
 
@@ -198,7 +201,7 @@ TEST(SeyffarthFrame, MalformedTableKeepsTheSoundRowsAndSaysWhich)
     EXPECT_NE(boxes[0].text.find("struct.tx_"), std::string::npos) << boxes[0].text;
 }
 
-TEST(SeyffarthFrame, SharesOutsideTheTableOrOnOneRowAreZero)
+TEST(SeyffarthFrame, SharesAtEveryCoolingTimeAreValuesOfTheTable)
 {
     SeyffarthPhases ph;
     ph.n = 2;
@@ -210,15 +213,141 @@ TEST(SeyffarthFrame, SharesOutsideTheTableOrOnOneRowAreZero)
     const SeyffarthShares inside = seyffarth_shares_at(ph, 0.5);
     EXPECT_NEAR(inside.ferrite, 15.0, 0.2);
     EXPECT_NEAR(inside.martensite, 60.0, 0.2);
-    for (double L : {-0.5, 2.5, 1.0}) {   // below, above, on a knot: no interval brackets it
-        const SeyffarthShares s = seyffarth_shares_at(ph, L);
-        EXPECT_EQ(s.ferrite, 0.0) << L;
-        EXPECT_EQ(s.martensite, 0.0) << L;
+    struct Case {
+        double L;
+        std::size_t row;
+    } cases[] = {{-0.5, 0}, {0.0, 0}, {1.0, 1}, {2.0, 2}, {2.5, 2}};   // below, knots, above
+    for (const Case& c : cases) {
+        const SeyffarthShares s = seyffarth_shares_at(ph, c.L);
+        EXPECT_EQ(s.ferrite, ph.f[c.row]) << c.L;
+        EXPECT_EQ(s.bainite, ph.b[c.row]) << c.L;
+        EXPECT_EQ(s.pearlite, ph.p[c.row]) << c.L;
+        EXPECT_EQ(s.martensite, ph.m[c.row]) << c.L;
     }
+    // One row holds at every cooling time; no rows give no share.
     SeyffarthPhases one;
     one.n = 0;
     one.x = {1.0};
     one.f = one.b = one.p = one.m = {25};
-    EXPECT_EQ(seyffarth_shares_at(one, 1.0).bainite, 0.0);
+    EXPECT_EQ(seyffarth_shares_at(one, 1.0).bainite, 25.0);
+    EXPECT_EQ(seyffarth_shares_at(one, 3.0).bainite, 25.0);
     EXPECT_EQ(seyffarth_shares_at(SeyffarthPhases{}, 1.0).pearlite, 0.0);
+}
+
+// Every sample steel: at each row's cooling time (10 s among them) the
+// shares are that row's, in the windows at a point and in the sweeps alike;
+// below and above the table its first and last rows.
+TEST(SeyffarthLookups, SampleTablesGiveTheirRowsAtTheirCoolingTimes)
+{
+    reset_state();
+    int steels = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas")) {
+        if (!entry.is_regular_file()) continue;
+        ++steels;
+        const std::string file = entry.path().filename().string();
+        const SteelChoice steel = sample_steel(file);
+        SteelDescriptor d;
+        ASSERT_TRUE(seyffarth_read_descriptor(steel, d)) << file;
+        std::vector<StructureRow> rows;
+        ASSERT_TRUE(read_structure_table(seyffarth_atlas_file(steel, d.structure), rows).ok) << file;
+        SeyffarthPhases ph;
+        ASSERT_TRUE(seyffarth_read_phases(nullptr, steel, d, ph));
+        auto expect_row = [&](double t, const StructureRow& r) {
+            const SeyffarthShares s = seyffarth_shares_at(ph, std::log(t));
+            EXPECT_EQ(s.ferrite, r.ferrite) << file << " t " << t;
+            EXPECT_EQ(s.bainite, r.bainite) << file << " t " << t;
+            EXPECT_EQ(s.pearlite, r.pearlite) << file << " t " << t;
+            EXPECT_EQ(s.martensite, std::max(0.0, r.martensite)) << file << " t " << t;
+            EXPECT_EQ(seyffarth_phase_share(ph.x, ph.f, ph.n, t), r.ferrite) << file << " t " << t;
+        };
+        for (const StructureRow& r : rows) expect_row(r.cooling_time, r);
+        expect_row(rows.front().cooling_time / 2, rows.front());
+        expect_row(rows.back().cooling_time * 2, rows.back());
+    }
+    EXPECT_GE(steels, 5);
+    EXPECT_TRUE(shown_boxes().empty());
+}
+
+// The sample property curves: every knot gives its own value; above the
+// curve its true last point, in the window at a point, the sweeps and the
+// HAZ profile alike.
+TEST(SeyffarthLookups, SamplePropertyCurvesHoldTheirLastPoint)
+{
+    reset_state();
+    const SteelChoice steel = sample_steel();
+    SteelDescriptor d;
+    ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
+    CurveSet curves;
+    ASSERT_TRUE(read_curve_file(seyffarth_atlas_file(steel, d.property_curves), curves).ok);
+    std::vector<double> cx, cy;
+    int n = -1, colour = 0;
+    ASSERT_TRUE(extract_curve(curves, cx, cy, n, colour, 0));   // HV
+    ASSERT_GT(n, 3);
+    for (int i = 0; i <= n; ++i) {
+        double v = 0;
+        ASSERT_TRUE(seyffarth_property_value(curves, 0, cx[static_cast<std::size_t>(i)], v));
+        EXPECT_EQ(v, cy[static_cast<std::size_t>(i)]) << i;
+    }
+    const double beyond = std::exp(cx.back()) * 3;
+    double v = 0;
+    ASSERT_TRUE(seyffarth_property_value(curves, 0, std::log(beyond), v));
+    EXPECT_EQ(v, cy.back());
+    EXPECT_EQ(seyffarth_curve_value(cx, cy, n, beyond, false), cy.back());
+    std::vector<double> out;
+    ASSERT_TRUE(lookup_curve_at_times(curves, 0, std::vector<double>{beyond}, out));
+    EXPECT_EQ(out[0], cy.back());
+    ASSERT_TRUE(seyffarth_property_value(curves, 0, cx.front() - 1, v));
+    EXPECT_EQ(v, cy.front());
+}
+
+// A descriptor that cannot be read stops every Seyffarth window after one
+// message naming it: nothing follows from names it did not give.
+TEST(SeyffarthFrame, UnreadableDescriptorStopsEveryWindowWithOneMessage)
+{
+    const fs::path dir = fixture_dir("descriptor");
+    write_file(dir / "short.sp0", "cct.spl prop.spl labels.txt struct.tx_\nFixture steel\n0.2 0.3 1.2\n");
+    const std::string paths[] = {(dir / "gone.sp0").string(), (dir / "short.sp0").string()};
+    const double point[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
+    const double thickness[6] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
+    struct Window {
+        const char* name;
+        SeyffarthWindowRoutine routine;
+        const double* record;
+        int selector;
+        bool thin_plate;
+    } windows[] = {
+        {"structure at point", seyffarth_structure_at_point_window, point, 0, false},
+        {"structure diagram", seyffarth_structure_diagram_window, point, 0, false},
+        {"CCT at point", seyffarth_cct_at_point_window, point, 0, false},
+        {"CCT diagram", seyffarth_cct_diagram_window, point, 0, false},
+        {"properties at point", seyffarth_properties_at_point_window, point, 0, false},
+        {"properties diagram", seyffarth_properties_diagram_window, point, 0, false},
+        {"micrograph", seyffarth_micrograph_window, point, 0, false},
+        {"structure vs energy", seyffarth_structure_vs_energy_window, energy, 0, false},
+        {"properties vs energy", seyffarth_properties_vs_energy_window, energy, 0, false},
+        {"structure vs preheat", seyffarth_structure_vs_preheat_window, point, 0, false},
+        {"properties vs preheat", seyffarth_properties_vs_preheat_window, point, 0, false},
+        {"structure vs thickness", seyffarth_structure_vs_thickness_window, thickness, 0, true},
+        {"properties vs thickness", seyffarth_properties_vs_thickness_window, thickness, 0, true},
+        {"HAZ cooling time", seyffarth_haz_profile_window, point, 0, false},
+        {"HAZ hardness", seyffarth_haz_profile_window, point, 1, false},
+    };
+    for (const std::string& path : paths) {
+        for (const Window& w : windows) {
+            reset_state();
+            if (w.thin_plate) {
+                ASSERT_TRUE(install_scheme(1));
+            }
+            SteelChoice steel;
+            steel.file_name = path;
+            steel.filter_index = 1;
+            RecordingCanvas dc;
+            w.routine(w.record, 50, nullptr, dc, w.selector, steel, 0);
+            const auto boxes = shown_boxes();
+            ASSERT_EQ(boxes.size(), 1u) << w.name << " " << path;
+            EXPECT_NE(boxes[0].text.find(path), std::string::npos) << w.name << ": " << boxes[0].text;
+            EXPECT_TRUE(dc.polylines.empty()) << w.name;
+        }
+    }
 }

@@ -36,45 +36,52 @@ TEST(ShorshorovTable, StructureColumnsComeFromTheTwoStructureNumbers)
     EXPECT_EQ(t.file.titles[2], "Grade F1 title");
 }
 
-TEST(ShorshorovLookup, ClampTakesTheFirstOrLastDataRowAndATabulatedXGivesMinusOne)
+TEST(ShorshorovLookup, EveryRateGivesAValueOfTheTable)
 {
     ShorshorovTable t;
     AtlasReadResult r;
     ASSERT_TRUE(load_shorshorov_table(write_steel_file("three.301", three_rows), t, r));
     struct Case {
         double W;
-        bool clamp;
         double hv;
     };
     const Case cases[] = {
-        {0.5, true, 150},   // below every data row: the first
-        {500, true, 400},   // above: the last
-        {0.5, false, -1},   // without the clamp
-        {500, false, -1},
-        {10, true, -1},     // equal to a tabulated rate
-        {HUGE_VAL, true, 400},   // both crossings at one place
+        {0.5, 150},        // below every data row: the first
+        {1, 150},          // on the first data row
+        {10, 250},         // on the middle one
+        {100, 400},        // on the last
+        {500, 400},        // above: the last
+        {HUGE_VAL, 400},   // both crossings at one place
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(c.W), c.clamp), c.hv)
-            << "W " << c.W << " clamp " << c.clamp;
+        EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(c.W)), c.hv) << "W " << c.W;
     // Inside: between the neighbouring rows.
-    const double mid = shorshorov_lookup(t, ShorshorovColumn::hv, std::log(3.0), true);
+    const double mid = shorshorov_lookup(t, ShorshorovColumn::hv, std::log(3.0));
     EXPECT_GT(mid, 150);
     EXPECT_LT(mid, 250);
-    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::martensite, std::log(500.0), true), 80);
+    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::martensite, std::log(500.0)), 80);
 }
 
-TEST(ShorshorovTable, KeepsTwentyRowsAndClampsToTheLastRowKept)
+TEST(ShorshorovTable, KeepsEveryRowTheReaderAllows)
 {
+    // 2 range rows and 198 data rows at W = 1 .. 198: the 200 the reader allows.
     std::string rows = "0.1 100 300 0 0 0 0\n1000 500 1500 50 90 100 100\n";
-    for (int i = 1; i <= 23; ++i)   // 25 rows in all
+    for (int i = 1; i <= 198; ++i)
         rows += std::to_string(i) + " " + std::to_string(100 + i) + " 500 20 50 50 10\n";
     ShorshorovTable t;
     AtlasReadResult r;
     ASSERT_TRUE(load_shorshorov_table(write_steel_file("many.301", rows), t, r));
-    EXPECT_EQ(t.rows(), 20);
-    // Rows 3..20 are the lookup points; above them the value of row 20 (W 18).
-    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(1000.0), true), 118);
+    EXPECT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(t.rows(), 200);
+    EXPECT_EQ(t.data_rows(), 198);
+    // Above the table the value of its last row (W 198), on row 150 its own.
+    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(1000.0)), 298);
+    EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::hv, std::log(150.0)), 250);
+    // One row more is refused by the reader, naming the line.
+    rows += "199 299 500 20 50 50 10\n";
+    load_shorshorov_table(write_steel_file("toomany.301", rows), t, r);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("more than 200 rows"), std::string::npos) << r.message;
 }
 
 TEST(ShorshorovTable, MissingAndTruncatedFilesNameTheFile)
