@@ -248,3 +248,24 @@ TEST(ShorshorovWindows, PicturesInEnglishAndRussian)
 }
 
 } // namespace
+
+// The profile runs from one 700 °C edge to the other: on the symmetric body
+// of the start scheme its points, and so its cooling rates, mirror about the
+// weld's axis.
+TEST(ShorshorovHazProfile, PointsSpanTheZoneFromEdgeToEdge)
+{
+    reset_shorshorov_state();
+    RecordingCanvas dc;
+    shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    ASSERT_FALSE(dc.polylines.empty());
+    const auto& pts = dc.polylines[0].points;
+    ASSERT_EQ(pts.size(), 50u);
+    const int middle = (pts.front().x + pts.back().x) / 2;
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        const Point& a = pts[i];
+        const Point& b = pts[pts.size() - 1 - i];
+        EXPECT_NEAR(a.x - middle, middle - b.x, 1) << i;
+        EXPECT_NEAR(a.y, b.y, 1) << i;
+    }
+}
