@@ -147,7 +147,7 @@ void seyffarth_cct_diagram_window(const double*, int, Window* window, Canvas& dc
     const SeyffarthPage page = seyffarth_page_setup(window, dc, 30);
     const Rect plot = cct_plot(page, 5);
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     seyffarth_draw_composition(dc, descriptor, 10, 4 * page.h);
 
     CurveSet curves;
@@ -173,7 +173,7 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     const int h = page.h;
     const Rect plot = cct_plot(page, 11);
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
 
     SeyffarthPhases phases;

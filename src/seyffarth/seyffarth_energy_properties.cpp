@@ -3,6 +3,7 @@
 // input, the preheat or the plate thickness, in one plot with a value axis
 // per property.
 #include "seyffarth_sweeps.h"
+#include "seyffarth_frame.h"
 #include "captions.h"
 
 #include "curve_set.h"
@@ -96,7 +97,7 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
     const int L = plot.left, R = plot.right, T = plot.top, B = plot.bottom;
 
     SteelDescriptor descriptor;
-    read_sweep_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     steel_font(dc, H);
     draw_sweep_composition(dc, descriptor, 5 * h);
 

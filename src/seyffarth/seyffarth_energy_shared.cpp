@@ -182,16 +182,6 @@ bool sweep_entry_check(SweepInput& in, Window* window)
     return true;
 }
 
-bool read_sweep_descriptor(const SteelChoice& steel, SteelDescriptor& d)
-{
-    const AtlasReadResult r = read_steel_descriptor(steel.file_name, d);
-    if (!r.ok) {
-        report_atlas_failure(nullptr, r);
-        if (r.missing) d = SteelDescriptor{};
-    }
-    return r.ok;
-}
-
 void draw_sweep_composition(Canvas& dc, const SteelDescriptor& d, int y)
 {
     CompositionRecord record;

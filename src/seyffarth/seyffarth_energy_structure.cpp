@@ -3,6 +3,7 @@
 // the plate thickness. The three share one body; the swept quantity decides
 // the layout details and texts.
 #include "seyffarth_sweeps.h"
+#include "seyffarth_frame.h"
 #include "captions.h"
 
 #include "heatsource.h"
@@ -112,7 +113,7 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
     const int L = plot.left, R = plot.right, T = plot.top, B = plot.bottom;
 
     SteelDescriptor descriptor;
-    read_sweep_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     steel_font(dc, H);
     draw_sweep_composition(dc, descriptor, 5 * h);
 

@@ -226,15 +226,8 @@ bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, CoolingStat
 
 bool seyffarth_read_descriptor(const SteelChoice& steel, SteelDescriptor& descriptor)
 {
-    SteelDescriptor read;
-    const AtlasReadResult result = read_steel_descriptor(steel.file_name, read);
-    if (!result.ok) {
-        report_atlas_failure(nullptr, result);
-        // What a missing file leaves is what the window had; a malformed
-        // one gives what was read soundly.
-        if (result.missing) return false;
-    }
-    descriptor = read;
+    const AtlasReadResult result = read_steel_descriptor(steel.file_name, descriptor);
+    report_atlas_failure(nullptr, result);
     return result.ok;
 }
 

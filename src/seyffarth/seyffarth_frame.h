@@ -78,8 +78,10 @@ bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, CoolingStat
 // ---------------------------------------------------------------------------
 // Steel files
 
-// The steel descriptor of the chosen steel; a failure is reported (the
-// reader's message) and the descriptor keeps what was read.
+// The steel descriptor of the chosen steel. A descriptor that cannot be read
+// whole is reported once, by the reader's message naming it, and the result
+// is false: the window stops there, since every file it would read next is
+// named in the descriptor.
 bool seyffarth_read_descriptor(const SteelChoice& steel, SteelDescriptor& descriptor);
 
 // A name written in the descriptor, as a path (relative to the steel's folder).

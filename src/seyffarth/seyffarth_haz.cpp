@@ -4,6 +4,7 @@
 // source. Its texts are Russian in every language and it draws in colour in
 // both graphics modes.
 #include "seyffarth_sweeps.h"
+#include "seyffarth_frame.h"
 #include "captions.h"
 
 #include "curve_set.h"
@@ -142,16 +143,13 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     SteelDescriptor descriptor;
     CurveSet curves;
     bool data_ok = true;
+    // A descriptor that cannot be read stops the window after its one message.
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     auto read_steel_data = [&] {
-        data_ok = read_sweep_descriptor(steel, descriptor);
         const AtlasReadResult r =
             read_curve_file(resolve_atlas_path(descriptor.property_curves, steel.file_name), curves);
-        if (!r.ok) {
-            // A descriptor that could not be read is reported once, not again
-            // as a missing curve file of no name.
-            if (data_ok) report_atlas_failure(window, r);
-            data_ok = false;
-        }
+        report_atlas_failure(window, r);
+        data_ok = r.ok;
     };
 
     std::vector<double> values(p.t);

@@ -358,7 +358,7 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
     const Rect plot = properties_plot(page, 11);
 
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
     CurveSet curves;
     if (!read_property_curves(window, steel, descriptor, curves)) return;
@@ -433,7 +433,7 @@ void seyffarth_properties_diagram_window(const double*, int, Window* window, Can
     const Rect plot = properties_plot(page, 5);
 
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
     CurveSet curves;
     if (!read_property_curves(window, steel, descriptor, curves)) return;

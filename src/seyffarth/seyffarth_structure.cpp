@@ -52,7 +52,7 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     if (!seyffarth_point_usable(window, point, seyffarth_point_at(params, point))) return;
 
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     SeyffarthPhases phases;
     if (!seyffarth_read_phases(window, steel, descriptor, phases)) return;
     const SeyffarthShares shares = seyffarth_shares_at(phases, point.L);
@@ -90,7 +90,7 @@ void seyffarth_structure_diagram_window(const double*, int, Window* window, Canv
                                         int)
 {
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     SeyffarthPhases phases;
     SeyffarthTableOptions options;
     options.absolute_martensite = true;

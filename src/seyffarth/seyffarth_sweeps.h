@@ -126,10 +126,6 @@ int text_length(std::string_view text);
 // equals T to. The regime is not touched.
 bool sweep_entry_check(SweepInput& in, Window* window);
 
-// The steel's descriptor, read and reported; false when it could not be read
-// (the descriptor then stays empty).
-bool read_sweep_descriptor(const SteelChoice& steel, SteelDescriptor& d);
-
 // The composition table of the descriptor's composition line at (10, y).
 void draw_sweep_composition(Canvas& dc, const SteelDescriptor& d, int y);
 

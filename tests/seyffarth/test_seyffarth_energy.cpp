@@ -4,6 +4,7 @@
 
 #include "spline.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -172,18 +173,18 @@ TEST_F(EnergyWindows, PeakBelowTheIntervalIsReportedAndNothingIsDrawn)
     EXPECT_EQ(regime_now(), before);
 }
 
-TEST_F(EnergyWindows, MissingSteelFilesAreNamedAndTheWindowDrawsWhatItCan)
+TEST_F(EnergyWindows, MissingSteelFileIsNamedOnceAndStopsTheWindow)
 {
     const Regime before = regime_now();
     RecordingCanvas dc;
     seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel("NOSUCH.sp0"), 0);
     const std::string shown = shown_texts();
     EXPECT_NE(shown.find("NOSUCH.sp0"), std::string::npos) << shown;
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1) << shown;
     EXPECT_EQ(regime_now(), before);
-    // The t8/5 panel and the text block are still drawn; no property panel.
-    EXPECT_NE(dc.find_text("Dependence  of mechanical properties upon heat input"), nullptr);
-    EXPECT_NE(dc.find_text("t 8/5, s"), nullptr);
-    EXPECT_EQ(dc.find_text("Vickers hardness HV"), nullptr);
+    // Nothing is drawn from a steel whose files are unknown.
+    EXPECT_EQ(dc.find_text("t 8/5, s"), nullptr);
+    EXPECT_TRUE(dc.polylines.empty());
 }
 
 TEST_F(EnergyWindows, PropertiesWindowLabelsEveryPresentProperty)
