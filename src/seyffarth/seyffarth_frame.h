@@ -288,6 +288,12 @@ struct SeyffarthTileGeometry {
 bool seyffarth_micrograph_geometry(const MicrographLine& line, int fields_read, int tile, int plot_height,
                                    SeyffarthTileGeometry& geometry);
 
+// The message for a micrograph line that gives no tile (the window's other
+// texts are drawn without it): a line that lacks a field, or a picture too
+// small to hold three tiles across and two down.
+std::string seyffarth_micrograph_line_fault(const std::string& descriptor_path, std::string_view line_text,
+                                            const MicrographLine& line, int fields_read);
+
 // The micrograph tile at the point's cooling time, with shares.
 void seyffarth_micrograph_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
                                  SteelChoice steel, int print_flag);

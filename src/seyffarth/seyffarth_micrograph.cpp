@@ -4,6 +4,7 @@
 // Russian in every language; its colours do not follow the colour mode.
 #include "seyffarth_frame.h"
 
+#include "msgbox.h"
 #include "numfmt.h"
 #include "picture.h"
 
@@ -40,6 +41,17 @@ void fill(Canvas& dc, Rect r, Rect within)
 
 } // namespace
 
+std::string seyffarth_micrograph_line_fault(const std::string& descriptor_path, std::string_view line_text,
+                                            const MicrographLine& line, int fields_read)
+{
+    if (fields_read < 9 || line.file.empty())
+        return "File " + descriptor_path + ": its micrograph line \"" + std::string(line_text) +
+               "\" does not give the picture's name, its width and height in pixels and six cooling times";
+    return cformat("File %s: its micrograph line gives a picture of %u x %u pixels, too small for its six tiles "
+                   "(three across, two down)",
+                   descriptor_path.c_str(), line.width, line.height);
+}
+
 int seyffarth_micrograph_tile(const std::array<double, 6>& thresholds, double t)
 {
     for (int k = 0; k < 5; ++k)
@@ -74,7 +86,7 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
     if (!seyffarth_point_usable(window, point, seyffarth_point_at(params, point))) return;
 
     SteelDescriptor descriptor;
-    seyffarth_read_descriptor(steel, descriptor);
+    if (!seyffarth_read_descriptor(steel, descriptor)) return;
     MicrographLine micrograph;
     const int fields = parse_micrograph_line(descriptor.micrograph_line, micrograph);
 
@@ -94,7 +106,11 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
     // around the tile is made white again before the texts are drawn.
     SeyffarthTileGeometry g;
     const int tile = seyffarth_micrograph_tile(micrograph.thresholds, point.t);
-    if (seyffarth_micrograph_geometry(micrograph, fields, tile, plot.bottom - plot.top, g)) {
+    if (!seyffarth_micrograph_geometry(micrograph, fields, tile, plot.bottom - plot.top, g)) {
+        message_box(window, seyffarth_micrograph_line_fault(steel.file_name, descriptor.micrograph_line, micrograph,
+                                                            fields),
+                    seyffarth_message_caption);
+    } else {
         const std::string path = seyffarth_atlas_file(steel, micrograph.file);
         const Picture picture = load_picture_file(path);
         if (!picture.valid()) {
@@ -103,6 +119,15 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
             missing.missing = true;
             missing.message = " File not present " + path;
             report_atlas_failure(window, missing);
+        } else if (picture.width < g.source_x + g.source_w || picture.height < g.source_y + g.source_h) {
+            // Stretched up, a picture smaller than the tile's corner would show
+            // some other part of itself as this cooling time's structure.
+            message_box(window,
+                        cformat("The micrograph %s is %d x %d pixels; the tile of this cooling time reaches to "
+                                "(%d, %d) of the %u x %u the steel's descriptor gives",
+                                path.c_str(), picture.width, picture.height, g.source_x + g.source_w,
+                                g.source_y + g.source_h, micrograph.width, micrograph.height),
+                        seyffarth_message_caption);
         } else {
             const int x = plot.left + ((plot.right - plot.left) - g.dest_w) / 2;
             const int y = plot.top;

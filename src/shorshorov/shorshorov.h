@@ -113,5 +113,8 @@ void shorshorov_properties_vs_thickness_window(const double* params, int steps, 
 // thresholds that exceeds W (5 when none does); tile k lies at
 // (200 (k mod 2), 200 (k div 2)) in the picture.
 int shorshorov_micrograph_tile(const std::array<double, 6>& thresholds, double W);
+// How far into the picture (in its own pixels, within the 379 x 600 it is
+// drawn at) tile k reaches: a picture smaller than that is refused.
+Size shorshorov_micrograph_tile_reach(int tile);
 void shorshorov_micrograph_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
                                   SteelChoice steel, int print_flag);

@@ -7,6 +7,7 @@
 #include "picture.h"
 #include "temperature_window_support.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,6 +39,11 @@ void draw_tile(Canvas& dc, const Picture& picture, int ox, int oy, int x, int y,
 }
 
 } // namespace
+
+Size shorshorov_micrograph_tile_reach(int tile)
+{
+    return Size{std::min((tile % 2) * tile_size + tile_size, picture_width), (tile / 2) * tile_size + tile_size};
+}
 
 int shorshorov_micrograph_tile(const std::array<double, 6>& thresholds, double W)
 {
@@ -85,12 +91,20 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
     }
     const std::string picture_path = resolve_atlas_path(table.file.micrograph_file, path);
     const Picture picture = load_picture_file(picture_path);
-    if (picture.valid()) {
-        const int k = shorshorov_micrograph_tile(table.file.thresholds, W);
+    const int k = shorshorov_micrograph_tile(table.file.thresholds, W);
+    const Size needed = shorshorov_micrograph_tile_reach(k);
+    if (!picture.valid()) {
+        message_box(window, cformat("File %s not exist... ", picture_path.c_str()), "  Message!");
+    } else if (picture.width < needed.cx || picture.height < needed.cy) {
+        // Stretched up to its frame, a smaller picture would show some other
+        // part of itself as this cooling rate's structure.
+        message_box(window,
+                    cformat("The micrograph %s is %d x %d pixels; the tile of this cooling rate needs %d x %d",
+                            picture_path.c_str(), picture.width, picture.height, needed.cx, needed.cy),
+                    "  Message!");
+    } else {
         draw_tile(dc, picture, (k % 2) * tile_size, (k / 2) * tile_size,
                   client.left + (client.right - client.left) / 2 - 100, client.top + 3 * c, client);
-    } else {
-        message_box(window, cformat("File %s not exist... ", picture_path.c_str()), "  Message!");
     }
 
     dc.set_text_color(shorshorov_title_colour);

@@ -100,6 +100,41 @@ TEST(SeyffarthMicrograph, MissingTableAndPictureStillDrawTheRest)
     EXPECT_NE(dc.find_text(" Структура по атласу П. Daverurud"), nullptr);
 }
 
+// A micrograph line that gives no tile, or a picture too small for the tile
+// it should show, is named in a message; the texts are drawn without a tile.
+TEST(SeyffarthMicrograph, LineOrPictureWithoutTheTileIsReported)
+{
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    struct Case {
+        const char* name;
+        std::string line;
+        const char* expected;
+    } cases[] = {
+        {"no sizes", "micro.bmp", "does not give the picture's name, its width and height"},
+        {"one pixel high", "micro.bmp 600 1 3 8 20 50 150 400", "gives a picture of 600 x 1 pixels, too small"},
+        {"picture smaller", "micro.bmp 3600 2400 3 8 20 50 150 400", "is 150 x 100 pixels"},
+    };
+    for (const Case& c : cases) {
+        reset_state();
+        const fs::path dir = fixture_dir("micro_line");
+        fixture_steel(dir, "h\n1 10 20 30 300\n400 10 20 30 300\n");
+        write_file(dir / "steel.sp0", "cct.spl prop.spl labels.txt struct.tx_\nFixture steel\n0.2 0.3 1.2\n" +
+                                          c.line + "\nFIX1\n");
+        ImageCanvas picture(150, 100);
+        picture.save_png((dir / "micro.bmp").string());
+        SteelChoice steel;
+        steel.file_name = (dir / "steel.sp0").string();
+        steel.filter_index = 1;
+        RecordingCanvas dc;
+        seyffarth_micrograph_window(record, 50, nullptr, dc, 0, steel, 0);
+        const auto boxes = shown_boxes();
+        ASSERT_EQ(boxes.size(), 1u) << c.name;
+        EXPECT_NE(boxes[0].text.find(c.expected), std::string::npos) << c.name << ": " << boxes[0].text;
+        EXPECT_TRUE(dc.pictures.empty()) << c.name;
+        EXPECT_NE(dc.find_text(" Структура по атласу П. Daverurud"), nullptr) << c.name;
+    }
+}
+
 TEST(SeyffarthMicrograph, PeakBelowTheIntervalDrawsNothing)
 {
     reset_state();

@@ -52,6 +52,38 @@ TEST(ShorshorovMicrograph, MissingPictureIsNamedAndTheRestIsDrawn)
     EXPECT_FALSE(dc.texts.empty());
 }
 
+// A picture smaller than the tile it should show is refused: stretched to its
+// frame it would show some other part of itself.
+TEST(ShorshorovMicrograph, PictureSmallerThanItsTileIsRefused)
+{
+    const std::pair<int, Size> reach[] = {{0, {200, 200}}, {1, {379, 200}}, {4, {200, 600}}, {5, {379, 600}}};
+    for (const auto& [k, size] : reach) {
+        EXPECT_EQ(shorshorov_micrograph_tile_reach(k).cx, size.cx) << k;
+        EXPECT_EQ(shorshorov_micrograph_tile_reach(k).cy, size.cy) << k;
+    }
+    reset_shorshorov_state();
+    // A folder of its own, so that its picture is no other test's.
+    std::filesystem::create_directories(std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "shorshorov_fixtures" /
+                                        "small_picture");
+    const std::string path = write_steel_file("small_picture/steel.301", "0.1 100 300 0 0 0 0\n"
+                                                                  "1000 500 1500 50 90 100 100\n"
+                                                                  "1 150 500 30 60 20 0\n"
+                                                                  "100 400 1100 10 40 95 80\n");
+    // A picture of 150 x 150 pixels: short of every tile.
+    ImageCanvas small(150, 150);
+    small.save_png((std::filesystem::path(path).parent_path() / "F1.BMP").string());
+    SteelChoice steel;
+    steel.file_name = path;
+    RecordingCanvas dc;
+    shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, steel, 0);
+    const auto boxes = message_box_take_log();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("is 150 x 150 pixels; the tile of this cooling rate needs"), std::string::npos)
+        << boxes[0].text;
+    EXPECT_TRUE(dc.pictures.empty());
+    EXPECT_FALSE(dc.texts.empty());
+}
+
 TEST(ShorshorovMicrograph, PicturesInEnglishAndRussian)
 {
     for (Language lang : {Language::english, Language::russian}) {
