@@ -6,6 +6,7 @@
 #include "curve_set.h"
 #include "numfmt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
@@ -91,7 +92,7 @@ void draw_diagram_and_axes(Canvas& dc, const SeyffarthPage& page, Rect plot, Wor
     dc.line_to(plot.right, plot.bottom);
     dc.move_to(plot.left, plot.top);
     dc.line_to(plot.right, plot.top);
-    for (double t : seyffarth_time_ticks) {
+    for (double t : seyffarth_time_ticks_from(std::min(0.0, box.x_min))) {
         const int x = column(plot, box, std::log(t));
         dc.move_to(x, plot.bottom);
         dc.line_to(x, plot.top);
@@ -186,6 +187,10 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     WorldBox box;
     const bool have_box = read_cct_curves(window, steel, descriptor, curves, box);
     if (have_box) {
+        // A point that cools through the interval before the diagram's time
+        // axis begins gets the axis reaching back to where its curve starts.
+        const double x_min = seyffarth_time_axis_start(point.t);
+        if (x_min < box.x_min) box.x_min = x_min;
         draw_diagram_and_axes(dc, page, plot, box, curves);
 
         std::vector<LabelRecord> labels;
@@ -196,14 +201,8 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
         // The cooling curve from one second after the upper temperature was
         // passed down to the lower one.
         const int N = steps > 0 ? steps : 50;
-        std::vector<double> xs(static_cast<std::size_t>(N) + 1), ts(static_cast<std::size_t>(N) + 1);
-        const double start = point.x1 - point.v;
-        const double dx = (point.x2 - start) / N;
-        for (int i = 0; i <= N; ++i) {
-            const double x = start + i * dx;
-            xs[static_cast<std::size_t>(i)] = std::log((std::abs(x) - std::abs(point.x1)) / point.v);
-            ts[static_cast<std::size_t>(i)] = current_model.temperature(x, point.y, point.z);
-        }
+        std::vector<double> xs, ts;
+        seyffarth_cooling_curve(point, N, std::max(x_min, box.x_min), xs, ts);
         const int x_t = column(plot, box, point.L);
         dc.select_pen(seyffarth_pen(PenStyle::solid, 3, {127, 0, 0}));
         dc.move_to(x_t, plot.bottom);

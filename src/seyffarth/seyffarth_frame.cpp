@@ -403,9 +403,50 @@ WorldBox seyffarth_structure_box()
     return WorldBox{0.0, 100.0, seyffarth_ln400, 0.0};
 }
 
-int seyffarth_time_marker_x(Rect plot, double ln_t)
+int seyffarth_time_marker_x(Rect plot, double ln_t, double x_min)
 {
-    return truncate_px(plot.left + ln_t * std::abs(plot.right - plot.left) / seyffarth_ln400);
+    return truncate_px(plot.left + (ln_t - x_min) * std::abs(plot.right - plot.left) / (seyffarth_ln400 - x_min));
+}
+
+double seyffarth_time_axis_start(double t)
+{
+    if (!(t <= 1.0)) return 0.0;
+    const double lowest = std::log(0.001);
+    if (!(t > 0)) return lowest;
+    const double decade = std::pow(10.0, std::floor(std::log10(t / 5.0)));
+    return std::max(lowest, std::log(decade));
+}
+
+std::vector<double> seyffarth_time_ticks_from(double x_min)
+{
+    std::vector<double> ticks;
+    // Decades below 1 s, from the axis's start; a start a hair below its
+    // decade (as ln and exp leave it) counts as that decade.
+    const int first = static_cast<int>(std::lround(std::floor(x_min / std::log(10.0) + 1e-9)));
+    for (int e = std::min(first, 0); e < 0; ++e)
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double t = m * std::pow(10.0, e);
+            if (std::log(t) >= x_min - 1e-9) ticks.push_back(t);
+        }
+    ticks.insert(ticks.end(), seyffarth_time_ticks.begin(), seyffarth_time_ticks.end());
+    return ticks;
+}
+
+void seyffarth_cooling_curve(const SeyffarthPoint& p, int N, double x_min, std::vector<double>& ln_t,
+                             std::vector<double>& temperature)
+{
+    if (N < 1) N = 1;
+    ln_t.assign(static_cast<std::size_t>(N) + 1, 0.0);
+    temperature.assign(ln_t.size(), 0.0);
+    // Forward in time: from the axis's left end to the T-to crossing.
+    const double start = p.x1 - p.v * std::exp(x_min);
+    const double dx = (p.x2 - start) / N;
+    for (int i = 0; i <= N; ++i) {
+        const double x = start + i * dx;
+        const auto k = static_cast<std::size_t>(i);
+        ln_t[k] = std::log((p.x1 - x) / p.v);
+        temperature[k] = current_model.temperature != nullptr ? current_model.temperature(x, p.y, p.z) : 0.0;
+    }
 }
 
 void seyffarth_draw_structure_grid_and_axis(Canvas& dc, Rect plot)

@@ -176,9 +176,30 @@ inline constexpr std::array<double, 6> seyffarth_structure_values{0, 20, 40, 60,
 // x from ln 1 to ln 400, y from 0 to 100.
 WorldBox seyffarth_structure_box();
 
-// Column of the cooling-time marker: L + ln t · |R - L| / ln 400, truncated
-// (held within +-2^24 so that a time far off the axis stays a column).
-int seyffarth_time_marker_x(Rect plot, double ln_t);
+// Column of the cooling-time marker: L + (ln t - x_min) · |R - L| / (ln 400 -
+// x_min), truncated (held within +-2^24 so that a time far off the axis stays
+// a column); x_min is the axis's left end, ln 1 = 0 unless the axis reaches
+// further (seyffarth_time_axis_start).
+int seyffarth_time_marker_x(Rect plot, double ln_t, double x_min = 0.0);
+
+// The left end (ln of seconds) of the time axis of a window that draws the
+// point's cooling curve: ln 1 = 0 while t8/5 is above 1 s. A point that cools
+// through the interval faster than that would have its whole curve left of
+// the axis: the axis then begins at the decade at least five times below
+// t8/5 (not below 1 ms), so the curve from there down to T to lies on it.
+double seyffarth_time_axis_start(double t);
+
+// The tick times of an axis beginning at exp(x_min): 1, 2 and 5 times each
+// decade below 1 s that the axis reaches (their labels are longer, so fewer),
+// then the twelve ticks.
+std::vector<double> seyffarth_time_ticks_from(double x_min);
+
+// The point's cooling curve: N + 1 samples evenly spaced along the weld from
+// exp(x_min) seconds after the T-from crossing to the T-to crossing (from 1 s,
+// the left end of the usual axis), as the logarithm of the time since the
+// T-from crossing and the model's temperature there.
+void seyffarth_cooling_curve(const SeyffarthPoint& p, int N, double x_min, std::vector<double>& ln_t,
+                             std::vector<double>& temperature);
 
 // The dotted grid at 0, 20, ..., 100 and the structure axis at L.
 void seyffarth_draw_structure_grid_and_axis(Canvas& dc, Rect plot);

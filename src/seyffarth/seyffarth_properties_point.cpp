@@ -227,7 +227,7 @@ void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect 
 }
 
 void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Rect plot,
-                                       std::span<const double> curves)
+                                       std::span<const double> curves, double x_min)
 {
     const double hv_lo = curves.size() > 5 ? curves[5] : 0.0;
     const double hv_hi = curves.size() > 6 ? curves[6] : 0.0;
@@ -235,9 +235,9 @@ void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Re
         seyffarth_property_scales(hv_hi, curves.size() > 8 ? curves[8] : 0.0);
     dc.set_text_color(black);
     seyffarth_font(dc, page.H);
-    const double sx = std::abs(plot.right - plot.left) / seyffarth_ln400;
-    for (double t : seyffarth_time_ticks) {
-        const int x = static_cast<int>(plot.left + std::log(t) * sx);
+    const double sx = std::abs(plot.right - plot.left) / (seyffarth_ln400 - x_min);
+    for (double t : seyffarth_time_ticks_from(x_min)) {
+        const int x = static_cast<int>(plot.left + (std::log(t) - x_min) * sx);
         dc.select_pen(seyffarth_pen(PenStyle::dot, 1, grid_grey));
         dc.move_to(x, plot.bottom);
         dc.line_to(x, plot.top);
@@ -285,26 +285,21 @@ bool read_property_curves(Window* window, const SteelChoice& steel, const SteelD
 
 // The cooling curve at the point: temperature against the time since the
 // upper temperature was passed, on its own temperature axis.
-void draw_cooling_overlay(Canvas& dc, const SeyffarthPage& page, Rect plot, const SeyffarthPoint& p, int steps)
+void draw_cooling_overlay(Canvas& dc, const SeyffarthPage& page, Rect plot, const SeyffarthPoint& p, int steps,
+                          double x_min)
 {
     const Rect c = page.client;
     const int h = page.h;
-    const WorldBox box{0.0, 900.0, seyffarth_ln400, 0.0};
+    const WorldBox box{x_min, 900.0, seyffarth_ln400, 0.0};
 
     dc.select_pen(seyffarth_pen(PenStyle::solid, 5, {255, 0, 0}));
-    const int x_t = seyffarth_time_marker_x(plot, p.L);
+    const int x_t = seyffarth_time_marker_x(plot, p.L, x_min);
     dc.move_to(x_t, plot.bottom);
     dc.line_to(x_t, plot.top);
 
     const int N = steps > 0 ? steps : 50;
-    std::vector<double> xs(static_cast<std::size_t>(N) + 1), ts(static_cast<std::size_t>(N) + 1);
-    const double start = p.x1 - p.v;
-    const double dx = (p.x2 - start) / N;
-    for (int i = 0; i <= N; ++i) {
-        const double x = start + i * dx;
-        xs[static_cast<std::size_t>(i)] = std::log((std::abs(x) - std::abs(p.x1)) / p.v);
-        ts[static_cast<std::size_t>(i)] = current_model.temperature(x, p.y, p.z);
-    }
+    std::vector<double> xs, ts;
+    seyffarth_cooling_curve(p, N, x_min, xs, ts);
 
     const std::string title = pick(temperature_title);
     dc.set_text_color(seyffarth_colour(overlay_blue));
@@ -369,9 +364,12 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
         present[static_cast<std::size_t>(k)] =
             seyffarth_property_value(curves, k, point.L, values[static_cast<std::size_t>(k)]);
 
-    seyffarth_draw_property_panels(dc, page, plot, curves);
-    seyffarth_draw_property_time_grid(dc, page, plot, curves);
-    draw_cooling_overlay(dc, page, plot, point, steps);
+    // The time axis reaches below 1 s when the point cools faster, so that
+    // its whole cooling curve is drawn on it.
+    const double x_min = seyffarth_time_axis_start(point.t);
+    seyffarth_draw_property_panels(dc, page, plot, curves, x_min);
+    seyffarth_draw_property_time_grid(dc, page, plot, curves, x_min);
+    draw_cooling_overlay(dc, page, plot, point, steps, x_min);
     draw_time_title(dc, page, plot, overlay_blue);
 
     // Text block.

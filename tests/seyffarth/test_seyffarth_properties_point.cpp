@@ -158,14 +158,36 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
         if (t.text == "\u00C6") ++overlay_glyphs;
     EXPECT_EQ(overlay_glyphs, 4);
 
-    // The red cooling-time marker.
+    // 505 to 500 degrees pass in well under a second: the time axis reaches
+    // back to the decade at least five times below t8/5, and the red
+    // cooling-time marker and the whole cooling curve lie on it.
+    ASSERT_LT(p.t, 1.0);
+    const double x_min = seyffarth_time_axis_start(p.t);
+    EXPECT_LE(std::exp(x_min), p.t / 5);
+    EXPECT_GT(std::exp(x_min), p.t / 50);
+    const int marker_x =
+        static_cast<int>(plot.left + (p.L - x_min) * (plot.right - plot.left) / (5.99146454710798 - x_min));
     bool marker = false;
     for (const auto& line : dc.lines)
         if (line.pen.width == 5 && line.pen.color == (Rgb{255, 0, 0})) {
-            EXPECT_EQ(line.from.x, static_cast<int>(plot.left + p.L * (plot.right - plot.left) / 5.99146454710798));
+            EXPECT_EQ(line.from.x, marker_x);
             marker = true;
         }
     EXPECT_TRUE(marker);
+    EXPECT_GT(marker_x, plot.left);
+    const RecordingCanvas::PolylineCall* curve = nullptr;
+    for (const auto& pl : dc.polylines)
+        if (pl.pen.width == 5 && pl.pen.color == (Rgb{0, 0, 225})) curve = &pl;
+    ASSERT_NE(curve, nullptr);
+    ASSERT_EQ(curve->points.size(), 51u);
+    EXPECT_NEAR(curve->points.front().x, plot.left, 1);
+    EXPECT_NEAR(curve->points.back().x, marker_x, 1);
+    for (const Point& pt : curve->points) {
+        EXPECT_GE(pt.x, plot.left - 1);
+        EXPECT_LE(pt.x, marker_x + 1);
+    }
+    // The ticks below 1 s carry their labels.
+    EXPECT_NE(dc.find_text(cformat("%g", std::exp(x_min) * 2)), nullptr);
     const auto* temperature = dc.find_text("Temperature, C");
     ASSERT_NE(temperature, nullptr);
     EXPECT_EQ(temperature->font.escapement, 900);
@@ -251,4 +273,17 @@ TEST(SeyffarthPropertiesPictures, EnglishAndRussian)
                   200);
         EXPECT_TRUE(shown_boxes().empty());
     }
+}
+
+// A point that cools from 505 to 500 degrees in well under a second: the
+// properties and CCT windows reach their time axis back so that the whole
+// cooling curve is drawn on it.
+TEST(SeyffarthPropertiesPictures, FastCoolingPointKeepsItsCurveOnTheAxis)
+{
+    const double record[4] = {0.05, 0.0, 505.0, 500.0};
+    reset_state();
+    EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_steel(), "properties_fast_cooling"),
+              200);
+    EXPECT_GT(render_window(seyffarth_cct_at_point_window, record, sample_steel(), "cct_fast_cooling"), 200);
+    EXPECT_TRUE(shown_boxes().empty());
 }
