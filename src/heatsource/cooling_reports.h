@@ -6,7 +6,6 @@
 // the five languages.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -73,12 +72,3 @@ const char* no_thickness_text();
 // The message of a welding speed that cannot turn distance into time
 // (format with the speed, "%g").
 const char* welding_speed_text();
-
-// How far a line under the note moves down when the line above it moved
-// down by `above_moved` (for the first line under the note: by as much as
-// the note reaches past the line's top). The room that was between the two
-// lines takes up what it can; lines that already touched move together.
-inline int line_pushed_down(int above_moved, int room)
-{
-    return std::max(0, above_moved - std::max(0, room));
-}

@@ -150,6 +150,16 @@ bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoin
     }
 }
 
+int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H)
+{
+    if (!gaps.any()) return 0;
+    const FontRecord held = dc.selected_font();
+    shorshorov_font(dc, H);
+    const int room = dc.text_extent(gaps.note()).cy;
+    dc.select_font(held);
+    return room;
+}
+
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)
 {
     static const Text5 atlas{"according to  atlas by M.H. Shorshorov", "по атласу М.Х.Zoduzuruv",

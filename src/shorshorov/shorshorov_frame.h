@@ -4,6 +4,7 @@
 #pragma once
 
 #include "composition.h"
+#include "cooling_reports.h"
 #include "plot.h"
 #include "shorshorov.h"
 
@@ -45,6 +46,10 @@ struct ShorshorovPoint {
     CoolingRate cooling;   // what the cooling procedure found, and why
 };
 bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, ShorshorovEntry entry);
+
+// The height of the line under a plot that counts the points left out of it
+// (drawn in font H), 0 when none was; the font the canvas holds is kept.
+int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H);
 
 // The title (1.4H) and, unless `atlas_line` is false, the atlas line.
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);

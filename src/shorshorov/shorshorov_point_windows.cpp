@@ -219,7 +219,11 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const int H = (client.bottom - client.top) / 30;
     shorshorov_font(dc, H);
     const int c0 = shorshorov_sample_height(dc);
-    const Rect plot{client.left + 12 * c0, client.top + 7 * c0, client.right - 12 * c0, client.bottom - 13 * c0};
+    // A profile that leaves points out is less high by the note's line; the
+    // lines under the note keep their places.
+    const int note_room = shorshorov_note_room(dc, r.gaps, H);
+    const Rect plot{client.left + 12 * c0, client.top + 7 * c0, client.right - 12 * c0,
+                    client.bottom - 13 * c0 - note_room};
 
     const Pen grid{PenStyle::dot, 1, Rgb{127, 127, 127}};
     dc.select_pen(grid);
@@ -245,15 +249,13 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const int h = shorshorov_sample_height(dc);
     dc.text_out(plot.left - 3 * h, plot.bottom, titles[sel]);
     shorshorov_font(dc, 4 * H / 3);
-    int note_bottom = 0;
     {
         const Size e = dc.text_extent("ЗТВ, см");
         dc.text_out(client.left + (client.right - client.left - e.cx) / 2, plot.bottom + h, "ЗТВ, см");
         // Under the zone's title, the points left out of the profile.
         shorshorov_font(dc, H);
         dc.set_text_color(entry_text);
-        if (r.gaps.any())
-            note_bottom = draw_sweep_gap_note(dc, r.gaps, client.left, client.right, plot.bottom + h + e.cy);
+        draw_sweep_gap_note(dc, r.gaps, client.left, client.right, plot.bottom + h + e.cy);
     }
     if (!current_model.draw_panel) {
         char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
@@ -280,14 +282,6 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     for (int i = 0; i < 3; ++i)
         dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
                     shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
-    // The lines under the plot make room for the note when it reaches them.
-    const int model_y = plot.bottom + static_cast<int>(2.5 * c);
-    const int table_y = plot.bottom + static_cast<int>(4.3 * c);
-    shorshorov_font(dc, static_cast<int>(1.4 * H));
-    const int model_bottom = model_y + shorshorov_sample_height(dc);
-    const int model_push = line_pushed_down(note_bottom - model_y, 0);
-    const int table_push = line_pushed_down(model_push, table_y - model_bottom);
-    shorshorov_font(dc, H);
 
     s.shorshorov_parse_composition(table.file.composition_line);
     dc.set_text_color(shorshorov_panel_colour);
@@ -297,13 +291,14 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     s.z = p.z;
     s.cooling_rate = Wp;
     shorshorov_font(dc, H);
-    s.shorshorov_draw_point_property_table(10, table_y + table_push, 20, 20, dc);
+    s.shorshorov_draw_point_property_table(10, plot.bottom + static_cast<int>(4.3 * c) + note_room, 20, 20, dc);
 
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);
-    dc.text_out(plot.left, model_y + model_push, cformat(" Рассчёт по модели: \"%s\"", t));
+    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.5 * c) + note_room,
+                cformat(" Рассчёт по модели: \"%s\"", t));
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         current_model.draw_panel(dc, client, 1, 1, 1, 1);

@@ -169,7 +169,10 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     dc.rectangle(left, top, right, bottom);
     const int H = (bottom - top) / 32;
     const int c0 = shorshorov_sample_height(dc);
-    const Rect plot{left + (structure ? 8 : 12) * c0, top + 7 * c0, right - 7 * c0, bottom - 11 * c0};
+    // A plot that leaves points out is less high by the note's line; the
+    // lines under the note keep their places.
+    const int note_room = shorshorov_note_room(dc, r.gaps, H);
+    const Rect plot{left + (structure ? 8 : 12) * c0, top + 7 * c0, right - 7 * c0, bottom - 11 * c0 - note_room};
     const int L = plot.left, T = plot.top, R = plot.right, B = plot.bottom;
 
     // The rate axis, in the font the canvas came with.
@@ -341,7 +344,6 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     const Text5& x_title = energy ? energy_title : kind == Sweep::preheat ? preheat_title : thickness_title;
     shorshorov_font(dc, (kind == Sweep::thickness && !structure) ? static_cast<int>(1.2 * H) : static_cast<int>(1.4 * H));
     dc.set_text_color(black);
-    int note_bottom = 0;
     {
         const Size e = dc.text_extent(pick(x_title));
         const int title_y = static_cast<int>(B + (energy ? 1.2 : 1.0) * e.cy);
@@ -349,7 +351,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         // Under the title, the points left out of the curves.
         shorshorov_font(dc, H);
         dc.set_text_color(shorshorov_title_colour);
-        if (r.gaps.any()) note_bottom = draw_sweep_gap_note(dc, r.gaps, left, right, title_y + e.cy);
+        draw_sweep_gap_note(dc, r.gaps, left, right, title_y + e.cy);
     }
 
     // Titles of the six windows.
@@ -395,29 +397,21 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, H, 0, 0, 0, 0);
     dc.set_text_color(shorshorov_title_colour);
     const std::string model = shorshorov_model_line(energy, energy && structure);
-    // The model and point lines make room for the note when it reaches them.
-    const int model_y = static_cast<int>(B + (energy ? 3.0 : 2.5) * c);
-    const int point_y = static_cast<int>(B + (energy ? 4.2 : 3.8) * c);
-    const int model_push = line_pushed_down(note_bottom - model_y, 0);
-    int model_bottom = model_y;
     if (energy) {
         shorshorov_font(dc, structure ? static_cast<int>(1.3 * H) : static_cast<int>(1.4 * H));
-        const Size e = dc.text_extent(model);
-        const int x = structure ? L : left + (right - left - e.cx) / 2;
-        dc.text_out(x, model_y + model_push, model);
-        model_bottom += e.cy;
+        const int x = structure ? L : left + (right - left - dc.text_extent(model).cx) / 2;
+        dc.text_out(x, static_cast<int>(B + 3.0 * c) + note_room, model);
     } else {
         shorshorov_font(dc, (kind == Sweep::thickness && !structure) ? static_cast<int>(1.2 * H)
                                                                       : static_cast<int>(1.4 * H));
-        dc.text_out(L, model_y + model_push, model);
-        model_bottom += dc.text_extent(model).cy;
+        dc.text_out(L, static_cast<int>(B + 2.5 * c) + note_room, model);
     }
     const char* point_format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
     const std::string point = cformat(point_format, p.y, p.z);
     shorshorov_font(dc, H);
     dc.set_text_color(black);
     dc.text_out(left + (right - left - dc.text_extent(point).cx) / 2,
-                point_y + line_pushed_down(model_push, point_y - model_bottom), point);
+                static_cast<int>(B + (energy ? 4.2 : 3.8) * c) + note_room, point);
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         if (energy)

@@ -204,6 +204,20 @@ TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheW
     EXPECT_EQ(runs[0]->points.size(), 38u);
     EXPECT_EQ(runs[0]->points.front().x, static_cast<int>(L + (ys[6] - zone.y1) * (R - L) / (zone.y2 - zone.y1)));
 
+    // The plot gives up the note's line: the model line stays where it is
+    // when every point is drawn.
+    const double all_reached[4] = {0.0, 0.5, 850, 500};
+    RecordingCanvas full;
+    shorshorov_haz_profile_window(all_reached, 50, nullptr, full, 0, sample_steel(), 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    const auto model_line = [](const RecordingCanvas& c) {
+        for (const auto& t : c.texts)
+            if (t.text.rfind(" Рассчёт по модели", 0) == 0) return t.y;
+        return -1;
+    };
+    EXPECT_GT(model_line(dc), 0);
+    EXPECT_EQ(model_line(dc), model_line(full));
+
     render_shorshorov_window(shorshorov_haz_profile_window, record, 0, sample_steel(), "haz_profile_rate_gaps_en");
     // A point not reached: a blank window after its message.
     const double never_cools[4] = {0.5, 0.5, 850, 10};
