@@ -78,7 +78,7 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
 
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
     SweepInput in = sweep_input_from_record(kind, params, steps);
-    in.floor = CoolingFloor::distance;
+    if (!steel_sweep_possible(window, thickness)) return;
     const SavedRegime saved = save_regime();
     in.v_s = saved.v;
     in.q_s = saved.q;
@@ -87,13 +87,25 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
     if (!sweep_entry_check(in, window)) return;
     const int N = in.points;
 
+    // The cooling times first: a sweep with no point to draw only says why.
+    RegimeRestorer restorer(saved);
+    restorer.arm();
+    const SweepOutput t85 = run_seyffarth_sweep(in);
+    if (t85.gaps.all()) {
+        restorer.restore_now();
+        steel_report_empty_sweep(window, t85.gaps);
+        return;
+    }
+
     const Rect client = steel_client_rect(window, dc);
     const int left = client.left, top = client.top, right = client.right, bottom = client.bottom;
     const int width = right - left;
     const int H = (bottom - top) / (energy ? 33 : 30);
     steel_clear(dc, client);
     const int h = steel_extent(dc, "W", H).cy;
-    const Rect plot{left + 12 * h, top + 9 * h, right - 12 * h, bottom - 10 * h};
+    // A plot that leaves points out is less high by the note's line, so the
+    // lines under the note keep their places.
+    const Rect plot{left + 12 * h, top + 9 * h, right - 12 * h, bottom - 10 * h - steel_sweep_note_room(dc, t85.gaps, H)};
     const int L = plot.left, R = plot.right, T = plot.top, B = plot.bottom;
 
     SteelDescriptor descriptor;
@@ -106,11 +118,7 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
         read_curve_file(resolve_atlas_path(descriptor.property_curves, steel.file_name), curves);
     if (!file.ok) report_atlas_failure(window, file);
 
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-
     // t8/5 panel.
-    const SweepOutput t85 = run_seyffarth_sweep(in);
     const SweepRange range = sweep_range(t85.x, t85.t);
     const double xmin = range.x_min, xmax = range.x_max;
     const Rgb blue = mode_colour({0, 0, 255});
@@ -278,7 +286,9 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
     {
         const std::string xt = pick(seyffarth_x_title(kind));
         const Size xs = steel_extent(dc, xt, H);
-        text_at(dc, left + (width - xs.cx) / 2, static_cast<int>(B + (energy ? 1.8 : 1.3) * h), xt, {0, 0, 0});
+        const int title_y = static_cast<int>(B + (energy ? 1.8 : 1.3) * h);
+        text_at(dc, left + (width - xs.cx) / 2, title_y, xt, {0, 0, 0});
+        steel_sweep_note(dc, t85.gaps, client, H, title_y + xs.cy);
     }
 
     SweepTextBlock block;

@@ -13,27 +13,6 @@
 namespace {
 
 constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
-constexpr double rear_search_end = -8000;
-
-// The cooling time under the regime in force, or NaN when a crossing lies on
-// the far end of the search (the point does not cool that far) or the speed
-// cannot divide.
-double cooling_time_now(const SweepInput& in, double v)
-{
-    if (!(v > 0) || !std::isfinite(v)) return nan_value;
-    const double x_peak = find_peak_position(in.y, in.z);
-    const double x1 = find_rear_crossing(in.y, in.z, x_peak, in.T_from).x;
-    const double x2 = find_rear_crossing(in.y, in.z, x_peak, in.T_to).x;
-    if (x1 <= rear_search_end || x2 <= rear_search_end) return nan_value;
-    double d = std::fabs(x2 - x1);
-    if (in.floor == CoolingFloor::time) {
-        double t = d / v;
-        if (t < 0.01) t = 0.01;
-        return t;
-    }
-    if (d < 0.01) d = 0.01;
-    return std::fabs(d / v);
-}
 
 } // namespace
 
@@ -47,43 +26,45 @@ double sweep_value(double lo, double hi, int n, int i)
     return value;
 }
 
+SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed)
+{
+    switch (in.kind) {
+    case SeyffarthSweep::energy: current_model.set_regime(speed, swept, in.T0_s, in.d_s); break;
+    case SeyffarthSweep::preheat: current_model.set_regime(in.v_s, in.q_s, swept, in.d_s); break;
+    case SeyffarthSweep::thickness: current_model.set_regime(in.v_s, in.q_s, in.T0_s, swept); break;
+    }
+    current_model.prepare();
+    SweepPoint point;
+    point.cooling = cooling_time_at_point(in.y, in.z, in.T_from, in.T_to);
+    point.x = swept;
+    if (in.kind == SeyffarthSweep::energy) {
+        // Energy per unit length; per unit area only for a plate of
+        // positive thickness, and none at all for a speed that cannot divide.
+        double x = (speed > 0 && std::isfinite(speed)) ? swept / speed / 1000 : nan_value;
+        const double d = current_model.thickness ? current_model.thickness() : -1;
+        if (d > 0 && std::isfinite(d)) x /= d;
+        point.x = x;
+    }
+    return point;
+}
+
 SweepOutput run_seyffarth_sweep(const SweepInput& in)
 {
     SweepOutput out;
     const int n = in.points > 0 ? in.points : 0;
     out.x.resize(static_cast<std::size_t>(n));
     out.t.resize(static_cast<std::size_t>(n));
+    out.gaps = SweepGaps(n);
     double a = in.lo;
     const double da = n > 0 ? std::fabs(in.hi - in.lo) / n : 0;
     double v = in.v_lo;
     const double dv = n > 0 ? std::fabs(in.v_hi - in.v_lo) / n : 0;
     for (int i = 0; i < n; ++i) {
-        double speed = in.v_s;
-        switch (in.kind) {
-        case SeyffarthSweep::energy:
-            speed = v;
-            current_model.set_regime(v, a, in.T0_s, in.d_s);
-            break;
-        case SeyffarthSweep::preheat:
-            current_model.set_regime(in.v_s, in.q_s, a, in.d_s);
-            break;
-        case SeyffarthSweep::thickness:
-            current_model.set_regime(in.v_s, in.q_s, in.T0_s, a);
-            break;
-        }
-        current_model.prepare();
+        const SweepPoint point = seyffarth_sweep_point(in, a, in.kind == SeyffarthSweep::energy ? v : in.v_s);
         const auto idx = static_cast<std::size_t>(i);
-        out.t[idx] = cooling_time_now(in, speed);
-        if (in.kind == SeyffarthSweep::energy) {
-            // Energy per unit length; per unit area only for a plate of
-            // positive thickness, and none at all for a speed that cannot divide.
-            double x = (v > 0 && std::isfinite(v)) ? a / v / 1000 : nan_value;
-            const double d = current_model.thickness ? current_model.thickness() : -1;
-            if (d > 0 && std::isfinite(d)) x /= d;
-            out.x[idx] = x;
-        } else {
-            out.x[idx] = a;
-        }
+        out.x[idx] = point.x;
+        out.t[idx] = point.cooling.time;
+        out.gaps.leave_out(point.cooling);
         a += da;
         v += dv;
     }
@@ -171,10 +152,8 @@ int text_length(std::string_view text)
 
 bool sweep_entry_check(SweepInput& in, Window* window)
 {
-    current_model.prepare();
-    const double x_peak = find_peak_position(in.y, in.z);
-    const double T_max = current_model.temperature(x_peak, in.y, in.z);
-    if (!(T_max >= in.T_to) || !(T_max >= in.T_from)) {
+    const CoolingTime c = cooling_time_at_point(in.y, in.z, in.T_from, in.T_to);
+    if (c.status == CoolingStatus::peak_below) {
         message_box(window, "You are fault with temperature ... ", "  Message!");
         return false;
     }
@@ -250,7 +229,11 @@ SweepRange sweep_range(std::span<const double> xs, std::span<const double> ys)
 {
     SweepRange r;
     const int n = static_cast<int>(std::min(xs.size(), ys.size()));
-    if (!find_data_extent(n, xs, ys, r.x_min, r.x_max, r.y_min, r.y_max)) {
+    // The x range spans every point asked for, also those left out of the
+    // curves; the y range what is drawn.
+    double unused_lo = 0, unused_hi = 0;
+    if (!find_data_extent(n, xs, xs, r.x_min, r.x_max, unused_lo, unused_hi) ||
+        !find_data_extent(n, xs, ys, unused_lo, unused_hi, r.y_min, r.y_max)) {
         r = SweepRange{};
         return r;
     }

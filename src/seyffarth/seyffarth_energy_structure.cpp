@@ -89,7 +89,7 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
 
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
     SweepInput in = sweep_input_from_record(kind, params, steps);
-    in.floor = energy ? CoolingFloor::time : CoolingFloor::distance;
+    if (!steel_sweep_possible(window, thickness)) return;
     const SavedRegime saved = save_regime();
     in.v_s = saved.v;
     in.q_s = saved.q;
@@ -97,6 +97,16 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
     in.d_s = saved.thickness;
     if (!sweep_entry_check(in, window)) return;
     const int N = in.points;
+
+    // The cooling times first: a sweep with no point to draw only says why.
+    RegimeRestorer restorer(saved);
+    restorer.arm();
+    const SweepOutput t85 = run_seyffarth_sweep(in);
+    if (t85.gaps.all()) {
+        restorer.restore_now();
+        steel_report_empty_sweep(window, t85.gaps);
+        return;
+    }
 
     // Page.
     const Rect client = steel_client_rect(window, dc);
@@ -109,7 +119,9 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
     plot.left = energy ? left + width / 5 : preheat ? static_cast<int>(left + width / 5.5) : left + width / 7;
     plot.right = right - width / 4;
     plot.top = top + 9 * h;
-    plot.bottom = bottom - 10 * h;
+    // A plot that leaves points out is less high by the note's line, so the
+    // lines under the note keep their places.
+    plot.bottom = bottom - 10 * h - steel_sweep_note_room(dc, t85.gaps, H);
     const int L = plot.left, R = plot.right, T = plot.top, B = plot.bottom;
 
     SteelDescriptor descriptor;
@@ -149,11 +161,7 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
         columns[3].push_back(r.ferrite);
     }
 
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-
     // t8/5 panel.
-    const SweepOutput t85 = run_seyffarth_sweep(in);
     const SweepRange range = sweep_range(t85.x, t85.t);
     const double xmin = range.x_min, xmax = range.x_max;
     int nt = 7;
@@ -290,18 +298,18 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
         const std::string xt = pick(seyffarth_x_title(kind));
         const Size xs = steel_extent(dc, xt, H12);
         steel_font(dc, H12);
-        if (energy) {
-            text_at(dc, left + (width - xs.cx) / 2, static_cast<int>(B + 1.3 * xs.cy), xt, {0, 0, 0});
-        } else if (thickness) {
-            text_at(dc, left + (width - xs.cx) / 2, B + xs.cy, xt, {0, 0, 0});
-        } else {
+        const int title_y = static_cast<int>(B + (energy ? 1.3 : thickness ? 1.0 : 1.1) * xs.cy);
+        if (preheat) {
             const int x0 = L + (R - L - xs.cx) / 2;
-            text_at(dc, x0, static_cast<int>(B + 1.1 * xs.cy), xt, {0, 0, 0});
+            text_at(dc, x0, title_y, xt, {0, 0, 0});
             // The degree sign of °C as a raised small zero after the "C".
             const int wc = dc.text_extent("С").cx;
             steel_font(dc, 3 * H / 5);
             text_at(dc, static_cast<int>(x0 + 1.4 * wc), static_cast<int>(B + 0.95 * xs.cy), "0", {0, 0, 0});
+        } else {
+            text_at(dc, left + (width - xs.cx) / 2, title_y, xt, {0, 0, 0});
         }
+        steel_sweep_note(dc, t85.gaps, client, H, title_y + xs.cy);
     }
 
     // The regime goes back before the panel, so that the panel shows the

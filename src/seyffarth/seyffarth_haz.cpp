@@ -51,8 +51,6 @@ const HazSelectorStyle haz_styles[7] = {
      "Ударная вязкость K в ЗТВ", {PenStyle::solid, 2, {0, 0, 0}}, {PenStyle::dot, 2, {255, 0, 255}}, 13},
 };
 
-constexpr double rear_search_end = -8000;
-
 void haz_font(Canvas& dc, int height, int escapement = 0)
 {
     text_font.height = height;
@@ -74,35 +72,18 @@ int haz_line_height(Canvas& dc, int height, std::string_view text)
 
 } // namespace
 
-HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, int n)
+HazProfile compute_haz_profile(double z, double T_from, double T_to, int n)
 {
     HazProfile p;
-    if (n < 2) n = 2;
-    const double v = current_model.velocity();
-    const double x_peak = find_peak_position(y, z);
-    const double x_front = find_front_crossing(y, z, x_peak, 900).x;
-    const double x_rear = find_rear_crossing(y, z, x_peak, 900).x;
-    p.x_mid = (x_front + x_rear) / 2;
-    int one_body = 0;
-    double y_min = 0, y_max = 0;
-    if (current_model.width_range) current_model.width_range(one_body, y_min, y_max);
-    p.y1 = find_half_width(0, z, 700, y_min).x;
-    p.y2 = find_half_width_other_side(0, z, 700, y_max).x;
-    p.dy = (p.y2 - p.y1) / (n - 1);
-    p.y.resize(static_cast<std::size_t>(n));
-    p.t.resize(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const auto idx = static_cast<std::size_t>(i);
-        const double yi = p.y1 + i * p.dy;
-        p.y[idx] = yi;
-        const double x1 = find_rear_crossing(yi, z, p.x_mid, T_from).x;
-        const double x2 = find_rear_crossing(yi, z, p.x_mid, T_to).x;
-        // A crossing on the far end of the search is no crossing: the point
-        // has no cooling time there and is left out of the curve.
-        if (x1 <= rear_search_end || x2 <= rear_search_end || !(v > 0))
-            p.t[idx] = std::numeric_limits<double>::quiet_NaN();
-        else
-            p.t[idx] = std::fabs(x2 - x1) / v;
+    p.zone = find_haz_zone(z);
+    if (!p.zone.found()) return p;
+    p.y = haz_points(p.zone, n);
+    p.t.resize(p.y.size());
+    p.gaps = SweepGaps(static_cast<int>(p.y.size()));
+    for (std::size_t i = 0; i < p.y.size(); ++i) {
+        const CoolingTime c = cooling_time_at_point(p.y[i], z, T_from, T_to);
+        p.t[i] = c.time;
+        p.gaps.leave_out(c);
     }
     return p;
 }
@@ -124,21 +105,24 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     if (selector < 0 || selector > 6) selector = 0;
     const HazSelectorStyle& style = haz_styles[selector];
     const double y = params[0], z = params[1];
-    double T_from = params[2];
     const double T_to = params[3];
     const int n = steps >= 2 ? steps : 2;
 
-    current_model.prepare();
-    const double x_peak = find_peak_position(y, z);
-    const double T_max = current_model.temperature(x_peak, y, z);
-    if (!(T_max >= T_to) || !(T_max >= T_from)) {
-        message_box(window, cformat("Maximum temperature=%g at y=%.5g z=%.5g [cm]", T_max, y, z),
-                    "You are fault with temperature ... ");
+    // The point of the dialog: its metal must pass through the interval.
+    const CoolingTime at_point = cooling_time_at_point(y, z, params[2], T_to);
+    if (!at_point.reached()) {
+        message_box(window, cooling_failure_text(at_point, y, z),
+                    at_point.status == CoolingStatus::peak_below ? "You are fault with temperature ... "
+                                                                 : "  Message!");
         return;
     }
-    if (T_to == T_from) T_from *= 1.01;
+    const double T_from = at_point.T_from;
 
-    const HazProfile p = compute_haz_profile(y, z, T_from, T_to, n);
+    const HazProfile p = compute_haz_profile(z, T_from, T_to, n);
+    if (!p.zone.found() || p.gaps.all()) {
+        message_box(window, p.zone.found() ? p.gaps.note() : haz_zone_failure_text(p.zone), "  Message!");
+        return;
+    }
 
     SteelDescriptor descriptor;
     CurveSet curves;
@@ -166,11 +150,11 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
                             : std::numeric_limits<double>::quiet_NaN();
     }
 
-    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
-    if (!find_data_extent(n, p.y, values, xmin, xmax, ymin, ymax)) {
-        xmin = ymin = 0;
-        xmax = ymax = 0;
-    }
+    // The x axis spans the zone whatever was left out; the values' axis what
+    // is drawn.
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0, unused_lo = 0, unused_hi = 0;
+    find_data_extent(n, p.y, p.y, xmin, xmax, unused_lo, unused_hi);
+    find_data_extent(n, p.y, values, unused_lo, unused_hi, ymin, ymax);
     widen_range(xmin, xmax);
     widen_range(ymin, ymax);
     int nx = 5, ny = 5;
@@ -191,7 +175,10 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     const Pen blue{PenStyle::solid, 1, {0, 0, 255}};
     dc.select_pen(blue);
     const int H0 = haz_line_height(dc, base, "W");
-    const Rect plot{client.left + 12 * H0, client.top + 8 * H0, client.right - 12 * H0, client.bottom - 11 * H0};
+    // A profile that leaves points out is less high by the note's line, so
+    // the lines under the note keep their places.
+    const Rect plot{client.left + 12 * H0, client.top + 8 * H0, client.right - 12 * H0,
+                    client.bottom - 11 * H0 - steel_sweep_note_room(dc, p.gaps, base)};
     dc.select_brush(Brush{BrushStyle::null, {}});
     dc.rectangle(plot.left, plot.top, plot.right, plot.bottom);
     const int Ht = haz_line_height(dc, axis_height, style.axis_title);
@@ -213,6 +200,8 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
         haz_font(dc, axis_height);
         const int w = dc.text_extent(xt).cx;
         dc.text_out(client.left + (client.right - client.left - w) / 2, plot.bottom + Ht, xt);
+        // Under the zone's title, the points left out of the profile.
+        steel_sweep_note(dc, p.gaps, client, base, plot.bottom + 2 * Ht);
         dc.select_pen(style.curve_pen);
         draw_polyline(dc, n - 1, p.y, values, 1, plot, box);
     };

@@ -10,6 +10,8 @@
 
 #include "atlas_files.h"
 #include "canvas.h"
+#include "cooling_reports.h"
+#include "haz_zone.h"
 #include "plot.h"
 #include "steel_choice.h"
 
@@ -40,11 +42,6 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
 
 enum class SeyffarthSweep { energy, preheat, thickness };
 
-// How the distance between the two rear crossings becomes a time: the
-// energy structure window floors the time at 0.01 s, the others floor the
-// distance at 0.01 cm before dividing by the speed.
-enum class CoolingFloor { time, distance };
-
 struct SweepInput {
     SeyffarthSweep kind = SeyffarthSweep::preheat;
     double y = 0, z = 0, T_from = 0, T_to = 0;
@@ -52,17 +49,25 @@ struct SweepInput {
     double v_lo = 0, v_hi = 0;       // speed bounds (energy only)
     double v_s = 0, q_s = 0, T0_s = 0, d_s = 0;   // regime at entry
     int points = 50;
-    CoolingFloor floor = CoolingFloor::distance;
 };
 
 struct SweepOutput {
     std::vector<double> x;   // abscissa: energy input kJ/cm (per cm of thickness), preheat °C or thickness cm
-    std::vector<double> t;   // cooling time, s; NaN where the point never cools to T to within the search
+    std::vector<double> t;   // cooling time, s; not a number where the point has none
+    SweepGaps gaps;          // the points without one, and why
 };
 
-// Sets the regime of every point (set_regime, prepare), finds the cooling
-// time there and leaves the regime of the last point in force: the caller
-// restores the regime it saved.
+// One point of the sweep: its regime set (set_regime, prepare) from the
+// swept value (power, preheat or thickness) and, for the energy input, the
+// speed; its abscissa and the cooling procedure at the point.
+struct SweepPoint {
+    double x = 0;
+    CoolingTime cooling;
+};
+SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed);
+
+// Every point of the sweep in turn, leaving the regime of the last point in
+// force: the caller restores the regime it saved.
 SweepOutput run_seyffarth_sweep(const SweepInput& in);
 
 // The swept quantity of point i: lower bound plus i steps of |hi - lo| / n.
@@ -120,10 +125,11 @@ Rgb mode_colour(Rgb colour);
 // Number of characters of a UTF-8 text.
 int text_length(std::string_view text);
 
-// Entry of a sweep window: prepare, the peak at the entered point and regime
-// against the cooling interval ("You are fault with temperature ... " and
-// false when it stays below either end), then T from raised by 1 % when it
-// equals T to. The regime is not touched.
+// Entry of a sweep window: the cooling procedure at the entered point and
+// regime. Only a peak below the interval stops the window ("You are fault
+// with temperature ... " and false): every point of the sweep is judged under
+// its own regime. T from is raised by 1 % when it equals T to. The regime is
+// not touched.
 bool sweep_entry_check(SweepInput& in, Window* window);
 
 // The composition table of the descriptor's composition line at (10, y).
@@ -160,13 +166,15 @@ const Text5& seyffarth_t85_text();
 // The heat-affected zone
 
 struct HazProfile {
-    double x_mid = 0;          // mid-point of the two 900 °C crossings at the point
-    double y1 = 0, y2 = 0;     // 700 °C edges in the section through the source (y1 <= 0 <= y2)
-    double dy = 0;
-    std::vector<double> y;     // n points from y1 to y2
-    std::vector<double> t;     // cooling time at each, s; NaN where it never cools to T to
+    HazZone zone;              // the 700 °C edges in the section through the source
+    std::vector<double> y;     // n points from edge to edge (none without a zone)
+    std::vector<double> t;     // cooling time at each, s; not a number where there is none
+    SweepGaps gaps;            // the points without one, and why
 };
-HazProfile compute_haz_profile(double y, double z, double T_from, double T_to, int n);
+// Each point cools from its own peak (the cooling procedure), so a point
+// whose metal never passes the interval is a gap, not a time from where a
+// search began.
+HazProfile compute_haz_profile(double z, double T_from, double T_to, int n);
 
 // A value read on the property diagram's value range (header numbers 2 and
 // 4) carried onto the property's own range (numbers map_from, map_from + 1);

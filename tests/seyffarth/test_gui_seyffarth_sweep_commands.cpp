@@ -6,6 +6,7 @@
 
 #include "atlas_files.h"
 #include "commands.h"
+#include "cooling_reports.h"
 #include "heatsource.h"
 #include "seyffarth_sweep_commands.h"
 #include "steel_choice.h"
@@ -46,6 +47,9 @@ TEST_F(SeyffarthSweepCommands, EachCommandOpensItsDialogThenTheChooserAndDraws)
         {cmd::seyffarth_properties_vs_thickness, "THICKNESS_E", seyffarth_properties_vs_thickness_window_on_paint},
     };
     push_chooser_answer(ChooserAnswer{true, sample_path, 1, {}});
+    // The thin plate: a scheme with a plate thickness to sweep.
+    ASSERT_TRUE(install_scheme(1));
+    current_model.prepare();
     const double v = current_model.velocity(), q = current_model.power(), T0 = current_model.initial_temperature();
     for (const Case& c : cases) {
         shorshorov_steel_file = "some.301";
@@ -67,6 +71,26 @@ TEST_F(SeyffarthSweepCommands, EachCommandOpensItsDialogThenTheChooserAndDraws)
     }
     // The chooser ran once, for the first command.
     EXPECT_EQ(pending_chooser_answers(), 0u);
+}
+
+// The start scheme is a body: the thickness commands say it has no plate
+// thickness to sweep, once, and draw no flat lines.
+TEST_F(SeyffarthSweepCommands, ThicknessCommandsOnABodySaySoAndDrawNothing)
+{
+    ASSERT_LT(current_model.thickness(), 0);
+    seyffarth_steel_file = sample_path;
+    seyffarth_steel = SteelChoice{};
+    seyffarth_steel.file_name = sample_path;
+    seyffarth_steel.filter_index = 1;
+    seyffarth_steel.accepted = true;
+    for (int id : {cmd::seyffarth_structure_vs_thickness, cmd::seyffarth_properties_vs_thickness}) {
+        push_dialog_hook([&](Window* dlg, const std::string&) { dialog_click(dlg, 10158); });
+        run_menu_command(id);
+        const auto boxes = message_box_take_log();
+        ASSERT_EQ(boxes.size(), 1u) << id;
+        EXPECT_EQ(boxes[0].text, no_thickness_text()) << id;
+        EXPECT_EQ(drawn_pixels(), 0) << id;
+    }
 }
 
 TEST_F(SeyffarthSweepCommands, CancelLeavesTheWindowBlankAndAsksNoSteel)

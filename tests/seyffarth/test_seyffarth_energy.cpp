@@ -72,6 +72,65 @@ TEST_F(EnergyWindows, ZeroSpeedGivesNoPointInsteadOfAnUnboundedOne)
     }
 }
 
+// At y = 0.5 cm the weakest energy inputs of the defaults never heat the
+// point past 850 °C (at 5.84 kJ/cm its peak is 443 °C): those points are a
+// gap in the t8/5 curve and in every share, where a cooling time floored at
+// 0.01 s once drew them as 97 % martensite. The x axis still begins at
+// 2 kJ/cm, and a line under the plot says how many points were left out.
+TEST_F(EnergyWindows, PointsWhosePeakStaysBelowTheIntervalAreAGapInEveryCurve)
+{
+    const double off_axis[8] = {0.5, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
+    const SweepOutput s = run_seyffarth_sweep(energy_input(off_axis, 50));
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(std::isnan(s.t[i]), i < 10) << i;
+    EXPECT_EQ(s.gaps.note(), "Not plotted: peak below 850 °C at 10 of 50 points");
+    reset_sweep_state();
+
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_structure_vs_energy_window(off_axis, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(shown_texts(), "");
+    EXPECT_EQ(regime_now(), before);
+    EXPECT_NE(dc.find_text("Not plotted: peak below 850 °C at 10 of 50 points"), nullptr);
+    // The plot runs from width/5 to width - width/4 over 2 to 49.04 kJ/cm:
+    // every curve begins at the eleventh point, 11.6 kJ/cm, in its place there.
+    const int L = 1024 / 5, R = 1024 - 1024 / 4;
+    const int first_x = static_cast<int>(L + (11.6 - 2) * (R - L) / (49.04 - 2));
+    for (const Pen& pen : {Pen{PenStyle::solid, 1, {0, 0, 255}}, Pen{PenStyle::solid, 1, {0, 127, 0}},
+                           Pen{PenStyle::dash_dot, 1, {0, 127, 255}}, Pen{PenStyle::dash, 1, {127, 0, 0}},
+                           Pen{PenStyle::dot, 1, {255, 127, 0}}}) {
+        const auto runs = runs_of(dc, pen);
+        ASSERT_EQ(runs.size(), 2u) << static_cast<int>(pen.style);
+        EXPECT_EQ(runs[0]->points.size(), 40u);
+        EXPECT_NEAR(runs[0]->points.front().x, first_x, 1) << static_cast<int>(pen.style);
+    }
+
+    // The plot gives up the note's line: the model line stays where it is
+    // when every point is drawn.
+    RecordingCanvas full;
+    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, full, 0, sample_steel(), 0);
+    EXPECT_EQ(shown_texts(), "");
+    const auto model_line = [](const RecordingCanvas& c) {
+        for (const auto& t : c.texts)
+            if (t.text.rfind(" Account on model", 0) == 0) return t.y;
+        return -1;
+    };
+    EXPECT_GT(model_line(dc), 0);
+    EXPECT_EQ(model_line(dc), model_line(full));
+
+    // The properties window leaves the same points out of its curves.
+    RecordingCanvas properties;
+    seyffarth_properties_vs_energy_window(off_axis, 50, nullptr, properties, 0, sample_steel(), 0);
+    EXPECT_EQ(shown_texts(), "");
+    EXPECT_NE(properties.find_text("Not plotted: peak below 850 °C at 10 of 50 points"), nullptr);
+    for (const Pen& pen : {Pen{PenStyle::solid, 1, {0, 0, 255}}, Pen{PenStyle::solid, 1, {127, 0, 0}}}) {
+        const auto runs = runs_of(properties, pen);
+        ASSERT_EQ(runs.size(), 2u);
+        EXPECT_EQ(runs[0]->points.size(), 40u);
+    }
+    render_window(seyffarth_structure_vs_energy_window, off_axis, 0, "structure_vs_energy_gaps_en");
+    render_window(seyffarth_properties_vs_energy_window, off_axis, 0, "properties_vs_energy_gaps_en");
+}
+
 TEST_F(EnergyWindows, PhaseSharesClampToTheFirstAndLastRows)
 {
     const std::vector<double> t{1, 2, 4, 8};

@@ -81,3 +81,13 @@ inline void render_window(SeyffarthRoutine routine, const double* params, int se
     std::filesystem::create_directories(dir);
     image.save_png((dir / (name + ".png")).string());
 }
+
+// The polylines drawn with a pen: the runs of one curve (a doubled curve
+// draws each run twice, the copy a pixel lower).
+inline std::vector<const RecordingCanvas::PolylineCall*> runs_of(const RecordingCanvas& dc, const Pen& pen)
+{
+    std::vector<const RecordingCanvas::PolylineCall*> runs;
+    for (const auto& line : dc.polylines)
+        if (line.pen == pen) runs.push_back(&line);
+    return runs;
+}

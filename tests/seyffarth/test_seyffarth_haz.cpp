@@ -2,6 +2,7 @@
 // mapping of property values, its failures and its pictures.
 #include "test_seyffarth_energy_support.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,17 +17,81 @@ const double point_defaults[4] = {0.05, 0.0, 850, 500};
 TEST_F(HazProfileWindow, ProfileSpansTheZoneFromEdgeToEdge)
 {
     current_model.prepare();
-    const HazProfile p = compute_haz_profile(0.05, 0.0, 850, 500, 50);
+    const HazProfile p = compute_haz_profile(0.0, 850, 500, 50);
+    ASSERT_TRUE(p.zone.found());
     ASSERT_EQ(p.y.size(), 50u);
-    EXPECT_LT(p.y1, 0);
-    EXPECT_GT(p.y2, 0);
+    EXPECT_LT(p.zone.y1, 0);
+    EXPECT_GT(p.zone.y2, 0);
     // One body, symmetric: the edges mirror each other.
-    EXPECT_NEAR(p.y1, -p.y2, 1e-3);
-    EXPECT_DOUBLE_EQ(p.y.front(), p.y1);
-    EXPECT_NEAR(p.y.back(), p.y2, 1e-12);
+    EXPECT_NEAR(p.zone.y1, -p.zone.y2, 1e-3);
+    EXPECT_DOUBLE_EQ(p.y.front(), p.zone.y1);
+    EXPECT_NEAR(p.y.back(), p.zone.y2, 1e-12);
     // At each edge the section through the source is at 700 °C.
-    EXPECT_NEAR(current_model.temperature(0, p.y2, 0), 700, 0.5);
-    for (double t : p.t) EXPECT_GE(t, 0);
+    EXPECT_NEAR(current_model.temperature(0, p.zone.y2, 0), 700, 0.5);
+    // Every point of this zone passes through the interval.
+    EXPECT_FALSE(p.gaps.any());
+    for (double t : p.t) EXPECT_GT(t, 0);
+}
+
+// The zone is where the section through the source passes 700 °C; deep
+// under a body it never does, and there is no zone to profile.
+TEST_F(HazProfileWindow, ZoneEdgesOrWhyThereIsNone)
+{
+    const HazZone zone = find_haz_zone(0.0);
+    ASSERT_TRUE(zone.found());
+    EXPECT_EQ(haz_zone_failure_text(zone), "");
+    const HazZone deep = find_haz_zone(50.0);
+    EXPECT_FALSE(deep.found());
+    EXPECT_EQ(haz_zone_failure_text(deep), "The section through the source (x=0, z=50 [cm]) does not reach 700 [C deg.]: "
+                                           "there is no heat-affected zone to profile");
+}
+
+// On the thin plate the outer points of the zone never reach 850 °C (their
+// cooling time was once measured from where the search began): they are
+// gaps, the x axis still spans the zone, and the note counts them.
+TEST_F(HazProfileWindow, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheWholeZone)
+{
+    use_scheme(1);
+    const HazProfile p = compute_haz_profile(0.0, 850, 500, 50);
+    ASSERT_TRUE(p.zone.found());
+    int cold = 0;
+    for (std::size_t i = 0; i < p.y.size(); ++i) {
+        const CoolingTime c = cooling_time_at_point(p.y[i], 0.0, 850, 500);
+        EXPECT_EQ(std::isnan(p.t[i]), !c.reached()) << i;
+        if (c.status == CoolingStatus::peak_below) ++cold;
+    }
+    // Six points at either edge.
+    ASSERT_EQ(cold, 12);
+    for (int i : {0, 5, 44, 49}) EXPECT_TRUE(std::isnan(p.t[static_cast<std::size_t>(i)])) << i;
+    EXPECT_FALSE(std::isnan(p.t[6]));
+
+    RecordingCanvas dc;
+    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(shown_texts(), "");
+    EXPECT_NE(dc.find_text("Not plotted: peak below 850 °C at 12 of 50 points"), nullptr);
+    const auto frame = std::find_if(dc.shapes.begin(), dc.shapes.end(), [](const auto& s) {
+        return s.kind == RecordingCanvas::ShapeKind::rectangle && s.pen.style == PenStyle::dot;
+    });
+    ASSERT_NE(frame, dc.shapes.end());
+    const int L = frame->box.left, R = frame->box.right;
+    const auto runs = runs_of(dc, Pen{PenStyle::solid, 2, {255, 0, 0}});
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0]->points.size(), 38u);
+    EXPECT_EQ(runs[0]->points.front().x,
+              static_cast<int>(L + (p.y[6] - p.zone.y1) * (R - L) / (p.zone.y2 - p.zone.y1)));
+    render_window(seyffarth_haz_profile_window, point_defaults, 0, "haz_cooling_time_gaps_en");
+}
+
+// The point of the dialog must itself pass through the interval; whatever
+// else stops it is said once and nothing is drawn.
+TEST_F(HazProfileWindow, APointNotReachedGivesOneMessageAndNothingDrawn)
+{
+    const double never_cools[4] = {0.05, 0.0, 850, 10};
+    RecordingCanvas dc;
+    seyffarth_haz_profile_window(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(shown_texts().rfind("  Message!|The point (y=0.05 z=0 [cm]) does not cool to 10 [C deg.]", 0), 0u);
+    EXPECT_TRUE(dc.texts.empty());
+    EXPECT_TRUE(dc.polylines.empty());
 }
 
 TEST_F(HazProfileWindow, PropertyValuesAreCarriedOntoTheirOwnRange)

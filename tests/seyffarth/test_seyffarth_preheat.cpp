@@ -50,36 +50,68 @@ TEST_F(PreheatWindows, SweptPreheatsStopOneStepShortOfTheUpperBound)
     EXPECT_LT(lo, hi);
 }
 
-TEST_F(PreheatWindows, HotterPreheatCoolsSlowerAndCrossingsCloserThanTheFloorGiveTheFloor)
+TEST_F(PreheatWindows, HotterPreheatCoolsSlowerAndANarrowIntervalKeepsItsOwnTime)
 {
     const SweepOutput s = run_seyffarth_sweep(preheat_input(preheat_defaults));
     EXPECT_LT(s.t.front(), s.t.back());
-    // An interval of 0.001 °C: the two crossings lie less than 0.01 cm apart,
-    // so t8/5 = 0.01 / v = 0.1 s at 0.1 cm/s.
+    // An interval of 0.001 °C: the crossings lie less than 0.01 cm apart.
+    // The time is the one they give, not 0.01 cm / v = 0.1 s of a floor.
     ASSERT_DOUBLE_EQ(current_model.velocity(), 0.1);
     const double narrow[6] = {0.05, 0.0, 850.001, 850, 100, 400};
-    const SweepOutput f = run_seyffarth_sweep(preheat_input(narrow));
-    EXPECT_NEAR(f.t.front(), 0.1, 1e-12);
+    const SweepInput in = preheat_input(narrow);
+    const SweepOutput f = run_seyffarth_sweep(in);
+    current_model.set_regime(in.v_s, in.q_s, 100, in.d_s);
+    const CoolingTime c = cooling_time_at_point(0.05, 0.0, 850.001, 850);
+    ASSERT_TRUE(c.reached());
+    EXPECT_LT(std::fabs(c.x_to - c.x_from), 0.01);
+    EXPECT_EQ(f.t.front(), c.time);
+    EXPECT_LT(f.t.front(), 0.1);
 }
 
-TEST_F(PreheatWindows, PointsThatNeverCoolThroughTheIntervalAreLeftOutNotPlottedFromTheSearchEnd)
+// Preheats at or above T to: the point never cools to 300 °C, so no time can
+// be made from the end of the search. Those points are a gap at the end of
+// every curve; the x axis still reaches the last preheat asked for.
+TEST_F(PreheatWindows, PointsThatNeverCoolToTheLowerTemperatureAreAGapUnderTheWholeRange)
 {
-    // Preheats above T to: the point never cools to 50 °C, so its rear
-    // crossing would be the far end of the search.
+    const double warm[6] = {0.05, 0.0, 850, 300, 100, 400};
+    const SweepOutput s = run_seyffarth_sweep(preheat_input(warm));
+    // 100 + 6 i: from i = 34 (304 °C) the metal stays above 300 °C.
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(std::isnan(s.t[i]), i >= 34) << i;
+    reset_sweep_state();
+
+    const Regime before = regime_now();
+    RecordingCanvas dc;
+    seyffarth_structure_vs_preheat_window(warm, 50, nullptr, dc, 0, sample_steel(), 0);
+    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(shown_texts(), "");
+    EXPECT_NE(dc.find_text("Not plotted: no cooling to 300 °C at 16 of 50 points"), nullptr);
+    // The plot spans 100 to 394 °C from (int)(width/5.5) to width - width/4:
+    // the t8/5 curve ends at the 34th point, 298 °C.
+    const int L = static_cast<int>(1024 / 5.5), R = 1024 - 1024 / 4;
+    const auto runs = runs_of(dc, Pen{PenStyle::solid, 1, {0, 0, 255}});
+    ASSERT_EQ(runs.size(), 2u);
+    ASSERT_EQ(runs[0]->points.size(), 34u);
+    EXPECT_NEAR(runs[0]->points.back().x, L + (298 - 100) * (R - L) / (394.0 - 100), 1);
+    render_window(seyffarth_structure_vs_preheat_window, warm, 0, "structure_vs_preheat_gaps_en");
+}
+
+TEST_F(PreheatWindows, ASweepWhosePointsAllStayAboveTheLowerTemperatureSaysSoOnce)
+{
+    // Every preheat above T to: no point has a time, so there is only the
+    // note to say, once, and nothing is drawn.
     const double never_cools[6] = {0.05, 0.0, 850, 50, 100, 400};
     const SweepOutput s = run_seyffarth_sweep(preheat_input(never_cools));
     for (double t : s.t) EXPECT_TRUE(std::isnan(t));
+    reset_sweep_state();
     const Regime before = regime_now();
-    RecordingCanvas dc;
-    seyffarth_structure_vs_preheat_window(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
-    EXPECT_EQ(shown_texts(), "");
-    // Nothing is drawn far outside the page.
-    for (const auto& p : dc.polylines)
-        for (const Point& pt : p.points) {
-            EXPECT_GT(pt.y, -2000);
-            EXPECT_LT(pt.y, 3000);
-        }
+    for (SeyffarthRoutine routine : {seyffarth_structure_vs_preheat_window, seyffarth_properties_vs_preheat_window}) {
+        RecordingCanvas dc;
+        routine(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
+        EXPECT_EQ(regime_now(), before);
+        EXPECT_EQ(shown_texts(), "  Message!|Not plotted: no cooling to 50 °C at 50 of 50 points\n");
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_TRUE(dc.polylines.empty());
+    }
 }
 
 TEST_F(PreheatWindows, BothWindowsPutTheRegimeBackAndShareTheCoolingCurve)

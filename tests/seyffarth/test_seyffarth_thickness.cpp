@@ -72,6 +72,23 @@ TEST_F(ThicknessWindows, BothWindowsPutTheThicknessBack)
         EXPECT_NE(properties.find_text(t), nullptr) << t;
 }
 
+// A body has no plate thickness to sweep: the window says so once and draws
+// no flat lines.
+TEST_F(ThicknessWindows, ABodyHasNoThicknessToSweep)
+{
+    use_scheme(2);
+    const Regime before = regime_now();
+    for (SeyffarthRoutine routine :
+         {seyffarth_structure_vs_thickness_window, seyffarth_properties_vs_thickness_window}) {
+        RecordingCanvas dc;
+        routine(thickness_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+        EXPECT_EQ(shown_texts(), std::string("  Message!|") + no_thickness_text() + "\n");
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_TRUE(dc.polylines.empty());
+        EXPECT_EQ(regime_now(), before);
+    }
+}
+
 TEST_F(ThicknessWindows, BlackAndWhiteThinsOnlyTheCoolingTimeAxis)
 {
     colour_mode = 0;
