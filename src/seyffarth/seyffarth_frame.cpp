@@ -192,20 +192,9 @@ std::string seyffarth_model_line(std::string_view model_title)
 CoolingStatus seyffarth_point_at(const double* params, SeyffarthPoint& p)
 {
     p = SeyffarthPoint{};
-    p.y = params[0];
-    p.z = params[1];
-    p.cooling = cooling_time_at_point(p.y, p.z, params[2], params[3]);
-    const CoolingTime& c = p.cooling;
-    p.T_from = c.T_from;
-    p.T_to = c.T_to;
-    p.v = c.v;
-    p.x_peak = c.x_peak;
-    p.T_max = c.t_max;
-    p.x1 = c.x_from;
-    p.x2 = c.x_to;
-    p.t = c.time;
-    p.L = std::log(c.time);
-    return c.status;
+    const CoolingStatus status = steel_point_at_entry(params, p);
+    p.L = std::log(p.t);
+    return status;
 }
 
 bool seyffarth_point_usable(Window* window, const SeyffarthPoint& p, CoolingStatus status)

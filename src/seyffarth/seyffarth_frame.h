@@ -18,6 +18,7 @@
 #include "lang.h"
 #include "plot.h"
 #include "steel_choice.h"
+#include "steel_window_frame.h"
 
 #include <array>
 #include <span>
@@ -54,15 +55,11 @@ extern CompositionRecord* seyffarth_composition;
 // ---------------------------------------------------------------------------
 // Cooling time at the point
 
-struct SeyffarthPoint {
-    double y = 0, z = 0;
-    double T_from = 0, T_to = 0;   // T_from raised by 1 % when it equalled T_to
-    double v = 0;
-    double x_peak = 0, T_max = 0;
-    double x1 = 0, x2 = 0;         // rear crossings of T_from and T_to
-    double t = 0;                  // cooling time t8/5, s
-    double L = 0;                  // ln t
-    CoolingTime cooling;           // what the cooling procedure found, and why
+// The point as every window computed at a point holds it (y, z, the interval
+// searched, speed, peak, crossings, t8/5 and the procedure's record), with
+// the abscissa of its look-ups.
+struct SeyffarthPoint : SteelPoint {
+    double L = 0;   // ln t
 };
 
 // The cooling procedure at the record's point and interval, its results
