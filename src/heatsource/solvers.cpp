@@ -9,16 +9,12 @@
 
 namespace {
 
-double T(double x, double y, double z)
-{
-    return current_model.temperature != nullptr ? current_model.temperature(x, y, z) : 0.0;
-}
-
 // A refinement at least halves the bracket, and the search ends once the five
 // samples are flat, which they are long before this many passes.
 const int peak_pass_limit = 200;
-// 27 passes cover a bracket of 8000 cm; the cap ends searches on fields that
-// give NaN.
+// Bisections alone close a bracket of 8000 cm in 27 steps, and Brent's method
+// takes at most about twice as many; the cap only guards against a field
+// that defeats both.
 const int crossing_pass_limit = 200;
 
 enum class FalsePosition {
@@ -27,55 +23,137 @@ enum class FalsePosition {
 };
 
 // The shared bracket search between a hot end h (f > 0) and a cold end c
-// (f <= 0), alternating a false-position and a bisection step. Returns the
-// cold end. A flat bracket (fh = fc, both at the target) would make the
-// false-position step 0/0; searches that always take it then stop with the
-// cold end, which lies on the target. A value that is not a number on the
-// way is reported: the bracket no longer says where the crossing is.
+// (f <= 0): Brent's method, inverse quadratic and secant steps kept inside
+// the bracket and a halving wherever they would not shrink it fast enough.
+// The halving is taken on the distance from the starting hot end measured in
+// (1 + distance): the far ends of the searches (8000 cm behind the source,
+// 10000 cm deep) lie orders of magnitude beyond the crossings, and an
+// ordinary halving spends a dozen steps walking in from there, while near
+// the crossing the two halvings agree. Every evaluation replaces the end on
+// its side, and the search ends, as the crossing searches always have, once
+// the two ends lie within 0.0001 of each other; it returns the cold end. A
+// flat bracket (fh = fc, both ends at the target) leaves nothing to
+// interpolate: the searches that stop there give the cold end, which lies on
+// the target. A value that is not a number on the way ends the search: the
+// bracket no longer says where the crossing is.
 template <class F>
 Crossing search_bracket(F f, double h, double fh, double c, double fc, FalsePosition rule)
 {
-    bool nan_seen = false;
-    auto take = [&](double s, double fs) {
-        if (std::isnan(fs)) nan_seen = true;
-        if (fs > 0) {
-            h = s;
-            fh = fs;
-        } else {
-            c = s;
-            fc = fs;
-        }
-    };
+    constexpr double width = 0.0001;
+    constexpr double min_step = width / 2;
+    auto hot = [](double v) { return v > 0; };
+    const double origin = h;
+    auto scaled = [origin](double x) { return 1.0 + std::fabs(x - origin); };
+    // Brent's names: b the newest point, a the one before it, k the latest
+    // point on the other side of the crossing; d the last step, e the one
+    // before it.
+    double a = h, fa = fh;
+    double b = c, fb = fc;
+    double k = a, fk = fa;
+    double d = b - a, e = d;
     for (int pass = 0; pass < crossing_pass_limit; ++pass) {
-        if (fh != fc) {
-            double s = c - fc * (h - c) / (fh - fc);
-            if (!std::isnan(s)) take(s, f(s));   // an infinite end leaves only the bisection
-        } else if (rule == FalsePosition::always) {
-            break;
+        if (!(std::fabs(h - c) > width)) break;
+        if (fh == fc && rule == FalsePosition::always) break;
+        if (hot(fb) == hot(fk)) {
+            k = a;
+            fk = fa;
+            d = e = b - a;
         }
-        const double s = (h + c) / 2.0;
-        take(s, f(s));
-        if (!(std::fabs(h - c) > 0.0001)) break;   // also ends on NaN
+        if (std::fabs(fk) < std::fabs(fb)) {
+            a = b;
+            b = k;
+            k = a;
+            fa = fb;
+            fb = fk;
+            fk = fa;
+        }
+        const double xm = 0.5 * (k - b);
+        double step = 0;
+        bool interpolated = false;
+        if (std::fabs(e) >= min_step && std::fabs(fa) > std::fabs(fb)) {
+            // The secant through a and b, or the inverse quadratic through
+            // a, b and k, as the step p/q from b (both scaled by the same
+            // factor, so that only the step itself is a division).
+            double p, q;
+            if (a == k) {
+                p = 2.0 * xm * fb;
+                q = fa - fb;
+            } else {
+                p = fb * (2.0 * xm * fa * (fa - fb) - (b - a) * (fb - fk) * fk);
+                q = (fa - fk) * (fb - fk) * (fb - fa);
+            }
+            if (p > 0)
+                q = -q;
+            else
+                p = -p;
+            // Taken only when it stays well inside the bracket and shrinks
+            // faster than the step before last; a NaN fails both tests.
+            if (2.0 * p < 3.0 * xm * q - std::fabs(min_step * q) && p < std::fabs(0.5 * e * q)) {
+                e = d;
+                d = p / q;
+                step = d;
+                interpolated = true;
+            }
+        }
+        if (!interpolated) {
+            // The halving between b and k on the scale of the distance.
+            double mid = origin + std::copysign(std::sqrt(scaled(b) * scaled(k)) - 1.0, b + k - 2.0 * origin);
+            if (!(std::fabs(mid - b) < std::fabs(k - b) && (mid - b) * xm > 0)) mid = b + xm;
+            step = mid - b;
+            d = e = step;
+        }
+        a = b;
+        fa = fb;
+        b += std::fabs(step) > min_step ? step : std::copysign(min_step, xm);
+        fb = f(b);
+        if (std::isnan(fb)) return Crossing{b, SearchStatus::not_a_number};
+        if (hot(fb)) {
+            h = b;
+            fh = fb;
+        } else {
+            c = b;
+            fc = fb;
+        }
     }
-    return Crossing{c, nan_seen ? SearchStatus::not_a_number : SearchStatus::found};
+    return Crossing{c, SearchStatus::found};
 }
 
 // Steps 1 and 2 of every crossing search: a hot end already too cold gives
 // the hot end, a far end still too hot gives the far end; neither is a
 // crossing. A value that is not a number at either end stops the search.
-template <class F, class TooCold>
-Crossing search_from(F f, double h, double c, FalsePosition rule, TooCold too_cold)
+// fh is f at the hot end; far() gives f at the far end, asked only when the
+// hot end is hot enough, so that a caller who knows either value already
+// need not evaluate the field there again.
+template <class F, class Far, class TooCold>
+Crossing search_from_values(F f, double h, double fh, double c, Far far, FalsePosition rule, TooCold too_cold)
 {
-    const double fh = f(h);
     if (std::isnan(fh)) return Crossing{h, SearchStatus::not_a_number};
     if (too_cold(fh)) return Crossing{h, SearchStatus::too_cold};
-    const double fc = f(c);
+    const double fc = far();
     if (std::isnan(fc)) return Crossing{c, SearchStatus::not_a_number};
     if (fc >= 0) return Crossing{c, SearchStatus::beyond_range};
     return search_bracket(f, h, fh, c, fc, rule);
 }
 
+template <class F, class TooCold>
+Crossing search_from(F f, double h, double c, FalsePosition rule, TooCold too_cold)
+{
+    return search_from_values(f, h, f(h), c, [&] { return f(c); }, rule, too_cold);
+}
+
+// The temperature of the installed scheme as a search's function: the slot
+// is read once per search, not at every evaluation.
+struct Field {
+    double (*temperature)(double, double, double) = current_model.temperature;
+    double operator()(double x, double y, double z) const
+    {
+        return temperature != nullptr ? temperature(x, y, z) : 0.0;
+    }
+};
+
 bool below_target(double fh) { return fh < 0; }
+
+constexpr double rear_search_end = -8000;
 
 constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
 
@@ -83,6 +161,7 @@ constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
 
 double find_peak_position(double y, double z)
 {
+    const Field T;
     double A = 100;
     double B = -100;
     double w = B - A;
@@ -126,24 +205,28 @@ double find_peak_position(double y, double z)
 
 Crossing find_rear_crossing(double y, double z, double x_peak, double target)
 {
+    const Field T;
     auto f = [&](double x) { return T(x, y, z) - target; };
-    return search_from(f, x_peak, -8000, FalsePosition::unless_flat, below_target);
+    return search_from(f, x_peak, rear_search_end, FalsePosition::unless_flat, below_target);
 }
 
 Crossing find_front_crossing(double y, double z, double x_peak, double target)
 {
+    const Field T;
     auto f = [&](double x) { return T(x, y, z) - target; };
     return search_from(f, x_peak, 1000, FalsePosition::always, below_target);
 }
 
 Crossing find_half_width(double x, double z, double target, double bound)
 {
+    const Field T;
     auto f = [&](double y) { return T(x, y, z) - target; };
     return search_from(f, 0, bound, FalsePosition::always, below_target);
 }
 
 Crossing find_half_width_other_side(double x, double z, double target, double bound)
 {
+    const Field T;
     auto f = [&](double y) { return T(x, y, z) - target; };
     // Within a thousandth of a degree of the target at y = 0 there is no
     // isotherm to trace on the other plate.
@@ -154,6 +237,7 @@ Crossing find_half_width_other_side(double x, double z, double target, double bo
 
 Crossing find_depth(double x, double y, double target, double bound)
 {
+    const Field T;
     auto f = [&](double z) { return T(x, y, z) - target; };
     return search_from(f, 0, bound, FalsePosition::always, below_target);
 }
@@ -177,6 +261,7 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
         r.status = CoolingStatus::power_not_positive;
         return r;
     }
+    const Field T;
     r.x_peak = find_peak_position(y, z);
     r.t_max = T(r.x_peak, y, z);
     if (std::isnan(r.t_max) || r.t_max == -HUGE_VAL) {
@@ -190,8 +275,22 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
     }
     if (r.T_from == r.T_to) r.T_from = 1.01 * r.T_from;
 
-    const Crossing from = find_rear_crossing(y, z, r.x_peak, r.T_from);
-    const Crossing to = find_rear_crossing(y, z, r.x_peak, r.T_to);
+    // Both crossings start from the peak and the rear end of the search: the
+    // field there is evaluated once for the two of them.
+    double far = nan_value;
+    bool far_known = false;
+    auto rear_crossing = [&](double target) {
+        auto f = [&](double x) { return T(x, y, z) - target; };
+        auto far_value = [&] {
+            if (!far_known) far = T(rear_search_end, y, z);
+            far_known = true;
+            return far - target;
+        };
+        return search_from_values(f, r.x_peak, r.t_max - target, rear_search_end, far_value,
+                                  FalsePosition::unless_flat, below_target);
+    };
+    const Crossing from = rear_crossing(r.T_from);
+    const Crossing to = rear_crossing(r.T_to);
     r.x_from = from.x;
     r.x_to = to.x;
     for (const Crossing* c : {&from, &to}) {
