@@ -133,11 +133,12 @@ void take_picture(Window* dlg)
     if (!choose_picture_file(dlg, r)) return;   // a cancel keeps the picture shown
     picture_choice = r;
     picture_path = r.file_name;
-    if (!load_picture_file(picture_path).valid())
-        tell(dlg, cformat(pick(Text5{"The picture %s cannot be read; choose a BMP file.",
-                                     "Рисунок %s не читается; выберите BMP-файл.",
-                                     "Малюнок %s не читається; виберіть BMP-файл.", nullptr, nullptr}),
-                          picture_path.c_str()));
+    std::string why;
+    if (!load_picture_file(picture_path, why).valid())
+        tell(dlg, cformat(pick(Text5{"The picture cannot be read; choose a BMP or PCX file.\n%s",
+                                     "Рисунок не читается; выберите BMP- или PCX-файл.\n%s",
+                                     "Малюнок не читається; виберіть BMP- або PCX-файл.\n%s", nullptr, nullptr}),
+                          why.c_str()));
 }
 
 void on_init(Window* dlg)

@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include "gui_app.h"
+#include "pcx_picture.h"
 #include "picture_data.h"
 
 #include <QDir>
@@ -13,24 +14,78 @@
 
 namespace {
 
-Picture picture_from_path(const QString& path, std::string name)
+// The decoded pixels become the image's own buffer, without a copy: they are
+// already opaque 0xAARRGGBB words, which is the premultiplied format.
+Picture picture_from_pcx(PcxImage&& pcx, std::string name)
 {
     Picture pic;
     pic.name = std::move(name);
+    auto* pixels = new std::vector<std::uint32_t>(std::move(pcx.pixels));
+    const QImage image(reinterpret_cast<const uchar*>(pixels->data()), pcx.width, pcx.height,
+                       static_cast<qsizetype>(pcx.width) * 4, QImage::Format_ARGB32_Premultiplied,
+                       [](void* info) { delete static_cast<std::vector<std::uint32_t>*>(info); }, pixels);
+    if (image.isNull()) return pic;
+    auto data = std::make_shared<PictureData>();
+    data->image = image;
+    pic.width = pcx.width;
+    pic.height = pcx.height;
+    pic.data = std::move(data);
+    return pic;
+}
+
+Picture pcx_picture(std::string_view bytes, const std::string& path, std::string& why)
+{
+    PcxImage pcx;
+    const PcxReadResult r = read_pcx_bytes(bytes, path, pcx);
+    if (!r.ok) {
+        why = r.message;
+        Picture none;
+        none.name = path;
+        return none;
+    }
+    return picture_from_pcx(std::move(pcx), path);
+}
+
+Picture picture_from_path(const QString& path, std::string name, std::string& why)
+{
+    Picture pic;
+    pic.name = std::move(name);
+    if (path.endsWith(QLatin1String(".pcx"), Qt::CaseInsensitive)) {
+        // Read by our own bounded reader: Qt has no PCX format.
+        PcxImage pcx;
+        const PcxReadResult r = read_pcx_file(path.toStdString(), pcx);
+        if (!r.ok) {
+            why = r.message;
+            return pic;
+        }
+        return picture_from_pcx(std::move(pcx), pic.name);
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return pic;
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = "File " + pic.name + ": no such picture file, or it cannot be opened";
+        return pic;
+    }
     const QByteArray bytes = file.readAll();
     auto data = std::make_shared<PictureData>();
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgRenderer renderer(bytes);
-        if (!renderer.isValid()) return pic;
+        if (!renderer.isValid()) {
+            why = "File " + pic.name + ": it is not a drawing that can be read";
+            return pic;
+        }
         data->svg = bytes;
         const QSize size = renderer.defaultSize();
         pic.width = size.width();
         pic.height = size.height();
     } else {
         QImage image;
-        if (!image.loadFromData(bytes) || image.isNull()) return pic;
+        if (!image.loadFromData(bytes) || image.isNull()) {
+            // A PCX picture under another name is still one.
+            const std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            if (looks_like_pcx(raw)) return pcx_picture(raw, pic.name, why);
+            why = "File " + pic.name + ": it is not a picture in a format that can be read";
+            return pic;
+        }
         data->image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         pic.width = image.width();
         pic.height = image.height();
@@ -71,7 +126,8 @@ Picture load_picture_resource(std::string_view name)
     for (const QString& folder : folders) {
         const QString path = find_in_folder(folder, qname);
         if (path.isEmpty()) continue;
-        Picture pic = picture_from_path(path, std::string(name));
+        std::string why;
+        Picture pic = picture_from_path(path, std::string(name), why);
         if (pic.valid()) return pic;
     }
     Picture none;
@@ -81,6 +137,13 @@ Picture load_picture_resource(std::string_view name)
 
 Picture load_picture_file(const std::string& path)
 {
+    std::string why;
+    return load_picture_file(path, why);
+}
+
+Picture load_picture_file(const std::string& path, std::string& why)
+{
     ensure_gui_app();
-    return picture_from_path(QString::fromStdString(path), path);
+    why.clear();
+    return picture_from_path(QString::fromStdString(path), path, why);
 }

@@ -15,5 +15,9 @@
 // resources folder.
 Picture load_picture_resource(std::string_view name);
 
-// From a file on disk (BMP, PNG, or any image format Qt reads; SVG too).
+// From a file on disk: BMP, PNG, or any image format Qt reads, SVG too, and
+// PCX through our own reader (pcx_picture.h), by the name's extension .pcx or
+// by the file's first bytes. The second form gives in `why` the reason a file
+// gives no picture, naming the file.
 Picture load_picture_file(const std::string& path);
+Picture load_picture_file(const std::string& path, std::string& why);
