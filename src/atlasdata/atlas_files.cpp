@@ -466,6 +466,15 @@ std::size_t label_text_length(std::string_view text)
     return n;
 }
 
+std::string first_characters(std::string_view text, std::size_t characters)
+{
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == characters)
+            return std::string(text.substr(0, i));
+    return std::string(text);
+}
+
 AtlasReadResult read_label_file(const std::string& path, std::vector<LabelRecord>& records)
 {
     return from_file(path, not_present,

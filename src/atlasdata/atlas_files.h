@@ -116,6 +116,8 @@ inline constexpr int label_records_max = 2665;
 
 // The characters of a UTF-8 text.
 std::size_t label_text_length(std::string_view text);
+// Its first `characters` characters, never half of one.
+std::string first_characters(std::string_view text, std::size_t characters);
 
 struct LabelRecord {
     std::string text;   // at most 7 characters

@@ -1,5 +1,6 @@
 #include "digitized_data.h"
 
+#include "lang.h"
 #include "numfmt.h"
 
 #include <cerrno>
@@ -15,10 +16,13 @@ std::optional<std::vector<StructureRecord>> structure_list;
 
 namespace {
 
-// Numbers 1 to 24: the CCT box (ln 1 .. ln 400 s, 0 .. 900 degrees), two
-// numbers left 0, five property ranges, eight reserved.
-constexpr double curve_header[24] = {0, 0, 5.991464547743, 900, 0, 0, 80, 440, 100, 1300, 0, 48,
-                                     0, 96, 0, 36, 0, 0, 0, 0, 0, 0, 0, 0};
+// Numbers 1 to 24: the CCT box (ln 1 .. ln 400 s, 0 .. 900 degrees), the
+// property ranges in the pairs where the property windows look for them (HV
+// 80..440 in 5-6, Rm 100..1300 in 7-8, then A 0..48, Z 0..96, K 0..36), as
+// the atlas's own property files hold them, then reserved zeros. A header
+// with 0..0 in 5-6 would give those windows an HV range of no height.
+constexpr double curve_header[24] = {0, 0, 5.991464547743, 900, 80, 440, 100, 1300, 0, 48, 0, 96,
+                                     0, 36, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 // A label text is one token of the label file: blanks at its ends go, blanks
 // inside become '_', and an empty text is written as "_", so that every
@@ -32,15 +36,6 @@ std::string label_token(const std::string& text)
     for (char& c : t)
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') c = '_';
     return t;
-}
-
-// At most `max` bytes, never cutting a UTF-8 letter in two.
-std::string cut_utf8(std::string_view text, size_t max)
-{
-    if (text.size() <= max) return std::string(text);
-    size_t n = max;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    return std::string(text.substr(0, n));
 }
 
 } // namespace
@@ -60,14 +55,17 @@ void reset_digitized_curves()
 bool append_digitized_curve(std::span<const double> xs, std::span<const double> ys, std::uint32_t colour,
                             double hv, int p)
 {
-    if (p < 0 || p > digitized_curve_max_points) return false;
+    if (p < 1 || p > digitized_curve_max_points) return false;
     if (xs.size() < static_cast<size_t>(p) || ys.size() < static_cast<size_t>(p)) return false;
+    if (!std::isfinite(hv)) return false;
+    for (int i = 0; i < p; ++i)
+        if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) return false;
     const int length = 2 * p + 3;
     if (spline_end + length > spline_buffer_size) return false;
     for (int i = 0; i < 24; ++i) spline_buffer[i + 1] = curve_header[i];
     int e = spline_end;
     spline_buffer[e++] = p - 1;
-    spline_buffer[e++] = colour;
+    spline_buffer[e++] = colour & 0xFFFFFFu;
     for (int i = 0; i < p; ++i) {
         spline_buffer[e++] = xs[i];
         spline_buffer[e++] = ys[i];
@@ -83,18 +81,19 @@ std::string spline_file_text()
     std::string out = cformat(" %d ", spline_end);
     for (int i = 1; i < spline_end; ++i) {
         if (i % 5 == 0) out += '\n';
-        out += cformat(" %g", spline_buffer[i]);
+        out += ' ';
+        out += exact_number(spline_buffer[i]);
     }
     return out;
 }
 
 std::string label_file_text(std::span<const LabelRecord> labels)
 {
-    std::string out = cformat("\n %g", static_cast<double>(labels.size()));
+    std::string out = cformat("\n %zu", labels.size());
     for (const LabelRecord& l : labels) {
         out += '\n';
         out += label_token(l.text);
-        out += cformat(" %g %g", l.x, l.y);
+        out += ' ' + exact_number(l.x) + ' ' + exact_number(l.y);
     }
     return out;
 }
@@ -102,8 +101,10 @@ std::string label_file_text(std::span<const LabelRecord> labels)
 std::string structure_file_text(std::span<const StructureRecord> records)
 {
     std::string out = "Kuhlzeit(850-500) F   Zw   P\n";
-    for (const StructureRecord& r : records)
-        out += cformat("%g %g %g %g %g \n", r.cooling_time, r.ferrite, r.bainite, r.pearlite, r.hv);
+    for (const StructureRecord& r : records) {
+        for (double v : {r.cooling_time, r.ferrite, r.bainite, r.pearlite, r.hv}) out += exact_number(v) + ' ';
+        out += '\n';
+    }
     return out;
 }
 
@@ -143,10 +144,28 @@ WriteOutcome write_structure_file(const std::string& path, std::span<const Struc
     return write_file_whole(path, structure_file_text(records));
 }
 
+std::string label_text_refusal(std::string_view text)
+{
+    if (text.find('\0') != std::string_view::npos)
+        return pick(Text5{"A label text cannot hold a NUL character.", "Текст надписи не может содержать символ NUL.",
+                          "Текст напису не може містити символ NUL.",
+                          "Ein Beschriftungstext darf kein NUL-Zeichen enthalten.",
+                          "Le texte d'une étiquette ne peut pas contenir de caractère NUL."});
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return pick(Text5{"Type the text of the label: a label of blanks only shows nothing.",
+                          "Введите текст надписи: надпись из одних пробелов ничего не показывает.",
+                          "Введіть текст напису: напис з одних пропусків нічого не показує.",
+                          "Geben Sie den Text der Beschriftung ein: eine Beschriftung nur aus Leerzeichen zeigt "
+                          "nichts.",
+                          "Tapez le texte de l'étiquette : une étiquette faite d'espaces ne montre rien."});
+    return {};
+}
+
 bool add_label(std::string_view text, double x, double y)
 {
     if (label_table.size() >= static_cast<size_t>(label_table_max)) return false;
-    label_table.push_back(LabelRecord{cut_utf8(text, label_text_max), x, y});
+    if (!label_text_refusal(text).empty() || !std::isfinite(x) || !std::isfinite(y)) return false;
+    label_table.push_back(LabelRecord{first_characters(text, label_text_max), x, y});
     return true;
 }
 

@@ -6,11 +6,14 @@
 // into `label_table` for the whole run; structure points into
 // `structure_list` while the user has one open.
 //
-// The writers produce the files the atlas windows read: numbers in "%g" form
-// separated by blanks, no final line break, colours as 24-bit RGB numbers
-// with red in the low byte. Every file is written whole to a temporary file
-// beside the target and then renamed over it, so a failed write leaves the
-// user's file as it was.
+// The writers produce the files the atlas windows read: numbers separated by
+// blanks, no final line break, colours as 24-bit RGB numbers with red in the
+// low byte. Every number is written so that it reads back bit for bit (whole
+// numbers as integers, others in their shortest exact form): a digitized
+// value, and above all a colour such as pure blue 16711680, comes back as it
+// was captured. Every file is written whole to a temporary file beside the
+// target and then renamed over it, so a failed write leaves the user's file
+// as it was.
 #pragma once
 
 #include "atlas_files.h"
@@ -26,7 +29,8 @@
 
 inline constexpr int spline_buffer_size = 8000;    // numbers of the curve set in memory
 inline constexpr int digitized_curve_max_points = 100;
-inline constexpr int label_table_max = 2666;
+// As many labels as the label reader takes from one file.
+inline constexpr int label_table_max = label_records_max;
 inline constexpr int structure_list_max = 39;
 
 // The curve set: spline_buffer_size numbers; `spline_end` is the index of the
@@ -54,8 +58,9 @@ struct WriteOutcome {
 // Element 0 := 0, the next record goes to 25; the header stays.
 void reset_digitized_curves();
 // Writes the header and appends the record of the first p points. False
-// (nothing stored) when p is outside 0..100, the lists hold fewer than p
-// points, or the record does not fit into the buffer.
+// (nothing stored) when p is outside 1..100 (a curve without points is no
+// curve the curve-set reader takes), the lists hold fewer than p points, a
+// number is not finite, or the record does not fit into the buffer.
 bool append_digitized_curve(std::span<const double> xs, std::span<const double> ys, std::uint32_t colour,
                             double hv, int p);
 
@@ -68,8 +73,11 @@ WriteOutcome write_spline_file(const std::string& path);
 WriteOutcome write_label_file(const std::string& path);
 WriteOutcome write_structure_file(const std::string& path, std::span<const StructureRecord> records);
 
-// Appends a label (its text cut to 7 bytes at a character boundary); false
-// when the table is full.
+// Why a typed text cannot become a label, empty when it can: blanks only
+// (the file would carry no text), or a NUL byte (no file token may hold one).
+std::string label_text_refusal(std::string_view text);
+// Appends a label, its text cut to 7 characters (letters, not bytes); false
+// when the table is full or the text is refused.
 bool add_label(std::string_view text, double x, double y);
 // Every label centred on its position, in the canvas's font and colours.
 void draw_labels(Canvas& dc, std::span<const LabelRecord> labels, Rect rect, WorldBox box);

@@ -325,8 +325,8 @@ void on_click(Window* dlg, Point p)
     if (digitizer_mode == 2) {
         show_txt_dialog();
         if (!add_label(label_text, w.x, w.y))
-            tell(dlg, pick(Text5{"The label table is full (2666 labels).", "Таблица надписей заполнена (2666).",
-                                 "Таблиця написів заповнена (2666).", nullptr, nullptr}));
+            tell(dlg, pick(Text5{"The label table is full (2665 labels).", "Таблица надписей заполнена (2665).",
+                                 "Таблиця написів заповнена (2665).", nullptr, nullptr}));
         if (auto dc = get_dc(dlg)) {
             dc->set_text_color(text_colour);
             dc->set_background_mode(BackgroundMode::transparent);

@@ -26,22 +26,14 @@ std::array<std::string, 4> axis_texts{"0.0", "400.0", "0.0", "900.0"};
 
 namespace {
 
-// A label keeps the four characters of its record's slot (the label file
-// holds short words). Numeric fields are kept whole: a number cut to a slot
-// would reopen as another value than the one used.
+// A label keeps the five characters (letters, not bytes) of its slot: the
+// label file holds short words. Numeric fields are kept whole: a number cut
+// to a slot would reopen as another value than the one used.
 constexpr std::size_t txt_slot = 5;
 
 // txt2 slots belong to these edits, in slot order (bainite, ferrite, pearlite, HV).
 constexpr std::array<int, 4> txt2_edits{1017, 1015, 1016, 1018};
 constexpr std::array<int, 4> axis_edits{10070, 10071, 10072, 10073};
-
-std::string cut(const std::string& text, std::size_t max)
-{
-    if (text.size() <= max) return text;
-    std::size_t n = max;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    return text.substr(0, n);
-}
 
 // Reads every numeric edit whole in the C locale. A text that is not a
 // finite number is reported, naming its field, and the dialog stays open.
@@ -114,7 +106,7 @@ std::intptr_t txt_dialog_proc(Window* dlg, const Message& m)
         return paint_background(dlg);
     case Msg::command:
         if (m.wparam() == 1010) {
-            txt_text = cut(get_item_text(dlg, 1014), txt_slot);
+            txt_text = first_characters(get_item_text(dlg, 1014), txt_slot);
             label_text = txt_text;
             dialog_accepted = 1;
             end_dialog(dlg, 1);

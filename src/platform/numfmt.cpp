@@ -1,5 +1,6 @@
 #include "numfmt.h"
 
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdarg>
@@ -55,6 +56,17 @@ std::string cformat(const char* format, ...)
     }
     va_end(copy);
     return out;
+}
+
+std::string exact_number(double value)
+{
+    if (!std::isfinite(value)) return cformat("%g", value);
+    if (std::fabs(value) <= 9007199254740992.0 && std::floor(value) == value) return cformat("%.0f", value);
+    char buffer[64];
+    // to_chars is locale-independent by definition and gives the shortest
+    // round-trip form, switching to an exponent only where it is shorter.
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, r.ptr);
 }
 
 double c_strtod(std::string_view text, std::size_t* end)

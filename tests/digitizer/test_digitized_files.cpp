@@ -2,11 +2,13 @@
 // atlas readers, and written whole or not at all.
 #include "curve_set.h"
 #include "digitized_data.h"
+#include "digitizer_dialog.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -55,12 +57,12 @@ TEST_F(DigitizedFiles, OneCurveOfTwoPointsIsSevenLinesAndReadsBack)
     const double ys[] = {450, 300};
     ASSERT_TRUE(append_digitized_curve(xs, ys, colour_number(Rgb{255, 0, 0}), 5, 2));
     EXPECT_EQ(spline_end, 32);
-    const std::string want = " 32  0 0 5.99146 900\n"
-                             " 0 0 80 440 100\n"
-                             " 1300 0 48 0 96\n"
-                             " 0 36 0 0 0\n"
+    const std::string want = " 32  0 0 5.991464547743 900\n"
+                             " 80 440 100 1300 0\n"
+                             " 48 0 96 0 36\n"
                              " 0 0 0 0 0\n"
-                             " 1 255 2.99573 450 4.60517\n"
+                             " 0 0 0 0 0\n"
+                             " 1 255 2.995732273553991 450 4.605170185988092\n"
                              " 300 5";
     EXPECT_EQ(spline_file_text(), want);
 
@@ -75,26 +77,33 @@ TEST_F(DigitizedFiles, OneCurveOfTwoPointsIsSevenLinesAndReadsBack)
     ASSERT_TRUE(extract_curve(set, cx, cy, n, colour, 0));
     EXPECT_EQ(n, 1);
     EXPECT_EQ(colour, 255);
-    EXPECT_NEAR(cx[0], 2.995732, 1e-5);
+    EXPECT_EQ(cx[0], std::log(20.0));
     EXPECT_DOUBLE_EQ(cy[1], 300);
     EXPECT_DOUBLE_EQ(set[31], 5);
 }
 
-TEST_F(DigitizedFiles, RecordsWithoutHardnessOrPointsAndAfterAReset)
+TEST_F(DigitizedFiles, RecordsWithoutHardnessNoRecordWithoutPointsAndAfterAReset)
 {
     const double xs[] = {1.0};
     const double ys[] = {2.0};
     ASSERT_TRUE(append_digitized_curve(xs, ys, 0x00FF00, -1, 1));   // "without HV"
-    ASSERT_TRUE(append_digitized_curve({}, {}, 0x0000FF, 7, 0));     // "Spline" without a click
-    EXPECT_EQ(spline_end, 25 + 5 + 3);
+    EXPECT_EQ(spline_end, 25 + 5);
     EXPECT_DOUBLE_EQ(spline_buffer[29], -1);
-    EXPECT_DOUBLE_EQ(spline_buffer[30], -1);
-    EXPECT_DOUBLE_EQ(spline_buffer[31], 0x0000FF);
-    EXPECT_DOUBLE_EQ(spline_buffer[32], 7);
+    // A curve without points is no curve the curve-set reader takes, and a
+    // number that is not finite none it can read: neither is stored.
+    const double nan_y[] = {std::nan("")};
+    EXPECT_FALSE(append_digitized_curve({}, {}, 0x0000FF, 7, 0));
+    EXPECT_FALSE(append_digitized_curve(xs, nan_y, 0x0000FF, 7, 1));
+    EXPECT_FALSE(append_digitized_curve(xs, ys, 0x0000FF, HUGE_VAL, 1));
+    EXPECT_EQ(spline_end, 25 + 5);
+    CurveSet set;
+    AtlasReadResult r = read_curve_text(spline_file_text(), "set.spl", set);
+    EXPECT_TRUE(r.ok) << r.message;
 
     // A new opening empties the set but keeps the header of the run.
     reset_digitized_curves();
-    EXPECT_EQ(spline_file_text(), " 25  0 0 5.99146 900\n 0 0 80 440 100\n 1300 0 48 0 96\n 0 36 0 0 0\n 0 0 0 0 0");
+    EXPECT_EQ(spline_file_text(),
+              " 25  0 0 5.991464547743 900\n 80 440 100 1300 0\n 48 0 96 0 36\n 0 0 0 0 0\n 0 0 0 0 0");
 }
 
 TEST_F(DigitizedFiles, CurvesStopAtTheirLimitsAndNeverWritePastTheBuffer)
@@ -140,11 +149,11 @@ TEST_F(DigitizedFiles, LabelTextsStayOneReadableToken)
     // The label dialog starts with five blanks; such a text, or one with a
     // blank inside, would split the record in the file.
     const struct { const char* typed; const char* stored; const char* written; } cases[] = {
-        {"     ", "     ", "_"},
         {" A3 ", " A3 ", "A3"},
         {"M 30", "M 30", "M_30"},
-        {"Feritte1", "Feritte", "Feritte"},          // cut to 7 bytes
-        {"Бейнит", "Бей", "Бей"},                    // never half a letter
+        {"Feritte1", "Feritte", "Feritte"},          // cut to 7 characters
+        {"Бейнит", "Бейнит", "Бейнит"},              // six letters, twelve bytes: whole
+        {"Мартенсит", "Мартенс", "Мартенс"},         // cut at the seventh letter
     };
     for (const auto& c : cases) {
         label_table.clear();
@@ -152,10 +161,108 @@ TEST_F(DigitizedFiles, LabelTextsStayOneReadableToken)
         EXPECT_EQ(label_table[0].text, c.stored) << c.typed;
         EXPECT_EQ(label_file_text(label_table), std::string("\n 1\n") + c.written + " 1 2") << c.typed;
     }
+    // Texts no file can carry as a token are refused.
     label_table.clear();
+    for (const std::string_view bad : {std::string_view("     "), std::string_view(""), std::string_view("A\0B", 3)}) {
+        EXPECT_FALSE(label_text_refusal(bad).empty());
+        EXPECT_FALSE(add_label(bad, 1, 2));
+    }
+    EXPECT_TRUE(label_table.empty());
+
+    // The table holds what the label reader takes from one file, no more.
     for (int i = 0; i < label_table_max; ++i) ASSERT_TRUE(add_label("x", i, i));
     EXPECT_FALSE(add_label("y", 0, 0));
-    EXPECT_EQ(label_table.size(), 2666u);
+    EXPECT_EQ(label_table.size(), 2665u);
+    std::vector<LabelRecord> back;
+    AtlasReadResult r = read_label_text(label_file_text(label_table), "full.txt", back);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(back.size(), 2665u);
+}
+
+// What is captured comes back from the atlas readers exactly: colours as
+// the integers they are (pure blue 16711680, not 16711700), coordinates
+// with all their digits, labels with every letter.
+TEST_F(DigitizedFiles, CurvesLabelsAndStructurePointsReadBackBitForBit)
+{
+    // Points as the dialog computes them from clicks over (100, 50, 600, 400).
+    const Rect rect{100, 50, 600, 400};
+    const struct {
+        std::uint32_t colour;
+        double hv;
+        std::vector<int> px;
+    } curves[] = {
+        {0x000000, 250, {101, 233, 417}},
+        {0x123456, -1, {150}},
+        {0xFF0000, 312.75, {599, 350, 123, 577}},
+        {0xFFFFFF, 1e-7, {100, 600}},
+    };
+    for (const auto& c : curves) {
+        std::vector<double> xs, ys;
+        for (int px : c.px) {
+            CapturedPoint w;
+            ASSERT_TRUE(capture_point(rect, px, 400 - (px * 7) % 350, w));
+            xs.push_back(w.x);
+            ys.push_back(w.y);
+        }
+        ASSERT_TRUE(append_digitized_curve(xs, ys, c.colour, c.hv, static_cast<int>(xs.size())));
+    }
+    ASSERT_TRUE(add_label("Ferrit", std::log(7.5), 1000.0 / 3));
+    ASSERT_TRUE(add_label("Бейни", 0.1, 0.7));
+    ASSERT_TRUE(add_label("Мартенсит", 5.991464547743, 899.9999999999999));
+    init_structure_list();
+    ASSERT_TRUE(add_structure_record(std::exp(2.0), 12.25, 1.0 / 3, 0, 400));
+    ASSERT_TRUE(add_structure_record(0.123456789012345, 100.0 / 7, 33.3, 2e-5, 187.5));
+
+    const fs::path spl = scratch("exact.spl"), txt = scratch("exact.txt"), tx_ = scratch("exact.tx_");
+    ASSERT_TRUE(write_spline_file(spl.string()).ok);
+    ASSERT_TRUE(write_label_file(txt.string()).ok);
+    ASSERT_TRUE(write_structure_file(tx_.string(), *structure_list).ok);
+
+    const std::string text = slurp(spl);
+    EXPECT_NE(text.find(" 16711680 "), std::string::npos) << text;   // pure blue, red in the low byte
+    EXPECT_NE(text.find(" 1193046 "), std::string::npos) << text;
+    EXPECT_EQ(text.find("e+"), std::string::npos) << text;            // every colour an integer
+
+    CurveSet set;
+    AtlasReadResult r = read_curve_file(spl.string(), set);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(set.size(), static_cast<std::size_t>(spline_end));
+    for (int i = 1; i < spline_end; ++i) EXPECT_EQ(set[i], spline_buffer[i]) << "number " << i;
+    for (int k = 0; k < 4; ++k) {
+        std::vector<double> cx, cy;
+        int n = 0, colour = -1;
+        ASSERT_TRUE(extract_curve(set, cx, cy, n, colour, k));
+        EXPECT_EQ(static_cast<std::uint32_t>(colour), curves[k].colour) << k;
+        EXPECT_EQ(n + 1, static_cast<int>(curves[k].px.size())) << k;
+    }
+    // Every range pair the property windows divide by has a height.
+    for (int pair = 5; pair <= 13; pair += 2) EXPECT_LT(set[pair], set[pair + 1]) << "pair " << pair;
+    EXPECT_EQ(set[5], 80);
+    EXPECT_EQ(set[6], 440);
+
+    std::vector<LabelRecord> labels;
+    r = read_label_file(txt.string(), labels);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(labels.size(), 3u);
+    EXPECT_EQ(labels[2].text, "Мартенс");
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(labels[i].text, label_table[i].text);
+        EXPECT_EQ(labels[i].x, label_table[i].x);
+        EXPECT_EQ(labels[i].y, label_table[i].y);
+    }
+
+    std::vector<StructureRow> rows;
+    r = read_structure_table(tx_.string(), rows);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(rows.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const StructureRecord& w = (*structure_list)[i];
+        EXPECT_EQ(rows[i].cooling_time, w.cooling_time);
+        EXPECT_EQ(rows[i].ferrite, w.ferrite);
+        EXPECT_EQ(rows[i].bainite, w.bainite);
+        EXPECT_EQ(rows[i].pearlite, w.pearlite);
+        EXPECT_EQ(rows[i].hv, w.hv);
+    }
 }
 
 TEST_F(DigitizedFiles, StructureTableWithAndWithoutRecords)

@@ -194,7 +194,7 @@ TEST_F(DigitizerDialog, CalibrateCaptureStoreAndSave)
     ASSERT_TRUE(extract_curve(set, xs, ys, n, colour, 0));
     EXPECT_EQ(n, 1);
     EXPECT_EQ(colour, 255);
-    EXPECT_NEAR(xs[0], 2.995732, 5e-6);   // ln 20, at the file's six digits
+    EXPECT_EQ(xs[0], 250 * (5.991464547743 / 500));   // about ln 20, exactly as captured
     EXPECT_NEAR(ys[0], 450, 1e-9);
     EXPECT_NEAR(ys[1], 900.0 * 70 / 350, 1e-9);
     EXPECT_DOUBLE_EQ(set[31], 250);

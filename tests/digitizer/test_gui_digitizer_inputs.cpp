@@ -47,11 +47,18 @@ TEST_F(DigitizerInputs, HardnessOkReadsTheNumberAndWithoutHvIsMinusOne)
     EXPECT_EQ(dialog_accepted, 0);
 }
 
-TEST_F(DigitizerInputs, LabelTextIsCutToFiveAndKeptAfterCancel)
+TEST_F(DigitizerInputs, LabelTextIsCutToFiveLettersAndKeptAfterCancel)
 {
     push_dialog_hook([](Window* d, const std::string& n) {
         EXPECT_EQ(n, "TXT");
         EXPECT_EQ(get_item_text(d, 1014), "     ");
+        dialog_type_text(d, 1014, "Бейнит");   // letters, not bytes: five of them stay
+        dialog_click(d, 1010);
+    });
+    show_txt_dialog();
+    EXPECT_EQ(label_text, "Бейни");
+    push_dialog_hook([](Window* d, const std::string&) {
+        EXPECT_EQ(get_item_text(d, 1014), "Бейни");
         dialog_type_text(d, 1014, "Bainite");
         dialog_click(d, 1010);
     });

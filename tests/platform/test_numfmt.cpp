@@ -64,3 +64,37 @@ TEST(NumberParse, LeadingNumberLikeStrtod)
     EXPECT_DOUBLE_EQ(c_strtod("x", &used), 0.0);
     EXPECT_EQ(used, 0u);
 }
+
+TEST(NumberFormat, ExactNumbersReadBackBitForBit)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {16711680, "16711680"},   // pure blue, which "%g" turns into 1.67117e+07
+        {0x123456, "1193046"},
+        {100000, "100000"},       // whole numbers stay integers, never 1e+05
+        {-1, "-1"},
+        {0, "0"},
+        {0.1, "0.1"},
+        {5.991464547743, "5.991464547743"},
+        {2.995732273553991, "2.995732273553991"},
+        {1e-7, "1e-07"},
+        {1e300, "1e+300"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = exact_number(c.value);
+        EXPECT_EQ(text, c.text) << c.text;
+        double back = 0;
+        ASSERT_TRUE(parse_double(text, back)) << text;
+        EXPECT_EQ(back, c.value) << text;
+    }
+    // Every double reads back as itself, whatever its digits.
+    double v = 1.0 / 3.0;
+    for (int i = 0; i < 200; ++i, v = v * 7.123456789 + 1e-9 * i) {
+        double back = 0;
+        ASSERT_TRUE(parse_double(exact_number(v), back));
+        ASSERT_EQ(back, v) << exact_number(v);
+        if (v > 1e250) v = 1e-250 * (i + 1);
+    }
+}
