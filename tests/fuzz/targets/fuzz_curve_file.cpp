@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CurveSet set;
-    read_curve_file(fuzz_input_file(data, size), set);
+    read_curve_text(fuzz_text(data, size), fuzz_input_name, set);
     if (set.empty() || set[0] != static_cast<double>(set.size() == 1 ? 0 : set.size())) __builtin_trap();
     std::size_t p = curve_set_header;
     while (p < set.size()) {

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     ShorshorovSteelFile steel;
-    const AtlasReadResult r = read_shorshorov_steel_file(fuzz_input_file(data, size), steel);
+    const AtlasReadResult r = read_shorshorov_steel_text(fuzz_text(data, size), fuzz_input_name, steel);
     if (steel.rows.size() > static_cast<std::size_t>(shorshorov_rows_max)) __builtin_trap();
     if (r.ok) {
         if (steel.rows.size() < 3) __builtin_trap();

@@ -4,7 +4,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     SteelDescriptor d;
-    const AtlasReadResult r = read_steel_descriptor(fuzz_input_file(data, size), d);
+    const AtlasReadResult r = read_steel_descriptor_text(fuzz_text(data, size), fuzz_input_name, d);
     if (r.ok) {
         MicrographLine m;
         parse_micrograph_line(d.micrograph_line, m);

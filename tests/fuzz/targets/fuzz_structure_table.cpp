@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::vector<StructureRow> rows;
-    const AtlasReadResult r = read_structure_table(fuzz_input_file(data, size), rows);
+    const AtlasReadResult r = read_structure_text(fuzz_text(data, size), fuzz_input_name, rows);
     if (rows.size() > static_cast<std::size_t>(structure_rows_max)) __builtin_trap();
     if (r.ok && !rows.empty()) {
         std::vector<double> xs, ms;
