@@ -3,11 +3,7 @@
 #include "lang.h"
 #include "numfmt.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
 
 std::vector<double> spline_buffer(spline_buffer_size, 0.0);
 int spline_end = curve_set_header;
@@ -106,27 +102,6 @@ std::string structure_file_text(std::span<const StructureRecord> records)
         out += '\n';
     }
     return out;
-}
-
-WriteOutcome write_file_whole(const std::string& path, std::string_view text)
-{
-    const std::string temp = path + ".part~";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return {false, cformat("The file %s cannot be written: %s", path.c_str(), std::strerror(errno))};
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = std::fflush(f) == 0 && ok;
-    int err = ok ? 0 : errno;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return {false, cformat("The file %s cannot be written: %s", path.c_str(),
-                               std::strerror(err ? err : EIO))};
-    }
-    return {};
 }
 
 WriteOutcome write_spline_file(const std::string& path)

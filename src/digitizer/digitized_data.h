@@ -18,6 +18,7 @@
 
 #include "atlas_files.h"
 #include "canvas.h"
+#include "file_write.h"
 #include "plot.h"
 
 #include <cstdint>
@@ -49,11 +50,6 @@ struct StructureRecord {
 extern std::vector<LabelRecord> label_table;
 // Open from the structure-point radio button to "Save text2 as ...".
 extern std::optional<std::vector<StructureRecord>> structure_list;
-
-struct WriteOutcome {
-    bool ok = true;
-    std::string message;   // for the user when !ok
-};
 
 // Element 0 := 0, the next record goes to 25; the header stays.
 void reset_digitized_curves();
@@ -88,6 +84,3 @@ bool add_structure_record(double t, double ferrite, double bainite, double pearl
 
 // The 24-bit colour number of an RGB colour, red in the low byte.
 std::uint32_t colour_number(Rgb colour);
-
-// Writes `text` to `path` whole: a temporary file beside it, then a rename.
-WriteOutcome write_file_whole(const std::string& path, std::string_view text);
