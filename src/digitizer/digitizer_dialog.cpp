@@ -12,6 +12,7 @@
 #include "statusbar.h"
 #include "window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
@@ -37,6 +38,12 @@ namespace {
 
 bool opened_before = false;
 bool point_limit_told = false;
+// What closing the dialog would lose: curves stored since the curve set was
+// last saved (the set is emptied at every opening), labels entered since the
+// label file was last saved (the table lasts the run, the file is what
+// stays), and the open structure list's points.
+int unsaved_curves = 0;
+int unsaved_labels = 0;
 Rect rect_before_axes{0, 0, 0, 0};
 
 constexpr double grid_times[12] = {1, 2, 4, 6, 8, 10, 20, 40, 60, 100, 200, 400};
@@ -147,6 +154,7 @@ void on_init(Window* dlg)
     curve_colour = Rgb{255, 0, 0};
     text_colour = Rgb{0, 255, 0};
     reset_digitized_curves();
+    unsaved_curves = 0;
     if (!opened_before) {
         opened_before = true;
         curve_count = 0;
@@ -159,6 +167,55 @@ void on_init(Window* dlg)
     digitizer_mode = mode_from_radios(dlg, {{10318, 1}, {10319, 2}, {10320, 3}});
     for (int id : {10070, 10071, 10072, 10073, 1005, 1006, 1012})
         if (has_item(dlg, id)) enable_item(dlg, id, false);
+}
+
+// Ends the curve being entered: its points become a record of the curve
+// set at once, so that a save made before the next paint holds them; the
+// next paint shows the set.
+void store_curve(Window* dlg)
+{
+    const int p = static_cast<int>(curve_xs.size());
+    if (!append_digitized_curve(curve_xs, curve_ys, colour_number(curve_colour), curve_hardness, p)) {
+        tell(dlg, pick(Text5{"The curve does not fit into the curve set any more: save the curves with "
+                             "\"Save spline as ...\" and start a new set.",
+                             "Кривая больше не помещается в набор: сохраните кривые (\"Save spline as ...\").",
+                             "Крива більше не вміщується в набір: збережіть криві (\"Save spline as ...\").",
+                             "Die Kurve passt nicht mehr in den Kurvensatz: speichern Sie die Kurven mit "
+                             "\"Save spline as ...\" und beginnen Sie einen neuen Satz.",
+                             "La courbe n'entre plus dans le jeu de courbes : enregistrez les courbes avec "
+                             "\"Save spline as ...\" et commencez un nouveau jeu."}));
+        return;
+    }
+    curve_count += 1;
+    unsaved_curves += 1;
+    curve_xs.clear();
+    curve_ys.clear();
+    point_limit_told = false;
+    store_pending = 1;
+    invalidate_window(dlg, true);
+}
+
+void tell_no_points(Window* dlg)
+{
+    tell(dlg, pick(Text5{"The curve has no points yet: click its points on the diagram, then press \"Spline\".",
+                         "У кривой ещё нет точек: отметьте её точки на диаграмме, затем нажмите \"Сплайн\".",
+                         "Крива ще не має точок: позначте її точки на діаграмі, потім натисніть \"Сплайн\".",
+                         "Die Kurve hat noch keine Punkte: klicken Sie ihre Punkte im Diagramm an und drücken Sie "
+                         "dann \"Spline\".",
+                         "La courbe n'a pas encore de points : cliquez ses points sur le diagramme, puis appuyez "
+                         "sur \"Spline\"."}));
+}
+
+void tell_labels_full(Window* dlg)
+{
+    tell(dlg, cformat(pick(Text5{"The label table is full (%d labels): save it with \"Save text as ...\".",
+                                 "Таблица надписей заполнена (%d): сохраните её (\"Save text as ...\").",
+                                 "Таблиця написів заповнена (%d): збережіть її (\"Save text as ...\").",
+                                 "Die Beschriftungstabelle ist voll (%d Beschriftungen): speichern Sie sie mit "
+                                 "\"Save text as ...\".",
+                                 "La table des étiquettes est pleine (%d étiquettes) : enregistrez-la avec \"Save "
+                                 "text as ...\"."}),
+                      label_table_max));
 }
 
 void on_paint(Window* dlg)
@@ -182,21 +239,8 @@ void on_paint(Window* dlg)
         dc->select_pen(axes_pen);
     }
     if (store_pending) {
-        const int p = static_cast<int>(curve_xs.size());
-        if (append_digitized_curve(curve_xs, curve_ys, colour_number(curve_colour), curve_hardness, p)) {
-            curve_count += 1;
-            draw_curve_set(*dc, std::span<const double>(spline_buffer.data(), spline_end), preview_box,
-                           calibration_rect);
-            curve_xs.clear();
-            curve_ys.clear();
-            point_limit_told = false;
-        } else {
-            tell(dlg, pick(Text5{"The curve does not fit into the curve set any more: save the curves with "
-                                 "\"Save spline as ...\" and start a new set.",
-                                 "Кривая больше не помещается в набор: сохраните кривые (\"Save spline as ...\").",
-                                 "Крива більше не вміщується в набір: збережіть криві (\"Save spline as ...\").",
-                                 nullptr, nullptr}));
-        }
+        draw_curve_set(*dc, std::span<const double>(spline_buffer.data(), spline_end), preview_box,
+                       calibration_rect);
         store_pending = 0;
     }
     if (labels_pending) {
@@ -322,25 +366,44 @@ void on_click(Window* dlg, Point p)
     last_click = p;
     if (!inside) return;
     circle_now(dlg, p, thin);
+    // A dialog ended by its Cancel adds nothing; the repaint takes the
+    // circle away again.
+    dialog_accepted = 0;
     if (digitizer_mode == 2) {
         show_txt_dialog();
-        if (!add_label(label_text, w.x, w.y))
-            tell(dlg, pick(Text5{"The label table is full (2665 labels).", "Таблица надписей заполнена (2665).",
-                                 "Таблиця написів заповнена (2665).", nullptr, nullptr}));
-        if (auto dc = get_dc(dlg)) {
-            dc->set_text_color(text_colour);
-            dc->set_background_mode(BackgroundMode::transparent);
-            dc->text_out(p.x, p.y, cformat(" %s", label_text.c_str()));
+        if (dialog_accepted == 1) {
+            if (label_table.size() >= static_cast<size_t>(label_table_max)) {
+                tell_labels_full(dlg);
+            } else if (!add_label(label_text, w.x, w.y)) {
+                tell(dlg, label_text_refusal(label_text));
+            } else {
+                unsaved_labels += 1;
+                if (auto dc = get_dc(dlg)) {
+                    dc->set_text_color(text_colour);
+                    dc->set_background_mode(BackgroundMode::transparent);
+                    dc->text_out(p.x, p.y, cformat(" %s", label_text.c_str()));
+                }
+                labels_pending = 1;
+            }
         }
-        labels_pending = 1;
     } else {
         show_txt2_dialog();
-        if (!structure_list) init_structure_list();   // after a save: a new list
-        if (!add_structure_record(w.t, leading_number(structure_texts[1]), leading_number(structure_texts[0]),
-                                  leading_number(structure_texts[2]), leading_number(structure_texts[3])))
-            tell(dlg, pick(Text5{"A structure table holds at most 39 points: save it with \"Save text2 as ...\".",
-                                 "Таблица структуры содержит не более 39 точек: сохраните её (\"Save text2 as ...\").",
-                                 nullptr, nullptr, nullptr}));
+        if (dialog_accepted == 1) {
+            if (!structure_list) init_structure_list();   // after a save: a new list
+            if (!add_structure_record(w.t, leading_number(structure_texts[1]),
+                                      leading_number(structure_texts[0]), leading_number(structure_texts[2]),
+                                      leading_number(structure_texts[3])))
+                tell(dlg, pick(Text5{"A structure table holds at most 39 points: save it with \"Save text2 as "
+                                     "...\".",
+                                     "Таблица структуры содержит не более 39 точек: сохраните её (\"Save text2 as "
+                                     "...\").",
+                                     "Таблиця структури містить не більше 39 точок: збережіть її (\"Save text2 as "
+                                     "...\").",
+                                     "Eine Gefügetabelle fasst höchstens 39 Punkte: speichern Sie sie mit \"Save "
+                                     "text2 as ...\".",
+                                     "Une table de structure contient au plus 39 points : enregistrez-la avec "
+                                     "\"Save text2 as ...\"."}));
+        }
     }
     invalidate_window(dlg, true);
     status_point(dlg, 5, p.x, p.y, w);
@@ -349,6 +412,112 @@ void on_click(Window* dlg, Point p)
 void report_write(Window* dlg, const WriteOutcome& w)
 {
     if (!w.ok) message_box(dlg, w.message, message_caption, mb_ok | mb_iconerror);
+}
+
+// The three saves; each is true when its file was written.
+bool save_curves(Window* dlg)
+{
+    FileDialogRequest r;
+    if (!choose_spline_file(dlg, r)) return false;
+    save_path = r.file_name;
+    const WriteOutcome w = write_spline_file(save_path);
+    report_write(dlg, w);
+    if (w.ok) unsaved_curves = 0;
+    return w.ok;
+}
+
+bool save_labels(Window* dlg)
+{
+    FileDialogRequest r;
+    if (!choose_text_file(dlg, r)) return false;
+    save_path = r.file_name;
+    const WriteOutcome w = write_label_file(save_path);
+    report_write(dlg, w);
+    if (w.ok) unsaved_labels = 0;
+    return w.ok;
+}
+
+bool save_structure(Window* dlg)
+{
+    if (!structure_list) {
+        tell(dlg, pick(Text5{"There are no structure points to save: choose the input of structure points "
+                             "and click the points first.",
+                             "Нет точек структуры: выберите \"Ввод текста  2\" и отметьте точки.",
+                             "Немає точок структури: виберіть введення точок структури і позначте точки.",
+                             "Es gibt keine Gefügepunkte zum Speichern: wählen Sie die Eingabe der Gefügepunkte "
+                             "und klicken Sie zuerst die Punkte an.",
+                             "Il n'y a aucun point de structure à enregistrer : choisissez la saisie des points "
+                             "de structure et cliquez d'abord les points."}));
+        return false;
+    }
+    FileDialogRequest r;
+    if (!choose_text_file(dlg, r)) return false;   // the list stays for another try
+    save_path = r.file_name;
+    const WriteOutcome w = write_structure_file(save_path, *structure_list);
+    report_write(dlg, w);
+    if (w.ok) structure_list.reset();
+    return w.ok;
+}
+
+// What closing would lose, as "curves: 2, labels: 1"; empty when nothing.
+std::string unsaved_work()
+{
+    std::string out;
+    auto add = [&](const Text5& name, std::size_t count) {
+        if (count == 0) return;
+        if (!out.empty()) out += ", ";
+        out += cformat("%s: %zu", pick(name), count);
+    };
+    add(Text5{"curves", "кривые", "криві", "Kurven", "courbes"}, static_cast<std::size_t>(unsaved_curves));
+    add(Text5{"points of the curve being entered", "точки вводимой кривой", "точки кривої, що вводиться",
+              "Punkte der eingegebenen Kurve", "points de la courbe en cours"},
+        curve_xs.size());
+    add(Text5{"labels", "надписи", "написи", "Beschriftungen", "étiquettes"},
+        static_cast<std::size_t>(unsaved_labels));
+    add(Text5{"structure points", "точки структуры", "точки структури", "Gefügepunkte", "points de structure"},
+        structure_list ? structure_list->size() : 0);
+    return out;
+}
+
+// Before the dialog closes with work not saved, the user says whether to
+// save it (every file asked for in turn), to drop it, or to stay. True when
+// the dialog may close.
+bool may_close(Window* dlg)
+{
+    const std::string work = unsaved_work();
+    if (work.empty()) return true;
+    const int answer = message_box(
+        dlg,
+        cformat(pick(Text5{"Not saved yet: %s.\nSave them before the digitization closes?",
+                           "Не сохранено: %s.\nСохранить перед закрытием оцифровки?",
+                           "Не збережено: %s.\nЗберегти перед закриттям оцифрування?",
+                           "Noch nicht gespeichert: %s.\nVor dem Schließen der Digitalisierung speichern?",
+                           "Pas encore enregistré : %s.\nLes enregistrer avant de fermer la numérisation ?"}),
+                work.c_str()),
+        pick(Text5{"Digitization", "Оцифровка", "Оцифровка", "Digitization", "Digitization"}),
+        mb_yesnocancel | mb_iconquestion);
+    if (answer == id_no) {
+        unsaved_curves = 0;
+        const std::size_t dropped = std::min(label_table.size(), static_cast<std::size_t>(unsaved_labels));
+        label_table.resize(label_table.size() - dropped);
+        unsaved_labels = 0;
+        structure_list.reset();
+        curve_xs.clear();
+        curve_ys.clear();
+        return true;
+    }
+    if (answer != id_yes) return false;
+    // A chooser cancelled or a file not written keeps the dialog open with
+    // everything not yet saved.
+    if (!curve_xs.empty()) {
+        show_vickershardness_dialog();
+        store_curve(dlg);
+        if (!curve_xs.empty()) return false;
+    }
+    if (unsaved_curves > 0 && !save_curves(dlg)) return false;
+    if (unsaved_labels > 0 && !save_labels(dlg)) return false;
+    if (structure_list && !structure_list->empty() && !save_structure(dlg)) return false;
+    return true;
 }
 
 void on_command(Window* dlg, int id)
@@ -362,16 +531,21 @@ void on_command(Window* dlg, int id)
         init_structure_list();
         break;
     case 10355:
+        if (curve_xs.empty()) {
+            tell_no_points(dlg);
+            break;
+        }
         show_vickershardness_dialog();
-        store_pending = 1;
-        invalidate_window(dlg, true);
+        store_curve(dlg);
         break;
     case 1013: {
         Rgb c;
-        choose_colour(dlg, c);
+        if (!choose_colour(dlg, c)) break;   // a cancelled chooser changes nothing
         if (digitizer_mode == 1) {
+            // A new colour ends the curve entered since the last store, in
+            // that new colour.
             curve_colour = c;
-            if (curve_count > 0) store_pending = 1;
+            if (curve_count > 0 && !curve_xs.empty()) store_curve(dlg);
         } else if (digitizer_mode == 2) {
             text_colour = c;
         } else if (digitizer_mode == 3) {
@@ -387,39 +561,12 @@ void on_command(Window* dlg, int id)
         take_picture(dlg);
         invalidate_window(dlg, true);
         break;
-    case 1002: {
-        FileDialogRequest r;
-        if (!choose_spline_file(dlg, r)) break;
-        save_path = r.file_name;
-        report_write(dlg, write_spline_file(save_path));
-        break;
-    }
-    case 1003: {
-        FileDialogRequest r;
-        if (!choose_text_file(dlg, r)) break;
-        save_path = r.file_name;
-        report_write(dlg, write_label_file(save_path));
-        break;
-    }
-    case 1004: {
-        if (!structure_list) {
-            tell(dlg, pick(Text5{"There are no structure points to save: choose the input of structure points "
-                                 "and click the points first.",
-                                 "Нет точек структуры: выберите \"Ввод текста  2\" и отметьте точки.", nullptr,
-                                 nullptr, nullptr}));
-            break;
-        }
-        FileDialogRequest r;
-        if (!choose_text_file(dlg, r)) break;   // the list stays for another try
-        save_path = r.file_name;
-        WriteOutcome w = write_structure_file(save_path, *structure_list);
-        report_write(dlg, w);
-        if (w.ok) structure_list.reset();
-        break;
-    }
+    case 1002: save_curves(dlg); break;
+    case 1003: save_labels(dlg); break;
+    case 1004: save_structure(dlg); break;
     case 10356:
     case 2:
-        end_dialog(dlg, 1);
+        if (may_close(dlg)) end_dialog(dlg, 1);
         break;
     default: break;
     }
@@ -546,6 +693,8 @@ void reset_digitizer_state()
     save_path.clear();
     opened_before = false;
     point_limit_told = false;
+    unsaved_curves = 0;
+    unsaved_labels = 0;
     rect_before_axes = {0, 0, 0, 0};
     std::fill(spline_buffer.begin(), spline_buffer.end(), 0.0);
     reset_digitized_curves();

@@ -3,6 +3,7 @@
 #include "atlas_files.h"
 #include "colour.h"
 #include "dialog.h"
+#include "digitized_data.h"
 #include "frame_globals.h"
 #include "lang.h"
 #include "msgbox.h"
@@ -106,7 +107,15 @@ std::intptr_t txt_dialog_proc(Window* dlg, const Message& m)
         return paint_background(dlg);
     case Msg::command:
         if (m.wparam() == 1010) {
-            txt_text = first_characters(get_item_text(dlg, 1014), txt_slot);
+            // A text of blanks would be a label that shows nothing: the
+            // dialog stays open with it.
+            const std::string typed = first_characters(get_item_text(dlg, 1014), txt_slot);
+            const std::string why = label_text_refusal(typed);
+            if (!why.empty()) {
+                message_box(dlg, why, "  Message!", mb_iconerror);
+                return 1;
+            }
+            txt_text = typed;
             label_text = txt_text;
             dialog_accepted = 1;
             end_dialog(dlg, 1);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 
@@ -17,6 +18,8 @@ std::vector<MessageBoxRecord> log_entries;
 std::vector<MessageBoxRecord> shown_this_command;
 // Reports asked for during a repaint, waiting for it to end.
 std::vector<std::pair<Window*, MessageBoxRecord>> deferred;
+// Answers a test gives to the boxes shown in record mode, in order.
+std::deque<int> queued_answers;
 
 bool seen(const MessageBoxRecord& r)
 {
@@ -25,14 +28,20 @@ bool seen(const MessageBoxRecord& r)
 
 int answer_for(unsigned flags)
 {
-    if ((flags & 0xF) == mb_yesno) return id_yes;
+    const unsigned buttons = flags & 0xF;
+    if (buttons == mb_yesno || buttons == mb_yesnocancel) return id_yes;
     return id_ok;
 }
 
 int show_now(Window* owner, const MessageBoxRecord& r)
 {
     log_entries.push_back(r);
-    if (record_mode || dialog_test_mode()) return answer_for(r.flags);
+    if (record_mode || dialog_test_mode()) {
+        if (queued_answers.empty()) return answer_for(r.flags);
+        const int answer = queued_answers.front();
+        queued_answers.pop_front();
+        return answer;
+    }
     ensure_gui_app();
     QWidget* parent = is_window(owner) && owner->top ? owner->top.data() : nullptr;
     QMessageBox box(parent);
@@ -48,6 +57,10 @@ int show_now(Window* owner, const MessageBoxRecord& r)
     }
     switch (r.flags & 0xF) {
     case mb_yesno: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case mb_yesnocancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     case mb_okcancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     default: box.setStandardButtons(QMessageBox::Ok);
     }
@@ -88,6 +101,7 @@ int message_box(Window* owner, std::string_view text, std::string_view caption, 
 }
 
 void message_box_set_record_mode(bool on) { record_mode = on; }
+void message_box_push_answer(int answer) { queued_answers.push_back(answer); }
 bool message_box_record_mode() { return record_mode || dialog_test_mode(); }
 
 std::vector<MessageBoxRecord> message_box_take_log()

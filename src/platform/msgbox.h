@@ -10,7 +10,8 @@
 // box returns id_ok at once to its caller.
 //
 // Tests: message_box_set_record_mode(true) shows nothing and answers id_ok
-// (id_yes for yes/no boxes); every box that would have been shown is kept for
+// (id_yes for yes/no boxes), or the next answer queued with
+// message_box_push_answer(); every box that would have been shown is kept for
 // message_box_take_log(). set_dialog_test_mode(true) turns this mode on too.
 #pragma once
 
@@ -22,6 +23,7 @@ struct Window;
 
 inline constexpr unsigned mb_ok = 0x0;
 inline constexpr unsigned mb_okcancel = 0x1;
+inline constexpr unsigned mb_yesnocancel = 0x3;
 inline constexpr unsigned mb_yesno = 0x4;
 inline constexpr unsigned mb_iconerror = 0x10;
 inline constexpr unsigned mb_iconquestion = 0x20;
@@ -41,6 +43,8 @@ struct MessageBoxRecord {
 };
 
 void message_box_set_record_mode(bool on);
+// The answer of the next box shown in record mode (as the user's button).
+void message_box_push_answer(int answer);
 bool message_box_record_mode();
 // The boxes shown (or, in record mode, that would have been shown) since the
 // last call, in order.

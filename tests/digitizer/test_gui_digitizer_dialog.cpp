@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -155,8 +156,7 @@ TEST_F(DigitizerDialog, CalibrateCaptureStoreAndSave)
             dialog_type_text(hv, 1008, "250");
             dialog_click(hv, 1010);
         });
-        dialog_click(dlg, 10355);
-        update_window(dlg);   // the paint stores the curve
+        dialog_click(dlg, 10355);   // ends the curve: stored at once
         EXPECT_EQ(curve_count, 1);
         EXPECT_TRUE(curve_xs.empty());
         EXPECT_EQ(spline_end, 25 + 2 * 2 + 3);
@@ -262,7 +262,9 @@ TEST_F(DigitizerDialog, ACurveStopsAtOneHundredPointsWithOneMessage)
         for (int i = 0; i < 120; ++i) dialog_click_at(dlg, 110 + 4 * i, 300);
         EXPECT_EQ(curve_xs.size(), 100u);
         EXPECT_EQ(message_box_take_log().size(), 1u);
+        message_box_push_answer(id_no);
         dialog_click(dlg, 2);
+        EXPECT_FALSE(dialog_is_open(dlg));
     });
     show_pcx_dialog();
     EXPECT_TRUE(picture_path.empty());   // the chooser was cancelled
@@ -327,10 +329,14 @@ TEST_F(DigitizerDialog, RussianStructurePointsColourStoreAndReopening)
         EXPECT_NEAR(spline_buffer[32], 0.75 * 5.991464547743, 1e-9);
         EXPECT_NEAR(spline_buffer[33], 900.0 * 280 / 350, 1e-9);
         EXPECT_DOUBLE_EQ(spline_buffer[34], -1);
+        message_box_push_answer(id_no);
         dialog_click(dlg, 10356);
+        EXPECT_FALSE(dialog_is_open(dlg));
     });
     show_pcx_dialog();
-    EXPECT_TRUE(message_box_take_log().empty());
+    const std::vector<MessageBoxRecord> asked = message_box_take_log();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Не сохранено: кривые: 2.\nСохранить перед закрытием оцифровки?");
 
     std::vector<StructureRow> rows;
     AtlasReadResult r = read_structure_table(tx.string(), rows);
@@ -352,4 +358,267 @@ TEST_F(DigitizerDialog, RussianStructurePointsColourStoreAndReopening)
     EXPECT_EQ(pending_chooser_answers(), 1u);
     ChooserAnswer unused;
     take_chooser_answer(unused);
+}
+
+namespace {
+
+// The dialog over calibrated axes (100, 50)-(600, 400), no picture, in the
+// given mode's radio button.
+void calibrated(Window* dlg, int radio)
+{
+    calibration_rect = Rect{100, 50, 600, 400};
+    check_radio_button(dlg, 10318, 10321, radio);
+}
+
+void hardness_ok(const char* hv)
+{
+    push_dialog_hook([hv](Window* d, const std::string&) {
+        dialog_type_text(d, 1008, hv);
+        dialog_click(d, 1010);
+    });
+}
+
+void label_ok(const char* text)
+{
+    push_dialog_hook([text](Window* d, const std::string&) {
+        dialog_type_text(d, 1014, text);
+        dialog_click(d, 1010);
+    });
+}
+
+void structure_ok(const char* ferrite)
+{
+    push_dialog_hook([ferrite](Window* d, const std::string&) {
+        dialog_type_text(d, 1015, ferrite);
+        dialog_click(d, 1010);
+    });
+}
+
+ChooserAnswer no_picture() { return ChooserAnswer{false, "", 1, {}}; }
+
+} // namespace
+
+// "Spline" ends the curve: its points are in the curve set at once, so a
+// save before any repaint writes them; without points nothing is stored.
+TEST_F(DigitizerDialog, ACurveIsStoredWhenEndedAndASaveBeforeARepaintHoldsItsPoints)
+{
+    const fs::path spl = out_dir() / "ended.spl";
+    fs::remove(spl);
+    push_chooser_answer(no_picture());
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        calibrated(dlg, 10318);
+        dialog_click(dlg, 10355);   // no point yet: told, no hardness asked
+        EXPECT_EQ(message_box_take_log().size(), 1u);
+        EXPECT_EQ(spline_end, 25);
+        EXPECT_EQ(curve_count, 0);
+
+        dialog_click_at(dlg, 350, 225);
+        dialog_click_at(dlg, 475, 120);
+        hardness_ok("250");
+        dialog_click(dlg, 10355);
+        EXPECT_EQ(spline_end, 25 + 2 * 2 + 3);
+        push_chooser_answer(file_answer(spl));
+        dialog_click(dlg, 1002);   // no paint in between
+
+        // A colour chosen with no new point stores nothing; a cancelled
+        // chooser changes no colour.
+        ChooserAnswer blue;
+        blue.colour = Rgb{0, 0, 255};
+        push_chooser_answer(blue);
+        dialog_click(dlg, 1013);
+        EXPECT_EQ(spline_end, 32);
+        EXPECT_EQ(curve_colour, (Rgb{0, 0, 255}));
+        push_chooser_answer(ChooserAnswer{false, "", 1, {}});
+        dialog_click(dlg, 1013);
+        EXPECT_EQ(curve_colour, (Rgb{0, 0, 255}));
+        dialog_click(dlg, 10356);
+        EXPECT_FALSE(dialog_is_open(dlg));
+    });
+    show_pcx_dialog();
+    EXPECT_TRUE(message_box_take_log().empty());
+
+    CurveSet set;
+    AtlasReadResult r = read_curve_file(spl.string(), set);
+    ASSERT_TRUE(r.ok) << r.message;
+    std::vector<double> xs, ys;
+    int n = -1, colour = 0;
+    ASSERT_TRUE(extract_curve(set, xs, ys, n, colour, 0));
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(xs[0], 250 * (5.991464547743 / 500));   // 20 s
+    EXPECT_NEAR(ys[0], 450, 1e-9);
+    EXPECT_EQ(set[31], 250);
+}
+
+// Cancel (its button or the window's close button) in the label and the
+// structure dialog adds nothing; a label of blanks is refused and the
+// dialog stays open with it.
+TEST_F(DigitizerDialog, CancelInTheLabelAndStructureDialogsAddsNothing)
+{
+    set_language(Language::russian);
+    push_chooser_answer(no_picture());
+    push_dialog_hook([](Window* dlg, const std::string&) {
+        struct Case {
+            int radio;
+            const char* dialog;
+            std::function<void(Window*)> leave;
+        };
+        const Case cases[] = {
+            {10319, "TXT", [](Window* d) { dialog_click(d, 1011); }},
+            {10319, "TXT", [](Window* d) { dialog_close(d); }},
+            {10319, "TXT",
+             [](Window* d) {
+                 dialog_type_text(d, 1014, "   ");
+                 dialog_click(d, 1010);
+                 EXPECT_TRUE(dialog_is_open(d));
+                 const std::vector<MessageBoxRecord> log = message_box_take_log();
+                 ASSERT_EQ(log.size(), 1u);
+                 EXPECT_NE(log[0].text.find("пробелов"), std::string::npos) << log[0].text;
+                 dialog_click(d, 1011);
+             }},
+            {10321, "TXT2", [](Window* d) { dialog_click(d, 1011); }},
+            {10321, "TXT2", [](Window* d) { dialog_close(d); }},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.dialog);
+            calibrated(dlg, c.radio);
+            if (c.radio == 10321) dialog_click(dlg, 10321);
+            bool asked = false;
+            push_dialog_hook([&](Window* d, const std::string& name) {
+                asked = true;
+                EXPECT_EQ(name, c.dialog);
+                c.leave(d);
+            });
+            dialog_click_at(dlg, 350, 225);
+            EXPECT_TRUE(asked);
+            EXPECT_TRUE(label_table.empty());
+            EXPECT_TRUE(!structure_list || structure_list->empty());
+            EXPECT_EQ(labels_pending, 0);
+        }
+        // Accepted, each adds its one record.
+        calibrated(dlg, 10319);
+        label_ok("Ф");
+        dialog_click_at(dlg, 350, 225);
+        ASSERT_EQ(label_table.size(), 1u);
+        EXPECT_EQ(label_table[0].text, "Ф");
+        calibrated(dlg, 10321);
+        structure_ok("30");
+        dialog_click_at(dlg, 350, 225);
+        ASSERT_TRUE(structure_list.has_value());
+        ASSERT_EQ(structure_list->size(), 1u);
+        EXPECT_EQ((*structure_list)[0].ferrite, 30);
+        EXPECT_TRUE(message_box_take_log().empty());
+        message_box_push_answer(id_no);
+        dialog_click(dlg, 2);
+    });
+    show_pcx_dialog();
+}
+
+// Closing with work not saved asks: Cancel stays with everything, No drops
+// what was not saved, Yes saves each kind through its chooser (a chooser
+// cancelled keeps the dialog open); nothing unsaved closes without a word.
+TEST_F(DigitizerDialog, ClosingWithUnsavedWorkAsksWhetherToSave)
+{
+    set_language(Language::russian);
+    const fs::path spl = out_dir() / "asked.spl", txt = out_dir() / "asked.txt", tx_ = out_dir() / "asked.tx_";
+    for (const fs::path& p : {spl, txt, tx_}) fs::remove(p);
+    const std::string question =
+        "Не сохранено: кривые: 1, точки вводимой кривой: 1, надписи: 1, точки структуры: 1.\n"
+        "Сохранить перед закрытием оцифровки?";
+
+    // Work of each kind: a stored curve, a point of the next one, a label
+    // and a structure point.
+    auto some_work = [](Window* dlg) {
+        calibrated(dlg, 10318);
+        dialog_click_at(dlg, 350, 225);
+        hardness_ok("300");
+        dialog_click(dlg, 10355);
+        dialog_click_at(dlg, 475, 120);
+        calibrated(dlg, 10319);
+        label_ok("M");
+        dialog_click_at(dlg, 200, 100);
+        calibrated(dlg, 10321);
+        dialog_click(dlg, 10321);
+        structure_ok("40");
+        dialog_click_at(dlg, 350, 225);
+    };
+
+    push_chooser_answer(no_picture());
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        dialog_click(dlg, 10356);   // nothing yet: closes at once
+        EXPECT_FALSE(dialog_is_open(dlg));
+    });
+    show_pcx_dialog();
+    EXPECT_TRUE(message_box_take_log().empty());
+
+    label_table.push_back(LabelRecord{"old", 1, 2});   // saved in an earlier opening
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        some_work(dlg);
+        ASSERT_TRUE(message_box_take_log().empty());
+
+        message_box_push_answer(id_cancel);
+        dialog_close(dlg);
+        EXPECT_TRUE(dialog_is_open(dlg));
+        std::vector<MessageBoxRecord> log = message_box_take_log();
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_EQ(log[0].text, question);
+        EXPECT_EQ(log[0].caption, "Оцифровка");
+        EXPECT_EQ(log[0].flags, mb_yesnocancel | mb_iconquestion);
+        EXPECT_EQ(spline_end, 25 + 2 * 1 + 3);
+        EXPECT_EQ(curve_xs.size(), 1u);
+        EXPECT_EQ(label_table.size(), 2u);
+        EXPECT_EQ(structure_list->size(), 1u);
+
+        // Yes, but the curve file's chooser is cancelled: still open, and
+        // the point became the second curve.
+        hardness_ok("200");
+        push_chooser_answer(ChooserAnswer{false, "", 1, {}});
+        dialog_click(dlg, 10356);
+        EXPECT_TRUE(dialog_is_open(dlg));
+        EXPECT_EQ(curve_count, 2);
+        EXPECT_TRUE(curve_xs.empty());
+        EXPECT_EQ(message_box_take_log().size(), 1u);
+
+        // Yes with the three files chosen: written, then closed.
+        push_chooser_answer(file_answer(spl));
+        push_chooser_answer(file_answer(txt));
+        push_chooser_answer(file_answer(tx_, 2));
+        dialog_click(dlg, 10356);
+        EXPECT_FALSE(dialog_is_open(dlg));
+        log = message_box_take_log();
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_EQ(log[0].text,
+                  "Не сохранено: кривые: 2, надписи: 1, точки структуры: 1.\nСохранить перед закрытием оцифровки?");
+    });
+    show_pcx_dialog();
+    EXPECT_EQ(pending_chooser_answers(), 0u);
+    CurveSet set;
+    ASSERT_TRUE(read_curve_file(spl.string(), set).ok);
+    EXPECT_EQ(set.size(), 25u + 2 * 5);   // two curves of one point
+    std::vector<LabelRecord> labels;
+    ASSERT_TRUE(read_label_file(txt.string(), labels).ok);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[1].text, "M");
+    std::vector<StructureRow> rows;
+    ASSERT_TRUE(read_structure_table(tx_.string(), rows).ok);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].ferrite, 40);
+
+    // No: what was not saved is dropped, what was saved stays.
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        some_work(dlg);
+        message_box_push_answer(id_no);
+        dialog_click(dlg, 2);
+        EXPECT_FALSE(dialog_is_open(dlg));
+    });
+    show_pcx_dialog();
+    EXPECT_EQ(message_box_take_log().size(), 1u);
+    EXPECT_EQ(label_table.size(), 2u);
+    EXPECT_FALSE(structure_list.has_value());
+    EXPECT_TRUE(curve_xs.empty());
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        dialog_click(dlg, 10356);   // nothing left to ask about
+        EXPECT_FALSE(dialog_is_open(dlg));
+    });
+    show_pcx_dialog();
+    EXPECT_TRUE(message_box_take_log().empty());
 }
