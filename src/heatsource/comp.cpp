@@ -10,12 +10,12 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-CompParameters comp_parameters;
+thread_local CompParameters comp_parameters;
 
 namespace {
 
 // The constants of the last evaluation, which the transforms read.
-CompConstants constants = comp_constants();
+thread_local CompConstants constants = comp_constants();
 
 // Whether the plate behaves as one material. The two-phase transforms
 // divide by the heat capacity of each phase and, through the coupling

@@ -10,6 +10,8 @@
 
 #include "canvas.h"
 
+#include <functional>
+
 struct Window;   // a top-level window of the platform layer
 
 // ---------------------------------------------------------------------------
@@ -58,7 +60,13 @@ struct HeatSourceModel {
     double (*pulse_temperature)(double x, double y, double z, double t) = nullptr;
 };
 
-extern HeatSourceModel current_model;
+// The slots, like every scheme module's parameter block, derived constants
+// and scratch, are thread_local: each thread that computes has its own, so
+// the workers of a sweep (compute_points) compute side by side while the
+// interface thread's stay as the windows and dialogs left them. Module state
+// added to a scheme must be thread_local too, and a block that a worker
+// needs goes into SchemeState.
+extern thread_local HeatSourceModel current_model;
 
 // Writes the slots of scheme n (1..14) as the installation table gives them:
 // the scheme's own operations, scheme 2's `power` where the scheme has none
@@ -80,6 +88,25 @@ void reinstall_start_scheme();
 // The thermal-cycle routine of the quasi-stationary schemes.
 void thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
                           int print_flag);
+
+// ---------------------------------------------------------------------------
+// Points on the machine's cores
+
+struct SchemeState;
+
+// The number of workers that compute_points uses: 0 (the default) one per
+// core of the machine, 1 every point in turn on the calling thread.
+void set_point_workers(int workers);
+int point_workers();
+
+// compute(i) once for every i in 0..n-1, on the workers, and back when all
+// are done. Each worker starts from a copy of the calling thread's scheme
+// state (capture_scheme_state, adopt_scheme_state) and the calling thread's
+// own state is left as it was; compute writes only its own point's results,
+// so the results are the same, bit for bit, as from the points in turn. With
+// one worker, or one point, the calling thread computes every point in turn,
+// and the state the last point left stays in force.
+void compute_points(int n, const std::function<void(int)>& compute);
 
 // ---------------------------------------------------------------------------
 // Numerics
@@ -176,7 +203,7 @@ struct Ppr1Parameters {
     double alpha = 0;      // surface heat-transfer coefficient, W/(cm²·°C)
     double q = 4500;       // source power
 };
-extern Ppr1Parameters ppr1_parameters;
+extern thread_local Ppr1Parameters ppr1_parameters;
 
 void ppr1_set_data(SchemeParameters values);
 void ppr1_prepare();
@@ -206,7 +233,7 @@ struct Ppr2Parameters {
     double R_T = 0;        // contact resistance layer/body, cm²·°C/W; 0: homogeneous
     double q = 4500;
 };
-extern Ppr2Parameters ppr2_parameters;
+extern thread_local Ppr2Parameters ppr2_parameters;
 
 void ppr2_set_data(SchemeParameters values);
 void ppr2_prepare();
@@ -238,7 +265,7 @@ struct Ppr3Parameters {
     double delta_c = 1;    // layer thickness
     double q = 4500;
 };
-extern Ppr3Parameters ppr3_parameters;
+extern thread_local Ppr3Parameters ppr3_parameters;
 
 void ppr3_set_data(SchemeParameters values);
 void ppr3_prepare();
@@ -270,7 +297,7 @@ struct Ppr4Parameters {
     double h2 = 4;          // width of plate 2 (y > 0)
     double q = 520;
 };
-extern Ppr4Parameters ppr4_parameters;
+extern thread_local Ppr4Parameters ppr4_parameters;
 
 void ppr4_set_data(SchemeParameters values);
 void ppr4_prepare();
@@ -304,7 +331,7 @@ struct Ppr5Parameters {
     double alpha = 0;      // surface heat-transfer coefficient
     double q = 1000;
 };
-extern Ppr5Parameters ppr5_parameters;
+extern thread_local Ppr5Parameters ppr5_parameters;
 
 void ppr5_set_data(SchemeParameters values);
 void ppr5_prepare();
@@ -334,7 +361,7 @@ struct Ppr9Parameters {
     double B = 5;          // half width of the strip (set_data takes the full width)
     double q = 4500;
 };
-extern Ppr9Parameters ppr9_parameters;
+extern thread_local Ppr9Parameters ppr9_parameters;
 
 void ppr9_set_data(SchemeParameters values);
 void ppr9_prepare();
@@ -364,7 +391,7 @@ struct Ppr14Parameters {
     double f = 2;          // concentration of the source over the depth, 1/cm²
     double q = 10000;
 };
-extern Ppr14Parameters ppr14_parameters;
+extern thread_local Ppr14Parameters ppr14_parameters;
 
 void ppr14_set_data(SchemeParameters values);
 void ppr14_prepare();
@@ -393,7 +420,7 @@ struct Ppr15Parameters {
     double k = 2;          // concentration coefficient of the source, 1/cm²
     double q = 2000;
 };
-extern Ppr15Parameters ppr15_parameters;
+extern thread_local Ppr15Parameters ppr15_parameters;
 
 void ppr15_set_data(SchemeParameters values);
 void ppr15_prepare();
@@ -458,7 +485,7 @@ struct Ppr10Parameters {
     double v_y = 7;          // cross speed of the electrode
     double q = 5000;         // effective power
 };
-extern Ppr10Parameters ppr10_parameters;
+extern thread_local Ppr10Parameters ppr10_parameters;
 
 // What ppr10_set_data derives from the block, and the observed point.
 struct Ppr10State {
@@ -472,7 +499,7 @@ struct Ppr10State {
     double K = 0;      // temperature scale, °C
     double x_p = 0;    // the observed point along the weld, cm
 };
-extern Ppr10State ppr10_state;
+extern thread_local Ppr10State ppr10_state;
 
 void ppr10_set_data(SchemeParameters values);
 void ppr10_prepare();
@@ -503,7 +530,7 @@ struct Ppr11Parameters {
     double v_y = 7;
     double q = 5000;
 };
-extern Ppr11Parameters ppr11_parameters;
+extern thread_local Ppr11Parameters ppr11_parameters;
 
 // A is the length scale of this scheme.
 struct Ppr11State {
@@ -516,7 +543,7 @@ struct Ppr11State {
     double K = 0;
     double x_p = 0;
 };
-extern Ppr11State ppr11_state;
+extern thread_local Ppr11State ppr11_state;
 
 void ppr11_set_data(SchemeParameters values);
 void ppr11_prepare();
@@ -572,8 +599,8 @@ struct PulseState {
 };
 
 // Scheme 11: pulsed source on a massive body (stem rom1)
-extern PulseParameters rom1_parameters;
-extern PulseState rom1_state;
+extern thread_local PulseParameters rom1_parameters;
+extern thread_local PulseState rom1_state;
 
 void rom1_set_data(SchemeParameters values);
 void rom1_prepare();
@@ -591,8 +618,8 @@ void rom1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness);
 
 // Scheme 12: pulsed source on a plate (stem rom2)
-extern PulseParameters rom2_parameters;
-extern PulseState rom2_state;
+extern thread_local PulseParameters rom2_parameters;
+extern thread_local PulseState rom2_state;
 
 void rom2_set_data(SchemeParameters values);
 void rom2_prepare();
@@ -609,8 +636,8 @@ void rom2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness);
 
 // Scheme 13: pulsed source on a thin plate (stem rom3)
-extern PulseParameters rom3_parameters;
-extern PulseState rom3_state;
+extern thread_local PulseParameters rom3_parameters;
+extern thread_local PulseState rom3_state;
 
 void rom3_set_data(SchemeParameters values);
 void rom3_prepare();
@@ -650,7 +677,7 @@ struct CompParameters {
     double delta = 0.1;      // plate thickness
     double q = 3000;         // effective power
 };
-extern CompParameters comp_parameters;
+extern thread_local CompParameters comp_parameters;
 
 // The constants of the material and the source that comp_temperature
 // derives from the block at every call.
@@ -683,3 +710,33 @@ void comp_summary(char* line1, char* line2, char* title);
 void comp_caption(char* line1, char* line2, char* line3);
 void comp_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness);
+
+// ---------------------------------------------------------------------------
+// A copy of the scheme state of one thread, for a worker to compute with:
+// the operation slots and every scheme's block, since a kept slot may belong
+// to another scheme than the installed one (scheme 2's power serves the
+// time-domain schemes). What `prepare` derives from a block is not copied:
+// adopting derives it again.
+
+struct SchemeState {
+    HeatSourceModel model;
+    Ppr1Parameters ppr1;
+    Ppr2Parameters ppr2;
+    Ppr3Parameters ppr3;
+    Ppr4Parameters ppr4;
+    Ppr5Parameters ppr5;
+    Ppr9Parameters ppr9;
+    Ppr10Parameters ppr10;
+    Ppr10State ppr10_derived;
+    Ppr11Parameters ppr11;
+    Ppr11State ppr11_derived;
+    Ppr14Parameters ppr14;
+    Ppr15Parameters ppr15;
+    PulseParameters rom1, rom2, rom3;
+    PulseState rom1_derived, rom2_derived, rom3_derived;
+    CompParameters comp;
+};
+
+SchemeState capture_scheme_state();
+// Installs the copy on the calling thread and prepares the installed scheme.
+void adopt_scheme_state(const SchemeState& state);

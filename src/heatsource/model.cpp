@@ -2,7 +2,7 @@
 #include "heatsource.h"
 #include "temperature_windows.h"
 
-HeatSourceModel current_model;
+thread_local HeatSourceModel current_model;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr1Parameters ppr1_parameters;
+thread_local Ppr1Parameters ppr1_parameters;
 
 namespace {
 
@@ -34,7 +34,7 @@ Derived derive(const Ppr1Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr1Parameters{});
+thread_local Derived derived = derive(Ppr1Parameters{});
 
 }  // namespace
 

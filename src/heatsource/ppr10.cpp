@@ -10,7 +10,7 @@
 #include "numfmt.h"
 #include "sweep_sums.h"
 
-Ppr10Parameters ppr10_parameters;
+thread_local Ppr10Parameters ppr10_parameters;
 
 namespace {
 
@@ -50,7 +50,7 @@ struct IntegrandState {
     double mu = 0;   // the thickness eigenvalue
 };
 
-IntegrandState state;
+thread_local IntegrandState state;
 
 // The eigen-series of sweep k over the dimensionless time [0, b]: adds its
 // terms to sum and returns what the sweep added. The series ends at the
@@ -90,7 +90,7 @@ bool usable(const Ppr10State& d)
 
 }  // namespace
 
-Ppr10State ppr10_state = initial_state();
+thread_local Ppr10State ppr10_state = initial_state();
 
 double alternating_sign(int n)
 {

@@ -9,7 +9,7 @@
 #include "numfmt.h"
 #include "sweep_sums.h"
 
-Ppr11Parameters ppr11_parameters;
+thread_local Ppr11Parameters ppr11_parameters;
 
 namespace {
 
@@ -39,7 +39,7 @@ struct IntegrandState {
     double s = 1;   // its direction
 };
 
-IntegrandState state;
+thread_local IntegrandState state;
 
 // The contribution of sweep k over the dimensionless time [0, b].
 double sweep_term(int k, double b)
@@ -60,7 +60,7 @@ bool usable(const Ppr11State& d)
 }  // namespace
 
 // The constants of the start values hold until the data dialog is confirmed.
-Ppr11State ppr11_state = derive(Ppr11Parameters{});
+thread_local Ppr11State ppr11_state = derive(Ppr11Parameters{});
 
 void ppr11_set_data(SchemeParameters values)
 {

@@ -7,7 +7,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr14Parameters ppr14_parameters;
+thread_local Ppr14Parameters ppr14_parameters;
 
 namespace {
 
@@ -32,7 +32,7 @@ Derived derive(const Ppr14Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr14Parameters{});
+thread_local Derived derived = derive(Ppr14Parameters{});
 
 }  // namespace
 

@@ -14,7 +14,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr15Parameters ppr15_parameters;
+thread_local Ppr15Parameters ppr15_parameters;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr2Parameters ppr2_parameters;
+thread_local Ppr2Parameters ppr2_parameters;
 
 namespace {
 
@@ -32,7 +32,7 @@ Derived derive(const Ppr2Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr2Parameters{});
+thread_local Derived derived = derive(Ppr2Parameters{});
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr3Parameters ppr3_parameters;
+thread_local Ppr3Parameters ppr3_parameters;
 
 namespace {
 
@@ -54,7 +54,7 @@ Derived derive(const Ppr3Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr3Parameters{});
+thread_local Derived derived = derive(Ppr3Parameters{});
 
 // exp(-u)·K0(σ·r), with the asymptotic form of K0 from argument 20 on.
 double bessel_factor(const Derived& d, double sigma, double u, double r)
@@ -149,7 +149,7 @@ private:
     std::vector<Term> terms_;
 };
 
-SeriesTerms series_terms;
+thread_local SeriesTerms series_terms;
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr4Parameters ppr4_parameters;
+thread_local Ppr4Parameters ppr4_parameters;
 
 namespace {
 
@@ -44,7 +44,7 @@ Derived derive(const Ppr4Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr4Parameters{});
+thread_local Derived derived = derive(Ppr4Parameters{});
 
 // The thin-plate kernel of a source at the distance `distance`; the Bessel
 // form is used up to argument 10 inclusive.

@@ -10,7 +10,7 @@
 #include "numfmt.h"
 #include "simpson.h"
 
-Ppr5Parameters ppr5_parameters;
+thread_local Ppr5Parameters ppr5_parameters;
 
 namespace {
 
@@ -42,7 +42,7 @@ Derived derive(const Ppr5Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr5Parameters{});
+thread_local Derived derived = derive(Ppr5Parameters{});
 
 // The point of the last ppr5_temperature call, for the integrand.
 struct FieldPoint {
@@ -53,7 +53,7 @@ struct FieldPoint {
     double eta = 0;       // |y|·v / a1
 };
 
-FieldPoint point;
+thread_local FieldPoint point;
 
 // What the integrand holds at a wavenumber w whatever the point: the joint's
 // two factors and the two roots of the point's side.
@@ -139,7 +139,7 @@ private:
         std::vector<std::array<std::vector<NodeEntry>, pass_limit>>(2 * window_limit);
 };
 
-NodeCache node_cache;
+thread_local NodeCache node_cache;
 
 }  // namespace
 

@@ -6,7 +6,7 @@
 #include "heatsource.h"
 #include "numfmt.h"
 
-Ppr9Parameters ppr9_parameters;
+thread_local Ppr9Parameters ppr9_parameters;
 
 namespace {
 
@@ -24,12 +24,12 @@ Derived derive(const Ppr9Parameters& p)
     return d;
 }
 
-Derived derived = derive(Ppr9Parameters{});
+thread_local Derived derived = derive(Ppr9Parameters{});
 
 // The point that ppr9_temperature leaves for the integrand.
-double point_x = 0;
-double point_y = 0;
-double point_z = 0;
+thread_local double point_x = 0;
+thread_local double point_y = 0;
+thread_local double point_z = 0;
 
 }  // namespace
 

@@ -9,16 +9,16 @@
 #include "numfmt.h"
 #include "pulse_cycles.h"
 
-PulseParameters rom1_parameters;
-PulseState rom1_state;
+thread_local PulseParameters rom1_parameters;
+thread_local PulseState rom1_state;
 
 namespace {
 
 const double pi = 3.14159265;   // this scheme's own π
 
 // The point, for the integrands.
-double point_x = 0;
-double point_y = 0;
+thread_local double point_x = 0;
+thread_local double point_y = 0;
 
 // The heat of a unit emission after the elapsed time d, at the point.
 double kernel(double d)

@@ -8,16 +8,16 @@
 #include "numfmt.h"
 #include "pulse_cycles.h"
 
-PulseParameters rom2_parameters;
-PulseState rom2_state;
+thread_local PulseParameters rom2_parameters;
+thread_local PulseState rom2_state;
 
 namespace {
 
 const double pi = 3.14159265;   // this scheme's own π
 
-double point_x = 0;
-double point_y = 0;
-double point_z = 0;
+thread_local double point_x = 0;
+thread_local double point_y = 0;
+thread_local double point_z = 0;
 
 double kernel(double d)
 {

@@ -8,17 +8,17 @@
 #include "numfmt.h"
 #include "pulse_cycles.h"
 
-PulseParameters rom3_parameters;
-PulseState rom3_state;
+thread_local PulseParameters rom3_parameters;
+thread_local PulseState rom3_state;
 
 namespace {
 
 const double pi = 3.14159265;   // this scheme's own π
 const int image_pair_limit = 999;
 
-double point_x = 0;
-double point_y = 0;
-double point_z = 0;
+thread_local double point_x = 0;
+thread_local double point_y = 0;
+thread_local double point_z = 0;
 
 double kernel(double d)
 {

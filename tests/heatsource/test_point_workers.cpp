@@ -1,0 +1,161 @@
+// Points on the machine's cores: every point computed once, each worker with
+// the calling thread's scheme, block and regime, the same bits as the points
+// in turn, and the calling thread's own state left as it was.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <bit>
+#include <cstdint>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <vector>
+
+#include "heatsource.h"
+
+namespace {
+
+class PointWorkers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ppr1_parameters = Ppr1Parameters{};
+        ppr2_parameters = Ppr2Parameters{};
+        ppr3_parameters = Ppr3Parameters{};
+        ppr4_parameters = Ppr4Parameters{};
+        ppr5_parameters = Ppr5Parameters{};
+        ppr9_parameters = Ppr9Parameters{};
+        ppr14_parameters = Ppr14Parameters{};
+        ppr15_parameters = Ppr15Parameters{};
+        current_model = HeatSourceModel{};
+        install_start_scheme();
+    }
+    void TearDown() override { set_point_workers(0); }
+};
+
+TEST_F(PointWorkers, EveryPointOnceWhateverTheNumberOfWorkers)
+{
+    for (const int workers : {1, 2, 3, 8, 40}) {
+        set_point_workers(workers);
+        std::vector<std::atomic<int>> seen(17);
+        std::mutex m;
+        std::set<std::thread::id> threads;
+        compute_points(17, [&](int i) {
+            ++seen[static_cast<std::size_t>(i)];
+            const std::lock_guard<std::mutex> lock(m);
+            threads.insert(std::this_thread::get_id());
+        });
+        for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], 1) << workers << " workers, point " << i;
+        if (workers == 1) {
+            EXPECT_EQ(threads, std::set<std::thread::id>{std::this_thread::get_id()});
+        } else {
+            EXPECT_LE(threads.size(), static_cast<std::size_t>(std::min(workers, 17)));
+            EXPECT_EQ(threads.count(std::this_thread::get_id()), 0u);
+        }
+    }
+    int calls = 0;
+    compute_points(0, [&](int) { ++calls; });
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(PointWorkers, OnePerCoreUnlessTold)
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    set_point_workers(0);
+    EXPECT_EQ(point_workers(), cores > 0 ? static_cast<int>(cores) : 1);
+    set_point_workers(3);
+    EXPECT_EQ(point_workers(), 3);
+    set_point_workers(-2);
+    EXPECT_EQ(point_workers(), cores > 0 ? static_cast<int>(cores) : 1);
+}
+
+// A worker computes with the scheme installed on the calling thread and the
+// block its data dialog left, not with the defaults a new thread starts with.
+TEST_F(PointWorkers, WorkersComputeWithTheCallingThreadsSchemeAndBlock)
+{
+    ASSERT_TRUE(install_scheme(4));
+    const double values[10] = {0.4, 0.5, 7.8, 150, 0.25, 0.8, 0.001, 10, 6, 3000};
+    current_model.set_data(values);
+    current_model.prepare();
+    const double here = current_model.temperature(-1.5, 0.3, 0);
+    set_point_workers(3);
+    std::vector<double> there(3);
+    std::vector<double> power(3);
+    compute_points(3, [&](int i) {
+        there[static_cast<std::size_t>(i)] = current_model.temperature(-1.5, 0.3, 0);
+        power[static_cast<std::size_t>(i)] = current_model.power();
+    });
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(there[i]), std::bit_cast<std::uint64_t>(here)) << i;
+        EXPECT_EQ(power[i], 3000);
+    }
+}
+
+// Each point sets its own regime: on the workers the calling thread's regime
+// stays as it was; in turn the last point's stays in force, as sweeps have
+// always left it.
+TEST_F(PointWorkers, TheCallingThreadsRegimeIsLeftAsItWas)
+{
+    ASSERT_TRUE(install_scheme(1));
+    current_model.prepare();
+    const auto set_point_regime = [](int i) {
+        current_model.set_regime(0.1 + 0.05 * i, 3000 + 500 * i, 20, 1.0);
+        current_model.prepare();
+    };
+    set_point_workers(4);
+    compute_points(6, set_point_regime);
+    EXPECT_EQ(current_model.velocity(), 0.1);
+    EXPECT_EQ(current_model.power(), 4500);
+    EXPECT_EQ(current_model.thickness(), 5);
+
+    set_point_workers(1);
+    compute_points(6, set_point_regime);
+    EXPECT_EQ(current_model.velocity(), 0.1 + 0.05 * 5);
+    EXPECT_EQ(current_model.power(), 5500);
+    EXPECT_EQ(current_model.thickness(), 1.0);
+}
+
+std::uint64_t bits(double x)
+{
+    return std::bit_cast<std::uint64_t>(x);
+}
+
+// The cooling time at a point under each point's regime, every scheme that
+// serves the sweeps: the same bits on four workers as in turn.
+TEST_F(PointWorkers, CoolingTimesOfARegimeSweepAreTheSameBitsOnFourWorkers)
+{
+    for (const int scheme : {1, 2, 3, 4, 5, 6, 9, 10}) {
+        SCOPED_TRACE(scheme);
+        ASSERT_TRUE(install_scheme(scheme));
+        current_model.prepare();
+        const double v0 = current_model.velocity(), q0 = current_model.power();
+        const double T0 = current_model.initial_temperature(), d0 = current_model.thickness();
+        constexpr int n = 6;
+        const auto sweep = [&](int workers) {
+            set_point_workers(workers);
+            std::vector<CoolingTime> out(n);
+            compute_points(n, [&](int i) {
+                current_model.set_regime(v0 * (0.6 + 0.2 * i), q0 * (0.5 + 0.3 * i), T0, d0);
+                current_model.prepare();
+                out[static_cast<std::size_t>(i)] = cooling_time_at_point(0.05, 0.0, 850, 500);
+            });
+            current_model.set_regime(v0, q0, T0, d0);
+            current_model.prepare();
+            return out;
+        };
+        const std::vector<CoolingTime> serial = sweep(1);
+        const std::vector<CoolingTime> parallel = sweep(4);
+        int reached = 0;
+        for (std::size_t i = 0; i < serial.size(); ++i) {
+            EXPECT_EQ(serial[i].status, parallel[i].status) << i;
+            EXPECT_EQ(bits(serial[i].time), bits(parallel[i].time)) << i;
+            EXPECT_EQ(bits(serial[i].t_max), bits(parallel[i].t_max)) << i;
+            EXPECT_EQ(bits(serial[i].x_from), bits(parallel[i].x_from)) << i;
+            EXPECT_EQ(bits(serial[i].x_to), bits(parallel[i].x_to)) << i;
+            reached += serial[i].reached() ? 1 : 0;
+        }
+        EXPECT_GT(reached, 0);
+    }
+}
+
+}  // namespace
