@@ -1,5 +1,6 @@
 #include "window_bench.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
@@ -27,6 +28,9 @@ void start_program()
         message_box_set_record_mode(true);
         set_language(Language::english);
         init_fonts();
+        // VELMARIN_BENCH_WORKERS=n: sweep points on n workers (1: in turn),
+        // to see what a machine of fewer cores waits.
+        if (const char* workers = std::getenv("VELMARIN_BENCH_WORKERS")) set_point_workers(std::atoi(workers));
         return true;
     }();
     (void)started;

@@ -17,23 +17,32 @@ RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n
     double value = lo;
     double speed = kind == RegimeSweep::energy ? params[6] : saved.v;
     const double speed_step = kind == RegimeSweep::energy ? std::fabs(params[7] - params[6]) / n : 0.0;
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        switch (kind) {
-        case RegimeSweep::energy: apply_regime(speed, value, saved.T0, saved.thickness); break;
-        case RegimeSweep::preheat: apply_regime(saved.v, saved.q, value, saved.thickness); break;
-        case RegimeSweep::thickness: apply_regime(saved.v, saved.q, saved.T0, value); break;
-        }
+    for (std::size_t k = 0; k < size; ++k) {
         r.swept[k] = value;
         r.speed[k] = speed;
-        const CoolingTime c = cooling_time_at_point(params[0], params[1], params[2], params[3]);
-        r.time[k] = c.time;   // not a number unless reached
-        if (c.reached())
-            ++r.usable;
-        else
-            r.gaps.leave_out(c);
         value += step;
         speed += speed_step;
+    }
+    const auto regime_of = [&](std::size_t k) {
+        switch (kind) {
+        case RegimeSweep::energy: apply_regime(r.speed[k], r.swept[k], saved.T0, saved.thickness); break;
+        case RegimeSweep::preheat: apply_regime(saved.v, saved.q, r.swept[k], saved.thickness); break;
+        case RegimeSweep::thickness: apply_regime(saved.v, saved.q, saved.T0, r.swept[k]); break;
+        }
+    };
+    std::vector<CoolingTime> cooling(size);
+    compute_points(n, [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        regime_of(k);
+        cooling[k] = cooling_time_at_point(params[0], params[1], params[2], params[3]);
+    });
+    regime_of(size - 1);
+    for (std::size_t k = 0; k < size; ++k) {
+        r.time[k] = cooling[k].time;   // not a number unless reached
+        if (cooling[k].reached())
+            ++r.usable;
+        else
+            r.gaps.leave_out(cooling[k]);
     }
     return r;
 }

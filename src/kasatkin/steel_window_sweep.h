@@ -21,7 +21,8 @@ struct RegimeSweepResult {
 // n points from the lower bound, each one step |upper - lower| / n further
 // (the energy sweep steps power and speed, each by its own step); at each
 // the cooling procedure at the point and interval of the record, under the
-// point's regime. Leaves the regime of the last point in force.
+// point's regime, the points side by side on the machine's cores
+// (compute_points). Leaves the regime of the last point in force.
 RegimeSweepResult run_regime_sweep(RegimeSweep kind, const double* params, int n, const SavedRegime& saved);
 
 // The abscissa of point i: energy input in kJ/cm (divided by a positive

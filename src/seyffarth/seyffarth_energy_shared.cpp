@@ -26,7 +26,9 @@ double sweep_value(double lo, double hi, int n, int i)
     return value;
 }
 
-SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed)
+namespace {
+
+void set_sweep_regime(const SweepInput& in, double swept, double speed)
 {
     switch (in.kind) {
     case SeyffarthSweep::energy: current_model.set_regime(speed, swept, in.T0_s, in.d_s); break;
@@ -34,6 +36,13 @@ SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double spee
     case SeyffarthSweep::thickness: current_model.set_regime(in.v_s, in.q_s, in.T0_s, swept); break;
     }
     current_model.prepare();
+}
+
+} // namespace
+
+SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed)
+{
+    set_sweep_regime(in, swept, speed);
     SweepPoint point;
     point.cooling = cooling_time_at_point(in.y, in.z, in.T_from, in.T_to);
     point.x = swept;
@@ -52,22 +61,33 @@ SweepOutput run_seyffarth_sweep(const SweepInput& in)
 {
     SweepOutput out;
     const int n = in.points > 0 ? in.points : 0;
-    out.x.resize(static_cast<std::size_t>(n));
-    out.t.resize(static_cast<std::size_t>(n));
+    const auto size = static_cast<std::size_t>(n);
+    out.x.resize(size);
+    out.t.resize(size);
     out.gaps = SweepGaps(n);
+    if (n == 0) return out;
+    std::vector<double> swept(size), speed(size);
     double a = in.lo;
-    const double da = n > 0 ? std::fabs(in.hi - in.lo) / n : 0;
+    const double da = std::fabs(in.hi - in.lo) / n;
     double v = in.v_lo;
-    const double dv = n > 0 ? std::fabs(in.v_hi - in.v_lo) / n : 0;
-    for (int i = 0; i < n; ++i) {
-        const SweepPoint point = seyffarth_sweep_point(in, a, in.kind == SeyffarthSweep::energy ? v : in.v_s);
-        const auto idx = static_cast<std::size_t>(i);
-        out.x[idx] = point.x;
-        out.t[idx] = point.cooling.time;
-        out.gaps.leave_out(point.cooling);
+    const double dv = std::fabs(in.v_hi - in.v_lo) / n;
+    for (std::size_t k = 0; k < size; ++k) {
+        swept[k] = a;
+        speed[k] = in.kind == SeyffarthSweep::energy ? v : in.v_s;
         a += da;
         v += dv;
     }
+    std::vector<CoolingTime> cooling(size);
+    compute_points(n, [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        const SweepPoint point = seyffarth_sweep_point(in, swept[k], speed[k]);
+        out.x[k] = point.x;
+        out.t[k] = point.cooling.time;
+        cooling[k] = point.cooling;
+    });
+    // The regime of the last point stays in force, as after the points in turn.
+    set_sweep_regime(in, swept[size - 1], speed[size - 1]);
+    for (const CoolingTime& c : cooling) out.gaps.leave_out(c);
     return out;
 }
 

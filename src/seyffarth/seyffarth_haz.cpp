@@ -80,11 +80,13 @@ HazProfile compute_haz_profile(double z, double T_from, double T_to, int n)
     p.y = haz_points(p.zone, n);
     p.t.resize(p.y.size());
     p.gaps = SweepGaps(static_cast<int>(p.y.size()));
-    for (std::size_t i = 0; i < p.y.size(); ++i) {
-        const CoolingTime c = cooling_time_at_point(p.y[i], z, T_from, T_to);
-        p.t[i] = c.time;
-        p.gaps.leave_out(c);
-    }
+    std::vector<CoolingTime> cooling(p.y.size());
+    compute_points(static_cast<int>(p.y.size()), [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        cooling[k] = cooling_time_at_point(p.y[k], z, T_from, T_to);
+        p.t[k] = cooling[k].time;
+    });
+    for (const CoolingTime& c : cooling) p.gaps.leave_out(c);
     return p;
 }
 

@@ -66,8 +66,9 @@ struct SweepPoint {
 };
 SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed);
 
-// Every point of the sweep in turn, leaving the regime of the last point in
-// force: the caller restores the regime it saved.
+// Every point of the sweep, side by side on the machine's cores
+// (compute_points), leaving the regime of the last point in force: the
+// caller restores the regime it saved.
 SweepOutput run_seyffarth_sweep(const SweepInput& in);
 
 // The swept quantity of point i: lower bound plus i steps of |hi - lo| / n.
@@ -173,7 +174,7 @@ struct HazProfile {
 };
 // Each point cools from its own peak (the cooling procedure), so a point
 // whose metal never passes the interval is a gap, not a time from where a
-// search began.
+// search began. The points are computed side by side (compute_points).
 HazProfile compute_haz_profile(double z, double T_from, double T_to, int n);
 
 // A value read on the property diagram's value range (header numbers 2 and

@@ -26,8 +26,8 @@ bool load_or_report(Window* window, const SteelChoice& steel, ShorshorovTable& t
 }
 
 // The cooling rate at each point of the zone, each from the point's own
-// thermal cycle; a point without one is a gap (not a number), counted in
-// `gaps` with its reason.
+// thermal cycle, the points side by side on the machine's cores; a point
+// without one is a gap (not a number), counted in `gaps` with its reason.
 struct HazRates {
     std::vector<double> y, W;
     SweepGaps gaps;
@@ -39,11 +39,13 @@ HazRates haz_rates(const HazZone& zone, int n, double T_from, double T_to)
     r.y = haz_points(zone, n);
     r.W.resize(r.y.size());
     r.gaps = SweepGaps(static_cast<int>(r.y.size()));
-    for (std::size_t k = 0; k < r.y.size(); ++k) {
-        const CoolingRate c = shorshorov_cooling_rate(r.y[k], zone.z, T_from, T_to);
-        r.W[k] = c.rate;
-        r.gaps.leave_out(c);
-    }
+    std::vector<CoolingRate> cooling(r.y.size());
+    compute_points(static_cast<int>(r.y.size()), [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        cooling[k] = shorshorov_cooling_rate(r.y[k], zone.z, T_from, T_to);
+        r.W[k] = cooling[k].rate;
+    });
+    for (const CoolingRate& c : cooling) r.gaps.leave_out(c);
     return r;
 }
 

@@ -40,14 +40,14 @@ void widen(double lo, double& hi)
 }
 
 // One point of the sweep under the regime in force: its cooling rate and
-// what the table gives there. A point without a rate keeps its abscissa and
-// is a gap (not a number) in every curve.
-void measure_point(bool structure, const ShorshorovPoint& p, const ShorshorovTable& table, SweepResult& r)
+// what the table gives there, into slot k of every curve. A point without a
+// rate keeps its abscissa and is a gap (not a number) in every curve.
+CoolingRate measure_point(bool structure, const ShorshorovPoint& p, const ShorshorovTable& table, SweepResult& r,
+                          std::size_t k)
 {
     const CoolingRate c = shorshorov_cooling_rate(p.y, p.z, p.T_from, p.T_to);
-    r.gaps.leave_out(c);
     const double W = c.rate;
-    r.W.push_back(W);
+    r.W[k] = W;
     const double lnW = std::log(W);
     const auto look_up = [&](ShorshorovColumn column) {
         return c.reached() ? shorshorov_lookup(table, column, lnW) : std::nan("");
@@ -56,24 +56,28 @@ void measure_point(bool structure, const ShorshorovPoint& p, const ShorshorovTab
         const auto share = [&](ShorshorovColumn column) {
             return c.reached() ? std::min(100.0, std::fabs(look_up(column))) : std::nan("");
         };
-        r.m.push_back(share(ShorshorovColumn::martensite));
-        r.f.push_back(share(ShorshorovColumn::ferrite));
-        r.pb.push_back(share(ShorshorovColumn::pearlite_bainite));
+        r.m[k] = share(ShorshorovColumn::martensite);
+        r.f[k] = share(ShorshorovColumn::ferrite);
+        r.pb[k] = share(ShorshorovColumn::pearlite_bainite);
     } else {
-        r.hv.push_back(look_up(ShorshorovColumn::hv));
-        r.a.push_back(look_up(ShorshorovColumn::a));
-        r.rm.push_back(look_up(ShorshorovColumn::rm));
-        r.z.push_back(look_up(ShorshorovColumn::z));
+        r.hv[k] = look_up(ShorshorovColumn::hv);
+        r.a[k] = look_up(ShorshorovColumn::a);
+        r.rm[k] = look_up(ShorshorovColumn::rm);
+        r.z[k] = look_up(ShorshorovColumn::z);
     }
+    return c;
 }
 
 // The sweep: set_regime and prepare at every point, then the point's rate
-// and look-ups. The guard gives the regime back afterwards.
+// and look-ups, the points side by side on the machine's cores. The regime
+// of the last point stays in force; the guard gives the saved one back
+// afterwards.
 SweepResult run_sweep(Sweep kind, bool structure, const double* params, int steps, const ShorshorovPoint& p,
                       const ShorshorovTable& table, const ShorshorovRegimeGuard& saved)
 {
     SweepResult r;
     const int points = kind == Sweep::energy ? std::clamp(steps, 1, 1000) + 1 : 50;
+    const auto size = static_cast<std::size_t>(points);
     r.last = points - 1;
     r.ranged = kind == Sweep::energy ? points - 1 : points;
     r.gaps = SweepGaps(points);
@@ -81,29 +85,49 @@ SweepResult run_sweep(Sweep kind, bool structure, const double* params, int step
     const double dq = kind == Sweep::energy ? std::fabs(params[5] - params[4]) / (points - 1) : 0;
     const double dv = kind == Sweep::energy ? std::fabs(params[7] - params[6]) / (points - 1) : 0;
     const double s = std::fabs(hi - lo) / 50;
+    std::vector<double> qs(size), vs(size), values(size);
     double q = params[4], v = kind == Sweep::energy ? params[6] : saved.v, value = lo;
-    for (int i = 0; i < points; ++i) {
-        double x = value;
-        if (current_model.set_regime) {
-            switch (kind) {
-            case Sweep::energy: current_model.set_regime(v, q, saved.T0, saved.thickness); break;
-            case Sweep::preheat: current_model.set_regime(saved.v, saved.q, value, saved.thickness); break;
-            case Sweep::thickness: current_model.set_regime(saved.v, saved.q, saved.T0, value); break;
-            }
-        }
-        if (current_model.prepare) current_model.prepare();
-        if (kind == Sweep::energy) {
-            // A speed that cannot divide has no energy input to stand at.
-            x = v > 0 && std::isfinite(v) ? q / v / 1000 : std::nan("");
-            const double delta = current_model.thickness ? current_model.thickness() : -1;
-            if (delta > 0) x /= delta;
-        }
-        r.x.push_back(x);
-        measure_point(structure, p, table, r);
+    for (std::size_t k = 0; k < size; ++k) {
+        qs[k] = q;
+        vs[k] = v;
+        values[k] = value;
         q += dq;
         v += dv;
         value += s;
     }
+    const auto set_regime_of = [&](std::size_t k) {
+        if (current_model.set_regime) {
+            switch (kind) {
+            case Sweep::energy: current_model.set_regime(vs[k], qs[k], saved.T0, saved.thickness); break;
+            case Sweep::preheat: current_model.set_regime(saved.v, saved.q, values[k], saved.thickness); break;
+            case Sweep::thickness: current_model.set_regime(saved.v, saved.q, saved.T0, values[k]); break;
+            }
+        }
+        if (current_model.prepare) current_model.prepare();
+    };
+    r.x.resize(size);
+    r.W.resize(size);
+    if (structure) {
+        for (std::vector<double>* curve : {&r.m, &r.f, &r.pb}) curve->resize(size);
+    } else {
+        for (std::vector<double>* curve : {&r.hv, &r.a, &r.rm, &r.z}) curve->resize(size);
+    }
+    std::vector<CoolingRate> cooling(size);
+    compute_points(points, [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        set_regime_of(k);
+        double x = values[k];
+        if (kind == Sweep::energy) {
+            // A speed that cannot divide has no energy input to stand at.
+            x = vs[k] > 0 && std::isfinite(vs[k]) ? qs[k] / vs[k] / 1000 : std::nan("");
+            const double delta = current_model.thickness ? current_model.thickness() : -1;
+            if (delta > 0) x /= delta;
+        }
+        r.x[k] = x;
+        cooling[k] = measure_point(structure, p, table, r, k);
+    });
+    set_regime_of(size - 1);
+    for (const CoolingRate& c : cooling) r.gaps.leave_out(c);
     return r;
 }
 

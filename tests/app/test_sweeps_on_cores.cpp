@@ -1,0 +1,226 @@
+// The sweep and zone-profile windows compute their points on several cores:
+// each window drawn with its points in turn and drawn again with them on
+// four workers gives the same picture, every text and every line point, the
+// same message boxes, and the regime it found back in force.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "atlas_files.h"
+#include "captions.h"
+#include "fonts.h"
+#include "heatsource.h"
+#include "ion_windows.h"
+#include "kasatkin_windows.h"
+#include "lang.h"
+#include "msgbox.h"
+#include "recording_canvas.h"
+#include "seyffarth_sweeps.h"
+#include "shorshorov.h"
+#include "steel_choice.h"
+
+namespace {
+
+// The dialogs' start values, in record order.
+const double energy_record[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
+const double preheat_record[8] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+const double thickness_record[8] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
+const double point_record[8] = {0.05, 0.0, 850.0, 500.0};
+const double shorshorov_point_record[8] = {0.5, 0.5, 850.0, 500.0};
+// Preheats up to 600 °C: above 500 °C the metal never cools to 500 °C, so
+// the curves have gaps and a note under them.
+const double preheat_gap_record[8] = {0.05, 0.0, 850.0, 500.0, 20.0, 600.0};
+
+CompositionRecord dialog_composition()
+{
+    CompositionRecord c;
+    c[el_c] = 0.09;
+    c[el_mn] = 1.34;
+    c[el_si] = 0.54;
+    c[el_cr] = 0.96;
+    c[el_ni] = 0.44;
+    c[el_cu] = 0.32;
+    return c;
+}
+
+SteelChoice seyffarth_sample()
+{
+    SteelChoice s;
+    s.file_name = seyffarth_atlas_folder() + "/S355J2.sp0";
+    s.filter_index = 1;
+    return s;
+}
+
+SteelChoice shorshorov_sample()
+{
+    SteelChoice s;
+    s.file_name = shorshorov_atlas_folder() + "/09G2S.301";
+    s.filter_index = 3;
+    s.filters = shorshorov_steel_filters(current_language());
+    return s;
+}
+
+using SteelRoutine = void (*)(const double*, int, Window*, Canvas&, int, CompositionRecord, int);
+using AtlasRoutine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
+
+std::function<void(Canvas&)> steel_window(SteelRoutine routine, const double* record)
+{
+    return [=](Canvas& dc) { routine(record, 50, nullptr, dc, 0, dialog_composition(), 0); };
+}
+
+std::function<void(Canvas&)> atlas_window(AtlasRoutine routine, const double* record, SteelChoice (*steel)(),
+                                          int selector = 0)
+{
+    return [=](Canvas& dc) { routine(record, 50, nullptr, dc, selector, steel(), 0); };
+}
+
+struct WindowCase {
+    const char* name;
+    int scheme;
+    std::function<void(Canvas&)> draw;
+    const char* note = "";   // the note under the plot, when points are left out
+};
+
+void PrintTo(const WindowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// Every call the canvas kept, one line each, with every number it drew.
+std::vector<std::string> drawing_of(const RecordingCanvas& dc)
+{
+    std::vector<std::string> out;
+    const auto pen = [](std::ostream& s, const Pen& p) {
+        s << " pen " << static_cast<int>(p.style) << '/' << p.width << '/' << int(p.color.r) << ','
+          << int(p.color.g) << ',' << int(p.color.b);
+    };
+    for (const RecordingCanvas::TextCall& t : dc.texts) {
+        std::ostringstream s;
+        s << "text " << t.x << ',' << t.y << " '" << t.text << "' " << t.font.face << '/' << t.font.height << '/'
+          << t.font.escapement << '/' << t.font.weight << '/' << t.font.charset << " colour " << int(t.color.r) << ','
+          << int(t.color.g) << ',' << int(t.color.b) << " mode " << static_cast<int>(t.background_mode);
+        out.push_back(s.str());
+    }
+    for (const RecordingCanvas::LineCall& l : dc.lines) {
+        std::ostringstream s;
+        s << "line " << l.from.x << ',' << l.from.y << ' ' << l.to.x << ',' << l.to.y;
+        pen(s, l.pen);
+        out.push_back(s.str());
+    }
+    for (const RecordingCanvas::PolylineCall& p : dc.polylines) {
+        std::ostringstream s;
+        s << "polyline";
+        for (const Point& q : p.points) s << ' ' << q.x << ',' << q.y;
+        pen(s, p.pen);
+        out.push_back(s.str());
+    }
+    for (const RecordingCanvas::ShapeCall& r : dc.shapes) {
+        std::ostringstream s;
+        s << "shape " << static_cast<int>(r.kind) << ' ' << r.box.left << ',' << r.box.top << ',' << r.box.right << ','
+          << r.box.bottom << ' ' << r.start.x << ',' << r.start.y << ' ' << r.end.x << ',' << r.end.y;
+        pen(s, r.pen);
+        out.push_back(s.str());
+    }
+    return out;
+}
+
+struct Drawn {
+    std::vector<std::string> calls;
+    std::string messages;
+    double v = 0, q = 0, T0 = 0, thickness = 0;   // the regime after the window
+};
+
+Drawn draw_with_workers(const WindowCase& c, int workers)
+{
+    set_point_workers(workers);
+    RecordingCanvas dc;
+    dc.set_text_color({128, 0, 0});
+    c.draw(dc);
+    set_point_workers(0);
+    Drawn d;
+    d.calls = drawing_of(dc);
+    for (const MessageBoxRecord& m : message_box_take_log()) d.messages += m.caption + "|" + m.text + "\n";
+    d.v = current_model.velocity();
+    d.q = current_model.power();
+    d.T0 = current_model.initial_temperature();
+    d.thickness = current_model.thickness();
+    return d;
+}
+
+class SweepsOnCores : public ::testing::TestWithParam<WindowCase> {
+protected:
+    void SetUp() override
+    {
+        ppr1_parameters = Ppr1Parameters{};
+        ppr2_parameters = Ppr2Parameters{};
+        ppr3_parameters = Ppr3Parameters{};
+        ppr4_parameters = Ppr4Parameters{};
+        ppr14_parameters = Ppr14Parameters{};
+        current_model = HeatSourceModel{};
+        install_start_scheme();
+        set_language(Language::english);
+        colour_mode = 1;
+        init_fonts();
+        message_box_set_record_mode(true);
+        message_box_take_log();
+    }
+    void TearDown() override { set_point_workers(0); }
+};
+
+TEST_P(SweepsOnCores, FourWorkersDrawWhatThePointsInTurnDraw)
+{
+    const WindowCase& c = GetParam();
+    ASSERT_TRUE(install_scheme(c.scheme));
+    current_model.prepare();
+    const Drawn serial = draw_with_workers(c, 1);
+    const Drawn parallel = draw_with_workers(c, 4);
+
+    // A window that draws its points: curves, axes and texts.
+    ASSERT_GT(serial.calls.size(), 100u) << serial.messages;
+    EXPECT_EQ(serial.messages, "");
+    const auto has_note = [&](const Drawn& d) {
+        for (const std::string& call : d.calls)
+            if (call.find(std::string("'") + c.note + "'") != std::string::npos) return true;
+        return false;
+    };
+    if (*c.note != '\0') {
+        EXPECT_TRUE(has_note(serial)) << c.note;
+    }
+    ASSERT_EQ(serial.calls.size(), parallel.calls.size());
+    for (std::size_t i = 0; i < serial.calls.size(); ++i) ASSERT_EQ(serial.calls[i], parallel.calls[i]) << "call " << i;
+    EXPECT_EQ(serial.messages, parallel.messages);
+    EXPECT_EQ(serial.v, parallel.v);
+    EXPECT_EQ(serial.q, parallel.q);
+    EXPECT_EQ(serial.T0, parallel.T0);
+    EXPECT_EQ(serial.thickness, parallel.thickness);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, SweepsOnCores,
+    ::testing::Values(
+        WindowCase{"KasatkinStructureVsEnergy", 2, steel_window(kasatkin_structure_vs_energy_window, energy_record)},
+        WindowCase{"KasatkinPropertiesVsPreheatWithGaps", 2,
+                   steel_window(kasatkin_properties_vs_preheat_window, preheat_gap_record),
+                   "Not plotted: no cooling to 500 °C at 8 of 50 points"},
+        WindowCase{"IonHardnessVsThickness", 3, steel_window(ion_hardness_vs_thickness_window, thickness_record)},
+        WindowCase{"IonHardnessVsEnergyWithGaps", 9, steel_window(ion_hardness_vs_energy_window, energy_record),
+                   "Not plotted: peak below 850 °C at 2 of 50 points"},
+        WindowCase{"SeyffarthStructureVsEnergy", 2,
+                   atlas_window(seyffarth_structure_vs_energy_window, energy_record, seyffarth_sample)},
+        WindowCase{"SeyffarthPropertiesVsThickness", 4,
+                   atlas_window(seyffarth_properties_vs_thickness_window, thickness_record, seyffarth_sample)},
+        WindowCase{"SeyffarthHazProfileWithGaps", 1,
+                   atlas_window(seyffarth_haz_profile_window, point_record, seyffarth_sample, 1),
+                   "Not plotted: peak below 850 °C at 12 of 50 points"},
+        WindowCase{"ShorshorovPropertiesVsPreheat", 6,
+                   atlas_window(shorshorov_properties_vs_preheat_window, preheat_record, shorshorov_sample)},
+        WindowCase{"ShorshorovStructureVsThickness", 1,
+                   atlas_window(shorshorov_structure_vs_thickness_window, thickness_record, shorshorov_sample)},
+        WindowCase{"ShorshorovHazProfile", 10,
+                   atlas_window(shorshorov_haz_profile_window, shorshorov_point_record, shorshorov_sample, 1)}),
+    [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
