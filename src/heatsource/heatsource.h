@@ -105,8 +105,11 @@ int point_workers();
 // own state is left as it was; compute writes only its own point's results,
 // so the results are the same, bit for bit, as from the points in turn. With
 // one worker, or one point, the calling thread computes every point in turn,
-// and the state the last point left stays in force.
-void compute_points(int n, const std::function<void(int)>& compute);
+// and the state the last point left stays in force. `progress`, when given,
+// is called on the calling thread with the number of points done, whenever
+// more are done, last with n: the place to advance a progress window.
+void compute_points(int n, const std::function<void(int)>& compute,
+                    const std::function<void(int)>& progress = {});
 
 // ---------------------------------------------------------------------------
 // Numerics

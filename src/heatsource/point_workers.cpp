@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -74,24 +76,37 @@ int point_workers()
     const int asked = workers_asked;
     if (asked > 0) return asked;
     const unsigned cores = std::thread::hardware_concurrency();
-    return cores > 0 ? static_cast<int>(std::min(cores, 256u)) : 1;
+    return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-void compute_points(int n, const std::function<void(int)>& compute)
+void compute_points(int n, const std::function<void(int)>& compute, const std::function<void(int)>& progress)
 {
     if (n < 1) return;
     const int workers = std::min(point_workers(), n);
     if (workers == 1) {
-        for (int i = 0; i < n; ++i) compute(i);
+        for (int i = 0; i < n; ++i) {
+            compute(i);
+            if (progress) progress(i + 1);
+        }
         return;
     }
     const SchemeState state = capture_scheme_state();
     // Points are handed out one at a time, as workers come free: their costs
     // differ by orders (a point without a peak costs one search).
     std::atomic<int> next{0};
+    std::mutex done_lock;
+    std::condition_variable point_done;
+    int done = 0;
     const auto work = [&] {
         adopt_scheme_state(state);
-        for (int i = next++; i < n; i = next++) compute(i);
+        for (int i = next++; i < n; i = next++) {
+            compute(i);
+            {
+                const std::lock_guard<std::mutex> lock(done_lock);
+                ++done;
+            }
+            point_done.notify_one();
+        }
     };
     std::vector<std::jthread> team;
     team.reserve(static_cast<std::size_t>(workers));
@@ -108,5 +123,18 @@ void compute_points(int n, const std::function<void(int)>& compute)
         const SchemeState own = state;
         work();
         adopt_scheme_state(own);
+        if (progress) progress(n);
+        return;
+    }
+    if (!progress) return;   // the team finishes every point before it is gone
+    // The calling thread tells the progress, since it alone may draw.
+    int told = 0;
+    std::unique_lock<std::mutex> lock(done_lock);
+    while (told < n) {
+        point_done.wait(lock, [&] { return done != told; });
+        told = done;
+        lock.unlock();
+        progress(told);
+        lock.lock();
     }
 }

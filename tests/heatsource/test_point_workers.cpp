@@ -3,7 +3,9 @@
 // in turn, and the calling thread's own state left as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <bit>
 #include <cstdint>
 #include <mutex>
@@ -56,6 +58,29 @@ TEST_F(PointWorkers, EveryPointOnceWhateverTheNumberOfWorkers)
     int calls = 0;
     compute_points(0, [&](int) { ++calls; });
     EXPECT_EQ(calls, 0);
+}
+
+// The progress is told on the calling thread, the only one that may draw a
+// progress window, with more points done each time and at last all of them.
+TEST_F(PointWorkers, ProgressIsToldOnTheCallingThreadUpToEveryPoint)
+{
+    for (const int workers : {1, 4}) {
+        set_point_workers(workers);
+        std::vector<int> told;
+        bool elsewhere = false;
+        const std::thread::id caller = std::this_thread::get_id();
+        compute_points(
+            23, [](int) { std::this_thread::sleep_for(std::chrono::microseconds(200)); },
+            [&](int done) {
+                elsewhere = elsewhere || std::this_thread::get_id() != caller;
+                told.push_back(done);
+            });
+        EXPECT_FALSE(elsewhere) << workers;
+        ASSERT_FALSE(told.empty()) << workers;
+        EXPECT_EQ(told.back(), 23) << workers;
+        EXPECT_TRUE(std::is_sorted(told.begin(), told.end())) << workers;
+        EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end()) << workers;
+    }
 }
 
 TEST_F(PointWorkers, OnePerCoreUnlessTold)
