@@ -1,0 +1,515 @@
+// Every result window as the user first sees it: each family at the start
+// values of its dialogs, for every scheme that serves it (each scheme at its
+// data dialog's start values), in all five languages, on a 1024 x 768 client.
+// No text over another, none outside the window, none crossed by an axis, a
+// table rule or a label's ellipse, except the cases kept below, where the
+// window's own coordinates put two things in one place.
+//
+// English and Russian pictures of every family (all schemes for the
+// temperature windows, the start scheme or the first one served for the
+// others) go to
+// VELMARIN_TEST_OUTPUT_DIR/layout/windows/ to be looked at.
+#include "layout_check.h"
+
+#include "atlas_files.h"
+#include "fonts.h"
+#include "heatsource.h"
+#include "image_canvas.h"
+#include "ion_windows.h"
+#include "kasatkin_windows.h"
+#include "lang.h"
+#include "modelchoice.h"
+#include "msgbox.h"
+#include "seyffarth_frame.h"
+#include "seyffarth_sweeps.h"
+#include "shorshorov.h"
+#include "steel_choice.h"
+#include "temperature_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <algorithm>
+#include <functional>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr Rect client{0, 0, 1024, 768};
+
+// ---------------------------------------------------------------------------
+// The window families
+
+// Schemes by the windows they serve.
+const std::vector<int> every_scheme{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+const std::vector<int> point_schemes{1, 2, 3, 4, 5, 6, 9, 10};
+const std::vector<int> section_schemes{2, 3, 6, 9, 10};
+const std::vector<int> thickness_schemes{1, 3, 4, 5};
+const std::vector<int> no_scheme{0};
+
+// The point and range dialogs' start values, in record order.
+constexpr double velocity_start[8] = {0.05, 0.0, 800.0, 500.0};
+constexpr double properties_start[8] = {0.05, 0.0, 850.0, 500.0};
+constexpr double property_start[8] = {0.5, 0.5, 850.0, 500.0};
+constexpr double energy_start[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
+constexpr double thickness_start[8] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
+constexpr double preheat_start[8] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+constexpr double isotherm_start[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
+
+// The thermal-cycle dialog's start values of the scheme's cycle routine.
+std::vector<double> cycle_start(int scheme)
+{
+    std::vector<double> record(point_record_size, 0.0);
+    if (scheme == 7 || scheme == 8) {
+        record[oscillating_y] = 1;
+        record[oscillating_t1] = 60;
+        record[oscillating_t2] = 75;
+    } else if (scheme == 14) {
+        record[composite_y] = 0.05;
+        record[composite_start_time] = 30;
+    } else {
+        record[point_y] = 0.05;
+    }
+    return record;
+}
+
+// C 0.09, Mn 1.34, Si 0.54, Cr 0.96, Ni 0.44, Cu 0.32: what the chemistry
+// dialog offers first.
+CompositionRecord dialog_composition()
+{
+    CompositionRecord c;
+    c[el_c] = 0.09;
+    c[el_mn] = 1.34;
+    c[el_si] = 0.54;
+    c[el_cr] = 0.96;
+    c[el_ni] = 0.44;
+    c[el_cu] = 0.32;
+    return c;
+}
+
+SteelChoice seyffarth_steel()
+{
+    SteelChoice s;
+    s.file_name = (std::filesystem::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas" / "S355J2.sp0").string();
+    s.filter_index = 1;
+    s.accepted = true;
+    return s;
+}
+
+SteelChoice shorshorov_steel()
+{
+    SteelChoice s;
+    s.file_name = (std::filesystem::path(VELMARIN_SOURCE_DATA_DIR) / "Shorsorov CCT Atlas" / "09G2S.301").string();
+    s.filter_index = 18;
+    s.filters = shorshorov_steel_filters(current_language());
+    s.accepted = true;
+    return s;
+}
+
+// A family: how its paint callback draws it (the temperature windows compute
+// once per scheme in `compute`, then draw in every language).
+struct Family {
+    std::string name;
+    std::vector<int> schemes;
+    bool transparent = false;   // the background mode its paint callback sets
+    std::function<void(Canvas&)> draw;
+    std::function<void(int scheme)> compute;
+};
+
+std::ostream& operator<<(std::ostream& out, const Family& f)
+{
+    return out << f.name;
+}
+
+using AtlasRoutine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
+
+Family steel_family(const std::string& name, std::vector<int> schemes, SteelWindowRoutine routine,
+                    const double* record, bool transparent = false)
+{
+    return Family{name, std::move(schemes), transparent,
+                  [=](Canvas& dc) { routine(record, 50, nullptr, dc, 0, dialog_composition(), 0); }, {}};
+}
+
+Family atlas_family(const std::string& name, std::vector<int> schemes, AtlasRoutine routine, const double* record,
+                    SteelChoice (*steel)(), bool transparent, int selector = 0)
+{
+    return Family{name, std::move(schemes), transparent,
+                  [=](Canvas& dc) { routine(record, 50, nullptr, dc, selector, steel(), 0); }, {}};
+}
+
+Family isotherm_family(const std::string& name, std::vector<int> schemes, IsothermTracer tracer)
+{
+    return Family{name, std::move(schemes), true,
+                  [](Canvas& dc) {
+                      dc.select_font(chosen_font);
+                      isotherm_window(isotherm_start, 40, nullptr, dc, 1, 0);
+                  },
+                  [tracer](int) {
+                      current_isotherm_tracer = tracer;
+                      RecordingCanvas scratch;
+                      isotherm_window(isotherm_start, 40, nullptr, scratch, 0, 0);
+                  }};
+}
+
+std::vector<Family> families()
+{
+    std::vector<Family> out;
+    // Temperature windows.
+    static std::vector<double> record;
+    out.push_back(Family{"thermal_cycle", every_scheme, false,
+                         [](Canvas& dc) { current_model.cycle_routine(record.data(), 50, nullptr, dc, 1, 0); },
+                         [](int scheme) {
+                             record = cycle_start(scheme);
+                             RecordingCanvas scratch;
+                             current_model.cycle_routine(record.data(), 50, nullptr, scratch, 0, 0);
+                         }});
+    out.push_back(Family{"cooling_rate", point_schemes, false,
+                         [](Canvas& dc) { cooling_rate_window(velocity_start, 50, nullptr, dc, 1, 0); },
+                         [](int) {
+                             RecordingCanvas scratch;
+                             cooling_rate_window(velocity_start, 50, nullptr, scratch, 0, 0);
+                         }});
+    out.push_back(isotherm_family("isotherms_xy", point_schemes, trace_isotherm_xy));
+    out.push_back(isotherm_family("isotherms_yz", section_schemes, trace_isotherm_yz));
+    out.push_back(isotherm_family("isotherms_xz", section_schemes, trace_isotherm_xz));
+
+    // Steel models.
+    out.push_back(steel_family("kasatkin_structure_at_point", point_schemes, kasatkin_structure_at_point_window,
+                               velocity_start, true));
+    out.push_back(steel_family("kasatkin_properties_at_point", point_schemes, kasatkin_properties_at_point_window,
+                               velocity_start));
+    out.push_back(steel_family("kasatkin_structure_vs_energy", point_schemes, kasatkin_structure_vs_energy_window,
+                               energy_start));
+    out.push_back(steel_family("kasatkin_properties_vs_energy", point_schemes, kasatkin_properties_vs_energy_window,
+                               energy_start));
+    out.push_back(steel_family("kasatkin_structure_vs_chemistry", point_schemes,
+                               kasatkin_structure_vs_chemistry_window, velocity_start));
+    out.push_back(steel_family("kasatkin_properties_vs_chemistry", point_schemes,
+                               kasatkin_properties_vs_chemistry_window, velocity_start));
+    out.push_back(steel_family("kasatkin_structure_vs_preheat", point_schemes, kasatkin_structure_vs_preheat_window,
+                               preheat_start));
+    out.push_back(steel_family("kasatkin_properties_vs_preheat", point_schemes,
+                               kasatkin_properties_vs_preheat_window, preheat_start));
+    out.push_back(steel_family("kasatkin_structure_vs_thickness", thickness_schemes,
+                               kasatkin_structure_vs_thickness_window, thickness_start));
+    out.push_back(steel_family("kasatkin_properties_vs_thickness", thickness_schemes,
+                               kasatkin_properties_vs_thickness_window, thickness_start));
+    out.push_back(steel_family("ion_hardness_at_point", point_schemes, ion_hardness_at_point_window, velocity_start));
+    out.push_back(steel_family("ion_hardness_vs_chemistry", point_schemes, ion_hardness_vs_chemistry_window,
+                               velocity_start));
+    out.push_back(steel_family("ion_hardness_vs_energy", point_schemes, ion_hardness_vs_energy_window, energy_start));
+    out.push_back(steel_family("ion_hardness_vs_preheat", point_schemes, ion_hardness_vs_preheat_window,
+                               preheat_start));
+    out.push_back(steel_family("ion_hardness_vs_thickness", thickness_schemes, ion_hardness_vs_thickness_window,
+                               thickness_start));
+
+    // The Seyffarth atlas.
+    const auto sey = seyffarth_steel;
+    out.push_back(atlas_family("seyffarth_structure_at_point", point_schemes, seyffarth_structure_at_point_window,
+                               properties_start, sey, false));
+    out.push_back(atlas_family("seyffarth_properties_at_point", point_schemes, seyffarth_properties_at_point_window,
+                               properties_start, sey, false));
+    out.push_back(atlas_family("seyffarth_cct_at_point", point_schemes, seyffarth_cct_at_point_window, property_start,
+                               sey, true));
+    out.push_back(atlas_family("seyffarth_micrograph", point_schemes, seyffarth_micrograph_window, properties_start,
+                               sey, true));
+    out.push_back(atlas_family("seyffarth_structure_vs_energy", point_schemes, seyffarth_structure_vs_energy_window,
+                               energy_start, sey, true));
+    out.push_back(atlas_family("seyffarth_properties_vs_energy", point_schemes,
+                               seyffarth_properties_vs_energy_window, energy_start, sey, true));
+    out.push_back(atlas_family("seyffarth_structure_vs_preheat", point_schemes,
+                               seyffarth_structure_vs_preheat_window, preheat_start, sey, true));
+    out.push_back(atlas_family("seyffarth_properties_vs_preheat", point_schemes,
+                               seyffarth_properties_vs_preheat_window, preheat_start, sey, true));
+    out.push_back(atlas_family("seyffarth_structure_vs_thickness", thickness_schemes,
+                               seyffarth_structure_vs_thickness_window, thickness_start, sey, true));
+    out.push_back(atlas_family("seyffarth_properties_vs_thickness", thickness_schemes,
+                               seyffarth_properties_vs_thickness_window, thickness_start, sey, true));
+    for (int property = 0; property <= 6; ++property)
+        out.push_back(atlas_family("seyffarth_haz_profile_" + std::to_string(property), point_schemes,
+                                   seyffarth_haz_profile_window, properties_start, sey, false, property));
+    out.push_back(atlas_family("seyffarth_structure_diagram", no_scheme, seyffarth_structure_diagram_window, nullptr,
+                               sey, false));
+    out.push_back(atlas_family("seyffarth_properties_diagram", no_scheme, seyffarth_properties_diagram_window,
+                               nullptr, sey, false));
+    out.push_back(atlas_family("seyffarth_cct_diagram", no_scheme, seyffarth_cct_diagram_window, nullptr, sey, true));
+
+    // The Shorshorov atlas.
+    const auto sho = shorshorov_steel;
+    out.push_back(atlas_family("shorshorov_structure_at_point", point_schemes, shorshorov_structure_at_point_window,
+                               property_start, sho, true));
+    out.push_back(atlas_family("shorshorov_micrograph", point_schemes, shorshorov_micrograph_window, property_start,
+                               sho, true));
+    out.push_back(atlas_family("shorshorov_structure_vs_energy", point_schemes,
+                               shorshorov_structure_vs_energy_window, energy_start, sho, true));
+    out.push_back(atlas_family("shorshorov_properties_vs_energy", point_schemes,
+                               shorshorov_properties_vs_energy_window, energy_start, sho, true));
+    out.push_back(atlas_family("shorshorov_structure_vs_preheat", point_schemes,
+                               shorshorov_structure_vs_preheat_window, preheat_start, sho, true));
+    out.push_back(atlas_family("shorshorov_properties_vs_preheat", point_schemes,
+                               shorshorov_properties_vs_preheat_window, preheat_start, sho, true));
+    out.push_back(atlas_family("shorshorov_structure_vs_thickness", thickness_schemes,
+                               shorshorov_structure_vs_thickness_window, thickness_start, sho, true));
+    out.push_back(atlas_family("shorshorov_properties_vs_thickness", thickness_schemes,
+                               shorshorov_properties_vs_thickness_window, thickness_start, sho, true));
+    for (int property = 1; property <= 4; ++property)
+        out.push_back(atlas_family("shorshorov_haz_profile_" + std::to_string(property), point_schemes,
+                                   shorshorov_haz_profile_window, property_start, sho, true, property));
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+// Kept cases
+
+// A finding that the window's own layout makes, with the numbers behind it.
+// The numbers are those of a 1024 x 768 client.
+struct KeptWindowCase {
+    const char* families;  // regex over the family's name; each family it names must show the case
+    const char* kinds;     // regex over the finding's kind
+    const char* first;     // regex searched in the first text ("" any)
+    const char* second;    // regex searched in the second text ("" any)
+    int band_top = 0;      // the texts' ink (an opaque text's cell) begins at or below this row...
+    int band_bottom = 0;   // ...and above this one (0: no limit)
+    int rule_width = 0;    // crossings: only by lines this wide (0 any)
+    bool turned = false;   // one of the texts is turned
+    const char* layout;    // why: the coordinates that put them there
+};
+
+const char* const panel_heading = "Thermal-physical|Теплофіз|Теплофиз|thermischen|caractéristiques";
+
+// The first case that fits a finding takes it, so the narrow ones come first.
+const std::vector<KeptWindowCase>& kept_window_cases()
+{
+    static const std::vector<KeptWindowCase> cases = {
+        {"ion_hardness_vs_preheat", "overlap|covered", "\\(y=", panel_heading, 0, 0, 0, false,
+         "The point line stands at P.bottom + 3.8 h13: P.bottom = 768 - 10 h = 528 (h = 24, the line of font H = 768 / "
+         "32), h13 = 30 (font 1.3 H = 31), so its cell is 642 to 666; the panel's heading in font 1.2 x 27 = 32 stands "
+         "at 768 - 4.7 cy = 641 (cy = 27 of font 768 / 28) and is drawn over it."},
+        {"kasatkin_properties_vs_(energy|chemistry)", "covered", "\\(y=", panel_heading, 0, 0, 0, false,
+         "The point line stands at 768 - 6.2 h = 620 (h = 24, the line of font H = 768 / 30 = 25), its cell down to 644; "
+         "the panel's heading cell begins at 768 - 4.7 cy = 641 (cy = 27) and is opaque, so it blanks the last three "
+         "rows of the point line's brackets and the y's tail."},
+        {"(seyffarth|shorshorov)_haz_profile_.", ".", "", "", 0, 200, 0, false,
+         "The profile's value axis draws its tick values 0 .. n (n + 1 labels, no range test) from the first multiple "
+         "of the step at or above the minimum, with n the step count of a range asked for 5 values: the last one or two "
+         "(276 and 280 for the hardness at the start scheme) stand above the plot top 8 H0 = 192, at rows 96 to 140, "
+         "where the composition table (top 4 H0 = 96, rows 20 px in font 24), the class line and the title are."},
+        {"seyffarth_structure_vs_thickness", "overlap|crosses", "t 8/5|Structure|Структура|Struktur|structure|^ *[-0-9.e+]+$",
+         "", 0, 0, 0, true,
+         "The t8/5 axis stands at x = 3.5 h = 87 (h = 25 of font H = 768 / 30) with its labels ending there, its "
+         "title turned at 0.3 h = 7 in font 1.1 H = 27; the structure title is turned at L - 3 h = 146 - 75 = 71 in font "
+         "1.2 H = 30 (ink 77 to 100), on the t8/5 axis and over its labels of three digits and more (reaching left of "
+         "x = 60)."},
+        {"seyffarth_micrograph", "outside", "В диапазоне", "", 0, 0, 0, false,
+         "The result line (Russian in every language) starts at L = 1024 / 5 = 204 in font H = 768 / 28 = 27 and is "
+         "about 860 px wide, so it ends near 1062, past the right edge at 1024."},
+        {"seyffarth_cct_(at_point|diagram)", "crosses", "^ *[-0-9.e+]+$", "", 0, 0, 1, false,
+         "A hardness label hangs in its ellipse below its curve's last point (box w + 10 wide, 1.5 h + 2 = 39 high, "
+         "h = 25 of font 768 / 30): the sample steel S355J2's curves with hardness 223 and 260 end at t = 400 s and "
+         "about 350 s, 25 px apart in height (and 183 over 199 at the right edge), so one ellipse runs through the "
+         "other's label."},
+        {"(?!seyffarth_(structure|properties|cct)_diagram$).*", "overlap|covered|outside", "", "", 630, 0, 0, false,
+         "The parameter panel, font H = 768 / 28 = 27 (cw = 13, cy = 27): the heading in font 32 at (12 cw, 768 - 4.7 "
+         "cy) = (156, 641), row 1 at 768 - 3.5 cy = 673, row 2 at 768 - 1.5 cy = 727, each caption by its painter's "
+         "own offsets (stacked units and their exponents raised over the row and into the heading's cell, the degree "
+         "sign as a raised 0 between the dot and C, opaque cells over their neighbours); the German heading (1154 px) "
+         "and the French one run past x = 1024 from 156, and so do the rows of schemes with many captions (3, 4, 5)."},
+        {"ion_hardness_(at_point|vs_chemistry|vs_energy|vs_preheat|vs_thickness)|kasatkin_(properties_at_point|properties_vs_chemistry|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_chemistry|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|seyffarth_(cct_at_point|cct_diagram|micrograph|properties_at_point|properties_diagram|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_diagram|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|shorshorov_(micrograph|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
+         ".", "", "", 40, 200, 1, false,
+         "The composition table: rows 20 px apart (the windows pass 20) in the window's font of 24 to 27 px, from y = "
+         "3.1 h or 4 h or 5 h; each row's text is taller than its row, so the rule under the heading line and the "
+         "element row runs through it and the values' opaque cells cover the labels' feet."},
+        {"shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
+         "crosses", "", "", 40, 200, 0, false,
+         "The Shorshorov steel lines (class and grade at 2 c and 3 c of c = 24) run through the composition table at "
+         "1.8 c to 3.8 c and the ticks of the axes above the plot top 7 c0 = 119 (c0 = 17, the sample line of the 16 "
+         "px system font)."},
+        {"ion_hardness_(at_point|vs_energy)|kasatkin_properties_vs_thickness|seyffarth_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness)|shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
+         ".", "", "", 0, 0, 0, true,
+         "Turned axis titles stand at their x (e.g. 0.3 h, 0.5 h, L - 3 h, 4 h12, 3.8 h12) in fonts 1.1 H to 3 H / 2, "
+         "centred on the plot's height, beside axes at 3 h, 3.5 h, 8 h or L - 4 h whose labels end on the axis: a label "
+         "of three or more digits, the axis line and its ticks, or the marker glyph of the title's legend at its top "
+         "meet the turned title."},
+        {"ion_hardness_(vs_chemistry|vs_energy)|kasatkin_(properties_at_point|properties_vs_energy|structure_at_point)|seyffarth_(properties_at_point|properties_diagram|properties_vs_preheat|properties_vs_thickness|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|shorshorov_micrograph",
+         "covered|overlap", "", "", 0, 70, 0, false,
+         "Title lines in font 1.2 H to 1.4 H (30 to 35 px) at 0.3 h and 1.1 h to 1.5 h of their own height: 0.8 h to "
+         "1.2 h apart, so the second line's opaque cell reaches the first line's descenders."},
+        {"ion_hardness_(at_point|vs_chemistry|vs_energy|vs_preheat|vs_thickness)|isotherms_(xy|xz|yz)|kasatkin_(properties_at_point|properties_vs_chemistry|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_chemistry|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|seyffarth_(cct_at_point|haz_profile_0|haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|haz_profile_5|haz_profile_6|micrograph|properties_at_point|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|shorshorov_(haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|micrograph|properties_vs_energy|structure_at_point|structure_vs_preheat)|thermal_cycle",
+         "outside", "", "", 0, 0, 0, false,
+         "Texts wider than their place: the scheme titles in font H18 (42) from 0.5 h and the model lines \" Account on "
+         "model: ...\" centred or from the plot's left in fonts of 1.2 H to 4 H / 3 (28 to 36 px), with the long "
+         "scheme names (4, 6, 9 and the German and French ones) 1000 to 1300 px wide; the Russian model line of the "
+         "chemistry windows with a German name; legend labels from R + 3.2 cw."},
+        {"ion_hardness_(at_point|vs_energy)|kasatkin_(properties_at_point|structure_at_point)|seyffarth_(haz_profile_0|haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|haz_profile_5|haz_profile_6|properties_at_point|properties_vs_energy|structure_vs_energy|structure_vs_preheat)|shorshorov_(haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|micrograph|properties_vs_energy|structure_at_point|structure_vs_energy|structure_vs_thickness)",
+         ".", "", "", 480, 768, 1, false,
+         "Result tables under the plot (structure, properties, point) at P.bottom + a multiple of h, rows 20 px in "
+         "fonts of 21 to 27 px: the rules between the rows run through the labels, the values' opaque cells cover "
+         "them; the Shorshorov tables at P.bottom + 4.3 c with P.bottom = 768 - 13 c0 = 547 (c0 = 17) stand over the "
+         "panel's heading and row 1. The lines under the plot at their rows (axis title at P.bottom + 1.1 to 1.3 of "
+         "its height, model line at 2.5 to 3.0 h12 or 6.8 to 8.2 h, point line at 3.8 to 4.3 h13 or 5.5 to 6.3 h) in "
+         "fonts of different heights: a cell of one reaches the next by 1 to 4 px; the note of points left out takes "
+         "the axis title's row height."},
+        {"seyffarth_cct_at_point|shorshorov_haz_profile_3|isotherms_xy", "covered|overlap|crosses", "", "", 0, 0, 0,
+         false,
+         "Labels inside the plot at their data: the point's curve marker over a CCT label; the plate label of the "
+         "two-plate isotherm section on the axis line y = 0; a value label under the turned title of the elongation "
+         "axis."},
+    };
+    return cases;
+}
+
+// The rows of a finding's texts: their ink, or an opaque text's cell.
+std::pair<int, int> finding_rows(const LayoutFinding& f)
+{
+    int top = f.first.ink.top, bottom = f.first.ink.top;
+    const auto take = [&](int row) {
+        top = std::min(top, row);
+        bottom = std::max(bottom, row);
+    };
+    if (f.kind == LayoutFindingKind::overlap) take(f.second.ink.top);
+    if (f.kind == LayoutFindingKind::covered) take(f.second.cell.top);
+    return {top, bottom};
+}
+
+bool fits(const KeptWindowCase& c, const std::string& family, const LayoutFinding& f)
+{
+    if (!std::regex_match(family, std::regex(c.families))) return false;
+    if (!std::regex_search(finding_kind_name(f.kind), std::regex(c.kinds))) return false;
+    if (*c.first != '\0' && !std::regex_search(f.first.text, std::regex(c.first))) return false;
+    if (*c.second != '\0' && !std::regex_search(f.second.text, std::regex(c.second))) return false;
+    const auto [top, bottom] = finding_rows(f);
+    if (c.band_top != 0 && top < c.band_top) return false;
+    if (c.band_bottom != 0 && bottom >= c.band_bottom) return false;
+    if (c.rule_width != 0 && f.kind == LayoutFindingKind::crosses && f.rule.width != c.rule_width) return false;
+    if (c.turned && f.first.escapement == 0 && f.second.escapement == 0) return false;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// The check
+
+const char* language_tag(Language language)
+{
+    switch (language) {
+    case Language::english: return "en";
+    case Language::russian: return "ru";
+    case Language::ukrainian: return "ua";
+    case Language::german: return "de";
+    case Language::french: return "fr";
+    }
+    return "en";
+}
+
+constexpr Language languages[] = {Language::english, Language::russian, Language::ukrainian, Language::german,
+                                  Language::french};
+
+// Scheme n installed as the model chooser does, and its data dialog's start
+// texts handed to it as the dialog's OK does.
+bool install_at_dialog_values(int n)
+{
+    current_model = HeatSourceModel{};
+    install_start_scheme();
+    if (n == 0) return true;
+    if (!install_scheme(n)) return false;
+    const DataDialog* dialog = find_data_dialog(n);
+    if (dialog == nullptr) return false;
+    std::vector<std::string> texts;
+    for (const DataValue& v : dialog->values) texts.push_back(v.default_text);
+    std::vector<double> values(texts.size() + scheme_parameter_max, 0.0);
+    if (!read_data_values(*dialog, texts, values.data()).empty()) return false;
+    current_model.set_data(values.data());
+    return true;
+}
+
+void prepare_canvas(Canvas& dc, const Family& family)
+{
+    if (family.transparent) dc.set_background_mode(BackgroundMode::transparent);
+    dc.set_text_color(Rgb{128, 0, 0});
+}
+
+class WindowLayout : public ::testing::TestWithParam<Family> {
+protected:
+    void SetUp() override
+    {
+        message_box_set_record_mode(true);
+        message_box_take_log();
+        previous_directory = std::filesystem::current_path();
+        // The cooling-rate window writes its file into the current directory.
+        const std::filesystem::path dir = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "layout" / "cwd";
+        std::filesystem::create_directories(dir);
+        std::filesystem::current_path(dir);
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous_directory);
+        set_language(Language::english);
+        init_fonts();
+        current_model = HeatSourceModel{};
+        install_start_scheme();
+        message_box_take_log();
+        message_box_set_record_mode(false);
+    }
+    std::filesystem::path previous_directory;
+};
+
+TEST_P(WindowLayout, NoTextOverAnotherOrOutsideTheWindow)
+{
+    const Family& family = GetParam();
+    const std::filesystem::path shots = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "layout" / "windows";
+    std::filesystem::create_directories(shots);
+    std::vector<int> used(kept_window_cases().size(), 0);
+    int drawn = 0;
+    // The program starts with scheme 2; the thickness windows take the first scheme they serve.
+    const bool serves_start = std::find(family.schemes.begin(), family.schemes.end(), 2) != family.schemes.end();
+    const int picture_scheme = serves_start ? 2 : family.schemes.front();
+    for (int scheme : family.schemes) {
+        set_language(Language::english);
+        init_fonts();
+        ASSERT_TRUE(install_at_dialog_values(scheme)) << scheme;
+        if (family.compute) family.compute(scheme);
+        for (Language language : languages) {
+            set_language(language);
+            init_fonts();
+            const std::string variant = std::to_string(scheme) + "/" + language_tag(language);
+            const std::string where = family.name + "/" + variant;
+            RecordingCanvas dc;
+            prepare_canvas(dc, family);
+            family.draw(dc);
+            message_box_take_log();
+            if (!dc.texts.empty()) ++drawn;
+            for (const LayoutFinding& f : check_layout(dc, client)) {
+                bool kept = false;
+                for (std::size_t k = 0; k < kept_window_cases().size() && !kept; ++k) {
+                    if (!fits(kept_window_cases()[k], family.name, f)) continue;
+                    kept = true;
+                    ++used[k];
+                }
+                if (!kept) ADD_FAILURE() << where << ": " << f.describe();
+            }
+            const bool picture = (language == Language::english || language == Language::russian) &&
+                                 (family.compute || scheme == picture_scheme);
+            if (picture) {
+                ImageCanvas image(client.right, client.bottom);
+                prepare_canvas(image.canvas(), family);
+                family.draw(image.canvas());
+                message_box_take_log();
+                image.save_png((shots / (family.name + "_" + std::to_string(scheme) + "_" +
+                                         language_tag(language) + ".png"))
+                                   .string());
+            }
+        }
+    }
+    EXPECT_GT(drawn, 0) << "the family drew nothing at its start values";
+    for (std::size_t k = 0; k < kept_window_cases().size(); ++k) {
+        const KeptWindowCase& c = kept_window_cases()[k];
+        if (!std::regex_match(family.name, std::regex(c.families))) continue;
+        EXPECT_GT(used[k], 0) << "kept case no longer seen: " << c.layout;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFamily, WindowLayout, ::testing::ValuesIn(families()),
+                         [](const ::testing::TestParamInfo<Family>& info) { return info.param.name; });
+
+} // namespace
