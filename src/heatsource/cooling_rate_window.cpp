@@ -1,12 +1,10 @@
 // Cooling time and mean cooling rate between two temperatures at a point,
 // shown as text with the scheme's summary and written to "velocity.txt".
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "cooling_reports.h"
+#include "file_write.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
 #include "temperature_windows.h"
@@ -24,33 +22,6 @@ RateStore stored;
 
 const char* const message_caption = "  Message!";
 const char* const fault_text = "You are fault with temperature ... ";
-
-// The file is written beside a temporary copy and renamed over the old one,
-// so a failed write never leaves a shortened file behind.
-bool write_rate_file(const std::string& contents, std::string& error) {
-    const std::string target = cooling_rate_file_name;
-    const std::string temporary = target + ".tmp";
-    std::FILE* f = std::fopen(temporary.c_str(), "w");
-    if (!f) {
-        error = std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fputs(contents.c_str(), f) >= 0;
-    int saved = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!closed && written) saved = errno;
-    if (!written || !closed) {
-        std::remove(temporary.c_str());
-        error = std::strerror(saved);
-        return false;
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
 
 bool compute(const double* params, Window* window, std::string& summary1, std::string& summary2) {
     if (!current_model.temperature || !current_model.velocity) return false;
@@ -142,13 +113,9 @@ void cooling_rate_window(const double* params, int /*steps*/, Window* window, Ca
         draw(window, dc, print_flag);
         const std::string contents = cformat("%g", stored.rate) + "\n" + stored.line_a + "\n" +
                                      stored.line_b + "\n" + summary1 + "\n" + summary2;
-        std::string error;
-        if (!write_rate_file(contents, error))
-            show_window_message(
-                window,
-                cformat("The file %s could not be written: %s", cooling_rate_file_name,
-                        error.c_str()),
-                message_caption);
+        // A failed or refused write leaves the earlier file as it was.
+        const WriteOutcome w = write_file_whole(cooling_rate_file_name, contents);
+        if (!w.ok) show_window_message(window, w.message, message_caption);
         return;
     }
     draw(window, dc, print_flag);
