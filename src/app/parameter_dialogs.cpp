@@ -279,22 +279,6 @@ ParameterDialog termocyclys_dialog()
     return cycle_dialog_of(current_cycle_variant());
 }
 
-// The bounds the installed scheme puts on a dialog's values. The pulsed
-// schemes on a plate take points within it: below the lower face there is
-// no metal (and the thin plate's images of the source would grow without
-// bound there).
-std::vector<ValueLimit> scheme_limits(const ParameterDialog& d)
-{
-    const bool pulse_point = d.texts == &cycle_texts[static_cast<std::size_t>(CycleVariant::pulse)];
-    if (!pulse_point || current_model.depth_range == nullptr) return {};
-    double zmin = 0, zmax = 0;
-    current_model.depth_range(0, zmin, zmax);
-    static const Text5 thickness{"the plate thickness δ = %g cm", "толщина пластины δ = %g см",
-                                 "товщина пластини δ = %g см", "die Plattendicke δ = %g cm",
-                                 "l'épaisseur de la plaque δ = %g cm"};
-    return {{point_z, zmax, thickness}};
-}
-
 // --- isotherm dialog --------------------------------------------------------
 
 const ValueTexts isotherm_section_defaults{{"300.0", "500.", "850.", "1300", "1500", "0.0"}};
@@ -340,6 +324,37 @@ ParameterDialog isotermes_dialog_for(IsothermTracer tracer, bool thin_plate)
     current_model = saved_model;
     current_isotherm_tracer = saved_tracer;
     return dialog;
+}
+
+// The bounds the installed scheme puts on a dialog's values. The pulsed
+// schemes on a plate take points within it: below the lower face there is
+// no metal (and the thin plate's images of the source would grow without
+// bound there).
+std::vector<ValueLimit> scheme_limits(const ParameterDialog& d)
+{
+    // An isotherm at or below the initial temperature lies nowhere near the
+    // source: the metal is at least that warm everywhere.
+    if (d.texts == &isotherm_section_texts || d.texts == &isotherm_thin_plate_texts) {
+        if (current_model.initial_temperature == nullptr) return {};
+        static const Text5 initial{"the initial temperature T0 = %g °C",
+                                   "начальная температура T0 = %g °C",
+                                   "початкова температура T0 = %g °C",
+                                   "die Anfangstemperatur T0 = %g °C",
+                                   "la température initiale T0 = %g °C"};
+        const double T0 = current_model.initial_temperature();
+        std::vector<ValueLimit> limits;
+        for (int i = 0; i < isotherm_count; ++i)
+            limits.push_back({isotherm_t1 + i, T0, initial, LimitSide::above});
+        return limits;
+    }
+    const bool pulse_point = d.texts == &cycle_texts[static_cast<std::size_t>(CycleVariant::pulse)];
+    if (!pulse_point || current_model.depth_range == nullptr) return {};
+    double zmin = 0, zmax = 0;
+    current_model.depth_range(0, zmin, zmax);
+    static const Text5 thickness{"the plate thickness δ = %g cm", "толщина пластины δ = %g см",
+                                 "товщина пластини δ = %g см", "die Plattendicke δ = %g cm",
+                                 "l'épaisseur de la plaque δ = %g cm"};
+    return {{point_z, zmax, thickness}};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "numfmt.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace {
@@ -46,6 +47,14 @@ const Text5 above_limit{
     "La valeur \"%s\" ne doit pas être supérieure à %s.",
 };
 
+const Text5 not_above_limit{
+    "The value of \"%s\" must be greater than %s.",
+    "Значение \"%s\" должно быть больше, чем %s.",
+    "Значення \"%s\" має бути більшим, ніж %s.",
+    "Der Wert \"%s\" muss größer sein als %s.",
+    "La valeur \"%s\" doit être supérieure à %s.",
+};
+
 const Text5 caption{"  Attention!", "  Внимание!", "  Увага!", "  Achtung!", "  Attention !"};
 
 } // namespace
@@ -77,9 +86,13 @@ std::string read_values(const std::vector<std::string>& texts, const std::vector
     }
     for (const ValueLimit& limit : limits) {
         const auto i = static_cast<std::size_t>(limit.field);
-        if (i >= read.size() || !(read[i] > limit.at_most)) continue;
-        return fail(i, cformat(pick(above_limit), pick(fields[i].name),
-                               cformat(pick(limit.what), limit.at_most).c_str()));
+        if (i >= read.size() || std::isnan(limit.bound)) continue;
+        const bool passes = limit.side == LimitSide::at_most ? !(read[i] > limit.bound)
+                                                             : read[i] > limit.bound;
+        if (passes) continue;
+        const Text5& text = limit.side == LimitSide::at_most ? above_limit : not_above_limit;
+        return fail(i, cformat(pick(text), pick(fields[i].name),
+                               cformat(pick(limit.what), limit.bound).c_str()));
     }
     for (std::size_t i = 0; i < read.size(); ++i) values[i] = read[i];
     return {};

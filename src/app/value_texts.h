@@ -34,12 +34,18 @@ struct ValueOrder {
 };
 
 // A bound that a value may not pass, which the dialog takes from the
-// installed scheme when it opens (a depth no greater than the plate's
-// thickness).
+// installed scheme when it opens: a depth no greater than the plate's
+// thickness, an isotherm above the initial temperature.
+enum class LimitSide {
+    at_most,        // the value may equal the bound
+    above,          // the value must lie above the bound
+};
+
 struct ValueLimit {
     int field = 0;         // index into the field list
-    double at_most = 0;
+    double bound = 0;
     Text5 what;            // what the bound is, with "%g" for its value
+    LimitSide side = LimitSide::at_most;
 };
 
 // The texts of one dialog (or one variant of a dialog), kept whole between

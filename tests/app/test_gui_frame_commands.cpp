@@ -56,9 +56,9 @@ TEST_F(Commands, ThermalCycleComputesAtTheEnteredPointAndEnablesPrint)
     EXPECT_EQ(current_paint, cycle_routine_on_paint);
     EXPECT_EQ(current_parameters, termocyclys_point_record());
     const ThermalCycleResult r = thermal_cycle_result();
-    ASSERT_EQ(r.steps, 50);
+    ASSERT_EQ(r.steps, 51);   // 51 samples and the peak
     EXPECT_NEAR(r.x_front, 1.917, 0.001);
-    EXPECT_NEAR(r.time[50], 495.6, 0.1);
+    EXPECT_NEAR(r.time[51], 495.6, 0.1);
     EXPECT_FALSE(item_grayed(cmd::print));
     EXPECT_GT(drawn_pixels(), 100);
 }
@@ -160,6 +160,47 @@ TEST_F(Commands, SectionTemplatesShareTheirTexts)
     });
     run_menu_command(cmd::isotherm_yz);
     EXPECT_EQ(shown, (std::vector<std::string>{"310", "500.", "0.2"}));
+}
+
+// The metal is at least as warm as it started everywhere: an isotherm at or
+// below the initial temperature is refused in the dialog's language, naming
+// the field and the temperature, and the dialog stays open with the texts.
+TEST_F(Commands, IsothermAtOrBelowTheInitialTemperatureIsRefused)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"ENG", "The value of \"Isoline 1, °C\" must be greater than the initial temperature T0 = 20 °C."},
+        {"RUS", "Значение \"Изотерма 1, °C\" должно быть больше, чем начальная температура T0 = 20 °C."},
+        {"UKR", "Значення \"Ізотерма 1, °C\" має бути більшим, ніж початкова температура T0 = 20 °C."},
+        {"GER", "Der Wert \"Die Linie 1, °C\" muss größer sein als die Anfangstemperatur T0 = 20 °C."},
+        {"FRA", "La valeur \"La ligne 1, °C\" doit être supérieure à la température initiale T0 = 20 °C."},
+    };
+    for (const auto& [language, expected] : cases) {
+        SCOPED_TRACE(language);
+        stop_program();
+        start_program(language);
+        std::vector<std::vector<MessageBoxRecord>> boxes;
+        bool still_open = false;
+        push_dialog_hook([&](Window* dlg, const std::string&) {
+            for (const char* text : {"20", "-5"}) {
+                dialog_type_text(dlg, 10136, text);
+                dialog_click(dlg, 10146);
+                boxes.push_back(message_box_take_log());
+            }
+            still_open = dialog_is_open(dlg);
+            EXPECT_EQ(get_item_text(dlg, 10136), "-5");
+            dialog_type_text(dlg, 10136, "20.5");   // just above is an isotherm
+            dialog_click(dlg, 10146);
+        });
+        run_menu_command(cmd::isotherm_xy);
+        EXPECT_TRUE(still_open);
+        ASSERT_EQ(boxes.size(), 2u);
+        for (const auto& shown : boxes) {
+            ASSERT_EQ(shown.size(), 1u);
+            EXPECT_EQ(shown[0].text, expected);
+        }
+        EXPECT_EQ(dialog_accepted, 1);
+        EXPECT_EQ(isotherm_record()[0], 20.5);
+    }
 }
 
 TEST_F(Commands, TextThatIsNotANumberKeepsTheDialogOpenWithAMessage)
