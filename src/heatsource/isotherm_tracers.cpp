@@ -12,6 +12,7 @@
 namespace {
 
 double last_peak_temperature = 0;
+IsothermSearchEnd last_search_end;
 
 // Progress of station i of `count`: the completed fraction in per cent,
 // computed in floating point and truncated toward zero.
@@ -19,35 +20,63 @@ int station_progress(int i, int count) {
     return static_cast<int>(static_cast<double>(i - 1) / count * 100.0);
 }
 
-// The deepest a depth search may look: the body's own depth at lateral y, and
-// never further than `limit`. A plate's isotherm cannot reach below the plate.
-double depth_bound(double y, double limit) {
-    double zmax = limit;
+// How far a depth search may look: the body's own depth at lateral y, and
+// never further than `limit`. A plate's isotherm cannot reach below the
+// plate; reaching its lower face is a result, reaching `limit` is not.
+struct DepthBound {
+    double z = 0;
+    bool body_face = false;
+};
+DepthBound depth_bound(double y, double limit) {
+    DepthBound b{limit, false};
     if (current_model.depth_range) {
         double zmin = 0, zm = limit;
         current_model.depth_range(y, zmin, zm);
-        if (std::isfinite(zm) && zm > 0) zmax = std::min(zm, limit);
+        if (std::isfinite(zm) && zm > 0 && zm <= limit) b = DepthBound{zm, true};
     }
-    return zmax;
+    return b;
+}
+
+// What a search means for the curve: isotherm_traced when its place is one
+// (a crossing, or a width or depth of nothing at a station the isotherm does
+// not reach), otherwise the tracer's result. `limit_is_face` says that the
+// end of the search is a face of the body, where the isotherm may stop.
+int judge(const Crossing& c, const char* coordinate, bool limit_is_face = false) {
+    switch (c.status) {
+    case SearchStatus::found:
+    case SearchStatus::too_cold: return isotherm_traced;
+    case SearchStatus::not_a_number: return isotherm_not_finite;
+    case SearchStatus::beyond_range:
+        if (limit_is_face) return isotherm_traced;
+        last_search_end = IsothermSearchEnd{coordinate, c.x};
+        return isotherm_search_ended;
+    }
+    return isotherm_not_finite;
 }
 
 }  // namespace
 
 double isotherm_peak_temperature() { return last_peak_temperature; }
+IsothermSearchEnd isotherm_search_end() { return last_search_end; }
 
 int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
-    if (n < 1 || !current_model.temperature) return 1;
+    if (n < 1 || !current_model.temperature) return isotherm_above_peak;
     const double x_peak = find_peak_position(0, s);
     update_progress_dialog(5);
     const double T_peak = current_model.temperature(x_peak, 0, s);
-    if (!(T_peak >= T)) {   // also a NaN peak
+    if (std::isnan(T_peak)) return isotherm_not_finite;
+    if (!(T_peak >= T)) {
         last_peak_temperature = T_peak;
-        return 1;
+        return isotherm_above_peak;
     }
-    const double x_front = find_front_crossing(0, s, x_peak, T).x;
+    const Crossing front = find_front_crossing(0, s, x_peak, T);
     update_progress_dialog(10);
-    const double x_rear = find_rear_crossing(0, s, x_peak, T).x;
+    const Crossing rear = find_rear_crossing(0, s, x_peak, T);
     update_progress_dialog(20);
+    for (const Crossing* c : {&front, &rear})
+        if (const int r = judge(*c, "x"); r != isotherm_traced) return r;
+    const double x_front = front.x;
+    const double x_rear = rear.x;
 
     const double step = (x_rear - x_front) / n;
     H[0] = x_front;
@@ -60,27 +89,41 @@ int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
     int one_body = 1;
     double y_lo = -100, y_up = 100;
     if (current_model.width_range) current_model.width_range(one_body, y_lo, y_up);
+    // A body's width is a limit of the search; two plates end at their edges.
+    const bool edges = one_body == 0;
 
     double x = x_front;
     for (int i = 1; i <= n - 1; ++i) {
         x += step;
         H[i] = x;
-        V[i] = find_half_width(x, s, T, y_lo).x;
+        const Crossing lower = find_half_width(x, s, T, y_lo);
+        if (const int r = judge(lower, "y", edges); r != isotherm_traced) return r;
+        V[i] = lower.x;
         update_progress_dialog(station_progress(i, n));
         H[2 * n - i] = x;
-        V[2 * n - i] = one_body == 1 ? -V[i] : find_half_width_other_side(x, s, T, y_up).x;
+        if (one_body == 1) {
+            V[2 * n - i] = -V[i];
+        } else {
+            const Crossing upper = find_half_width_other_side(x, s, T, y_up);
+            if (const int r = judge(upper, "y", edges); r != isotherm_traced) return r;
+            V[2 * n - i] = upper.x;
+        }
     }
-    return 0;
+    return isotherm_traced;
 }
 
 int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
-    if (n < 1 || !current_model.temperature) return 1;
+    if (n < 1 || !current_model.temperature) return isotherm_above_peak;
     update_progress_dialog(5);
     const double x_peak = find_peak_position(s, 0);
-    const double x_front = find_front_crossing(s, 0, x_peak, T).x;
+    const Crossing front = find_front_crossing(s, 0, x_peak, T);
     update_progress_dialog(10);
-    const double x_rear = find_rear_crossing(s, 0, x_peak, T).x;
+    const Crossing rear = find_rear_crossing(s, 0, x_peak, T);
     update_progress_dialog(20);
+    for (const Crossing* c : {&front, &rear})
+        if (const int r = judge(*c, "x"); r != isotherm_traced) return r;
+    const double x_front = front.x;
+    const double x_rear = rear.x;
 
     const double step = (x_rear - x_front) / (2 * n);
     H[0] = x_front;
@@ -93,30 +136,36 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
     if (current_model.width_range) current_model.width_range(one_body, y_lo, y_up);
     // Depths are searched into the body (z >= 0) and stored negative, so the
     // curve lies below the surface line of the plot.
-    const double bound = depth_bound(s, std::fabs(y_lo));
+    const DepthBound bound = depth_bound(s, std::fabs(y_lo));
 
     double x = x_front;
     for (int i = 1; i <= 2 * n - 1; ++i) {
         x += step;
         H[i] = x;
-        V[i] = -find_depth(x, s, T, bound).x;
+        const Crossing depth = find_depth(x, s, T, bound.z);
+        if (const int r = judge(depth, "z", bound.body_face); r != isotherm_traced) return r;
+        V[i] = -depth.x;
         update_progress_dialog(station_progress(i, 2 * n));
     }
-    return 0;
+    return isotherm_traced;
 }
 
 int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
-    if (n < 1 || !current_model.temperature) return 1;
-    const double w = find_half_width(s, 0, T, -100).x;
+    if (n < 1 || !current_model.temperature) return isotherm_above_peak;
+    const Crossing width = find_half_width(s, 0, T, -100);
+    if (const int r = judge(width, "y"); r != isotherm_traced) return r;
+    const double w = width.x;
     const double step = w / n;
     double y = w - step;
-    const double bound = depth_bound(0, 10);
+    const DepthBound bound = depth_bound(0, 10);
 
     H[0] = w;
     V[0] = 0;
     for (int i = 1; i <= n; ++i) {
         H[i] = y;
-        V[i] = -find_depth(s, y, T, bound).x;
+        const Crossing depth = find_depth(s, y, T, bound.z);
+        if (const int r = judge(depth, "z", bound.body_face); r != isotherm_traced) return r;
+        V[i] = -depth.x;
         update_progress_dialog(station_progress(i, n));
         H[2 * n - i] = -y;
         V[2 * n - i] = V[i];
@@ -128,5 +177,5 @@ int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
     V[2 * n] = 0;
     H[2 * n + 1] = -w;
     V[2 * n + 1] = 0;
-    return 0;
+    return isotherm_traced;
 }

@@ -3,6 +3,8 @@
 // scheme's parameter panel.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "numfmt.h"
@@ -57,20 +59,17 @@ constexpr Pens isotherm_pens[isotherm_count] = {
 };
 
 void report_section_outside(Window* window, Section section, double s, double lo, double hi) {
+    if (section != Section::yz) {
+        report_outside_width(window, s, lo, hi);
+        return;
+    }
     static const Text5 length_text{
         "x is outside the computed length x=%-.6g, limits %-.6g ... %-.6g",
         "x вне расчётной длины x=%-.6g, пределы %-.6g ... %-.6g",
         "x поза розрахунковою довжиною x=%-.6g, межі %-.6g ... %-.6g",
         "x liegt ausserhalb der berechneten Länge x=%-.6g, Grenzen %-.6g ... %-.6g",
         "x est hors de la longueur calculée x=%-.6g, limites %-.6g ... %-.6g"};
-    static const Text5 width_text{
-        "y is outside the width of the body y=%-.6g, limits %-.6g ... %-.6g",
-        "y вне ширины тела y=%-.6g, пределы %-.6g ... %-.6g",
-        "y поза шириною тіла y=%-.6g, межі %-.6g ... %-.6g",
-        "y liegt ausserhalb der Breite des Körpers y=%-.6g, Grenzen %-.6g ... %-.6g",
-        "y est hors de la largeur du corps y=%-.6g, limites %-.6g ... %-.6g"};
-    const Text5& text = section == Section::yz ? length_text : width_text;
-    show_window_message(window, cformat(pick(text), s, lo, hi), attention_caption());
+    show_window_message(window, cformat(pick(length_text), s, lo, hi), attention_caption());
 }
 
 // The section coordinate, checked against the extent of its own section: the
@@ -112,9 +111,57 @@ void report_above_peak(Window* window, double T, double peak) {
     show_window_message(window, message, "  Message!");
 }
 
-void compute(const double* params, int steps, Window* window) {
+// An isotherm whose search ran to the end of its region, or met a value
+// that is not a number, has no curve: its line would print the end of the
+// search (such as -8000 < x < 1000) as if it were the isotherm's size.
+void report_untraced(Window* window, double T, int result) {
+    static const Text5 search_end_text{
+        "Isotherm t=%-.6g reaches the end of the searched region at %s=%-.6g [cm] and is not drawn",
+        "Изотерма t=%-.6g доходит до границы области поиска при %s=%-.6g [cm] и не строится",
+        "Ізотерма t=%-.6g доходить до межі області пошуку при %s=%-.6g [cm] і не будується",
+        "Die Isotherme t=%-.6g erreicht die Grenze des Suchbereichs bei %s=%-.6g [cm] und wird "
+        "nicht gezeichnet",
+        "L'isotherme t=%-.6g atteint la limite de la zone de recherche en %s=%-.6g [cm] et n'est "
+        "pas tracée"};
+    static const Text5 not_finite_text{
+        "Isotherm t=%-.6g is not drawn: the temperature field gives a value that is not a finite "
+        "number",
+        "Изотерма t=%-.6g не строится: поле температур даёт значение, не являющееся конечным "
+        "числом",
+        "Ізотерма t=%-.6g не будується: поле температур дає значення, що не є скінченним числом",
+        "Die Isotherme t=%-.6g wird nicht gezeichnet: das Temperaturfeld liefert einen Wert, der "
+        "keine endliche Zahl ist",
+        "L'isotherme t=%-.6g n'est pas tracée : le champ de températures donne une valeur qui "
+        "n'est pas un nombre fini"};
+    if (result == isotherm_above_peak) {
+        report_above_peak(window, T, isotherm_peak_temperature());
+        return;
+    }
+    const IsothermSearchEnd end = isotherm_search_end();
+    const std::string message =
+        result == isotherm_search_ended
+            ? cformat(pick(search_end_text), T, end.coordinate, end.at + 0.0)
+            : cformat(pick(not_finite_text), T);
+    show_window_message(window, message, attention_caption());
+}
+
+void forget_curves() {
+    for (Curve& c : store.curves) {
+        c.valid = 0;
+        c.H.clear();
+        c.V.clear();
+    }
+}
+
+bool compute(const double* params, int steps, Window* window) {
     const int n = std::clamp(steps, 1, 10000);
     if (current_model.prepare) current_model.prepare();
+    // The field of a source that stands still or runs backwards is not the
+    // one the searches expect: every isotherm would end at a search limit.
+    if (current_model.velocity && !check_welding_speed(window, current_model.velocity())) {
+        forget_curves();
+        return false;
+    }
     int one_body = 1;
     double ymin = -100, ymax = 100;
     if (current_model.width_range) current_model.width_range(one_body, ymin, ymax);
@@ -135,12 +182,14 @@ void compute(const double* params, int steps, Window* window) {
         Curve& c = store.curves[i];
         const double T = params[isotherm_t1 + i];
         std::vector<double> H(2 * n + 2, 0.0), V(2 * n + 2, 0.0);
-        if (!current_model.temperature || tracer(T, s, H.data(), V.data(), n) != 0) {
+        const int result = current_model.temperature ? tracer(T, s, H.data(), V.data(), n)
+                                                     : isotherm_above_peak;
+        if (result != isotherm_traced) {
             // Nothing of an earlier computation may stand for this isotherm.
             c.valid = 0;
             c.H.clear();
             c.V.clear();
-            report_above_peak(window, T, isotherm_peak_temperature());
+            report_untraced(window, T, result);
             continue;
         }
         c.T = T;
@@ -148,6 +197,7 @@ void compute(const double* params, int steps, Window* window) {
         c.V = std::move(V);
         c.valid = find_data_extent(2 * n + 1, c.H, c.V, c.h_min, c.h_max, c.v_min, c.v_max) ? 1 : 0;
     }
+    return true;
 }
 
 bool curve_drawable(const Curve& c) {
@@ -214,6 +264,9 @@ void lay_out_plot(Canvas& dc, Layout& l) {
 }
 
 void draw(Window* window, Canvas& dc, int print_flag) {
+    // Without a traced isotherm the axes would only show a box made up for
+    // them; the messages have said why there is nothing.
+    if (std::none_of(std::begin(store.curves), std::end(store.curves), curve_drawable)) return;
     Layout l;
     l.r = window_drawing_rect(window, dc, print_flag);
     lay_out_plot(dc, l);
@@ -339,7 +392,7 @@ void isotherm_window(const double* params, int steps, Window* window, Canvas& dc
                      int print_flag) {
     if (phase == 0) {
         if (!params) return;
-        compute(params, steps, window);
+        if (!compute(params, steps, window)) return;
     }
     draw(window, dc, print_flag);
     if (phase == 0) update_progress_dialog(-2);

@@ -53,6 +53,16 @@ void report_depth_beyond_plate(Window* window, double z, double zmax) {
     show_window_message(window, cformat(pick(text), z, zmax), attention_caption());
 }
 
+void report_outside_width(Window* window, double y, double ymin, double ymax) {
+    static const Text5 text{
+        "y is outside the width of the body y=%-.6g, limits %-.6g ... %-.6g",
+        "y вне ширины тела y=%-.6g, пределы %-.6g ... %-.6g",
+        "y поза шириною тіла y=%-.6g, межі %-.6g ... %-.6g",
+        "y liegt ausserhalb der Breite des Körpers y=%-.6g, Grenzen %-.6g ... %-.6g",
+        "y est hors de la largeur du corps y=%-.6g, limites %-.6g ... %-.6g"};
+    show_window_message(window, cformat(pick(text), y, ymin, ymax), attention_caption());
+}
+
 bool check_welding_speed(Window* window, double v) {
     if (std::isfinite(v) && v > 0) return true;
     show_window_message(window, cformat(welding_speed_text(), v), attention_caption());

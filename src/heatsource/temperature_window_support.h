@@ -26,6 +26,10 @@ const char* attention_caption();
 // The report of a depth below the plate: shows the message with z and zmax.
 void report_depth_beyond_plate(Window* window, double z, double zmax);
 
+// The report of a lateral coordinate outside the width of the body: shows
+// the message with y and the two limits.
+void report_outside_width(Window* window, double y, double ymin, double ymax);
+
 // A zero, negative or undefined welding speed cannot turn distance into time;
 // reports it and returns false.
 bool check_welding_speed(Window* window, double v);

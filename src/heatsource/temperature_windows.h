@@ -42,8 +42,15 @@ extern const double* current_isotherm_record;
 // writes index 2n + 1, so both arrays must hold 2n + 2 values; n >= 1).
 // xy: H = x, V = y; yz: H = y, V = -z; xz: H = x, V = -z (cm).
 // Returns 0 when traced, 1 when the isotherm lies above the peak temperature
-// of the section (nothing is written then; see isotherm_peak_temperature).
+// of the section (nothing is written then; see isotherm_peak_temperature),
+// 2 when a search ran to the end of the region it may look in (see
+// isotherm_search_end), 3 when the field gave a value that is not a number.
+// Only a curve traced with 0 is one to draw.
 using IsothermTracer = int (*)(double T, double s, double* H, double* V, int n);
+inline constexpr int isotherm_traced = 0;
+inline constexpr int isotherm_above_peak = 1;
+inline constexpr int isotherm_search_ended = 2;
+inline constexpr int isotherm_not_finite = 3;
 
 int trace_isotherm_xy(double T, double s, double* H, double* V, int n);
 int trace_isotherm_yz(double T, double s, double* H, double* V, int n);
@@ -51,6 +58,16 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n);
 
 // The peak temperature the xy tracer found when it last reported failure.
 double isotherm_peak_temperature();
+
+// Where the last search that ran to its end stopped: the coordinate searched
+// ("x", "y" or "z") and the end of its region (cm). The region's ends are
+// limits of the search, not faces of the body: an isotherm that reaches the
+// edge or the lower face of a plate is traced there.
+struct IsothermSearchEnd {
+    const char* coordinate = "x";
+    double at = 0;
+};
+IsothermSearchEnd isotherm_search_end();
 
 // The tracer of the section last chosen by an isotherm command.
 extern IsothermTracer current_isotherm_tracer;

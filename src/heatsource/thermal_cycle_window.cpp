@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cooling_reports.h"
 #include "numfmt.h"
 #include "plot.h"
 #include "progress_dialog.h"
@@ -40,6 +41,43 @@ struct CycleAxes {
 
 int clamp_steps(int steps) { return std::clamp(steps, 1, 100000); }
 
+// The reasons a point has no cycle to draw, each reported once.
+const Text5 never_heated_text{
+    "The temperature at the point (y=%.5g z=%.5g [cm]) never rises 50 degrees above the initial "
+    "%g [C deg.]: its maximum is %g",
+    "Температура в точке (y=%.5g z=%.5g [cm]) не поднимается на 50 градусов выше начальной "
+    "%g [C deg.]: её максимум %g",
+    "Температура в точці (y=%.5g z=%.5g [cm]) не піднімається на 50 градусів вище початкової "
+    "%g [C deg.]: її максимум %g",
+    "Die Temperatur im Punkt (y=%.5g z=%.5g [cm]) steigt nicht um 50 Grad über die "
+    "Anfangstemperatur %g [C deg.]: ihr Maximum ist %g",
+    "La température au point (y=%.5g z=%.5g [cm]) ne monte pas de 50 degrés au-dessus de la "
+    "température initiale %g [C deg.] : son maximum est %g"};
+
+// The message for a point without a cycle, in the words of the cooling
+// procedure where it has them.
+std::string cooling_text(CoolingStatus status, double y, double z, double T = 0, double q = 0) {
+    CoolingTime c;
+    c.status = status;
+    c.not_cooled_to = T;
+    c.q = q;
+    return cooling_failure_text(c, y, z);
+}
+
+// Drops the stored cycle: after a failed computation the window shows no
+// curve rather than the cycle of another point.
+void forget_cycle() {
+    cycle.steps = 0;
+    cycle.time.clear();
+    cycle.temp.clear();
+}
+
+bool fail(Window* window, const std::string& text) {
+    forget_cycle();
+    show_window_message(window, text, attention_caption());
+    return false;
+}
+
 bool compute(const double* params, int steps, Window* window) {
     if (!current_model.temperature || !current_model.velocity) return false;
     const int n = clamp_steps(steps);
@@ -47,11 +85,24 @@ bool compute(const double* params, int steps, Window* window) {
     const double y = params[point_y];
     double z = params[point_z];
     const double v = current_model.velocity();
-    if (!check_welding_speed(window, v)) return false;
+    if (!check_welding_speed(window, v)) {
+        forget_cycle();
+        return false;
+    }
+    if (current_model.power) {
+        const double q = current_model.power();
+        if (!(std::isfinite(q) && q > 0))
+            return fail(window, cooling_text(CoolingStatus::power_not_positive, y, z, 0, q));
+    }
     const double T0 = current_model.initial_temperature ? current_model.initial_temperature() : 0;
     int one_body = 1;
     double ymin = -100, ymax = 100;
     if (current_model.width_range) current_model.width_range(one_body, ymin, ymax);
+    if (y < ymin || y > ymax) {
+        forget_cycle();
+        report_outside_width(window, y, ymin, ymax);
+        return false;
+    }
 
     double zmin = 0, zmax = 10000;
     if (current_model.depth_range) current_model.depth_range(y, zmin, zmax);
@@ -64,24 +115,91 @@ bool compute(const double* params, int steps, Window* window) {
     set_progress_dialog_owner(window);
     update_progress_dialog(-1);
     const double x_peak = find_peak_position(y, z);
+    const double T_peak = current_model.temperature(x_peak, y, z);
     update_progress_dialog(5);
-    double x_front = find_front_crossing(y, z, x_peak, T0 + 50).x;
+    const Crossing front = find_front_crossing(y, z, x_peak, T0 + 50);
     update_progress_dialog(10);
-    const double x_rear = find_rear_crossing(y, z, x_peak, T0 + 50).x;
+    const Crossing rear = find_rear_crossing(y, z, x_peak, T0 + 50);
     update_progress_dialog(15);
-    if (x_front == x_rear) x_front = 0;   // never above T0 + 50: sample from the source on
 
+    // The cycle runs between the two crossings of T0 + 50; a point without
+    // both has no cycle, and a search bound is no place on one.
+    std::string failure;
+    if (std::isnan(T_peak) || T_peak == -HUGE_VAL || front.status == SearchStatus::not_a_number ||
+        rear.status == SearchStatus::not_a_number)
+        failure = cooling_text(CoolingStatus::not_finite, y, z);
+    else if (front.status == SearchStatus::too_cold || rear.status == SearchStatus::too_cold)
+        failure = cformat(pick(never_heated_text), y, z, T0, T_peak);
+    else if (!rear.found() || !front.found())
+        failure = cooling_text(CoolingStatus::not_cooled, y, z, T0 + 50);
+    if (!failure.empty()) {
+        update_progress_dialog(-2);
+        return fail(window, failure);
+    }
+    const double x_front = front.x;
+    const double x_rear = rear.x;
+
+    // Evenly spaced samples from the front crossing back to the rear one.
     const double dx = (x_rear - x_front) / n;
-    std::vector<double> time(n + 1), temp(n + 1);
+    std::vector<double> xs(n + 1), Ts(n + 1);
     double x = x_front;
     for (int i = 0; i <= n; ++i) {
-        time[i] = (x_front - x) / v;
-        const double T = current_model.temperature(x, y, z);
+        xs[i] = x;
+        Ts[i] = current_model.temperature(x, y, z);
         update_progress_dialog(static_cast<int>(static_cast<double>(i - 1) / n * 100.0) + 10);
-        temp[i] = T < clip_temperature ? T : clip_temperature;
         x += dx;
     }
     update_progress_dialog(-2);
+    const auto not_finite = [](double T) { return std::isnan(T) || T == -HUGE_VAL; };
+    if (std::any_of(Ts.begin(), Ts.end(), not_finite))
+        return fail(window, cooling_text(CoolingStatus::not_finite, y, z));
+
+    // The peak search stops once its samples are flat to 1 %, a few per cent
+    // short of the top on a sharp cycle, and even samples may straddle the
+    // top (at y = 0.3 cm on the thin plate the two highest lie at 439 °C and
+    // below, while the metal reaches 806 °C). The curve takes the top
+    // itself: golden sections between the neighbours of the highest sample.
+    const auto m = static_cast<int>(std::max_element(Ts.begin(), Ts.end()) - Ts.begin());
+    double top_x = x_peak, top_T = T_peak;
+    {
+        double a = xs[std::min(m + 1, n)], b = xs[std::max(m - 1, 0)];
+        const double g = (std::sqrt(5.0) - 1) / 2;
+        double c = b - g * (b - a), d = a + g * (b - a);
+        double Tc = current_model.temperature(c, y, z), Td = current_model.temperature(d, y, z);
+        for (int k = 0; k < 60 && std::fabs(b - a) > 1e-9 * (1 + std::fabs(a)); ++k) {
+            if (Tc > Td) {
+                b = d;
+                d = c;
+                Td = Tc;
+                c = b - g * (b - a);
+                Tc = current_model.temperature(c, y, z);
+            } else {
+                a = c;
+                c = d;
+                Tc = Td;
+                d = a + g * (b - a);
+                Td = current_model.temperature(d, y, z);
+            }
+        }
+        const double xm = Tc > Td ? c : d, Tm = Tc > Td ? Tc : Td;
+        if (Tm > top_T || !(x_rear < top_x && top_x < x_front)) {
+            top_x = xm;
+            top_T = Tm;
+        }
+    }
+    if (not_finite(top_T)) return fail(window, cooling_text(CoolingStatus::not_finite, y, z));
+
+    std::vector<double> time, temp;
+    time.reserve(n + 2);
+    temp.reserve(n + 2);
+    auto add_sample = [&](double xi, double T) {
+        time.push_back((x_front - xi) / v);
+        temp.push_back(T < clip_temperature ? T : clip_temperature);
+    };
+    for (int i = 0; i <= n; ++i) {
+        if (i > 0 && xs[i - 1] > top_x && top_x > xs[i]) add_sample(top_x, top_T);
+        add_sample(xs[i], Ts[i]);
+    }
 
     cycle.y = y;
     cycle.z = z;
@@ -97,7 +215,7 @@ bool compute(const double* params, int steps, Window* window) {
     cycle.zmin = zmin;
     cycle.zmax = zmax;
     cycle.thin_plate = thin_plate_installed();
-    cycle.steps = n;
+    cycle.steps = static_cast<int>(time.size()) - 1;
     cycle.time = std::move(time);
     cycle.temp = std::move(temp);
     return true;

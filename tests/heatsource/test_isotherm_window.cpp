@@ -148,6 +148,71 @@ TEST_F(IsothermWindow, FirstIsothermAboveThePeakLetsTheNextOneScaleThePlot) {
     for (const auto& p : dc.polylines[0].points) EXPECT_LE(p.x, 943 + 1);
 }
 
+double minus_one() { return -1; }
+
+struct SearchEndCase {
+    IsothermTracer tracer;
+    double T;
+    const char* message;
+};
+
+// An isotherm at or below the initial temperature encloses the whole body:
+// its searches run to the ends of their regions. The window says so for
+// that isotherm and draws the others, instead of printing the ends of the
+// searches (such as "-8000.00 < x < 1000.00") as the isotherm's size.
+TEST_F(IsothermWindow, SearchThatRunsToItsEndIsReportedNotDrawn) {
+    const SearchEndCase cases[] = {
+        {trace_isotherm_xy, 20, "Isotherm t=20 reaches the end of the searched region at x=1000 [cm] and is not drawn"},
+        {trace_isotherm_xy, 10, "Isotherm t=10 reaches the end of the searched region at x=1000 [cm] and is not drawn"},
+        {trace_isotherm_xz, 20, "Isotherm t=20 reaches the end of the searched region at x=1000 [cm] and is not drawn"},
+        {trace_isotherm_yz, 20, "Isotherm t=20 reaches the end of the searched region at y=-100 [cm] and is not drawn"},
+    };
+    for (const SearchEndCase& c : cases) {
+        SCOPED_TRACE(c.message);
+        use_made_up_field();
+        current_isotherm_tracer = c.tracer;
+        std::vector<double> levels = default_levels;
+        levels[0] = c.T;
+        RecordingCanvas dc = run(levels);
+        const auto messages = take_window_messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.message);
+        EXPECT_EQ(messages[0].caption, "  Attention!");
+        const IsothermResult r = isotherm_result();
+        EXPECT_EQ(r.curves[0].valid, 0);
+        for (int i = 1; i < 5; ++i) EXPECT_EQ(r.curves[i].valid, 1) << i;
+        EXPECT_EQ(dc.polylines.size(), 12u);
+        EXPECT_EQ(dc.all_text().find("1000.00"), std::string::npos) << dc.all_text();
+        EXPECT_EQ(dc.all_text().find("100.00"), std::string::npos) << dc.all_text();
+        EXPECT_FALSE(progress_dialog_state().open);
+    }
+}
+
+// A source that runs backwards (or stands) sends every search to its end:
+// one message naming the speed, and nothing drawn, not even the curves of
+// the computation before.
+TEST_F(IsothermWindow, SpeedThatIsNotPositiveGivesOneMessageAndNoPicture) {
+    use_made_up_field();
+    run(default_levels);
+    current_model.velocity = minus_one;
+    progress_values.clear();
+    RecordingCanvas dc = run(default_levels);
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "The welding speed must be positive: v=-1");
+    EXPECT_TRUE(progress_values.empty());
+    for (const IsothermCurve& c : isotherm_result().curves) EXPECT_EQ(c.valid, 0);
+    EXPECT_TRUE(dc.polylines.empty());
+    EXPECT_TRUE(dc.texts.empty());
+
+    reset_schemes();
+    ppr2_parameters.v = -0.1;
+    run(default_levels);
+    const auto scheme_messages = take_window_messages();
+    ASSERT_EQ(scheme_messages.size(), 1u);
+    EXPECT_EQ(scheme_messages[0].text, "The welding speed must be positive: v=-0.1");
+}
+
 TEST_F(IsothermWindow, DepthBeyondThePlateIsReportedAndClamped) {
     use_made_up_field();
     field_zmax = 5;

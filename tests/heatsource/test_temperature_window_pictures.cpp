@@ -87,6 +87,25 @@ TEST_P(TemperatureWindowPictures, ThermalCycle) {
     EXPECT_TRUE(drawn(image));
 }
 
+// Scheme 1 at y = 0.3 cm: the peak of 802 °C falls between two samples
+// that are both far below it, so the curve must take the peak itself.
+TEST(TemperatureWindowPicture, ThinPlateCycleRisesToItsPeak) {
+    reset_schemes();
+    install_scheme(1);
+    init_fonts();
+    take_window_messages();
+    const double record[point_record_size] = {0.3, 0.2};
+    RecordingCanvas scratch;
+    thermal_cycle_window(record, 50, nullptr, scratch, 0, 0);
+    ImageCanvas image(1024, 768);
+    Canvas& dc = image.canvas();
+    dc.set_text_color(rgb(128, 0, 0));
+    thermal_cycle_window(record, 50, nullptr, dc, 1, 0);
+    fs::create_directories(output_dir);
+    EXPECT_TRUE(image.save_png((output_dir / "thermal_cycle_peak_scheme1_en.png").string()));
+    EXPECT_TRUE(take_window_messages().empty());
+}
+
 TEST_P(TemperatureWindowPictures, CoolingRate) {
     const double record[point_record_size] = {0.05, 0.0, 800, 500};
     ImageCanvas image(1024, 768);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -43,17 +45,80 @@ protected:
     }
 };
 
+// 51 evenly spaced samples and the peak between the third and the fourth.
 TEST_F(ThermalCycleWindow, SchemeTwoCycleAtItsDefaults) {
     compute(0, 0.5);
     const ThermalCycleResult r = thermal_cycle_result();
-    ASSERT_EQ(r.steps, 50);
+    ASSERT_EQ(r.steps, 51);
     EXPECT_NEAR(r.x_front, 1.917, 0.001);
     EXPECT_NEAR(r.x_rear, -47.64, 0.01);
-    EXPECT_NEAR(r.time[50], 495.6, 0.1);
-    const double first[] = {70, 471, 2500, 1883, 1098, 770};
-    for (int i = 0; i < 6; ++i) EXPECT_NEAR(r.temp[i], first[i], 1.0) << "sample " << i;
+    EXPECT_NEAR(r.time[51], 495.6, 0.1);
+    const double first[] = {70, 471, 2500, 2500, 1883, 1098, 770};
+    for (int i = 0; i < 7; ++i) EXPECT_NEAR(r.temp[i], first[i], 1.0) << "sample " << i;
     EXPECT_EQ(r.temp[2], 2500);   // clipped at the singular source
+    // The fourth sample is the top, clipped: no hotter than the 3280 °C where
+    // the peak search stopped.
+    const double x_top = r.x_front - r.time[3] * r.v;
+    EXPECT_GT(r.time[3], r.time[2]);
+    EXPECT_LT(r.time[3], r.time[4]);
+    EXPECT_GE(current_model.temperature(x_top, 0, 0.5), current_model.temperature(r.x_peak, 0, 0.5));
     EXPECT_TRUE(take_window_messages().empty());
+}
+
+// The true peak of the cycle at (y, z): the largest temperature along the
+// line through the point, from a fine scan refined by golden sections.
+double true_peak(double y, double z, double x_front, double x_rear) {
+    const int n = 2000;
+    double best_x = x_front, best = current_model.temperature(x_front, y, z);
+    const double h = (x_rear - x_front) / n;
+    for (int i = 1; i <= n; ++i) {
+        const double x = x_front + i * h;
+        const double T = current_model.temperature(x, y, z);
+        if (T > best) {
+            best = T;
+            best_x = x;
+        }
+    }
+    double a = best_x - std::fabs(h), b = best_x + std::fabs(h);
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 60; ++i) {
+        const double c = b - g * (b - a), d = a + g * (b - a);
+        if (current_model.temperature(c, y, z) > current_model.temperature(d, y, z)) b = d;
+        else a = c;
+    }
+    return std::max(best, current_model.temperature((a + b) / 2, y, z));
+}
+
+// The curve rises as high as the metal does: its highest sample is the
+// peak, not a sample that happened to fall beside it (scheme 1 at y = 0.3
+// drew 439 °C where the metal reaches 806 °C).
+TEST_F(ThermalCycleWindow, HighestSampleIsThePeak) {
+    struct Case {
+        int scheme;
+        double y, z;
+    };
+    const Case cases[] = {{1, 0.3, 0.2}, {1, 0.5, 0}, {1, 1.0, 0},
+                          {2, 0.5, 0.5}, {2, 1.0, 0.3}, {2, 1.5, 0},
+                          {5, -0.3, 0.2}, {5, 0.5, 0.1}, {5, 1.0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "scheme " << c.scheme << " y=" << c.y << " z=" << c.z);
+        reset_schemes();
+        ASSERT_TRUE(install_scheme(c.scheme));
+        compute(c.y, c.z);
+        ASSERT_TRUE(take_window_messages().empty());
+        const ThermalCycleResult r = thermal_cycle_result();
+        ASSERT_GT(r.steps, 0);
+        const double highest = *std::max_element(r.temp, r.temp + r.steps + 1);
+        const double peak = true_peak(r.y, r.z, r.x_front, r.x_rear);
+        ASSERT_LT(peak, 2500);   // below the clip, so the samples show it
+        EXPECT_NEAR(highest, peak, 0.01 * peak);
+    }
+    reset_schemes();
+    install_scheme(1);
+    compute(0.3, 0.2);
+    const ThermalCycleResult r = thermal_cycle_result();
+    // The peak search stops at 802 °C, the top lies at 806.2 °C.
+    EXPECT_NEAR(*std::max_element(r.temp, r.temp + r.steps + 1), 806.2, 0.05);
 }
 
 TEST_F(ThermalCycleWindow, ExtentHoldsEverySampleSoNothingLeavesTheFrame) {
@@ -78,7 +143,7 @@ TEST_F(ThermalCycleWindow, ExtentHoldsEverySampleSoNothingLeavesTheFrame) {
         EXPECT_GE(p.y, plot->box.top);
         EXPECT_LE(p.y, plot->box.bottom);
     }
-    EXPECT_EQ(dc.polylines.front().points.size(), 51u);
+    EXPECT_EQ(dc.polylines.front().points.size(), 52u);   // 51 samples and the peak
 }
 
 TEST_F(ThermalCycleWindow, ReportsProgressFromOpeningToClosing) {
@@ -268,17 +333,60 @@ TEST_F(ThermalCycleWindow, TwoPlatesAreLabelledBySide) {
     }
 }
 
-TEST_F(ThermalCycleWindow, ZeroSpeedIsReportedAndKeepsTheLastCycle) {
-    compute(0, 0.5);
-    const double before = thermal_cycle_result().time[50];
-    progress_values.clear();
-    ppr2_parameters.v = 0;
-    compute(0, 0.5);
-    const auto messages = take_window_messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "The welding speed must be positive: v=0");
-    EXPECT_TRUE(progress_values.empty());
-    EXPECT_EQ(thermal_cycle_result().time[50], before);
+double nan_field(double, double, double) { return std::numeric_limits<double>::quiet_NaN(); }
+double nan_behind(double x, double y, double z) {
+    return x < -3 ? std::numeric_limits<double>::quiet_NaN() : ppr2_temperature(x, y, z);
+}
+
+// A point without a cycle to draw gets one message and no curve: neither
+// the cycle of the point before it, nor one made of a search bound, of the
+// initial temperature or of values that are not numbers (all once drawn,
+// the last as 2500 °C).
+TEST_F(ThermalCycleWindow, PointWithoutACycleGivesOneMessageAndNoCurve) {
+    struct Case {
+        const char* name;
+        void (*setup)();
+        double y, z;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"v = 0", [] { ppr2_parameters.v = 0; }, 0, 0.5, "The welding speed must be positive: v=0"},
+        {"v < 0", [] { ppr2_parameters.v = -0.1; }, 0, 0.5,
+         "The welding speed must be positive: v=-0.1"},
+        {"q = 0", [] { ppr2_parameters.q = 0; }, 0, 0.5, "The source power must be positive: q=0"},
+        {"beyond the body", [] {}, 150, 0.5,
+         "y is outside the width of the body y=150, limits -100 ... 100"},
+        {"never 50 degrees warmer", [] {}, 30, 0,
+         "The temperature at the point (y=30 z=0 [cm]) never rises 50 degrees above the initial 20 "
+         "[C deg.]: its maximum is "},
+        {"cools beyond the search", [] {
+             install_scheme(1);
+             ppr1_parameters.v = 0.001;
+         }, 0.3, 0, "The point (y=0.3 z=0 [cm]) does not cool to 70 [C deg.] within 8000 cm behind the source"},
+        {"NaN field", [] { current_model.temperature = nan_field; }, 0, 0.5,
+         "The temperature at the point (y=0 z=0.5 [cm]) is not a finite number"},
+        {"NaN behind the peak", [] { current_model.temperature = nan_behind; }, 0, 0.5,
+         "The temperature at the point (y=0 z=0.5 [cm]) is not a finite number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset_schemes();
+        compute(0, 0.5);   // a cycle that must not stand for the failed one
+        ASSERT_GT(thermal_cycle_result().steps, 0);
+        c.setup();
+        progress_values.clear();
+        compute(c.y, c.z);
+        const auto messages = take_window_messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text.rfind(c.message, 0), 0u) << messages[0].text;
+        EXPECT_EQ(messages[0].caption, "  Attention!");
+        EXPECT_EQ(thermal_cycle_result().steps, 0);
+        EXPECT_FALSE(progress_dialog_state().open);
+        RecordingCanvas dc;
+        thermal_cycle_window(nullptr, 50, nullptr, dc, 1, 0);
+        EXPECT_TRUE(dc.polylines.empty());
+        EXPECT_TRUE(dc.texts.empty());
+    }
 }
 
 }  // namespace
