@@ -4,6 +4,8 @@
 // the real time of one iteration in nanoseconds, or "error", a tab and the
 // reason), so that `make bench` can show the results of every program in one
 // table (velmarin_bench_table).
+#include "gui_app.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -54,6 +56,8 @@ private:
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
+    // Benchmarks that draw start the Qt application; it ends before main returns.
+    GuiApp app{GuiApp::Start::on_demand};
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     const char* rows = std::getenv("VELMARIN_BENCH_ROWS");
     if (rows != nullptr && *rows != '\0') {

@@ -90,7 +90,9 @@ void create_main_window()
 
 int velmarin_main(int argc, char** argv)
 {
-    ensure_gui_app();
+    // Every window still open and the application itself end with `app`,
+    // before this returns.
+    GuiApp app;
     colour_mode = 1;
     init_application(command_line_text(argc, argv));
     if (main_window == nullptr) return 1;

@@ -188,6 +188,17 @@ void retire_window(Window* w)
     post([] { graveyard().clear(); });
 }
 
+void release_windows()
+{
+    std::vector<std::unique_ptr<Window>> gone = std::move(window_store());
+    window_store().clear();
+    for (auto& w : graveyard()) gone.push_back(std::move(w));
+    graveyard().clear();
+    live_windows().clear();
+    // Each frees its widget, unless an owner's widget took it along already.
+    gone.clear();
+}
+
 void post(std::function<void()> fn)
 {
     ensure_gui_app();

@@ -82,6 +82,9 @@ namespace platform_detail {
 // Registry of live windows: a handle is valid while registered.
 Window* new_window();
 void retire_window(Window* w);      // unregisters; freed once the stack has unwound
+// Frees every window, live or retired, with its widgets; the program is
+// ending, so no window procedure hears of it.
+void release_windows();
 
 // Calls the procedure, keeping the paint depth and the report-once rule.
 std::intptr_t dispatch(Window* w, const Message& m);
