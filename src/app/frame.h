@@ -115,8 +115,7 @@ void cooling_rate_window_on_paint(int print_flag);
 // ---------------------------------------------------------------------------
 // Small dialogs of the frame
 
-// Returns false when the dialog was closed without a choice (possible only
-// once the main window exists).
+// Left only with OK; false when it ended otherwise (its owner went away).
 bool show_languages_dialog();
 void show_graphicsmode_dialog();
 void show_about_dialog();

@@ -22,11 +22,6 @@ constexpr int radio_german = 10322;
 constexpr int radio_colour = 10318;
 constexpr int radio_black_white = 10319;
 
-// Whether the Languages dialog may be left without a choice: not at
-// start-up, where it supplies the language, but at the Language command,
-// where closing it keeps the language in use.
-bool language_choice_optional = false;
-
 int radio_of_current_language()
 {
     switch (current_language()) {
@@ -42,7 +37,8 @@ int radio_of_current_language()
 std::intptr_t languages_dialog_proc(Window* dlg, const Message& m)
 {
     if (m.msg == Msg::init_dialog) {
-        set_dialog_cancel_id(dlg, language_choice_optional ? id_cancel : 0);
+        // Left only with OK: closing it or Escape does nothing.
+        set_dialog_cancel_id(dlg, 0);
         check_radio_button(dlg, radio_ukrainian, radio_german, radio_of_current_language());
         return 1;
     }
@@ -54,10 +50,6 @@ std::intptr_t languages_dialog_proc(Window* dlg, const Message& m)
         lang_french = is_button_checked(dlg, radio_french);
         lang_german = is_button_checked(dlg, radio_german);
         end_dialog(dlg, 1);
-        return 1;
-    }
-    if (m.wparam() == id_cancel && language_choice_optional) {
-        end_dialog(dlg, 0);
         return 1;
     }
     return 0;
@@ -87,8 +79,8 @@ std::intptr_t graphicsmode_dialog_proc(Window* dlg, const Message& m)
 std::intptr_t about_dialog_proc(Window* dlg, const Message& m)
 {
     if (m.msg == Msg::init_dialog) {
-        // The box changes nothing, so closing it is as good as its OK.
-        set_dialog_cancel_id(dlg, ok_button);
+        // Left only with OK: closing it or Escape does nothing.
+        set_dialog_cancel_id(dlg, 0);
         return 1;
     }
     if (m.msg == Msg::command && m.wparam() == ok_button) {
@@ -112,11 +104,8 @@ std::intptr_t caution_dialog_proc(Window* dlg, const Message& m)
 
 bool show_languages_dialog()
 {
-    language_choice_optional = main_window != nullptr;
     current_dialog_proc = languages_dialog_proc;
-    const std::intptr_t result = dialog_box("LANGUAGES", main_window, languages_dialog_proc);
-    language_choice_optional = false;
-    return result == 1;
+    return dialog_box("LANGUAGES", main_window, languages_dialog_proc) == 1;
 }
 
 void show_graphicsmode_dialog()

@@ -315,10 +315,34 @@ TEST_F(Commands, LanguageSwitchKeepsItemStatesAndRedrawsTheWindow)
     EXPECT_EQ(current_paint, cycle_routine_on_paint);
     EXPECT_GT(drawn_pixels(), 100);
 
-    // closing the dialog keeps the language
-    push_dialog_hook([](Window* dlg, const std::string&) { dialog_close(dlg); });
-    run_menu_command(cmd::language);
-    EXPECT_TRUE(lang_russian);
+}
+
+TEST_F(Commands, LanguagesAndAboutAreLeftOnlyWithOk)
+{
+    struct Row {
+        int command;
+        const char* template_name;
+    };
+    for (const Row& row : {Row{cmd::language, "LANGUAGES"}, Row{cmd::about, "ABOUT_E"}}) {
+        bool open_after_close = false;
+        bool open_after_escape = false;
+        std::string opened;
+        push_dialog_hook([&](Window* dlg, const std::string& name) {
+            opened = name;
+            dialog_close(dlg);
+            open_after_close = dialog_is_open(dlg);
+            dialog_press_escape(dlg);
+            open_after_escape = dialog_is_open(dlg);
+            dialog_click(dlg, 10028);
+        });
+        run_menu_command(row.command);
+        EXPECT_EQ(opened, row.template_name);
+        EXPECT_TRUE(open_after_close) << row.template_name;
+        EXPECT_TRUE(open_after_escape) << row.template_name;
+        EXPECT_TRUE(is_window(main_window));
+        EXPECT_FALSE(quit_posted());
+    }
+    EXPECT_TRUE(lang_english);
 }
 
 TEST_F(Commands, LanguageSwitchBeforeAnyCycleKeepsPrintGrayed)
