@@ -33,7 +33,7 @@ constexpr auto wired_commands = std::to_array<int>({
     cmd::ion_hardness_at_point, cmd::ion_hardness_vs_energy, cmd::ion_hardness_vs_chemistry,
     cmd::ion_hardness_vs_thickness, cmd::ion_hardness_vs_preheat,
     cmd::shorshorov_choose_steel, cmd::shorshorov_micrograph, cmd::shorshorov_structure_at_point, 10166, 10167, 10168, 10169, 10170, 10304,
-    cmd::seyffarth_structure_at_point, cmd::atlas_structure_diagram,
+    cmd::seyffarth_choose_steel, cmd::seyffarth_structure_at_point, cmd::atlas_structure_diagram,
     cmd::shorshorov_structure_vs_energy, cmd::shorshorov_properties_vs_energy, cmd::shorshorov_structure_vs_thickness,
     cmd::shorshorov_properties_vs_thickness, cmd::shorshorov_structure_vs_preheat, cmd::shorshorov_properties_vs_preheat,
     cmd::seyffarth_properties_at_point, cmd::atlas_properties_diagram,

@@ -90,6 +90,16 @@ bool ensure_seyffarth_steel()
 
 bool run_seyffarth_command(int id)
 {
+    if (id == cmd::seyffarth_choose_steel) {
+        // Asks every time; a cancelled chooser hands back the steel chosen
+        // before. The Shorshorov steel stays chosen.
+        current_paint = blank_on_paint;
+        invalidate_window(main_window, true);
+        update_window(main_window);
+        seyffarth_steel = choose_seyffarth_steel(main_window);
+        seyffarth_steel_file = seyffarth_steel.file_name;
+        return true;
+    }
     for (const SeyffarthCommand& c : seyffarth_commands()) {
         if (c.id != id) continue;
         current_paint = blank_on_paint;

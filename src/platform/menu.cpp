@@ -77,6 +77,14 @@ void collect_ids(const std::vector<MenuNode>& items, std::vector<int>& out)
     }
 }
 
+void collect_states(const std::vector<MenuNode>& items, int id, std::vector<unsigned>& out)
+{
+    for (const auto& n : items) {
+        if (n.popup) collect_states(n.items, id, out);
+        else if (!n.separator && n.id == id) out.push_back(n.state);
+    }
+}
+
 void apply_state(MenuNode& n)
 {
     if (!n.action) return;
@@ -266,5 +274,12 @@ std::vector<int> menu_item_ids(const Menu* menu)
 {
     std::vector<int> out;
     if (menu_alive(menu)) collect_ids(menu->items, out);
+    return out;
+}
+
+std::vector<unsigned> menu_item_states(const Menu* menu, int id)
+{
+    std::vector<unsigned> out;
+    if (menu_alive(menu)) collect_states(menu->items, id, out);
     return out;
 }

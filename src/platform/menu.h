@@ -52,3 +52,6 @@ std::string get_menu_item_text(const Menu* menu, int id);
 void copy_menu_item_states(const Menu* from, Menu* to);
 // Every command id of the menu, depth first (separators and popups left out).
 std::vector<int> menu_item_ids(const Menu* menu);
+// The state of every item with the id, depth first (an id may stand in two
+// menus); empty when the menu has none.
+std::vector<unsigned> menu_item_states(const Menu* menu, int id);

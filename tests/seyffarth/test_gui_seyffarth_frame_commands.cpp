@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "dialog_driver.h"
+#include "menu.h"
 #include "menu_items.h"
 #include "seyffarth_commands.h"
 #include "steel_choice.h"
@@ -124,6 +125,54 @@ TEST_F(SeyffarthCommands, EachPointCommandOpensItsDialogAndDrawsItsWindow)
         EXPECT_GT(drawn_pixels(), 1000) << id;
         EXPECT_TRUE(message_box_take_log().empty()) << id;
     }
+}
+
+TEST_F(SeyffarthCommands, ChooseSteelAsksEveryTimeAndCancelKeepsTheChoice)
+{
+    const std::string other =
+        (std::filesystem::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas" / "C22E.sp2").string();
+    push_chooser_answer(ChooserAnswer{true, steel_path, 1});
+    push_chooser_answer(ChooserAnswer{true, other, 3});
+    push_chooser_answer(ChooserAnswer{false, "", 1});
+    for (const std::string& expected : {steel_path, other, other}) {
+        const std::size_t answers = pending_chooser_answers();
+        run_menu_command(cmd::seyffarth_choose_steel);
+        EXPECT_EQ(pending_chooser_answers(), answers - 1);   // the chooser opened
+        EXPECT_EQ(seyffarth_steel_file, expected);
+        EXPECT_EQ(seyffarth_steel.file_name, expected);
+        EXPECT_EQ(current_paint, blank_on_paint);
+    }
+    EXPECT_EQ(seyffarth_filter_index, 3);
+    EXPECT_EQ(shorshorov_steel_file, "a Shorshorov steel");   // the other atlas keeps its steel
+    EXPECT_TRUE(message_box_take_log().empty());
+
+    // The windows use the chosen steel without asking again.
+    run_menu_command(cmd::atlas_structure_diagram);
+    EXPECT_EQ(current_paint, seyffarth_structure_diagram_window_on_paint);
+    EXPECT_EQ(seyffarth_steel_file, other);
+    EXPECT_GT(drawn_pixels(), 1000);
+}
+
+TEST_F(SeyffarthCommands, ChooseSteelOfTheAtlasMenuIsNeverGrayed)
+{
+    const std::vector<unsigned> enabled{mf_enabled, mf_enabled};
+    EXPECT_EQ(menu_item_states(get_menu(main_window), cmd::seyffarth_choose_steel), enabled);
+    // As for a scheme the atlases cannot serve: the submenu's item goes gray,
+    // the Atlas menu's stays, in every language, and still chooses.
+    gray_steel_menu_items(main_window);
+    const std::vector<unsigned> submenu_grayed{mf_grayed, mf_enabled};
+    EXPECT_EQ(menu_item_states(get_menu(main_window), cmd::seyffarth_choose_steel), submenu_grayed);
+    push_dialog_hook([](Window* dlg, const std::string&) {
+        dialog_click(dlg, 10319);   // Russian
+        dialog_click(dlg, 10028);
+    });
+    run_menu_command(cmd::language);
+    EXPECT_EQ(menu_item_states(get_menu(main_window), cmd::seyffarth_choose_steel), submenu_grayed);
+    push_chooser_answer(ChooserAnswer{true, steel_path, 1});
+    run_menu_command(cmd::seyffarth_choose_steel);
+    EXPECT_EQ(seyffarth_steel_file, steel_path);
+    enable_steel_menu_items(main_window);
+    EXPECT_EQ(menu_item_states(get_menu(main_window), cmd::seyffarth_choose_steel), enabled);
 }
 
 TEST_F(SeyffarthCommands, WiredAndEnabled)
