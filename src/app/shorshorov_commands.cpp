@@ -63,10 +63,14 @@ void repaint()
     update_window(main_window);
 }
 
-void ask_steel_if_none()
+// Asks for the steel while none is chosen; false when there is still none
+// (the chooser cancelled before any choice, or no atlas folder to choose
+// in, which the chooser has said).
+bool ask_steel_if_none()
 {
     if (shorshorov_steel_file.empty()) shorshorov_steel = choose_shorshorov_steel(main_window);
     shorshorov_steel_file = shorshorov_steel.file_name;
+    return !shorshorov_steel_file.empty();
 }
 
 // Dependence pattern: blank; the window's dialog; forget the Seyffarth steel
@@ -79,7 +83,7 @@ void dependence_pattern(const AtlasWindow& w, void (*dialog)())
     dialog();
     seyffarth_steel_file.clear();
     if (!dialog_accepted) return;
-    ask_steel_if_none();
+    if (!ask_steel_if_none()) return;
     w.now(main_window, paint_print_flag);
     current_paint = w.on_paint;
 }
@@ -88,7 +92,7 @@ void point_pattern(const AtlasWindow& w)
 {
     current_paint = blank_on_paint;
     seyffarth_steel_file.clear();
-    ask_steel_if_none();
+    if (!ask_steel_if_none()) return;
     repaint();
     show_property_dialog();
     if (!dialog_accepted) return;

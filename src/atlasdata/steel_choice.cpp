@@ -5,6 +5,9 @@
 #include "numfmt.h"
 #include "window.h"
 
+#include <filesystem>
+#include <system_error>
+
 SteelChoice seyffarth_steel;
 SteelChoice shorshorov_steel;
 std::string seyffarth_steel_file;
@@ -87,18 +90,42 @@ std::vector<FileFilter> filters_of(const SteelFilterRow (&rows)[N], Language lan
     return out;
 }
 
+const Text5 missing_folder_text{
+    "The atlas folder %s does not exist. Set VELMARIN_DATA to the folder that holds the atlases.",
+    "Папка атласа %s не существует. Укажите в VELMARIN_DATA папку, в которой лежат атласы.",
+    "Тека атласу %s не існує. Вкажіть у VELMARIN_DATA теку, у якій лежать атласи.",
+    "Der Atlasordner %s existiert nicht. Setzen Sie VELMARIN_DATA auf den Ordner, der die Atlanten enthält.",
+    "Le dossier d'atlas %s n'existe pas. Donnez à VELMARIN_DATA le dossier qui contient les atlas.",
+};
+
 SteelChoice run_chooser(Window* owner, std::vector<FileFilter> filters, int filter_index, std::string& path,
                         const std::string& folder)
 {
-    FileDialogRequest request;
-    request.owner = owner;
-    request.filters = std::move(filters);
-    request.filter_index = filter_index;
-    request.file_name = path;
-    request.initial_dir = folder;
-    request.title = steel_chooser_title();
-    request.default_extension = "*";
-    request.must_exist = true;
+    // A chooser over a folder that is not there would open on some other
+    // folder: name the missing one instead and choose nothing new.
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        message_box(owner, cformat(pick(missing_folder_text), folder.c_str()), "WARNING", mb_iconerror);
+        if (owner && is_window(owner)) invalidate_window(owner, true);
+        SteelChoice choice;
+        choice.file_name = path;
+        choice.filter_index = filter_index;
+        choice.filters = std::move(filters);
+        choice.initial_dir = folder;
+        choice.title = steel_chooser_title();
+        return choice;
+    }
+
+    // Built whole: assigning the strings one by one sets off a false
+    // -Wrestrict inside std::string at -O3 with GCC 12.
+    FileDialogRequest request{.owner = owner,
+                              .filters = std::move(filters),
+                              .filter_index = filter_index,
+                              .file_name = path,
+                              .initial_dir = folder,
+                              .title = steel_chooser_title(),
+                              .default_extension = "*",
+                              .must_exist = true};
     const bool chosen = file_open_dialog(request);
     if (!chosen) {
         const unsigned long error = file_dialog_error();

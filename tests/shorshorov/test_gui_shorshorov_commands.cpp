@@ -110,6 +110,39 @@ TEST_F(ShorshorovCommands, MicrographIsDrawnAfterThePropertyDialog)
     EXPECT_GT(drawn_pixels(), 500);
 }
 
+TEST_F(ShorshorovCommands, ACancelledChooserStopsTheCommandWithoutAWord)
+{
+    shorshorov_steel_path.clear();   // nothing chosen before
+    struct Row {
+        int id;
+        std::vector<std::string> dialogs;   // opened before the chooser
+    };
+    const Row rows[] = {
+        {cmd::shorshorov_structure_at_point, {}},
+        {cmd::shorshorov_micrograph, {}},
+        {cmd::shorshorov_haz_first + 1, {}},
+        {cmd::shorshorov_properties_vs_preheat, {"PREHEAT_E"}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> opened;
+        push_dialog_hook([&](Window* dlg, const std::string& name) {
+            opened.push_back(name);
+            dialog_click(dlg, 10158);
+        });
+        push_chooser_answer(ChooserAnswer{false, "", 1, {}});
+        run_menu_command(row.id);
+        clear_dialog_hooks();
+        invalidate_window(main_window, true);
+        process_pending_messages();
+        EXPECT_EQ(pending_chooser_answers(), 0u) << row.id;
+        EXPECT_EQ(opened, row.dialogs) << row.id;
+        EXPECT_TRUE(shorshorov_steel_file.empty()) << row.id;
+        EXPECT_EQ(current_paint, blank_on_paint) << row.id;
+        EXPECT_EQ(drawn_pixels(), 0) << row.id;
+        EXPECT_TRUE(message_box_take_log().empty()) << row.id;
+    }
+}
+
 TEST_F(ShorshorovCommands, AMissingSteelIsReportedOncePerCommand)
 {
     push_chooser_answer(ChooserAnswer{true, shorshorov_atlas_folder() + "/Gone.301", 3, {}});
