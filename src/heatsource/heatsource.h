@@ -99,10 +99,10 @@ struct SchemeState;
 void set_point_workers(int workers);
 int point_workers();
 
-// compute(i) once for every i in 0..n-1, on the workers, and back when all
-// are done. Each worker starts from a copy of the calling thread's scheme
-// state (capture_scheme_state, adopt_scheme_state) and the calling thread's
-// own state is left as it was; compute writes only its own point's results,
+// compute(i) once for every i in 0..n-1, on the workers and the calling
+// thread, and back when all are done. Each worker starts from a copy of the
+// calling thread's scheme state (capture_scheme_state, adopt_scheme_state),
+// and the calling thread's own state is given back as it was; compute writes only its own point's results,
 // so the results are the same, bit for bit, as from the points in turn. With
 // one worker, or one point, the calling thread computes every point in turn,
 // and the state the last point left stays in force. `progress`, when given,

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -79,6 +80,136 @@ int point_workers()
     return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
+namespace {
+
+// One call's points, shared by the workers that take part.
+struct Job {
+    int n = 0;
+    const std::function<void(int)>* compute = nullptr;
+    const SchemeState* state = nullptr;
+    std::atomic<int> next{0};   // the next point to hand out
+    int done = 0;               // points finished, under the team's lock
+};
+
+// Workers that stay between calls, so that what a scheme keeps from one
+// point to the next (the node factors of scheme 5, the eigenvalues of scheme
+// 3) is still there at the next sweep, and no call waits for threads to be
+// made.
+class WorkerTeam {
+public:
+    ~WorkerTeam()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(lock_);
+            stopping_ = true;
+        }
+        wake_.notify_all();
+        threads_.clear();   // joins
+    }
+
+    // Whether the team is free for a job; false while another call runs one
+    // (a call made from inside a point, or from a second thread).
+    bool try_take() { return !busy_.exchange(true); }
+    void give_back() { busy_ = false; }
+
+    // Threads for `workers` workers, as far as the machine gives them.
+    int grow_to(int workers)
+    {
+        while (static_cast<int>(threads_.size()) < workers) {
+            const int k = static_cast<int>(threads_.size());
+            try {
+                threads_.emplace_back([this, k] { serve(k); });
+            } catch (const std::system_error&) {
+                break;
+            }
+        }
+        return std::min(workers, static_cast<int>(threads_.size()));
+    }
+
+    // Runs the job on workers 0..workers-1 and on the calling thread, which
+    // is running already and so starts at once (on a loaded machine a worker
+    // may wait long for a core), and comes back when every point is done and
+    // no worker holds the job any more. The calling thread's scheme state is
+    // left as the points it took left it.
+    void run(Job& job, int workers, const std::function<void(int)>& progress)
+    {
+        std::unique_lock<std::mutex> lock(lock_);
+        job_ = &job;
+        wanted_ = workers;
+        ++generation_;
+        wake_.notify_all();
+        // The calling thread tells the progress, since it alone may draw.
+        int told = 0;
+        const auto tell = [&] {
+            if (job.done == told) return;
+            told = job.done;
+            if (!progress) return;
+            lock.unlock();
+            progress(told);
+            lock.lock();
+        };
+        lock.unlock();
+        for (int i = job.next++; i < job.n; i = job.next++) {
+            (*job.compute)(i);
+            lock.lock();
+            ++job.done;
+            tell();
+            lock.unlock();
+        }
+        lock.lock();
+        while (told < job.n) {
+            point_done_.wait(lock, [&] { return job.done != told; });
+            tell();
+        }
+        job_ = nullptr;
+        point_done_.wait(lock, [&] { return active_ == 0; });
+    }
+
+private:
+    void serve(int k)
+    {
+        std::uint64_t seen = 0;
+        std::unique_lock<std::mutex> lock(lock_);
+        for (;;) {
+            wake_.wait(lock, [&] { return stopping_ || (job_ != nullptr && generation_ != seen && k < wanted_); });
+            if (stopping_) return;
+            seen = generation_;
+            Job& job = *job_;
+            ++active_;
+            lock.unlock();
+            adopt_scheme_state(*job.state);
+            for (int i = job.next++; i < job.n; i = job.next++) {
+                (*job.compute)(i);
+                lock.lock();
+                ++job.done;
+                lock.unlock();
+                point_done_.notify_all();
+            }
+            lock.lock();
+            --active_;
+            point_done_.notify_all();
+        }
+    }
+
+    std::atomic<bool> busy_{false};
+    std::mutex lock_;
+    std::condition_variable wake_, point_done_;
+    Job* job_ = nullptr;
+    std::uint64_t generation_ = 0;
+    int wanted_ = 0;
+    int active_ = 0;
+    bool stopping_ = false;
+    std::vector<std::jthread> threads_;   // last: joined before the rest goes
+};
+
+WorkerTeam& worker_team()
+{
+    static WorkerTeam team;
+    return team;
+}
+
+}  // namespace
+
 void compute_points(int n, const std::function<void(int)>& compute, const std::function<void(int)>& progress)
 {
     if (n < 1) return;
@@ -91,50 +222,26 @@ void compute_points(int n, const std::function<void(int)>& compute, const std::f
         return;
     }
     const SchemeState state = capture_scheme_state();
-    // Points are handed out one at a time, as workers come free: their costs
-    // differ by orders (a point without a peak costs one search).
-    std::atomic<int> next{0};
-    std::mutex done_lock;
-    std::condition_variable point_done;
-    int done = 0;
-    const auto work = [&] {
-        adopt_scheme_state(state);
-        for (int i = next++; i < n; i = next++) {
-            compute(i);
-            {
-                const std::lock_guard<std::mutex> lock(done_lock);
-                ++done;
-            }
-            point_done.notify_one();
+    WorkerTeam& team = worker_team();
+    if (team.try_take()) {
+        const int team_size = team.grow_to(workers - 1);
+        if (team_size > 0) {
+            Job job;
+            job.n = n;
+            job.compute = &compute;
+            job.state = &state;
+            team.run(job, team_size, progress);
+            team.give_back();
+            adopt_scheme_state(state);
+            return;
         }
-    };
-    std::vector<std::jthread> team;
-    team.reserve(static_cast<std::size_t>(workers));
-    for (int k = 0; k < workers; ++k) {
-        try {
-            team.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;   // the machine gives no more threads: fewer workers do it
-        }
+        team.give_back();
     }
-    if (team.empty()) {
-        // Not one thread to be had: the points in turn, on a copy that is
-        // given back, so the calling thread's state is left as it was.
-        const SchemeState own = state;
-        work();
-        adopt_scheme_state(own);
-        if (progress) progress(n);
-        return;
+    // No worker to be had: the points in turn, and the calling thread's
+    // state given back as it was.
+    for (int i = 0; i < n; ++i) {
+        compute(i);
+        if (progress) progress(i + 1);
     }
-    if (!progress) return;   // the team finishes every point before it is gone
-    // The calling thread tells the progress, since it alone may draw.
-    int told = 0;
-    std::unique_lock<std::mutex> lock(done_lock);
-    while (told < n) {
-        point_done.wait(lock, [&] { return done != told; });
-        told = done;
-        lock.unlock();
-        progress(told);
-        lock.lock();
-    }
+    adopt_scheme_state(state);
 }
