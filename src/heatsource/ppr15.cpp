@@ -101,10 +101,15 @@ void ppr15_prepare() {}
 double ppr15_temperature(double x, double y, double z)
 {
     const Ppr15Parameters& p = ppr15_parameters;
-    if (x == 0 && y == 0 && z == 0) return 10000000;   // the source centre itself
+    clear_field_gap();
     double h = 0.08 / std::sqrt(p.k);
-    if (!std::isfinite(h)) return p.T0;   // no concentrated source: k <= 0
+    // Without a positive concentration there is no Gaussian to lay the grid
+    // under, and the sums would not end.
+    if (!std::isfinite(h)) return field_gap(FieldGap::unusable_data);
     double a = p.lambda / (p.c * p.rho);
+    // A point on the surface is taken 0.1 cm deep, the source centre too: the
+    // distributed flux has a finite field there, and a stand-in value at the
+    // centre would be the hottest point a peak search along the weld finds.
     Grid g{x, y, z == 0 ? 0.1 : z, h, p.v / (2.0 * a), p.k};
     const double pi = std::numbers::pi;
     return p.T0 + p.q * p.k * h * h * grid_sum(g) / (2.0 * pi * pi * p.lambda);
