@@ -209,7 +209,8 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
         }
         const WorldBox box{xmin, s_high, xmax, s_low};
 
-        const SweepOutput s = run_seyffarth_sweep(in);
+        // Every curve is drawn over the one sweep of cooling times.
+        const SweepOutput& s = t85;
         for (int i = 0; i < N; ++i) {
             const auto idx = static_cast<std::size_t>(i);
             double u = seyffarth_curve_value(cx, cy, n, s.t[idx], thickness);

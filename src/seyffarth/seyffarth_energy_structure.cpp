@@ -237,7 +237,8 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
     std::vector<double> shares(static_cast<std::size_t>(std::max(N, 0)));
     for (int p = 0; p < 4; ++p) {
         const PhaseStyle& ph = phases[p];
-        const SweepOutput s = run_seyffarth_sweep(in);
+        // Every curve is drawn over the one sweep of cooling times.
+        const SweepOutput& s = t85;
         for (int i = 0; i < N; ++i) {
             const auto idx = static_cast<std::size_t>(i);
             shares[idx] = std::isfinite(s.t[idx]) ? seyffarth_phase_share(X, columns[ph.column], n, s.t[idx])
