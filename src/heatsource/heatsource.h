@@ -117,6 +117,8 @@ void compute_points(int n, const std::function<void(int)>& compute,
 // Modified Bessel functions of order zero by the polynomial approximations of
 // Abramowitz and Stegun; x <= 0 gives 1e24 for both.
 void bessel_i0_k0(double x, double& i0, double& k0);
+// K0 alone, the same number as bessel_i0_k0 gives.
+double bessel_k0(double x);
 
 // Composite Simpson sums from n intervals, doubled for at most ten passes.
 // status is 0 when a stop rule ended the passes, 1 after ten passes.

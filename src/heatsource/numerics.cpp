@@ -49,6 +49,19 @@ void bessel_i0_k0(double x, double& i0, double& k0)
     }
 }
 
+double bessel_k0(double x)
+{
+    if (x <= 0) return 1e24;
+    // The same terms as bessel_i0_k0, without the I0 that only the small
+    // arguments need.
+    if (x <= 2.0) {
+        double t = x / 3.75;
+        double half = x / 2.0;
+        return -horner(i0_small, t * t) * std::log(half) + horner(k0_small, half * half);
+    }
+    return std::exp(-x) * std::sqrt(1.0 / x) * horner(k0_large, 2.0 / x);
+}
+
 double simpson_integrate(double (*f)(double), double a, double b, int n, int& status)
 {
     return simpson_sum([f](double x, int, int) { return f(x); }, a, b, n, status);

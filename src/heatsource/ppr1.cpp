@@ -64,8 +64,7 @@ double ppr1_temperature(double x, double y, double /*z*/)
     if (r < d.r_min) r = d.r_min;
     double w = d.s * r;
     if (w < 10) {
-        double i0, k0;
-        bessel_i0_k0(w, i0, k0);
+        const double k0 = bessel_k0(w);
         return ppr1_parameters.T0 + d.Q * std::exp(-u) * k0;
     }
     // Asymptotic form of K0 for large arguments.

@@ -61,8 +61,7 @@ double bessel_factor(const Derived& d, double sigma, double u, double r)
 {
     double w = sigma * r;
     if (w < 20) {
-        double i0, k0;
-        bessel_i0_k0(w, i0, k0);
+        const double k0 = bessel_k0(w);
         return std::exp(-u) * k0;
     }
     return std::exp(-u - w) * std::sqrt(d.half_pi / w);

@@ -53,8 +53,7 @@ double kernel(const Derived& d, double u, double distance)
     if (distance <= d.r_min) distance = d.r_min;
     double w = d.s * distance;
     if (w <= 10) {
-        double i0, k0;
-        bessel_i0_k0(w, i0, k0);
+        const double k0 = bessel_k0(w);
         return std::exp(-u) * k0;
     }
     return std::exp(-u - w) * std::sqrt(d.half_pi / w);

@@ -2,6 +2,7 @@
 // peak along the weld at a point, the crossings of a temperature behind and
 // ahead of it, and the half widths and depths of isotherms.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -159,14 +160,24 @@ constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
-double find_peak_position(double y, double z)
+namespace {
+
+// The peak search on the field T; seen(x, T(x)) hears every evaluation.
+// Returns the rear end of the final bracket and T there, which is the fifth
+// sample of the last set.
+template <class Seen>
+double peak_search(const Field& T, double y, double z, Seen seen, double& T_at_peak)
 {
-    const Field T;
+    auto at = [&](double x) {
+        const double value = T(x, y, z);
+        seen(x, value);
+        return value;
+    };
     double A = 100;
     double B = -100;
     double w = B - A;
     double s[5];
-    for (int k = 0; k < 5; ++k) s[k] = T(A + k * w / 4, y, z);
+    for (int k = 0; k < 5; ++k) s[k] = at(A + k * w / 4);
 
     double d = 100;
     for (int pass = 0; pass < peak_pass_limit && d > 0.01; ++pass) {
@@ -178,12 +189,12 @@ double find_peak_position(double y, double z)
             B = A + w / 4;
             s[4] = s[1];
             w = B - A;
-            for (int k = 1; k <= 3; ++k) s[k] = T(A + k * w / 4, y, z);
+            for (int k = 1; k <= 3; ++k) s[k] = at(A + k * w / 4);
         } else if (m == 4) {
             A = B - w / 4;
             s[0] = s[3];
             w = B - A;
-            for (int k = 1; k <= 3; ++k) s[k] = T(A + k * w / 4, y, z);
+            for (int k = 1; k <= 3; ++k) s[k] = at(A + k * w / 4);
         } else {
             double new_A = A + (m - 1) * w / 4;
             double new_B = A + (m + 1) * w / 4;
@@ -194,13 +205,73 @@ double find_peak_position(double y, double z)
             s[0] = s0;
             s[2] = s2;
             s[4] = s4;
-            s[1] = T(A + w / 4, y, z);
-            s[3] = T(A + 3 * w / 4, y, z);
+            s[1] = at(A + w / 4);
+            s[3] = at(A + 3 * w / 4);
         }
         double mean = (s[0] + s[1] + s[2] + s[3] + s[4]) / 5;
         d = std::fabs((mean - M) / M);
     }
+    // Sample 4 always lies at B: the first set ends there, and a refinement
+    // either keeps B or moves it onto the old sample it keeps as sample 4.
+    T_at_peak = s[4];
     return B;   // the rear end of the final bracket
+}
+
+// The field values the cooling time has seen along the weld: the peak
+// search's samples, the far end and the first crossing's evaluations, so
+// that each crossing starts from the narrowest bracket they give.
+class SeenAlongWeld {
+public:
+    void add(double x, double T)
+    {
+        if (n_ < samples_.size()) samples_[n_++] = {x, T};
+    }
+
+    // The bracket of target behind x_peak: the cold end nearest the peak
+    // among the values seen (T below target), and the hot end nearest that
+    // (T above target, between it and the peak; the peak itself otherwise).
+    // False when nothing seen behind the peak is below the target.
+    bool bracket(double x_peak, double t_max, double target, double& h, double& fh, double& c, double& fc) const
+    {
+        bool cold_known = false;
+        for (std::size_t i = 0; i < n_; ++i) {
+            const double f = samples_[i].T - target;
+            if (samples_[i].x < x_peak && f < 0 && (!cold_known || samples_[i].x > c)) {
+                c = samples_[i].x;
+                fc = f;
+                cold_known = true;
+            }
+        }
+        if (!cold_known) return false;
+        h = x_peak;
+        fh = t_max - target;
+        for (std::size_t i = 0; i < n_; ++i) {
+            const double f = samples_[i].T - target;
+            if (samples_[i].x > c && samples_[i].x < h && f > 0) {
+                h = samples_[i].x;
+                fh = f;
+            }
+        }
+        return true;
+    }
+
+private:
+    struct Sample {
+        double x, T;
+    };
+    // The peak search takes a few dozen values and each crossing a dozen; a
+    // value beyond these only narrows no bracket.
+    std::array<Sample, 128> samples_;
+    std::size_t n_ = 0;
+};
+
+}  // namespace
+
+double find_peak_position(double y, double z)
+{
+    const Field T;
+    double T_at_peak = 0;
+    return peak_search(T, y, z, [](double, double) {}, T_at_peak);
 }
 
 Crossing find_rear_crossing(double y, double z, double x_peak, double target)
@@ -262,8 +333,8 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
         return r;
     }
     const Field T;
-    r.x_peak = find_peak_position(y, z);
-    r.t_max = T(r.x_peak, y, z);
+    SeenAlongWeld seen;
+    r.x_peak = peak_search(T, y, z, [&](double x, double value) { seen.add(x, value); }, r.t_max);
     if (std::isnan(r.t_max) || r.t_max == -HUGE_VAL) {
         r.status = CoolingStatus::not_finite;
         return r;
@@ -275,19 +346,32 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
     }
     if (r.T_from == r.T_to) r.T_from = 1.01 * r.T_from;
 
-    // Both crossings start from the peak and the rear end of the search: the
-    // field there is evaluated once for the two of them.
-    double far = nan_value;
-    bool far_known = false;
+    // Both crossings lie between the peak and the rear end of the search.
+    // What the field is known to be on the way bounds them more closely:
+    // the peak search has sampled the weld far behind the peak, and the
+    // first crossing's bracket ends on the hot side of the second. Only
+    // where nothing seen is cold enough is the rear end of the search asked.
     auto rear_crossing = [&](double target) {
-        auto f = [&](double x) { return T(x, y, z) - target; };
-        auto far_value = [&] {
-            if (!far_known) far = T(rear_search_end, y, z);
-            far_known = true;
-            return far - target;
+        auto f = [&](double x) {
+            const double value = T(x, y, z);
+            seen.add(x, value);
+            return value - target;
         };
-        return search_from_values(f, r.x_peak, r.t_max - target, rear_search_end, far_value,
-                                  FalsePosition::unless_flat, below_target);
+        double h = r.x_peak, fh = r.t_max - target, c = rear_search_end, fc = nan_value;
+        if (fh < 0) return Crossing{h, SearchStatus::too_cold};
+        // An interval narrower than the crossings' own 0.0001 cm can leave
+        // the second crossing inside the first one's last bracket; it is
+        // then searched afresh, as on its own, so that the two crossings
+        // are found independently and the interval keeps a time.
+        if (!seen.bracket(r.x_peak, r.t_max, target, h, fh, c, fc) || !(std::fabs(h - c) > 0.0001)) {
+            h = r.x_peak;
+            fh = r.t_max - target;
+            c = rear_search_end;
+            fc = f(rear_search_end);
+            if (std::isnan(fc)) return Crossing{c, SearchStatus::not_a_number};
+            if (fc >= 0) return Crossing{c, SearchStatus::beyond_range};
+        }
+        return search_bracket(f, h, fh, c, fc, FalsePosition::unless_flat);
     };
     const Crossing from = rear_crossing(r.T_from);
     const Crossing to = rear_crossing(r.T_to);

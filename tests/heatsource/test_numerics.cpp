@@ -63,6 +63,18 @@ TEST(Bessel, AgreesWithReferenceAcrossRange)
     }
 }
 
+// The plate schemes take K0 alone: the very number of the pair, on both
+// sides of each break point and for the arguments without a value.
+TEST(Bessel, K0AloneIsThePairsK0)
+{
+    for (double x : {-1.0, 0.0, 1e-6, 0.01, 1.0, 2.0, std::nextafter(2.0, 3.0), 3.0, 3.75,
+                     std::nextafter(3.75, 4.0), 7.5, 19.9, 45.0}) {
+        double i0, k0;
+        bessel_i0_k0(x, i0, k0);
+        EXPECT_EQ(bessel_k0(x), k0) << x;
+    }
+}
+
 int calls = 0;
 
 double cube(double x)
