@@ -1,6 +1,7 @@
 // Scheme 5: butt welding of two plates of different materials and
 // thicknesses joined along y = 0. Plate 1 (y <= 0) sets the scales of the
 // solution; plate 2 lies on y > 0. The field is a wavenumber integral.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -97,6 +98,7 @@ double integrand(double w, const NodeFactors& f, const Derived& d, const FieldPo
 // same nodes, so most evaluations find their factors here.
 constexpr int window_limit = 100;
 constexpr int pass_limit = 10;
+constexpr std::size_t first_pass_intervals = 20;
 
 struct NodeEntry {
     NodeFactors f;
@@ -122,7 +124,11 @@ public:
         std::vector<NodeEntry>& level = levels[static_cast<std::size_t>(pass - 1)];
         // Pass 1 evaluates points 0..n, each later pass the odd ones.
         const std::size_t slot = static_cast<std::size_t>(pass == 1 ? i : i / 2);
-        if (slot >= level.size()) level.resize(slot + 1);
+        // A pass evaluates every one of its points, so its level is made
+        // whole at its first point (n + 1 of them in pass 1, n / 2 later).
+        if (slot >= level.size())
+            level.resize(std::max(slot + 1, pass == 1 ? first_pass_intervals + 1
+                                                      : first_pass_intervals << (pass - 2)));
         NodeEntry& e = level[slot];
         if (!e.known) {
             e.f = node_factors(w, d, pt.m_side, pt.L_side);
@@ -195,7 +201,7 @@ double ppr5_temperature(double x, double y, double /*z*/)
             if (w == 0) return d.at_zero;
             return integrand(w, cache.at(w, window, pass, i, d, pt), d, pt);
         };
-        double S = simpson_sum(f, from, to, 20, status);
+        double S = simpson_sum(f, from, to, static_cast<int>(first_pass_intervals), status);
         from = to;
         sum = sum + S;
         if (sum == 0 || std::fabs(S / sum) < 0.01) break;

@@ -26,8 +26,8 @@ double kernel(double d)
     const double a = rom3_state.a;
     double sx = point_x + p.v * d;
     double r2 = sx * sx + point_y * point_y + point_z * point_z;
-    return 2.0 * std::exp(-r2 / (4.0 * a * d)) /
-           (rom3_state.c_rho * std::pow(4.0 * pi * a * d, 1.5));
+    const double spread = 4.0 * pi * a * d;   // raised to 1.5 as s·√s, the cheaper way
+    return 2.0 * std::exp(-r2 / (4.0 * a * d)) / (rom3_state.c_rho * (spread * std::sqrt(spread)));
 }
 
 // exp(-num/D) for an elapsed diffusion length D >= 0. At the moment of
@@ -64,13 +64,25 @@ double rom3_image_series(double tau)
     const double delta = rom3_parameters.delta;
     const double z = point_z;
     const double D = (rom3_state.t_now - tau) * rom3_state.a;
+    // Pair i holds exp(-iδ(iδ - z)/D) and exp(-iδ(iδ + z)/D); from one pair
+    // to the next each term is multiplied by its first value and by
+    // exp(-2δ²/D) once more per pair, so the series needs three
+    // exponentials, not two per pair (an old emission takes dozens of pairs,
+    // at every point of every cycle).
+    const double decay = image_ratio(2 * delta * delta, D);
+    double below = image_ratio(delta * (delta - z), D);
+    double above = image_ratio(delta * (delta + z), D);
+    double below_step = below;
+    double above_step = above;
     double sum = 1;
     for (int i = 1; i <= image_pair_limit; ++i) {
-        double below = i * delta;
-        double above = -i * delta;
-        double term = image_ratio(below * (below - z), D) + image_ratio(above * (above - z), D);
+        const double term = below + above;
         sum = sum + term;
         if (std::fabs(term / sum) < 0.0001) break;
+        below_step *= decay;
+        above_step *= decay;
+        below *= below_step;
+        above *= above_step;
     }
     return sum;
 }
@@ -79,16 +91,22 @@ double rom3_pulse_integrand(double s)
 {
     const PulseParameters& p = rom3_parameters;
     double tau = pulse_emission_time(rom3_state, s);
-    return rom3_state.pulse_length * kernel(pulse_elapsed(p, rom3_state, tau)) *
-           rom3_image_series(tau);
+    const double K = kernel(pulse_elapsed(p, rom3_state, tau));
+    // An emission whose heat has not arrived (or has long gone) adds nothing,
+    // whatever its images; the series is the costly part of the cycle.
+    if (K == 0) return 0;
+    return rom3_state.pulse_length * K * rom3_image_series(tau);
 }
 
 double rom3_pause_integrand(double s)
 {
     const PulseParameters& p = rom3_parameters;
     double tau = pause_emission_time(rom3_state, s);
-    return rom3_state.pause_length * kernel(pulse_elapsed(p, rom3_state, tau)) *
-           rom3_image_series(tau);
+    const double K = kernel(pulse_elapsed(p, rom3_state, tau));
+    // An emission whose heat has not arrived (or has long gone) adds nothing,
+    // whatever its images; the series is the costly part of the cycle.
+    if (K == 0) return 0;
+    return rom3_state.pause_length * K * rom3_image_series(tau);
 }
 
 double rom3_pulse_temperature(double x, double y, double z, double /*t*/)
