@@ -126,7 +126,11 @@ WriteOutcome write_file_whole(const std::string& path, std::string_view text)
 
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    const std::string stem = "." + target.filename().string() + ".";
+    // Appended piece by piece: prepending to a temporary sets off a false
+    // -Wrestrict inside std::string at -O3 with GCC 12.
+    std::string stem = ".";
+    stem += target.filename().string();
+    stem += '.';
     fs::path temp;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
