@@ -217,7 +217,7 @@ bool run_file_chooser(Window* owner, FileDialogRequest& r, ChooserState& state, 
     r.owner = owner;
     r.file_name = state.file_name;
     r.filter_index = state.filter_index;
-    r.default_extension = "*";
+    r.default_extension.assign(1, '*');   // assigning "*" sets off a false -Wrestrict at -O3 (GCC 12)
     r.must_exist = !save;
     const bool chosen = save ? file_save_dialog(r) : file_open_dialog(r);
     if (!chosen) {
@@ -312,8 +312,10 @@ void reset_digitizer_inputs()
     axis_values = {0, 400, 0, 900};
     x_log = 1;
     y_log = 0;
-    vickershardness_text = "5";
-    txt_text = "     ";
+    // Filled, not assigned from literals: that sets off a false -Wrestrict
+    // inside std::string at -O3 with GCC 12.
+    vickershardness_text.assign(1, '5');
+    txt_text.assign(5, ' ');
     txt2_texts = {"00", "00", "00", "400"};
     axis_texts = {"0.0", "400.0", "0.0", "900.0"};
     picture_state = {};

@@ -404,7 +404,7 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
         std::string text = cformat(fragments[k].first, values[k]);
         if (!present[k]) {
             text = percent_text(fragments[k].first);
-            text.replace(text.find("%-.3g"), 5, "-");
+            text.replace(text.find("%-.3g"), 5, 1, '-');
         }
         dc.set_text_color(seyffarth_colour(fragments[k].second));
         dc.text_out(x, y, text);
