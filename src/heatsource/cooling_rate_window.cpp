@@ -2,6 +2,7 @@
 // shown as text with the scheme's summary and written to "velocity.txt".
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "cooling_reports.h"
 #include "file_write.h"
@@ -77,6 +78,30 @@ bool compute(const double* params, Window* window, std::string& summary1, std::s
     return true;
 }
 
+// The text as rows no wider than `room` in the selected font, broken at
+// blanks; a word wider than the room stands alone in its row.
+std::vector<std::string> broken_at_blanks(Canvas& dc, const std::string& text, int room) {
+    if (dc.text_extent(text).cx <= room) return {text};
+    std::vector<std::string> rows;
+    std::string row;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at + 1);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(at, end - at);
+        if (!row.empty() && dc.text_extent(row + word).cx > room) {
+            rows.push_back(row);
+            const std::size_t first = word.find_first_not_of(' ');
+            row = first == std::string::npos ? std::string() : word.substr(first);
+        } else {
+            row += word;
+        }
+        at = end;
+    }
+    if (!row.empty()) rows.push_back(row);
+    return rows;
+}
+
 void draw(Window* window, Canvas& dc, int print_flag) {
     dc.set_background_mode(BackgroundMode::opaque);
     const Rect r = window_drawing_rect(window, dc, print_flag);
@@ -94,10 +119,18 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     char line2[heat_text_size] = {};
     char title[heat_text_size] = {};
     if (current_model.summary) current_model.summary(line1, line2, title);
-    dc.text_out(L, B + h, stored.line_a);
-    dc.text_out(L, B + 2 * h, stored.line_b);
-    dc.text_out(L, B + 3 * h, line1);
-    dc.text_out(L, B + 4 * h, line2);
+    // The four lines stand in rows B + h to B + 4h. A line wider than the
+    // window (the scheme's summary in a narrow window, or on a page) breaks
+    // at blanks, and the rows above it move up by the rows it takes, so the
+    // block keeps its bottom and nothing runs past the frame.
+    std::vector<std::string> rows;
+    for (const std::string& line : {stored.line_a, stored.line_b, std::string(line1), std::string(line2)})
+        for (std::string& row : broken_at_blanks(dc, line, r.right - L - (L - r.left))) rows.push_back(std::move(row));
+    int y = B + (5 - static_cast<int>(rows.size())) * h;
+    for (const std::string& row : rows) {
+        dc.text_out(L, y, row);
+        y += h;
+    }
     dc.text_out(r.left + 2 * (L - r.left), r.top + 3, title);
     dc.set_text_color(remembered);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "lang.h"
 #include "recording_canvas.h"
@@ -66,7 +67,9 @@ TEST_F(CoolingRateWindow, SchemeTwoRateAndTimeAtItsDefaults) {
     EXPECT_TRUE(take_window_messages().empty());
 
     // 1024 x 768: H = 27, the cell of "Привет   " with the terminating zero
-    // gives L and the rows below B = bottom - 5h.
+    // gives L and the rows below B = bottom - 5h. The scheme's two summary
+    // lines are wider than the window: each breaks at a blank into two rows,
+    // so lines A and B stand two rows higher and the last row stays at B + 4h.
     RecordingCanvas measure;
     FontRecord font = dc.texts.front().font;
     measure.select_font(font);
@@ -77,8 +80,18 @@ TEST_F(CoolingRateWindow, SchemeTwoRateAndTimeAtItsDefaults) {
     ASSERT_NE(a, nullptr);
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(a->x, cell.cx);
-    EXPECT_EQ(a->y, B + cell.cy);
-    EXPECT_EQ(b->y, B + 2 * cell.cy);
+    EXPECT_EQ(a->y, B - cell.cy);
+    EXPECT_EQ(b->y, B);
+    std::vector<const RecordingCanvas::TextCall*> rows;
+    for (const auto& t : dc.texts)
+        if (t.y >= a->y) rows.push_back(&t);
+    ASSERT_EQ(rows.size(), 6u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i]->x, cell.cx);
+        EXPECT_EQ(rows[i]->y, B + (static_cast<int>(i) - 1) * cell.cy);
+        EXPECT_LE(cell.cx + measure.text_extent(rows[i]->text).cx, 1024 - cell.cx) << rows[i]->text;
+    }
+    EXPECT_EQ(rows[2]->text.rfind("Thermal conductivity=0.3,", 0), 0u) << rows[2]->text;
     EXPECT_EQ(a->font.height, 27);
     EXPECT_EQ(a->color, rgb(128, 0, 0));
     const auto* title = dc.find_text("2. Welding of semiinfinite body");
