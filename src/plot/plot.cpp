@@ -209,6 +209,19 @@ std::vector<double> tick_values(double start, double step, int n)
     return out;
 }
 
+int ticks_within(std::span<const double> ticks, int n, double lo, double hi)
+{
+    if (hi < lo) std::swap(lo, hi);
+    const double slack = 1e-6 * (hi - lo);
+    int last = -1;
+    for (int i = 0; i <= n && i < static_cast<int>(ticks.size()); ++i) {
+        const double t = ticks[static_cast<std::size_t>(i)];
+        if (!(t >= lo - slack && t <= hi + slack)) break;
+        last = i;
+    }
+    return last;
+}
+
 void draw_vertical_grid(Canvas& dc, Rect rect, WorldBox box, int /*n*/, std::span<const double> xs)
 {
     const auto scale = axis_scale(rect.left, rect.right, box.x_min, box.x_max);

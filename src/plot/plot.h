@@ -72,6 +72,11 @@ void choose_tick_step(double range, int& n, double& step);
 void fill_tick_values(double start, double step, int n, std::span<double> out);
 // The same into a new vector of n + 3 values (none for n < -2).
 std::vector<double> tick_values(double start, double step, int n);
+// The count for draw_y_axis that labels ticks[0..n] only as far as they lie
+// in [lo, hi] (within a millionth of the range): a tick beyond the axis's
+// end would stand outside the plot, over what is drawn there. -1 when the
+// first tick is outside.
+int ticks_within(std::span<const double> ticks, int n, double lo, double hi);
 
 // Vertical lines across the rectangle at xs from the first while they lie in
 // [x_min, x_max]. n is not needed.

@@ -195,7 +195,7 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
         dc.select_pen(Pen{PenStyle::solid, 2, {0, 0, 0}});
         draw_x_axis(dc, plot.bottom, plot.left, plot.right, xmin, xmax, nx - 1, selector == 0 ? 6 : 2, xticks);
         dc.select_pen(style.axis_pen);
-        draw_y_axis(dc, plot.left, plot.bottom, plot.top, ymax, ymin, ny, 6, yticks);
+        draw_y_axis(dc, plot.left, plot.bottom, plot.top, ymax, ymin, ticks_within(yticks, ny, ymin, ymax), 6, yticks);
         haz_font(dc, axis_height, 900);
         dc.text_out(plot.left - 3 * Ht, plot.bottom, style.axis_title);
         const std::string xt = "ЗТВ, см";
@@ -215,7 +215,7 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     // Steel data.
     haz_font(dc, base);
     if (selector == 0) read_steel_data();
-    draw_sweep_composition(dc, descriptor, 4 * (selector == 0 ? Ht : H0));
+    draw_sweep_composition(dc, client, descriptor, 4 * (selector == 0 ? Ht : H0));
     if (selector > 0) draw_profile();
 
     // Texts.

@@ -146,12 +146,13 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     const int c = shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
     s.shorshorov_parse_composition(table.file.composition_line);
     shorshorov_font(dc, H);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, static_cast<int>(1.8 * c), 20, 20, dc);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
+                                        20, dc);
     s.y = p.y;
     s.z = p.z;
     s.cooling_rate = W;
     shorshorov_font(dc, H);
-    s.shorshorov_draw_structure_table(10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+    s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
 
     shorshorov_draw_parameters(dc, client, plot.left, H, 1, 1, 1, 1);
     shorshorov_font(dc, static_cast<int>(1.4 * H));
@@ -240,7 +241,7 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     dc.set_text_color(entry_text);
     draw_x_axis(dc, plot.bottom, plot.left, plot.right, xmin, xmax, nx, 6, xt);
     dc.set_text_color(Rgb{255, 0, 255});
-    draw_y_axis(dc, plot.left, plot.bottom, plot.top, vmax, vmin, ny, 6, yt);
+    draw_y_axis(dc, plot.left, plot.bottom, plot.top, vmax, vmin, ticks_within(yt, ny, vmin, vmax), 6, yt);
 
     static const Text5 rate_title{"Cooling velocity W, grad/s", "Скорость охлаждения, С/с", "Скорость охлаждения, С/с",
                                   "Cooling velocity W, grad/s", "Cooling velocity W, grad/s"};
@@ -287,13 +288,15 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
 
     s.shorshorov_parse_composition(table.file.composition_line);
     dc.set_text_color(shorshorov_panel_colour);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, static_cast<int>(1.8 * c), 20, 20, dc);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
+                                        20, dc);
     s.shorshorov_parse_base_properties(table.file.base_metal_line());
     s.y = p.y;
     s.z = p.z;
     s.cooling_rate = Wp;
     shorshorov_font(dc, H);
-    s.shorshorov_draw_point_property_table(10, plot.bottom + static_cast<int>(4.3 * c) + note_room, 20, 20, dc);
+    s.shorshorov_draw_point_property_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c) + note_room, 20,
+                                           20, dc);
 
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);

@@ -159,6 +159,27 @@ TEST(TickValues, NeverHangsNorWritesPastTheArray)
     EXPECT_EQ(below[0], -1e12);
 }
 
+TEST(TicksWithin, TheAxisCountStopsAtTheLastTickOnTheAxis)
+{
+    // The HAZ profile of a strength from 783 to 814 MPa: step 9 from 783
+    // would label 819 above the plot.
+    const std::vector<double> haz = tick_values(783, 9, 4);
+    struct Case {
+        std::vector<double> ticks;
+        int n;
+        double lo, hi;
+        int count;
+    } cases[] = {
+        {haz, 4, 783, 814, 3},                      // 783 .. 810
+        {{0, 20, 40, 60, 80, 100}, 5, 0, 100, 5},  // the last tick on the top
+        {{0, 20, 40, 60, 80, 100}, 5, 100, 0, 5},  // ends in either order
+        {{0.1, 0.2, 0.30000000000000004}, 2, 0.1, 0.3, 2},   // a residue of the addition
+        {{0, 20, 40}, 9, 0, 100, 2},               // a count beyond the array
+        {{-5, 0, 5}, 2, 0, 10, -1},                // the first tick below: no label
+    };
+    for (const Case& c : cases) EXPECT_EQ(ticks_within(c.ticks, c.n, c.lo, c.hi), c.count) << c.lo << " " << c.hi;
+}
+
 TEST(DataExtent, MinimaAndMaximaOfTheFirstNPoints)
 {
     const double xs[] = {3, -1, 7, 100};
