@@ -96,6 +96,9 @@ void switch_language();
 
 // Print the window now shown.
 void print_current_window();
+// What Print draws on its page: the window now shown, by the routine its
+// paint callback uses, laid out on the page's plot rectangle.
+void draw_window_on_page(Canvas& page);
 
 // The help pages of the chosen language.
 void open_help_contents();

@@ -1,8 +1,10 @@
 // Print and Help.
 #include "frame.h"
 
+#include "fonts.h"
 #include "heatsource.h"
 #include "help.h"
+#include "plot.h"
 #include "print.h"
 #include "seyffarth_sweep_commands.h"
 #include "shorshorov_commands.h"
@@ -10,13 +12,32 @@
 #include "steel_commands.h"
 #include "temperature_windows.h"
 
+#include <algorithm>
+
 namespace {
 
-// Draws the window now shown on a printer page, with the routine its paint
-// callback uses; the routines lay out on the page's plot rectangle.
-void draw_current_window(Canvas& dc)
+// The font a routine finds on the page: the device's default font grown as
+// the window grows from the screen onto the page's plot rectangle. Layouts
+// measured in the font as found (the Shorshorov windows' reference cell and
+// axis labels) then keep on paper the proportions they have on the screen.
+void select_page_default_font(Canvas& page)
+{
+    const Rect client = get_client_rect(main_window);
+    if (client.height() <= 0) return;
+    Rect plot;
+    get_print_plot_rect(page, plot);
+    FontRecord found = page.selected_font();
+    const long long em = font_cell_metrics(found).em;
+    found.height = -static_cast<int>(std::max(1LL, em * plot.height() / client.height()));
+    page.select_font(found);
+}
+
+} // namespace
+
+void draw_window_on_page(Canvas& dc)
 {
     constexpr int on_paper = 1;
+    select_page_default_font(dc);
     if (current_paint == cycle_routine_on_paint) {
         if (current_model.cycle_routine == nullptr || current_parameters == nullptr) return;
         current_model.cycle_routine(current_parameters, 50, main_window, dc, 0, on_paper);
@@ -34,8 +55,6 @@ void draw_current_window(Canvas& dc)
     // the blank window prints an empty page
 }
 
-} // namespace
-
 void print_current_window()
 {
     // The page goes to the printer chosen in the print dialog; Cancel there
@@ -44,7 +63,7 @@ void print_current_window()
     PrintJob* job = print_dialog(main_window);
     if (job == nullptr) return;
     if (print_start_doc(job, "readme.txt") && print_start_page(job)) {
-        if (Canvas* dc = print_canvas(job)) draw_current_window(*dc);
+        if (Canvas* dc = print_canvas(job)) draw_window_on_page(*dc);
         print_end_page(job);
         print_end_doc(job);
     }

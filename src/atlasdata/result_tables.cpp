@@ -33,6 +33,26 @@ private:
     Canvas& dc_;
 };
 
+// The grid a table is laid out on: row height, least column width and the
+// margin around a column's text, in pixels. Where the font fits the rows the
+// layout's own numbers stand. A taller font (a printer page's is several
+// times the screen's) gets rows of its cell, measured on the canvas drawn on,
+// with a pixel to spare for the ruling under a descender, and the widths and
+// margin grow in the same ratio, so the table looks as it does on the screen.
+struct TableGrid {
+    int row = 0;
+    int min_width = 0;
+    int margin = 10;
+};
+
+TableGrid table_grid(Canvas& dc, int row_height, int min_width)
+{
+    const int cell = dc.text_extent("0").cy;
+    if (row_height <= 0 || cell <= row_height) return TableGrid{row_height, min_width, 10};
+    const int row = cell + 1;
+    return TableGrid{row, min_width * row / row_height, 10 * row / row_height};
+}
+
 // Headings and labels, {en, ru, ua, de, fr}.
 const Text5 composition_heading1{" Chemical ", " Химический ", " Хімічний ", " Den chemischen ", " La composition "};
 const Text5 composition_heading2{"composition, %", "состав %", "склад %", "Zusammensetzung, %", "chimiques, %"};
@@ -96,6 +116,7 @@ std::string format_table_value(double value)
 
 int draw_table_heading(const char* line1, const char* line2, int x, int top, int row_height, Canvas& dc)
 {
+    row_height = table_grid(dc, row_height, 0).row;
     dc.set_text_color(black);
     dc.text_out(x, top, line1);
     dc.text_out(x, top + row_height, line2);
@@ -113,6 +134,7 @@ int draw_table_heading(const char* line1, const char* line2, int x, int top, int
 int draw_table_heading3(const char* line1, const char* line2, const char* line3, int x, int top,
                         int row_height, Canvas& dc)
 {
+    row_height = table_grid(dc, row_height, 0).row;
     dc.set_text_color(black);
     dc.text_out(x, top, line1);
     dc.text_out(x, top + row_height, line2);
@@ -133,27 +155,29 @@ int draw_table_heading3(const char* line1, const char* line2, const char* line3,
 void draw_table_column(const char* label, double value, int& x_cursor, int min_width, int top,
                        int row_height, Canvas& dc)
 {
+    const TableGrid grid = table_grid(dc, row_height, min_width);
     int x0 = x_cursor;
     int lw = dc.text_extent(label, true).cx;
     std::string text = format_table_value(value);
     int vw = dc.text_extent(text).cx;
     dc.set_text_color(black);
 
-    int width = std::max(min_width, lw);
+    int width = std::max(grid.min_width, lw);
     width = std::max(vw, width);
-    width += 10;
+    width += grid.margin;
     dc.text_out(x0 + (width - lw) / 2, top, label);
-    dc.text_out(x0 + (width - vw) / 2, top + row_height, text);
+    dc.text_out(x0 + (width - vw) / 2, top + grid.row, text);
 
     CellPen pen(dc);
-    for (int row = 0; row <= 2; ++row) pen.line(x0, top + row * row_height, x0 + width, top + row * row_height);
-    pen.line(x0 + width - 1, top, x0 + width - 1, top + 2 * row_height);
+    for (int row = 0; row <= 2; ++row) pen.line(x0, top + row * grid.row, x0 + width, top + row * grid.row);
+    pen.line(x0 + width - 1, top, x0 + width - 1, top + 2 * grid.row);
     x_cursor = x0 + width;
 }
 
 void draw_table_pair_column(const char* label, double rated, double initial, int& x_cursor, int min_width,
                             int top, int row_height, Canvas& dc)
 {
+    const TableGrid grid = table_grid(dc, row_height, min_width);
     int x0 = x_cursor;
     int lw = dc.text_extent(label, true).cx;
     std::string rated_text = format_table_value(rated);
@@ -162,14 +186,14 @@ void draw_table_pair_column(const char* label, double rated, double initial, int
     int iw = dc.text_extent(initial_text).cx;
     dc.set_text_color(black);
 
-    int width = std::max({min_width, lw, rw, iw}) + 10;
+    int width = std::max({grid.min_width, lw, rw, iw}) + grid.margin;
     dc.text_out(x0 + (width - lw) / 2, top, label);
-    dc.text_out(x0 + (width - rw) / 2, top + row_height, rated_text);
-    dc.text_out(x0 + (width - iw) / 2, top + 2 * row_height, initial_text);
+    dc.text_out(x0 + (width - rw) / 2, top + grid.row, rated_text);
+    dc.text_out(x0 + (width - iw) / 2, top + 2 * grid.row, initial_text);
 
     CellPen pen(dc);
-    for (int row = 0; row <= 3; ++row) pen.line(x0, top + row * row_height, x0 + width, top + row * row_height);
-    pen.line(x0 + width - 1, top, x0 + width - 1, top + 3 * row_height);
+    for (int row = 0; row <= 3; ++row) pen.line(x0, top + row * grid.row, x0 + width, top + row * grid.row);
+    pen.line(x0 + width - 1, top, x0 + width - 1, top + 3 * grid.row);
     x_cursor = x0 + width;
 }
 
@@ -248,7 +272,7 @@ void ShorshorovSteel::shorshorov_draw_point_property_table(int x, int top, int m
     draw_table_pair_column(" Rm, MPa", rm, initial_rm, x_cursor, min_width, top, row_height, dc);
     draw_table_pair_column(" A, %", elongation, initial_elongation, x_cursor, min_width, top, row_height, dc);
     draw_table_pair_column(" Z, %", reduction, initial_reduction, x_cursor, min_width, top, row_height, dc);
-    x_cursor += min_width;
+    x_cursor += table_grid(dc, row_height, min_width).min_width;
     x_cursor += draw_table_heading(pick(calculation_heading1), pick(calculation_heading2), x_cursor, top,
                                    row_height, dc);
     draw_table_column(pick(y_label), y, x_cursor, min_width, top, row_height, dc);

@@ -5,7 +5,10 @@
 // from the cell operations below: a heading cell of two or three lines, then
 // one column per quantity, label in the first row and value(s) below. Numbers
 // are written with "%-.3lg". Text is black, lines are solid black one pixel
-// wide; the current font of the canvas is used as it is.
+// wide; the current font of the canvas is used as it is. Row heights and
+// widths are the layout's where the font fits its rows; a taller font (a
+// printer page) gets rows of its cell on the canvas drawn on, and the widths
+// grow with them.
 #pragma once
 
 #include "composition.h"

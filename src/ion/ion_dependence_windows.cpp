@@ -135,7 +135,7 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
     const std::string text = ion_composition_text(composition);
     IonSteel steel = ion_steel_from(composition);
     steel_font(dc, u.H);
-    steel.draw_composition_table(10, mul(3.0, u.h), 50, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.0, u.h), 50, 20, dc);
     const Rgb saved = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
     const SteelSummary summary = steel_summary();
@@ -267,7 +267,8 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
                   u.client.bottom - e * u.h - steel_sweep_note_room(dc, r.gaps, u.H)};
     IonSteel steel = ion_steel_from(composition);
     steel_font(dc, u.H);
-    steel.draw_composition_table(10, mul(energy ? 3.0 : preheat ? 3.3 : 2.8, u.h), 50, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(energy ? 3.0 : preheat ? 3.3 : 2.8, u.h), 50,
+                                 20, dc);
     const Rgb saved_colour = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
     std::vector<double> xs(sweep_points), ts(sweep_points);

@@ -60,14 +60,14 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
 
     std::vector<double> xs(point_count), ys(point_count);
     IonSteel steel = ion_steel_from(composition);
-    steel.draw_composition_table(10, mul(1.8, h), 50, 20, dc);
+    steel.draw_composition_table(client.left + 10, client.top + mul(1.8, h), 50, 20, dc);
     // The carbon equivalent does not change along the curves: one report.
     bool limited = false;
     ion_evaluate(steel, p.t, &limited);
     steel.y = p.y;
     steel.z = p.z;
     steel.cooling_time = p.t;
-    steel.ion_draw_structure_table(10, plot.bottom + mul(5.5, h), 20, 20, dc);
+    steel.ion_draw_structure_table(client.left + 10, plot.bottom + mul(5.5, h), 20, 20, dc);
     const Rgb saved = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
     const SteelSummary summary = steel_summary();

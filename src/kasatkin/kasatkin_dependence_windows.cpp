@@ -291,7 +291,7 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
-    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
     bool limited = false;
 
     // t8/5 on its own axis left of the plot.
@@ -445,7 +445,7 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
-    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
     bool limited = false;
 
     const int title_font = spec.titles_in_h12 ? mul(1.2, u.H) : u.H;
@@ -674,7 +674,7 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
-    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
     bool limited = false;
 
     struct Curve {
@@ -727,7 +727,7 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
-    steel.draw_composition_table(10, mul(3.1, u.h), 20, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
     bool limited = false;
 
     std::vector<double> xs;

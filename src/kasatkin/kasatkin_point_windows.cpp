@@ -164,12 +164,12 @@ void kasatkin_properties_at_point_window(const double* params, int, Window* wind
 
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
-    steel.draw_composition_table(10, mul(3.1, L.h), 20, 20, dc);
+    steel.draw_composition_table(L.client.left + 10, L.client.top + mul(3.1, L.h), 20, 20, dc);
     kasatkin_evaluate(steel, L.p.t, &limited);
     steel.y = L.p.y;
     steel.z = L.p.z;
     steel.cooling_time = L.p.t;
-    steel.kasatkin_draw_property_table(10, L.plot.bottom + 6 * L.h, 20, 20, dc);
+    steel.kasatkin_draw_property_table(L.client.left + 10, L.plot.bottom + 6 * L.h, 20, 20, dc);
     kasatkin_evaluate(steel, L.p.t, &limited);
     const Rgb saved = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
@@ -227,12 +227,12 @@ void kasatkin_structure_at_point_window(const double* params, int, Window* windo
 
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
-    steel.draw_composition_table(10, mul(3.1, L.h), 20, 20, dc);
+    steel.draw_composition_table(L.client.left + 10, L.client.top + mul(3.1, L.h), 20, 20, dc);
     kasatkin_evaluate(steel, L.p.t, &limited);
     steel.y = L.p.y;
     steel.z = L.p.z;
     steel.cooling_time = L.p.t;
-    steel.kasatkin_draw_structure_table(10, L.plot.bottom + mul(5.8, L.h), 20, 20, dc);
+    steel.kasatkin_draw_structure_table(L.client.left + 10, L.plot.bottom + mul(5.8, L.h), 20, 20, dc);
     kasatkin_evaluate(steel, L.p.t, &limited);
     dc.set_text_color(rgb(128, 0, 0));
 

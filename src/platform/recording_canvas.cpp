@@ -17,6 +17,21 @@ DeviceCaps RecordingCanvas::default_caps()
     return c;
 }
 
+RecordingCanvas RecordingCanvas::printer_page(int width_mm, int height_mm, int dpi)
+{
+    DeviceCaps c;
+    c.horz_res = static_cast<int>(width_mm * dpi / 25.4);
+    c.vert_res = static_cast<int>(height_mm * dpi / 25.4);
+    c.horz_size_mm = width_mm;
+    c.vert_size_mm = height_mm;
+    c.logpixels_x = dpi;
+    c.logpixels_y = dpi;
+    c.bits_per_pixel = 24;
+    RecordingCanvas page(c);
+    page.set_printer(true);
+    return page;
+}
+
 void RecordingCanvas::clear()
 {
     texts.clear();

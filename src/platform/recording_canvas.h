@@ -54,6 +54,10 @@ public:
 
     explicit RecordingCanvas(const DeviceCaps& caps = default_caps());
     static DeviceCaps default_caps();   // a 1024 x 768 screen, 96 dpi, 32 bits
+    // A printer page of the given size in millimetres at `dpi` dots per
+    // inch, as the printer's device reports it: the canvas answers as a
+    // printer does, so the routines lay out as they do on paper.
+    static RecordingCanvas printer_page(int width_mm, int height_mm, int dpi);
 
     void clear();                       // forget the recorded calls, keep the state
     // The texts drawn, joined by '\n' (handy in assertions).

@@ -149,7 +149,7 @@ void seyffarth_cct_diagram_window(const double*, int, Window* window, Canvas& dc
     const Rect plot = cct_plot(page, 5);
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * page.h);
+    seyffarth_draw_composition(dc, page, descriptor);
 
     CurveSet curves;
     WorldBox box;
@@ -175,7 +175,7 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     const Rect plot = cct_plot(page, 11);
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
+    seyffarth_draw_composition(dc, page, descriptor);
 
     SeyffarthPhases phases;
     SeyffarthTableOptions options;

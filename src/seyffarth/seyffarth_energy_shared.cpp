@@ -181,11 +181,11 @@ bool sweep_entry_check(SweepInput& in, Window* window)
     return true;
 }
 
-void draw_sweep_composition(Canvas& dc, const SteelDescriptor& d, int y)
+void draw_sweep_composition(Canvas& dc, Rect client, const SteelDescriptor& d, int y)
 {
     CompositionRecord record;
     record.parse_composition(d.composition_line);
-    record.draw_composition_table(10, y, 50, 20, dc);
+    record.draw_composition_table(client.left + 10, client.top + y, 50, 20, dc);
 }
 
 void draw_sweep_glyph(Canvas& dc, int x, int y, unsigned char glyph, int H, Rgb colour)

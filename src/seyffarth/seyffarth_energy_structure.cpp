@@ -127,7 +127,7 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
     steel_font(dc, H);
-    draw_sweep_composition(dc, descriptor, 5 * h);
+    draw_sweep_composition(dc, client, descriptor, 5 * h);
 
     SweepTextBlock block;
     block.title = pick(titles[kind_index(kind)]);

@@ -299,9 +299,7 @@ int seyffarth_font(Canvas& dc, int height, int escapement)
 
 Rect seyffarth_client_rect(Window* window, Canvas& dc)
 {
-    if (window != nullptr && is_window(window)) return get_client_rect(window);
-    const DeviceCaps caps = dc.caps();
-    return Rect{0, 0, caps.horz_res, caps.vert_res};
+    return window_drawing_rect(window, dc, 0);
 }
 
 SeyffarthPage seyffarth_page_setup(Window* window, Canvas& dc, int divisor)
@@ -314,8 +312,10 @@ SeyffarthPage seyffarth_page_setup(Window* window, Canvas& dc, int divisor)
     return page;
 }
 
-void seyffarth_draw_composition(Canvas& dc, const SteelDescriptor& descriptor, int x, int y)
+void seyffarth_draw_composition(Canvas& dc, const SeyffarthPage& page, const SteelDescriptor& descriptor)
 {
+    const int x = page.client.left + 10;
+    const int y = page.client.top + 4 * page.h;
     CompositionRecord record;
     seyffarth_composition = &record;
     record.parse_composition(descriptor.composition_line);

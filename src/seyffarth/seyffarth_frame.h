@@ -126,8 +126,9 @@ Pen seyffarth_pen(PenStyle style, int width, Rgb colour);
 // to the height and escapement and selects it; returns its line height.
 int seyffarth_font(Canvas& dc, int height, int escapement = 0);
 
-// The rectangle the window lays out on: the window's client rectangle, or
-// the whole surface when drawn without a window.
+// The rectangle the window lays out on: the window's client rectangle, the
+// plot rectangle of a printer page, or the whole surface when drawn without
+// a window.
 Rect seyffarth_client_rect(Window* window, Canvas& dc);
 
 struct SeyffarthPage {
@@ -140,9 +141,10 @@ struct SeyffarthPage {
 // current brush) and selects font H = client height / divisor.
 SeyffarthPage seyffarth_page_setup(Window* window, Canvas& dc, int divisor);
 
-// The composition table from the descriptor's composition line at (x, y),
-// column width 50, row height 20.
-void seyffarth_draw_composition(Canvas& dc, const SteelDescriptor& descriptor, int x, int y);
+// The composition table from the descriptor's composition line, 10 pixels
+// right of the page's left edge and four lines below its top, column width
+// 50, row height 20 (or the font's cell where that is taller).
+void seyffarth_draw_composition(Canvas& dc, const SeyffarthPage& page, const SteelDescriptor& descriptor);
 
 // The title in font (int)(1.2 H), colour (255, 0, 95), at (left + 2 h1,
 // (int)(top + 0.3 h1)), h1 the line height of that font; or at (x, y).

@@ -152,7 +152,7 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
         }
     }
 
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
+    seyffarth_draw_composition(dc, page, descriptor);
 
     seyffarth_font(dc, static_cast<int>(1.2 * page.H));
     dc.set_text_color({255, 0, 95});

@@ -354,7 +354,7 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
+    seyffarth_draw_composition(dc, page, descriptor);
     CurveSet curves;
     if (!read_property_curves(window, steel, descriptor, curves)) return;
 
@@ -432,7 +432,7 @@ void seyffarth_properties_diagram_window(const double*, int, Window* window, Can
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
+    seyffarth_draw_composition(dc, page, descriptor);
     CurveSet curves;
     if (!read_property_curves(window, steel, descriptor, curves)) return;
 

@@ -62,7 +62,7 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     const int h = page.h;
     const Rect plot{c.left + c.width() / 8, c.top + 7 * h, c.right - c.width() / 4, c.bottom - 13 * h};
 
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
+    seyffarth_draw_composition(dc, page, descriptor);
     seyffarth_draw_structure_grid_and_axis(dc, plot);
     seyffarth_draw_phase_curves(dc, page, plot, phases, SeyffarthMarkers{{5, 3, 4, 7}, {0, 1, 2, 0}});
     seyffarth_draw_time_axis(dc, page, plot, seyffarth_structure_box());
@@ -101,7 +101,7 @@ void seyffarth_structure_diagram_window(const double*, int, Window* window, Canv
     const int h = page.h;
     const Rect plot{c.left + c.width() / 8, c.top + 7 * h, c.right - c.width() / 4, c.bottom - 5 * h};
 
-    seyffarth_draw_composition(dc, descriptor, 10, 4 * h);
+    seyffarth_draw_composition(dc, page, descriptor);
     seyffarth_draw_structure_grid_and_axis(dc, plot);
     seyffarth_draw_phase_curves(dc, page, plot, phases, SeyffarthMarkers{{5, 5, 5, 5}, {2, 1, 1, 0}});
     seyffarth_draw_time_axis(dc, page, plot, seyffarth_structure_box());

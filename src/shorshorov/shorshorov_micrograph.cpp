@@ -119,12 +119,13 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
         dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
                     shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
     s.shorshorov_parse_composition(table.file.composition_line);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, static_cast<int>(1.8 * c), 20, 20, dc);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
+                                        20, dc);
     s.y = p.y;
     s.z = p.z;
     s.cooling_rate = W;
     shorshorov_font(dc, H, 0, -1, face);
-    s.shorshorov_draw_structure_table(10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+    s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
 
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);

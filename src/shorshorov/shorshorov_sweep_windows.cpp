@@ -416,7 +416,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     s.shorshorov_parse_composition(table.file.composition_line);
     shorshorov_font(dc, H);
     const int comp_x = left + ((kind == Sweep::thickness && !structure) ? 3 : 2) * c + w + 10;
-    s.shorshorov_draw_composition_table(comp_x, static_cast<int>(2.8 * c), 20, 20, dc);
+    s.shorshorov_draw_composition_table(comp_x, client.top + static_cast<int>(2.8 * c), 20, 20, dc);
 
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, H, 0, 0, 0, 0);
     dc.set_text_color(shorshorov_title_colour);

@@ -97,6 +97,38 @@ TEST_F(ResultTables, CompositionShowsOnlyElementsPresent)
     EXPECT_EQ(dc.selected_pen(), Pen{});
 }
 
+TEST_F(ResultTables, AFontTallerThanTheRowsGrowsTheGridWithIt)
+{
+    // On a printer page the font is several times the screen's: the rows
+    // take the font's cell and a pixel for the ruling, and the least width
+    // and the margin grow in the same ratio. A font that fits keeps the grid.
+    struct Case {
+        int font_height;
+        int row;
+        int min_width;
+        int margin;
+    } cases[] = {{17, 20, 50, 10}, {20, 20, 50, 10}, {21, 22, 55, 11}, {43, 44, 110, 22}, {96, 97, 242, 48}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.font_height);
+        dc.clear();
+        FontRecord f = table_font();
+        f.height = c.font_height;
+        dc.select_font(f);
+        int cursor = 100;
+        draw_table_column("C", 0.09, cursor, 50, 40, 20, dc);
+        ASSERT_EQ(dc.texts.size(), 2u);
+        EXPECT_EQ(dc.texts[1].y, 40 + c.row);
+        const int column = std::max({c.min_width, width("C", true), width("0.09")}) + c.margin;
+        EXPECT_EQ(cursor, 100 + column);
+        for (int r = 0; r <= 2; ++r) EXPECT_TRUE(has_line({100, 40 + r * c.row}, {100 + column, 40 + r * c.row}));
+        EXPECT_TRUE(has_line({100 + column - 1, 40}, {100 + column - 1, 40 + 2 * c.row}));
+        // The heading's rows are the column's.
+        dc.clear();
+        draw_table_heading("Chemical", "composition, %", 10, 40, 20, dc);
+        EXPECT_EQ(dc.texts[1].y, 40 + c.row);
+    }
+}
+
 TEST_F(ResultTables, AllZeroCompositionDrawsOnlyTheHeading)
 {
     CompositionRecord r;
