@@ -311,17 +311,17 @@ const std::vector<KeptWindowCase>& kept_window_cases()
          "h = 25 of font 768 / 30): the sample steel S355J2's curves with hardness 223 and 260 end at t = 400 s and "
          "about 350 s, 25 px apart in height (and 183 over 199 at the right edge), so one ellipse runs through the "
          "other's label."},
-        {"(?!seyffarth_(structure|properties|cct)_diagram$).*", "overlap|covered|outside", "", "", 630, 0, 0, false,
+        {"(?!seyffarth_(structure|properties|cct)_diagram$|cooling_rate$).*", "overlap|covered|outside", "", "", 630, 0, 0, false,
          "The parameter panel, font H = 768 / 28 = 27 (cw = 13, cy = 27): the heading in font 32 at (12 cw, 768 - 4.7 "
          "cy) = (156, 641), row 1 at 768 - 3.5 cy = 673, row 2 at 768 - 1.5 cy = 727, each caption by its painter's "
          "own offsets (stacked units and their exponents raised over the row and into the heading's cell, the degree "
          "sign as a raised 0 between the dot and C, opaque cells over their neighbours); the German heading (1154 px) "
          "and the French one run past x = 1024 from 156, and so do the rows of schemes with many captions (3, 4, 5)."},
-        {"ion_hardness_(at_point|vs_chemistry|vs_energy|vs_preheat|vs_thickness)|kasatkin_(properties_at_point|properties_vs_chemistry|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_chemistry|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|seyffarth_(cct_at_point|cct_diagram|micrograph|properties_at_point|properties_diagram|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_diagram|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)|shorshorov_(micrograph|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
+        {"ion_hardness_(at_point|vs_thickness)|kasatkin_(properties_vs_preheat|properties_vs_thickness|structure_vs_chemistry)|seyffarth_(properties_at_point|properties_vs_energy|properties_vs_preheat|properties_vs_thickness)|shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
          ".", "", "", 40, 200, 1, false,
-         "The composition table: rows 20 px apart (the windows pass 20) in the window's font of 24 to 27 px, from y = "
-         "3.1 h or 4 h or 5 h; each row's text is taller than its row, so the rule under the heading line and the "
-         "element row runs through it and the values' opaque cells cover the labels' feet."},
+         "The band of the composition table (from y = 1.8 c, 3.1 h, 4 h or 5 h, rows of its font's cell): the steel "
+         "lines, title lines and the top labels of axes standing above the plot's top share its rows and meet its "
+         "texts and rules."},
         {"shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
          "crosses", "", "", 40, 200, 0, false,
          "The Shorshorov steel lines (class and grade at 2 c and 3 c of c = 24) run through the composition table at "
@@ -343,11 +343,9 @@ const std::vector<KeptWindowCase>& kept_window_cases()
          "model: ...\" centred or from the plot's left in fonts of 1.2 H to 4 H / 3 (28 to 36 px), with the long "
          "scheme names (4, 6, 9 and the German and French ones) 1000 to 1300 px wide; the Russian model line of the "
          "chemistry windows with a German name; legend labels from R + 3.2 cw."},
-        {"ion_hardness_(at_point|vs_energy)|kasatkin_(properties_at_point|structure_at_point)|seyffarth_(haz_profile_0|haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|haz_profile_5|haz_profile_6|properties_at_point|properties_vs_energy|structure_vs_energy|structure_vs_preheat)|shorshorov_(haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|micrograph|properties_vs_energy|structure_at_point|structure_vs_energy|structure_vs_thickness)",
+        {"ion_hardness_vs_energy|seyffarth_(haz_profile_0|haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|haz_profile_5|haz_profile_6|properties_at_point|properties_vs_energy|structure_vs_energy|structure_vs_preheat)|shorshorov_(haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|properties_vs_energy|structure_at_point|structure_vs_energy|structure_vs_thickness)",
          ".", "", "", 480, 768, 1, false,
-         "Result tables under the plot (structure, properties, point) at P.bottom + a multiple of h, rows 20 px in "
-         "fonts of 21 to 27 px: the rules between the rows run through the labels, the values' opaque cells cover "
-         "them; the Shorshorov tables at P.bottom + 4.3 c with P.bottom = 768 - 13 c0 = 547 (c0 = 17) stand over the "
+         "Result tables under the plot (structure, properties, point) at P.bottom + a multiple of h: the Shorshorov tables at P.bottom + 4.3 c with P.bottom = 768 - 13 c0 = 547 (c0 = 17) stand over the "
          "panel's heading and row 1. The lines under the plot at their rows (axis title at P.bottom + 1.1 to 1.3 of "
          "its height, model line at 2.5 to 3.0 h12 or 6.8 to 8.2 h, point line at 3.8 to 4.3 h13 or 5.5 to 6.3 h) in "
          "fonts of different heights: a cell of one reaches the next by 1 to 4 px; the note of points left out takes "
