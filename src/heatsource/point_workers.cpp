@@ -1,8 +1,10 @@
 // The points of a sweep or a profile on the machine's cores.
 #include "heatsource.h"
+#include "progress_dialog.h"
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <condition_variable>
 #include <mutex>
@@ -131,7 +133,10 @@ public:
     // may wait long for a core), and comes back when every point is done and
     // no worker holds the job any more. The calling thread's scheme state is
     // left as the points it took left it.
-    void run(Job& job, int workers, const std::function<void(int)>& progress)
+    // `look_in` is called on the calling thread while no point ends for a
+    // while, so that a progress window opens on time and keeps being drawn
+    // during long points.
+    void run(Job& job, int workers, const std::function<void(int)>& progress, const std::function<void()>& look_in)
     {
         std::unique_lock<std::mutex> lock(lock_);
         job_ = &job;
@@ -158,8 +163,13 @@ public:
         }
         lock.lock();
         while (told < job.n) {
-            point_done_.wait(lock, [&] { return job.done != told; });
-            tell();
+            if (point_done_.wait_for(lock, std::chrono::milliseconds(100), [&] { return job.done != told; })) {
+                tell();
+            } else if (look_in) {
+                lock.unlock();
+                look_in();
+                lock.lock();
+            }
         }
         job_ = nullptr;
         point_done_.wait(lock, [&] { return active_ == 0; });
@@ -213,11 +223,19 @@ WorkerTeam& worker_team()
 void compute_points(int n, const std::function<void(int)>& compute, const std::function<void(int)>& progress)
 {
     if (n < 1) return;
+    // A sweep that keeps the user waiting shows the progress window.
+    LongWorkProgress long_work(n);
+    int told = 0;
+    const std::function<void(int)> tell = [&](int done) {
+        told = done;
+        long_work.advance(done);
+        if (progress) progress(done);
+    };
     const int workers = std::min(point_workers(), n);
     if (workers == 1) {
         for (int i = 0; i < n; ++i) {
             compute(i);
-            if (progress) progress(i + 1);
+            tell(i + 1);
         }
         return;
     }
@@ -230,7 +248,7 @@ void compute_points(int n, const std::function<void(int)>& compute, const std::f
             job.n = n;
             job.compute = &compute;
             job.state = &state;
-            team.run(job, team_size, progress);
+            team.run(job, team_size, tell, [&] { long_work.advance(told); });
             team.give_back();
             adopt_scheme_state(state);
             return;

@@ -1,6 +1,7 @@
 #include "progress_dialog.h"
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,11 @@ ProgressDialogState state;
 ProgressObserver observer = nullptr;
 Window* owner = nullptr;
 Window* dialog = nullptr;
+double long_work_delay = 0.5;
+
+double seconds_now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 // The four lines, on grey bands, in the dialog's client area. They are drawn
 // at once: the computation that advances the window pumps no messages.
@@ -87,10 +93,10 @@ void open_window() {
     show_texts();
 }
 
-void close_window() {
+void close_window(bool repaint_owner = true) {
     if (!dialog) return;
     invalidate_window(dialog, true);
-    if (owner && is_window(owner)) invalidate_window(owner, true);
+    if (repaint_owner && owner && is_window(owner)) invalidate_window(owner, true);
     update_window(dialog);
     Window* closing = dialog;
     dialog = nullptr;
@@ -130,3 +136,36 @@ void update_progress_dialog(int value) {
 ProgressDialogState progress_dialog_state() { return state; }
 
 void set_progress_observer(ProgressObserver o) { observer = o; }
+
+void close_progress_dialog_keeping_owner() {
+    if (observer) observer(-2);
+    if (!state.open) return;
+    state.open = false;
+    close_window(false);
+}
+
+LongWorkProgress::LongWorkProgress(int steps) : steps_(std::max(steps, 1)), started_(seconds_now()) {}
+
+LongWorkProgress::~LongWorkProgress() {
+    if (open_) close_progress_dialog_keeping_owner();
+}
+
+void LongWorkProgress::advance(int done) {
+    if (!open_) {
+        if (seconds_now() - started_ < long_work_delay) return;
+        // One progress window at a time: a computation inside another's
+        // leaves the outer one's window to it.
+        if (state.open) return;
+        update_progress_dialog(-1);
+        open_ = true;
+    }
+    const int percent = static_cast<int>(static_cast<long long>(std::clamp(done, 0, steps_)) * 100 / steps_);
+    // One advance of the bar per 5 % done, so the bar and the percentage
+    // agree, also for what was done before the window opened.
+    while (shown_ + bar_step <= percent) {
+        shown_ += bar_step;
+        update_progress_dialog(shown_);
+    }
+}
+
+void set_long_work_delay(double seconds) { long_work_delay = seconds; }

@@ -33,3 +33,33 @@ ProgressDialogState progress_dialog_state();
 // none). For tests and for code that reports progress elsewhere.
 using ProgressObserver = void (*)(int value);
 void set_progress_observer(ProgressObserver observer);
+
+// Closes the progress window as -2 does, but leaves its owner as drawn: for
+// the windows that compute again at every repaint, where repainting would
+// only start the computation over. Observers hear -2.
+void close_progress_dialog_keeping_owner();
+
+// The progress of a computation of `steps` points that may keep the user
+// waiting: once it has taken longer than the delay (half a second), the
+// progress window opens and follows the points done in steps of 5 %; it
+// closes with the computation, leaving the owner as drawn. A computation
+// that ends sooner shows nothing. Called on the thread that draws.
+class LongWorkProgress {
+public:
+    explicit LongWorkProgress(int steps);
+    ~LongWorkProgress();
+    LongWorkProgress(const LongWorkProgress&) = delete;
+    LongWorkProgress& operator=(const LongWorkProgress&) = delete;
+    // `done` of the steps are computed.
+    void advance(int done);
+
+private:
+    int steps_;
+    double started_;    // seconds on the steady clock
+    bool open_ = false;
+    int shown_ = 0;     // the percentage last shown
+};
+
+// The time a computation may take before its progress window opens, in
+// seconds (0.5 at start); tests set 0 to see the window at the first step.
+void set_long_work_delay(double seconds);

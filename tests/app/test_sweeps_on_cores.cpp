@@ -17,6 +17,7 @@
 #include "kasatkin_windows.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "progress_dialog.h"
 #include "recording_canvas.h"
 #include "seyffarth_sweeps.h"
 #include "shorshorov.h"
@@ -196,6 +197,46 @@ TEST_P(SweepsOnCores, FourWorkersDrawWhatThePointsInTurnDraw)
     EXPECT_EQ(serial.q, parallel.q);
     EXPECT_EQ(serial.T0, parallel.T0);
     EXPECT_EQ(serial.thickness, parallel.thickness);
+}
+
+std::vector<int> progress_heard;
+void hear_progress(int value)
+{
+    progress_heard.push_back(value);
+}
+
+// A sweep window that keeps the user waiting longer than the delay shows the
+// progress window while its points are computed, on the workers or in turn,
+// and closes it with the computation, drawing the same picture; one that
+// ends within the delay shows none. The delay is set, not waited for.
+TEST_F(SweepsOnCores, ALongSweepShowsTheProgressWindowWhileItComputes)
+{
+    ASSERT_TRUE(install_scheme(2));
+    current_model.prepare();
+    const WindowCase c{"SeyffarthStructureVsEnergy", 2,
+                       atlas_window(seyffarth_structure_vs_energy_window, energy_record, seyffarth_sample)};
+    const Drawn quick = draw_with_workers(c, 1);
+    set_progress_observer(hear_progress);
+    for (int workers : {1, 4}) {
+        progress_heard.clear();
+        set_long_work_delay(0);
+        const Drawn slow = draw_with_workers(c, workers);
+        set_long_work_delay(0.5);
+        ASSERT_GE(progress_heard.size(), 3u) << workers;
+        EXPECT_EQ(progress_heard.front(), -1) << workers;
+        EXPECT_EQ(progress_heard.back(), -2) << workers;
+        EXPECT_EQ(progress_heard[progress_heard.size() - 2], 100) << workers;
+        for (std::size_t i = 2; i + 1 < progress_heard.size(); ++i)
+            EXPECT_EQ(progress_heard[i], progress_heard[i - 1] + 5) << workers;
+        EXPECT_FALSE(progress_dialog_state().open);
+        EXPECT_EQ(slow.calls, quick.calls) << workers;
+    }
+    progress_heard.clear();
+    set_long_work_delay(1e9);
+    draw_with_workers(c, 4);
+    set_long_work_delay(0.5);
+    EXPECT_TRUE(progress_heard.empty());
+    set_progress_observer(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(

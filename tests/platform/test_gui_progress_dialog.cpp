@@ -124,4 +124,44 @@ TEST_F(ProgressDialog, WithoutAnOwnerOnlyTheStateIsKept) {
     EXPECT_FALSE(progress_dialog_state().open);
 }
 
+// A long computation: the window opens once the delay has passed, the bar
+// and the percentage follow the points done in steps of 5 %, and closing
+// leaves the owner as drawn, since the windows that use it compute again at
+// every repaint.
+TEST_F(ProgressDialog, LongWorkOpensAfterItsDelayAndClosesWithoutRepainting) {
+    set_long_work_delay(0);
+    {
+        LongWorkProgress work(50);
+        EXPECT_FALSE(progress_dialog_state().open);   // nothing before the first point
+        work.advance(1);
+        Window* dialog = progress_dialog_window();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(progress_get_pos(dialog, 10027), 0);   // 2 % is not yet a step
+        work.advance(13);
+        EXPECT_EQ(progress_dialog_state().percent, 25);
+        EXPECT_EQ(progress_get_pos(dialog, 10027), 25);
+        work.advance(50);
+        EXPECT_EQ(progress_dialog_state().percent, 100);
+        EXPECT_EQ(progress_get_pos(dialog, 10027), 100);
+        process_pending_messages();
+        paints = 0;
+    }
+    EXPECT_EQ(progress_dialog_window(), nullptr);
+    EXPECT_FALSE(progress_dialog_state().open);
+    process_pending_messages();
+    EXPECT_EQ(paints, 0);
+    set_long_work_delay(0.5);
+}
+
+TEST_F(ProgressDialog, WorkDoneWithinTheDelayShowsNothing) {
+    set_long_work_delay(1e9);
+    {
+        LongWorkProgress work(10);
+        for (int i = 1; i <= 10; ++i) work.advance(i);
+        EXPECT_FALSE(progress_dialog_state().open);
+    }
+    EXPECT_EQ(progress_dialog_window(), nullptr);
+    set_long_work_delay(0.5);
+}
+
 }  // namespace
