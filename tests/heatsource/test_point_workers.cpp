@@ -14,24 +14,13 @@
 #include <vector>
 
 #include "heatsource.h"
+#include "window_test_support.h"
 
 namespace {
 
 class PointWorkers : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ppr1_parameters = Ppr1Parameters{};
-        ppr2_parameters = Ppr2Parameters{};
-        ppr3_parameters = Ppr3Parameters{};
-        ppr4_parameters = Ppr4Parameters{};
-        ppr5_parameters = Ppr5Parameters{};
-        ppr9_parameters = Ppr9Parameters{};
-        ppr14_parameters = Ppr14Parameters{};
-        ppr15_parameters = Ppr15Parameters{};
-        current_model = HeatSourceModel{};
-        install_start_scheme();
-    }
+    void SetUp() override { reset_schemes(); }
     void TearDown() override { set_point_workers(0); }
 };
 

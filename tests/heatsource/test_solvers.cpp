@@ -235,7 +235,7 @@ TEST_F(StartScheme, CrossingSearchesConvergeFast)
     for (const Case& c : cases) {
         evaluations = 0;
         EXPECT_TRUE(c.search(x_peak).found()) << c.name;
-        EXPECT_LE(evaluations, c.most) << c.name; printf("%s %d\n", c.name, evaluations);
+        EXPECT_LE(evaluations, c.most) << c.name;
     }
 }
 
