@@ -29,7 +29,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <algorithm>
 #include <functional>
 #include <regex>
@@ -408,6 +410,11 @@ TEST_P(WindowLayout, NoTextOverAnotherOrOutsideTheWindow)
     std::filesystem::create_directories(shots);
     std::vector<int> used(kept_window_cases().size(), 0);
     int drawn = 0;
+    // VELMARIN_LAYOUT_FINDINGS=<file>: every finding, and the kept case (by its
+    // index in kept_window_cases()) that took it, appended one per line, for
+    // tracing them to their causes.
+    std::ofstream findings;
+    if (const char* path = std::getenv("VELMARIN_LAYOUT_FINDINGS")) findings.open(path, std::ios::app);
     // The program starts with scheme 2; the thickness windows take the first scheme they serve.
     const bool serves_start = std::find(family.schemes.begin(), family.schemes.end(), 2) != family.schemes.end();
     const int picture_scheme = serves_start ? 2 : family.schemes.front();
@@ -432,8 +439,12 @@ TEST_P(WindowLayout, NoTextOverAnotherOrOutsideTheWindow)
                     if (!fits(kept_window_cases()[k], family.name, f)) continue;
                     kept = true;
                     ++used[k];
+                    if (findings) findings << where << "\tkept " << k << "\t" << f.describe() << "\n";
                 }
-                if (!kept) ADD_FAILURE() << where << ": " << f.describe();
+                if (!kept) {
+                    ADD_FAILURE() << where << ": " << f.describe();
+                    if (findings) findings << where << "\tUNKEPT\t" << f.describe() << "\n";
+                }
             }
             const bool picture = (language == Language::english || language == Language::russian) &&
                                  (family.compute || scheme == picture_scheme);
