@@ -8,7 +8,8 @@
 
 // A finding that the window's own layout makes, with the numbers behind it.
 struct KeptWindowCase {
-    const char* families;  // regex over the family's name; each family it names must show the case
+    const char* families;  // regex over the family's name, or over "family/scheme/language" (e.g.
+                           // "thermal_cycle/5'/de"); each family it names must show the case
     const char* kinds;     // regex over the finding's kind
     const char* first;     // regex searched in the first text ("" any)
     const char* second;    // regex searched in the second text ("" any)
