@@ -273,7 +273,8 @@ const std::vector<KeptWindowCase>& kept_window_cases()
     static const std::vector<KeptWindowCase> cases = [] {
         std::vector<KeptWindowCase> all;
         for (const auto* part : {&steel_model_cases_before_panel(), &seyffarth_cases_before_panel(),
-                                 &shorshorov_cases_before_panel(), &temperature_cases_before_panel(), &panel_cases(),
+                                 &shorshorov_cases_before_panel(), &temperature_cases_before_panel(),
+                                 &panel_cases_schemes_1_to_5(), &panel_cases_schemes_6_to_14(),
                                  &steel_model_cases_after_panel(), &seyffarth_cases_after_panel(),
                                  &shorshorov_cases_after_panel(), &temperature_cases_after_panel()})
             all.insert(all.end(), part->begin(), part->end());

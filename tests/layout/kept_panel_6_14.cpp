@@ -1,10 +1,10 @@
-// The parameter panel under every window. Kept cases of the window layout check (see kept_cases.h).
+// The parameter panel under every window, for schemes 6 to 14. Kept cases of the window layout check (see kept_cases.h).
 #include "kept_cases.h"
 
-const std::vector<KeptWindowCase>& panel_cases()
+const std::vector<KeptWindowCase>& panel_cases_schemes_6_to_14()
 {
     static const std::vector<KeptWindowCase> cases = {
-        {"(?!(seyffarth_(structure|properties|cct)_diagram|cooling_rate)(/|$)).*", "overlap|covered|outside", "", "", 630, 0, 0, false,
+        {"(?!(seyffarth_(structure|properties|cct)_diagram|cooling_rate)/).*/(6|7|8|9|10|11|12|13|14)/.*", "overlap|covered|outside", "", "", 630, 0, 0, false,
          "The parameter panel, font H = 768 / 28 = 27 (cw = 13, cy = 27): the heading in font 32 at (12 cw, 768 - 4.7 "
          "cy) = (156, 641), row 1 at 768 - 3.5 cy = 673, row 2 at 768 - 1.5 cy = 727, each caption by its painter's "
          "own offsets (stacked units and their exponents raised over the row and into the heading's cell, the degree "
