@@ -30,5 +30,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel();
 const std::vector<KeptWindowCase>& shorshorov_cases_after_panel();
 const std::vector<KeptWindowCase>& temperature_cases_before_panel();
 const std::vector<KeptWindowCase>& temperature_cases_after_panel();
+const std::vector<KeptWindowCase>& digitizer_cases();
 const std::vector<KeptWindowCase>& panel_cases_schemes_1_to_5();
 const std::vector<KeptWindowCase>& panel_cases_schemes_6_to_14();

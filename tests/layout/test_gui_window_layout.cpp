@@ -13,6 +13,7 @@
 #include "layout_check.h"
 
 #include "atlas_files.h"
+#include "digitizer_view.h"
 #include "fonts.h"
 #include "heatsource.h"
 #include "image_canvas.h"
@@ -119,6 +120,7 @@ struct Family {
     bool transparent = false;   // the background mode its paint callback sets
     std::function<void(Canvas&)> draw;
     std::function<void(int scheme)> compute;
+    const Rect* frame = &client;   // what the drawing must keep inside
 };
 
 std::ostream& operator<<(std::ostream& out, const Family& f)
@@ -260,6 +262,15 @@ std::vector<Family> families()
     for (int property = 1; property <= 4; ++property)
         out.push_back(atlas_family("shorshorov_haz_profile_" + std::to_string(property), point_schemes,
                                    shorshorov_haz_profile_window, property_start, sho, true, property));
+
+    // The digitization dialog's picture view, inside the dialog's client area.
+    static Rect dialog_client = client;
+    Family digitizer{"digitizer_view", no_scheme, true, [](Canvas& dc) {
+                         const auto folder = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "layout";
+                         dialog_client = draw_digitized_diagram(dc, folder);
+                     }, {}};
+    digitizer.frame = &dialog_client;
+    out.push_back(digitizer);
     return out;
 }
 
@@ -274,6 +285,7 @@ const std::vector<KeptWindowCase>& kept_window_cases()
         std::vector<KeptWindowCase> all;
         for (const auto* part : {&steel_model_cases_before_panel(), &seyffarth_cases_before_panel(),
                                  &shorshorov_cases_before_panel(), &temperature_cases_before_panel(),
+                                 &digitizer_cases(),
                                  &panel_cases_schemes_1_to_5(), &panel_cases_schemes_6_to_14(),
                                  &steel_model_cases_after_panel(), &seyffarth_cases_after_panel(),
                                  &shorshorov_cases_after_panel(), &temperature_cases_after_panel()})
@@ -444,7 +456,7 @@ TEST_P(WindowLayout, NoTextOverAnotherOrOutsideTheWindow)
             family.draw(dc);
             message_box_take_log();
             if (!dc.texts.empty()) ++drawn;
-            for (const LayoutFinding& f : check_layout(dc, client)) {
+            for (const LayoutFinding& f : check_layout(dc, *family.frame)) {
                 bool kept = false;
                 for (std::size_t k = 0; k < kept_window_cases().size() && !kept; ++k) {
                     if (!fits(kept_window_cases()[k], family.name, variant, f)) continue;
@@ -460,7 +472,7 @@ TEST_P(WindowLayout, NoTextOverAnotherOrOutsideTheWindow)
             const bool picture = (language == Language::english || language == Language::russian) &&
                                  (family.compute || scheme == picture_scheme);
             if (picture) {
-                ImageCanvas image(client.right, client.bottom);
+                ImageCanvas image(family.frame->right, family.frame->bottom);
                 prepare_canvas(image.canvas(), family);
                 family.draw(image.canvas());
                 message_box_take_log();
