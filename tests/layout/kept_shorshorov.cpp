@@ -1,60 +1,194 @@
 // The Shorshorov atlas windows and its HAZ profiles. Kept cases of the window layout check (see kept_cases.h).
+//
+// Numbers of a 1024 x 768 client. The frame's base font is H = 768 / 32 = 24
+// (the micrograph's 768 / 28 = 27, the HAZ profile's 768 / 30 = 25); c0 = 17
+// is the line of the canvas's own font as the routine finds it (25 in the HAZ
+// profile, 27 in the micrograph, which measure it in their base font). The
+// plot rectangles: structure at a point (5 c0, 7 c0, R - 7 c0, B - 13 c0) =
+// (85, 119, 905, 547); the structure sweeps (8 c0, 7 c0, .., B - 11 c0) =
+// (136, 119, 905, 581), the property sweeps from 12 c0 = 204; the HAZ profile
+// (12 c0, 7 c0, .., B - 13 c0) = (300, 175, 724, 443). The steel lines are
+// measured in font H: c = 24, w = 290 (the sample steel's widest title line,
+// "HAZ versus W (800-500 C), C/s"). Tables take rows of 20 px, grown to the
+// font's cell and a pixel (25 px in font 24, 26 in font 25). A sweep that
+// leaves points out moves its plot bottom up by the note's line (24 px).
 #include "kept_cases.h"
+
+namespace {
+
+const char* const model_line =
+    "Account on model|(Расчёт|Рассчёт) по модели|Розрахунок по моделі|Rechnung nach dem Modell|compte selon le modèle";
+const char* const point_line = "^ \\(y=.*, (sm|см); z=.*, (sm|см)\\)$";
+const char* const atlas_line = "according to  atlas|^по атласу|^за атласом|^nach dem Atlas|^selon l'atlas";
+const char* const composition_texts = "Chemical|Химический|Хімічний|chemischen|La composition|composition, %|состав %|"
+                                      "склад %|Zusammensetzung|chimiques|^(C|Si|Mn|Cr|Ni|Mo|S|P|Cu)$|^[0-9.]+$";
+const char* const number = "^-?[0-9.]+(e[+-][0-9]+)?$";
+const char* const structure_title = "^(Structure|Структура|Die Struktur|La structure), %$";
+const char* const gap_note = "^(Not plotted|Nicht dargestellt|Non tracé|Не построено|Не побудовано)";
+// What the parameter panel draws (its heading and the pieces of its captions).
+const char* const panel_texts = "Thermal-physical|Теплофіз|Теплофиз|thermischen|caractéristiques|=|;|·|^ ?[^ ]{1,4} ?$|"
+                                "^[0-9.]+$";
+const char* const structure_table_texts =
+    "^ ?(M|F|P\\+B|М|Ф|П\\+Б), %$|^ (y|z), (cm|см)$|Cooling speed|Скорость охлаждения|Швидкість охолодження|"
+    "Geschwindigkeit der Abkühlung|vitesse du refroidissement|^(Properties|Свойства|Властивості|Die Eigenschaften|"
+    "Propriétés)$|^(of metal|металла|металу|des Metales|du métal)$|^-?[0-9.]+(e[+-][0-9]+)?$";
+
+} // namespace
 
 const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
-        {"shorshorov_haz_profile_.", ".", "", "", 0, 200, 0, false,
-         "The profile's value axis draws its tick values 0 .. n (n + 1 labels, no range test) from the first multiple "
-         "of the step at or above the minimum, with n the step count of a range asked for 5 values: the last one or two "
-         "stand above the plot top 8 H0 = 192 (hardness at the start scheme: 260 to 272, step 4, labels 260 .. 276, 276 "
-         "at row 100; thin plate: 351 to 365, labels 352 .. 368, 368 at row 130), at rows 96 to 140, "
-         "where the composition table (top 4 H0 = 96, rows 20 px in font 24), the class line and the title are."},
+        // ---- title block, steel lines and composition table
+        {"shorshorov_(haz_profile_.|micrograph)", "overlap", "^(Определение механических свойств|Микроструктура) по атласу",
+         "^Sample steel", 0, 70, 0, false,
+         "The title in 1.4 H at (c, 0.3 c) with c its own line: the HAZ profile's 35 px at (35, 10), its cell down to "
+         "45, the micrograph's 37 px at (37, 11), down to 48; the file's first title line in font H at 1.5 c: 1.5 x 25 "
+         "= 37 in the HAZ profile, 1.5 x 27 = 40 in the micrograph."},
+        {"shorshorov_haz_profile_.", "overlap", "^Sample steel", "^HAZ versus", 30, 90, 0, false,
+         "The file's title lines in font H = 25 at 1.5 c and 2.3 c = 37 and 57: 20 px apart in cells of 25."},
+        {"shorshorov_structure_at_point", "overlap", atlas_line, composition_texts, 36, 70, 0, false,
+         "The atlas line in 1.4 H = 33 at (c, 1.1 c) = (33, 36), its cell down to 69 and 300 to 475 px long; the "
+         "composition table at (2 c + w + 10, 1.8 c) = (48 + 290 + 10, 43) = (348, 43) under it (at a point 1.8 c, "
+         "in the sweeps 2.8 c = 67, below the atlas line)."},
+        {"shorshorov_structure_at_point", "crosses", atlas_line, "", 36, 70, 1, false,
+         "The composition table's rules from (348, 43) (its left border and the columns' right borders, 1 px) run "
+         "through the atlas line's cell 36 .. 69, which reaches x = 358 in Russian and 509 in English."},
+        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))/.*/(en|de|fr)",
+         "overlap", "^Class of steel:", composition_texts, 40, 120, 0, false,
+         "English, German and French draw \"Class of steel:%u %s\" (\"Class of steel:18  4.9.-chromium-"
+         "silicomanganese steel\", 492 px) at (2 c, 2.8 c) = (48, 67); the composition table stands at x = 2 c + w + "
+         "10 = 348 (3 c + w + 10 = 372 in the properties window versus thickness), w being the widest of the file's "
+         "title lines, which the class line is not measured with; the table's rows at 1.8 c = 43 (at a point: its "
+         "second row, 68 .. 93) or 2.8 c = 67 (the sweeps: its heading row) hold the class line's row."},
+        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))/.*/(en|de|fr)",
+         "crosses", "^Class of steel:", "", 40, 120, 1, false,
+         "The composition table's rules (x = 348 and its columns' borders, 1 px, rows from 43 or 67) cross the class "
+         "line at (48, 67), 492 px long."},
+        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))", "overlap",
+         "^(100|70|700)$", "^Grade of steel:|^HAZ versus", 96, 130, 0, false,
+         "The ordinate's top label, centred on the plot top T = 7 c0 = 119 (cell 107 .. 131) and ending at its axis: "
+         "\"100\" at L = 85 (at a point) or 136 (structure sweeps), \"70\" at the A axis L - 4 c = 204 - 96 = 108 "
+         "(property sweeps), \"700\" at the HV axis L = 204 (versus energy, whose HV axis labels 0 .. 700); the grade line (English, German, French, 191 px) or the second title line (Russian, "
+         "Ukrainian, 290 px) at (2 c, 4.0 c) = (48, 96), its cell down to 120."},
+        {"shorshorov_(structure|properties)_vs_energy/4/(ru|ua)|shorshorov_(structure|properties)_vs_preheat/2/(ru|ua)",
+         "overlap", number, "^09G2S$", 120, 160, 0, false,
+         "Russian and Ukrainian: the third title line at (2 c, 5.2 c) = (48, 124), 60 px long; the cooling-rate "
+         "axis at L - 4.2 c0 = 65 (structure versus energy), L - 4.5 c0 = 60 (structure versus preheat) or left + 3.5 "
+         "c0 = 59 (properties), its labels in the canvas's own font ending 6 px left of it: a label near the top of "
+         "the rate range (these schemes' rates) stands in the line's rows."},
+        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))/.*/(ru|ua)", "crosses",
+         "^09G2S$", "", 120, 160, 2, false,
+         "Russian and Ukrainian: the third title line at (48, 124) .. (108, 148) is crossed by the 2 px axes from the "
+         "plot top 119 down: the rate axis at 65 / 60 / 59 and its top tick (sweeps), the ordinate at L = 85 (at a "
+         "point), the A axis at L - 4 c = 108 (property sweeps)."},
+
+        // ---- turned axis titles
+        {"shorshorov_haz_profile_(3|4)", "overlap", "^Относительное (удлинение A|сужение Z), %$",
+         "^Определение механических свойств|^Sample steel|^HAZ versus", 0, 100, 0, true,
+         "The value-axis title in 4 H / 3 = 33 turned at (plot left - 3 h, plot bottom) = (300 - 99, 443) reads "
+         "upward from the plot's bottom; \"Относительное удлинение A, %\" (410 px) and \"Относительное сужение Z, %\" "
+         "(390 px) are longer than the plot (175 .. 443) and reach the title (10 .. 45) and the title lines (37, 57)."},
+        {"shorshorov_haz_profile_3/9/.*", "covered", number, "^Относительное удлинение A, %$", 30, 450, 0, true,
+         "Scheme 9 gives an elongation profile of 16.59 .. 16.65 %: its value labels have six characters (\"16.641\", "
+         "64 px in font 25) and, ending at plot left = 300, begin at x = 228; the turned A title's opaque cell (the "
+         "profile draws opaque) stands at 300 - 3 x 33 = 201 .. 234 the whole height of the plot."},
+        {"shorshorov_structure_at_point/.*/(ru|ua)", "overlap", "^(40|60)$", structure_title, 250, 420, 0, true,
+         "The structure title in 1.2 H = 28 turned at x = c = 28 (cell 28 .. 56), centred on the plot (119 .. 547): "
+         "\"Структура, %\" (145 px) spans rows 260 .. 405, where the ordinate's two-digit labels (24 px) end at L = "
+         "85 and begin at 55."},
+        {"shorshorov_structure_vs_energy", "crosses", structure_title, "", 119, 592, 2, true,
+         "The structure title in 1.2 H = 28 turned at L - 3 c = 136 - 84 = 52 (cell 52 .. 80); the cooling-rate axis "
+         "at L - 4.2 c0 = 136 - 71 = 65 (2 px, ticks 59 .. 65) runs through it."},
+        {"shorshorov_structure_vs_energy", "overlap", number, structure_title, 119, 592, 0, true,
+         "The cooling-rate labels (the canvas's own font) end at the rate axis' ticks, 59, and begin near 35 .. 45; "
+         "the structure title's cell at 52 .. 80 covers their ends in its rows."},
+        {"shorshorov_structure_vs_(preheat|thickness)", "crosses", structure_title, "", 119, 592, 2, true,
+         "The structure title in font H = 24 turned at left + 5 c = 120 (cell 120 .. 144); the structure ordinate at L "
+         "= 8 c0 = 136 (2 px, ticks 130 .. 136) runs through it."},
+        {"shorshorov_structure_vs_(preheat|thickness)", "overlap", "^(20|40|60|80)$", structure_title, 119, 592, 0, true,
+         "The ordinate's labels end at L = 136 and begin at 106 (two digits, 24 px); the structure title's cell at "
+         "120 .. 144 holds their ends."},
+        {"shorshorov_properties_vs_(energy|preheat|thickness)", "crosses", "Z, %$", "", 119, 592, 2, true,
+         "The Z title in font H = 24 turned at L - 7 c = 204 - 168 = 36 (cell 36 .. 60), reading upward from B = "
+         "581; the cooling-rate axis at left + 3.5 c0 = 59 (2 px, ticks 53 .. 59) runs through it."},
+        {"shorshorov_properties_vs_(energy|preheat|thickness)", "overlap", number, "Z, %$", 119, 592, 0, true,
+         "The cooling-rate labels (the canvas's own font) end at the rate axis' ticks, 53, and begin near 27 .. 44, "
+         "inside the Z title's cell 36 .. 60."},
+        {"shorshorov_properties_vs_(energy|preheat|thickness)", "overlap", "^W 8/5", "A, %$", 119, 592, 0, true,
+         "The cooling-rate title turned at (left + 0.1 c, B) = (2, 581), cell 2 .. 26; the A title turned at L - 8.0 "
+         "c = 204 - 192 = 12 (energy; cell 12 .. 36) or (int)(L - 8.8 c) = (int)(204 - 211.2) = -7 (preheat and "
+         "thickness; cell -7 .. 17), both reading upward from B."},
+        {"shorshorov_properties_vs_energy", "overlap", number, "A, %$", 119, 592, 0, true,
+         "The cooling-rate labels end at 53 and begin near 27 .. 44; the A title's cell at L - 8 c = 12 .. 36 holds "
+         "their beginnings in its rows."},
+        {"shorshorov_properties_vs_(preheat|thickness)", "outside", "A, %$", "", 119, 592, 0, true,
+         "The A title turned at (int)(L - 8.8 c) = (int)(204 - 211.2) = -7: its cell begins 7 px left of the client."},
+        {"shorshorov_properties_vs_(preheat|thickness)", "crosses", "A, %$", "", 119, 592, 2, true,
+         "The cooling-rate title's key line at left + 0.6 c = 14 (2 px, from B - w - 0.5 c up to T) runs through the A "
+         "title's cell at -7 .. 17."},
+
+        // ---- texts wider than their place
+        {"shorshorov_.*", "outside", model_line, "", 480, 700, 0, false,
+         "The model line with the scheme's title from the plot's left or centred: in 1.4 H = 35 from 300 (HAZ "
+         "profile), 1.4 H = 37 from 5 c0 = 135 (micrograph), 1.4 H = 33 from 85 (at a point), 1.3 H = 31 from 136 "
+         "(structure versus energy), 1.4 H = 33 or 1.2 H = 28 from 136 / 204 (preheat, thickness), 1.4 H centred "
+         "(properties versus energy, x < 0 when wider than 1024): the long scheme titles (4, 5, 6, 9, the German, "
+         "French and Ukrainian ones) are 700 to 1250 px wide."},
+        {"shorshorov_properties_vs_energy/.*/(de|fr)", "outside",
+         "^(Die Abhängigkeit der mechanischen Eigenschaften von der Beziehung|La dépendance de laLa dépendance)", "",
+         0, 50, 0, false,
+         "The German and French titles of the window (98 and 93 characters) in 1.4 H = 33 from x = c = 33 are wider "
+         "than the 991 px left."},
+        {"shorshorov_structure_vs_preheat/.*/(en|de|fr)", "outside", "^➃$", "", 300, 340, 0, false,
+         "The F row's glyph 0xC3 at (right - 2 w / 5, T + 8 h - 1) = (1024 - 16, 310), w = 40 the width of \"F, %\" "
+         "in font H: the glyph, 18 px of ink, ends at 1026; the Russian \"Ф, %\" is wider and keeps its glyph inside."},
+
+        // ---- under the plot
+        {"shorshorov_haz_profile_.", "covered", "^ЗТВ, см$", model_line, 470, 545, 0, false,
+         "The profile draws opaque: the zone's title in 4 H / 3 = 33 at plot bottom + h = 443 + 33 = 476, its comma "
+         "down to 508; the model line in 1.4 H = 35 at plot bottom + 2.5 c = 443 + 62 = 505, its cell from 505 "
+         "across the plot's width."},
+        {"shorshorov_haz_profile_.", "crosses",
+         "^(Die Eigenschaften|Rechen|Ausgangs|Les propriétés|De comptes|Initial|Исходные|Розраховані|Початкові)$", "",
+         545, 630, 1, false,
+         "The point property table at (10, plot bottom + 4.3 c) = (10, 550), its three-line heading's left border at "
+         "x itself (not x - 1 as the two-line headings) from 550 to 628 and its texts at x = 10: a line without a "
+         "leading blank whose first letter has no left bearing (D, R, A, L, I, И, Р, П) starts on the border."},
+        {"shorshorov_structure_at_point", "overlap", structure_table_texts, panel_texts, 641, 702, 0, false,
+         "The structure table at (10, plot bottom + 4.3 c) = (10, 547 + 103) = (10, 650), rows 650 .. 675 .. 700; the "
+         "panel's heading in font 32 at 768 - 4.7 x 27 = 641 and its first row of captions at 673."},
+        {"shorshorov_structure_at_point", "crosses", panel_texts, "", 641, 702, 1, false,
+         "The structure table's rules (1 px, rows at 650, 675 and 700, the column borders between) run through the "
+         "panel's heading (641 .. 673) and its first row of captions (from 673)."},
+        {"shorshorov_(structure|properties)_vs_energy/(2|3)/(en|de|ua)", "overlap", "kJ/cm|KДж/см", panel_texts, 620,
+         680, 0, false,
+         "The energy title in 1.4 H = 33 at B + 1.2 c = 581 + 39 = 620, its descenders down to 653; the panel's "
+         "heading at 641. Where points are left out the plot is shorter by the note's line and the title stands "
+         "above the heading."},
+        {"shorshorov_(structure|properties)_vs_energy|shorshorov_structure_vs_thickness/1/.*", "overlap", gap_note, panel_texts, 620,
+         680, 0, false,
+         "The line of the points left out, in font H under the x title: the plot gives up its height (24 px) so the "
+         "model line, point line and tables keep their places, which puts the note at B - 24 + 1.2 x 33 + 33 = 629 "
+         "(energy) or B - 24 + 33 + 33 = 623 (thickness), its cell reaching into the panel heading's at 641."},
+        {"shorshorov_properties_vs_energy", "overlap", model_line, point_line, 650, 710, 0, false,
+         "The model line in 1.4 H = 33 at B + 3.0 c = 653, its cell down to 686; the point line in font H at B + 4.2 c "
+         "= 581 + 100 = 681."},
+        {"shorshorov_(structure|properties)_vs_(energy|preheat|thickness)", "overlap", model_line, panel_texts, 630,
+         700, 0, false,
+         "The model line at B + 3.0 c = 581 + 72 = 653 (energy: 1.3 H = 31 from L, 1.4 H = 33 centred) or B + 2.5 c = "
+         "581 + 60 = 641 (preheat, thickness: 1.4 H = 33 or 1.2 H = 28 from L): on the panel's heading (641 .. 673) "
+         "and its first row of captions (from 673)."},
+        {"shorshorov_(structure|properties)_vs_(energy|preheat|thickness)", "overlap", point_line, panel_texts, 665,
+         720, 0, false,
+         "The point line in font H = 24 centred at B + 4.2 c = 681 (energy) or B + 3.8 c = 581 + 91 = 672 (preheat, "
+         "thickness), cell to 705 / 696; the panel's first row of captions at 673 (symbols in 27, units in 20, "
+         "exponents in 16 px)."},
     };
     return cases;
 }
 
 const std::vector<KeptWindowCase>& shorshorov_cases_after_panel()
 {
-    static const std::vector<KeptWindowCase> cases = {
-        {"shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
-         ".", "", "", 40, 200, 1, false,
-         "The band of the composition table (from y = 1.8 c, 3.1 h, 4 h or 5 h, rows of its font's cell): the steel "
-         "lines, title lines and the top labels of axes standing above the plot's top share its rows and meet its "
-         "texts and rules."},
-        {"shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
-         "crosses", "", "", 40, 200, 0, false,
-         "The Shorshorov steel lines (class and grade at 2 c and 3 c of c = 24) run through the composition table at "
-         "1.8 c to 3.8 c and the ticks of the axes above the plot top 7 c0 = 119 (c0 = 17, the sample line of the 16 "
-         "px system font)."},
-        {"shorshorov_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
-         ".", "", "", 0, 0, 0, true,
-         "Turned axis titles stand at their x (e.g. 0.3 h, 0.5 h, L - 3 h, 4 h12, 3.8 h12) in fonts 1.1 H to 3 H / 2, "
-         "centred on the plot's height, beside axes at 3 h, 3.5 h, 8 h or L - 4 h whose labels end on the axis: a label "
-         "of three or more digits, the axis line and its ticks, or the marker glyph of the title's legend at its top "
-         "meet the turned title."},
-        {"shorshorov_micrograph",
-         "covered|overlap", "", "", 0, 70, 0, false,
-         "Title lines in font 1.2 H to 1.4 H (30 to 35 px) at 0.3 h and 1.1 h to 1.5 h of their own height: 0.8 h to "
-         "1.2 h apart, so the second line's opaque cell reaches the first line's descenders."},
-        {"shorshorov_(haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|micrograph|properties_vs_energy|structure_at_point|structure_vs_preheat)",
-         "outside", "", "", 0, 0, 0, false,
-         "Texts wider than their place: the scheme titles in font H18 (42) from 0.5 h and the model lines \" Account on "
-         "model: ...\" centred or from the plot's left in fonts of 1.2 H to 4 H / 3 (28 to 36 px), with the long "
-         "scheme names (4, 6, 9 and the German and French ones) 1000 to 1300 px wide; the Russian model line of the "
-         "chemistry windows with a German name; legend labels from R + 3.2 cw."},
-        {"shorshorov_(haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|properties_vs_energy|structure_at_point|structure_vs_energy|structure_vs_thickness)",
-         ".", "", "", 480, 768, 1, false,
-         "Result tables under the plot (structure, properties, point) at P.bottom + a multiple of h: the Shorshorov tables at P.bottom + 4.3 c with P.bottom = 768 - 13 c0 = 547 (c0 = 17) stand over the "
-         "panel's heading and row 1. The lines under the plot at their rows (axis title at P.bottom + 1.1 to 1.3 of "
-         "its height, model line at 2.5 to 3.0 h12 or 6.8 to 8.2 h, point line at 3.8 to 4.3 h13 or 5.5 to 6.3 h) in "
-         "fonts of different heights: a cell of one reaches the next by 1 to 4 px; the note of points left out takes "
-         "the axis title's row height."},
-        {"shorshorov_haz_profile_3", "covered|overlap|crosses", "", "", 0, 0, 0,
-         false,
-         "Labels inside the plot at their data: the point's curve marker over a CCT label; the plate label of the "
-         "two-plate isotherm section on the axis line y = 0; a value label under the turned title of the elongation "
-         "axis."},
-    };
+    static const std::vector<KeptWindowCase> cases = {};
     return cases;
 }
