@@ -246,6 +246,35 @@ TEST(ShorshorovHazProfile, SelectorPicksTheAxisTitleAndTheCurveHasFiftyPoints)
     }
 }
 
+// The value axis labels its ticks only as far as it reaches: the hardness
+// profile of the start scheme (260 to 272, step 4) once labelled 276 above
+// the plot, over the composition table.
+TEST(ShorshorovHazProfile, ValueLabelsStandOnTheAxis)
+{
+    reset_shorshorov_state();
+    for (int sel = 0; sel <= 4; ++sel) {
+        RecordingCanvas dc;
+        shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, sel, sample_steel(), 0);
+        EXPECT_TRUE(message_box_take_log().empty());
+        // The axis: the longest black 2 px line drawn upward.
+        const RecordingCanvas::LineCall* axis = nullptr;
+        for (const auto& l : dc.lines) {
+            if (l.pen != Pen{PenStyle::solid, 2, Rgb{0, 0, 0}} || l.from.x != l.to.x || l.to.y >= l.from.y) continue;
+            if (axis == nullptr || l.from.y - l.to.y > axis->from.y - axis->to.y) axis = &l;
+        }
+        ASSERT_NE(axis, nullptr) << sel;
+        int labels = 0;
+        for (const auto& t : dc.texts) {
+            if (t.color != Rgb{255, 0, 255}) continue;
+            ++labels;
+            const int middle = t.y + t.font.height / 2;
+            EXPECT_GE(middle, axis->to.y) << sel << " " << t.text;
+            EXPECT_LE(middle, axis->from.y) << sel << " " << t.text;
+        }
+        EXPECT_GE(labels, 3) << sel;
+    }
+}
+
 TEST(ShorshorovWindows, PicturesInEnglishAndRussian)
 {
     for (Language lang : {Language::english, Language::russian}) {
