@@ -1,69 +1,169 @@
 // The Seyffarth atlas windows and its HAZ profiles. Kept cases of the window layout check (see kept_cases.h).
+//
+// Numbers are those of the 1024 x 768 client: H = 768 / 30 = 25 (h = 25) for the frame's windows, 768 / 28 = 27
+// for the micrograph, 768 / 33 = 23 for the properties against the energy input, 768 / 32 = 24 for the HAZ
+// profile. Every case lies above the parameter panel (row 630 and below), so all of them are tried before the
+// panel's cases.
 #include "kept_cases.h"
+
+namespace {
+
+// The texts the cases name, in the five languages.
+constexpr const char sey_model[] = "^ ?(Account on model|Рассчёт по модели|Розрахунок по моделі|"
+                                   "Die Rechnung nach dem Modell|Le compte selon le modèle): ";
+constexpr const char sey_result[] = "^(In a range|В диапазоне|В діапазоні|Im Bereich|Dans la gamme) ?: ";
+constexpr const char sey_t85[] = "^t 8/5, (s|с)$";
+constexpr const char sey_structure[] = "^(Structure|Структура|Die Struktur|La structure), %$";
+constexpr const char sey_property[] = "(HV|Rm, |R02, |A, %|Z, %|K, )";
+constexpr const char sey_glyph[] = "^(➀|➁|➂|➃|➄|➅|➆|➇)$";
+constexpr const char sey_class[] = "^(Class of steel|Класс стали|Клас сталі|Die Klasse wurden|"
+                                   "La classe de l.acier): ";
+constexpr const char sey_atlas[] = "^(according to  atlas by P.Seyffarth|under the atlas P. Seyffarth|"
+                                   "nach dem Atlas P. Seyffarth|selon l.atlas P. Seyffarth)$";
+constexpr const char sey_haz_long_axis[] = "^(Предел прочности Rm в ЗТВ|Относительное удлинение A)$";
+constexpr const char sey_german_strength[] = "^Die Grenze der (Haltbarkeit Rm|Fließbarkeit R02), [mM]Pa$";
+
+} // namespace
 
 const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
-        {"seyffarth_haz_profile_.", ".", "", "", 0, 200, 0, false,
-         "The profile's value axis draws its tick values 0 .. n (n + 1 labels, no range test) from the first multiple "
-         "of the step at or above the minimum, with n the step count of a range asked for 5 values: the last one or two "
-         "stand above the plot top 8 H0 = 192 (hardness at the start scheme: 260 to 272, step 4, labels 260 .. 276, 276 "
-         "at row 100; thin plate: 351 to 365, labels 352 .. 368, 368 at row 130), at rows 96 to 140, "
-         "where the composition table (top 4 H0 = 96, rows 20 px in font 24), the class line and the title are."},
-        {"seyffarth_structure_vs_thickness", "overlap|crosses", "t 8/5|Structure|Структура|Struktur|structure|^ *[-0-9.e+]+$",
-         "", 0, 0, 0, true,
-         "The t8/5 axis stands at x = 3.5 h = 87 (h = 25 of font H = 768 / 30) with its labels ending there, its "
-         "title turned at 0.3 h = 7 in font 1.1 H = 27; the structure title is turned at L - 3 h = 146 - 75 = 71 in font "
-         "1.2 H = 30 (ink 77 to 100), on the t8/5 axis and over its labels of three digits and more (reaching left of "
-         "x = 60)."},
-        {"seyffarth_micrograph", "outside", "В диапазоне", "", 0, 0, 0, false,
-         "The result line (Russian in every language) starts at L = 1024 / 5 = 204 in font H = 768 / 28 = 27 and is "
-         "about 860 px wide, so it ends near 1062, past the right edge at 1024."},
-        {"seyffarth_cct_(at_point|diagram)", "crosses", "^ *[-0-9.e+]+$", "", 0, 0, 1, false,
-         "A hardness label hangs in its ellipse below its curve's last point (box w + 10 wide, 1.5 h + 2 = 39 high, "
-         "h = 25 of font 768 / 30): the sample steel S355J2's curves with hardness 223 and 260 end at t = 400 s and "
-         "about 350 s, 25 px apart in height (and 183 over 199 at the right edge), so one ellipse runs through the "
-         "other's label."},
+        // --- The HAZ profile (selectors 0..6; Russian texts in every language)
+        {"seyffarth_haz_profile_[0-6]", "covered", "в ЗТВ +по атласу П\\. Daverurud$", "^Класс стали: ", 10, 40, 0,
+         false,
+         "Title in font (int)(1.2 * 24) = 28 at (H_t, (int)(0.3 H_t)) = (32, 9), H_t = 32 the line height of the "
+         "axis-title font 4 * 24 / 3; its descenders reach row 37. The class line in the base font 24 at (2 H_c, "
+         "1.5 H_c) = (48, 36) is drawn on the profile's opaque background: its cell 36..60 blanks the title's "
+         "lowest row. Every selector, scheme and language."},
+        {"seyffarth_haz_profile_(2|4)", "crosses", sey_haz_long_axis, "", 115, 150, 1, true,
+         "The value-axis title in the axis-title font 32, turned, at (plot left - 3 H_t, plot bottom) = (12 * 24 - 96, "
+         "768 - 11 * 24) = (192, 504) reading upward: \"Предел прочности Rm в ЗТВ\" and \"Относительное удлинение A\" "
+         "are about 360 px long and the plot (top 8 * 24 = 192) 312 px high, so the title's end rises to row 144 "
+         "(120 where the note of points left out shortens the plot by a line: schemes 1, 3, 5'), through the "
+         "composition table at 4 * 24 = 96 (rules at rows 96, 121, 146) and the column rules under x = 199..224."},
+        {"seyffarth_haz_profile_(2|4)/(1|3|5')/.*", "overlap", "", sey_haz_long_axis, 115, 150, 0, true,
+         "The same turned title risen to row 120 (the plot shortened by the note's line) over the composition "
+         "table's value row 121..146: the cells under x = 199..224 (\"0.18\", \"0.4\", the German heading "
+         "\"Zusammensetzung, %\")."},
+        {"seyffarth_haz_profile_[0-6]", "covered", sey_model, " в пределах :", 570, 600, 0, false,
+         "Model line in the title font 28 at (int)(768 - 8.2 H_g) = 571 (H_g = 24), its descenders to row 599; the "
+         "range line in the base font at (5 H_1, (int)(768 - 7.2 H_1)) = (120, 595) on the opaque background: its "
+         "cell 595..619 blanks the model line's lowest rows where the two lines share columns."},
+        {"seyffarth_haz_profile_[0-6]/9/de", "outside", sey_model, "", 570, 580, 0, false,
+         "The model line of scheme 9 with its German name, 1034 px in the title font 28, centred in the client: "
+         "from x = -2 to 1032."},
+
+        // --- Structure against plate thickness
+        {"seyffarth_structure_vs_thickness", "crosses", sey_structure, "", 270, 310, 2, true,
+         "The structure title turned at (int)(L - 3h) = 146 - 75 = 71 (L = 1024 / 7) in font (int)(1.2 * 25) = 30 "
+         "(ink x = 77..100), centred on the plot's height; the t8/5 axis stands at (int)(left + 3.5h) = 87 with its "
+         "ticks 81..87: the axis line and the ticks cross the title."},
+        {"seyffarth_structure_vs_thickness", "overlap", "^ *[0-9]+$", sey_structure, 270, 460, 0, true,
+         "The t8/5 labels end at the ticks' left end 81: a label of two digits or more (10, 20, 40, 200, 500 at the "
+         "start values) reaches left of x = 77 into the turned structure title at 71..100."},
+
+        // --- Micrograph (Russian texts in every language)
+        {"seyffarth_micrograph", "outside", "^В диапазоне: ", "", 580, 590, 0, false,
+         "The result line starts at L = 1024 / 5 = 204, row (int)(768 - 7 * 27) = 579, in font H = 768 / 28 = 27: "
+         "about 860 px, so it ends at 1062..1080, past the right edge 1024."},
+        {"seyffarth_(structure_at_point|cct_at_point|properties_at_point|micrograph)", "outside", sey_model, "", 530,
+         575, 0, false,
+         "Model lines wider than the window: at (L, 768 - 9.5h) = (128, 530) in font 4H/3 = 33 (structure), centred "
+         "by its width in font H but drawn in 33 (CCT, at 768 - 8.2h = 563), centred in font 30 (properties), from "
+         "L = 204 in font 36 (micrograph): the names of schemes 4, 6 and 9, and the German and French ones, run "
+         "past x = 1024 or start left of 0."},
+        {"seyffarth_(structure|properties|cct)_at_point/.*/fr", "outside", "^Dans la gamme : ", "", 570, 600, 0, false,
+         "The French result line, about 1006 px in font 25, from L = 1024 / 8 = 128 (structure, CCT) or left + 5h = "
+         "125 (properties): it ends at 1113..1140."},
+
+        // --- CCT diagram
+        {"seyffarth_cct_at_point/(2|4|9)/.*", "crosses", "^[0-9]+$", "", 455, 480, 1, false,
+         "The hardness label of a curve hangs below the curve's last point in an ellipse (px - 0.5w - 5, py) .. (px + "
+         "0.5w + 5, py + 1.5h + 2), 46 x 39 px for three digits in font H = 25: the sample steel S355J2's curves "
+         "of 260 and 223 HV end at (878, 457) and (895, 440), 17 px apart, so each label stands in the other's "
+         "ellipse."},
+        {"seyffarth_cct_diagram", "crosses", "^[0-9]+$", "", 580, 585, 1, false,
+         "The same two hardness labels on the taller plot (B = 768 - 5h): the 260 HV ellipse from (855, 591) runs "
+         "through the 223 label at (878, 582)."},
+        {"seyffarth_cct_at_point/(2|9)/.*", "overlap", "^➀$", "^[0-9]+$", 255, 290, 0, false,
+         "The point's cooling curve carries its glyph at samples 17, 27, 37 and 47 (count 5, offset 50 / 7); with "
+         "schemes 2 and 9 two of them fall on the circled texts \"26\" and \"60\" of the sample steel's label file, "
+         "drawn at their own data points in font 768 / 35 = 21."},
+
+        // --- Mechanical properties: turned panel titles and their glyphs
+        {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de", "crosses", sey_german_strength, "", 130, 180,
+         1, true,
+         "The Rm and R02 titles turned at (int)(left + 3.5h) = 87 and (int)(left + 4.5h) = 112 in font 25, reading up "
+         "from B: the German ones are 345 and 357 px, longer than the plot (T = 7h = 175 .. B = 768 - 11h = 493 at "
+         "a point; 9h = 225 .. 768 - 10h = 518 in the sweeps), so they rise to rows 136..173, through the bottom "
+         "rule of the composition table at 4h = 100 (rule at 152) or 5h = 125 (rule at 177)."},
+        {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de", "overlap", "^( Den chemischen |Zusammensetzung, %)$",
+         sey_german_strength, 125, 180, 0, true,
+         "The same German Rm and R02 titles over the composition table's heading cells under x = 91..136."},
+        {"seyffarth_properties_(at_point|vs_energy|vs_preheat|vs_thickness)", "overlap|covered", sey_property,
+         sey_glyph, 130, 240, 0, true,
+         "Each property's glyph stands opaque at (title x, (int)(T - 0.5h)), its cell reaching 9 px below T, and "
+         "its title rises w px from B: a title longer than B - T - 9 (293 px at a point, 284 in the sweeps, less "
+         "where the note of points left out shortens the plot) reaches the glyph - the German and French titles, "
+         "the Russian and Ukrainian A, Z, K, Rm and R02 ones."},
+        {"seyffarth_properties_vs_(energy|preheat)", "overlap", sey_t85, sey_t85, 325, 345, 0, true,
+         "The t8/5 title is drawn in font H at ((int)(left + 0.1h), T + (B - T + w)/2) and once more in font "
+         "(int)(1.1 H) at ((int)(left + 0.1h'), T + (B - T + w')/2) over the first (23 and 25 px for the energy "
+         "input, H = 768 / 33; 25 and 27 for the preheat)."},
+        {"seyffarth_properties_vs_preheat/4/.*", "overlap", "^ *[0-9]{4,}$", sey_t85, 335, 380, 0, true,
+         "The t8/5 axis at left + 3h = 75 with labels ending at its ticks (69): scheme 4 at a 400 °C preheat cools for "
+         "1500 s, and the label \"1500\" (45 px, from x = 21) reaches the turned t8/5 title at (int)(left + 0.1h) = "
+         "2 (ink 7..28)."},
+
+        // --- Title lines
+        {"seyffarth_properties_(at_point|diagram)/.*/en", "overlap",
+         "^Mechanical properties under the atlas P\\. Seyffarth$", sey_class, 10, 40, 0, false,
+         "Title in font 30 at (h, (int)(0.3h)) = (25, 7), its descenders (\"p\", \"y\") to row 37; class line in "
+         "font 25 at (2h, (int)(1.3h)) = (50, 32), its capitals from row 36."},
+        {"seyffarth_(properties_vs_(preheat|thickness)|structure_vs_(energy|preheat|thickness))/.*/(en|de|fr)",
+         "overlap", "^(Dependence|Die Abhängigkeit|La dépendance)", sey_atlas, 10, 40, 0, false,
+         "Title and atlas line in font (int)(1.2 H) = 30 at (int)(0.3 h1) = 9 and (int)(1.1 h1) = 33 (h1 = 30; "
+         "rows 7 and 27 of h = 25 in the properties-versus-preheat window), 24 px apart for 30 px lines: the title's "
+         "descenders meet the Latin atlas line's capitals (\"P.\", \"S\"); the Cyrillic lines do not meet."},
+        {"seyffarth_(properties_vs_thickness|structure_vs_(energy|preheat|thickness))/.*/(en|de|fr)", "overlap", sey_atlas,
+         sey_class, 35, 65, 0, false,
+         "Atlas line in font 30 at 33, its descenders (\"y\", \"ff\", \"g\") to row 63; class line in font 25 at "
+         "(2h, (int)(2.3h)) = (50, 57), capitals from row 61."},
+        {"seyffarth_(structure|properties)_vs_energy/.*/de", "outside",
+         "^Die Abhängigkeit (des Zusammensetzung|der mechanischen Eigenschaften) von der Beziehung", "", 10, 20, 0,
+         false,
+         "The German titles of the energy windows, 1038 px in font 30 from x = h1 = 30 (structure) and 1011 px in "
+         "font 27 from 27 (properties, H = 23): they end past 1024."},
+
+        // --- Lines under the plot
+        {"seyffarth_(structure|properties)_vs_(energy|preheat|thickness)/(4|6|9)/(de|fr)", "outside", sey_model, "",
+         580, 605, 0, false,
+         "Model line centred in the client at (int)(768 - 7.5h) = 580 in font 30 (595 in font 27 for the properties "
+         "against the energy input): the German and French names of schemes 4, 6 and 9 are 1035..1277 px wide."},
+        {"seyffarth_properties_at_point", "overlap", sey_model, sey_result, 565, 595, 0, false,
+         "Model line in font 30 at (int)(768 - 8.2h) = 563, descenders to row 593; result line in font 25 at "
+         "(left + 5h, (int)(768 - 7.2h)) = (125, 588), capitals and brackets from row 591."},
+        {"seyffarth_(structure|properties)_vs_energy", "overlap",
+         "^(rate of energy input|Погонная энергия|Погонна енергія|Die Beziehung die Energie|La relation l.énergie|Not "
+         "plotted|Не построено|Не побудовано|Nicht dargestellt|Non tracé)",
+         sey_model, 560, 605, 0, false,
+         "Structure: energy title in font 30 at (int)(B + 1.3 h2) = 518 + 39 = 557 (ink to 587), model line in font 30 "
+         "at (int)(768 - 7.5h) = 580 (ink from 584). Properties (H = 23): title in font 23 at (int)(B + 1.8h) = 538 + "
+         "41 = 579 (ink to 603), model line in font 27 at (int)(768 - 7.5 * 23) = 595 (ink from 600). Where the sweep "
+         "leaves points out, the plot is raised by the note's line and the note of points left out takes the "
+         "title's row, meeting the model line as the title does."},
+        {"seyffarth_structure_vs_preheat/.*/(de|fr|ua)", "overlap", "^( *[0-9]+|Die Anwärmung, C|Підігрів, С)$", "^0$",
+         530, 560, 0, false,
+         "The raised small zero of the x title in font 3 * 25 / 5 = 15 at ((int)(xt + 1.4 wC), (int)(B + 0.95 h)) = "
+         "(xt + 28, 546), xt the title's left end, wC = 20 the width of \"С\": it stands over the title's second "
+         "letter (the title in font 30 at (int)(B + 1.1 h) = 551) and over the x-axis label below the plot at "
+         "B + 12 that lies under it (\"  200\")."},
     };
     return cases;
 }
 
 const std::vector<KeptWindowCase>& seyffarth_cases_after_panel()
 {
-    static const std::vector<KeptWindowCase> cases = {
-        {"seyffarth_(properties_at_point|properties_vs_energy|properties_vs_preheat|properties_vs_thickness)",
-         ".", "", "", 40, 200, 1, false,
-         "The band of the composition table (from y = 1.8 c, 3.1 h, 4 h or 5 h, rows of its font's cell): the steel "
-         "lines, title lines and the top labels of axes standing above the plot's top share its rows and meet its "
-         "texts and rules."},
-        {"seyffarth_(properties_vs_energy|properties_vs_preheat|properties_vs_thickness)",
-         ".", "", "", 0, 0, 0, true,
-         "Turned axis titles stand at their x (e.g. 0.3 h, 0.5 h, L - 3 h, 4 h12, 3.8 h12) in fonts 1.1 H to 3 H / 2, "
-         "centred on the plot's height, beside axes at 3 h, 3.5 h, 8 h or L - 4 h whose labels end on the axis: a label "
-         "of three or more digits, the axis line and its ticks, or the marker glyph of the title's legend at its top "
-         "meet the turned title."},
-        {"seyffarth_(properties_at_point|properties_diagram|properties_vs_preheat|properties_vs_thickness|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
-         "covered|overlap", "", "", 0, 70, 0, false,
-         "Title lines in font 1.2 H to 1.4 H (30 to 35 px) at 0.3 h and 1.1 h to 1.5 h of their own height: 0.8 h to "
-         "1.2 h apart, so the second line's opaque cell reaches the first line's descenders."},
-        {"seyffarth_(cct_at_point|haz_profile_0|haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|haz_profile_5|haz_profile_6|micrograph|properties_at_point|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
-         "outside", "", "", 0, 0, 0, false,
-         "Texts wider than their place: the scheme titles in font H18 (42) from 0.5 h and the model lines \" Account on "
-         "model: ...\" centred or from the plot's left in fonts of 1.2 H to 4 H / 3 (28 to 36 px), with the long "
-         "scheme names (4, 6, 9 and the German and French ones) 1000 to 1300 px wide; the Russian model line of the "
-         "chemistry windows with a German name; legend labels from R + 3.2 cw."},
-        {"seyffarth_(haz_profile_0|haz_profile_1|haz_profile_2|haz_profile_3|haz_profile_4|haz_profile_5|haz_profile_6|properties_at_point|properties_vs_energy|structure_vs_energy|structure_vs_preheat)",
-         ".", "", "", 480, 768, 1, false,
-         "Result tables under the plot (structure, properties, point) at P.bottom + a multiple of h: the Shorshorov tables at P.bottom + 4.3 c with P.bottom = 768 - 13 c0 = 547 (c0 = 17) stand over the "
-         "panel's heading and row 1. The lines under the plot at their rows (axis title at P.bottom + 1.1 to 1.3 of "
-         "its height, model line at 2.5 to 3.0 h12 or 6.8 to 8.2 h, point line at 3.8 to 4.3 h13 or 5.5 to 6.3 h) in "
-         "fonts of different heights: a cell of one reaches the next by 1 to 4 px; the note of points left out takes "
-         "the axis title's row height."},
-        {"seyffarth_cct_at_point", "covered|overlap|crosses", "", "", 0, 0, 0,
-         false,
-         "Labels inside the plot at their data: the point's curve marker over a CCT label; the plate label of the "
-         "two-plate isotherm section on the axis line y = 0; a value label under the turned title of the elongation "
-         "axis."},
-    };
+    static const std::vector<KeptWindowCase> cases = {};
     return cases;
 }
