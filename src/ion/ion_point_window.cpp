@@ -5,7 +5,6 @@
 #include "numfmt.h"
 #include "steel_window_texts.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -137,16 +136,14 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     text_at(dc, client.left + 2 * h, client.top + mul(0.3, h), title, rgb(127, 0, 0));
     const std::string xt = pick(x_axis_title);
     const Size xs_size = dc.text_extent(xt);
-    const int xt_y = plot.bottom + mul(1.8, xs_size.cy);
-    text_at(dc, client.left + (client.right - client.left - xs_size.cx) / 2, xt_y, xt, rgb(0, 0, 0));
+    text_at(dc, client.left + (client.right - client.left - xs_size.cx) / 2, plot.bottom + mul(1.8, xs_size.cy), xt,
+            rgb(0, 0, 0));
 
     steel_font(dc, mul(1.2, H));
     const int hm = dc.text_extent(summary.title).cy;
     const std::string model = steel_text(pick(ion_model_line), {summary.title});
     const int wm = dc.text_extent(model).cx;
-    // Under the axis title, never over it.
-    text_at(dc, client.left + (client.right - client.left - wm) / 2,
-            std::max(plot.bottom + 3 * hm, xt_y + xs_size.cy), model, rgb(120, 0, 95));
+    text_at(dc, client.left + (client.right - client.left - wm) / 2, plot.bottom + 3 * hm, model, rgb(120, 0, 95));
 
     steel_font(dc, H);
     const int hb = dc.text_extent(summary.title).cy;

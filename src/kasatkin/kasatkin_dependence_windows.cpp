@@ -143,12 +143,16 @@ std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, Kasat
     return ys;
 }
 
-// The t8/5 axis: the first count - 1 (or count) tick values of its range.
+// The t8/5 axis: the first count - 1 (or count) tick values of its range,
+// as far as the axis reaches: the count-th value can lie a step above the
+// longest time, and its label would stand over the composition table.
 void time_axis(Canvas& dc, const SweepData& d, int x, const Units& u, Rgb colour, bool all_ticks)
 {
-    const int shown = std::max(1, all_ticks ? d.t_axis.count : d.t_axis.count - 1);
+    const int wished = std::max(1, all_ticks ? d.t_axis.count : d.t_axis.count - 1);
+    const int last = ticks_within(d.t_axis.ticks, wished - 1, d.t_axis.min, d.t_axis.max);
+    if (last < 0) return;
     steel_y_axis(dc, x, u.plot, d.t_axis.max, d.t_axis.min,
-                 std::span(d.t_axis.ticks).first(static_cast<std::size_t>(std::min<int>(shown, static_cast<int>(d.t_axis.ticks.size())))),
+                 std::span(d.t_axis.ticks).first(static_cast<std::size_t>(last) + 1),
                  pen_of(PenStyle::solid, 2, colour), colour);
 }
 
@@ -188,9 +192,11 @@ struct Footer {
     int flags[4];
 };
 
-// The lines under the plot stand where the layout puts them, but never over
-// the line above them (`below` is where the axis title ends).
-void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f, int below)
+// The model line and the point line stand on their rows counted up from the
+// client's bottom, whatever the lines above them took: pushed down under the
+// axis title they would run into the parameter panel's heading. A sweep that
+// left points out has given up the note's room in its plot already.
+void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f)
 {
     const int th = f.title_unit_is_h12 != 0 ? u.h12 : u.h;
     steel_font(dc, mul(1.2, u.H));
@@ -201,15 +207,14 @@ void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f
     const int width = u.client.right - u.client.left;
     const std::string model = steel_text(pick(*f.model_line_text), {summary.title});
     const int mw = dc.text_extent(model).cx;
-    const int model_y = std::max(below, u.client.bottom - mul(f.model_y, f.model_unit_is_h12 ? u.h12 : u.h));
-    text_at(dc, u.client.left + (width - mw) / 2, model_y, model, rgb(120, 0, 95));
-    below = model_y + dc.text_extent(model).cy;
+    text_at(dc, u.client.left + (width - mw) / 2,
+            u.client.bottom - mul(f.model_y, f.model_unit_is_h12 ? u.h12 : u.h), model, rgb(120, 0, 95));
     steel_font(dc, u.H);
     const std::string point =
         steel_text(pick(point_coordinates), {steel_number(entry.p.y), steel_number(entry.p.z)});
     const int pw = dc.text_extent(point).cx;
     text_at(dc, u.client.left + (width - pw) / 2,
-            std::max(below, u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h)), point, black);
+            u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h), point, black);
     draw_steel_panel(dc, u.client, f.flags[0], f.flags[1], f.flags[2], f.flags[3], u.h);
 }
 
@@ -330,8 +335,8 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     const Size xs = steel_extent(dc, x_title, mul(1.2, u.H));
     const int x_title_y = u.plot.bottom + mul(spec.x_title_y, xs.cy);
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
-    const int below = steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
-    draw_footer(dc, u, entry, spec.footer, below);
+    steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
+    draw_footer(dc, u, entry, spec.footer);
     restorer.restore_now();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
@@ -474,8 +479,8 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     const Size xs = steel_extent(dc, x_title, u.H);
     const int x_title_y = u.plot.bottom + mul(1.8, u.h);
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
-    const int below = steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
-    draw_footer(dc, u, entry, spec.footer, below);
+    steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
+    draw_footer(dc, u, entry, spec.footer);
     restorer.restore_now();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
@@ -632,8 +637,10 @@ std::vector<double> content_sweep(KasatkinSteel& steel, int k, int n, double t, 
     return ys;
 }
 
+// The model line and the point line on their rows from the client's bottom,
+// as in the regime windows.
 void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, int unit, double attribution_y,
-                      double model_y, double point_y, int below)
+                      double model_y, double point_y)
 {
     const Units& u = ce.u;
     steel_font(dc, mul(1.2, u.H));
@@ -643,23 +650,19 @@ void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, i
     const int width = u.client.right - u.client.left;
     const std::string model = steel_text(model_line.ru, {summary.title});
     const int mw = dc.text_extent(model).cx;
-    const int model_top = std::max(below, u.client.bottom - mul(model_y, unit));
-    text_at(dc, u.client.left + (width - mw) / 2, model_top, model, rgb(120, 0, 95));
-    below = model_top + dc.text_extent(model).cy;
+    text_at(dc, u.client.left + (width - mw) / 2, u.client.bottom - mul(model_y, unit), model, rgb(120, 0, 95));
     steel_font(dc, u.H);
     const std::string point = steel_text(pick(point_coordinates), {steel_number(ce.p.y), steel_number(ce.p.z)});
     const int pw = dc.text_extent(point).cx;
-    text_at(dc, u.client.left + (width - pw) / 2, std::max(below, u.client.bottom - mul(point_y, unit)), point, black);
+    text_at(dc, u.client.left + (width - pw) / 2, u.client.bottom - mul(point_y, unit), point, black);
     draw_steel_panel(dc, u.client, 1, 1, 1, 1, unit);
 }
 
-// Returns where the caption ends.
-int content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
+void content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
 {
     const std::string text = steel_text(content_axis_title, {kasatkin_element_symbols[static_cast<std::size_t>(ce.k)]});
     const Size s = steel_extent(dc, text, font_height);
     text_at(dc, ce.u.client.left + (ce.u.client.right - ce.u.client.left - s.cx) / 2, y, text, black);
-    return y + s.cy;
 }
 
 } // namespace
@@ -712,8 +715,8 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
         load_kasatkin_composition(composition, steel);
     }
     grid_and_axes(dc, u, x_axis, 100, 0, share_ticks, false);
-    const int below = content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
-    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8, below);
+    content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
+    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8);
     if (limited) steel_report_kasatkin_range(window);
 }
 
@@ -746,7 +749,7 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
         load_kasatkin_composition(composition, steel);
         return ys;
     });
-    const int below = content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
-    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2, below);
+    content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
+    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2);
     if (limited) steel_report_kasatkin_range(window);
 }

@@ -218,6 +218,67 @@ TEST_F(KasatkinWindows, ChemistrySweepOutsideTheModelsRangeSaysSoOnce)
     EXPECT_TRUE(shown_boxes().empty());
 }
 
+// The model line and the point line stand on their rows counted up from the
+// client's bottom (H = 768 / 30 = 25, h = 25, h'' = 37 the line of font 1.5 H),
+// not pushed under the axis title above them: pushed, the point line of the
+// properties windows ran 5 rows into the parameter panel's heading at 641.
+TEST_F(KasatkinWindows, LinesUnderThePlotStandOnTheirOwnRows)
+{
+    const std::vector<double> energy{0.05, 0, 850, 500, 200, 5000, 0.1, 0.1};
+    const std::vector<double> point{0.05, 0, 850, 500};
+    struct Row {
+        SteelWindowRoutine routine;
+        const double* record;
+        const char* model_line;
+        int model_y, point_y;
+    };
+    const Row rows[] = {
+        // 768 - 7.4 h, 768 - 6.2 h
+        {kasatkin_properties_vs_energy_window, energy.data(), " Account on model: \"2. Welding of semiinfinite body\"",
+         583, 613},
+        // 768 - 7.2 h, 768 - 6.2 h
+        {kasatkin_properties_vs_chemistry_window, point.data(),
+         " Рассчёт по модели: \"2. Welding of semiinfinite body\"", 588, 613},
+        // 768 - 5.5 h'', 768 - 4.8 h''
+        {kasatkin_structure_vs_chemistry_window, point.data(),
+         " Рассчёт по модели: \"2. Welding of semiinfinite body\"", 565, 591},
+    };
+    for (const Row& row : rows) {
+        RecordingCanvas dc;
+        row.routine(row.record, 50, nullptr, dc, 0, dialog_default_composition(), 0);
+        const auto* model = dc.find_text(row.model_line);
+        const auto* point_line = dc.find_text(" (y=0.05, sm; z=0, sm)");
+        ASSERT_NE(model, nullptr) << dc.all_text();
+        ASSERT_NE(point_line, nullptr) << dc.all_text();
+        EXPECT_EQ(model->y, row.model_y) << row.model_line;
+        EXPECT_EQ(point_line->y, row.point_y) << row.model_line;
+        EXPECT_LE(point_line->y + line_height(768 / 30), 641) << "into the panel's heading";
+    }
+}
+
+// Scheme 3 at its data dialog's start values (a 1 cm plate, 800 W) cools the
+// point slowly at high preheats: the t8/5 axis of the properties window labels
+// its ticks only as far as it reaches, none above the plot over the
+// composition table (the count-th tick, 240 s, stood there).
+TEST_F(KasatkinWindows, CoolingTimeAxisLabelsNoTickAboveItsTop)
+{
+    ASSERT_TRUE(install_scheme(3));
+    ppr3_parameters.delta = 1.0;
+    ppr3_parameters.q = 800;
+    const std::vector<double> preheat{0.05, 0, 850, 500, 100, 400};
+    RecordingCanvas dc;
+    kasatkin_properties_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
+    const int h = line_height(768 / 30);
+    const int plot_top = 7 * h;
+    int blue_labels = 0;
+    for (const auto& t : dc.texts) {
+        if (t.color != rgb(0, 0, 255) || t.font.escapement != 0) continue;
+        ++blue_labels;
+        EXPECT_GE(t.y + line_height(768 / 30), plot_top) << t.text << " stands wholly above the axis";
+    }
+    EXPECT_GE(blue_labels, 3);
+}
+
 TEST_F(KasatkinWindows, RussianPropertiesWindowOfEnergyHasItsOwnModelLine)
 {
     set_language(Language::russian);

@@ -1,17 +1,41 @@
 // The Kasatkin-Seyffarth and Ion windows. Kept cases of the window layout check (see kept_cases.h).
+//
+// Units of these windows on the 1024 x 768 client (a font's line is its cell
+// height): Kasatkin-Seyffarth dependence windows H = 768 / 30 = 25, h = 25,
+// h' = 30 (font 1.2 H), h'' = 37 (font 1.5 H); Kasatkin-Seyffarth properties at
+// the point H = h = 768 / 35 = 21, structure at the point H = h = 768 / 33 =
+// 23; Ion windows H = h = 768 / 32 = 24, h12 = 28, h13 = 31, h15 = 36. The
+// parameter panel's heading: font 32 at 768 - 4.7 cy = 641 (cy = 27).
 #include "kept_cases.h"
+
+namespace {
+
+// The texts one line of each kind starts with, in the five languages.
+const char* const point_line = "^ \\(y=";
+const char* const model_line =
+    "^ ?(Account on model|Рассчёт по модели|Расчёт по модели|Розрахунок|Die Rechnung nach dem Modell|Le compte "
+    "selon le modèle)";
+const char* const sweep_note = "^(Not plotted|Nicht dargestellt|Non tracé|Не побудовано|Не построено)";
+const char* const tick_label = "^[0-9.]+$";
+const char* const cooling_time_title = "^t 8/5, (s|с)$";
+
+} // namespace
 
 const std::vector<KeptWindowCase>& steel_model_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
-        {"ion_hardness_vs_preheat", "overlap|covered", "\\(y=", panel_heading, 0, 0, 0, false,
-         "The point line stands at P.bottom + 3.8 h13: P.bottom = 768 - 10 h = 528 (h = 24, the line of font H = 768 / "
-         "32), h13 = 30 (font 1.3 H = 31), so its cell is 642 to 666; the panel's heading in font 1.2 x 27 = 32 stands "
-         "at 768 - 4.7 cy = 641 (cy = 27 of font 768 / 28) and is drawn over it."},
-        {"kasatkin_properties_vs_(energy|chemistry)", "covered", "\\(y=", panel_heading, 0, 0, 0, false,
-         "The point line stands at 768 - 6.2 h = 620 (h = 24, the line of font H = 768 / 30 = 25), its cell down to 644; "
-         "the panel's heading cell begins at 768 - 4.7 cy = 641 (cy = 27) and is opaque, so it blanks the last three "
-         "rows of the point line's brackets and the y's tail."},
+        {"ion_hardness_vs_preheat", "overlap|covered", point_line, panel_heading, 640, 676, 0, false,
+         "Ion preheat window: P.bottom = 768 - 10 h = 528; the point line in font H at P.bottom + 3.8 h13 = 528 + 117 "
+         "= 645 (h13 = 31), cell 645..669, ink from 649; the panel's heading in font 32 at 641, ink from 646: one row "
+         "band for both, in every scheme and language."},
+        {"ion_hardness_vs_preheat/5'/.*", "overlap", point_line, "^(J|Дж)$", 645, 676, 0, false,
+         "Ion preheat window with scheme 5's start block: the point line's cell 645..669 (as above) and the panel's "
+         "first row at 768 - 3.5 cy = 673 (cy = 27), whose energy q/v has its unit stacked, the numerator J raised "
+         "half a row to ink from 668, under the point line's closing bracket at x = 602..627."},
+        {"kasatkin_(structure|properties)_vs_thickness", "overlap", point_line, panel_heading, 630, 676, 0, false,
+         "Kasatkin-Seyffarth thickness windows: the point line in font H at 768 - 5.5 h = 768 - 137 = 631 (h = 25), "
+         "cell 631..656, ink from 634; the panel's heading in font 32 at 641, ink from 646: the heading's capitals "
+         "run through the point line's lower half, in every scheme and language."},
     };
     return cases;
 }
@@ -19,34 +43,143 @@ const std::vector<KeptWindowCase>& steel_model_cases_before_panel()
 const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
-        {"ion_hardness_(at_point|vs_thickness)|kasatkin_(properties_vs_preheat|properties_vs_thickness|structure_vs_chemistry)",
-         ".", "", "", 40, 200, 1, false,
-         "The band of the composition table (from y = 1.8 c, 3.1 h, 4 h or 5 h, rows of its font's cell): the steel "
-         "lines, title lines and the top labels of axes standing above the plot's top share its rows and meet its "
-         "texts and rules."},
-        {"ion_hardness_(at_point|vs_energy)|kasatkin_properties_vs_thickness",
-         ".", "", "", 0, 0, 0, true,
-         "Turned axis titles stand at their x (e.g. 0.3 h, 0.5 h, L - 3 h, 4 h12, 3.8 h12) in fonts 1.1 H to 3 H / 2, "
-         "centred on the plot's height, beside axes at 3 h, 3.5 h, 8 h or L - 4 h whose labels end on the axis: a label "
-         "of three or more digits, the axis line and its ticks, or the marker glyph of the title's legend at its top "
-         "meet the turned title."},
-        {"ion_hardness_(vs_chemistry|vs_energy)|kasatkin_(properties_at_point|properties_vs_energy|structure_at_point)",
-         "covered|overlap", "", "", 0, 70, 0, false,
-         "Title lines in font 1.2 H to 1.4 H (30 to 35 px) at 0.3 h and 1.1 h to 1.5 h of their own height: 0.8 h to "
-         "1.2 h apart, so the second line's opaque cell reaches the first line's descenders."},
-        {"ion_hardness_(at_point|vs_chemistry|vs_energy|vs_preheat|vs_thickness)|kasatkin_(properties_at_point|properties_vs_chemistry|properties_vs_energy|properties_vs_preheat|properties_vs_thickness|structure_at_point|structure_vs_chemistry|structure_vs_energy|structure_vs_preheat|structure_vs_thickness)",
-         "outside", "", "", 0, 0, 0, false,
-         "Texts wider than their place: the scheme titles in font H18 (42) from 0.5 h and the model lines \" Account on "
-         "model: ...\" centred or from the plot's left in fonts of 1.2 H to 4 H / 3 (28 to 36 px), with the long "
-         "scheme names (4, 6, 9 and the German and French ones) 1000 to 1300 px wide; the Russian model line of the "
-         "chemistry windows with a German name; legend labels from R + 3.2 cw."},
-        {"ion_hardness_vs_energy",
-         ".", "", "", 480, 768, 1, false,
-         "Result tables under the plot (structure, properties, point) at P.bottom + a multiple of h: the Shorshorov tables at P.bottom + 4.3 c with P.bottom = 768 - 13 c0 = 547 (c0 = 17) stand over the "
-         "panel's heading and row 1. The lines under the plot at their rows (axis title at P.bottom + 1.1 to 1.3 of "
-         "its height, model line at 2.5 to 3.0 h12 or 6.8 to 8.2 h, point line at 3.8 to 4.3 h13 or 5.5 to 6.3 h) in "
-         "fonts of different heights: a cell of one reaches the next by 1 to 4 px; the note of points left out takes "
-         "the axis title's row height."},
+        // Title lines.
+        {"ion_hardness_vs_chemistry/.*/(ru|ua|de|fr)|ion_hardness_vs_energy", "covered",
+         "^(Prediction of hardness|Предсказание|Передбачення|Die Voraussage|La prédiction)",
+         "^(depending on|в зависимости|в залежності|Je nach|En fonction|en fonction)", 10, 40, 0, false,
+         "Ion chemistry and energy windows: title line 1 in font 1.3 H = 31 at (2 h, 0.3 h) = (48, 7), cell 7..38; "
+         "line 2 in the same font at (2 h, 1.5 h) = (48, 36): its opaque cell blanks rows 36 and 37 of line 1's "
+         "descenders (the English chemistry line 2 \"upon of chemical composition\" is too short to reach one)."},
+        {"kasatkin_properties_vs_energy/.*/(en|de|fr)", "covered",
+         "^(Dependence of mechanical|Die Abhängigkeit der mechanischen|La dépendance des propriétés)",
+         "^(under model|nach dem Modell|selon le modèle)", 10, 40, 0, false,
+         "Kasatkin-Seyffarth properties-versus-energy window: the title in font 1.2 H = 30 at (h, 0.3 h) = (25, 7), "
+         "cell 7..37; the attribution line at (h, 1.4 h) = (25, 35), h the base line 25: its opaque cell blanks rows "
+         "35 and 36 of the title's descenders (the two Cyrillic titles have none there)."},
+        {"kasatkin_(properties|structure)_at_point/.*/(ru|ua)", "covered",
+         "^(Механические свойства|Фазовый состав|Фазовий склад)", "^для низ", 10, 36, 0, false,
+         "Kasatkin-Seyffarth windows at the point: the title in font 1.4 H at (h, 0.3 h) and the subtitle centred "
+         "under it at 1.5 h in the same font: properties 29 at 6 (cell 6..35) and 31, structure 32 at 6 (cell "
+         "6..38) and 34; the subtitle's opaque cell blanks the Russian and Ukrainian titles' descenders."},
+        {"ion_hardness_vs_thickness/.*/(en|ru|ua|fr)", "crosses",
+         "^(on thickness of a plate|от толщины пластины|від товщини пластини|de l'épaisseur de la plaque)$", "", 44,
+         52, 1, false,
+         "Ion thickness window: title line 2 in font 1.3 H = 31 at (h12, 1.4 h12) = (28, 39), cell 39..70; the "
+         "composition table at y = 2.8 h = 67: its top rule runs through the line's descenders (the German line has "
+         "none)."},
+        {"kasatkin_structure_vs_chemistry", "crosses", "^(under model|по модели|по моделі|nach dem Modell|selon le modèle)",
+         "", 53, 54, 1, false,
+         "Kasatkin-Seyffarth structure-versus-chemistry window: the attribution line in font 1.2 H = 30 at (h'', 1.3 "
+         "h'') = (37, 48), cell 48..78; the composition table at y = 3.1 h = 77: its top rule runs through the "
+         "line's descenders, in every scheme and language."},
+
+        // German property titles over the composition table.
+        {"kasatkin_properties_vs_(preheat|thickness)/.*/de", "overlap", "^( Den chemischen |Zusammensetzung, %)$",
+         "^Die Grenze der (Haltbarkeit|Fließbarkeit)", 70, 112, 0, true,
+         "Kasatkin-Seyffarth preheat and thickness properties windows in German: the strength and yield titles read "
+         "upwards from the plot bottom, \"Die Grenze der Fließbarkeit R02, mPa\" 357 and 422 px of ink in fonts 25 "
+         "and 30; preheat from P.bottom = 768 - 12 h = 468 at x = 4 h = 100 and 5 h = 125, thickness from "
+         "P.bottom = 768 - 10 h = 518 at x = 3 h' = 90 and 4 h' = 120: both reach the composition table at y = 3.1 "
+         "h = 77..129 and run over its heading's second line."},
+        {"kasatkin_properties_vs_(preheat|thickness)/.*/de", "crosses", "^Die Grenze der (Haltbarkeit|Fließbarkeit)",
+         "", 70, 124, 1, true,
+         "The same German strength and yield titles (as above) crossed by the composition table's rules at y = 77, "
+         "97 and 129 and its column rules."},
+        {"kasatkin_properties_vs_thickness/1/de", "covered", "^Die Grenze der Fließbarkeit",
+         "^nach dem Modell", 40, 72, 0, true,
+         "Kasatkin-Seyffarth properties-versus-thickness window in German, scheme 1: the sweep leaves points out, "
+         "so the plot gives up the note's 25 rows and P.bottom = 493; the yield title (422 px of ink in font 30) then "
+         "reaches y = 71, the last row of the attribution line's opaque cell at (h', 1.4 h') = (30, 42), 42..72."},
+
+        // Turned axis titles beside axes whose labels reach them.
+        {"ion_hardness_at_point", "overlap|covered", "^HV (hardnes|твёрдость|твердість)$", tick_label, 170, 360, 0,
+         true,
+         "Ion window at the point: the hardness axis title in font 3H/2 = 36 turned at x = 0.5 h = 12 (its cell "
+         "12..48); the hardness axis at x = 3 h = 72 with its labels 80..500 right-aligned to it, three digits from "
+         "x = 31: the labels stand in the title's column, and their opaque cells are drawn after it."},
+        {"ion_hardness_at_point", "overlap|covered", "^(Structure|Структура|Die Struktur|La structure), %$",
+         tick_label, 170, 336, 0, true,
+         "Ion window at the point: the structure axis title in font 36 turned at x = P.left - 2.5 h = 240 - 60 = 180 "
+         "(cell 180..216); the share axis at P.left = 240 with its labels 0..100 right-aligned to it, two digits "
+         "from x = 210: they meet the title's last columns along its length."},
+        {"ion_hardness_vs_energy/(3|5')/.*", "overlap", tick_label, cooling_time_title, 275, 296, 0, true,
+         "Ion energy window, schemes 3 and 5 (start block): t8/5 reaches 400 s, so the t8/5 axis at C.left + 3 h = 72 "
+         "has three-digit labels from x = 31; its title in font 1.2 H = 28 turned at C.left + 0.3 h12 = 8 (cell "
+         "8..36), centred on the plot's height."},
+        {"kasatkin_properties_vs_thickness", "overlap|covered",
+         "^(Hardness HV|Die Härte HV|La fermeté HV|Твердость по Викерсу HV|Твердість по Вікерсу HV)$", tick_label,
+         185, 512, 0, true,
+         "Kasatkin-Seyffarth properties-versus-thickness window: the hardness title in font 1.2 H = 30 turned at "
+         "P.left - 4 h' = 300 - 120 = 180 (cell 180..210); the strength axis at 7.5 h' = 225 with its labels 100 to "
+         "2100 right-aligned to it, three and four digits from x = 175: the labels stand in the title's column."},
+        {"kasatkin_properties_vs_thickness/(3|4)/.*", "overlap", tick_label, cooling_time_title, 290, 360, 0, true,
+         "Kasatkin-Seyffarth properties-versus-thickness window, schemes 3 and 4: t8/5 runs to a few hundred "
+         "seconds, so the t8/5 axis at 3 h = 75 has three-digit labels from x = 34; its title in font 30 turned at "
+         "0.5 h' = 15 (cell 15..45)."},
+
+        // The lines under the plot on their rows.
+        {"kasatkin_properties_vs_energy", "covered",
+         "^(rate of energy input|Погонная энергия|Погонна енергія|Die Beziehung die Energie|La relation "
+         "l'énergie|Not plotted|Nicht dargestellt|Non tracé|Не побудовано|Не построено)",
+         model_line, 565, 584, 0, false,
+         "Kasatkin-Seyffarth properties-versus-energy window: the energy axis title in font H at P.bottom + 1.8 h = "
+         "518 + 45 = 563, cell 563..588; the model line in font 1.2 H = 30 at 768 - 7.4 h = 583, opaque, blanks "
+         "rows 583..587 of its descenders. A sweep that leaves points out moves the title up by the note's 25 rows "
+         "and puts the note in its place, under the same model line."},
+        {"ion_hardness_vs_energy", "covered",
+         "^(Energy on unit of length|Погонная энергия|Погонна енергія|Energie auf Einheit|l'énergie par unité|Not "
+         "plotted|Nicht dargestellt|Non tracé|Не побудовано|Не построено)",
+         model_line, 525, 551, 0, false,
+         "Ion energy window: the energy axis title in font 1.3 H = 31 at P.bottom + 1.3 h13 = 480 + 40 = 520, cell "
+         "520..551; the model line in font 1.2 H = 28 at P.bottom + 2.5 h12 = 480 + 70 = 550, opaque, blanks its "
+         "last row. A sweep that leaves points out moves the title up by the note's 24 rows and puts the note in its "
+         "place, under the same model line."},
+        {"kasatkin_properties_vs_chemistry", "covered|overlap", model_line, point_line, 590, 617, 0, false,
+         "Kasatkin-Seyffarth properties-versus-chemistry window: the model line in font 1.2 H = 30 at 768 - 7.2 h = "
+         "588, cell 588..618; the point line in font H at 768 - 6.2 h = 613, opaque: it blanks rows 613..617 of the "
+         "model line's descenders, and its bracket meets those of the long scheme names."},
+        {"kasatkin_structure_vs_chemistry", "covered|overlap", "^Содержание [A-Za-z]+, %$", model_line, 540, 571, 0,
+         false,
+         "Kasatkin-Seyffarth structure-versus-chemistry window: the content axis title in font 1.5 H = 37 at "
+         "P.bottom + 1.8 h'' = 468 + 66 = 534, cell 534..571; the model line in font 1.2 H = 30 at 768 - 5.5 h'' = "
+         "565, opaque: it blanks the title's descenders, and its capitals meet them where the scheme name is long."},
+        {"kasatkin_structure_vs_chemistry", "covered|overlap", model_line, point_line, 568, 595, 0, false,
+         "Kasatkin-Seyffarth structure-versus-chemistry window: the model line's cell 565..595 (as above); the point "
+         "line in font H at 768 - 4.8 h'' = 591, opaque: it blanks rows 591..594 of the model line's descenders."},
+
+        {"ion_hardness_at_point", "covered",
+         "^(Cooling time, s|Время охлаждения, с|Час охолодження, с|Zeit der Abkühlung, mits|Temps du "
+         "refroidissement, avecs)$",
+         model_line, 490, 517, 0, false,
+         "Ion window at the point: P.bottom = 768 - 14 h = 432; the cooling-time axis title in font 4H/3 = 32 at "
+         "P.bottom + 1.8 x 32 = 489, cell 489..521; the model line in font 1.2 H = 28 at P.bottom + 3 x 28 = 516, "
+         "opaque: it blanks rows 516..520 of the title's descenders, in every scheme and language."},
+
+        // Texts wider than the window.
+        {"kasatkin_(structure|properties)_vs_(energy|chemistry|preheat|thickness)|ion_hardness_at_point|ion_hardness_vs_"
+         "preheat",
+         "outside", model_line, "", 520, 612, 0, false,
+         "Model lines centred across the client: the model line of the window's language with the scheme's own name, "
+         "1035 to 1290 px wide with the longer names (schemes 4, 6 and 9, most German and some French ones, and the "
+         "German names in the Russian line of the chemistry windows), so both ends run past the client; "
+         "Kasatkin-Seyffarth dependence windows in font 1.2 H = 30 at their rows 564 to 598 (e.g. 768 - 7.4 h = "
+         "583), Ion at the point in font 28 at P.bottom + 3 x 28 = 516, Ion preheat in font 31 at P.bottom + 2.5 "
+         "h13 = 605."},
+        {"kasatkin_(structure|properties)_at_point|ion_hardness_vs_(chemistry|energy|thickness)", "outside",
+         model_line, "", 540, 582, 0, false,
+         "Model lines from the plot's left edge: Kasatkin-Seyffarth at the point in font 1.4 H (29, 32) from 12 h = "
+         "252 and 5 h = 115 at 768 - 10.5 h = 548 and 768 - 9.9 h = 541; Ion chemistry and thickness in font 31 "
+         "from P.left = 240 and 288 at P.bottom + 2.5 h13 = 557 and P.bottom + 3 h13 = 573, Ion energy in font 28 "
+         "from 288 at P.bottom + 2.5 h12 = 550: with the longer scheme names they end at x = 1025 to 1536."},
+        {"ion_hardness_at_point/.*/(ru|fr)", "outside", "^(Время охлаждения, с|Le temps du refroidissement, s)$", "",
+         565, 570, 0, false,
+         "Ion window at the point: the structure table at (10, P.bottom + 5.5 h) = (10, 564), each column as wide as "
+         "its widest text plus 10; the Russian and French cooling-time heading is the last column and ends at x = "
+         "1029 and 1038."},
+        {"kasatkin_properties_vs_energy/.*/(de|fr)|kasatkin_structure_vs_energy/.*/de", "outside",
+         "^(Die Abhängigkeit|La dépendance)", "", 10, 16, 0, false,
+         "Kasatkin-Seyffarth energy windows: the German and French titles in font 1.2 H = 30 from x = h = 25 "
+         "(properties) and h' = 30 (structure) are 1013 to 1113 px long and end at x = 1038 to 1138."},
     };
     return cases;
 }
