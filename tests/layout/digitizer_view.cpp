@@ -102,7 +102,7 @@ void work(Window* dlg)
 
 }  // namespace
 
-Rect draw_digitized_diagram(Canvas& dc, const std::filesystem::path& folder)
+void with_digitized_diagram(const std::filesystem::path& folder, const std::function<void(Window*)>& look)
 {
     const std::filesystem::path scan = folder / "scanned_cct.bmp";
     if (!std::filesystem::exists(scan)) write_scan(scan);
@@ -112,19 +112,26 @@ Rect draw_digitized_diagram(Canvas& dc, const std::filesystem::path& folder)
     ChooserAnswer picture;
     picture.path = scan.string();
     push_chooser_answer(picture);
-    Rect client{};
     push_dialog_hook([&](Window* dlg, const std::string&) {
         work(dlg);
         // The paint after a store shows the curve set, the paint after a
         // label the labels: this one follows both.
         store_pending = 1;
         labels_pending = 1;
-        paint_window_on(dlg, dc);
-        client = get_client_rect(dlg);
+        look(dlg);
         end_dialog(dlg, 1);
     });
     show_pcx_dialog();
     reset_digitizer_state();
     set_dialog_test_mode(was_test_mode);
+}
+
+Rect draw_digitized_diagram(Canvas& dc, const std::filesystem::path& folder)
+{
+    Rect client{};
+    with_digitized_diagram(folder, [&](Window* dlg) {
+        paint_window_on(dlg, dc);
+        client = get_client_rect(dlg);
+    });
     return client;
 }

@@ -7,9 +7,15 @@
 #include "canvas.h"
 
 #include <filesystem>
+#include <functional>
 
-// Writes the scanned diagram into `folder` (once), opens the dialog in the
-// current language, works it as a user does and paints the view that follows
-// the last store and label onto `dc`; returns the dialog's client rectangle,
-// the frame the view must keep inside.
+struct Window;
+
+// Writes the scanned diagram into `folder` (once), opens the dialog over it in
+// the current language, works it as a user does and hands it to `look` with
+// the curves and the labels both pending for its next paint.
+void with_digitized_diagram(const std::filesystem::path& folder, const std::function<void(Window*)>& look);
+
+// That dialog's view, painted onto `dc`; returns the dialog's client
+// rectangle, the frame the view must keep inside.
 Rect draw_digitized_diagram(Canvas& dc, const std::filesystem::path& folder);

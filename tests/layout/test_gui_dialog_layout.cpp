@@ -9,6 +9,7 @@
 #include "dialog.h"
 #include "dialog_driver.h"
 #include "digitizer_dialog.h"
+#include "digitizer_view.h"
 #include "fonts.h"
 #include "heatsource.h"
 #include "lang.h"
@@ -192,6 +193,21 @@ TEST_F(DialogLayout, PaintedTextsStandClearOfTheControls)
         }
         install_start_scheme();
         look(show_modul_dialog);
+        // The digitization dialog with its picture calibrated and curves and
+        // labels captured: the grid's labels and the hardness values beside
+        // the control column and above the status bar.
+        with_digitized_diagram(shots, [&](Window* dlg) {
+            const std::string name = std::string("PCX_DIALOG") + language_suffix();
+            RecordingCanvas painted;
+            paint_window_on(dlg, painted);
+            EXPECT_FALSE(painted.texts.empty()) << name;
+            tally().report(name, check_dialog_layout(dlg, &painted));
+            store_pending = 1;
+            labels_pending = 1;
+            invalidate_window(dlg, true);
+            update_window(dlg);
+            save_window_screenshot(dlg, (shots / (name + ".png")).string());
+        });
     }
     set_language(Language::english);
     message_box_take_log();
