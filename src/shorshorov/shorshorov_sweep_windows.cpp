@@ -192,6 +192,10 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     const int left = client.left, top = client.top, right = client.right, bottom = client.bottom;
     dc.rectangle(left, top, right, bottom);
     const int H = (bottom - top) / 32;
+    // The properties window versus thickness measures its cell in the turned
+    // text font and leaves that font selected for the rate axis' labels; the
+    // others measure, and label the rate axis in, the font the canvas came with.
+    if (kind == Sweep::thickness && !structure) shorshorov_font(dc, H, 900);
     const int c0 = shorshorov_sample_height(dc);
     // A plot that leaves points out is less high by the note's line; the
     // lines under the note keep their places.
@@ -199,7 +203,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     const Rect plot{left + (structure ? 8 : 12) * c0, top + 7 * c0, right - 7 * c0, bottom - 11 * c0 - note_room};
     const int L = plot.left, T = plot.top, R = plot.right, B = plot.bottom;
 
-    // The rate axis, in the font the canvas came with.
+    // The rate axis, in the font c0 was measured in.
     dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
     dc.set_text_color(rate_blue);
     const int rate_axis_x = structure ? (energy ? L - static_cast<int>(4.2 * c0) : L - static_cast<int>(4.5 * c0))

@@ -6,7 +6,9 @@
 // profile, 27 in the micrograph, which measure it in their base font). The
 // plot rectangles: structure at a point (5 c0, 7 c0, R - 7 c0, B - 13 c0) =
 // (85, 119, 905, 547); the structure sweeps (8 c0, 7 c0, .., B - 11 c0) =
-// (136, 119, 905, 581), the property sweeps from 12 c0 = 204; the HAZ profile
+// (136, 119, 905, 581), the property sweeps from 12 c0 = 204, except the
+// properties versus thickness, whose c0 = 24 is measured in the turned font H:
+// (288, 168, 856, 504); the HAZ profile
 // (12 c0, 7 c0, .., B - 13 c0) = (300, 175, 724, 443). The steel lines are
 // measured in font H: c = 24, w = 290 (the sample steel's widest title line,
 // "HAZ versus W (800-500 C), C/s"). Tables take rows of 20 px, grown to the
@@ -64,23 +66,25 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "crosses", "^Class of steel:", "", 40, 120, 1, false,
          "The composition table's rules (x = 348 and its columns' borders, 1 px, rows from 43 or 67) cross the class "
          "line at (48, 67), 492 px long."},
-        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))", "overlap",
+        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat)|structure_vs_thickness)", "overlap",
          "^(100|70|700)$", "^Grade of steel:|^HAZ versus", 96, 130, 0, false,
          "The ordinate's top label, centred on the plot top T = 7 c0 = 119 (cell 107 .. 131) and ending at its axis: "
          "\"100\" at L = 85 (at a point) or 136 (structure sweeps), \"70\" at the A axis L - 4 c = 204 - 96 = 108 "
          "(property sweeps), \"700\" at the HV axis L = 204 (versus energy, whose HV axis labels 0 .. 700); the grade line (English, German, French, 191 px) or the second title line (Russian, "
-         "Ukrainian, 290 px) at (2 c, 4.0 c) = (48, 96), its cell down to 120."},
+         "Ukrainian, 290 px) at (2 c, 4.0 c) = (48, 96), its cell down to 120. The properties versus thickness have "
+         "their plot top at 7 x 24 = 168."},
         {"shorshorov_(structure|properties)_vs_energy/4/(ru|ua)|shorshorov_(structure|properties)_vs_preheat/2/(ru|ua)",
          "overlap", number, "^09G2S$", 120, 160, 0, false,
          "Russian and Ukrainian: the third title line at (2 c, 5.2 c) = (48, 124), 60 px long; the cooling-rate "
          "axis at L - 4.2 c0 = 65 (structure versus energy), L - 4.5 c0 = 60 (structure versus preheat) or left + 3.5 "
          "c0 = 59 (properties), its labels in the canvas's own font ending 6 px left of it: a label near the top of "
          "the rate range (these schemes' rates) stands in the line's rows."},
-        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))/.*/(ru|ua)", "crosses",
+        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat)|structure_vs_thickness)/.*/(ru|ua)",
+         "crosses",
          "^09G2S$", "", 120, 160, 2, false,
          "Russian and Ukrainian: the third title line at (48, 124) .. (108, 148) is crossed by the 2 px axes from the "
          "plot top 119 down: the rate axis at 65 / 60 / 59 and its top tick (sweeps), the ordinate at L = 85 (at a "
-         "point), the A axis at L - 4 c = 108 (property sweeps)."},
+         "point), the A axis at L - 4 c = 108 (property sweeps); those of the properties versus thickness begin at 168."},
 
         // ---- turned axis titles
         {"shorshorov_haz_profile_(3|4)", "overlap", "^Относительное (удлинение A|сужение Z), %$",
@@ -108,32 +112,43 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
         {"shorshorov_structure_vs_(preheat|thickness)", "overlap", "^(20|40|60|80)$", structure_title, 119, 592, 0, true,
          "The ordinate's labels end at L = 136 and begin at 106 (two digits, 24 px); the structure title's cell at "
          "120 .. 144 holds their ends."},
-        {"shorshorov_properties_vs_(energy|preheat|thickness)", "crosses", "Z, %$", "", 119, 592, 2, true,
+        {"shorshorov_properties_vs_(energy|preheat)", "crosses", "Z, %$", "", 119, 592, 2, true,
          "The Z title in font H = 24 turned at L - 7 c = 204 - 168 = 36 (cell 36 .. 60), reading upward from B = "
          "581; the cooling-rate axis at left + 3.5 c0 = 59 (2 px, ticks 53 .. 59) runs through it."},
-        {"shorshorov_properties_vs_(energy|preheat|thickness)", "overlap", number, "Z, %$", 119, 592, 0, true,
+        {"shorshorov_properties_vs_(energy|preheat)", "overlap", number, "Z, %$", 119, 592, 0, true,
          "The cooling-rate labels (the canvas's own font) end at the rate axis' ticks, 53, and begin near 27 .. 44, "
          "inside the Z title's cell 36 .. 60."},
-        {"shorshorov_properties_vs_(energy|preheat|thickness)", "overlap", "^W 8/5", "A, %$", 119, 592, 0, true,
+        {"shorshorov_properties_vs_(energy|preheat)", "overlap", "^W 8/5", "A, %$", 119, 592, 0, true,
          "The cooling-rate title turned at (left + 0.1 c, B) = (2, 581), cell 2 .. 26; the A title turned at L - 8.0 "
-         "c = 204 - 192 = 12 (energy; cell 12 .. 36) or (int)(L - 8.8 c) = (int)(204 - 211.2) = -7 (preheat and "
-         "thickness; cell -7 .. 17), both reading upward from B."},
+         "c = 204 - 192 = 12 (energy; cell 12 .. 36) or (int)(L - 8.8 c) = (int)(204 - 211.2) = -7 (preheat; cell "
+         "-7 .. 17), both reading upward from B."},
         {"shorshorov_properties_vs_energy", "overlap", number, "A, %$", 119, 592, 0, true,
          "The cooling-rate labels end at 53 and begin near 27 .. 44; the A title's cell at L - 8 c = 12 .. 36 holds "
          "their beginnings in its rows."},
-        {"shorshorov_properties_vs_(preheat|thickness)", "outside", "A, %$", "", 119, 592, 0, true,
+        {"shorshorov_properties_vs_preheat", "outside", "A, %$", "", 119, 592, 0, true,
          "The A title turned at (int)(L - 8.8 c) = (int)(204 - 211.2) = -7: its cell begins 7 px left of the client."},
-        {"shorshorov_properties_vs_(preheat|thickness)", "crosses", "A, %$", "", 119, 592, 2, true,
+        {"shorshorov_properties_vs_preheat", "crosses", "A, %$", "", 119, 592, 2, true,
          "The cooling-rate title's key line at left + 0.6 c = 14 (2 px, from B - w - 0.5 c up to T) runs through the A "
          "title's cell at -7 .. 17."},
+
+        {"shorshorov_properties_vs_thickness", "crosses", "A, %$", "", 160, 510, 2, true,
+         "On the turned font's cell c0 = 24: the A title turned at (int)(L - 8.8 c) = (int)(288 - 211.2) = 76 (cell "
+         "76 .. 100); the cooling-rate axis at left + 3.5 c0 = 84 (2 px) runs through it."},
+        {"shorshorov_properties_vs_thickness/4/.*", "crosses", "^[0-9]$", "", 160, 510, 2, true,
+         "The cooling-rate labels are drawn in the turned font that is still selected, placed as upright ones: at (84 "
+         "- w, py - 12) with w the label's width and its terminating zero, 14 px for one digit; turned, a label takes "
+         "the cell's 24 px across, so a one-digit label (scheme 4's rates, 2 .. 8) reaches the axis at 84."},
+        {"shorshorov_properties_vs_thickness/4/.*", "overlap", "^[0-9]$", "A, %$", 160, 510, 0, true,
+         "The one-digit turned rate labels at x = 70 .. 94 and the A title's cell at 76 .. 100 share the rows where "
+         "the title reaches (it reads upward from B = 504)."},
 
         // ---- texts wider than their place
         {"shorshorov_.*", "outside", model_line, "", 480, 700, 0, false,
          "The model line with the scheme's title from the plot's left or centred: in 1.4 H = 35 from 300 (HAZ "
          "profile), 1.4 H = 37 from 5 c0 = 135 (micrograph), 1.4 H = 33 from 85 (at a point), 1.3 H = 31 from 136 "
-         "(structure versus energy), 1.4 H = 33 or 1.2 H = 28 from 136 / 204 (preheat, thickness), 1.4 H centred "
-         "(properties versus energy, x < 0 when wider than 1024): the long scheme titles (4, 5, 6, 9, the German, "
-         "French and Ukrainian ones) are 700 to 1250 px wide."},
+         "(structure versus energy), 1.4 H = 33 from 136 / 204 (preheat, structure versus thickness), 1.2 H = 28 "
+         "from 288 (properties versus thickness), 1.4 H centred (properties versus energy, x < 0 when wider than "
+         "1024): the long scheme titles (4, 5, 6, 9, the German, French and Ukrainian ones) are 700 to 1250 px wide."},
         {"shorshorov_properties_vs_energy/.*/(de|fr)", "outside",
          "^(Die Abhängigkeit der mechanischen Eigenschaften von der Beziehung|La dépendance de laLa dépendance)", "",
          0, 50, 0, false,
@@ -173,16 +188,18 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
         {"shorshorov_properties_vs_energy", "overlap", model_line, point_line, 650, 710, 0, false,
          "The model line in 1.4 H = 33 at B + 3.0 c = 653, its cell down to 686; the point line in font H at B + 4.2 c "
          "= 581 + 100 = 681."},
-        {"shorshorov_(structure|properties)_vs_(energy|preheat|thickness)", "overlap", model_line, panel_texts, 630,
+        {"shorshorov_(structure_vs_(energy|preheat|thickness)|properties_vs_(energy|preheat))", "overlap", model_line,
+         panel_texts, 630,
          700, 0, false,
          "The model line at B + 3.0 c = 581 + 72 = 653 (energy: 1.3 H = 31 from L, 1.4 H = 33 centred) or B + 2.5 c = "
-         "581 + 60 = 641 (preheat, thickness: 1.4 H = 33 or 1.2 H = 28 from L): on the panel's heading (641 .. 673) "
-         "and its first row of captions (from 673)."},
-        {"shorshorov_(structure|properties)_vs_(energy|preheat|thickness)", "overlap", point_line, panel_texts, 665,
+         "581 + 60 = 641 (preheat, structure versus thickness: 1.4 H = 33 from L): on the panel's heading (641 .. 673) "
+         "and its first row of captions (from 673). The properties versus thickness put theirs at 504 + 60 = 564."},
+        {"shorshorov_(structure_vs_(energy|preheat|thickness)|properties_vs_(energy|preheat))", "overlap", point_line,
+         panel_texts, 665,
          720, 0, false,
          "The point line in font H = 24 centred at B + 4.2 c = 681 (energy) or B + 3.8 c = 581 + 91 = 672 (preheat, "
-         "thickness), cell to 705 / 696; the panel's first row of captions at 673 (symbols in 27, units in 20, "
-         "exponents in 16 px)."},
+         "structure versus thickness), cell to 705 / 696; the panel's first row of captions at 673 (symbols in 27, "
+         "units in 20, exponents in 16 px). The properties versus thickness put theirs at 504 + 91 = 595."},
     };
     return cases;
 }

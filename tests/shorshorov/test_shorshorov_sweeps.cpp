@@ -323,6 +323,47 @@ TEST(ShorshorovSweeps, SampleSteelsAreDrawnInsideTheirAxes)
     }
 }
 
+// The properties window versus thickness lays its page out on the cell of the
+// turned text font H = 768 / 32 = 24 (c0 = 24: plot 12 c0, 7 c0, R - 7 c0,
+// B - 11 c0 = 288, 168, 856, 504) and labels the rate axis at 3.5 c0 = 84 in
+// that font; versus preheat the page stands on the canvas's own font.
+TEST(ShorshorovSweeps, PropertiesVersusThicknessStandsOnTheTurnedFont)
+{
+    struct Case {
+        ShorshorovWindowRoutine routine;
+        const double* params;
+        int c0;
+        int escapement;
+    } cases[] = {{shorshorov_properties_vs_thickness_window, thickness_defaults, 24, 900},
+                 {shorshorov_properties_vs_preheat_window, preheat_defaults, 0, 0}};
+    for (const Case& c : cases) {
+        reset_shorshorov_state();
+        use_thin_plate();
+        RecordingCanvas dc;
+        const int c0 = c.c0 != 0 ? c.c0 : dc.text_extent("Sample").cy;
+        c.routine(c.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        EXPECT_TRUE(message_box_take_log().empty());
+        const Pen axis{PenStyle::solid, 2, Rgb{0, 0, 0}};
+        const auto has_line = [&](Point from, Point to, const Pen& pen) {
+            return std::any_of(dc.lines.begin(), dc.lines.end(), [&](const RecordingCanvas::LineCall& l) {
+                return l.from == from && l.to == to && l.pen == pen;
+            });
+        };
+        const int L = 12 * c0, T = 7 * c0, R = 1024 - 7 * c0, B = 768 - 11 * c0;
+        EXPECT_TRUE(has_line({L, B}, {L, T}, axis)) << c0;   // the HV axis
+        EXPECT_TRUE(has_line({L, B}, {R, B}, axis)) << c0;
+        const int rate_x = static_cast<int>(3.5 * c0);
+        EXPECT_TRUE(has_line({rate_x, B}, {rate_x, T}, Pen{PenStyle::solid, 2, Rgb{0, 0, 200}})) << c0;
+        int labels = 0;
+        for (const auto& t : dc.texts) {
+            if (t.color != Rgb{0, 0, 200} || !std::isdigit(static_cast<unsigned char>(t.text[0]))) continue;
+            ++labels;
+            EXPECT_EQ(t.font.escapement, c.escapement) << t.text;
+        }
+        EXPECT_GE(labels, 3) << c0;
+    }
+}
+
 TEST(ShorshorovSweeps, PicturesInEnglishAndRussian)
 {
     for (Language lang : {Language::english, Language::russian}) {
