@@ -104,8 +104,13 @@ void work(Window* dlg)
 
 void with_digitized_diagram(const std::filesystem::path& folder, const std::function<void(Window*)>& look)
 {
+    // Written afresh once a run, so that a scan left by an older build is not shown.
     const std::filesystem::path scan = folder / "scanned_cct.bmp";
-    if (!std::filesystem::exists(scan)) write_scan(scan);
+    static std::filesystem::path written;
+    if (written != scan) {
+        write_scan(scan);
+        written = scan;
+    }
     const bool was_test_mode = dialog_test_mode();
     set_dialog_test_mode(true);
     reset_digitizer_state();

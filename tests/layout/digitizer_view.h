@@ -11,7 +11,7 @@
 
 struct Window;
 
-// Writes the scanned diagram into `folder` (once), opens the dialog over it in
+// Writes the scanned diagram into `folder`, opens the dialog over it in
 // the current language, works it as a user does and hands it to `look` with
 // the curves and the labels both pending for its next paint.
 void with_digitized_diagram(const std::filesystem::path& folder, const std::function<void(Window*)>& look);
