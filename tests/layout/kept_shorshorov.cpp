@@ -49,7 +49,7 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
         {"shorshorov_haz_profile_.", "overlap", "^Sample steel", "^HAZ versus", 30, 90, 0, false,
          "The file's title lines in font H = 25 at 1.5 c and 2.3 c = 37 and 57: 20 px apart in cells of 25."},
         {"shorshorov_structure_at_point", "overlap", atlas_line, composition_texts, 36, 70, 0, false,
-         "The atlas line in 1.4 H = 33 at (c, 1.1 c) = (33, 36), its cell down to 69 and 300 to 475 px long; the "
+         "The atlas line in 1.4 H = 33 at (c, 1.1 c) = (33, 36), its cell down to 69 and 325 (Russian) to 475 px (English) long; the "
          "composition table at (2 c + w + 10, 1.8 c) = (48 + 290 + 10, 43) = (348, 43) under it (at a point 1.8 c, "
          "in the sweeps 2.8 c = 67, below the atlas line)."},
         {"shorshorov_structure_at_point", "crosses", atlas_line, "", 36, 70, 1, false,
@@ -90,8 +90,8 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
         {"shorshorov_haz_profile_(3|4)", "overlap", "^Относительное (удлинение A|сужение Z), %$",
          "^Определение механических свойств|^Sample steel|^HAZ versus", 0, 100, 0, true,
          "The value-axis title in 4 H / 3 = 33 turned at (plot left - 3 h, plot bottom) = (300 - 99, 443) reads "
-         "upward from the plot's bottom; \"Относительное удлинение A, %\" (410 px) and \"Относительное сужение Z, %\" "
-         "(390 px) are longer than the plot (175 .. 443) and reach the title (10 .. 45) and the title lines (37, 57)."},
+         "upward from the plot's bottom; \"Относительное удлинение A, %\" (408 px) and \"Относительное сужение Z, %\" "
+         "are longer than the plot (175 .. 443) and reach the title (10 .. 45) and the title lines (37, 57)."},
         {"shorshorov_haz_profile_3/9/.*", "covered", number, "^Относительное удлинение A, %$", 30, 450, 0, true,
          "Scheme 9 gives an elongation profile of 16.59 .. 16.65 %: its value labels have six characters (\"16.641\", "
          "64 px in font 25) and, ending at plot left = 300, begin at x = 228; the turned A title's opaque cell (the "
@@ -104,14 +104,14 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "The structure title in 1.2 H = 28 turned at L - 3 c = 136 - 84 = 52 (cell 52 .. 80); the cooling-rate axis "
          "at L - 4.2 c0 = 136 - 71 = 65 (2 px, ticks 59 .. 65) runs through it."},
         {"shorshorov_structure_vs_energy", "overlap", number, structure_title, 119, 592, 0, true,
-         "The cooling-rate labels (the canvas's own font) end at the rate axis' ticks, 59, and begin near 35 .. 45; "
+         "The cooling-rate labels (the canvas's own font) end at the rate axis' ticks, 59, and begin near 30 .. 45; "
          "the structure title's cell at 52 .. 80 covers their ends in its rows."},
         {"shorshorov_structure_vs_(preheat|thickness)", "crosses", structure_title, "", 119, 592, 2, true,
          "The structure title in font H = 24 turned at left + 5 c = 120 (cell 120 .. 144); the structure ordinate at L "
          "= 8 c0 = 136 (2 px, ticks 130 .. 136) runs through it."},
         {"shorshorov_structure_vs_(preheat|thickness)", "overlap", "^(20|40|60|80)$", structure_title, 119, 592, 0, true,
-         "The ordinate's labels end at L = 136 and begin at 106 (two digits, 24 px); the structure title's cell at "
-         "120 .. 144 holds their ends."},
+         "The ordinate's labels, right-aligned on L = 136 with their terminating zero, put ink from 106 to 128 "
+         "(two digits); the structure title's cell at 120 .. 144 holds their ends."},
         {"shorshorov_properties_vs_(energy|preheat)", "crosses", "Z, %$", "", 119, 592, 2, true,
          "The Z title in font H = 24 turned at L - 7 c = 204 - 168 = 36 (cell 36 .. 60), reading upward from B = "
          "581; the cooling-rate axis at left + 3.5 c0 = 59 (2 px, ticks 53 .. 59) runs through it."},
@@ -136,7 +136,7 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "76 .. 100); the cooling-rate axis at left + 3.5 c0 = 84 (2 px) runs through it."},
         {"shorshorov_properties_vs_thickness/4/.*", "crosses", "^[0-9]$", "", 160, 510, 2, true,
          "The cooling-rate labels are drawn in the turned font that is still selected, placed as upright ones: at (84 "
-         "- w, py - 12) with w the label's width and its terminating zero, 14 px for one digit; turned, a label takes "
+         "- w, py - 12) with w the label's width and its terminating zero, about 15 px for one digit; turned, a label takes "
          "the cell's 24 px across, so a one-digit label (scheme 4's rates, 2 .. 8) reaches the axis at 84."},
         {"shorshorov_properties_vs_thickness/4/.*", "overlap", "^[0-9]$", "A, %$", 160, 510, 0, true,
          "The one-digit turned rate labels at x = 70 .. 94 and the A title's cell at 76 .. 100 share the rows where "
@@ -182,9 +182,11 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "above the heading."},
         {"shorshorov_(structure|properties)_vs_energy|shorshorov_structure_vs_thickness/1/.*", "overlap", gap_note, panel_texts, 620,
          680, 0, false,
-         "The line of the points left out, in font H under the x title: the plot gives up its height (24 px) so the "
-         "model line, point line and tables keep their places, which puts the note at B - 24 + 1.2 x 33 + 33 = 629 "
-         "(energy) or B - 24 + 33 + 33 = 623 (thickness), its cell reaching into the panel heading's at 641."},
+         "The line of the points left out, in font H = 24 under the x title: the plot gives up the note's height, so "
+         "the title moves up by 24 and the note ends at B + 1.2 x 33 + 33 = 581 + 72 = 653 (energy) or B + 33 + 33 = "
+         "647 (structure versus thickness), in the rows the x title itself takes when nothing is left out, which "
+         "reach into the panel heading's cell at 641 (the energy title meets its ink there); the model line, point line "
+         "and tables keep their places."},
         {"shorshorov_properties_vs_energy", "overlap", model_line, point_line, 650, 710, 0, false,
          "The model line in 1.4 H = 33 at B + 3.0 c = 653, its cell down to 686; the point line in font H at B + 4.2 c "
          "= 581 + 100 = 681."},
