@@ -235,8 +235,8 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     }
     seyffarth_font(dc, page.H);
     dc.set_text_color(seyffarth_colour({120, 0, 95}));
-    dc.text_out(plot.left, static_cast<int>(c.bottom - 7.0 * h),
-                cformat(pick(result_format), point.T_from, point.T_to, point.y, point.z, point.t));
+    seyffarth_draw_result_line(dc, page, plot.left, static_cast<int>(c.bottom - 7.0 * h),
+                               cformat(pick(result_format), point.T_from, point.T_to, point.y, point.z, point.t));
     const struct {
         const Text5* format;
         double value;

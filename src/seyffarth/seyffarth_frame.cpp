@@ -10,6 +10,7 @@
 #include "temperature_window_support.h"
 #include "window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -369,6 +370,16 @@ void seyffarth_draw_model_line(Canvas& dc, const SeyffarthPage& page, int x, int
     seyffarth_font(dc, page.H * 4 / 3);
     dc.set_text_color(black);
     dc.text_out(x, y, seyffarth_model_line(s.title));
+}
+
+void seyffarth_draw_result_line(Canvas& dc, const SeyffarthPage& page, int x, int y, const std::string& text)
+{
+    // Two pixels from the frame, which the clearing rectangle draws on the
+    // client's edge.
+    const int right = page.client.right - 2;
+    const int width = dc.text_extent(text).cx;
+    if (x + width > right) x = std::max(page.client.left + 2, right - width);
+    dc.text_out(x, y, text);
 }
 
 void seyffarth_draw_panel(Canvas& dc, const SeyffarthPage& page, Rgb fallback_colour, int show_v, int show_q,

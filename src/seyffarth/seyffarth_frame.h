@@ -160,6 +160,12 @@ void seyffarth_draw_class_and_grade(Canvas& dc, const SeyffarthPage& page, const
 // The model line: measured in font H, drawn in font 4H/3, black, at (x, y).
 void seyffarth_draw_model_line(Canvas& dc, const SeyffarthPage& page, int x, int y);
 
+// The result line of a window computed at a point ("In a range: ...", ending
+// with the cooling time), in the selected font and colour, at (x, y); a line
+// that would run past the page's right edge moves left as far as it must
+// (not past the left edge), so that the cooling time it ends with is seen.
+void seyffarth_draw_result_line(Canvas& dc, const SeyffarthPage& page, int x, int y, const std::string& text);
+
 // The parameter panel of the current model, or its summary's two lines in
 // the colour given.
 void seyffarth_draw_panel(Canvas& dc, const SeyffarthPage& page, Rgb fallback_colour, int show_v = 1,

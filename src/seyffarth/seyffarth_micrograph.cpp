@@ -173,9 +173,10 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
 
     seyffarth_font(dc, page.H);
     dc.set_text_color({120, 0, 95});
-    dc.text_out(plot.left, static_cast<int>(c.bottom - 7.0 * h),
-                cformat("В диапазоне: (%g,%g), [C] в точке (y=%g, см; z=%g, см) время охлаждения: %-.3g, сек;",
-                        point.T_from, point.T_to, point.y, point.z, point.t));
+    seyffarth_draw_result_line(
+        dc, page, plot.left, static_cast<int>(c.bottom - 7.0 * h),
+        cformat("В диапазоне: (%g,%g), [C] в точке (y=%g, см; z=%g, см) время охлаждения: %-.3g, сек;", point.T_from,
+                point.T_to, point.y, point.z, point.t));
     // Without the structure table there are no shares to show.
     if (have_table) {
         const struct {

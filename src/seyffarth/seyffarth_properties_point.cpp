@@ -386,8 +386,8 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
     }
     seyffarth_font(dc, page.H);
     dc.set_text_color(seyffarth_colour({120, 0, 95}));
-    dc.text_out(c.left + 5 * h, static_cast<int>(c.bottom - 7.2 * h),
-                cformat(pick(result_format), point.T_from, point.T_to, point.y, point.z, point.t));
+    seyffarth_draw_result_line(dc, page, c.left + 5 * h, static_cast<int>(c.bottom - 7.2 * h),
+                               cformat(pick(result_format), point.T_from, point.T_to, point.y, point.z, point.t));
 
     static const std::array<std::pair<const char*, Rgb>, 6> fragments{{
         {" HV= %-.3g,", {127, 0, 0}},

@@ -80,8 +80,8 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
 
     const int hr = seyffarth_font(dc, page.H);
     dc.set_text_color(seyffarth_colour({120, 0, 95}));
-    dc.text_out(plot.left, static_cast<int>(c.bottom - 8.0 * hr),
-                cformat(pick(result_format), point.T_from, point.T_to, point.y, point.z, point.t));
+    seyffarth_draw_result_line(dc, page, plot.left, static_cast<int>(c.bottom - 8.0 * hr),
+                               cformat(pick(result_format), point.T_from, point.T_to, point.y, point.z, point.t));
     draw_share_line(dc, plot.left, c.bottom - 7 * h, shares);
     seyffarth_draw_panel(dc, page, {127, 0, 0});
 }

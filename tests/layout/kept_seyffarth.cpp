@@ -63,18 +63,12 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "start values) reaches left of x = 77 into the turned structure title at 71..100."},
 
         // --- Micrograph (Russian texts in every language)
-        {"seyffarth_micrograph", "outside", "^В диапазоне: ", "", 580, 590, 0, false,
-         "The result line starts at L = 1024 / 5 = 204, row (int)(768 - 7 * 27) = 579, in font H = 768 / 28 = 27: "
-         "about 860 px, so it ends at 1062..1080, past the right edge 1024."},
         {"seyffarth_(structure_at_point|cct_at_point|properties_at_point|micrograph)", "outside", sey_model, "", 530,
          575, 0, false,
          "Model lines wider than the window: at (L, 768 - 9.5h) = (128, 530) in font 4H/3 = 33 (structure), centred "
          "by its width in font H but drawn in 33 (CCT, at 768 - 8.2h = 563), centred in font 30 (properties), from "
          "L = 204 in font 36 (micrograph): the names of schemes 4, 6 and 9, and the German and French ones, run "
          "past x = 1024 or start left of 0."},
-        {"seyffarth_(structure|properties|cct)_at_point/.*/fr", "outside", "^Dans la gamme : ", "", 570, 600, 0, false,
-         "The French result line, about 1006 px in font 25, from L = 1024 / 8 = 128 (structure, CCT) or left + 5h = "
-         "125 (properties): it ends at 1113..1140."},
 
         // --- CCT diagram
         {"seyffarth_cct_at_point/(2|4|9)/.*", "crosses", "^[0-9]+$", "", 455, 480, 1, false,

@@ -351,3 +351,51 @@ TEST(SeyffarthFrame, UnreadableDescriptorStopsEveryWindowWithOneMessage)
         }
     }
 }
+
+// The result line of a window at a point ends with the cooling time. Where
+// its x would put that end past the right edge (the French line, about
+// 1006 px in font 25 from 128 or 125; the micrograph's Russian line, about
+// 860 px in font 27 from 1024 / 5 = 204) it moves left and ends two pixels
+// inside the frame; a line that fits keeps its x.
+TEST(SeyffarthFrame, ResultLineEndsInsideTheWindow)
+{
+    const double point[4] = {0.05, 0.0, 850.0, 500.0};
+    const double cct_point[4] = {0.5, 0.5, 850.0, 500.0};
+    RecordingCanvas probe;
+    const int h = seyffarth_font(probe, 768 / 30);
+    struct Case {
+        const char* window;
+        SeyffarthWindowRoutine routine;
+        const double* record;
+        Language language;
+        const char* start;
+        int x;   // where it stands when it fits; -1: moved to end at 1022
+    } cases[] = {
+        {"structure", seyffarth_structure_at_point_window, point, Language::english, "In a range: ", 1024 / 8},
+        {"structure", seyffarth_structure_at_point_window, point, Language::french, "Dans la gamme : ", -1},
+        {"CCT", seyffarth_cct_at_point_window, cct_point, Language::english, "In a range: ", 1024 / 8},
+        {"CCT", seyffarth_cct_at_point_window, cct_point, Language::french, "Dans la gamme : ", -1},
+        {"properties", seyffarth_properties_at_point_window, point, Language::english, "In a range: ", 5 * h},
+        {"properties", seyffarth_properties_at_point_window, point, Language::french, "Dans la gamme : ", -1},
+        {"micrograph", seyffarth_micrograph_window, point, Language::english, "В диапазоне: ", -1},
+    };
+    for (const Case& c : cases) {
+        reset_state(c.language);
+        RecordingCanvas dc;
+        c.routine(c.record, 50, nullptr, dc, 0, sample_steel(), 0);
+        const RecordingCanvas::TextCall* line = nullptr;
+        for (const auto& t : dc.texts)
+            if (t.text.rfind(c.start, 0) == 0) line = &t;
+        ASSERT_NE(line, nullptr) << c.window << " " << c.start;
+        probe.select_font(line->font);
+        const int width = probe.text_extent(line->text).cx;
+        if (c.x >= 0) {
+            EXPECT_EQ(line->x, c.x) << c.window;
+            EXPECT_LE(line->x + width, 1022) << c.window;
+        } else {
+            EXPECT_EQ(line->x + width, 1022) << c.window << " " << line->text;
+            EXPECT_GE(line->x, 2) << c.window;
+        }
+    }
+    reset_state();
+}
