@@ -49,8 +49,10 @@ bool compute(const double* params, Window* window, std::string& summary1, std::s
     // interval. The procedure guarantees x1 != x2.
     const double rate = (T_from - T_to) * v / (x2 - x1);
     const double time = c.time;
-    const double x_peak = c.x_peak;
-    const double T_max = c.t_max;
+    // The cooling time stops its peak search once the interval is reached;
+    // the window keeps the peak itself.
+    const double x_peak = find_peak_position(y, z);
+    const double T_max = current_model.temperature(x_peak, y, z);
 
     char line1[heat_text_size] = {};
     char line2[heat_text_size] = {};

@@ -175,8 +175,13 @@ struct CoolingTime {
     CoolingStatus status = CoolingStatus::not_finite;
     double v = 0;           // welding speed
     double q = 0;           // source power
-    double x_peak = 0;      // where the peak lies along the weld (once searched)
-    double t_max = 0;       // peak temperature at the point (once searched)
+    // The peak search's rear bracket end and the temperature there: the
+    // peak at a point that stays below the interval (peak_below); at a point
+    // that reaches it, the search stops as soon as its bracket lies wholly
+    // above the interval, and these hold the hot point the crossings are
+    // searched behind, between the interval and the peak.
+    double x_peak = 0;
+    double t_max = 0;
     double T_from = 0;      // the interval searched: T_from is raised by 1 % when
     double T_to = 0;        // it equals T_to, so that the interval has a width
     double x_from = 0;      // rear crossings of T_from and T_to (when reached)

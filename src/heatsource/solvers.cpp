@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "heatsource.h"
 
@@ -37,51 +38,54 @@ enum class FalsePosition {
 // interpolate: the searches that stop there give the cold end, which lies on
 // the target. A value that is not a number on the way ends the search: the
 // bracket no longer says where the crossing is.
-template <class F>
-Crossing search_bracket(F f, double h, double fh, double c, double fc, FalsePosition rule)
-{
-    constexpr double width = 0.0001;
-    constexpr double min_step = width / 2;
-    auto hot = [](double v) { return v > 0; };
-    const double origin = h;
-    auto scaled = [origin](double x) { return 1.0 + std::fabs(x - origin); };
-    // Brent's names: b the newest point, a the one before it, k the latest
-    // point on the other side of the crossing; d the last step, e the one
-    // before it.
-    double a = h, fa = fh;
-    double b = c, fb = fc;
-    double k = a, fk = fa;
-    double d = b - a, e = d;
-    for (int pass = 0; pass < crossing_pass_limit; ++pass) {
-        if (!(std::fabs(h - c) > width)) break;
-        if (fh == fc && rule == FalsePosition::always) break;
-        if (hot(fb) == hot(fk)) {
-            k = a;
-            fk = fa;
-            d = e = b - a;
+//
+// The search is a record that asks for one point at a time (next) and is
+// told the value there (take), so that two searches on one field can run
+// side by side and the processor can work on both evaluations at once.
+class BracketSearch {
+public:
+    BracketSearch(double h, double fh, double c, double fc, FalsePosition rule)
+        : h_(h), fh_(fh), c_(c), fc_(fc), rule_(rule), origin_(h), a_(h), fa_(fh), b_(c), fb_(fc), k_(h), fk_(fh),
+          d_(c - h), e_(c - h)
+    {
+    }
+
+    // The next point to evaluate; false once the search is over.
+    bool next(double& x)
+    {
+        if (over_ || pass_ >= crossing_pass_limit) return false;
+        ++pass_;
+        if (!(std::fabs(h_ - c_) > width) || (fh_ == fc_ && rule_ == FalsePosition::always)) {
+            over_ = true;
+            return false;
         }
-        if (std::fabs(fk) < std::fabs(fb)) {
-            a = b;
-            b = k;
-            k = a;
-            fa = fb;
-            fb = fk;
-            fk = fa;
+        if (hot(fb_) == hot(fk_)) {
+            k_ = a_;
+            fk_ = fa_;
+            d_ = e_ = b_ - a_;
         }
-        const double xm = 0.5 * (k - b);
+        if (std::fabs(fk_) < std::fabs(fb_)) {
+            a_ = b_;
+            b_ = k_;
+            k_ = a_;
+            fa_ = fb_;
+            fb_ = fk_;
+            fk_ = fa_;
+        }
+        const double xm = 0.5 * (k_ - b_);
         double step = 0;
         bool interpolated = false;
-        if (std::fabs(e) >= min_step && std::fabs(fa) > std::fabs(fb)) {
+        if (std::fabs(e_) >= min_step && std::fabs(fa_) > std::fabs(fb_)) {
             // The secant through a and b, or the inverse quadratic through
             // a, b and k, as the step p/q from b (both scaled by the same
             // factor, so that only the step itself is a division).
             double p, q;
-            if (a == k) {
-                p = 2.0 * xm * fb;
-                q = fa - fb;
+            if (a_ == k_) {
+                p = 2.0 * xm * fb_;
+                q = fa_ - fb_;
             } else {
-                p = fb * (2.0 * xm * fa * (fa - fb) - (b - a) * (fb - fk) * fk);
-                q = (fa - fk) * (fb - fk) * (fb - fa);
+                p = fb_ * (2.0 * xm * fa_ * (fa_ - fb_) - (b_ - a_) * (fb_ - fk_) * fk_);
+                q = (fa_ - fk_) * (fb_ - fk_) * (fb_ - fa_);
             }
             if (p > 0)
                 q = -q;
@@ -89,34 +93,73 @@ Crossing search_bracket(F f, double h, double fh, double c, double fc, FalsePosi
                 p = -p;
             // Taken only when it stays well inside the bracket and shrinks
             // faster than the step before last; a NaN fails both tests.
-            if (2.0 * p < 3.0 * xm * q - std::fabs(min_step * q) && p < std::fabs(0.5 * e * q)) {
-                e = d;
-                d = p / q;
-                step = d;
+            if (2.0 * p < 3.0 * xm * q - std::fabs(min_step * q) && p < std::fabs(0.5 * e_ * q)) {
+                e_ = d_;
+                d_ = p / q;
+                step = d_;
                 interpolated = true;
             }
         }
         if (!interpolated) {
             // The halving between b and k on the scale of the distance.
-            double mid = origin + std::copysign(std::sqrt(scaled(b) * scaled(k)) - 1.0, b + k - 2.0 * origin);
-            if (!(std::fabs(mid - b) < std::fabs(k - b) && (mid - b) * xm > 0)) mid = b + xm;
-            step = mid - b;
-            d = e = step;
+            double mid = origin_ + std::copysign(std::sqrt(scaled(b_) * scaled(k_)) - 1.0, b_ + k_ - 2.0 * origin_);
+            if (!(std::fabs(mid - b_) < std::fabs(k_ - b_) && (mid - b_) * xm > 0)) mid = b_ + xm;
+            step = mid - b_;
+            d_ = e_ = step;
         }
-        a = b;
-        fa = fb;
-        b += std::fabs(step) > min_step ? step : std::copysign(min_step, xm);
-        fb = f(b);
-        if (std::isnan(fb)) return Crossing{b, SearchStatus::not_a_number};
-        if (hot(fb)) {
-            h = b;
-            fh = fb;
+        a_ = b_;
+        fa_ = fb_;
+        b_ += std::fabs(step) > min_step ? step : std::copysign(min_step, xm);
+        x = b_;
+        return true;
+    }
+
+    // f at the point the last next() gave.
+    void take(double fb)
+    {
+        fb_ = fb;
+        if (std::isnan(fb)) {
+            over_ = true;
+            nan_ = true;
+        } else if (hot(fb)) {
+            h_ = b_;
+            fh_ = fb;
         } else {
-            c = b;
-            fc = fb;
+            c_ = b_;
+            fc_ = fb;
         }
     }
-    return Crossing{c, SearchStatus::found};
+
+    Crossing result() const
+    {
+        return nan_ ? Crossing{b_, SearchStatus::not_a_number} : Crossing{c_, SearchStatus::found};
+    }
+
+private:
+    static constexpr double width = 0.0001;
+    static constexpr double min_step = width / 2;
+    static bool hot(double v) { return v > 0; }
+    double scaled(double x) const { return 1.0 + std::fabs(x - origin_); }
+
+    double h_, fh_, c_, fc_;
+    FalsePosition rule_;
+    double origin_;
+    // Brent's names: b the newest point, a the one before it, k the latest
+    // point on the other side of the crossing; d the last step, e the one
+    // before it.
+    double a_, fa_, b_, fb_, k_, fk_, d_, e_;
+    int pass_ = 0;
+    bool over_ = false;
+    bool nan_ = false;
+};
+
+template <class F>
+Crossing search_bracket(F f, double h, double fh, double c, double fc, FalsePosition rule)
+{
+    BracketSearch search(h, fh, c, fc, rule);
+    double x = 0;
+    while (search.next(x)) search.take(f(x));
+    return search.result();
 }
 
 // Steps 1 and 2 of every crossing search: a hot end already too cold gives
@@ -162,11 +205,26 @@ constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
 
 namespace {
 
+// |mean - M| / M of the five samples, the flatness that ends the peak search,
+// only as far as the search asks it: whether it exceeds 0.01. Where the
+// samples are plainly not flat yet it skips the two divisions, which would
+// otherwise stand between each pass and the next; near the stop, and for
+// anything that is not a finite number, it is computed as it stands.
+double deviation(const double (&s)[5], double M)
+{
+    const double sum = s[0] + s[1] + s[2] + s[3] + s[4];
+    // sum·0.2 differs from sum/5 by an ulp of the mean, which the margin of
+    // 2 % of the stop value covers many times over.
+    if (std::fabs(sum * 0.2 - M) > 0.0102 * std::fabs(M) && std::isfinite(sum) && std::isnormal(M)) return 1.0;
+    return std::fabs((sum / 5 - M) / M);
+}
+
 // The peak search on the field T; seen(x, T(x)) hears every evaluation.
 // Returns the rear end of the final bracket and T there, which is the fifth
-// sample of the last set.
-template <class Seen>
-double peak_search(const Field& T, double y, double z, Seen seen, double& T_at_peak)
+// sample of the last set. settled(s0, s4) may end the search early on the
+// two ends of a set's bracket; the rear end and its sample are returned then.
+template <class Seen, class Settled>
+double peak_search(const Field& T, double y, double z, Seen seen, Settled settled, double& T_at_peak)
 {
     auto at = [&](double x) {
         const double value = T(x, y, z);
@@ -179,37 +237,39 @@ double peak_search(const Field& T, double y, double z, Seen seen, double& T_at_p
     double s[5];
     for (int k = 0; k < 5; ++k) s[k] = at(A + k * w / 4);
 
-    double d = 100;
+    double d = settled(s[0], s[4]) ? 0 : 100;
     for (int pass = 0; pass < peak_pass_limit && d > 0.01; ++pass) {
         int m = 0;
         for (int k = 1; k < 5; ++k)
             if (s[k] > s[m]) m = k;
         double M = s[m];
+        // The new bracket's ends are samples already taken: whether it
+        // settles the search is known before its inner samples are taken.
         if (m == 0) {
             B = A + w / 4;
             s[4] = s[1];
-            w = B - A;
-            for (int k = 1; k <= 3; ++k) s[k] = at(A + k * w / 4);
         } else if (m == 4) {
             A = B - w / 4;
             s[0] = s[3];
-            w = B - A;
-            for (int k = 1; k <= 3; ++k) s[k] = at(A + k * w / 4);
         } else {
             double new_A = A + (m - 1) * w / 4;
             double new_B = A + (m + 1) * w / 4;
             double s0 = s[m - 1], s2 = s[m], s4 = s[m + 1];
             A = new_A;
             B = new_B;
-            w = B - A;
             s[0] = s0;
             s[2] = s2;
             s[4] = s4;
+        }
+        w = B - A;
+        if (settled(s[0], s[4])) break;
+        if (m == 0 || m == 4) {
+            for (int k = 1; k <= 3; ++k) s[k] = at(A + k * w / 4);
+        } else {
             s[1] = at(A + w / 4);
             s[3] = at(A + 3 * w / 4);
         }
-        double mean = (s[0] + s[1] + s[2] + s[3] + s[4]) / 5;
-        d = std::fabs((mean - M) / M);
+        d = deviation(s, M);
     }
     // Sample 4 always lies at B: the first set ends there, and a refinement
     // either keeps B or moves it onto the old sample it keeps as sample 4.
@@ -218,8 +278,8 @@ double peak_search(const Field& T, double y, double z, Seen seen, double& T_at_p
 }
 
 // The field values the cooling time has seen along the weld: the peak
-// search's samples, the far end and the first crossing's evaluations, so
-// that each crossing starts from the narrowest bracket they give.
+// search's samples and the far end, so that each crossing starts from the
+// narrowest bracket they give.
 class SeenAlongWeld {
 public:
     void add(double x, double T)
@@ -233,16 +293,33 @@ public:
     // False when nothing seen behind the peak is below the target.
     bool bracket(double x_peak, double t_max, double target, double& h, double& fh, double& c, double& fc) const
     {
+        // Behind the peak the field falls through the target once, so every
+        // sample there that is hotter than it lies ahead of every colder
+        // one: one pass finds the nearest cold sample and the farthest hot
+        // one, which is the hot sample nearest the cold end.
         bool cold_known = false;
+        double hot_x = x_peak, hot_f = t_max - target;
         for (std::size_t i = 0; i < n_; ++i) {
+            const double x = samples_[i].x;
+            if (!(x < x_peak)) continue;
             const double f = samples_[i].T - target;
-            if (samples_[i].x < x_peak && f < 0 && (!cold_known || samples_[i].x > c)) {
-                c = samples_[i].x;
-                fc = f;
-                cold_known = true;
+            if (f < 0) {
+                if (!cold_known || x > c) {
+                    c = x;
+                    fc = f;
+                    cold_known = true;
+                }
+            } else if (f > 0 && x < hot_x) {
+                hot_x = x;
+                hot_f = f;
             }
         }
         if (!cold_known) return false;
+        h = hot_x;
+        fh = hot_f;
+        if (h > c) return true;
+        // A field hotter than the target again behind a colder sample: the
+        // hot sample nearest the cold end on its way to the peak.
         h = x_peak;
         fh = t_max - target;
         for (std::size_t i = 0; i < n_; ++i) {
@@ -259,8 +336,8 @@ private:
     struct Sample {
         double x, T;
     };
-    // The peak search takes a few dozen values and each crossing a dozen; a
-    // value beyond these only narrows no bracket.
+    // The peak search takes a few dozen values; a value beyond these only
+    // narrows no bracket.
     std::array<Sample, 128> samples_;
     std::size_t n_ = 0;
 };
@@ -271,7 +348,7 @@ double find_peak_position(double y, double z)
 {
     const Field T;
     double T_at_peak = 0;
-    return peak_search(T, y, z, [](double, double) {}, T_at_peak);
+    return peak_search(T, y, z, [](double, double) {}, [](double, double) { return false; }, T_at_peak);
 }
 
 Crossing find_rear_crossing(double y, double z, double x_peak, double target)
@@ -334,7 +411,17 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
     }
     const Field T;
     SeenAlongWeld seen;
-    r.x_peak = peak_search(T, y, z, [&](double x, double value) { seen.add(x, value); }, r.t_max);
+    // The crossings need the peak only as a point at least as hot as the
+    // interval with the rear crossings behind it. Once both ends of the
+    // peak search's bracket are that hot, so is all of the bracket between
+    // them (the field rises to its peak and falls once), and with it the
+    // point where the full search would end: the search stops there, and
+    // the point reaches the interval exactly where the full search says so.
+    const double raised_from = T_from == T_to ? 1.01 * T_from : T_from;
+    auto above_interval = [&](double value) { return value >= T_from && value >= T_to && value >= raised_from; };
+    r.x_peak = peak_search(
+        T, y, z, [&](double x, double value) { seen.add(x, value); },
+        [&](double s0, double s4) { return above_interval(s0) && above_interval(s4); }, r.t_max);
     if (std::isnan(r.t_max) || r.t_max == -HUGE_VAL) {
         r.status = CoolingStatus::not_finite;
         return r;
@@ -344,37 +431,57 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
         r.status = CoolingStatus::peak_below;
         return r;
     }
-    if (r.T_from == r.T_to) r.T_from = 1.01 * r.T_from;
+    r.T_from = raised_from;
 
-    // Both crossings lie between the peak and the rear end of the search.
-    // What the field is known to be on the way bounds them more closely:
-    // the peak search has sampled the weld far behind the peak, and the
-    // first crossing's bracket ends on the hot side of the second. Only
-    // where nothing seen is cold enough is the rear end of the search asked.
-    auto rear_crossing = [&](double target) {
-        auto f = [&](double x) {
-            const double value = T(x, y, z);
-            seen.add(x, value);
-            return value - target;
-        };
+    // Both crossings lie between the hot point and the rear end of the search.
+    // What the peak search has seen of the field bounds each of them more
+    // closely: it has sampled the weld far behind the peak. Only where
+    // nothing seen is cold enough is the rear end of the search asked.
+    // Each crossing is searched on its own, so the two searches run side by
+    // side, one evaluation of each per step.
+    auto begin_rear_crossing = [&](double target, Crossing& early) -> std::optional<BracketSearch> {
         double h = r.x_peak, fh = r.t_max - target, c = rear_search_end, fc = nan_value;
-        if (fh < 0) return Crossing{h, SearchStatus::too_cold};
-        // An interval narrower than the crossings' own 0.0001 cm can leave
-        // the second crossing inside the first one's last bracket; it is
-        // then searched afresh, as on its own, so that the two crossings
-        // are found independently and the interval keeps a time.
+        if (fh < 0) {
+            early = Crossing{h, SearchStatus::too_cold};
+            return std::nullopt;
+        }
+        // Two samples closer than the crossings' own 0.0001 cm would give
+        // both temperatures one crossing: the crossing is then searched as
+        // on its own, from the hot point to the rear end.
         if (!seen.bracket(r.x_peak, r.t_max, target, h, fh, c, fc) || !(std::fabs(h - c) > 0.0001)) {
             h = r.x_peak;
             fh = r.t_max - target;
             c = rear_search_end;
-            fc = f(rear_search_end);
-            if (std::isnan(fc)) return Crossing{c, SearchStatus::not_a_number};
-            if (fc >= 0) return Crossing{c, SearchStatus::beyond_range};
+            const double far = T(rear_search_end, y, z);
+            seen.add(rear_search_end, far);
+            fc = far - target;
+            if (std::isnan(fc)) {
+                early = Crossing{c, SearchStatus::not_a_number};
+                return std::nullopt;
+            }
+            if (fc >= 0) {
+                early = Crossing{c, SearchStatus::beyond_range};
+                return std::nullopt;
+            }
         }
-        return search_bracket(f, h, fh, c, fc, FalsePosition::unless_flat);
+        return BracketSearch(h, fh, c, fc, FalsePosition::unless_flat);
     };
-    const Crossing from = rear_crossing(r.T_from);
-    const Crossing to = rear_crossing(r.T_to);
+    Crossing from, to;
+    std::optional<BracketSearch> from_search = begin_rear_crossing(r.T_from, from);
+    std::optional<BracketSearch> to_search = begin_rear_crossing(r.T_to, to);
+    double x_f = 0, x_t = 0;
+    for (;;) {
+        const bool from_on = from_search && from_search->next(x_f);
+        const bool to_on = to_search && to_search->next(x_t);
+        if (!from_on && !to_on) break;
+        // Neither evaluation waits for the other.
+        const double T_f = from_on ? T(x_f, y, z) : 0.0;
+        const double T_t = to_on ? T(x_t, y, z) : 0.0;
+        if (from_on) from_search->take(T_f - r.T_from);
+        if (to_on) to_search->take(T_t - r.T_to);
+    }
+    if (from_search) from = from_search->result();
+    if (to_search) to = to_search->result();
     r.x_from = from.x;
     r.x_to = to.x;
     for (const Crossing* c : {&from, &to}) {

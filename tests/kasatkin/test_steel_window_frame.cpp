@@ -67,12 +67,14 @@ TEST_F(SteelWindowFrame, PeakEqualToTheUpperTemperaturePassesOneDegreeLessDoesNo
     SteelPoint p;
     const double probe[] = {0.5, 0.3, 850, 500};
     ASSERT_EQ(steel_point_at_entry(probe, p), CoolingStatus::reached);
-    const double T_max = p.T_max;
+    const double T_max = current_model.temperature(find_peak_position(0.5, 0.3), 0.5, 0.3);
     const double at_peak[] = {0.5, 0.3, T_max, 500};
     EXPECT_EQ(steel_point_at_entry(at_peak, p), CoolingStatus::reached);
     const double above[] = {0.5, 0.3, T_max + 1, 500};
     EXPECT_EQ(steel_point_at_entry(above, p), CoolingStatus::peak_below);
     EXPECT_TRUE(std::isnan(p.t));
+    // The message's maximum is the peak.
+    EXPECT_DOUBLE_EQ(p.T_max, T_max);
 }
 
 TEST_F(SteelWindowFrame, EqualTemperaturesMakeAnIntervalOfOnePerCent)
