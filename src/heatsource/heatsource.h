@@ -119,6 +119,10 @@ void compute_points(int n, const std::function<void(int)>& compute,
 void bessel_i0_k0(double x, double& i0, double& k0);
 // K0 alone, the same number as bessel_i0_k0 gives.
 double bessel_k0(double x);
+// K0(w) for 0 < w <= 2 from w² alone: the small-argument terms of bessel_k0,
+// which hold only w² and log w, without the root that w itself would cost.
+// Equal to bessel_k0(w) to a few units in the last place.
+double bessel_k0_from_square(double w2);
 
 // Composite Simpson sums from n intervals, doubled for at most ten passes.
 // status is 0 when a stop rule ended the passes, 1 after ten passes.

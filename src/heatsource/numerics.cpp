@@ -62,6 +62,12 @@ double bessel_k0(double x)
     return std::exp(-x) * std::sqrt(1.0 / x) * horner(k0_large, 2.0 / x);
 }
 
+double bessel_k0_from_square(double w2)
+{
+    const double half2 = w2 / 4.0;
+    return -horner(i0_small, w2 / 14.0625) * (0.5 * std::log(half2)) + horner(k0_small, half2);
+}
+
 double simpson_integrate(double (*f)(double), double a, double b, int n, int& status)
 {
     return simpson_sum([f](double x, int, int) { return f(x); }, a, b, n, status);

@@ -14,11 +14,13 @@ struct Derived {
     double pi = 3.14159265;   // this scheme's own π
     double half_pi = 0.5 * 3.14159265;
     double r_min = 0.00001;   // floor of the distance to the source line
+    double r_min2 = 0.00001 * 0.00001;
     double a = 0;
     double Q = 0;
     double k = 0;
     double u0 = 0;
     double s = 0;
+    double s2 = 0;   // s²
 };
 
 Derived derive(const Ppr1Parameters& p)
@@ -31,6 +33,7 @@ Derived derive(const Ppr1Parameters& p)
     d.u0 = d.k * p.v;
     double crho = p.c * p.rho;
     d.s = d.k * std::sqrt(p.v * p.v + 8.0 * p.alpha * p.lambda / (crho * crho * p.delta));
+    d.s2 = d.s * d.s;
     return d;
 }
 
@@ -60,8 +63,13 @@ double ppr1_temperature(double x, double y, double /*z*/)
 {
     const Derived& d = derived;
     double u = d.u0 * x;
-    double r = std::sqrt(x * x + y * y);
-    if (r < d.r_min) r = d.r_min;
+    double r2 = x * x + y * y;
+    if (r2 < d.r_min2) r2 = d.r_min2;
+    // Near the source, where the searches spend their evaluations, K0 needs
+    // only w², and the root of the distance is not taken.
+    const double w2 = d.s2 * r2;
+    if (w2 > 0 && w2 <= 4.0) return ppr1_parameters.T0 + d.Q * std::exp(-u) * bessel_k0_from_square(w2);
+    double r = std::sqrt(r2);
     double w = d.s * r;
     if (w < 10) {
         const double k0 = bessel_k0(w);
