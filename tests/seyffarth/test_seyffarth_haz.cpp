@@ -123,6 +123,46 @@ TEST_F(HazProfileWindow, CoolingTimeProfileTitlesAndCurve)
     EXPECT_TRUE(red_curve);
 }
 
+// The value axis labels its ticks only as far as it reaches: the ticks run
+// from the first step at or above the lowest value by the count the step
+// was chosen for, and the hardness of the start scheme (260 to 272, step 4)
+// once had 276 labelled above the plot, over the composition table and the
+// title.
+TEST_F(HazProfileWindow, ValueLabelsStandOnTheAxis)
+{
+    for (int scheme : {2, 1, 5}) {
+        reset_sweep_state();
+        use_scheme(scheme);
+        for (int selector = 0; selector <= 6; ++selector) {
+            RecordingCanvas dc;
+            seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, selector, sample_steel(), 0);
+            EXPECT_EQ(shown_texts(), "") << scheme << " " << selector;
+            // The plot's frame: the first rectangle, in the blue pen.
+            const RecordingCanvas::ShapeCall* frame = nullptr;
+            for (const auto& r : dc.shapes)
+                if (frame == nullptr && r.kind == RecordingCanvas::ShapeKind::rectangle &&
+                    r.pen.color == Rgb{0, 0, 255})
+                    frame = &r;
+            ASSERT_NE(frame, nullptr);
+            // The value labels: the numbers that end at the axis on the plot's
+            // left edge (measured with the terminating zero, as they are placed).
+            int labels = 0;
+            RecordingCanvas probe;
+            for (const auto& t : dc.texts) {
+                if (t.font.escapement != 0 || t.text.find_first_not_of(" -+.0123456789e") != std::string::npos)
+                    continue;
+                probe.select_font(t.font);
+                if (t.x + probe.text_extent(t.text, true).cx != frame->box.left) continue;
+                ++labels;
+                const int middle = t.y + t.font.height / 2;
+                EXPECT_GE(middle, frame->box.top) << scheme << " " << selector << " " << t.text;
+                EXPECT_LE(middle, frame->box.bottom) << scheme << " " << selector << " " << t.text;
+            }
+            EXPECT_GE(labels, 2) << scheme << " " << selector;
+        }
+    }
+}
+
 TEST_F(HazProfileWindow, EqualTemperaturesRaiseTheUpperOneInTheTitle)
 {
     const double equal[4] = {0.05, 0.0, 500, 500};
