@@ -59,9 +59,24 @@ Panel begin_panel(Canvas& dc, Rect rect)
     // The heading stands 4.7 cy above the bottom, clear of the point and
     // model lines the windows draw above the panel; its descenders reach
     // down to row 1's numerators (0.3 cy above the row).
-    dc.select_font(panel_font(static_cast<int>(h * 1.2)));
+    // From 12 cw the German and French headings would run past the right
+    // edge and be cut; a heading that does not fit starts at the rows'
+    // origin instead and, if still too long, takes the largest smaller
+    // font that ends inside the rectangle.
+    const char* heading = pick(panel_heading);
+    int heading_h = static_cast<int>(h * 1.2);
+    dc.select_font(panel_font(heading_h));
+    int heading_x = rect.left + 12 * cw;
+    int heading_w = dc.text_extent(heading).cx;
+    if (heading_x + heading_w > rect.right) {
+        heading_x = rect.left + 2 * cw;
+        while (heading_x + heading_w > rect.right && heading_h > 1) {
+            dc.select_font(panel_font(--heading_h));
+            heading_w = dc.text_extent(heading).cx;
+        }
+    }
     dc.set_text_color(colour_mode ? Rgb{127, 0, 0} : Rgb{0, 0, 0});
-    dc.text_out(rect.left + 12 * cw, static_cast<int>(rect.bottom - 4.7 * cy), pick(panel_heading));
+    dc.text_out(heading_x, static_cast<int>(rect.bottom - 4.7 * cy), heading);
 
     Panel panel{dc, h, cw, static_cast<double>(rect.left + 2 * cw)};
     panel.row_y[0] = rect.bottom - 3.5 * cy;

@@ -98,6 +98,51 @@ TEST_F(Panels, HeadingAndRowsLieAlongTheBottom)
     EXPECT_EQ(dc.find_text(" v  =")->x > dc.find_text("T  = 20 C")->x, true);
 }
 
+// On a 1024 x 768 window (H = 27, cw = 13) the heading in font 32 from
+// 12 cw = 156 fits in English, Russian and Ukrainian (the English one ends at
+// 912); the French one (995 px) and the German one (1154 px) would run past
+// 1024 and be cut, so they start at the rows' origin 2 cw = 26, the German
+// one in the largest font that ends inside the window. On a printer page the
+// same holds inside the plot rectangle.
+TEST_F(Panels, HeadingEndsInsideItsRectangle)
+{
+    struct Case {
+        Language language;
+        Rect rect;
+        bool moved;
+        bool smaller;
+    };
+    const Case cases[] = {
+        {Language::english, Rect{0, 0, 1024, 768}, false, false},
+        {Language::russian, Rect{0, 0, 1024, 768}, false, false},
+        {Language::ukrainian, Rect{0, 0, 1024, 768}, false, false},
+        {Language::french, Rect{0, 0, 1024, 768}, true, false},
+        {Language::german, Rect{0, 0, 1024, 768}, true, true},
+        {Language::german, Rect{300, 100, 1324, 868}, true, true},
+    };
+    for (const Case& c : cases) {
+        set_language(c.language);
+        SCOPED_TRACE(static_cast<int>(c.language));
+        RecordingCanvas page;
+        ppr1_draw_panel(page, c.rect, 1, 1, 1, 1);
+        ASSERT_FALSE(page.texts.empty());
+        const auto& heading = page.texts.front();
+        FontRecord f = heading.font;
+        f.height = 27;
+        const int pcw = measure_text(f, "S").cx;
+        EXPECT_EQ(pcw, 13);
+        EXPECT_EQ(heading.x, c.rect.left + (c.moved ? 2 : 12) * pcw);
+        EXPECT_EQ(heading.y, static_cast<int>(c.rect.bottom - 4.7 * 27));
+        EXPECT_EQ(heading.font.height < 32, c.smaller);
+        EXPECT_LE(heading.x + measure_text(heading.font, heading.text).cx, c.rect.right);
+        if (c.smaller) {
+            FontRecord larger = heading.font;
+            ++larger.height;
+            EXPECT_GT(heading.x + measure_text(larger, heading.text).cx, c.rect.right);
+        }
+    }
+}
+
 TEST_F(Panels, BlackAndWhiteHeading)
 {
     colour_mode = 0;

@@ -175,7 +175,7 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
         {"shorshorov_structure_at_point", "crosses", panel_texts, "", 641, 702, 1, false,
          "The structure table's rules (1 px, rows at 650, 675 and 700, the column borders between) run through the "
          "panel's heading (641 .. 673) and its first row of captions (from 673)."},
-        {"shorshorov_(structure|properties)_vs_energy/(2|3)/(en|de|ua)", "overlap", "kJ/cm|KДж/см", panel_texts, 620,
+        {"shorshorov_(structure|properties)_vs_energy/(2|3)/(en|de|fr|ua)", "overlap", "kJ/cm|KДж/см", panel_texts, 620,
          680, 0, false,
          "The energy title in 1.4 H = 33 at B + 1.2 c = 581 + 39 = 620, its descenders down to 653; the panel's "
          "heading at 641. Where points are left out the plot is shorter by the note's line and the title stands "
