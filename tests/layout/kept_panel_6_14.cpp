@@ -11,12 +11,13 @@
 const std::vector<KeptWindowCase>& panel_cases_schemes_6_to_14()
 {
     static const std::vector<KeptWindowCase> cases = {
-        // 846 findings at the start values.
+        // 742 findings at the start values.
         {"(?!(seyffarth_(structure|properties|cct)_diagram|cooling_rate)/)[a-z_0-9]+/(6|7|8|9|10|11|12|13|"
          "14)/.*",
          "overlap|covered", panel_heading, "^(W|Вт|J|Дж| g| г| 1|cm|см|·[cс] ·  C|2|0)$", 646, 673, 0, false,
-         "The heading's cell (font 32) runs from 768 - 4.7 cy = 641 to 673, and row 1 (top 768 - 3.5 cy = "
-         "673.5) raises its stacked numerators (font 3 H / 4 = 20) to top -0.3 ch = 665, cell 665..685, and "
+         "The heading's cell (font 32; 28 for the German one) runs from 768 - 4.7 cy = 641 to 673 (669), and "
+         "row 1 (top 768 - 3.5 cy = 673.5) raises its stacked numerators (font 3 H / 4 = 20) to top -0.3 ch = "
+         "665, cell 665..685, and "
          "the marks of the R_T numerator to top -0.4 ch = 662: in windows drawn opaque the numerators' cells "
          "(W, J, g, 1, cm and their Cyrillic twins) blank the heading's descenders in rows 665..673 wherever "
          "the two stand over each other, and where a descender (p, y, g, ç, р, у) meets a numerator's top the "
@@ -44,10 +45,9 @@ const std::vector<KeptWindowCase>& panel_cases_schemes_6_to_14()
          "properties_vs_preheat|structure_at_point|structure_vs_energy|structure_vs_preheat))/)[a-z_0-9]+/(6|"
          "7|8|9|10|11|12|13|14)/.*",
          "covered", "^[23]$", "^;$", 673, 745, 0, false,
-         "The exponent (3 of g/cm3, 2 of 1/cm2 and of J·s/cm2; font 16, 7 px wide) stands at 1 cw + Wu, and "
-         "the closing ';' at Wu + 1.5 cw (1 cw in the q/(v·σ) unit), 0.5 cw = 6 px after the exponent's "
-         "start: in windows drawn opaque the ';' cell takes the exponent's last column (thermal_cycle/1/en: 3 "
-         "at 563..570, ';' cell from 569)."},
+         "The exponent (3 of g/cm3, 2 of 1/cm2; font 16, 7 px wide) stands at 1 cw + Wu, and the closing ';' at "
+         "Wu + 1.5 cw, 0.5 cw = 6 px after the exponent's start: in windows drawn opaque the ';' cell takes the "
+         "exponent's last column (thermal_cycle/1/en: 3 at 563..570, ';' cell from 569)."},
         // 96 findings at the start values.
         {"(?!(seyffarth_(structure|properties|cct)_diagram|cooling_rate)/)(?!(ion_hardness_(vs_chemistry|"
          "vs_energy)|kasatkin_(properties_vs_energy|structure_vs_energy)|seyffarth_(cct_at_point|micrograph|"
@@ -74,14 +74,16 @@ const std::vector<KeptWindowCase>& panel_cases_schemes_6_to_14()
         // 75 findings at the start values.
         {"(thermal_cycle)/(11|12|13)/.*",
          "overlap", "^(q = \\S+ (W|Вт);|t  = \\S+ c|Δ =  \\S+ χ)$", "^[12P0t]$", 680, 745, 0, false,
-         "The pulsed schemes' subscripts and second letter at 1.1 cw = 14 from the caption's start: the 1 and "
-         "2 of q1, q2 ('q = %lg W;', q 13 px wide) and the 0 and P of t0, tP ('t  = %lg c') lie on the equals "
-         "sign's left end or the t, and Δt's t (font 27) on the blank and '=' after Δ."},
+         "The pulsed schemes' subscripts and second letter at 1.1 cw = 14 from the caption's start, inside the "
+         "caption's own text: the 1 and 2 of q1, q2 and the 0 and P of t0, tP (font 16, top +0.5 ch) and Δt's t "
+         "(font 27) meet its glyphs (thermal_cycle/11/en: 'q = 5000 W;' from 26, its 1 at 41..47; 't  = 0.2 c' "
+         "from 419, its 0 at 433..440; Δ from 681, the t at 695..702)."},
         // 20 findings at the start values.
         {"(thermal_cycle)/(7|8)/.*",
          "overlap", "^ v  =$", "^[xy]$", 684, 748, 0, false,
-         "vx and vy: the italic subscript x or y (font 16) at 1.1 cw = 14, top +0.5 ch, under the italic v of "
-         "' v  =' (a blank, then v from about 10 px, slanted to the right)."},
+         "vx and vy: the italic subscript x or y (font 16) at 1.1 cw = 14 from the caption's start, top +0.5 ch, "
+         "where the leading blank has put the italic v of ' v  =' (thermal_cycle/7/en: ' v  =' ink from 758, its "
+         "x at 768..776)."},
         // 115 findings at the start values.
         {"(thermal_cycle)/(7|11|12|13|14)/.*",
          "outside", "^(δ   = \\S+|h  = \\S+|γ  = \\S+|α = \\S+| = \\S+ |;|c|C|[0-9]|cm|см|cm |см | g| г|W|Вт| · s · | · "
