@@ -39,127 +39,143 @@ enum class FalsePosition {
 // the target. A value that is not a number on the way ends the search: the
 // bracket no longer says where the crossing is.
 //
-// The search is a record that asks for one point at a time (next) and is
-// told the value there (take), so that two searches on one field can run
-// side by side and the processor can work on both evaluations at once.
-class BracketSearch {
-public:
-    BracketSearch(double h, double fh, double c, double fc, FalsePosition rule)
-        : h_(h), fh_(fh), c_(c), fc_(fc), rule_(rule), origin_(h), a_(h), fa_(fh), b_(c), fb_(fc), k_(h), fk_(fh),
-          d_(c - h), e_(c - h)
-    {
-    }
-
-    // The next point to evaluate; false once the search is over.
-    bool next(double& x)
-    {
-        if (over_ || pass_ >= crossing_pass_limit) return false;
-        ++pass_;
-        if (!(std::fabs(h_ - c_) > width) || (fh_ == fc_ && rule_ == FalsePosition::always)) {
-            over_ = true;
-            return false;
-        }
-        if (hot(fb_) == hot(fk_)) {
-            k_ = a_;
-            fk_ = fa_;
-            d_ = e_ = b_ - a_;
-        }
-        if (std::fabs(fk_) < std::fabs(fb_)) {
-            a_ = b_;
-            b_ = k_;
-            k_ = a_;
-            fa_ = fb_;
-            fb_ = fk_;
-            fk_ = fa_;
-        }
-        const double xm = 0.5 * (k_ - b_);
-        double step = 0;
-        bool interpolated = false;
-        if (std::fabs(e_) >= min_step && std::fabs(fa_) > std::fabs(fb_)) {
-            // The secant through a and b, or the inverse quadratic through
-            // a, b and k, as the step p/q from b (both scaled by the same
-            // factor, so that only the step itself is a division).
-            double p, q;
-            if (a_ == k_) {
-                p = 2.0 * xm * fb_;
-                q = fa_ - fb_;
-            } else {
-                p = fb_ * (2.0 * xm * fa_ * (fa_ - fb_) - (b_ - a_) * (fb_ - fk_) * fk_);
-                q = (fa_ - fk_) * (fb_ - fk_) * (fb_ - fa_);
-            }
-            if (p > 0)
-                q = -q;
-            else
-                p = -p;
-            // Taken only when it stays well inside the bracket and shrinks
-            // faster than the step before last; a NaN fails both tests.
-            if (2.0 * p < 3.0 * xm * q - std::fabs(min_step * q) && p < std::fabs(0.5 * e_ * q)) {
-                e_ = d_;
-                d_ = p / q;
-                step = d_;
-                interpolated = true;
-            }
-        }
-        if (!interpolated) {
-            // The halving between b and k on the scale of the distance.
-            double mid = origin_ + std::copysign(std::sqrt(scaled(b_) * scaled(k_)) - 1.0, b_ + k_ - 2.0 * origin_);
-            if (!(std::fabs(mid - b_) < std::fabs(k_ - b_) && (mid - b_) * xm > 0)) mid = b_ + xm;
-            step = mid - b_;
-            d_ = e_ = step;
-        }
-        a_ = b_;
-        fa_ = fb_;
-        b_ += std::fabs(step) > min_step ? step : std::copysign(min_step, xm);
-        x = b_;
-        return true;
-    }
-
-    // f at the point the last next() gave.
-    void take(double fb)
-    {
-        fb_ = fb;
-        if (std::isnan(fb)) {
-            over_ = true;
-            nan_ = true;
-        } else if (hot(fb)) {
-            h_ = b_;
-            fh_ = fb;
-        } else {
-            c_ = b_;
-            fc_ = fb;
-        }
-    }
-
-    Crossing result() const
-    {
-        return nan_ ? Crossing{b_, SearchStatus::not_a_number} : Crossing{c_, SearchStatus::found};
-    }
-
-private:
-    static constexpr double width = 0.0001;
-    static constexpr double min_step = width / 2;
-    static bool hot(double v) { return v > 0; }
-    double scaled(double x) const { return 1.0 + std::fabs(x - origin_); }
-
-    double h_, fh_, c_, fc_;
-    FalsePosition rule_;
-    double origin_;
+// The search is a record that asks for one point at a time
+// (bracket_next) and is told the value there (bracket_take), so that two
+// searches on one field can run side by side and the processor can work on
+// both evaluations at once.
+struct BracketSearch {
+    double h = 0, fh = 0;   // the hot end and f there
+    double c = 0, fc = 0;   // the cold end and f there
+    FalsePosition rule = FalsePosition::always;
+    double origin = 0;      // the starting hot end, which the halving measures from
     // Brent's names: b the newest point, a the one before it, k the latest
     // point on the other side of the crossing; d the last step, e the one
     // before it.
-    double a_, fa_, b_, fb_, k_, fk_, d_, e_;
-    int pass_ = 0;
-    bool over_ = false;
-    bool nan_ = false;
+    double a = 0, fa = 0, b = 0, fb = 0, k = 0, fk = 0, d = 0, e = 0;
+    int pass = 0;
+    bool over = false;
+    bool not_a_number = false;
 };
+
+constexpr double bracket_width = 0.0001;
+constexpr double bracket_min_step = bracket_width / 2;
+
+bool bracket_hot(double v) { return v > 0; }
+
+BracketSearch bracket_search(double h, double fh, double c, double fc, FalsePosition rule)
+{
+    BracketSearch s;
+    s.h = h;
+    s.fh = fh;
+    s.c = c;
+    s.fc = fc;
+    s.rule = rule;
+    s.origin = h;
+    s.a = h;
+    s.fa = fh;
+    s.b = c;
+    s.fb = fc;
+    s.k = h;
+    s.fk = fh;
+    s.d = s.e = c - h;
+    return s;
+}
+
+// The next point to evaluate; false once the search is over.
+bool bracket_next(BracketSearch& s, double& x)
+{
+    if (s.over || s.pass >= crossing_pass_limit) return false;
+    ++s.pass;
+    if (!(std::fabs(s.h - s.c) > bracket_width) || (s.fh == s.fc && s.rule == FalsePosition::always)) {
+        s.over = true;
+        return false;
+    }
+    if (bracket_hot(s.fb) == bracket_hot(s.fk)) {
+        s.k = s.a;
+        s.fk = s.fa;
+        s.d = s.e = s.b - s.a;
+    }
+    if (std::fabs(s.fk) < std::fabs(s.fb)) {
+        s.a = s.b;
+        s.b = s.k;
+        s.k = s.a;
+        s.fa = s.fb;
+        s.fb = s.fk;
+        s.fk = s.fa;
+    }
+    const double xm = 0.5 * (s.k - s.b);
+    double step = 0;
+    bool interpolated = false;
+    if (std::fabs(s.e) >= bracket_min_step && std::fabs(s.fa) > std::fabs(s.fb)) {
+        // The secant through a and b, or the inverse quadratic through
+        // a, b and k, as the step p/q from b (both scaled by the same
+        // factor, so that only the step itself is a division).
+        double p, q;
+        if (s.a == s.k) {
+            p = 2.0 * xm * s.fb;
+            q = s.fa - s.fb;
+        } else {
+            p = s.fb * (2.0 * xm * s.fa * (s.fa - s.fb) - (s.b - s.a) * (s.fb - s.fk) * s.fk);
+            q = (s.fa - s.fk) * (s.fb - s.fk) * (s.fb - s.fa);
+        }
+        if (p > 0)
+            q = -q;
+        else
+            p = -p;
+        // Taken only when it stays well inside the bracket and shrinks
+        // faster than the step before last; a NaN fails both tests.
+        if (2.0 * p < 3.0 * xm * q - std::fabs(bracket_min_step * q) && p < std::fabs(0.5 * s.e * q)) {
+            s.e = s.d;
+            s.d = p / q;
+            step = s.d;
+            interpolated = true;
+        }
+    }
+    if (!interpolated) {
+        // The halving between b and k on the scale of the distance
+        // (1 + distance from the origin).
+        const double scaled_b = 1.0 + std::fabs(s.b - s.origin);
+        const double scaled_k = 1.0 + std::fabs(s.k - s.origin);
+        double mid = s.origin + std::copysign(std::sqrt(scaled_b * scaled_k) - 1.0, s.b + s.k - 2.0 * s.origin);
+        if (!(std::fabs(mid - s.b) < std::fabs(s.k - s.b) && (mid - s.b) * xm > 0)) mid = s.b + xm;
+        step = mid - s.b;
+        s.d = s.e = step;
+    }
+    s.a = s.b;
+    s.fa = s.fb;
+    s.b += std::fabs(step) > bracket_min_step ? step : std::copysign(bracket_min_step, xm);
+    x = s.b;
+    return true;
+}
+
+// f at the point the last bracket_next gave.
+void bracket_take(BracketSearch& s, double fb)
+{
+    s.fb = fb;
+    if (std::isnan(fb)) {
+        s.over = true;
+        s.not_a_number = true;
+    } else if (bracket_hot(fb)) {
+        s.h = s.b;
+        s.fh = fb;
+    } else {
+        s.c = s.b;
+        s.fc = fb;
+    }
+}
+
+Crossing bracket_result(const BracketSearch& s)
+{
+    return s.not_a_number ? Crossing{s.b, SearchStatus::not_a_number} : Crossing{s.c, SearchStatus::found};
+}
 
 template <class F>
 Crossing search_bracket(F f, double h, double fh, double c, double fc, FalsePosition rule)
 {
-    BracketSearch search(h, fh, c, fc, rule);
+    BracketSearch search = bracket_search(h, fh, c, fc, rule);
     double x = 0;
-    while (search.next(x)) search.take(f(x));
-    return search.result();
+    while (bracket_next(search, x)) bracket_take(search, f(x));
+    return bracket_result(search);
 }
 
 // Steps 1 and 2 of every crossing search: a hot end already too cold gives
@@ -464,24 +480,24 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
                 return std::nullopt;
             }
         }
-        return BracketSearch(h, fh, c, fc, FalsePosition::unless_flat);
+        return bracket_search(h, fh, c, fc, FalsePosition::unless_flat);
     };
     Crossing from, to;
     std::optional<BracketSearch> from_search = begin_rear_crossing(r.T_from, from);
     std::optional<BracketSearch> to_search = begin_rear_crossing(r.T_to, to);
     double x_f = 0, x_t = 0;
     for (;;) {
-        const bool from_on = from_search && from_search->next(x_f);
-        const bool to_on = to_search && to_search->next(x_t);
+        const bool from_on = from_search && bracket_next(*from_search, x_f);
+        const bool to_on = to_search && bracket_next(*to_search, x_t);
         if (!from_on && !to_on) break;
         // Neither evaluation waits for the other.
         const double T_f = from_on ? T(x_f, y, z) : 0.0;
         const double T_t = to_on ? T(x_t, y, z) : 0.0;
-        if (from_on) from_search->take(T_f - r.T_from);
-        if (to_on) to_search->take(T_t - r.T_to);
+        if (from_on) bracket_take(*from_search, T_f - r.T_from);
+        if (to_on) bracket_take(*to_search, T_t - r.T_to);
     }
-    if (from_search) from = from_search->result();
-    if (to_search) to = to_search->result();
+    if (from_search) from = bracket_result(*from_search);
+    if (to_search) to = bracket_result(*to_search);
     r.x_from = from.x;
     r.x_to = to.x;
     for (const Crossing* c : {&from, &to}) {
