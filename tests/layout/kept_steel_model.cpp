@@ -15,7 +15,6 @@ const char* const point_line = "^ \\(y=";
 const char* const model_line =
     "^ ?(Account on model|Рассчёт по модели|Расчёт по модели|Розрахунок|Die Rechnung nach dem Modell|Le compte "
     "selon le modèle)";
-const char* const sweep_note = "^(Not plotted|Nicht dargestellt|Non tracé|Не побудовано|Не построено)";
 const char* const tick_label = "^[0-9.]+$";
 const char* const cooling_time_title = "^t 8/5, (s|с)$";
 
