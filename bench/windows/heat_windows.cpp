@@ -5,29 +5,14 @@
 #include "window_bench.h"
 #include "window_families.h"
 
+#include "cycle_start_record.h"
+
 #include <vector>
 
 #include "heatsource.h"
 #include "temperature_windows.h"
 
 namespace {
-
-// The thermal-cycle dialog's start values of the scheme's cycle routine.
-std::vector<double> cycle_start(int scheme)
-{
-    std::vector<double> record(point_record_size, 0.0);
-    if (scheme == 7 || scheme == 8) {
-        record[oscillating_y] = 1;
-        record[oscillating_t1] = 60;
-        record[oscillating_t2] = 75;
-    } else if (scheme == 14) {
-        record[composite_y] = 0.05;
-        record[composite_start_time] = 30;
-    } else {
-        record[point_y] = 0.05;
-    }
-    return record;
-}
 
 void isotherms(const std::string& family, std::span<const int> schemes, IsothermTracer tracer)
 {
@@ -43,7 +28,7 @@ void isotherms(const std::string& family, std::span<const int> schemes, Isotherm
 void register_heat_windows()
 {
     for (int s : every_scheme) {
-        register_window("thermal_cycle", std::span<const int>(&s, 1), [record = cycle_start(s)](Canvas& dc) {
+        register_window("thermal_cycle", std::span<const int>(&s, 1), [record = thermal_cycle_start_record(s)](Canvas& dc) {
             current_model.cycle_routine(record.data(), 50, nullptr, dc, 0, 0);
             current_model.cycle_routine(record.data(), 50, nullptr, dc, 1, 0);
         });

@@ -6,26 +6,15 @@
 
 #include "ion_windows.h"
 #include "kasatkin_windows.h"
+#include "composition_dialog_start.h"
 
 namespace {
-
-CompositionRecord dialog_composition()
-{
-    CompositionRecord c;
-    c[el_c] = 0.09;
-    c[el_mn] = 1.34;
-    c[el_si] = 0.54;
-    c[el_cr] = 0.96;
-    c[el_ni] = 0.44;
-    c[el_cu] = 0.32;
-    return c;
-}
 
 void steel_window(const std::string& family, std::span<const int> schemes, SteelWindowRoutine routine,
                   const double* record)
 {
     register_window(family, schemes, [routine, record](Canvas& dc) {
-        routine(record, 50, nullptr, dc, 0, dialog_composition(), 0);
+        routine(record, 50, nullptr, dc, 0, composition_dialog_start(), 0);
     });
 }
 

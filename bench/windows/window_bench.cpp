@@ -10,6 +10,7 @@
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"
+#include "scheme_at_dialog_values.h"
 
 namespace {
 
@@ -36,23 +37,6 @@ void start_program()
     (void)started;
 }
 
-// Scheme n installed as the model chooser does, and its data dialog's start
-// texts handed to it as the dialog's OK does.
-bool install_at_dialog_values(int n)
-{
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    if (!install_scheme(n)) return false;
-    const DataDialog* dialog = find_data_dialog(n);
-    if (dialog == nullptr) return false;
-    std::vector<std::string> texts;
-    for (const DataValue& v : dialog->values) texts.push_back(v.default_text);
-    std::vector<double> values(texts.size() + scheme_parameter_max, 0.0);
-    if (!read_data_values(*dialog, texts, values.data()).empty()) return false;
-    current_model.set_data(values.data());
-    return true;
-}
-
 // Scheme 5 with the block the program starts with: unlike the data dialog's
 // values, these heat the dialogs' start point past 850 °C, so its sweeps
 // compute every point.
@@ -69,7 +53,7 @@ void run(benchmark::State& state, const Column& column, const WindowCall& call)
     start_program();
     if (column == Column::scheme5_program_start) {
         install_scheme5_program_start();
-    } else if (column.scheme != 0 && !install_at_dialog_values(column.scheme)) {
+    } else if (column.scheme != 0 && !install_scheme_at_dialog_values(column.scheme)) {
         state.SkipWithError("the scheme cannot be installed at its start values");
         return;
     }

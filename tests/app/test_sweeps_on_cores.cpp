@@ -11,6 +11,7 @@
 
 #include "atlas_files.h"
 #include "captions.h"
+#include "composition_dialog_start.h"
 #include "fonts.h"
 #include "heatsource.h"
 #include "ion_windows.h"
@@ -35,18 +36,6 @@ const double shorshorov_point_record[8] = {0.5, 0.5, 850.0, 500.0};
 // the curves have gaps and a note under them.
 const double preheat_gap_record[8] = {0.05, 0.0, 850.0, 500.0, 20.0, 600.0};
 
-CompositionRecord dialog_composition()
-{
-    CompositionRecord c;
-    c[el_c] = 0.09;
-    c[el_mn] = 1.34;
-    c[el_si] = 0.54;
-    c[el_cr] = 0.96;
-    c[el_ni] = 0.44;
-    c[el_cu] = 0.32;
-    return c;
-}
-
 SteelChoice seyffarth_sample()
 {
     SteelChoice s;
@@ -69,7 +58,7 @@ using AtlasRoutine = void (*)(const double*, int, Window*, Canvas&, int, SteelCh
 
 std::function<void(Canvas&)> steel_window(SteelRoutine routine, const double* record)
 {
-    return [=](Canvas& dc) { routine(record, 50, nullptr, dc, 0, dialog_composition(), 0); };
+    return [=](Canvas& dc) { routine(record, 50, nullptr, dc, 0, composition_dialog_start(), 0); };
 }
 
 std::function<void(Canvas&)> atlas_window(AtlasRoutine routine, const double* record, SteelChoice (*steel)(),

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cycle_start_record.h"
 #include "fonts.h"
 #include "image_canvas.h"
 #include "lang.h"
@@ -35,22 +36,6 @@ std::string case_name(const ::testing::TestParamInfo<PictureCase>& info) {
     return "scheme" + std::to_string(info.param.scheme) + "_" + suffix(info.param.language);
 }
 
-// The thermal-cycle dialog's starting texts for the scheme's routine.
-std::vector<double> starting_record(int scheme) {
-    std::vector<double> record(point_record_size, 0.0);
-    if (scheme == 7 || scheme == 8) {
-        record[oscillating_y] = 1;
-        record[oscillating_t1] = 60;
-        record[oscillating_t2] = 75;
-    } else if (scheme == 14) {
-        record[composite_y] = 0.05;
-        record[composite_start_time] = 30;
-    } else {
-        record[point_y] = 0.05;
-    }
-    return record;
-}
-
 class TimeDomainCyclePictures : public ::testing::TestWithParam<PictureCase> {
 protected:
     void SetUp() override {
@@ -70,7 +55,7 @@ protected:
 TEST_P(TimeDomainCyclePictures, ThermalCycle) {
     ASSERT_NE(current_model.cycle_routine, nullptr);
     ASSERT_NE(current_model.cycle_routine, thermal_cycle_window);
-    const std::vector<double> record = starting_record(GetParam().scheme);
+    const std::vector<double> record = thermal_cycle_start_record(GetParam().scheme);
     RecordingCanvas scratch;
     current_model.cycle_routine(record.data(), 50, nullptr, scratch, 0, 0);
     ImageCanvas image(1024, 768);

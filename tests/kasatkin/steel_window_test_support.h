@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "composition_dialog_start.h"
 #include "fonts.h"
 #include "heatsource.h"
 #include "image_canvas.h"
@@ -31,20 +32,6 @@ inline void reset_steel_window_state()
     init_fonts();
     message_box_set_record_mode(true);
     message_box_take_log();
-}
-
-// C 0.09, Mn 1.34, Si 0.54, Cr 0.96, Ni 0.44, Cu 0.32: the first defaults
-// of the composition dialog.
-inline CompositionRecord dialog_default_composition()
-{
-    CompositionRecord c;
-    c[el_c] = 0.09;
-    c[el_mn] = 1.34;
-    c[el_si] = 0.54;
-    c[el_cr] = 0.96;
-    c[el_ni] = 0.44;
-    c[el_cu] = 0.32;
-    return c;
 }
 
 // C 0.15, Si 0.3, Mn 1.0: the steel of the models' worked examples.

@@ -58,7 +58,7 @@ TEST_P(KasatkinWindowPictures, EveryWindowDrawsWithoutMessages)
         install_scheme(c.scheme);
         set_language(GetParam());
         const int coloured = render_steel_window(c.routine, c.record.data(), c.selector,
-                                                 dialog_default_composition(),
+                                                 composition_dialog_start(),
                                                  std::string(c.name) + "_" + language_tag(GetParam()));
         EXPECT_GT(coloured, 500) << c.name;
         EXPECT_TRUE(shown_boxes().empty()) << c.name;

@@ -205,7 +205,7 @@ TEST_F(KasatkinWindows, EnergySweepLeavesAGapWherePeakStaysBelowTheInterval)
 TEST_F(KasatkinWindows, ChemistrySweepOutsideTheModelsRangeSaysSoOnce)
 {
     RecordingCanvas dc;
-    kasatkin_properties_vs_chemistry_window(point_, 50, nullptr, dc, 8, dialog_default_composition(), 0);
+    kasatkin_properties_vs_chemistry_window(point_, 50, nullptr, dc, 8, composition_dialog_start(), 0);
     const auto boxes = shown_boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text.rfind("The model is used outside its range", 0), 0u) << boxes[0].text;
@@ -214,7 +214,7 @@ TEST_F(KasatkinWindows, ChemistrySweepOutsideTheModelsRangeSaysSoOnce)
 
     // Niobium up to 0.1 % keeps the model inside its range: no message.
     dc.clear();
-    kasatkin_properties_vs_chemistry_window(point_, 50, nullptr, dc, 9, dialog_default_composition(), 0);
+    kasatkin_properties_vs_chemistry_window(point_, 50, nullptr, dc, 9, composition_dialog_start(), 0);
     EXPECT_TRUE(shown_boxes().empty());
 }
 
@@ -245,7 +245,7 @@ TEST_F(KasatkinWindows, LinesUnderThePlotStandOnTheirOwnRows)
     };
     for (const Row& row : rows) {
         RecordingCanvas dc;
-        row.routine(row.record, 50, nullptr, dc, 0, dialog_default_composition(), 0);
+        row.routine(row.record, 50, nullptr, dc, 0, composition_dialog_start(), 0);
         const auto* model = dc.find_text(row.model_line);
         const auto* point_line = dc.find_text(" (y=0.05, sm; z=0, sm)");
         ASSERT_NE(model, nullptr) << dc.all_text();
@@ -267,7 +267,7 @@ TEST_F(KasatkinWindows, CoolingTimeAxisLabelsNoTickAboveItsTop)
     ppr3_parameters.q = 800;
     const std::vector<double> preheat{0.05, 0, 850, 500, 100, 400};
     RecordingCanvas dc;
-    kasatkin_properties_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, dialog_default_composition(), 0);
+    kasatkin_properties_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, composition_dialog_start(), 0);
     const int h = line_height(768 / 30);
     const int plot_top = 7 * h;
     int blue_labels = 0;

@@ -13,6 +13,8 @@
 #include "layout_check.h"
 
 #include "atlas_files.h"
+#include "composition_dialog_start.h"
+#include "cycle_start_record.h"
 #include "digitizer_view.h"
 #include "fonts.h"
 #include "heatsource.h"
@@ -22,6 +24,7 @@
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"
+#include "scheme_at_dialog_values.h"
 #include "seyffarth_frame.h"
 #include "seyffarth_sweeps.h"
 #include "shorshorov.h"
@@ -61,37 +64,6 @@ constexpr double energy_start[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1,
 constexpr double thickness_start[8] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
 constexpr double preheat_start[8] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
 constexpr double isotherm_start[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
-
-// The thermal-cycle dialog's start values of the scheme's cycle routine.
-std::vector<double> cycle_start(int scheme)
-{
-    std::vector<double> record(point_record_size, 0.0);
-    if (scheme == 7 || scheme == 8) {
-        record[oscillating_y] = 1;
-        record[oscillating_t1] = 60;
-        record[oscillating_t2] = 75;
-    } else if (scheme == 14) {
-        record[composite_y] = 0.05;
-        record[composite_start_time] = 30;
-    } else {
-        record[point_y] = 0.05;
-    }
-    return record;
-}
-
-// C 0.09, Mn 1.34, Si 0.54, Cr 0.96, Ni 0.44, Cu 0.32: what the chemistry
-// dialog offers first.
-CompositionRecord dialog_composition()
-{
-    CompositionRecord c;
-    c[el_c] = 0.09;
-    c[el_mn] = 1.34;
-    c[el_si] = 0.54;
-    c[el_cr] = 0.96;
-    c[el_ni] = 0.44;
-    c[el_cu] = 0.32;
-    return c;
-}
 
 SteelChoice seyffarth_steel()
 {
@@ -134,7 +106,7 @@ Family steel_family(const std::string& name, std::vector<int> schemes, SteelWind
                     const double* record, bool transparent = false)
 {
     return Family{name, std::move(schemes), transparent,
-                  [=](Canvas& dc) { routine(record, 50, nullptr, dc, 0, dialog_composition(), 0); }, {}};
+                  [=](Canvas& dc) { routine(record, 50, nullptr, dc, 0, composition_dialog_start(), 0); }, {}};
 }
 
 Family atlas_family(const std::string& name, std::vector<int> schemes, AtlasRoutine routine, const double* record,
@@ -166,7 +138,7 @@ std::vector<Family> families()
     out.push_back(Family{"thermal_cycle", every_scheme, false,
                          [](Canvas& dc) { current_model.cycle_routine(record.data(), 50, nullptr, dc, 1, 0); },
                          [](int scheme) {
-                             record = cycle_start(scheme);
+                             record = thermal_cycle_start_record(scheme);
                              RecordingCanvas scratch;
                              current_model.cycle_routine(record.data(), 50, nullptr, scratch, 0, 0);
                          }});
@@ -379,18 +351,12 @@ bool install_at_dialog_values(int n)
         ppr5_parameters = Ppr5Parameters{};
         return true;
     }
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    if (n == 0) return true;
-    if (!install_scheme(n)) return false;
-    const DataDialog* dialog = find_data_dialog(n);
-    if (dialog == nullptr) return false;
-    std::vector<std::string> texts;
-    for (const DataValue& v : dialog->values) texts.push_back(v.default_text);
-    std::vector<double> values(texts.size() + scheme_parameter_max, 0.0);
-    if (!read_data_values(*dialog, texts, values.data()).empty()) return false;
-    current_model.set_data(values.data());
-    return true;
+    if (n == 0) {
+        current_model = HeatSourceModel{};
+        install_start_scheme();
+        return true;
+    }
+    return install_scheme_at_dialog_values(n);
 }
 
 void prepare_canvas(Canvas& dc, const Family& family)
