@@ -3,7 +3,7 @@
 // that each drew curves and left no message.
 #include <gtest/gtest.h>
 
-#include "../kasatkin/steel_window_test_support.h"
+#include "steel_window_test_support.h"
 #include "ion_windows.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "../kasatkin/steel_window_test_support.h"
+#include "steel_window_test_support.h"
 #include "ion_windows.h"
 #include "numfmt.h"
 
