@@ -1,7 +1,9 @@
 #include "atlas_files.h"
 
+#include "file_read.h"
 #include "msgbox.h"
 #include "numfmt.h"
+#include "text_code.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +39,8 @@ AtlasReadResult failure(std::string message, bool missing = false)
 AtlasReadResult not_present(const std::string& path) { return failure(" File not present " + path, true); }
 AtlasReadResult not_exist(const std::string& path) { return failure("File " + path + " not exist... ", true); }
 
-// A token as it may be shown in a message: shortened, control bytes dropped.
+// A token as it may be shown in a message: shortened, control bytes dropped
+// (the message box reads the rest in the language's code page).
 std::string shown(std::string_view token)
 {
     std::string out;
@@ -47,36 +50,13 @@ std::string shown(std::string_view token)
     return out;
 }
 
-enum class Load { ok, missing, too_large };
+bool is_space(char c) { return c != '\0' && atlas_white_space.find(c) != std::string_view::npos; }
 
-Load load_file(const std::string& path, std::string& text)
-{
-    std::error_code ec;
-    if (path.empty() || fs::is_directory(fs::path(path), ec)) return Load::missing;
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in) return Load::missing;
-    text.clear();
-    char buffer[65536];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        const std::streamsize got = in.gcount();
-        if (got <= 0) break;
-        if (text.size() + static_cast<std::size_t>(got) > max_file_size) return Load::too_large;
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return Load::ok;
-}
-
-AtlasReadResult too_large(const std::string& path)
-{
-    return failure("File " + path + " is larger than 16 MB; it is not an atlas file");
-}
-
-bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-// Reads tokens and lines from the text of a file; carriage returns count as
-// white space and never reach a line. It counts the lines it passes, so a
-// message can say on which line of the file a fault lies.
+// Reads tokens and lines from the text of a file. A line ends with a line
+// feed, a carriage return and line feed, or a carriage return alone (the
+// files of older systems); carriage returns never reach a line. It counts
+// the lines it passes, so a message can say on which line of the file a
+// fault lies.
 class Scanner {
 public:
     explicit Scanner(std::string_view text) : text_(text) {}
@@ -109,11 +89,12 @@ public:
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
             advance();
-            if (c == '\n') {
+            if (c == '\n' || c == '\r') {
+                if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') advance();
                 ended = true;
                 break;
             }
-            if (c != '\r') out.push_back(c);
+            out.push_back(c);
         }
         if (had_line_end) *had_line_end = ended;
         return true;
@@ -125,8 +106,8 @@ public:
 private:
     void advance()
     {
-        if (text_[pos_] == '\n') ++line_;
-        ++pos_;
+        const char c = text_[pos_++];
+        if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n'))) ++line_;
     }
 
     std::string_view text_;
@@ -137,8 +118,37 @@ private:
 
 bool has_nul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
 
+
 // "File <path>, line <n>: " — where a fault lies, for the messages.
 std::string at_line(const std::string& path, int line) { return "File " + path + ", line " + std::to_string(line) + ": "; }
+
+// The line (from 1) on which the byte at `pos` stands, line ends as the
+// scanner reads them.
+int line_at(std::string_view text, std::size_t pos)
+{
+    int line = 1;
+    for (std::size_t i = 0; i < pos && i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
+    return line;
+}
+
+// What no reading rule can make sense of, named before anything is read: a
+// byte-order mark (the atlas formats are plain text without one, and it
+// would be taken for part of the first number or name) and a NUL byte.
+AtlasReadResult whole_text_faults(std::string_view text, const std::string& path)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        return failure("File " + path +
+                       " begins with a byte-order mark (the bytes EF BB BF that some editors write before UTF-8 "
+                       "text); atlas files have none: save it without the mark");
+    if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF")
+        return failure("File " + path +
+                       " begins with the byte-order mark of UTF-16 text; atlas files are plain text of one byte "
+                       "per letter: save it as ANSI or UTF-8 text");
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return failure(at_line(path, line_at(text, nul)) + "it holds a NUL byte; an atlas file is plain text");
+    return {};
+}
 
 bool to_number(std::string_view token, double& value)
 {
@@ -153,6 +163,14 @@ bool to_number(std::string_view token, double& value)
 bool is_whole(double v, double lo, double hi) { return v >= lo && v <= hi && std::floor(v) == v; }
 
 std::string number_text(double v) { return cformat("%g", v); }
+
+// " gives <name> = <v> %; a share lies from 0 to 100 %", or empty for a share
+// that does.
+std::string share_fault(double v, const char* name)
+{
+    if (v >= 0 && v <= 100) return {};
+    return std::string(" gives ") + name + " = " + number_text(v) + " %; a share lies from 0 to 100 %";
+}
 
 // Case-insensitive comparison of file-name parts (ASCII letters).
 bool same_name(std::string_view a, std::string_view b)
@@ -169,7 +187,8 @@ bool same_name(std::string_view a, std::string_view b)
 }
 
 // Follows the parts of `relative` from `base`, each matched without regard
-// to case; a part that matches nothing is kept as written.
+// to case for every letter, a part written in a code page matching its UTF-8
+// spelling on disk; a part that matches nothing is kept as written.
 fs::path follow(fs::path base, std::string_view relative)
 {
     bool matching = true;
@@ -194,7 +213,7 @@ fs::path follow(fs::path base, std::string_view relative)
         fs::directory_iterator it(base, ec);
         for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
             const std::string candidate = it->path().filename().string();
-            if (same_name(candidate, part)) {
+            if (same_file_name(part, candidate)) {
                 base = base / candidate;
                 found = true;
                 break;
@@ -262,16 +281,14 @@ void report_atlas_failure(Window* owner, const AtlasReadResult& result)
 namespace {
 
 // Runs `parse` on the text of the file at `path`, or reports the file as
-// missing (with the message `absent` gives) or too large.
+// missing (with the message `absent` gives), not a file, or too large.
 template <typename Parse>
 AtlasReadResult from_file(const std::string& path, AtlasReadResult (*absent)(const std::string&), Parse parse)
 {
     std::string text;
-    switch (load_file(path, text)) {
-    case Load::missing: return absent(path);
-    case Load::too_large: return too_large(path);
-    case Load::ok: break;
-    }
+    const ReadOutcome r = read_file_whole(path, max_file_size, "an atlas file", text);
+    if (r.status == ReadStatus::missing) return absent(path);
+    if (!r.ok()) return failure(r.message, r.status == ReadStatus::unreadable);
     return parse(std::string_view(text));
 }
 
@@ -286,6 +303,7 @@ AtlasReadResult read_steel_descriptor(const std::string& path, SteelDescriptor& 
 AtlasReadResult read_steel_descriptor_text(std::string_view text, const std::string& path,
                                            SteelDescriptor& descriptor)
 {
+    if (AtlasReadResult fault = whole_text_faults(text, path); !fault.ok) return fault;
     Scanner in(text);
     static const char* const name_roles[4] = {"CCT curve file", "property curve file", "label file",
                                               "structure table"};
@@ -299,9 +317,6 @@ AtlasReadResult read_steel_descriptor_text(std::string_view text, const std::str
         if (token.size() > max_name_length)
             return failure(at_line(path, in.last_line()) + "the name of its " + name_roles[i] +
                            " is longer than 255 characters");
-        if (has_nul(token))
-            return failure(at_line(path, in.last_line()) + "the name of its " + name_roles[i] +
-                           " holds a NUL byte");
         *names[i] = std::string(token);
     }
     in.skip_space();
@@ -316,7 +331,6 @@ AtlasReadResult read_steel_descriptor_text(std::string_view text, const std::str
                            ")");
         if (line.size() > max_line_length)
             return failure(at_line(path, in.last_line()) + "its " + line_roles[i] + " is longer than 249 characters");
-        if (has_nul(line)) return failure(at_line(path, in.last_line()) + "its " + line_roles[i] + " holds a NUL byte");
         if (i == 3 && line_end) line.push_back(' ');
         *lines[i] = std::move(line);
     }
@@ -394,6 +408,7 @@ AtlasReadResult read_curve_file(const std::string& path, CurveSet& curves)
 AtlasReadResult read_curve_text(std::string_view text, const std::string& path, CurveSet& curves)
 {
     curves.assign(1, 0.0);
+    if (AtlasReadResult fault = whole_text_faults(text, path); !fault.ok) return fault;
     Scanner in(text);
     const std::string_view first = in.token();
     double count = 0;
@@ -483,6 +498,7 @@ AtlasReadResult read_label_file(const std::string& path, std::vector<LabelRecord
 
 AtlasReadResult read_label_text(std::string_view text, const std::string& path, std::vector<LabelRecord>& records)
 {
+    if (AtlasReadResult fault = whole_text_faults(text, path); !fault.ok) return fault;
     struct Token {
         std::string_view text;
         int line;
@@ -510,8 +526,6 @@ AtlasReadResult read_label_text(std::string_view text, const std::string& path, 
         if (record >= static_cast<std::size_t>(label_records_max))
             return failure(where + "the file holds more than 2665 label records");
         const std::string_view label = tokens[i].text;
-        if (has_nul(label))
-            return failure(where + "the text of label " + std::to_string(record + 1) + " holds a NUL byte");
         if (label_text_length(label) > static_cast<std::size_t>(label_text_max))
             return failure(where + "the text \"" + shown(label) + "\" of label " + std::to_string(record + 1) +
                            " is longer than 7 characters");
@@ -540,6 +554,7 @@ AtlasReadResult read_structure_table(const std::string& path, std::vector<Struct
 AtlasReadResult read_structure_text(std::string_view text, const std::string& path, std::vector<StructureRow>& rows)
 {
     rows.clear();
+    if (AtlasReadResult fault = whole_text_faults(text, path); !fault.ok) return fault;
     Scanner in(text);
     std::string header;
     if (!in.line(header)) return failure("File " + path + " is empty; a structure table starts with a header line");
@@ -570,6 +585,10 @@ AtlasReadResult read_structure_text(std::string_view text, const std::string& pa
         if (!(values[0] > 0))
             return failure(at_line(path, first_line) + row + " gives the cooling time " + number_text(values[0]) +
                            " s; a cooling time is above 0");
+        static const char* const phases[3] = {"ferrite", "bainite", "pearlite"};
+        for (int k = 0; k < 3; ++k)
+            if (const std::string fault = share_fault(values[k + 1], phases[k]); !fault.empty())
+                return failure(at_line(path, first_line) + row + fault);
         StructureRow r;
         r.cooling_time = values[0];
         r.ferrite = values[1];
@@ -600,6 +619,7 @@ AtlasReadResult read_shorshorov_steel_file(const std::string& path, ShorshorovSt
 AtlasReadResult read_shorshorov_steel_text(std::string_view text, const std::string& path, ShorshorovSteelFile& steel)
 {
     steel.rows.clear();
+    if (AtlasReadResult fault = whole_text_faults(text, path); !fault.ok) return fault;
     Scanner in(text);
     static const char* const roles[6] = {"first title line", "second title line", "third title line",
                                          "micrograph line", "fifth line", "composition line"};
@@ -612,7 +632,6 @@ AtlasReadResult read_shorshorov_steel_text(std::string_view text, const std::str
                            ")");
         if (line.size() > max_line_length)
             return failure(at_line(path, in.last_line()) + "its " + roles[i] + " is longer than 249 characters");
-        if (has_nul(line)) return failure(at_line(path, in.last_line()) + "its " + roles[i] + " holds a NUL byte");
         *header[i] = std::move(line);
     }
     steel.micrograph_file = std::string(Scanner(steel.micrograph_line).token());
@@ -635,9 +654,6 @@ AtlasReadResult read_shorshorov_steel_text(std::string_view text, const std::str
         if (line.size() > max_line_length)
             return failure(at_line(path, in.last_line()) + "line " + std::to_string(i + 1) +
                            " after the thresholds is longer than 249 characters");
-        if (has_nul(line))
-            return failure(at_line(path, in.last_line()) + "line " + std::to_string(i + 1) +
-                           " after the thresholds holds a NUL byte");
         steel.lines[static_cast<std::size_t>(i)] = std::move(line);
     }
     for (;;) {
@@ -662,6 +678,12 @@ AtlasReadResult read_shorshorov_steel_text(std::string_view text, const std::str
         if (!(values[0] > 0))
             return failure(at_line(path, first_line) + row + " gives the cooling rate " + number_text(values[0]) +
                            " °C/s; a cooling rate is above 0");
+        // The two range rows hold axis ends; the data rows hold shares.
+        const bool data_row = steel.rows.size() >= 2;
+        if (std::string fault = share_fault(values[5], "100 - ferrite"); data_row && !fault.empty())
+            return failure(at_line(path, first_line) + row + fault);
+        if (std::string fault = share_fault(values[6], "martensite"); data_row && !fault.empty())
+            return failure(at_line(path, first_line) + row + fault);
         steel.rows.push_back(
             ShorshorovRow{values[0], values[1], values[2], values[3], values[4], values[5], values[6]});
     }

@@ -114,6 +114,10 @@ AtlasReadResult read_curve_text(std::string_view text, const std::string& path, 
 inline constexpr int label_text_max = 7;
 inline constexpr int label_records_max = 2665;
 
+// The bytes that separate the fields of every atlas file (a label text is
+// one field, so it can hold none of them).
+inline constexpr std::string_view atlas_white_space = " \t\n\r\v\f";
+
 // The characters of a UTF-8 text.
 std::size_t label_text_length(std::string_view text);
 // Its first `characters` characters, never half of one.

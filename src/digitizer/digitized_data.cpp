@@ -20,17 +20,19 @@ namespace {
 constexpr double curve_header[24] = {0, 0, 5.991464547743, 900, 80, 440, 100, 1300, 0, 48, 0, 96,
                                      0, 36, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
-// A label text is one token of the label file: blanks at its ends go, blanks
-// inside become '_', and an empty text is written as "_", so that every
-// record reads back as text, x, y and the count line stays true.
-std::string label_token(const std::string& text)
+// A label text is one token of the label file: white space at its ends goes
+// (every byte the label reader splits on: blank, tab, line feed, carriage
+// return, vertical tab, form feed), white space inside becomes '_', and an
+// empty text is written as "_", so that every record reads back as text, x,
+// y and the count line stays true.
+std::string label_token(std::string_view text)
 {
-    size_t b = text.find_first_not_of(" \t");
-    if (b == std::string::npos) return "_";
-    size_t e = text.find_last_not_of(" \t");
-    std::string t = text.substr(b, e - b + 1);
+    const size_t b = text.find_first_not_of(atlas_white_space);
+    if (b == std::string_view::npos) return "_";
+    const size_t e = text.find_last_not_of(atlas_white_space);
+    std::string t(text.substr(b, e - b + 1));
     for (char& c : t)
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') c = '_';
+        if (atlas_white_space.find(c) != std::string_view::npos) c = '_';
     return t;
 }
 
@@ -126,7 +128,7 @@ std::string label_text_refusal(std::string_view text)
                           "Текст напису не може містити символ NUL.",
                           "Ein Beschriftungstext darf kein NUL-Zeichen enthalten.",
                           "Le texte d'une étiquette ne peut pas contenir de caractère NUL."});
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+    if (text.find_first_not_of(atlas_white_space) == std::string_view::npos)
         return pick(Text5{"Type the text of the label: a label of blanks only shows nothing.",
                           "Введите текст надписи: надпись из одних пробелов ничего не показывает.",
                           "Введіть текст напису: напис з одних пропусків нічого не показує.",
@@ -140,7 +142,8 @@ bool add_label(std::string_view text, double x, double y)
 {
     if (label_table.size() >= static_cast<size_t>(label_table_max)) return false;
     if (!label_text_refusal(text).empty() || !std::isfinite(x) || !std::isfinite(y)) return false;
-    label_table.push_back(LabelRecord{first_characters(text, label_text_max), x, y});
+    // Kept as it is written, so the label file reads back to these records.
+    label_table.push_back(LabelRecord{label_token(first_characters(text, label_text_max)), x, y});
     return true;
 }
 

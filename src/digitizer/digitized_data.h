@@ -69,11 +69,13 @@ WriteOutcome write_spline_file(const std::string& path);
 WriteOutcome write_label_file(const std::string& path);
 WriteOutcome write_structure_file(const std::string& path, std::span<const StructureRecord> records);
 
-// Why a typed text cannot become a label, empty when it can: blanks only
+// Why a typed text cannot become a label, empty when it can: white space only
 // (the file would carry no text), or a NUL byte (no file token may hold one).
 std::string label_text_refusal(std::string_view text);
-// Appends a label, its text cut to 7 characters (letters, not bytes); false
-// when the table is full or the text is refused.
+// Appends a label, its text cut to 7 characters (letters, not bytes) and
+// made one token as the label file writes it (white space at the ends
+// dropped, inside replaced by '_'); false when the table is full or the
+// text is refused.
 bool add_label(std::string_view text, double x, double y);
 // Every label centred on its position, in the canvas's font and colours.
 void draw_labels(Canvas& dc, std::span<const LabelRecord> labels, Rect rect, WorldBox box);

@@ -32,6 +32,10 @@ int store_pending = 0;
 int labels_pending = 0;
 FileDialogRequest picture_choice;
 std::string picture_path;
+// The picture as it was read when chosen: a repaint draws it without reading
+// the file again, so a file changed or replaced meanwhile (or turned into a
+// pipe) neither stops the dialog nor costs the curves not yet saved.
+Picture digitizer_picture;
 std::string save_path;
 
 namespace {
@@ -141,7 +145,8 @@ void take_picture(Window* dlg)
     picture_choice = r;
     picture_path = r.file_name;
     std::string why;
-    if (!load_picture_file(picture_path, why).valid())
+    digitizer_picture = load_picture_file(picture_path, why);
+    if (!digitizer_picture.valid())
         tell(dlg, cformat(pick(Text5{"The picture cannot be read; choose a BMP or PCX file.\n%s",
                                      "Рисунок не читается; выберите BMP- или PCX-файл.\n%s",
                                      "Малюнок не читається; виберіть BMP- або PCX-файл.\n%s", nullptr, nullptr}),
@@ -227,10 +232,7 @@ void on_paint(Window* dlg)
     }
     dc->set_background_mode(BackgroundMode::transparent);
     dc->set_text_color(Rgb{128, 0, 0});
-    if (!picture_path.empty()) {
-        Picture picture = load_picture_file(picture_path);
-        if (picture.valid()) dc->draw_picture(picture, digitizer_picture_rect);
-    }
+    if (digitizer_picture.valid()) dc->draw_picture(digitizer_picture, digitizer_picture_rect);
     const Pen axes_pen{PenStyle::solid, 2, axes_colour};
     if (digitizer_mode == 3) {
         circle(*dc, last_click, axes_pen);
@@ -690,6 +692,7 @@ void reset_digitizer_state()
     labels_pending = 0;
     picture_choice = {};
     picture_path.clear();
+    digitizer_picture = Picture{};
     save_path.clear();
     opened_before = false;
     point_limit_told = false;

@@ -40,6 +40,7 @@ extern int store_pending;
 extern int labels_pending;
 extern FileDialogRequest picture_choice;   // its file_name is the picture shown
 extern std::string picture_path;
+extern Picture digitizer_picture;   // read once when chosen; repaints draw it
 extern std::string save_path;
 
 // A click in world coordinates, and its cooling time.

@@ -4,6 +4,7 @@
 #include "numfmt.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -97,6 +98,14 @@ void sync_folder(const fs::path& folder)
 
 WriteOutcome write_file_whole(const std::string& path, std::string_view text)
 {
+    // Under a file-size limit the system would end the program at the write
+    // that passes it, losing the user's unsaved work and leaving the
+    // temporary file; ignored, the write fails with EFBIG and is reported.
+    static const bool size_signal_ignored = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)size_signal_ignored;
     if (path.empty()) return cannot_write(path, ENOENT);
 
     // Follow links to the file they name, which is the one to replace.

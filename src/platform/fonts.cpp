@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "text_code.h"
+
 #include "font_layout.h"
 #include "gui_app.h"
 
@@ -188,23 +190,6 @@ std::u32string decode(std::string_view s)
     return out;
 }
 
-void encode(char32_t cp, std::string& out)
-{
-    if (cp < 0x80) out.push_back(static_cast<char>(cp));
-    else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 std::uint16_t be16(const QByteArray& t, int off)
 {
@@ -346,9 +331,9 @@ std::string mapped_font_family(const FontRecord& font)
 std::string font_text_to_unicode(const FontRecord& font, std::string_view text)
 {
     const CharMap map = choose_face(font).map;
-    if (map == CharMap::none) return std::string(text);
+    if (map == CharMap::none) return file_text(text, font.charset);
     std::string out;
-    for (char32_t c : decode(text)) encode(map_char(map, c), out);
+    for (char32_t c : decode(text)) append_utf8(map_char(map, c), out);
     return out;
 }
 
@@ -376,7 +361,11 @@ TextLayout layout_text(const FontRecord& font, std::string_view text)
     Face* fallback = nullptr;
     Face* current = nullptr;
     int x = 0;
-    for (char32_t c : decode(text)) {
+    // A text of a character-map face is bytes of that map; any other text is
+    // read in the code page of the font's character set unless it is UTF-8.
+    const std::u32string letters =
+        choice.map == CharMap::none ? decode(file_text(text, font.charset)) : decode(text);
+    for (char32_t c : letters) {
         c = map_char(choice.map, c);
         Face* f = &primary;
         quint32 g = primary.glyph_for(c);

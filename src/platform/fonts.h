@@ -25,6 +25,10 @@
 // UTF-8 ("\xC0") is read as that same code point too, so both spellings work.
 // Code points above U+00FF pass through unchanged.
 //
+// Every other face draws UTF-8; a text that is not valid UTF-8 (a line of an
+// atlas file written in a code page) is read in the code page of the font's
+// character set, 1251 for 204 and 1252 otherwise (text_code.h).
+//
 // Sizes (the conventions of the classic graphics interface):
 //   height > 0: the cell height (ascent + descent) in pixels. The em is
 //               height * unitsPerEm / (winAscent + winDescent), rounded to a
@@ -77,8 +81,9 @@ std::vector<Rect> text_glyph_boxes(const FontRecord& font, std::string_view text
 // The family that draws the face ("Liberation Serif" for "Times New Roman").
 std::string mapped_font_family(const FontRecord& font);
 
-// The text as the user sees it: the character maps of "Symbol" and
-// "Zapfdingbats BT" applied, UTF-8 in and out (other faces: unchanged).
+// The text as the user sees it, as UTF-8: the character maps of "Symbol" and
+// "Zapfdingbats BT" applied; other faces read a text that is not UTF-8 in the
+// code page of the font's character set.
 std::string font_text_to_unicode(const FontRecord& font, std::string_view text);
 
 // The three shared font records (window text; Greek symbols and markers;

@@ -2,6 +2,8 @@
 
 #include "dialog_driver.h"
 #include "gui_app.h"
+#include "lang.h"
+#include "text_code.h"
 #include "window_internal.h"
 
 #include <QMessageBox>
@@ -88,7 +90,9 @@ void message_box_new_command() { shown_this_command.clear(); }
 
 int message_box(Window* owner, std::string_view text, std::string_view caption, unsigned flags)
 {
-    MessageBoxRecord r{std::string(text), std::string(caption), flags};
+    // A report may quote a name or a line of a file written in a code page:
+    // it is read in the code page of the language, as the user's files are.
+    MessageBoxRecord r{file_text(text, language_charset()), std::string(caption), flags};
     if (platform_detail::paint_depth() > 0) {
         if (seen(r)) return answer_for(flags);
         shown_this_command.push_back(r);

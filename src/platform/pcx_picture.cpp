@@ -1,12 +1,10 @@
 #include "pcx_picture.h"
 
+#include "file_read.h"
+
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -184,18 +182,10 @@ PcxReadResult read_pcx_bytes(std::string_view bytes, const std::string& path, Pc
 PcxReadResult read_pcx_file(const std::string& path, PcxImage& image)
 {
     image = PcxImage{};
-    std::error_code ec;
-    const fs::path p(path);
-    if (path.empty() || !fs::is_regular_file(p, ec)) return failure(path, "no such picture file");
-    const std::uintmax_t size = fs::file_size(p, ec);
-    if (ec) return failure(path, "the file cannot be read");
-    if (size > static_cast<std::uintmax_t>(pcx_max_file_size))
-        return failure(path, "it is larger than 256 MB; it is not a picture to digitize");
-    std::ifstream in(p, std::ios::in | std::ios::binary);
-    if (!in) return failure(path, "the file cannot be opened");
     std::string bytes;
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    const ReadOutcome r =
+        read_file_whole(path, static_cast<std::size_t>(pcx_max_file_size), "a picture to digitize", bytes);
+    if (r.status == ReadStatus::missing) return failure(path, "no such picture file");
+    if (!r.ok()) return PcxReadResult{false, r.message};
     return read_pcx_bytes(bytes, path, image);
 }

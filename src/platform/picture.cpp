@@ -1,15 +1,19 @@
 #include "picture.h"
 
+#include "file_read.h"
 #include "gui_app.h"
 #include "pcx_picture.h"
+#include "picture_check.h"
 #include "picture_data.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSvgRenderer>
 
+#include <cctype>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -46,52 +50,66 @@ Picture pcx_picture(std::string_view bytes, const std::string& path, std::string
     return picture_from_pcx(std::move(pcx), path);
 }
 
-Picture picture_from_path(const QString& path, std::string name, std::string& why)
+Picture picture_from_bytes_named(std::string_view raw, bool pcx_name, bool svg_name, std::string name,
+                                 std::string& why)
 {
     Picture pic;
     pic.name = std::move(name);
-    if (path.endsWith(QLatin1String(".pcx"), Qt::CaseInsensitive)) {
-        // Read by our own bounded reader: Qt has no PCX format.
-        PcxImage pcx;
-        const PcxReadResult r = read_pcx_file(path.toStdString(), pcx);
-        if (!r.ok) {
-            why = r.message;
-            return pic;
-        }
-        return picture_from_pcx(std::move(pcx), pic.name);
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = "File " + pic.name + ": no such picture file, or it cannot be opened";
-        return pic;
-    }
-    const QByteArray bytes = file.readAll();
+    // Read by our own bounded reader: Qt has no PCX format.
+    if (pcx_name) return pcx_picture(raw, pic.name, why);
+    const QByteArray bytes = QByteArray::fromRawData(raw.data(), static_cast<qsizetype>(raw.size()));
     auto data = std::make_shared<PictureData>();
-    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+    if (svg_name) {
         QSvgRenderer renderer(bytes);
         if (!renderer.isValid()) {
             why = "File " + pic.name + ": it is not a drawing that can be read";
             return pic;
         }
-        data->svg = bytes;
+        data->svg = QByteArray(raw.data(), static_cast<qsizetype>(raw.size()));
         const QSize size = renderer.defaultSize();
         pic.width = size.width();
         pic.height = size.height();
-    } else {
-        QImage image;
-        if (!image.loadFromData(bytes) || image.isNull()) {
-            // A PCX picture under another name is still one.
-            const std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-            if (looks_like_pcx(raw)) return pcx_picture(raw, pic.name, why);
-            why = "File " + pic.name + ": it is not a picture in a format that can be read";
+        pic.data = std::move(data);
+        return pic;
+    }
+    if (raw.substr(0, 2) == "BM") {
+        if (const std::string fault = bmp_fault(raw); !fault.empty()) {
+            why = "File " + pic.name + ": " + fault;
             return pic;
         }
-        data->image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        pic.width = image.width();
-        pic.height = image.height();
     }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        // A PCX picture under another name is still one.
+        if (looks_like_pcx(raw)) return pcx_picture(raw, pic.name, why);
+        why = "File " + pic.name + ": it is not a picture in a format that can be read";
+        return pic;
+    }
+    data->image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    pic.width = image.width();
+    pic.height = image.height();
     pic.data = std::move(data);
     return pic;
+}
+
+Picture picture_from_path(const QString& path, std::string name, std::string& why)
+{
+    std::string bytes;
+    const ReadOutcome r = read_file_whole(path.toStdString(), picture_max_file_size, "a picture", bytes);
+    if (!r.ok()) {
+        why = r.status == ReadStatus::missing
+                  ? "File " + name + ": no such picture file, or it cannot be opened"
+                  : r.message;
+        Picture none;
+        none.name = std::move(name);
+        return none;
+    }
+    return picture_from_bytes_named(bytes, path.endsWith(QLatin1String(".pcx"), Qt::CaseInsensitive),
+                                    path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive), std::move(name), why);
 }
 
 // A file in the folder whose base name matches without regard to case.
@@ -146,4 +164,17 @@ Picture load_picture_file(const std::string& path, std::string& why)
     ensure_gui_app();
     why.clear();
     return picture_from_path(QString::fromStdString(path), path, why);
+}
+
+Picture load_picture_bytes(std::string_view bytes, const std::string& name, std::string& why)
+{
+    ensure_gui_app();
+    why.clear();
+    const auto ends_with = [&](std::string_view ext) {
+        if (name.size() < ext.size()) return false;
+        for (std::size_t i = 0; i < ext.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(name[name.size() - ext.size() + i])) != ext[i]) return false;
+        return true;
+    };
+    return picture_from_bytes_named(bytes, ends_with(".pcx"), ends_with(".svg"), name, why);
 }

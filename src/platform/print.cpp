@@ -1,15 +1,19 @@
 #include "print.h"
 
 #include "dialog_driver.h"
+#include "file_write.h"
 #include "gui_app.h"
 #include "lang.h"
 #include "msgbox.h"
 #include "qt_canvas.h"
 #include "window_internal.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -18,8 +22,14 @@
 #include <cstdlib>
 #include <memory>
 
+#include <sys/stat.h>
+
 struct PrintJob {
     std::unique_ptr<QPrinter> printer;
+    // A PDF is drawn into memory and written whole through the saver, so a
+    // full disk or a missing folder is reported and never leaves half a file.
+    std::unique_ptr<QBuffer> pdf_bytes;
+    std::unique_ptr<QPdfWriter> pdf_writer;
     std::unique_ptr<QPainter> painter;
     std::unique_ptr<QtCanvas> canvas;
     Window* owner = nullptr;
@@ -41,9 +51,12 @@ const Text5 pdf_written{
     "Принтер не встановлено. Сторінку записано у PDF-файл\n%s",
     "Es ist kein Drucker eingerichtet. Die Seite wurde in die PDF-Datei\n%s\ngeschrieben.",
     "Aucune imprimante n'est installée. La page a été écrite dans le fichier PDF\n%s"};
-const Text5 pdf_failed{"The PDF file could not be written:\n%s", "Не удалось записать PDF-файл\n%s",
-                       "Не вдалося записати PDF-файл\n%s", "Die PDF-Datei konnte nicht geschrieben werden:\n%s",
-                       "Le fichier PDF n'a pas pu être écrit :\n%s"};
+const Text5 pdf_failed{"No printer is installed, and the page could not be written to a PDF file.\n%s",
+                       "Принтер не установлен, и страницу не удалось записать в PDF-файл.\n%s",
+                       "Принтер не встановлено, і сторінку не вдалося записати у PDF-файл.\n%s",
+                       "Es ist kein Drucker eingerichtet, und die Seite konnte nicht in eine PDF-Datei geschrieben "
+                       "werden.\n%s",
+                       "Aucune imprimante n'est installée, et la page n'a pas pu être écrite dans un fichier PDF.\n%s"};
 const Text5 print_caption{"Print", "Печать", "Друк", "Drucken", "Impression"};
 
 QString pdf_folder()
@@ -54,8 +67,15 @@ QString pdf_folder()
     return QDir::homePath();
 }
 
-// A file name of our own that names no existing file: an earlier print is
-// never overwritten.
+// Whether anything stands under the name, a link that leads nowhere too.
+bool name_taken(const QString& path)
+{
+    struct stat st{};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// A file name of our own that names nothing yet: an earlier print is never
+// overwritten, and a link left under the name is not written through.
 QString fresh_pdf_path(const std::string& document_name)
 {
     QString stem = QFileInfo(QString::fromStdString(document_name)).completeBaseName();
@@ -63,8 +83,14 @@ QString fresh_pdf_path(const std::string& document_name)
     QDir dir(pdf_folder());
     QString base = QStringLiteral("velmarin-") + stem;
     QString path = dir.filePath(base + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(path); ++n) path = dir.filePath(base + QStringLiteral("-%1.pdf").arg(n));
+    for (int n = 2; name_taken(path); ++n) path = dir.filePath(base + QStringLiteral("-%1.pdf").arg(n));
     return path;
+}
+
+QPaintDevice& device_of(PrintJob& job)
+{
+    if (job.pdf_writer) return *job.pdf_writer;
+    return *job.printer;
 }
 
 std::string format_with_path(const char* text, const std::string& path)
@@ -127,8 +153,18 @@ bool print_start_doc(PrintJob* job, std::string_view document_name)
         job->printer->setOutputFileName(fresh_pdf_path(job->document_name));
         job->pdf_path = job->printer->outputFileName().toStdString();
     }
+    if (!job->pdf_path.empty()) {
+        // The page in the printer's layout and resolution, drawn into memory.
+        job->pdf_bytes = std::make_unique<QBuffer>();
+        job->pdf_bytes->open(QIODevice::WriteOnly);
+        job->pdf_writer = std::make_unique<QPdfWriter>(job->pdf_bytes.get());
+        job->pdf_writer->setResolution(job->printer->resolution());
+        job->pdf_writer->setPageLayout(job->printer->pageLayout());
+        job->pdf_writer->setTitle(job->printer->docName());
+        job->pdf_writer->setCreator(QStringLiteral("Velmarin"));
+    }
     job->painter = std::make_unique<QPainter>();
-    if (!job->painter->begin(job->printer.get())) {
+    if (!job->painter->begin(&device_of(*job))) {
         job->painter.reset();
         return false;
     }
@@ -139,7 +175,10 @@ bool print_start_doc(PrintJob* job, std::string_view document_name)
 bool print_start_page(PrintJob* job)
 {
     if (job == nullptr || !job->doc_started || job->page_open) return false;
-    if (job->pages > 0 && !job->printer->newPage()) return false;
+    if (job->pages > 0) {
+        const bool turned = job->pdf_writer ? job->pdf_writer->newPage() : job->printer->newPage();
+        if (!turned) return false;
+    }
     job->page_open = true;
     ++job->pages;
     // Every page starts with the device's default drawing state.
@@ -155,6 +194,7 @@ Canvas* print_canvas(PrintJob* job)
 DeviceCaps print_caps(const PrintJob* job)
 {
     if (job == nullptr) return DeviceCaps{};
+    if (job->pdf_writer) return QtCanvas::caps_of(*job->pdf_writer);
     return QtCanvas::caps_of(*job->printer);
 }
 
@@ -174,9 +214,19 @@ bool print_end_doc(PrintJob* job)
     job->painter.reset();
     job->doc_started = false;
     if (!job->pdf_path.empty()) {
-        QFileInfo f(QString::fromStdString(job->pdf_path));
-        ok = ok && f.exists() && f.size() > 0;
-        message_box(job->owner, format_with_path(pick(ok ? pdf_written : pdf_failed), job->pdf_path),
+        job->pdf_writer.reset();   // finishes the document in memory
+        const QByteArray bytes = job->pdf_bytes ? job->pdf_bytes->data() : QByteArray();
+        job->pdf_bytes.reset();
+        std::string why;
+        if (!ok || bytes.isEmpty()) {
+            why = "The page could not be drawn.";
+        } else {
+            const WriteOutcome w = write_file_whole(
+                job->pdf_path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            if (!w.ok) why = w.message;
+        }
+        ok = why.empty();
+        message_box(job->owner, format_with_path(pick(ok ? pdf_written : pdf_failed), ok ? job->pdf_path : why),
                     pick(print_caption), ok ? mb_iconinformation : mb_iconerror);
     }
     return ok;
@@ -189,6 +239,7 @@ void print_close(PrintJob* job)
         job->canvas.reset();
         job->painter->end();
     }
+    // A document not ended is not written.
     delete job;
 }
 

@@ -14,8 +14,11 @@
 //
 // Where the machine has no printer the pages go to a PDF file (in
 // $VELMARIN_PDF_DIR, else the user's documents folder, else the home
-// folder; an existing file is never overwritten, a number is added), and
-// print_end_doc shows a message that names the file. print_pdf_only(true)
+// folder; an existing file or link is never overwritten, a number is
+// added), and print_end_doc shows a message that names the file. The PDF is
+// made in memory and written whole through the saver (file_write.h): a full
+// disk, a missing or read-only folder give an error box with the reason and
+// the name, never a message that it was written. print_pdf_only(true)
 // chooses that path even when there are printers (tests).
 #pragma once
 

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 
@@ -198,7 +200,7 @@ TEST(CurveFileReader, FaultsAreNamedAndWholeCurvesKept)
         {"infinite.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(40, 0, " 1e999 "),
          "line 3: number 14 (\"1e999\") is not a finite number", 1},
         {"nul.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0}).replace(40, 0, std::string(" 1\0 ", 4)),
-         "is not a finite number", 1},
+         "line 3: it holds a NUL byte; an atlas file is plain text", 1},
         {"too_many_points.spl", curve_file_text({150, 255, 0, 1, 0}), "a curve has 0 to 100 points", 25},
         {"runs_past.spl", curve_file_text({1, 255, 0, 800, 1, 700, 0, 5, 0, 1, 2}), "runs past", 32},
         {"colour.spl", curve_file_text({1, -5, 0, 800, 1, 700, 0}), "line 6: curve 1 has the colour number -5", 25},
@@ -278,7 +280,7 @@ TEST(LabelFileReader, FaultsAreNamed)
         {"count.txt", "\n 3\nF 1.5 700\n30 2 650", "count line announces 3 labels but 2 follow"},
         {"number.txt", "a 1 2\nb x 4", "label 2 (\"b\") has a position that is not two finite numbers"},
         {"infinite.txt", "a 1 2\nb 3\n-inf", "line 2: label 2 (\"b\") has a position that is not two finite"},
-        {"nul.txt", std::string("a 1 2\nb\0c 3 4", 14), "line 2: the text of label 2 holds a NUL byte"},
+        {"nul.txt", std::string("a 1 2\nb\0c 3 4", 14), "line 2: it holds a NUL byte; an atlas file is plain text"},
         {"cyrillic.txt", "ФерритыА 1 2", "\"ФерритыА\" of label 1 is longer than 7 characters"},
         {"many.txt", many, "more than 2665 label records"},
     };
@@ -375,7 +377,7 @@ std::string shorshorov_text(int data_rows)
         const double w = 0.5 * std::pow(1.6, i);
         char buf[128];
         std::snprintf(buf, sizeof buf, "%g %d %d %d %d %d %d\r\n", w, 160 + 10 * i, 500 + 30 * i, 30 - i, 70 - i,
-                      20 + 5 * i, 2 * i);
+                      std::min(20 + 5 * i, 100), std::min(2 * i, 100));
         s += buf;
     }
     return s;
@@ -429,7 +431,7 @@ TEST(ShorshorovFileReader, FaultsAreNamed)
         {"c.100", "1\n2\n3\n4\n5\n", "ends before its composition line (line 6)"},
         {"th.100", "1\n2\n3\n4\n5\n6\n1 2 3", "ends before its six cooling-rate thresholds (after 3)"},
         {"thx.100", "1\n2\n3\n4\n5\n6\n1 2 x", "line 7: cooling-rate threshold 3 (\"x\") is not a finite number"},
-        {"nul.100", std::string("1\n2\n3\nM\0.BMP\n", 12), "line 4: its micrograph line holds a NUL byte"},
+        {"nul.100", std::string("1\n2\n3\nM\0.BMP\n", 12), "line 4: it holds a NUL byte; an atlas file is plain text"},
         {"base.100", "1\n2\n3\n4\n5\n6\n1 2 3 4 5 6\nA\nB\nC\n", "ends before its base-metal line"},
         {"p.100", partial, "ends inside row 6 (3 of its seven numbers)"},
         {"b.100", bad, "line 20: row 6 holds \"ten\", which is not a finite number"},
@@ -478,5 +480,132 @@ TEST(AtlasPaths, WindowsNamesFindTheFiles)
 
     // A file name that is a folder is not a file.
     CurveSet set;
-    EXPECT_TRUE(read_curve_file((fixtures / "names").string(), set).missing);
+    const AtlasReadResult folder = read_curve_file((fixtures / "names").string(), set);
+    EXPECT_FALSE(folder.ok);
+    EXPECT_EQ(folder.message, "File " + (fixtures / "names").string() + " is a folder, not a file; it is not read");
+}
+
+// Names written on a Russian system: Cyrillic capitals in code page 1251 in
+// the descriptor, small UTF-8 letters on disk; and capitals of every script.
+TEST(AtlasPaths, CyrillicNamesFindTheirFilesWhateverTheCaseAndCodePage)
+{
+    const std::string descriptor = write_file("cyrillic/Сталь.sp0", "x");
+    const std::string table = write_file("cyrillic/сталь/таб.tx_", "y");
+    const std::string german = write_file("cyrillic/größe/übersicht.spl", "z");
+    struct Case {
+        const char* written;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"СТАЛЬ\\ТАБ.TX_", table},                                   // UTF-8 capitals
+        {"\xD1\xD2\xC0\xCB\xDC\\\xD2\xC0\xC1.TX_", table},           // the same in code page 1251
+        {"\xF1\xF2\xE0\xEB\xFC/\xF2\xE0\xE1.tx_", table},              // small letters in code page 1251
+        {"Сталь\\Таб.Tx_", table},
+        {"GRÖSSE\\ÜBERSICHT.SPL", fs::path(german).parent_path().parent_path().append("GRÖSSE").append("ÜBERSICHT.SPL").string()},
+        {"GRÖßE\\ÜBERSICHT.SPL", german},                              // UTF-8 capitals, ß has none
+        {"GR\xD6\xDF" "E\\\xDC" "BERSICHT.SPL", german},                 // the same in code page 1252
+    };
+    for (const Case& c : cases) EXPECT_EQ(resolve_atlas_path(c.written, descriptor), c.expected) << c.written;
+}
+
+// Faults of a whole file, named by every reader before it reads a number: a
+// byte-order mark, a NUL byte and the line it stands on.
+TEST(AtlasReaders, ByteOrderMarksAndNulBytesAreNamed)
+{
+    using Reader = std::function<AtlasReadResult(const std::string&)>;
+    struct ReaderCase {
+        const char* name;
+        std::string sound;   // a sound file of the kind, NUL put on its line 3
+        Reader read;
+    };
+    const ReaderCase readers[] = {
+        {"d.sp0", "A B\nC D\nfifth\n0.1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\nM.BMP 1 1 1 2 3 4 5 6\nGrade\n",
+         [](const std::string& p) { SteelDescriptor d; return read_steel_descriptor(p, d); }},
+        {"c.spl", curve_file_text({1, 255, 0, 800, 1, 500, 0}),
+         [](const std::string& p) { CurveSet c; return read_curve_file(p, c); }},
+        {"l.txt", "A 1 2\nB 3 4\nC 5 6\n",
+         [](const std::string& p) { std::vector<LabelRecord> l; return read_label_file(p, l); }},
+        {"s.tx_", "h\n1 2 3 4 5\n6 7 8 9 10\n",
+         [](const std::string& p) { std::vector<StructureRow> r; return read_structure_table(p, r); }},
+        {"w.301", shorshorov_text(3),
+         [](const std::string& p) { ShorshorovSteelFile f; return read_shorshorov_steel_file(p, f); }},
+    };
+    for (const ReaderCase& rc : readers) {
+        const std::string sound = write_file(rc.name, rc.sound);
+        ASSERT_TRUE(rc.read(sound).ok) << rc.name << ": " << rc.read(sound).message;
+
+        const std::string bom = write_file(std::string("bom_") + rc.name, "\xEF\xBB\xBF" + rc.sound);
+        const AtlasReadResult b = rc.read(bom);
+        EXPECT_EQ(b.message, "File " + bom +
+                                 " begins with a byte-order mark (the bytes EF BB BF that some editors write before "
+                                 "UTF-8 text); atlas files have none: save it without the mark")
+            << rc.name;
+
+        std::string with_nul = rc.sound;
+        std::size_t third = 0;
+        for (int line = 1; line < 3; ++line) third = with_nul.find('\n', third) + 1;
+        with_nul.insert(third + 1, 1, '\0');
+        const std::string nul = write_file(std::string("nul_") + rc.name, with_nul);
+        const AtlasReadResult n = rc.read(nul);
+        EXPECT_EQ(n.message, "File " + nul + ", line 3: it holds a NUL byte; an atlas file is plain text") << rc.name;
+    }
+}
+
+// Files from older systems end their lines with a carriage return alone.
+TEST(AtlasReaders, CarriageReturnsAloneEndLines)
+{
+    std::vector<StructureRow> rows;
+    const std::string table = write_file("cr.tx_", "t8/5 F B P HV\r3 10 20 30 400\r10 40 30 20 250\r");
+    const AtlasReadResult r = read_structure_table(table, rows);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(rows[1].cooling_time, 10);
+    EXPECT_DOUBLE_EQ(rows[1].martensite, 10);
+
+    SteelDescriptor d;
+    const std::string descriptor =
+        write_file("cr.sp0", "A B\rC D\rfifth\r0.1 0 0\rM.BMP 1 1\rGrade\r");
+    ASSERT_TRUE(read_steel_descriptor(descriptor, d).ok);
+    EXPECT_EQ(d.fifth_line, "fifth");
+    EXPECT_EQ(d.composition_line, "0.1 0 0");
+    EXPECT_EQ(d.grade_line, "Grade ");
+
+    // A fault is named on its line, counted as the line ends are.
+    const std::string bad = write_file("cr_bad.tx_", "h\r1 2 3 4 5\r\r6 7 x 9 10\r");
+    EXPECT_NE(read_structure_table(bad, rows).message.find("line 4: row 2 holds \"x\""), std::string::npos);
+}
+
+// Shares are per cent of the structure: a value outside 0..100 is refused on
+// its line.
+TEST(AtlasReaders, SharesOutsideZeroToHundredAreRefusedOnTheirLine)
+{
+    struct Case {
+        const char* name;
+        std::string content;
+        const char* expected;
+    };
+    std::string shorshorov_high = shorshorov_text(3);
+    shorshorov_high.replace(shorshorov_high.rfind(" 30 4\r\n"), 7, " 150 4\r\n");
+    std::string shorshorov_low = shorshorov_text(3);
+    shorshorov_low.replace(shorshorov_low.rfind(" 30 4\r\n"), 7, " 30 -50\r\n");
+    const Case cases[] = {
+        {"f150.tx_", "h\n1 2 3 4 5\n2 150 0 0 300\n", "line 3: row 2 gives ferrite = 150 %; a share lies from 0 to 100 %"},
+        {"b-50.tx_", "h\n1 2 3 4 5\n2 10 -50 0 300\n", "line 3: row 2 gives bainite = -50 %"},
+        {"p101.tx_", "h\n1 0 0 101 5\n", "line 2: row 1 gives pearlite = 101 %"},
+        {"hi.301", shorshorov_high, "line 19: row 5 gives 100 - ferrite = 150 %"},
+        {"lo.301", shorshorov_low, "line 19: row 5 gives martensite = -50 %"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = write_file(c.name, c.content);
+        AtlasReadResult r;
+        if (std::string(c.name).ends_with(".tx_")) {
+            std::vector<StructureRow> rows;
+            r = read_structure_table(path, rows);
+        } else {
+            ShorshorovSteelFile f;
+            r = read_shorshorov_steel_file(path, f);
+        }
+        EXPECT_FALSE(r.ok) << c.name;
+        EXPECT_NE(r.message.find("File " + path + ", " + c.expected), std::string::npos) << c.name << ": " << r.message;
+    }
 }

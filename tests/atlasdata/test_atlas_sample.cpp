@@ -210,7 +210,7 @@ TEST(SampleAtlas, CctDiagramPicture)
 TEST(SampleAtlas, StructureTablesAreSmoothWholeAndTheModels)
 {
     const auto descriptors = seyffarth_descriptors();
-    ASSERT_EQ(descriptors.size(), 5u);
+    ASSERT_EQ(descriptors.size(), 6u);
     for (const fs::path& p : descriptors) {
         SCOPED_TRACE(p.filename().string());
         SteelDescriptor d;
@@ -314,7 +314,7 @@ TEST(SampleAtlas, PropertyFilesAreOnTheScalesTheWindowsReadWith)
 TEST(SampleAtlas, ShorshorovRangeRowsAreTheWindowsAxes)
 {
     const auto steels = shorshorov_steels();
-    ASSERT_EQ(steels.size(), 4u);
+    ASSERT_EQ(steels.size(), 5u);
     for (const fs::path& p : steels) {
         SCOPED_TRACE(p.filename().string());
         ShorshorovSteelFile steel;

@@ -147,10 +147,11 @@ TEST_F(DigitizedFiles, ThreeLabelsInEntryOrderReadBackByTheLabelReader)
 TEST_F(DigitizedFiles, LabelTextsStayOneReadableToken)
 {
     // The label dialog starts with five blanks; such a text, or one with a
-    // blank inside, would split the record in the file.
+    // blank inside, would split the record in the file: it is kept as the
+    // file writes it, so what is shown is what reads back.
     const struct { const char* typed; const char* stored; const char* written; } cases[] = {
-        {" A3 ", " A3 ", "A3"},
-        {"M 30", "M 30", "M_30"},
+        {" A3 ", "A3", "A3"},
+        {"M 30", "M_30", "M_30"},
         {"Feritte1", "Feritte", "Feritte"},          // cut to 7 characters
         {"Бейнит", "Бейнит", "Бейнит"},              // six letters, twelve bytes: whole
         {"Мартенсит", "Мартенс", "Мартенс"},         // cut at the seventh letter
@@ -177,6 +178,45 @@ TEST_F(DigitizedFiles, LabelTextsStayOneReadableToken)
     AtlasReadResult r = read_label_text(label_file_text(label_table), "full.txt", back);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(back.size(), 2665u);
+}
+
+// Every byte the label reader splits on, pasted at the ends of a label text
+// or inside it: the saved file reads back to the very records in the table.
+TEST_F(DigitizedFiles, LabelTextsWithEveryWhiteSpaceByteReadBackAsTheRecords)
+{
+    struct Case {
+        const char* name;
+        char byte;
+    };
+    const Case bytes[] = {{"blank", ' '},          {"tab", '\t'},       {"line feed", '\n'},
+                          {"carriage return", '\r'}, {"vertical tab", '\v'}, {"form feed", '\f'}};
+    label_table.clear();
+    std::vector<std::string> expected;
+    for (const Case& c : bytes) {
+        const std::string b(1, c.byte);
+        for (const std::string& typed : {b + "A" + b, "F" + b + "P", b + b + "M" + b + "2", "Б" + b + "в"}) {
+            ASSERT_TRUE(add_label(typed, 1.5, 700)) << c.name;
+            EXPECT_EQ(label_table.back().text.find(c.byte), std::string::npos) << c.name;
+        }
+    }
+    // A text of white space alone shows nothing and is refused.
+    for (const Case& c : bytes) EXPECT_FALSE(add_label(std::string(3, c.byte), 1, 2)) << c.name;
+
+    const fs::path p = scratch("white_space.txt");
+    ASSERT_TRUE(write_label_file(p.string()).ok);
+    std::vector<LabelRecord> back;
+    const AtlasReadResult r = read_label_file(p.string(), back);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(back.size(), label_table.size());
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        EXPECT_EQ(back[i].text, label_table[i].text) << i;
+        EXPECT_EQ(back[i].x, label_table[i].x) << i;
+        EXPECT_EQ(back[i].y, label_table[i].y) << i;
+    }
+    EXPECT_EQ(label_table[0].text, "A");
+    EXPECT_EQ(label_table[1].text, "F_P");
+    EXPECT_EQ(label_table[2].text, "M_2");
+    EXPECT_EQ(label_table[3].text, "Б_в");
 }
 
 // What is captured comes back from the atlas readers exactly: colours as

@@ -21,6 +21,9 @@
 #include <fstream>
 #include <functional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -251,6 +254,37 @@ TEST_F(DigitizerDialog, MissingPictureIsToldAndTheDialogGoesOn)
         dialog_click(dlg, 2);
     });
     show_pcx_dialog();
+}
+
+// The picture is read once, when chosen: replaced meanwhile by a pipe (which
+// nothing may wait on) or by something else, the dialog repaints what it read
+// and keeps the work in it. The watchdog fails a dialog that would wait.
+TEST_F(DigitizerDialog, RepaintsKeepThePictureReadWhenItWasChosen)
+{
+    const fs::path bmp = write_diagram_bmp();
+    push_chooser_answer(file_answer(bmp));
+    push_dialog_hook([&](Window* dlg, const std::string&) {
+        update_window(dlg);
+        // The picture's value axis, shown scaled twice at x = 120, on its
+        // white paper.
+        const Rgb axis = window_pixel(dlg, 120, 300);
+        EXPECT_LT(axis.r + axis.g + axis.b, 3 * 128);
+        EXPECT_EQ(window_pixel(dlg, 200, 300), (Rgb{255, 255, 255}));
+        ::alarm(60);
+        fs::remove(bmp);
+        ASSERT_EQ(::mkfifo(bmp.c_str(), 0600), 0);
+        update_window(dlg);
+        EXPECT_EQ(window_pixel(dlg, 120, 300), axis);
+        fs::remove(bmp);
+        fs::create_symlink("/dev/zero", bmp);
+        update_window(dlg);
+        EXPECT_EQ(window_pixel(dlg, 120, 300), axis);
+        ::alarm(0);
+        EXPECT_TRUE(message_box_take_log().empty());
+        dialog_click(dlg, 2);
+    });
+    show_pcx_dialog();
+    fs::remove(bmp);
 }
 
 TEST_F(DigitizerDialog, ACurveStopsAtOneHundredPointsWithOneMessage)

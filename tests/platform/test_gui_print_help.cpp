@@ -16,10 +16,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include <sys/wait.h>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -113,6 +118,118 @@ TEST_F(PrintTest, WithoutPrinterThePageGoesToAPdfThatHoldsWhatWasDrawn)
     print_close(job);
     EXPECT_NE(pdf_text(path).find("Thermal cycle"), std::string::npos);
     message_box_take_log();
+}
+
+namespace {
+
+// One page with a line of text, printed to the PDF; the boxes shown.
+std::vector<MessageBoxRecord> print_one_page(std::string& path)
+{
+    message_box_take_log();
+    push_chooser_answer(ChooserAnswer{});
+    PrintJob* job = print_dialog(nullptr);
+    if (job == nullptr) return {};
+    print_start_doc(job, "readme.txt");
+    print_start_page(job);
+    Canvas* dc = print_canvas(job);
+    FontRecord f;
+    f.face = "Times New Roman";
+    f.height = 60;
+    dc->select_font(f);
+    for (int row = 0; row < 40; ++row) dc->text_out(200, 200 + 70 * row, "Thermal cycle at y=0.05 cm, row " + std::to_string(row));
+    print_end_page(job);
+    print_end_doc(job);
+    path = print_output_file(job);
+    print_close(job);
+    return message_box_take_log();
+}
+
+// Nothing but the files that were there before: no PDF, no temporary file.
+std::vector<std::string> entries(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+// A PDF that cannot be written is an error box with the reason and the
+// name, never the message that it was written.
+TEST_F(PrintTest, APdfThatCannotBeWrittenGivesAnErrorBox)
+{
+    std::ofstream(dir / "plain") << "a file where a folder should be";
+    const struct {
+        const char* name;
+        fs::path folder;
+        const char* reason;
+    } cases[] = {
+        {"missing folder", dir / "absent", "No such file or directory"},
+        {"a file, not a folder", dir / "plain", "Not a directory"},
+    };
+    for (const auto& c : cases) {
+        setenv("VELMARIN_PDF_DIR", c.folder.c_str(), 1);
+        std::string path;
+        const auto log = print_one_page(path);
+        ASSERT_EQ(log.size(), 1u) << c.name;
+        EXPECT_EQ(log[0].flags & 0xF0, mb_iconerror) << c.name;
+        EXPECT_EQ(log[0].text, "No printer is installed, and the page could not be written to a PDF file.\n"
+                               "The file " + (c.folder / "velmarin-readme.pdf").string() + " cannot be written: " +
+                                   c.reason + ".")
+            << c.name;
+        EXPECT_FALSE(fs::exists(c.folder / "velmarin-readme.pdf")) << c.name;
+    }
+    EXPECT_EQ(entries(dir), std::vector<std::string>{"plain"});
+}
+
+// A link left under the PDF's name that leads nowhere is not written
+// through: the page takes the next free name and the link stays as it was.
+TEST_F(PrintTest, ALinkThatLeadsNowhereIsNotWrittenThrough)
+{
+    fs::create_symlink(dir / "elsewhere" / "target.pdf", dir / "velmarin-readme.pdf");
+    std::string path;
+    const auto log = print_one_page(path);
+    EXPECT_EQ(fs::path(path), dir / "velmarin-readme-2.pdf");
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].flags & 0xF0, mb_iconinformation);
+    EXPECT_TRUE(fs::is_regular_file(path));
+    EXPECT_TRUE(fs::is_symlink(dir / "velmarin-readme.pdf"));
+    EXPECT_FALSE(fs::exists(dir / "elsewhere"));
+}
+
+// The full disk: this test program again, in a child process under a limit
+// of 4 KB per file (the system's file-size limit, in blocks of 512 bytes),
+// prints a page of some 8 KB. The limit must come back as the saver's
+// error, not end the child.
+TEST_F(PrintTest, AFullDiskGivesAnErrorBoxNotACutPdf)
+{
+    const std::string self = fs::read_symlink("/proc/self/exe").string();
+    const std::string command = "ulimit -f 8; VELMARIN_PRINT_CHILD_DIR='" + dir.string() + "' '" + self +
+                                "' --gtest_filter=PrintChild.* > '" + (dir.parent_path() / "child.log").string() +
+                                "' 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << "the child was ended by a signal";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "see " << (dir.parent_path() / "child.log");
+    EXPECT_TRUE(entries(dir).empty());   // neither a cut PDF nor a temporary file
+}
+
+TEST(PrintChild, UnderAFileSizeLimit)
+{
+    const char* child_dir = std::getenv("VELMARIN_PRINT_CHILD_DIR");
+    if (child_dir == nullptr) GTEST_SKIP() << "run by PrintTest.AFullDiskGivesAnErrorBoxNotACutPdf";
+    setenv("VELMARIN_PDF_DIR", child_dir, 1);
+    print_pdf_only(true);
+    set_dialog_test_mode(true);
+    std::string path;
+    const auto log = print_one_page(path);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].flags & 0xF0, mb_iconerror);
+    EXPECT_EQ(log[0].text, "No printer is installed, and the page could not be written to a PDF file.\n"
+                           "The file " + path + " cannot be written: File too large.");
+    EXPECT_FALSE(fs::exists(path));
 }
 
 TEST_F(PrintTest, CancelPrintsNothing)

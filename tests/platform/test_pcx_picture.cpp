@@ -238,11 +238,15 @@ TEST(PcxPicture, FaultyAndHostileFilesAreRefusedNamingTheFile)
 
 TEST(PcxPicture, AMissingFileOrAFolderIsNamed)
 {
-    for (const fs::path& p : {out_dir() / "no_such.pcx", out_dir()}) {
+    const struct {
+        fs::path path;
+        const char* what;
+    } cases[] = {{out_dir() / "no_such.pcx", "no such picture file"}, {out_dir(), "is a folder, not a file"}};
+    for (const auto& c : cases) {
         PcxImage image;
-        const PcxReadResult r = read_pcx_file(p.string(), image);
+        const PcxReadResult r = read_pcx_file(c.path.string(), image);
         EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.message.find(p.string()), std::string::npos) << r.message;
-        EXPECT_NE(r.message.find("no such picture file"), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(c.path.string()), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(c.what), std::string::npos) << r.message;
     }
 }

@@ -59,6 +59,7 @@
 #include "numfmt.h"
 #include "seyffarth_frame.h"
 #include "shorshorov.h"
+#include "text_code.h"
 
 #include <algorithm>
 #include <array>
@@ -81,11 +82,18 @@ struct Composition {
            n2 = 0, v = 0, w = 0;
 };
 
+// The files of a steel are UTF-8, or in code page 1251 as the atlases
+// written on Russian and Ukrainian systems are.
+enum class Encoding { utf8, cp1251 };
+
 struct SeyffarthSteel {
     const char* grade;
     const char* descriptor;  // the steel's descriptor file (extension: class)
     const char* stem;        // folder and file names on disk (lower case)
     Composition comp;
+    const char* named_stem = nullptr;   // the folder as the descriptor names it (default: stem in upper case)
+    const char* note = nullptr;         // the descriptor's unused fifth line (default: in English)
+    Encoding encoding = Encoding::utf8;
 };
 
 struct ShorshorovSteelSpec {
@@ -93,6 +101,10 @@ struct ShorshorovSteelSpec {
     const char* file;        // steel file name on disk
     const char* picture;     // micrograph as the steel file names it
     Composition comp;
+    const char* picture_file = nullptr;  // the micrograph's name on disk (default: from the steel file's name)
+    const char* titles[2] = {"Sample steel (made-up data)", "HAZ versus W (800-500 C), C/s"};
+    const char* base_metal = "Base metal:";
+    Encoding encoding = Encoding::utf8;
 };
 
 const SeyffarthSteel seyffarth_steels[] = {
@@ -102,6 +114,12 @@ const SeyffarthSteel seyffarth_steels[] = {
     {"20MnMoNi4-5", "20MnMoNi45.sp2", "20mnmoni45",
      {.c = 0.2, .si = 0.25, .mn = 1.3, .p = 0.012, .s = 0.008, .cr = 0.15, .ni = 0.65, .mo = 0.5}},
     {"C-Mn 0.12/1.2", "CMn12.sm1", "cmn12", {.c = 0.12, .si = 0.3, .mn = 1.2, .p = 0.015, .s = 0.01, .al = 0.03}},
+    // Written in code page 1251 on a Russian system: the descriptor names
+    // its files in Cyrillic capitals, while the names on disk are UTF-8 in
+    // small letters.
+    {"15KhSND", "15ХСНД.sp1", "15хснд",
+     {.c = 0.15, .si = 0.55, .mn = 0.55, .p = 0.03, .s = 0.03, .cu = 0.3, .cr = 0.75, .ni = 0.45},
+     "15ХСНД", "Образец стали 15ХСНД (придуманные данные)", Encoding::cp1251},
 };
 
 const ShorshorovSteelSpec shorshorov_steels[] = {
@@ -109,6 +127,12 @@ const ShorshorovSteelSpec shorshorov_steels[] = {
     {"09G2S", "09G2S.301", "09G2S.BMP", {.c = 0.1, .si = 0.65, .mn = 1.5, .p = 0.02, .s = 0.02, .cu = 0.2, .cr = 0.1, .ni = 0.1}},
     {"17GS", "17GS.301", "17GS.BMP", {.c = 0.18, .si = 0.5, .mn = 1.2, .p = 0.025, .s = 0.02, .cu = 0.2, .cr = 0.1, .ni = 0.1}},
     {"10KhSND", "10KhSND.307", "10KHSND.BMP", {.c = 0.11, .si = 0.9, .mn = 0.65, .p = 0.025, .s = 0.02, .cu = 0.5, .cr = 0.2, .ni = 0.6}},
+    // Written in code page 1251, titles in Russian; the micrograph named in
+    // capitals, on disk in small letters.
+    {"15ХСНД", "15ХСНД.307", "15ХСНД.BMP",
+     {.c = 0.15, .si = 0.55, .mn = 0.55, .p = 0.03, .s = 0.03, .cu = 0.3, .cr = 0.75, .ni = 0.45},
+     "15хснд.bmp", {"Образец стали (придуманные данные)", "ЗТВ в зависимости от W (800-500 C), C/с"},
+     "Основной металл:", Encoding::cp1251},
 };
 
 struct State {
@@ -644,11 +668,40 @@ std::string crlf(const std::vector<std::string>& lines)
     return s;
 }
 
+// The UTF-8 text in code page 1251 (every letter of the texts written here
+// has a byte there).
+std::string in_code_page_1251(const std::string& utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out.push_back(utf8[i++]);
+            continue;
+        }
+        bool found = false;
+        for (int b = 0x80; b <= 0xFF && !found; ++b) {
+            const std::string letter = file_text(std::string(1, static_cast<char>(b)), charset_cyrillic);
+            if (utf8.compare(i, letter.size(), letter) == 0) {
+                out.push_back(static_cast<char>(b));
+                i += letter.size();
+                found = true;
+            }
+        }
+        if (!found) out.push_back(utf8[i++]);   // cannot happen for the texts written here
+    }
+    return out;
+}
+
+std::string encoded(const std::string& text, Encoding encoding)
+{
+    return encoding == Encoding::cp1251 ? in_code_page_1251(text) : text;
+}
+
 void write_seyffarth(Output& out)
 {
     for (const SeyffarthSteel& steel : seyffarth_steels) {
         const std::string folder = std::string(seyffarth_folder) + "/" + steel.stem + "/";
-        const std::string up = upper(steel.stem);
+        const std::string up = steel.named_stem ? steel.named_stem : upper(steel.stem);
         const Composition& c = steel.comp;
 
         const CctData cct = cct_data(c);
@@ -713,12 +766,12 @@ void write_seyffarth(Output& out)
         const std::string descriptor = crlf({
             up + "\\CCT.SPL " + up + "\\PROP.SPL",
             up + "\\LABELS.TXT " + up + "\\STRUCT.TX_",
-            std::string("Sample steel ") + steel.grade + " (made-up data)",
+            steel.note ? steel.note : std::string("Sample steel ") + steel.grade + " (made-up data)",
             composition_line(c),
             up + "\\MICRO.BMP 600 400 3 8 20 50 150 400",
             steel.grade,
         });
-        out.write(std::string(seyffarth_folder) + "/" + steel.descriptor, descriptor);
+        out.write(std::string(seyffarth_folder) + "/" + steel.descriptor, encoded(descriptor, steel.encoding));
     }
 }
 
@@ -736,8 +789,8 @@ void write_shorshorov(Output& out)
         // French windows show it as the grade of steel); short, since the
         // composition table stands right of the widest.
         std::vector<std::string> lines{
-            "Sample steel (made-up data)",
-            "HAZ versus W (800-500 C), C/s",
+            steel.titles[0],
+            steel.titles[1],
             steel.grade,
             steel.picture,
             "C Si Mn Cr Ni Mo S P Cu Nb Ti B Al N2 V",
@@ -746,7 +799,7 @@ void write_shorshorov(Output& out)
                 num(c.b) + " " + num(c.al) + " " + num(c.n2) + " " + num(c.v),
             "1 3 10 30 100 300",
             "",
-            "Base metal:",
+            steel.base_metal,
             "  -  Rm,MPa  A,%  Z,%  HV30",
             "W,C/s HV Rm,MPa A,% Z,% 100-F,% M,%",
             "1 " + num(whole(base.rm)) + " " + num(tenth(base.a)) + " " + num(tenth(base.z)) + " " +
@@ -775,13 +828,13 @@ void write_shorshorov(Output& out)
             lines.push_back(num(rates[i]) + " " + num(whole(s.hv)) + " " + num(whole(s.rm)) + " " + num(tenth(s.a)) +
                             " " + num(tenth(s.z)) + " " + num(tenth(100 - shares[i].f)) + " " + num(shares[i].m));
         }
-        out.write(std::string(shorshorov_folder) + "/" + steel.file, crlf(lines));
+        out.write(std::string(shorshorov_folder) + "/" + steel.file, encoded(crlf(lines), steel.encoding));
 
         // Six tiles of 200 by 200, two by three, for W below 1, 3, 10, 30,
         // 100 C/s and above; the right-hand column is cut by the picture's
         // edge at 379 pixels, as the window loads it.
         std::string picture_name = steel.file;
-        picture_name = picture_name.substr(0, picture_name.find('.')) + ".bmp";
+        picture_name = steel.picture_file ? steel.picture_file : picture_name.substr(0, picture_name.find('.')) + ".bmp";
         out.write(std::string(shorshorov_folder) + "/" + picture_name, std::function<std::string()>([&] {
                       Grey picture(379, 600);
                       const double representative[6] = {0.6, 2, 6, 18, 55, 180};
