@@ -72,11 +72,9 @@ Picture picture_from_bytes_named(std::string_view raw, bool pcx_name, bool svg_n
         pic.data = std::move(data);
         return pic;
     }
-    if (raw.substr(0, 2) == "BM") {
-        if (const std::string fault = bmp_fault(raw); !fault.empty()) {
-            why = "File " + pic.name + ": " + fault;
-            return pic;
-        }
+    if (const std::string fault = bmp_fault(raw); !fault.empty()) {
+        why = "File " + pic.name + ": " + fault;
+        return pic;
     }
     QBuffer buffer;
     buffer.setData(bytes);

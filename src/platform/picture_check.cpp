@@ -17,6 +17,7 @@ std::uint32_t le32(std::string_view b, std::size_t at)
 std::string bmp_fault(std::string_view b)
 {
     constexpr std::size_t file_header = 14;
+    if (b.substr(0, 2) != "BM") return {};
     if (b.size() < file_header + 4) return "it ends inside its header";
     const std::uint32_t info_size = le32(b, 14);
     if (info_size < 40) return {};   // the old OS/2 header: Qt checks it
