@@ -6,6 +6,7 @@
 #include <string>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "image_canvas.h"
 #include "lang.h"
 #include "modelchoice.h"

@@ -9,6 +9,7 @@
 #include "menu_items.h"
 #include "modelchoice.h"
 #include "progress_dialog.h"
+#include "scheme_views.h"
 #include "seyffarth_sweep_commands.h"
 #include "shorshorov_commands.h"
 #include "seyffarth_commands.h"

@@ -11,6 +11,7 @@
 #include "menu.h"
 #include "menu_items.h"
 #include "modelchoice.h"
+#include "scheme_views.h"
 #include "resources.h"
 #include "screen.h"
 

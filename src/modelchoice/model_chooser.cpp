@@ -2,7 +2,8 @@
 #include "modelchoice.h"
 
 #include "frame_globals.h"
-#include "heatsource.h"
+#include "model.h"
+#include "scheme_views.h"
 #include "menu.h"
 #include "msgbox.h"
 #include "numfmt.h"
@@ -14,30 +15,6 @@
 ChooserMenuOps chooser_menu_ops;
 
 namespace {
-
-using CaptionFunction = void (*)(char* line1, char* line2, char* line3);
-
-// Each scheme's own caption, called directly whatever scheme is installed.
-CaptionFunction scheme_caption(int scheme)
-{
-    switch (scheme) {
-    case 1: return ppr1_caption;
-    case 2: return ppr2_caption;
-    case 3: return ppr3_caption;
-    case 4: return ppr4_caption;
-    case 5: return ppr5_caption;
-    case 6: return ppr9_caption;
-    case 7: return ppr10_caption;
-    case 8: return ppr11_caption;
-    case 9: return ppr14_caption;
-    case 10: return ppr15_caption;
-    case 11: return rom1_caption;
-    case 12: return rom2_caption;
-    case 13: return rom3_caption;
-    case 14: return comp_caption;
-    default: return nullptr;
-    }
-}
 
 const Text5 not_built{
     "The heat-source model %d is not available in this version of the program.\nPlease choose another model.",
@@ -123,8 +100,9 @@ void paint_modul_dialog(Canvas& dc, Window* dialog)
         char line1[heat_text_size] = "";
         char line2[heat_text_size] = "";
         char line3[heat_text_size] = "";
-        if (CaptionFunction caption = scheme_caption(cell.scheme))
-            caption(line1, line2, line3);
+        // Each scheme's own caption, whatever scheme is installed.
+        if (const SchemeView* view = scheme_view(cell.scheme); view != nullptr && view->caption != nullptr)
+            view->caption(line1, line2, line3);
         else
             std::snprintf(line1, sizeof line1, "%d.", cell.scheme);
         draw_scheme_picture(dc, dialog, cell.picture, line1, line2, line3, cell.rect);

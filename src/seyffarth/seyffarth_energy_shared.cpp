@@ -5,6 +5,7 @@
 
 #include "heatsource.h"
 #include "lang.h"
+#include "point_progress.h"
 #include "spline.h"
 
 #include <cmath>

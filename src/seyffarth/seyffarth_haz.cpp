@@ -12,6 +12,7 @@
 #include "heatsource.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "point_progress.h"
 #include "numfmt.h"
 #include "steel_window_frame.h"
 

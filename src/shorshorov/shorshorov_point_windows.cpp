@@ -6,6 +6,7 @@
 #include "haz_zone.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "point_progress.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
 

@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "point_progress.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
 

@@ -1,5 +1,7 @@
 #include "steel_window_sweep.h"
 
+#include "point_progress.h"
+
 #include <cmath>
 #include <limits>
 

@@ -11,6 +11,7 @@
 #include "lang.h"
 #include "menu.h"
 #include "msgbox.h"
+#include "scheme_views.h"
 #include "temperature_windows.h"
 #include "window.h"
 

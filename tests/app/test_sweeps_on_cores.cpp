@@ -14,6 +14,7 @@
 #include "composition_dialog_start.h"
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "ion_windows.h"
 #include "kasatkin_windows.h"
 #include "lang.h"

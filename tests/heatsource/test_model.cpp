@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "temperature_windows.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "captions.h"
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "lang.h"
 #include "recording_canvas.h"
 

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "heatsource.h"
+#include "point_progress.h"
+#include "scheme_views.h"
 #include "window_test_support.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "lang.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "simpson.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "lang.h"
 #include "pulse_cycles.h"
 

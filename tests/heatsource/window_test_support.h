@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "msgbox.h"
 
 // Every scheme's block back at its start values, and scheme 2 installed as at

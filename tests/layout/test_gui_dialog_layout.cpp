@@ -12,6 +12,7 @@
 #include "digitizer_view.h"
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"

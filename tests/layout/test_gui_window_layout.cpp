@@ -18,6 +18,7 @@
 #include "digitizer_view.h"
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "image_canvas.h"
 #include "ion_windows.h"
 #include "kasatkin_windows.h"

@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "frame_globals.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"

@@ -5,6 +5,7 @@
 #include "dialog_driver.h"
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"

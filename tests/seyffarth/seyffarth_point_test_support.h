@@ -10,6 +10,7 @@
 
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "image_canvas.h"
 #include "lang.h"
 #include "msgbox.h"

@@ -8,6 +8,7 @@
 #include "commands.h"
 #include "cooling_reports.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "seyffarth_sweep_commands.h"
 #include "steel_choice.h"
 

@@ -9,6 +9,7 @@
 #include "atlas_files.h"
 #include "fonts.h"
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "image_canvas.h"
 #include "lang.h"
 #include "msgbox.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "heatsource.h"
+#include "scheme_views.h"
 #include "modelchoice.h"
 
 #include <string>

@@ -6,9 +6,7 @@
 // lateral wavenumber.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 
 thread_local CompParameters comp_parameters;
 
@@ -159,41 +157,4 @@ void comp_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void comp_summary(char* line1, char* line2, char* title)
-{
-    const CompParameters& p = comp_parameters;
-    switch (current_language()) {
-    case Language::russian:
-    case Language::ukrainian:
-        put_text(line1, cformat("Теплопр1=%g, Теплопр2=%g, Теплоемк1=%g, Теплоемк2=%g, "
-                                "Плотн1=%g, Плотн2=%g,",
-                                p.lambda1, p.lambda2, p.c1, p.c2, p.rho1, p.rho2));
-        put_text(line2, cformat(" %%1=%g, %%2=%g, То=%g, v=%g, толщина=%g, Мощность=%g", p.p1,
-                                p.p2, p.T0, p.v, p.delta, p.q));
-        break;
-    case Language::english:
-    case Language::german:
-    case Language::french:
-        put_text(line1, cformat("Conductivity: k1=%g, k2=%g; Capacity: c1=%g, c2=%g; "
-                                "Density: g1=%g,g2=%g;",
-                                p.lambda1, p.lambda2, p.c1, p.c2, p.rho1, p.rho2));
-        put_text(line2, cformat(" Volume: p1=%g, p2=%g; initial t=%g; V==%g; Thickness=%g; "
-                                "Power=%g",
-                                p.p1, p.p2, p.T0, p.v, p.delta, p.q));
-        break;
-    }
-    put_text(title, pick(Text5{"14. Welding  of  composit plates", "14. Сварка композитных пластин",
-                               "14. Зварювання композитних пластин",
-                               "14. Die Schweissung Verbundwerkstoff der Platten",
-                               "14. La soudure composit des plaques"}));
-}
-
-void comp_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"14.Welding", "14.Сварка", "14.Зварювання", "14.Die Schweissung", "14.La soudure"},
-                {"of composit", "композитных", "композитних", "Verbundwerkstoff", "composit"},
-                {"plates", "пластин", "пластин", "der Platten", "des plaques"});
 }

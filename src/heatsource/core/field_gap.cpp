@@ -1,6 +1,6 @@
 #include <limits>
 
-#include "heatsource.h"
+#include "schemes.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // and time-integral schemes share.
 #include <cmath>
 
-#include "heatsource.h"
+#include "numerics.h"
 #include "simpson.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // The points of a sweep or a profile on the machine's cores.
-#include "heatsource.h"
-#include "progress_dialog.h"
+#include "point_workers.h"
 
 #include <algorithm>
 #include <atomic>
@@ -220,15 +219,14 @@ WorkerTeam& worker_team()
 
 }  // namespace
 
-void compute_points(int n, const std::function<void(int)>& compute, const std::function<void(int)>& progress)
+void compute_points_showing(int n, const std::function<void(int)>& compute,
+                            const std::function<void(int)>& progress, const std::function<void(int)>& show)
 {
     if (n < 1) return;
-    // A sweep that keeps the user waiting shows the progress window.
-    LongWorkProgress long_work(n);
     int told = 0;
     const std::function<void(int)> tell = [&](int done) {
         told = done;
-        long_work.advance(done);
+        if (show) show(done);
         if (progress) progress(done);
     };
     const int workers = std::min(point_workers(), n);
@@ -248,7 +246,9 @@ void compute_points(int n, const std::function<void(int)>& compute, const std::f
             job.n = n;
             job.compute = &compute;
             job.state = &state;
-            team.run(job, team_size, tell, [&] { long_work.advance(told); });
+            team.run(job, team_size, tell, [&] {
+                if (show) show(told);
+            });
             team.give_back();
             adopt_scheme_state(state);
             return;

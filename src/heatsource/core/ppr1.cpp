@@ -2,9 +2,8 @@
 // moves along the weld; both faces lose heat with the coefficient α.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "numerics.h"
+#include "schemes.h"
 
 thread_local Ppr1Parameters ppr1_parameters;
 
@@ -103,38 +102,4 @@ void ppr1_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void ppr1_summary(char* line1, char* line2, char* title)
-{
-    const Ppr1Parameters& p = ppr1_parameters;
-    switch (current_language()) {
-    case Language::russian:
-    case Language::ukrainian:
-    case Language::german:
-        put_text(line1, cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda, p.c, p.rho, p.T0));
-        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.delta, p.alpha, p.q));
-        break;
-    case Language::english:
-    case Language::french:   // French has no lines of its own: the English ones
-        put_text(line1, cformat("Thermal conductivity=%g, W/cm*deg; Heat capacity=%g, J/gram*deg; "
-                                "Density=%g, gram/cm^3; To=%g, C;",
-                                p.lambda, p.c, p.rho, p.T0));
-        put_text(line2, cformat("V=%g, cm/s; Plate thickness=%g, cm; Thermal contact Res=%g; "
-                                "P=%g, W; Pl=%g, J/сm; Ps=%g, J/сm^2.",
-                                p.v, p.delta, p.alpha, p.q, p.q / p.v, p.q / p.v / p.delta));
-        break;
-    }
-    put_text(title, pick(Text5{"1. Welding of thin plate", "1. Сварка тонкой пластины",
-                               "1. Зварювання тонкої пластини",
-                               "1. Die Schweissung der feinen Platte",
-                               "1. La soudure de la plaque fine"}));
-}
-
-void ppr1_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"1. Welding of", "1. Сварка ", "1.Зварювання", "1. Die Schweissung", "1. La soudure"},
-                {"thin", "тонкой", "тонкої", "der feinen", "de la plaque"},
-                {"plate", "пластины", "пластини", "Platte", "fine"});
 }

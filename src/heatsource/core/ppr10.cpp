@@ -5,9 +5,8 @@
 // eigen-term is a time integral along the sweep.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "numerics.h"
+#include "schemes.h"
 #include "sweep_sums.h"
 
 thread_local Ppr10Parameters ppr10_parameters;
@@ -209,32 +208,4 @@ void ppr10_oscillation_limits(int& one_body, double& t_start, double& t_end, dou
     t_end = ppr10_state.dx;
     ymax = ppr10_parameters.A / 2.0;
     ymin = -ppr10_parameters.A / 2.0;
-}
-
-void ppr10_summary(char* line1, char* line2, char* title)
-{
-    const Ppr10Parameters& p = ppr10_parameters;
-    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
-                            p.lambda, p.c, p.rho, p.T0));
-    put_text(line2, cformat(" Vx=%g, Thickness=%g; resistance=%g, amplitude=%g; Vy=%g; Power=%g",
-                            p.v_x, p.delta, p.alpha, p.A, p.v_y, p.q));
-    put_text(title,
-             pick(Text5{"7. Surfacing of plate by oscillating electrode",
-                        "7. Наплавка пластины источником совершающим пилообразные колебания",
-                        "7. Наплавка пластини джерелом з пилковими коливаннями",
-                        " 7. Auftragschweißen der Platte von der Quelle begehend die "
-                        "sägezahnförmigen Schwingungen ",
-                        "7. Rechargement de la plaque par la source faisant les hésitations en "
-                        "forme de scie"}));
-}
-
-void ppr10_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"7. Surfacing", "7.Наплавка пластины,", "7.Наплавка пластини",
-                 " 7. Auftragschweißen der Platte", "7. Rechargement de la plaque par"},
-                {"of plate  by", "пилообразные", "джерелом з", "von der Quelle begehend ",
-                 "la source faisant"},
-                {"oscillating electrodes", "колебания источника", "пилковими коливаннями",
-                 "die sägezahnförmigen Schwingungen", "les hésitations en forme de scie"});
 }

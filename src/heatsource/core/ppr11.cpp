@@ -4,9 +4,8 @@
 // no heat through its surface.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "numerics.h"
+#include "schemes.h"
 #include "sweep_sums.h"
 
 thread_local Ppr11Parameters ppr11_parameters;
@@ -176,33 +175,4 @@ void ppr11_oscillation_limits(int& one_body, double& t_start, double& t_end, dou
     t_end = ppr11_state.dx;
     ymax = ppr11_parameters.A / 2.0;
     ymin = -ppr11_parameters.A / 2.0;
-}
-
-void ppr11_summary(char* line1, char* line2, char* title)
-{
-    const Ppr11Parameters& p = ppr11_parameters;
-    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
-                            p.lambda, p.c, p.rho, p.T0));
-    put_text(line2, cformat(" Vx=%g, resistance=%g, amplitude=%g; Vy=%g; Power=%g", p.v_x,
-                            p.alpha, p.A, p.v_y, p.q));
-    put_text(title,
-             pick(Text5{"8. Surfacing of body by oscillating electrode",
-                        "8. Наплавка массивного тела источником совершающим пилообразные "
-                        "колебания",
-                        "8. Наплавка масивного тіла джерелом пилкових коливань",
-                        " 8. Auftragschweißen des massiven Körpers von der Quelle begehend die "
-                        "sägezahnförmigen Schwingungen ",
-                        "8. Rechargement du corps massif par la source faisant les hésitations "
-                        "en forme de scie"}));
-}
-
-void ppr11_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"8.Surfacing of", "8.Наплавка массивно-", "Наплавка масивного",
-                 " 8. Auftragschweißen des massiven Körpers", "8. Rechargement du corps massif"},
-                {"body by saw-tooth", "го тела, пилообразные", "тіла джерелом з",
-                 "von der Quelle begehend ", "par la source faisant"},
-                {"oscillating electrode", "колебания источника", "пилковими коливаннями",
-                 "die sägezahnförmigen Schwingungen", "les hésitations en forme de scie"});
 }

@@ -3,9 +3,7 @@
 // sources on both sides of the surface.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 
 thread_local Ppr14Parameters ppr14_parameters;
 
@@ -107,29 +105,4 @@ void ppr14_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void ppr14_summary(char* line1, char* line2, char* title)
-{
-    const Ppr14Parameters& p = ppr14_parameters;
-    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g;",
-                            p.lambda, p.c, p.rho, p.T0));
-    put_text(line2, cformat(" V=%g; f -concentration coef=%g; Power=%g.", p.v, p.f, p.q));
-    put_text(title,
-             pick(Text5{"9.EBW of solid body with deep penetration by line heat source",
-                        "9. Сварка массивного тела с глубоким проплавлением",
-                        "9. Зварювання масивного тіла з глибоким проплавленям",
-                        "9. Die Schweissung des massiven Körpers der feinen mit dem tiefen Eindringen",
-                        "9. La soudure du corps massif avec la pénétration profonde"}));
-}
-
-void ppr14_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"9. EBW of solid body", "9.Сварка массивного", "9.Зварювання масивного",
-                 "9.Die Schweissung des ", "9.La soudure du corps"},
-                {"with deep penetration", "тела с глубоким ", "тіла з глибоким",
-                 "massiven Körpers feinen", "massif avec la"},
-                {"by line heat source", "проплавлением", "проплавленям", "mit tiefen Eindringen",
-                 "pénétration profonde"});
 }

@@ -10,9 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 
 thread_local Ppr15Parameters ppr15_parameters;
 
@@ -138,30 +136,4 @@ void ppr15_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void ppr15_summary(char* line1, char* line2, char* title)
-{
-    const Ppr15Parameters& p = ppr15_parameters;
-    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
-                            p.lambda, p.c, p.rho, p.T0));
-    // One text for every language: German and French have none of their own.
-    put_text(line2, cformat(" V=%g, Сoncentration coef=%g, Power=%g", p.v, p.k, p.q));
-    put_text(title, pick(Text5{
-        "10. Welding a massive body by a normal - circular source",
-        "10. Сварка массивного тела нормально-круговым источником",
-        "10. Зварювання масивного тіла нормально-круговым джерелом",
-        "10. Die Schweissung des massiven Körpers von der normalen - kreisförmigen Quelle",
-        "10. La soudure du corps massif par la source normale - circulaire"}));
-}
-
-void ppr15_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"10.Welding a massive", "10.Сварка массивного", "10.Зварювання масивного",
-                 "10.Die Schweissung des", "10.La soudure corps"},
-                {"body by a normal-", "тела нормально-", "тіла нормально-",
-                 "massiven Körpers von der", "massif par la source"},
-                {"circular source", "круговым источником", "круговым джерелом",
-                 "normalen-kreisförmigen Quelle", "normale-circulaire"});
 }

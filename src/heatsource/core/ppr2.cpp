@@ -3,9 +3,7 @@
 // start-up, and the owner of the power that the time-domain schemes report.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 
 thread_local Ppr2Parameters ppr2_parameters;
 
@@ -85,49 +83,4 @@ void ppr2_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void ppr2_summary(char* line1, char* line2, char* title)
-{
-    const Ppr2Parameters& p = ppr2_parameters;
-    switch (current_language()) {
-    case Language::russian:
-    case Language::ukrainian:
-    case Language::german:
-        put_text(line1, cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda, p.c, p.rho, p.T0));
-        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.R_T, p.q, p.q / p.v));
-        break;
-    case Language::english:
-    case Language::french:   // French has no lines of its own: the English ones
-        put_text(line1, cformat("Thermal conductivity=%g, [W/cm*deg]; Heat capacity=%g, "
-                                "[J/gram*deg]; Density=%g, [gram/cm^3]; Initial t=%g, [C]",
-                                p.lambda, p.c, p.rho, p.T0));
-        put_text(line2, cformat(" V=%g, [cm/s]; Thermal contact resistence=%g, [cm^2*deg/W], "
-                                "W=%g, [W]; Linear W=%g, [J/sm].",
-                                p.v, p.R_T, p.q, p.q / p.v));
-        break;
-    }
-    if (p.R_T == 0) {
-        put_text(title, pick(Text5{"2. Welding of semiinfinite body",
-                                   "2. Сварка полубесконечного тела",
-                                   "2. Зварювання напівнескінченого тіла",
-                                   "2. Die Schweissung des halbunendlichen Körpers",
-                                   "2. La soudure du corps semi-infini"}));
-    } else {
-        put_text(title, pick(Text5{"2. Welding of semiinfinite multi-layer body",
-                                   "2. Сварка полубесконечного многослойного тела",
-                                   "2. Зварювання напівнескінченого багатошарового тіла",
-                                   "2. Die Schweissung des halbunendlichen Blätterkörpers",
-                                   "2. La soudure du corps semi-infini feuilleté"}));
-    }
-}
-
-void ppr2_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"2.Welding of", "2.Сварка", "2. Зварювання", "2.Die Schweissung", "2.La soudure"},
-                {"semiinfinite", "полубесконечного", "напівнескінченого", "des halbunendlichen",
-                 "du corps semi-infini"},
-                {"multi-layer body", "многослойного тела", "багатошарового тіла", "Blätterkörpers",
-                 "feuilleté"});
 }

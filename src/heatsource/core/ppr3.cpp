@@ -5,9 +5,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "numerics.h"
+#include "schemes.h"
 
 thread_local Ppr3Parameters ppr3_parameters;
 
@@ -210,40 +209,4 @@ void ppr3_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void ppr3_summary(char* line1, char* line2, char* title)
-{
-    const Ppr3Parameters& p = ppr3_parameters;
-    switch (current_language()) {
-    case Language::russian:
-    case Language::ukrainian:
-        put_text(line1, cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda, p.c, p.rho, p.T0));
-        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.delta, p.alpha, p.q));
-        break;
-    case Language::english:
-    case Language::german:
-    case Language::french:
-        put_text(line1, cformat("Thermal conductivity=%g, W/cm*deg; Heat capacity=%g, J/g*deg; "
-                                "Density=%g, g/cm^3; To=%g, C, V=%g, cm/s",
-                                p.lambda, p.c, p.rho, p.T0, p.v));
-        put_text(line2, cformat("Plate thickness=%g, cm; Heat transfer=%g, W/(cm^2*deg);  P=%g, W, "
-                                "Pl=%g, J/sm; P=%g, J/sm^2.",
-                                p.delta, p.alpha, p.q, p.q / p.v, p.q / p.v / p.delta));
-        break;
-    }
-    put_text(title, pick(Text5{"3. Multi-layer homogeneous plate",
-                               "3. Многослойная однородная пластина",
-                               "3. Багатошарова однорідна пластина",
-                               "3. Blätter- gleichartigen Platten",
-                               "3. Plaques feuilletées homogènes"}));
-}
-
-void ppr3_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"3. Multi-layer", "3.Сварка", "3.Зварювання", "3. Blätter- gleichartigen",
-                 "3. Plaques"},
-                {"homogeneous", "многослойной", "багатошарової", "Platten", "feuilletées"},
-                {"plate", "однородной пластины", "однорідної пластини", " ", "homogènes"});
 }

@@ -4,9 +4,8 @@
 // summed over the source and its images in the two edges.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "numerics.h"
+#include "schemes.h"
 
 thread_local Ppr4Parameters ppr4_parameters;
 
@@ -128,29 +127,4 @@ void ppr4_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 0;
     ymin = -ppr4_parameters.h1;
     ymax = ppr4_parameters.h2;
-}
-
-void ppr4_summary(char* line1, char* line2, char* title)
-{
-    const Ppr4Parameters& p = ppr4_parameters;
-    put_text(line1, cformat("conductivity=%g, capacity=%g, density=%g, Тo=%g", p.lambda, p.c, p.rho,
-                            p.T0));
-    put_text(line2, cformat(" V=%g, thickness=%g, contact resistence=%g, h1=%g, h2=%g, q=%g", p.v,
-                            p.delta, p.alpha, p.h1, p.h2, p.q));
-    put_text(title, pick(Text5{"4. Welding of two homogeneous plates of various width",
-                               "4.Сварка двух однородных пластин различной ширины",
-                               "4.Зварювання двох однорідних пластин різної ширини",
-                               "4. Die Schweissung zwei gleichartiger Platten verschiedener Breite",
-                               "4. La soudure de deux plaques homogènes de la largeur diverse"}));
-}
-
-void ppr4_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"4. Welding of", "4.Сварка двух", "4.Зварювання двох", "4.Die Schweissung",
-                 "4.La soudure de deux"},
-                {"two homogeneous", "однородных пластин", "однорідних пластин",
-                 "zwei gleichartiger Platten", "plaques homogènes"},
-                {"plates of various width", "различной ширины", "різної ширини",
-                 "verschiedener Breite", "de la largeur diverse"});
 }

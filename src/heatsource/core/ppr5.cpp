@@ -6,9 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 #include "simpson.h"
 
 thread_local Ppr5Parameters ppr5_parameters;
@@ -234,41 +232,4 @@ void ppr5_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 0;
     ymin = -100;
     ymax = 100;
-}
-
-void ppr5_summary(char* line1, char* line2, char* title)
-{
-    const Ppr5Parameters& p = ppr5_parameters;
-    switch (current_language()) {
-    case Language::russian:
-    case Language::ukrainian:
-        put_text(line1,
-                 cformat("Тпров=%g, Темк=%g, плотн=%g, Тс=%g,", p.lambda1, p.c1, p.rho1, p.T0));
-        put_text(line2, cformat(" V=%g, s=%g, Тотд=%g, q=%g", p.v, p.delta1, p.alpha, p.q));
-        break;
-    case Language::english:
-    case Language::german:
-    case Language::french:
-        put_text(line1, cformat("Conductiv: c1=%g, c2=%g; Capacity: g1=%g, g1=%g; "
-                                "Density: g1=%g, g1=%g;",
-                                p.lambda1, p.lambda2, p.c1, p.c2, p.rho1, p.rho2));
-        put_text(line2, cformat(" Initial t=%g,Thickness: d1=%g, d2=%g; Resistance=%g, Power=%g",
-                                p.T0, p.delta1, p.delta2, p.alpha, p.q));
-        break;
-    }
-    put_text(title, pick(Text5{"5. Welding two heterogenious plates",
-                               "5. Сварка двух разнородных пластин",
-                               "5. Зварювання двох разнорідних пластин",
-                               "5. Die Schweissung zwei ungleichartiger Platten",
-                               "5. La soudure de deux plaques diverses"}));
-}
-
-void ppr5_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"5. Welding two", "5. Сварка двух", "5.Зварювання двох", "5. Die Schweissung zwei",
-                 "5.La soudure"},
-                {"heterogenious ", "разнородных", "разнорідних", "ungleichartiger",
-                 "de deux plaques"},
-                {"plates", "пластин", "пластин", "Platten", "diverses"});
 }

@@ -2,9 +2,8 @@
 // sources spread evenly across a strip of width 2B on the surface.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "numerics.h"
+#include "schemes.h"
 
 thread_local Ppr9Parameters ppr9_parameters;
 
@@ -92,28 +91,4 @@ void ppr9_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -20;
     ymax = 20;
-}
-
-void ppr9_summary(char* line1, char* line2, char* title)
-{
-    const Ppr9Parameters& p = ppr9_parameters;
-    put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
-                            p.lambda, p.c, p.rho, p.T0));
-    put_text(line2, cformat(" V=%g, half width of strip=%g, Power=%g", p.v, p.B, p.q));
-    put_text(title, pick(Text5{"6. Surfacing by strip electrodes of a massive body",
-                               "6. Наплавка ленточным электродом массивного тела",
-                               "6. Наплавка стручковим електродом масивного тіла",
-                               "6. Auftragschweißen von der Bandelektrode des massiven Körpers",
-                               "6. Rechargement par l'électrode à bandes du corps massif"}));
-}
-
-void ppr9_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"6.Surfacing by strip", "6.Наплавка ", "6.Наплавка стручковим",
-                 "6.Auftragschweißen von", "6.Rechargement par"},
-                {"electrodes", "ленточным электродом", "електродом", "der Bandelektrode",
-                 "l'électrode à bandes"},
-                {"of a massive body", "массивного тела", "масивного тіла", "des massiven Körpers",
-                 "du corps massif"});
 }

@@ -1,5 +1,7 @@
 #include "pulse_cycles.h"
 
+#include "numerics.h"
+
 #include <algorithm>
 #include <cmath>
 

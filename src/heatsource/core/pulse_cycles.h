@@ -3,7 +3,7 @@
 // parameters and state and its own integrands; these helpers only run them.
 #pragma once
 
-#include "heatsource.h"
+#include "schemes.h"
 
 // Whole cycles the source has run before the point is observed.
 inline constexpr int pulse_past_cycles = 1500;

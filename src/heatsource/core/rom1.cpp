@@ -4,9 +4,7 @@
 // cycles already emitted, each emission integrated over its own interval.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 #include "pulse_cycles.h"
 
 thread_local PulseParameters rom1_parameters;
@@ -86,30 +84,4 @@ void rom1_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void rom1_summary(char* line1, char* line2, char* title)
-{
-    const PulseParameters& p = rom1_parameters;
-    put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
-                            p.q1, p.q2, p.v, p.lambda, p.c));
-    // The time shown is the one the last computed cycle was observed at.
-    put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
-                            p.t_pulse, rom1_state.t_now, p.T0));
-    put_text(title, pick(Text5{"11. Welding a massive body by a pulse source",
-                               "11.Сварка массивного тела импульсным источником",
-                               "11.Зварювання масивного тіла імпульсним джерелом",
-                               "11.Die Impulsquelle, den halbunendlichen Körper",
-                               "11. La soudure du corps massif par la source d'impulsion"}));
-}
-
-void rom1_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"11.Welding a ", "11.Сварка массивного", "11.Зварювання", "11.Die Schweissung",
-                 "11.La soudure du "},
-                {"massive body by", "тела импульсным", "масивного тіла", "des massiven Körpers",
-                 "corps massif par la"},
-                {"a pulse source", "источником", "імпульсним джерелом", "von der Impulsquelle",
-                 "source d'impulsion"});
 }

@@ -3,9 +3,7 @@
 // the depth of the point.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 #include "pulse_cycles.h"
 
 thread_local PulseParameters rom2_parameters;
@@ -79,28 +77,4 @@ void rom2_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
     zmax = rom2_parameters.delta;
-}
-
-void rom2_summary(char* line1, char* line2, char* title)
-{
-    const PulseParameters& p = rom2_parameters;
-    put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
-                            p.q1, p.q2, p.v, p.lambda, p.c));
-    put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
-                            p.t_pulse, rom2_state.t_now, p.T0));
-    put_text(title, pick(Text5{"12. Welding a plate by a pulse source",
-                               "12.Сварка пластины импульсным источником",
-                               "12.Зварювання пластини імпульсним джерелом",
-                               "12. Die Schweissung der Platte von der Impulsquelle",
-                               "12. La soudure de la plaque par la source d'impulsion"}));
-}
-
-void rom2_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"12.Welding", "12.Сварка пластины", "12.Зварювання", "12.Die Schweissung",
-                 "12.La soudure de"},
-                {"a plate by", "импульсным", "пластини", "der Platte von", "la plaque par la"},
-                {"a pulse source", "источником", "імпульсним джерелом", "der Impulsquelle",
-                 "source d'impulsion"});
 }

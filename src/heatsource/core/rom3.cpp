@@ -3,9 +3,7 @@
 // depths ±2iδ, which keep the two faces of the plate free of heat flow.
 #include <cmath>
 
-#include "heat_text.h"
-#include "heatsource.h"
-#include "numfmt.h"
+#include "schemes.h"
 #include "pulse_cycles.h"
 
 thread_local PulseParameters rom3_parameters;
@@ -139,29 +137,4 @@ void rom3_width_range(int& one_body, double& ymin, double& ymax)
     one_body = 1;
     ymin = -100;
     ymax = 100;
-}
-
-void rom3_summary(char* line1, char* line2, char* title)
-{
-    const PulseParameters& p = rom3_parameters;
-    put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
-                            p.q1, p.q2, p.v, p.lambda, p.c));
-    put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
-                            p.t_pulse, rom3_state.t_now, p.T0));
-    put_text(title, pick(Text5{" 13. Welding of a thin plate by a pulse source ",
-                               "13.Сварка тонкой пластины импульсным источником",
-                               "13. Зварювання тонкої пластини імпульсним джерелом",
-                               "13. Die Schweissung der feinen Platte von der Impulsquelle ",
-                               "13. La soudure de la plaque fine par la source d'impulsion"}));
-}
-
-void rom3_caption(char* line1, char* line2, char* line3)
-{
-    put_caption(line1, line2, line3,
-                {"13. Welding of", "13.Сварка тонкой", "13.Зварювання", "13.Die Schweissung der",
-                 "13. La soudure de"},
-                {"a thin plate by", "пластины импульсным", "тонкої пластини", "feinen Platte von",
-                 "la plaque fine par"},
-                {"a pulse source", "источником", "імпульсним джерелом", "der Impulsquelle ",
-                 "la source d'impulsion"});
 }

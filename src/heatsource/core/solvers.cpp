@@ -7,7 +7,8 @@
 #include <limits>
 #include <optional>
 
-#include "heatsource.h"
+#include "model.h"
+#include "solvers.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "file_write.h"
 #include "numfmt.h"
 #include "temperature_window_support.h"
+#include "solvers.h"
 #include "temperature_windows.h"
 
 namespace {

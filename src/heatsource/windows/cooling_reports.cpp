@@ -1,4 +1,5 @@
 #include "cooling_reports.h"
+#include "model.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "canvas.h"
-#include "heatsource.h"
+#include "solvers.h"
 #include "lang.h"
 
 // The message for a point whose cooling procedure did not reach; y and z

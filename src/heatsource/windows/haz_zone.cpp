@@ -1,4 +1,5 @@
 #include "haz_zone.h"
+#include "model.h"
 
 #include <algorithm>
 

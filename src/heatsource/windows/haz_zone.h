@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "heatsource.h"
+#include "solvers.h"
 
 inline constexpr double haz_edge_temperature = 700;
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "heatsource.h"
+#include "model.h"
 
 void put_text(char* out, const char* text)
 {

@@ -2,6 +2,7 @@
 // temperature into a closed (xy) or open (yz, xz) polyline of its section,
 // with the solvers on the current model, and advances the progress dialog
 // while it works.
+#include "solvers.h"
 #include "temperature_windows.h"
 
 #include <algorithm>

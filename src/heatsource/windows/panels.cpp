@@ -3,7 +3,8 @@
 // welding conditions in row 2. The window passes four flags that leave out
 // the captions of the quantity it sweeps; a caption left out leaves no gap.
 #include "captions.h"
-#include "heatsource.h"
+#include "scheme_views.h"
+#include "schemes.h"
 #include "lang.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+#include "schemes.h"
 #include "temperature_window_support.h"
 
 #include <cmath>

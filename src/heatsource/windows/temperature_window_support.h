@@ -5,7 +5,7 @@
 #include <string>
 
 #include "canvas.h"
-#include "heatsource.h"
+#include "model.h"
 #include "lang.h"
 
 // Sets the shared window-text record to Times New Roman of the given cell

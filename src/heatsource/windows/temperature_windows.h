@@ -8,7 +8,7 @@
 // what the last phase 0 left. Repaints therefore evaluate nothing.
 #pragma once
 
-#include "heatsource.h"
+#include "model.h"
 
 // ---------------------------------------------------------------------------
 // Records
@@ -75,8 +75,8 @@ extern IsothermTracer current_isotherm_tracer;
 // ---------------------------------------------------------------------------
 // Windows
 
-// Thermal cycle at the point (y, z) of the record (also declared with the
-// model operations, since the schemes install it as their cycle routine).
+// Thermal cycle at the point (y, z) of the record: the cycle routine of the
+// quasi-stationary schemes.
 void thermal_cycle_window(const double* params, int steps, Window* window, Canvas& dc, int phase,
                           int print_flag);
 

@@ -12,6 +12,7 @@
 #include "plot.h"
 #include "progress_dialog.h"
 #include "temperature_window_support.h"
+#include "solvers.h"
 #include "temperature_windows.h"
 
 namespace {

@@ -1,4 +1,5 @@
 #include "time_cycle_drawing.h"
+#include "schemes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "canvas.h"
-#include "heatsource.h"
+#include "model.h"
 #include "lang.h"
 #include "temperature_windows.h"
 
