@@ -12,7 +12,7 @@
 
 // The drawing slots name these types of the platform layer; the model only
 // holds the pointers, the windows above it fill and call them.
-struct Canvas;
+class Canvas;
 struct Rect;
 struct Window;
 
