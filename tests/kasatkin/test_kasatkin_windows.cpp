@@ -1,5 +1,6 @@
 // The Kasatkin-Seyffarth windows on the recording canvas: titles, tables,
-// axes and curves where the layout puts them, in two languages.
+// axes and curves where the layout puts them, in two languages; their
+// failures, and the regime they give back.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -287,6 +288,74 @@ TEST_F(KasatkinWindows, RussianPropertiesWindowOfEnergyHasItsOwnModelLine)
     kasatkin_properties_vs_energy_window(record.data(), 50, nullptr, dc, 0, example_composition(), 0);
     EXPECT_NE(dc.find_text(" Расчёт по модели: \"2. Сварка полубесконечного тела\""), nullptr) << dc.all_text();
     EXPECT_NE(dc.find_text(" (y=0.5, см; z=0.3, см)"), nullptr);
+}
+
+TEST_F(KasatkinWindows, PointThatNeverCoolsToTheIntervalGetsNoTimeAndAMessage)
+{
+    ppr2_parameters.T0 = 600;   // preheated above the lower temperature
+    RecordingCanvas dc;
+    const double record[] = {0.5, 0.3, 850, 500};
+    kasatkin_structure_at_point_window(record, 50, nullptr, dc, 0, composition_dialog_start(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The point (y=0.5 z=0.3 [cm]) does not cool to 500 [C deg.] within 8000 cm behind the source");
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+    EXPECT_TRUE(dc.texts.empty());
+    EXPECT_TRUE(dc.polylines.empty());
+}
+
+TEST_F(KasatkinWindows, SweepWindowsPutTheRegimeBackAlsoWhenNoPointCools)
+{
+    const double v = current_model.velocity(), q = current_model.power(), T0 = current_model.initial_temperature();
+    RecordingCanvas dc;
+    const std::vector<double> energy{0.5, 0.3, 850, 500, 1000, 3000, 0.05, 0.2};
+    kasatkin_properties_vs_energy_window(energy.data(), 50, nullptr, dc, 0, composition_dialog_start(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
+    EXPECT_EQ(dc.polylines.size(), 7u * 2u);   // t8/5 and six properties, each bold
+    EXPECT_EQ(current_model.velocity(), v);
+    EXPECT_EQ(current_model.power(), q);
+
+    // Preheats above the lower temperature: no point cools through the
+    // interval, so nothing is drawn and the note says why, once.
+    dc.clear();
+    const std::vector<double> preheat{0.5, 0.3, 850, 500, 600, 700};
+    kasatkin_structure_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, composition_dialog_start(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Not plotted: no cooling to 500 °C at 50 of 50 points");
+    EXPECT_TRUE(dc.texts.empty());
+    EXPECT_TRUE(dc.polylines.empty());
+    EXPECT_EQ(current_model.initial_temperature(), T0);
+    EXPECT_EQ(current_model.velocity(), v);
+}
+
+TEST_F(KasatkinWindows, UnheatedPointLeavesTheRegimeUntouchedAndReportsInOneBox)
+{
+    RecordingCanvas dc;
+    install_scheme(1);
+    const std::vector<double> thickness{20, 0, 850, 500, 0.1, 3.0};
+    kasatkin_structure_vs_thickness_window(thickness.data(), 50, nullptr, dc, 0, composition_dialog_start(), 0);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "You are fault with temperature ... ");
+    EXPECT_EQ(boxes[0].caption, "  Message!");
+    EXPECT_TRUE(dc.texts.empty());
+}
+
+TEST_F(KasatkinWindows, ThicknessSweepOnABodySaysSoAndDrawsNothing)
+{
+    // Scheme 2 is a body: a plate thickness it does not have cannot be varied.
+    for (SteelWindowRoutine routine : {kasatkin_structure_vs_thickness_window, kasatkin_properties_vs_thickness_window}) {
+        RecordingCanvas dc;
+        const std::vector<double> record{0.5, 0.3, 850, 500, 0.1, 3.0};
+        routine(record.data(), 50, nullptr, dc, 0, composition_dialog_start(), 0);
+        const auto boxes = shown_boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "The heat-source scheme is a body without a plate thickness: the dependence on "
+                                 "plate thickness cannot be drawn");
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_TRUE(dc.polylines.empty());
+    }
 }
 
 } // namespace
