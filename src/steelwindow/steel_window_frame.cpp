@@ -26,15 +26,11 @@ CoolingStatus steel_point_at_entry(const double* params, SteelPoint& p)
 
 void steel_report_two_boxes(Window* window, const SteelPoint& p)
 {
-    show_window_message(window, cformat(steel_max_temperature_text, p.T_max, p.y, p.z),
-                        steel_message_caption);
+    show_window_message(window, cformat(steel_max_temperature_text, p.T_max, p.y, p.z), steel_message_caption);
     show_window_message(window, steel_fault_text, steel_message_caption);
 }
 
-void steel_report_one_box(Window* window)
-{
-    show_window_message(window, steel_fault_text, steel_message_caption);
-}
+void steel_report_one_box(Window* window) { show_window_message(window, steel_fault_text, steel_message_caption); }
 
 bool steel_point_usable(Window* window, const SteelPoint& p, CoolingStatus status, bool two_boxes, bool sweep)
 {
@@ -146,10 +142,7 @@ void RegimeRestorer::restore_now()
     apply_regime(saved_.v, saved_.q, saved_.T0, saved_.thickness);
 }
 
-std::string steel_number(double value)
-{
-    return cformat("%g", value);
-}
+std::string steel_number(double value) { return cformat("%g", value); }
 
 std::string steel_text(std::string_view format, std::initializer_list<std::string> args)
 {
@@ -176,10 +169,7 @@ std::string steel_text(std::string_view format, std::initializer_list<std::strin
     return out;
 }
 
-void steel_font(Canvas& dc, int height, int escapement)
-{
-    select_window_font(dc, height, escapement);
-}
+void steel_font(Canvas& dc, int height, int escapement) { select_window_font(dc, height, escapement); }
 
 Size steel_extent(Canvas& dc, std::string_view text, int height)
 {
@@ -187,15 +177,9 @@ Size steel_extent(Canvas& dc, std::string_view text, int height)
     return dc.text_extent(text);
 }
 
-Rect steel_client_rect(Window* window, Canvas& dc)
-{
-    return window_drawing_rect(window, dc, 0);
-}
+Rect steel_client_rect(Window* window, Canvas& dc) { return window_drawing_rect(window, dc, 0); }
 
-void steel_clear(Canvas& dc, Rect client)
-{
-    dc.rectangle(client.left, client.top, client.right, client.bottom);
-}
+void steel_clear(Canvas& dc, Rect client) { dc.rectangle(client.left, client.top, client.right, client.bottom); }
 
 namespace {
 
@@ -232,16 +216,15 @@ void flush_run(Canvas& dc, std::vector<double>& rx, std::vector<double>& ry, Rec
         rx.push_back(rx[0]);
         ry.push_back(ry[0]);
     }
-    if (rx.size() >= 2)
-        draw_polyline(dc, static_cast<int>(rx.size()) - 1, rx, ry, 2, plot, box);
+    if (rx.size() >= 2) draw_polyline(dc, static_cast<int>(rx.size()) - 1, rx, ry, 2, plot, box);
     rx.clear();
     ry.clear();
 }
 
-} // namespace
+}   // namespace
 
-void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs,
-                      std::span<const double> ys, Rect plot, WorldBox box)
+void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs, std::span<const double> ys, Rect plot,
+                      WorldBox box)
 {
     dc.select_pen(pen);
     const std::size_t n = std::min(xs.size(), ys.size());
@@ -295,8 +278,8 @@ void legend_line(Canvas& dc, const Pen& pen, int x1, int x2, int y)
     dc.line_to(x2, y - 1);
 }
 
-void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int x, Rect plot,
-                        Rgb colour, int base_height)
+void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int x, Rect plot, Rgb colour,
+                        int base_height)
 {
     steel_font(dc, font_height, 900);
     const Size s = dc.text_extent(text);
@@ -304,9 +287,8 @@ void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int 
     steel_font(dc, base_height);
 }
 
-int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x,
-                               Rect plot, Rgb colour, const Pen& legend_pen, int legend_x,
-                               int half, int base_height, bool second_copy_right)
+int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x, Rect plot, Rgb colour,
+                               const Pen& legend_pen, int legend_x, int half, int base_height, bool second_copy_right)
 {
     steel_font(dc, font_height, 900);
     const int w = dc.text_extent(text).cx;
@@ -360,20 +342,19 @@ AutoAxis auto_axis(double lo, double hi)
     return a;
 }
 
-void steel_y_axis(Canvas& dc, int x, Rect plot, double top_value, double bottom_value,
-                  std::span<const double> ticks, const Pen& pen, Rgb label_colour)
+void steel_y_axis(Canvas& dc, int x, Rect plot, double top_value, double bottom_value, std::span<const double> ticks,
+                  const Pen& pen, Rgb label_colour)
 {
     if (ticks.empty()) return;
     dc.select_pen(pen);
     dc.set_text_color(label_colour);
-    draw_y_axis(dc, x, plot.bottom, plot.top, top_value, bottom_value,
-                static_cast<int>(ticks.size()) - 1, 6, ticks);
+    draw_y_axis(dc, x, plot.bottom, plot.top, top_value, bottom_value, static_cast<int>(ticks.size()) - 1, 6, ticks);
 }
 
 namespace {
 const double log_axis_end = std::log(400.0);
 const double log_ticks[] = {1, 2, 4, 6, 8, 10, 20, 40, 60, 100, 200, 400};
-} // namespace
+}   // namespace
 
 int log_time_x(Rect plot, double t)
 {
@@ -398,8 +379,8 @@ void draw_log_time_axis(Canvas& dc, Rect plot, Rgb grid_colour, Rgb label_colour
     }
 }
 
-void draw_log_time_grid(Canvas& dc, Rect plot, std::span<const double> ticks, double y_min,
-                        double y_max, Rgb grid_colour)
+void draw_log_time_grid(Canvas& dc, Rect plot, std::span<const double> ticks, double y_min, double y_max,
+                        Rgb grid_colour)
 {
     if (y_max == y_min) return;
     const double sy = std::fabs(static_cast<double>(plot.bottom - plot.top)) / std::fabs(y_min - y_max);
@@ -429,8 +410,7 @@ SteelSummary steel_summary()
     return {line1, line2, title};
 }
 
-void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0,
-                      int show_thickness, int h)
+void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0, int show_thickness, int h)
 {
     if (current_model.draw_panel) {
         current_model.draw_panel(dc, client, show_v, show_q, show_T0, show_thickness);

@@ -23,8 +23,8 @@
 
 // (point record, number of steps, window, canvas, selector, composition,
 // print flag). The selector is the varied element of the chemistry windows.
-using SteelWindowRoutine = void (*)(const double* params, int steps, Window* window, Canvas& dc,
-                                    int selector, CompositionRecord composition, int print_flag);
+using SteelWindowRoutine = void (*)(const double* params, int steps, Window* window, Canvas& dc, int selector,
+                                    CompositionRecord composition, int print_flag);
 
 // ---------------------------------------------------------------------------
 // Point computation
@@ -32,11 +32,11 @@ using SteelWindowRoutine = void (*)(const double* params, int steps, Window* win
 struct SteelPoint {
     double y = 0, z = 0;
     double T_from = 0, T_to = 0;   // T_from raised by 1 % when it equalled T_to
-    double v = 0;                  // welding speed at entry
+    double v = 0;   // welding speed at entry
     double x_peak = 0, T_max = 0;
-    double x1 = 0, x2 = 0;         // rear crossings of T_from and T_to
-    double t = 0;                  // cooling time, s; not a number unless reached
-    CoolingTime cooling;           // what the cooling procedure found at entry
+    double x1 = 0, x2 = 0;   // rear crossings of T_from and T_to
+    double t = 0;   // cooling time, s; not a number unless reached
+    CoolingTime cooling;   // what the cooling procedure found at entry
 };
 
 // Entry: the cooling procedure at the point and interval of the record under
@@ -55,8 +55,7 @@ void steel_report_one_box(Window* window);
 // windows; otherwise one box); any other reason its message. A sweep window
 // (`sweep`) stops only for a peak below the interval at entry: every sweep
 // point is judged under its own regime.
-bool steel_point_usable(Window* window, const SteelPoint& p, CoolingStatus status, bool two_boxes,
-                        bool sweep = false);
+bool steel_point_usable(Window* window, const SteelPoint& p, CoolingStatus status, bool two_boxes, bool sweep = false);
 
 // A thickness sweep needs a scheme with a plate thickness; on a body it says
 // so and returns false.
@@ -137,8 +136,8 @@ inline int mul(double factor, int unit) { return static_cast<int>(factor * unit)
 
 // A curve of n points clipped to its world box (pieces outside it are left
 // out; the plot rectangle is the frame), drawn bold with the given pen.
-void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs,
-                      std::span<const double> ys, Rect plot, WorldBox box);
+void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs, std::span<const double> ys, Rect plot,
+                      WorldBox box);
 
 // The text at (x, y) in a colour; the text colour stays set.
 void text_at(Canvas& dc, int x, int y, std::string_view text, Rgb colour);
@@ -149,15 +148,15 @@ void legend_line(Canvas& dc, const Pen& pen, int x1, int x2, int y);
 // A title rotated to read upwards, in a font of the given height, centred
 // along the plot's height at column x; the font goes back to `base_height`
 // afterwards.
-void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int x, Rect plot,
-                        Rgb colour, int base_height);
+void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int x, Rect plot, Rgb colour,
+                        int base_height);
 
 // A rotated title starting on the plot's bottom edge at column x, with its
 // vertical legend line at legend_x from (plot bottom - w - half) up to the
 // plot top; returns the title's width w.
-int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x,
-                               Rect plot, Rgb colour, const Pen& legend_pen, int legend_x,
-                               int half, int base_height, bool second_copy_right = false);
+int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x, Rect plot, Rgb colour,
+                               const Pen& legend_pen, int legend_x, int half, int base_height,
+                               bool second_copy_right = false);
 
 // Axis ranges that follow the data: equal ends widened by a quarter (a range
 // negligible against its ends counts as equal; a range at 0 becomes 0..1),
@@ -172,14 +171,14 @@ AutoAxis auto_axis(double lo, double hi);
 bool value_range(std::span<const double> values, double& lo, double& hi);
 
 // A y axis of a fixed scale: draw_y_axis with the pen and label colour.
-void steel_y_axis(Canvas& dc, int x, Rect plot, double top_value, double bottom_value,
-                  std::span<const double> ticks, const Pen& pen, Rgb label_colour);
+void steel_y_axis(Canvas& dc, int x, Rect plot, double top_value, double bottom_value, std::span<const double> ticks,
+                  const Pen& pen, Rgb label_colour);
 
 // The logarithmic time axis of the at-point windows, 1 to 400 s.
 int log_time_x(Rect plot, double t);
 void draw_log_time_axis(Canvas& dc, Rect plot, Rgb grid_colour, Rgb label_colour, int base_height);
-void draw_log_time_grid(Canvas& dc, Rect plot, std::span<const double> ticks, double y_min,
-                        double y_max, Rgb grid_colour);
+void draw_log_time_grid(Canvas& dc, Rect plot, std::span<const double> ticks, double y_min, double y_max,
+                        Rgb grid_colour);
 // The red line at the point's cooling time, left out when the time lies
 // outside the axis.
 void draw_point_marker(Canvas& dc, Rect plot, double t);
@@ -192,8 +191,7 @@ SteelSummary steel_summary();
 
 // The parameter panel of the current model, or its two summary lines at
 // (left + 5h, bottom - 2h) and (left + 5h, bottom - h).
-void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0,
-                      int show_thickness, int h);
+void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0, int show_thickness, int h);
 
 // Pens.
 inline Pen pen_of(PenStyle style, int width, Rgb colour) { return Pen{style, width, colour}; }

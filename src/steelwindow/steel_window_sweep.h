@@ -11,11 +11,11 @@
 enum class RegimeSweep { energy, preheat, thickness };
 
 struct RegimeSweepResult {
-    std::vector<double> swept;     // power (energy sweep), preheat or thickness
-    std::vector<double> speed;     // the speed of each point
-    std::vector<double> time;      // cooling time, s; NaN where the point has none
-    int usable = 0;                // points with a cooling time
-    SweepGaps gaps;                // the points without one, by reason
+    std::vector<double> swept;   // power (energy sweep), preheat or thickness
+    std::vector<double> speed;   // the speed of each point
+    std::vector<double> time;   // cooling time, s; NaN where the point has none
+    int usable = 0;   // points with a cooling time
+    SweepGaps gaps;   // the points without one, by reason
 };
 
 // n points from the lower bound, each one step |upper - lower| / n further

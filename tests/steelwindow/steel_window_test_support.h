@@ -45,10 +45,7 @@ inline CompositionRecord example_composition()
     return c;
 }
 
-inline std::vector<MessageBoxRecord> shown_boxes()
-{
-    return message_box_take_log();
-}
+inline std::vector<MessageBoxRecord> shown_boxes() { return message_box_take_log(); }
 
 inline std::string language_tag(Language language)
 {

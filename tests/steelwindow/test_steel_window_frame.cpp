@@ -41,10 +41,10 @@ TEST(AutoAxis, EqualEndsAreWidenedAndEveryRangeGetsFiniteTicks)
         double lo, hi, min, max;
     };
     const Row rows[] = {
-        {5, 5, 5, 6.25},                     // equal bounds of a sweep
+        {5, 5, 5, 6.25},   // equal bounds of a sweep
         {4.999999999999997, 5.0, 4.999999999999997, 4.999999999999997 * 1.25},   // power and speed in one ratio
-        {0, 0, 0, 1},                        // all ordinates 0
-        {200, 200, 200, 250},                // one preheat
+        {0, 0, 0, 1},   // all ordinates 0
+        {200, 200, 200, 250},   // one preheat
     };
     for (const Row& row : rows) {
         const AutoAxis a = auto_axis(row.lo, row.hi);
@@ -93,8 +93,8 @@ TEST_F(SteelWindowFrame, RegimeSweepsStepFromTheLowerBound)
     struct Row {
         RegimeSweep kind;
         std::vector<double> record;
-        double first, second, last;        // swept values
-        double first_x, last_x;            // abscissas
+        double first, second, last;   // swept values
+        double first_x, last_x;   // abscissas
     };
     const Row rows[] = {
         {RegimeSweep::energy, {0.5, 0.3, 850, 500, 200, 5000, 0.1, 0.1}, 200, 296, 4904, 2, 49.04},
@@ -169,4 +169,4 @@ TEST(PointMarker, TimesOffTheAxisAreNotMarked)
     EXPECT_EQ(dc.lines[0].pen.width, 5);
 }
 
-} // namespace
+}   // namespace
