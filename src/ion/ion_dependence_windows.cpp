@@ -243,15 +243,13 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
     const bool preheat = kind == RegimeSweep::preheat;
     const bool thickness = kind == RegimeSweep::thickness;
     if (!steel_sweep_possible(window, thickness)) return;
-    const SavedRegime saved = save_regime();
     SteelPoint p;
     if (!steel_point_usable(window, p, steel_point_at_entry(params, p), true, true)) return;
 
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-    const RegimeSweepResult r = run_regime_sweep(kind, params, sweep_points, saved);
+    RegimeGuard regime;
+    const SteelSweep r = run_steel_sweep(regime, kind, params, sweep_points, true);
     if (r.usable == 0) {
-        restorer.restore_now();   // before a message lets anything else run
+        regime.restore();   // before a message lets anything else run
         steel_report_empty_sweep(window, r.gaps);
         return;
     }
@@ -271,11 +269,8 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
                                  20, dc);
     const Rgb saved_colour = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
-    std::vector<double> xs(sweep_points), ts(sweep_points);
-    for (int i = 0; i < sweep_points; ++i) {
-        xs[static_cast<std::size_t>(i)] = regime_abscissa(kind, r, i, true);
-        ts[static_cast<std::size_t>(i)] = r.time[static_cast<std::size_t>(i)];
-    }
+    const std::vector<double>& xs = r.x;
+    const std::vector<double>& ts = r.time;
     double lo = 0, hi = 0;
     value_range(xs, lo, hi);
     const AutoAxis x = auto_axis(lo, hi);
@@ -412,7 +407,7 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
         draw_steel_panel(dc, u.client, 0, 0, 1, 1, u.h);
     else
         draw_steel_panel(dc, u.client, 1, 1, 1, 1, u.h);
-    restorer.restore_now();   // before a message lets anything else run
+    regime.restore();   // before a message lets anything else run
     if (limited) steel_report_ion_range(window, ion_carbon_equivalent(steel));
 }
 

@@ -68,7 +68,6 @@ struct Units {
 
 struct Entry {
     SteelPoint p;
-    SavedRegime saved;
 };
 
 // Entry: a thickness sweep needs a plate; the peak at the point under the
@@ -77,7 +76,6 @@ bool enter_window(const double* params, Window* window, RegimeSweep kind, Entry&
 {
     if (!params) return false;
     if (!steel_sweep_possible(window, kind == RegimeSweep::thickness)) return false;
-    entry.saved = save_regime();
     const CoolingStatus status = steel_point_at_entry(params, entry.p);
     return steel_point_usable(window, entry.p, status, false, true);
 }
@@ -107,19 +105,13 @@ struct SweepData {
 };
 
 // False when no point of the sweep has a cooling time.
-bool sweep_data(RegimeSweep kind, const double* params, int n, const Entry& entry, bool per_area, SweepData& d)
+bool sweep_data(const RegimeGuard& guard, RegimeSweep kind, const double* params, int n, bool per_area, SweepData& d)
 {
-    const RegimeSweepResult r = run_regime_sweep(kind, params, n, entry.saved);
+    SteelSweep r = run_steel_sweep(guard, kind, params, n, per_area);
     d.gaps = r.gaps;
     if (r.usable == 0) return false;
-    const auto size = static_cast<std::size_t>(n);
-    d.x.resize(size);
-    d.t.resize(size);
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        d.x[k] = regime_abscissa(kind, r, i, per_area);
-        d.t[k] = r.time[k];
-    }
+    d.x = std::move(r.x);
+    d.t = std::move(r.time);
     double lo = 0, hi = 0;
     value_range(d.x, lo, hi);
     d.x_axis = auto_axis(lo, hi);
@@ -281,12 +273,11 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
 {
     Entry entry;
     if (!enter_window(params, window, spec.kind, entry)) return;
-    RegimeRestorer restorer(entry.saved);
-    restorer.arm();
+    RegimeGuard regime;
     SweepData d;
-    if (!sweep_data(spec.kind, params, n, entry, false, d)) {
+    if (!sweep_data(regime, spec.kind, params, n, false, d)) {
         // Nothing to draw: the note says why, once the regime is back.
-        restorer.restore_now();
+        regime.restore();
         steel_report_empty_sweep(window, d.gaps);
         return;
     }
@@ -337,7 +328,7 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
     steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
     draw_footer(dc, u, entry, spec.footer);
-    restorer.restore_now();   // before a message lets anything else run
+    regime.restore();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
 
@@ -435,12 +426,11 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
 {
     Entry entry;
     if (!enter_window(params, window, spec.kind, entry)) return;
-    RegimeRestorer restorer(entry.saved);
-    restorer.arm();
+    RegimeGuard regime;
     SweepData d;
-    if (!sweep_data(spec.kind, params, n, entry, spec.per_area, d)) {
+    if (!sweep_data(regime, spec.kind, params, n, spec.per_area, d)) {
         // Nothing to draw: the note says why, once the regime is back.
-        restorer.restore_now();
+        regime.restore();
         steel_report_empty_sweep(window, d.gaps);
         return;
     }
@@ -481,7 +471,7 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
     steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
     draw_footer(dc, u, entry, spec.footer);
-    restorer.restore_now();   // before a message lets anything else run
+    regime.restore();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
 

@@ -65,34 +65,28 @@ const Text5 atlas_lines[3] = {
 
 } // namespace
 
-void property_sweep_window(SeyffarthSweep kind, const double* params, int steps, Window* window, Canvas& dc,
+void property_sweep_window(RegimeSweep kind, const double* params, int steps, Window* window, Canvas& dc,
                            const SteelChoice& steel)
 {
     if (params == nullptr || !current_model.set_regime || !current_model.prepare || !current_model.temperature ||
         !current_model.velocity)
         return;
-    const bool energy = kind == SeyffarthSweep::energy;
-    const bool preheat = kind == SeyffarthSweep::preheat;
-    const bool thickness = kind == SeyffarthSweep::thickness;
+    const bool energy = kind == RegimeSweep::energy;
+    const bool preheat = kind == RegimeSweep::preheat;
+    const bool thickness = kind == RegimeSweep::thickness;
     const int kind_index = energy ? 0 : preheat ? 1 : 2;
 
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
     SweepInput in = sweep_input_from_record(kind, params, steps);
     if (!steel_sweep_possible(window, thickness)) return;
-    const SavedRegime saved = save_regime();
-    in.v_s = saved.v;
-    in.q_s = saved.q;
-    in.T0_s = saved.T0;
-    in.d_s = saved.thickness;
     if (!sweep_entry_check(in, window)) return;
-    const int N = in.points;
+    const int N = in.plan.size();
 
     // The cooling times first: a sweep with no point to draw only says why.
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-    const SweepOutput t85 = run_seyffarth_sweep(in);
+    RegimeGuard regime;
+    const SweepOutput t85 = run_seyffarth_sweep(regime, in);
     if (t85.gaps.all()) {
-        restorer.restore_now();
+        regime.restore();
         steel_report_empty_sweep(window, t85.gaps);
         return;
     }
@@ -309,12 +303,12 @@ void property_sweep_window(SeyffarthSweep kind, const double* params, int steps,
     }
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.
-    restorer.restore_now();
+    regime.restore();
     draw_sweep_text_block(dc, client, H, block);
 }
 
 void seyffarth_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                            SteelChoice steel, int)
 {
-    property_sweep_window(SeyffarthSweep::energy, params, steps, window, dc, steel);
+    property_sweep_window(RegimeSweep::energy, params, steps, window, dc, steel);
 }

@@ -5,9 +5,9 @@
 
 #include "heatsource.h"
 #include "lang.h"
-#include "point_progress.h"
 #include "spline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,77 +17,21 @@ constexpr double nan_value = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
 
-double sweep_value(double lo, double hi, int n, int i)
-{
-    if (n < 1) return lo;
-    const double step = std::fabs(hi - lo) / n;
-    // Accumulated as the original stepping does, so the values match it.
-    double value = lo;
-    for (int k = 0; k < i; ++k) value += step;
-    return value;
-}
-
-namespace {
-
-void set_sweep_regime(const SweepInput& in, double swept, double speed)
-{
-    switch (in.kind) {
-    case SeyffarthSweep::energy: current_model.set_regime(speed, swept, in.T0_s, in.d_s); break;
-    case SeyffarthSweep::preheat: current_model.set_regime(in.v_s, in.q_s, swept, in.d_s); break;
-    case SeyffarthSweep::thickness: current_model.set_regime(in.v_s, in.q_s, in.T0_s, swept); break;
-    }
-    current_model.prepare();
-}
-
-} // namespace
-
-SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed)
-{
-    set_sweep_regime(in, swept, speed);
-    SweepPoint point;
-    point.cooling = cooling_time_at_point(in.y, in.z, in.T_from, in.T_to);
-    point.x = swept;
-    if (in.kind == SeyffarthSweep::energy) {
-        // Energy per unit length; per unit area only for a plate of
-        // positive thickness, and none at all for a speed that cannot divide.
-        double x = (speed > 0 && std::isfinite(speed)) ? swept / speed / 1000 : nan_value;
-        const double d = current_model.thickness ? current_model.thickness() : -1;
-        if (d > 0 && std::isfinite(d)) x /= d;
-        point.x = x;
-    }
-    return point;
-}
-
-SweepOutput run_seyffarth_sweep(const SweepInput& in)
+SweepOutput run_seyffarth_sweep(const RegimeGuard& guard, const SweepInput& in)
 {
     SweepOutput out;
-    const int n = in.points > 0 ? in.points : 0;
+    const int n = in.plan.size();
     const auto size = static_cast<std::size_t>(n);
     out.x.resize(size);
     out.t.resize(size);
     out.gaps = SweepGaps(n);
-    if (n == 0) return out;
-    std::vector<double> swept(size), speed(size);
-    double a = in.lo;
-    const double da = std::fabs(in.hi - in.lo) / n;
-    double v = in.v_lo;
-    const double dv = std::fabs(in.v_hi - in.v_lo) / n;
-    for (std::size_t k = 0; k < size; ++k) {
-        swept[k] = a;
-        speed[k] = in.kind == SeyffarthSweep::energy ? v : in.v_s;
-        a += da;
-        v += dv;
-    }
     std::vector<CoolingTime> cooling(size);
-    compute_points(n, [&](int i) {
+    run_regime_sweep(guard, in.plan, [&](int i) {
         const auto k = static_cast<std::size_t>(i);
-        const SweepPoint point = seyffarth_sweep_point(in, swept[k], speed[k]);
-        out.x[k] = point.x;
-        out.t[k] = point.cooling.time;
-        cooling[k] = point.cooling;
+        out.x[k] = planned_abscissa(in.plan, i, true);   // energy per unit area on a plate
+        cooling[k] = cooling_time_at_point(in.y, in.z, in.T_from, in.T_to);
+        out.t[k] = cooling[k].time;
     });
-    // The regime of the last point stays in force, as after the points in turn.
-    set_sweep_regime(in, swept[size - 1], speed[size - 1]);
     for (const CoolingTime& c : cooling) out.gaps.leave_out(c);
     return out;
 }
@@ -263,22 +207,16 @@ SweepRange sweep_range(std::span<const double> xs, std::span<const double> ys)
     return r;
 }
 
-SweepInput sweep_input_from_record(SeyffarthSweep kind, const double* p, int steps)
+SweepInput sweep_input_from_record(RegimeSweep kind, const double* p, int steps)
 {
     SweepInput in;
-    in.kind = kind;
     in.y = p[0];
     in.z = p[1];
     in.T_from = p[2];
     in.T_to = p[3];
-    in.lo = p[4];
-    in.hi = p[5];
-    if (kind == SeyffarthSweep::energy) {
-        in.v_lo = p[6];
-        in.v_hi = p[7];
-        in.points = steps;
-    } else {
-        in.points = 50;
-    }
+    // The energy input takes as many points as steps asked for; preheat and
+    // thickness always 50.
+    const int points = kind == RegimeSweep::energy ? std::max(steps, 0) : 50;
+    in.plan = regime_plan(kind, p, points, points);
     return in;
 }

@@ -53,14 +53,14 @@ const Text5 atlas_line_seyffarth{"according to  atlas by P.Seyffarth", "по а�
 const Text5 atlas_line_thickness{"under the atlas P. Seyffarth", "по атласу П. Daverurud", "за атласом П. Daverurud",
                                  "nach dem Atlas P. Seyffarth", "selon l'atlas P. Seyffarth"};
 
-int kind_index(SeyffarthSweep kind)
+int kind_index(RegimeSweep kind)
 {
-    return kind == SeyffarthSweep::energy ? 0 : kind == SeyffarthSweep::preheat ? 1 : 2;
+    return kind == RegimeSweep::energy ? 0 : kind == RegimeSweep::preheat ? 1 : 2;
 }
 
 } // namespace
 
-const Text5& seyffarth_x_title(SeyffarthSweep kind)
+const Text5& seyffarth_x_title(RegimeSweep kind)
 {
     static const Text5 x_titles[3] = {
         {"rate of energy input, kJ/cm", "Погонная энергия, KДж/см", "Погонна енергія, KДж/см",
@@ -77,33 +77,27 @@ const Text5& seyffarth_t85_text()
     return t85_text;
 }
 
-void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps, Window* window, Canvas& dc,
+void structure_sweep_window(RegimeSweep kind, const double* params, int steps, Window* window, Canvas& dc,
                             const SteelChoice& steel)
 {
     if (params == nullptr || !current_model.set_regime || !current_model.prepare || !current_model.temperature ||
         !current_model.velocity)
         return;
-    const bool energy = kind == SeyffarthSweep::energy;
-    const bool preheat = kind == SeyffarthSweep::preheat;
-    const bool thickness = kind == SeyffarthSweep::thickness;
+    const bool energy = kind == RegimeSweep::energy;
+    const bool preheat = kind == RegimeSweep::preheat;
+    const bool thickness = kind == RegimeSweep::thickness;
 
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
     SweepInput in = sweep_input_from_record(kind, params, steps);
     if (!steel_sweep_possible(window, thickness)) return;
-    const SavedRegime saved = save_regime();
-    in.v_s = saved.v;
-    in.q_s = saved.q;
-    in.T0_s = saved.T0;
-    in.d_s = saved.thickness;
     if (!sweep_entry_check(in, window)) return;
-    const int N = in.points;
+    const int N = in.plan.size();
 
     // The cooling times first: a sweep with no point to draw only says why.
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-    const SweepOutput t85 = run_seyffarth_sweep(in);
+    RegimeGuard regime;
+    const SweepOutput t85 = run_seyffarth_sweep(regime, in);
     if (t85.gaps.all()) {
-        restorer.restore_now();
+        regime.restore();
         steel_report_empty_sweep(window, t85.gaps);
         return;
     }
@@ -315,12 +309,12 @@ void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps
 
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.
-    restorer.restore_now();
+    regime.restore();
     draw_sweep_text_block(dc, client, H, block);
 }
 
 void seyffarth_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                           SteelChoice steel, int)
 {
-    structure_sweep_window(SeyffarthSweep::energy, params, steps, window, dc, steel);
+    structure_sweep_window(RegimeSweep::energy, params, steps, window, dc, steel);
 }

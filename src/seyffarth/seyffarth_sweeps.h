@@ -13,6 +13,7 @@
 #include "cooling_reports.h"
 #include "haz_zone.h"
 #include "plot.h"
+#include "regime_sweep.h"
 #include "steel_choice.h"
 
 #include <span>
@@ -40,39 +41,21 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
 // ---------------------------------------------------------------------------
 // The regime sweep
 
-enum class SeyffarthSweep { energy, preheat, thickness };
-
 struct SweepInput {
-    SeyffarthSweep kind = SeyffarthSweep::preheat;
     double y = 0, z = 0, T_from = 0, T_to = 0;
-    double lo = 0, hi = 0;           // power (energy), preheat or thickness bounds
-    double v_lo = 0, v_hi = 0;       // speed bounds (energy only)
-    double v_s = 0, q_s = 0, T0_s = 0, d_s = 0;   // regime at entry
-    int points = 50;
+    RegimePlan plan;   // the swept values (and speeds) of the points
 };
 
 struct SweepOutput {
     std::vector<double> x;   // abscissa: energy input kJ/cm (per cm of thickness), preheat °C or thickness cm
     std::vector<double> t;   // cooling time, s; not a number where the point has none
-    SweepGaps gaps;          // the points without one, and why
+    SweepGaps gaps;   // the points without one, and why
 };
 
-// One point of the sweep: its regime set (set_regime, prepare) from the
-// swept value (power, preheat or thickness) and, for the energy input, the
-// speed; its abscissa and the cooling procedure at the point.
-struct SweepPoint {
-    double x = 0;
-    CoolingTime cooling;
-};
-SweepPoint seyffarth_sweep_point(const SweepInput& in, double swept, double speed);
-
-// Every point of the sweep, side by side on the machine's cores
-// (compute_points), leaving the regime of the last point in force: the
-// caller restores the regime it saved.
-SweepOutput run_seyffarth_sweep(const SweepInput& in);
-
-// The swept quantity of point i: lower bound plus i steps of |hi - lo| / n.
-double sweep_value(double lo, double hi, int n, int i);
+// Every point of the sweep: its abscissa and the cooling procedure at the
+// point under its regime. Leaves the regime of the last point in force; the
+// guard puts the saved one back.
+SweepOutput run_seyffarth_sweep(const RegimeGuard& guard, const SweepInput& in);
 
 // ---------------------------------------------------------------------------
 // Look-ups
@@ -108,14 +91,15 @@ std::string seyffarth_sweep_class_name(int steel_class);
 // The two window bodies: the three structure windows differ only in layout
 // details by the swept quantity, and so do the three properties windows.
 
-void structure_sweep_window(SeyffarthSweep kind, const double* params, int steps, Window* window, Canvas& dc,
+void structure_sweep_window(RegimeSweep kind, const double* params, int steps, Window* window, Canvas& dc,
                             const SteelChoice& steel);
-void property_sweep_window(SeyffarthSweep kind, const double* params, int steps, Window* window, Canvas& dc,
+void property_sweep_window(RegimeSweep kind, const double* params, int steps, Window* window, Canvas& dc,
                            const SteelChoice& steel);
 
-// The record's bounds as the sweep reads them: energy (y z Tf Tt Pmin Pmax
-// Vmin Vmax), preheat and thickness (y z Tf Tt min max).
-SweepInput sweep_input_from_record(SeyffarthSweep kind, const double* params, int steps);
+// The record's point and plan: energy (y z Tf Tt Pmin Pmax Vmin Vmax, `steps`
+// points), preheat and thickness (y z Tf Tt min max, 50 points), each point
+// a step of |max - min| / points from the minimum.
+SweepInput sweep_input_from_record(RegimeSweep kind, const double* params, int steps);
 
 // ---------------------------------------------------------------------------
 // Page pieces of the sweep windows
@@ -161,7 +145,7 @@ void widen_range(double& lo, double& hi);
 
 // The title under the plot of each swept quantity, and the t8/5 axis title.
 struct Text5;
-const Text5& seyffarth_x_title(SeyffarthSweep kind);
+const Text5& seyffarth_x_title(RegimeSweep kind);
 const Text5& seyffarth_t85_text();
 
 // ---------------------------------------------------------------------------

@@ -5,11 +5,11 @@
 void seyffarth_structure_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                              SteelChoice steel, int)
 {
-    structure_sweep_window(SeyffarthSweep::thickness, params, steps, window, dc, steel);
+    structure_sweep_window(RegimeSweep::thickness, params, steps, window, dc, steel);
 }
 
 void seyffarth_properties_vs_thickness_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                               SteelChoice steel, int)
 {
-    property_sweep_window(SeyffarthSweep::thickness, params, steps, window, dc, steel);
+    property_sweep_window(RegimeSweep::thickness, params, steps, window, dc, steel);
 }

@@ -73,20 +73,6 @@ double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, 
 // The steel file's path as the windows take it from the chooser's record.
 std::string shorshorov_steel_path_of(const SteelChoice& steel);
 
-// The regime of the current model, saved at entry of a sweep window and
-// handed back (set_regime and prepare) when the guard ends, whatever path
-// the routine leaves by.
-struct ShorshorovRegimeGuard {
-    double v = 0, q = 0, T0 = 0, thickness = 0;
-    ShorshorovRegimeGuard();
-    ~ShorshorovRegimeGuard();
-    // Gives the regime back now (once); the end of the guard then does nothing.
-    void restore();
-    bool armed = true;
-    ShorshorovRegimeGuard(const ShorshorovRegimeGuard&) = delete;
-    ShorshorovRegimeGuard& operator=(const ShorshorovRegimeGuard&) = delete;
-};
-
 // The windows.
 void shorshorov_structure_at_point_window(const double* params, int steps, Window* window, Canvas& dc,
                                           int selector, SteelChoice steel, int print_flag);

@@ -75,27 +75,6 @@ std::string shorshorov_steel_path_of(const SteelChoice& steel)
     return steel.file_name;
 }
 
-ShorshorovRegimeGuard::ShorshorovRegimeGuard()
-{
-    if (current_model.velocity) v = current_model.velocity();
-    if (current_model.power) q = current_model.power();
-    if (current_model.initial_temperature) T0 = current_model.initial_temperature();
-    if (current_model.thickness) thickness = current_model.thickness();
-}
-
-ShorshorovRegimeGuard::~ShorshorovRegimeGuard()
-{
-    restore();
-}
-
-void ShorshorovRegimeGuard::restore()
-{
-    if (!armed) return;
-    armed = false;
-    if (current_model.set_regime) current_model.set_regime(v, q, T0, thickness);
-    if (current_model.prepare) current_model.prepare();
-}
-
 // ---------------------------------------------------------------- furniture
 
 void shorshorov_font(Canvas& dc, int height, int escapement, int charset, const char* face)

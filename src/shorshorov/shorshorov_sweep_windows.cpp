@@ -8,8 +8,8 @@
 #include "fonts.h"
 #include "lang.h"
 #include "msgbox.h"
-#include "point_progress.h"
 #include "numfmt.h"
+#include "regime_sweep.h"
 #include "temperature_window_support.h"
 
 #include <algorithm>
@@ -19,8 +19,6 @@ namespace {
 
 constexpr Rgb black{0, 0, 0};
 constexpr Rgb rate_blue{0, 0, 200};
-
-enum class Sweep { energy, preheat, thickness };
 
 struct SweepResult {
     std::vector<double> x, W;
@@ -69,43 +67,22 @@ CoolingRate measure_point(bool structure, const ShorshorovPoint& p, const Shorsh
     return c;
 }
 
-// The sweep: set_regime and prepare at every point, then the point's rate
-// and look-ups, the points side by side on the machine's cores. The regime
-// of the last point stays in force; the guard gives the saved one back
-// afterwards.
-SweepResult run_sweep(Sweep kind, bool structure, const double* params, int steps, const ShorshorovPoint& p,
-                      const ShorshorovTable& table, const ShorshorovRegimeGuard& saved)
+// The sweep: at every point its abscissa, its cooling rate and the look-ups,
+// under the point's regime. The energy input takes steps + 1 points from the
+// lower bounds to the upper ones; the preheat and the thickness 50 points,
+// one step of |upper - lower| / 50 apart. Leaves the regime of the last
+// point in force; the guard puts the saved one back.
+SweepResult run_sweep(const RegimeGuard& guard, RegimeSweep kind, bool structure, const double* params, int steps,
+                      const ShorshorovPoint& p, const ShorshorovTable& table)
 {
     SweepResult r;
-    const int points = kind == Sweep::energy ? std::clamp(steps, 1, 1000) + 1 : 50;
+    const bool energy = kind == RegimeSweep::energy;
+    const int points = energy ? std::clamp(steps, 1, 1000) + 1 : 50;
+    const RegimePlan plan = regime_plan(kind, params, points, energy ? points - 1 : 50);
     const auto size = static_cast<std::size_t>(points);
     r.last = points - 1;
-    r.ranged = kind == Sweep::energy ? points - 1 : points;
+    r.ranged = energy ? points - 1 : points;
     r.gaps = SweepGaps(points);
-    const double lo = params[4], hi = params[5];
-    const double dq = kind == Sweep::energy ? std::fabs(params[5] - params[4]) / (points - 1) : 0;
-    const double dv = kind == Sweep::energy ? std::fabs(params[7] - params[6]) / (points - 1) : 0;
-    const double s = std::fabs(hi - lo) / 50;
-    std::vector<double> qs(size), vs(size), values(size);
-    double q = params[4], v = kind == Sweep::energy ? params[6] : saved.v, value = lo;
-    for (std::size_t k = 0; k < size; ++k) {
-        qs[k] = q;
-        vs[k] = v;
-        values[k] = value;
-        q += dq;
-        v += dv;
-        value += s;
-    }
-    const auto set_regime_of = [&](std::size_t k) {
-        if (current_model.set_regime) {
-            switch (kind) {
-            case Sweep::energy: current_model.set_regime(vs[k], qs[k], saved.T0, saved.thickness); break;
-            case Sweep::preheat: current_model.set_regime(saved.v, saved.q, values[k], saved.thickness); break;
-            case Sweep::thickness: current_model.set_regime(saved.v, saved.q, saved.T0, values[k]); break;
-            }
-        }
-        if (current_model.prepare) current_model.prepare();
-    };
     r.x.resize(size);
     r.W.resize(size);
     if (structure) {
@@ -114,20 +91,11 @@ SweepResult run_sweep(Sweep kind, bool structure, const double* params, int step
         for (std::vector<double>* curve : {&r.hv, &r.a, &r.rm, &r.z}) curve->resize(size);
     }
     std::vector<CoolingRate> cooling(size);
-    compute_points(points, [&](int i) {
+    run_regime_sweep(guard, plan, [&](int i) {
         const auto k = static_cast<std::size_t>(i);
-        set_regime_of(k);
-        double x = values[k];
-        if (kind == Sweep::energy) {
-            // A speed that cannot divide has no energy input to stand at.
-            x = vs[k] > 0 && std::isfinite(vs[k]) ? qs[k] / vs[k] / 1000 : std::nan("");
-            const double delta = current_model.thickness ? current_model.thickness() : -1;
-            if (delta > 0) x /= delta;
-        }
-        r.x[k] = x;
+        r.x[k] = planned_abscissa(plan, i, true);
         cooling[k] = measure_point(structure, p, table, r, k);
     });
-    set_regime_of(size - 1);
     for (const CoolingRate& c : cooling) r.gaps.leave_out(c);
     return r;
 }
@@ -147,7 +115,7 @@ void vline(Canvas& dc, int x, int y0, int y1)
     dc.line_to(x, y1);
 }
 
-void sweep_window(Sweep kind, bool structure, const double* params, int steps, Window* window, Canvas& dc,
+void sweep_window(RegimeSweep kind, bool structure, const double* params, int steps, Window* window, Canvas& dc,
                   const SteelChoice& steel)
 {
     if (params == nullptr) return;
@@ -159,15 +127,15 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         if (!read.ok) report_atlas_failure(window, read);
         if (!usable) return;
     }
-    if (kind == Sweep::thickness && !scheme_has_thickness()) {
+    if (kind == RegimeSweep::thickness && !scheme_has_thickness()) {
         message_box(window, no_thickness_text(), "  Message!");
         return;
     }
     ShorshorovPoint p;
     if (!shorshorov_check_point(window, params, p, ShorshorovEntry::sweep)) return;
 
-    ShorshorovRegimeGuard saved;   // gives the regime back on every path from here
-    const SweepResult r = run_sweep(kind, structure, params, steps, p, table, saved);
+    RegimeGuard regime;   // gives the regime back on every path from here
+    const SweepResult r = run_sweep(regime, kind, structure, params, steps, p, table);
     if (r.gaps.all()) {
         message_box(window, r.gaps.note(), "  Message!");
         return;
@@ -188,7 +156,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     const WorldBox Wbox{xmin, Wmax, xmax, Wmin};
     const WorldBox sbox{xmin, 100, xmax, 0};
 
-    const bool energy = kind == Sweep::energy;
+    const bool energy = kind == RegimeSweep::energy;
     const Rect client = window_drawing_rect(window, dc, 0);
     const int left = client.left, top = client.top, right = client.right, bottom = client.bottom;
     dc.rectangle(left, top, right, bottom);
@@ -196,7 +164,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     // The properties window versus thickness measures its cell in the turned
     // text font and leaves that font selected for the rate axis' labels; the
     // others measure, and label the rate axis in, the font the canvas came with.
-    if (kind == Sweep::thickness && !structure) shorshorov_font(dc, H, 900);
+    if (kind == RegimeSweep::thickness && !structure) shorshorov_font(dc, H, 900);
     const int c0 = shorshorov_sample_height(dc);
     // A plot that leaves points out is less high by the note's line; the
     // lines under the note keep their places.
@@ -226,7 +194,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     dc.set_text_color(black);
     dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
     draw_polyline(dc, r.last, r.x, r.W, 1, plot, Wbox);
-    const bool markers = structure && kind == Sweep::preheat;
+    const bool markers = structure && kind == RegimeSweep::preheat;
     if (markers) {
         dc.set_text_color(Rgb{0, 0, 255});
         dc.set_background_mode(BackgroundMode::opaque);
@@ -243,7 +211,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         dc.select_pen(grid);
         draw_vertical_grid(dc, plot, sbox, energy ? nx - 1 : nx - 2, xt);
         draw_horizontal_grid(dc, plot, sbox, 4, pct);
-        if (kind != Sweep::thickness) {
+        if (kind != RegimeSweep::thickness) {
             vline(dc, R, T, B);
             dc.move_to(L, T);
             dc.line_to(R, T);
@@ -313,7 +281,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         const Text5 a_title{"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %",
                             "Die relative Verlängerung A, %", "L'allongement relatif A, %"};
         const Text5 rm_title =
-            kind == Sweep::thickness
+            kind == RegimeSweep::thickness
                 ? Text5{"Предел прочности Rm, MPa", "Предел прочности Rm, MPa", "Предел прочности Rm, MPa",
                         "Предел прочности Rm, MPa", "Предел прочности Rm, MPa"}
                 : Text5{"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
@@ -370,8 +338,8 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
                                      "Ayant réchauffé, C"};
     static const Text5 thickness_title{"Thickness of a plate", "Толщина пластины", "Товщина пластини",
                                        "Die Dicke der Platte", "L'épaisseur de la plaque"};
-    const Text5& x_title = energy ? energy_title : kind == Sweep::preheat ? preheat_title : thickness_title;
-    shorshorov_font(dc, (kind == Sweep::thickness && !structure) ? static_cast<int>(1.2 * H) : static_cast<int>(1.4 * H));
+    const Text5& x_title = energy ? energy_title : kind == RegimeSweep::preheat ? preheat_title : thickness_title;
+    shorshorov_font(dc, (kind == RegimeSweep::thickness && !structure) ? static_cast<int>(1.2 * H) : static_cast<int>(1.4 * H));
     dc.set_text_color(black);
     {
         const Size e = dc.text_extent(pick(x_title));
@@ -413,14 +381,14 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
     };
     // The panel and the model line show the regime the user entered, not the
     // last point of the sweep.
-    saved.restore();
+    regime.restore();
     shorshorov_draw_title(dc, client, H, pick(titles[static_cast<int>(kind)][structure ? 1 : 0]), true);
     int w = 0;
     const int c = shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
     ShorshorovSteel s;
     s.shorshorov_parse_composition(table.file.composition_line);
     shorshorov_font(dc, H);
-    const int comp_x = left + ((kind == Sweep::thickness && !structure) ? 3 : 2) * c + w + 10;
+    const int comp_x = left + ((kind == RegimeSweep::thickness && !structure) ? 3 : 2) * c + w + 10;
     s.shorshorov_draw_composition_table(comp_x, client.top + static_cast<int>(2.8 * c), 20, 20, dc);
 
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, H, 0, 0, 0, 0);
@@ -431,7 +399,7 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         const int x = structure ? L : left + (right - left - dc.text_extent(model).cx) / 2;
         dc.text_out(x, static_cast<int>(B + 3.0 * c) + note_room, model);
     } else {
-        shorshorov_font(dc, (kind == Sweep::thickness && !structure) ? static_cast<int>(1.2 * H)
+        shorshorov_font(dc, (kind == RegimeSweep::thickness && !structure) ? static_cast<int>(1.2 * H)
                                                                       : static_cast<int>(1.4 * H));
         dc.text_out(L, static_cast<int>(B + 2.5 * c) + note_room, model);
     }
@@ -458,11 +426,11 @@ void sweep_window(Sweep kind, bool structure, const double* params, int steps, W
         sweep_window(kind, structure, params, steps, window, dc, steel);                                     \
     }
 
-SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_energy_window, Sweep::energy, true)
-SHORSHOROV_SWEEP_WINDOW(shorshorov_properties_vs_energy_window, Sweep::energy, false)
-SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_preheat_window, Sweep::preheat, true)
-SHORSHOROV_SWEEP_WINDOW(shorshorov_properties_vs_preheat_window, Sweep::preheat, false)
-SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_thickness_window, Sweep::thickness, true)
-SHORSHOROV_SWEEP_WINDOW(shorshorov_properties_vs_thickness_window, Sweep::thickness, false)
+SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_energy_window, RegimeSweep::energy, true)
+SHORSHOROV_SWEEP_WINDOW(shorshorov_properties_vs_energy_window, RegimeSweep::energy, false)
+SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_preheat_window, RegimeSweep::preheat, true)
+SHORSHOROV_SWEEP_WINDOW(shorshorov_properties_vs_preheat_window, RegimeSweep::preheat, false)
+SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_thickness_window, RegimeSweep::thickness, true)
+SHORSHOROV_SWEEP_WINDOW(shorshorov_properties_vs_thickness_window, RegimeSweep::thickness, false)
 
 #undef SHORSHOROV_SWEEP_WINDOW

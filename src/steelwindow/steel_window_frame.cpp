@@ -115,33 +115,6 @@ int steel_sweep_note(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int 
     return draw_sweep_gap_note(dc, gaps, client.left, client.right, y);
 }
 
-SavedRegime save_regime()
-{
-    SavedRegime r;
-    if (current_model.velocity) r.v = current_model.velocity();
-    if (current_model.power) r.q = current_model.power();
-    if (current_model.initial_temperature) r.T0 = current_model.initial_temperature();
-    if (current_model.thickness) r.thickness = current_model.thickness();
-    return r;
-}
-
-void apply_regime(double v, double q, double T0, double thickness)
-{
-    if (current_model.set_regime) current_model.set_regime(v, q, T0, thickness);
-    if (current_model.prepare) current_model.prepare();
-}
-
-RegimeRestorer::~RegimeRestorer()
-{
-    if (armed_) restore_now();
-}
-
-void RegimeRestorer::restore_now()
-{
-    armed_ = false;
-    apply_regime(saved_.v, saved_.q, saved_.T0, saved_.thickness);
-}
-
 std::string steel_number(double value) { return cformat("%g", value); }
 
 std::string steel_text(std::string_view format, std::initializer_list<std::string> args)

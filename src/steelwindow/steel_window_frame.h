@@ -1,8 +1,8 @@
 // What the result windows of the two steel models (Kasatkin-Seyffarth and
 // Ion) do alike: the cooling time at the point through the current
 // heat-source model, their failure reports, fonts and text cell, curves,
-// axes, legends, rotated titles, the parameter panel, and the saving and
-// restoring of the welding regime around a sweep.
+// axes, legends, rotated titles and the parameter panel. Their sweeps over
+// the welding regime are in steel_window_sweep.h.
 //
 // Every window is one routine with this signature; it recomputes everything
 // from the global state on every call.
@@ -78,33 +78,6 @@ int steel_sweep_note(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int 
 // The room the note takes: a plot that leaves points out is this much less
 // high, so the lines under it keep their places (0 when every point is drawn).
 int steel_sweep_note_room(Canvas& dc, const SweepGaps& gaps, int H);
-
-// ---------------------------------------------------------------------------
-// Regime
-
-struct SavedRegime {
-    double v = 0, q = 0, T0 = 0, thickness = 0;
-};
-SavedRegime save_regime();
-
-// Puts the regime found at entry back (set_regime, then prepare) when it
-// goes out of scope, on every path once a sweep has begun.
-class RegimeRestorer {
-public:
-    explicit RegimeRestorer(const SavedRegime& saved) : saved_(saved) {}
-    ~RegimeRestorer();
-    void arm() { armed_ = true; }
-    void restore_now();
-    RegimeRestorer(const RegimeRestorer&) = delete;
-    RegimeRestorer& operator=(const RegimeRestorer&) = delete;
-
-private:
-    SavedRegime saved_;
-    bool armed_ = false;
-};
-
-// set_regime and prepare.
-void apply_regime(double v, double q, double T0, double thickness);
 
 // ---------------------------------------------------------------------------
 // Texts and fonts

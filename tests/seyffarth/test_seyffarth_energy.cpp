@@ -18,21 +18,18 @@ protected:
 // y, z, T from, T to, P min, P max, V min, V max: the dialog's defaults.
 const double energy_defaults[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
 
-SweepInput energy_input(const double* p, int steps)
+// The sweep of the record, the regime put back afterwards.
+SweepOutput energy_sweep(const double* p, int steps)
 {
-    SweepInput in = sweep_input_from_record(SeyffarthSweep::energy, p, steps);
-    in.v_s = current_model.velocity();
-    in.q_s = current_model.power();
-    in.T0_s = current_model.initial_temperature();
-    in.d_s = current_model.thickness();
-    return in;
+    const RegimeGuard regime;
+    return run_seyffarth_sweep(regime, sweep_input_from_record(RegimeSweep::energy, p, steps));
 }
 
 TEST_F(EnergyWindows, DefaultBoundsRunFromTwoToOneStepShortOfTheMaximum)
 {
     // Scheme 2 is a body: no thickness divides the energy input.
     ASSERT_LT(current_model.thickness(), 0);
-    const SweepOutput s = run_seyffarth_sweep(energy_input(energy_defaults, 50));
+    const SweepOutput s = energy_sweep(energy_defaults, 50);
     ASSERT_EQ(s.x.size(), 50u);
     EXPECT_NEAR(s.x.front(), 2.0, 1e-9);
     EXPECT_NEAR(s.x[1], 2.96, 1e-9);   // 96 W per step at 0.1 cm/s
@@ -46,7 +43,7 @@ TEST_F(EnergyWindows, PlateDividesTheAbscissaByItsThickness)
     use_scheme(1);
     const double d = current_model.thickness();
     ASSERT_GT(d, 0);
-    const SweepOutput s = run_seyffarth_sweep(energy_input(energy_defaults, 50));
+    const SweepOutput s = energy_sweep(energy_defaults, 50);
     EXPECT_NEAR(s.x.front(), 2.0 / d, 1e-9);
     EXPECT_NEAR(s.x.back(), 49.04 / d, 1e-9);
 }
@@ -54,18 +51,18 @@ TEST_F(EnergyWindows, PlateDividesTheAbscissaByItsThickness)
 TEST_F(EnergyWindows, ReversedBoundsStepUpwardAndStepCountSizesTheArrays)
 {
     const double reversed[8] = {0.05, 0.0, 850, 500, 5000, 200, 0.1, 0.1};
-    const SweepOutput s = run_seyffarth_sweep(energy_input(reversed, 10));
+    const SweepOutput s = energy_sweep(reversed, 10);
     ASSERT_EQ(s.x.size(), 10u);
     EXPECT_NEAR(s.x.front(), 50.0, 1e-9);
     EXPECT_NEAR(s.x[1], (5000 + 480) / 0.1 / 1000, 1e-9);
     // A step count beyond the old fixed arrays is sized from the count.
-    EXPECT_EQ(run_seyffarth_sweep(energy_input(energy_defaults, 250)).x.size(), 250u);
+    EXPECT_EQ(energy_sweep(energy_defaults, 250).x.size(), 250u);
 }
 
 TEST_F(EnergyWindows, ZeroSpeedGivesNoPointInsteadOfAnUnboundedOne)
 {
     const double zero_speed[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.0, 0.0};
-    const SweepOutput s = run_seyffarth_sweep(energy_input(zero_speed, 5));
+    const SweepOutput s = energy_sweep(zero_speed, 5);
     for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(std::isnan(s.x[i]));
         EXPECT_TRUE(std::isnan(s.t[i]));
@@ -80,16 +77,16 @@ TEST_F(EnergyWindows, ZeroSpeedGivesNoPointInsteadOfAnUnboundedOne)
 TEST_F(EnergyWindows, PointsWhosePeakStaysBelowTheIntervalAreAGapInEveryCurve)
 {
     const double off_axis[8] = {0.5, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
-    const SweepOutput s = run_seyffarth_sweep(energy_input(off_axis, 50));
+    const SweepOutput s = energy_sweep(off_axis, 50);
     for (int i = 0; i < 50; ++i) EXPECT_EQ(std::isnan(s.t[i]), i < 10) << i;
     EXPECT_EQ(s.gaps.note(), "Not plotted: peak below 850 °C at 10 of 50 points");
     reset_sweep_state();
 
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_structure_vs_energy_window(off_axis, 50, nullptr, dc, 0, sample_steel(), 0);
     EXPECT_EQ(shown_texts(), "");
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_NE(dc.find_text("Not plotted: peak below 850 °C at 10 of 50 points"), nullptr);
     // The plot runs from width/5 to width - width/4 over 2 to 49.04 kJ/cm:
     // every curve begins at the eleventh point, 11.6 kJ/cm, in its place there.
@@ -181,10 +178,10 @@ TEST_F(EnergyWindows, PropertyScalesFollowTheCurveSetHeader)
 
 TEST_F(EnergyWindows, StructureWindowDrawsItsTextsAndPutsTheRegimeBack)
 {
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence  of phase composition upon heat input", "according to  atlas by P.Seyffarth",
                           "Martensite, %", "Bainite, %", "Pearlite, %", "Ferrite, %", "Structure, %",
@@ -224,23 +221,23 @@ TEST_F(EnergyWindows, BlackAndWhiteKeepsStylesButNotColours)
 TEST_F(EnergyWindows, PeakBelowTheIntervalIsReportedAndNothingIsDrawn)
 {
     const double too_hot[8] = {2.0, 0.0, 5000, 500, 200, 5000, 0.1, 0.1};
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_properties_vs_energy_window(too_hot, 50, nullptr, dc, 0, sample_steel(), 0);
     EXPECT_EQ(shown_texts(), "  Message!|You are fault with temperature ... \n");
     EXPECT_TRUE(dc.texts.empty());
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
 }
 
 TEST_F(EnergyWindows, MissingSteelFileIsNamedOnceAndStopsTheWindow)
 {
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel("NOSUCH.sp0"), 0);
     const std::string shown = shown_texts();
     EXPECT_NE(shown.find("NOSUCH.sp0"), std::string::npos) << shown;
     EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1) << shown;
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     // Nothing is drawn from a steel whose files are unknown.
     EXPECT_EQ(dc.find_text("t 8/5, s"), nullptr);
     EXPECT_TRUE(dc.polylines.empty());
@@ -248,10 +245,10 @@ TEST_F(EnergyWindows, MissingSteelFileIsNamedOnceAndStopsTheWindow)
 
 TEST_F(EnergyWindows, PropertiesWindowLabelsEveryPresentProperty)
 {
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Vickers hardness HV", "Tensile strength Rm, MPa", "Yield point R02, mPa", "Elongation A, %",
                           "Reduction in area  Z, %", "Impact toughness K, J/mm2"}) {

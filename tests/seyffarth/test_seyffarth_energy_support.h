@@ -52,17 +52,6 @@ inline SteelChoice sample_steel(const std::string& file = "S355J2.sp0")
     return s;
 }
 
-struct Regime {
-    double v, q, T0, d;
-    friend bool operator==(const Regime&, const Regime&) = default;
-};
-
-inline Regime regime_now()
-{
-    return {current_model.velocity(), current_model.power(), current_model.initial_temperature(),
-            current_model.thickness()};
-}
-
 inline std::string shown_texts()
 {
     std::string all;

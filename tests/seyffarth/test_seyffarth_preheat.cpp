@@ -15,14 +15,11 @@ protected:
 // y, z, T from, T to, min and max preheat: the dialog's defaults.
 const double preheat_defaults[6] = {0.05, 0.0, 850, 500, 100, 400};
 
-SweepInput preheat_input(const double* p)
+// The sweep of the record, the regime put back afterwards.
+SweepOutput preheat_sweep(const double* p)
 {
-    SweepInput in = sweep_input_from_record(SeyffarthSweep::preheat, p, 50);
-    in.v_s = current_model.velocity();
-    in.q_s = current_model.power();
-    in.T0_s = current_model.initial_temperature();
-    in.d_s = current_model.thickness();
-    return in;
+    const RegimeGuard regime;
+    return run_seyffarth_sweep(regime, sweep_input_from_record(RegimeSweep::preheat, p, 50));
 }
 
 TEST_F(PreheatWindows, SweptPreheatsStopOneStepShortOfTheUpperBound)
@@ -32,7 +29,7 @@ TEST_F(PreheatWindows, SweptPreheatsStopOneStepShortOfTheUpperBound)
     };
     for (const Case& c : {Case{100, 400, 100, 106, 394}, Case{400, 100, 400, 406, 694}, Case{200, 200, 200, 200, 200}}) {
         const double p[6] = {0.05, 0.0, 850, 500, c.lo, c.hi};
-        const SweepOutput s = run_seyffarth_sweep(preheat_input(p));
+        const SweepOutput s = preheat_sweep(p);
         ASSERT_EQ(s.x.size(), 50u);
         EXPECT_NEAR(s.x[0], c.first, 1e-9);
         EXPECT_NEAR(s.x[1], c.second, 1e-9);
@@ -40,7 +37,7 @@ TEST_F(PreheatWindows, SweptPreheatsStopOneStepShortOfTheUpperBound)
     }
     // Equal bounds: the range is widened by a quarter.
     const double equal[6] = {0.05, 0.0, 850, 500, 200, 200};
-    const SweepOutput s = run_seyffarth_sweep(preheat_input(equal));
+    const SweepOutput s = preheat_sweep(equal);
     const SweepRange r = sweep_range(s.x, s.t);
     EXPECT_DOUBLE_EQ(r.x_min, 200);
     EXPECT_DOUBLE_EQ(r.x_max, 250);
@@ -52,15 +49,15 @@ TEST_F(PreheatWindows, SweptPreheatsStopOneStepShortOfTheUpperBound)
 
 TEST_F(PreheatWindows, HotterPreheatCoolsSlowerAndANarrowIntervalKeepsItsOwnTime)
 {
-    const SweepOutput s = run_seyffarth_sweep(preheat_input(preheat_defaults));
+    const SweepOutput s = preheat_sweep(preheat_defaults);
     EXPECT_LT(s.t.front(), s.t.back());
     // An interval of 0.001 °C: the crossings lie less than 0.01 cm apart.
     // The time is the one they give, not 0.01 cm / v = 0.1 s of a floor.
     ASSERT_DOUBLE_EQ(current_model.velocity(), 0.1);
     const double narrow[6] = {0.05, 0.0, 850.001, 850, 100, 400};
-    const SweepInput in = preheat_input(narrow);
-    const SweepOutput f = run_seyffarth_sweep(in);
-    current_model.set_regime(in.v_s, in.q_s, 100, in.d_s);
+    const SweepOutput f = preheat_sweep(narrow);
+    const Regime entered = regime_in_force();
+    current_model.set_regime(entered.v, entered.q, 100, entered.thickness);
     const CoolingTime c = cooling_time_at_point(0.05, 0.0, 850.001, 850);
     ASSERT_TRUE(c.reached());
     EXPECT_LT(std::fabs(c.x_to - c.x_from), 0.01);
@@ -74,15 +71,15 @@ TEST_F(PreheatWindows, HotterPreheatCoolsSlowerAndANarrowIntervalKeepsItsOwnTime
 TEST_F(PreheatWindows, PointsThatNeverCoolToTheLowerTemperatureAreAGapUnderTheWholeRange)
 {
     const double warm[6] = {0.05, 0.0, 850, 300, 100, 400};
-    const SweepOutput s = run_seyffarth_sweep(preheat_input(warm));
+    const SweepOutput s = preheat_sweep(warm);
     // 100 + 6 i: from i = 34 (304 °C) the metal stays above 300 °C.
     for (int i = 0; i < 50; ++i) EXPECT_EQ(std::isnan(s.t[i]), i >= 34) << i;
     reset_sweep_state();
 
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_structure_vs_preheat_window(warm, 50, nullptr, dc, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     EXPECT_NE(dc.find_text("Not plotted: no cooling to 300 °C at 16 of 50 points"), nullptr);
     // The plot spans 100 to 394 °C from (int)(width/5.5) to width - width/4:
@@ -100,14 +97,14 @@ TEST_F(PreheatWindows, ASweepWhosePointsAllStayAboveTheLowerTemperatureSaysSoOnc
     // Every preheat above T to: no point has a time, so there is only the
     // note to say, once, and nothing is drawn.
     const double never_cools[6] = {0.05, 0.0, 850, 50, 100, 400};
-    const SweepOutput s = run_seyffarth_sweep(preheat_input(never_cools));
+    const SweepOutput s = preheat_sweep(never_cools);
     for (double t : s.t) EXPECT_TRUE(std::isnan(t));
     reset_sweep_state();
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     for (SeyffarthRoutine routine : {seyffarth_structure_vs_preheat_window, seyffarth_properties_vs_preheat_window}) {
         RecordingCanvas dc;
         routine(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
-        EXPECT_EQ(regime_now(), before);
+        EXPECT_EQ(regime_in_force(), before);
         EXPECT_EQ(shown_texts(), "  Message!|Not plotted: no cooling to 50 °C at 50 of 50 points\n");
         EXPECT_TRUE(dc.texts.empty());
         EXPECT_TRUE(dc.polylines.empty());
@@ -116,12 +113,12 @@ TEST_F(PreheatWindows, ASweepWhosePointsAllStayAboveTheLowerTemperatureSaysSoOnc
 
 TEST_F(PreheatWindows, BothWindowsPutTheRegimeBackAndShareTheCoolingCurve)
 {
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas structure, properties;
     seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, structure, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     seyffarth_properties_vs_preheat_window(preheat_defaults, 50, nullptr, properties, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence of structures of preliminary heating", "Preheating, C", "0", "Ferrite, %",
                           "Structure, %", "100"})
@@ -148,12 +145,12 @@ TEST_F(PreheatWindows, BlackAndWhiteWidensOnlyTheCoolingCurve)
 
 TEST_F(PreheatWindows, MissingStructureTableIsNamedOnceAndTheRegimeStays)
 {
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas dc;
     seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_steel("nothing.sp0"), 0);
     const std::string shown = shown_texts();
     EXPECT_NE(shown.find("nothing.sp0"), std::string::npos) << shown;
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_TRUE(dc.polylines.empty());
 }
 

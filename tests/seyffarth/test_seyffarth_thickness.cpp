@@ -17,14 +17,11 @@ protected:
 // y, z, T from, T to, min and max thickness: the dialog's defaults.
 const double thickness_defaults[6] = {0.05, 0.0, 850, 500, 0.1, 3.0};
 
-SweepInput thickness_input(const double* p)
+// The sweep of the record, the regime put back afterwards.
+SweepOutput thickness_sweep(const double* p)
 {
-    SweepInput in = sweep_input_from_record(SeyffarthSweep::thickness, p, 50);
-    in.v_s = current_model.velocity();
-    in.q_s = current_model.power();
-    in.T0_s = current_model.initial_temperature();
-    in.d_s = current_model.thickness();
-    return in;
+    const RegimeGuard regime;
+    return run_seyffarth_sweep(regime, sweep_input_from_record(RegimeSweep::thickness, p, 50));
 }
 
 TEST_F(ThicknessWindows, SweptThicknessesStopOneStepShortOfTheUpperBound)
@@ -34,14 +31,14 @@ TEST_F(ThicknessWindows, SweptThicknessesStopOneStepShortOfTheUpperBound)
     };
     for (const Case& c : {Case{0.1, 3.0, 0.158, 2.942}, Case{3.0, 0.1, 3.058, 5.842}, Case{1.0, 1.0, 1.0, 1.0}}) {
         const double p[6] = {0.05, 0.0, 850, 500, c.lo, c.hi};
-        const SweepOutput s = run_seyffarth_sweep(thickness_input(p));
+        const SweepOutput s = thickness_sweep(p);
         ASSERT_EQ(s.x.size(), 50u);
         EXPECT_NEAR(s.x[0], c.lo, 1e-9);
         EXPECT_NEAR(s.x[1], c.second, 1e-9);
         EXPECT_NEAR(s.x[49], c.last, 1e-9);
     }
     const double equal[6] = {0.05, 0.0, 850, 500, 1.0, 1.0};
-    const SweepOutput s = run_seyffarth_sweep(thickness_input(equal));
+    const SweepOutput s = thickness_sweep(equal);
     const SweepRange r = sweep_range(s.x, s.t);
     EXPECT_DOUBLE_EQ(r.x_min, 1.0);
     EXPECT_DOUBLE_EQ(r.x_max, 1.25);
@@ -50,18 +47,18 @@ TEST_F(ThicknessWindows, SweptThicknessesStopOneStepShortOfTheUpperBound)
 
 TEST_F(ThicknessWindows, ThickerPlateCoolsFaster)
 {
-    const SweepOutput s = run_seyffarth_sweep(thickness_input(thickness_defaults));
+    const SweepOutput s = thickness_sweep(thickness_defaults);
     EXPECT_GT(s.t.front(), s.t.back());
 }
 
 TEST_F(ThicknessWindows, BothWindowsPutTheThicknessBack)
 {
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     RecordingCanvas structure, properties;
     seyffarth_structure_vs_thickness_window(thickness_defaults, 50, nullptr, structure, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     seyffarth_properties_vs_thickness_window(thickness_defaults, 50, nullptr, properties, 0, sample_steel(), 0);
-    EXPECT_EQ(regime_now(), before);
+    EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence of phase structure on thickness of a plate", "under the atlas P. Seyffarth",
                           "Thickness of a plate", "Beanite, %", "Pearlite, %"})
@@ -77,7 +74,7 @@ TEST_F(ThicknessWindows, BothWindowsPutTheThicknessBack)
 TEST_F(ThicknessWindows, ABodyHasNoThicknessToSweep)
 {
     use_scheme(2);
-    const Regime before = regime_now();
+    const Regime before = regime_in_force();
     for (SeyffarthRoutine routine :
          {seyffarth_structure_vs_thickness_window, seyffarth_properties_vs_thickness_window}) {
         RecordingCanvas dc;
@@ -85,7 +82,7 @@ TEST_F(ThicknessWindows, ABodyHasNoThicknessToSweep)
         EXPECT_EQ(shown_texts(), std::string("  Message!|") + no_thickness_text() + "\n");
         EXPECT_TRUE(dc.texts.empty());
         EXPECT_TRUE(dc.polylines.empty());
-        EXPECT_EQ(regime_now(), before);
+        EXPECT_EQ(regime_in_force(), before);
     }
 }
 

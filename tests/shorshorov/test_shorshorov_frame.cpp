@@ -137,22 +137,6 @@ TEST(ShorshorovCoolingRate, APointNotReachedHasAStatusAndNoRate)
     }
 }
 
-TEST(ShorshorovRegimeGuard, GivesTheRegimeBackWhateverHappenedInside)
-{
-    reset_shorshorov_state();
-    current_model.prepare();
-    const double v = current_model.velocity(), q = current_model.power(), T0 = current_model.initial_temperature();
-    {
-        ShorshorovRegimeGuard guard;
-        current_model.set_regime(v * 3, q * 2, T0 + 300, 2);
-        current_model.prepare();
-        EXPECT_DOUBLE_EQ(current_model.velocity(), v * 3);
-    }
-    EXPECT_DOUBLE_EQ(current_model.velocity(), v);
-    EXPECT_DOUBLE_EQ(current_model.power(), q);
-    EXPECT_DOUBLE_EQ(current_model.initial_temperature(), T0);
-}
-
 TEST(ShorshorovPoint, EqualTemperaturesRaiseTFromByOnePerCent)
 {
     reset_shorshorov_state();

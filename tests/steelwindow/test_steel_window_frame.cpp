@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "regime_sweep.h"
 #include "steel_window_sweep.h"
 #include "steel_window_test_support.h"
 #include "steel_window_texts.h"
@@ -105,33 +106,84 @@ TEST_F(SteelWindowFrame, RegimeSweepsStepFromTheLowerBound)
         reset_steel_window_state();
         SteelPoint p;
         ASSERT_EQ(steel_point_at_entry(row.record.data(), p), CoolingStatus::reached);
-        const SavedRegime saved = save_regime();
-        RegimeRestorer restorer(saved);
-        restorer.arm();
-        const RegimeSweepResult r = run_regime_sweep(row.kind, row.record.data(), 50, saved);
-        ASSERT_EQ(r.swept.size(), 50u);
-        EXPECT_NEAR(r.swept[0], row.first, 1e-9);
-        EXPECT_NEAR(r.swept[1], row.second, 1e-9);
-        EXPECT_NEAR(r.swept[49], row.last, 1e-9);
-        EXPECT_NEAR(regime_abscissa(row.kind, r, 0, false), row.first_x, 1e-9);
-        EXPECT_NEAR(regime_abscissa(row.kind, r, 49, false), row.last_x, 1e-9);
+        const RegimePlan plan = regime_plan(row.kind, row.record.data(), 50, 50);
+        ASSERT_EQ(plan.swept.size(), 50u);
+        EXPECT_NEAR(plan.swept[0], row.first, 1e-9);
+        EXPECT_NEAR(plan.swept[1], row.second, 1e-9);
+        EXPECT_NEAR(plan.swept[49], row.last, 1e-9);
+        const RegimeGuard regime;
+        const SteelSweep r = run_steel_sweep(regime, row.kind, row.record.data(), 50, false);
+        ASSERT_EQ(r.x.size(), 50u);
+        EXPECT_NEAR(r.x[0], row.first_x, 1e-9);
+        EXPECT_NEAR(r.x[49], row.last_x, 1e-9);
     }
 }
 
 TEST_F(SteelWindowFrame, EnergyPerAreaOnlyForAPositiveThickness)
 {
     install_scheme(1);   // a plate of 5 cm
-    SteelPoint p;
+    EXPECT_NEAR(energy_input(200, 0.1, true), 2.0 / 5, 1e-12);
+    EXPECT_NEAR(energy_input(200, 0.1, false), 2.0, 1e-12);
     const std::vector<double> record{0.1, 0, 850, 500, 200, 5000, 0.1, 0.1};
-    ASSERT_EQ(steel_point_at_entry(record.data(), p), CoolingStatus::reached);
-    const SavedRegime saved = save_regime();
-    RegimeRestorer restorer(saved);
-    restorer.arm();
-    const RegimeSweepResult r = run_regime_sweep(RegimeSweep::energy, record.data(), 50, saved);
-    EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, true), 2.0 / 5, 1e-12);
-    EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, false), 2.0, 1e-12);
+    const RegimeGuard regime;
+    EXPECT_NEAR(run_steel_sweep(regime, RegimeSweep::energy, record.data(), 50, true).x[0], 2.0 / 5, 1e-12);
     current_model.thickness = [] { return 0.0; };   // no thickness to divide by
-    EXPECT_NEAR(regime_abscissa(RegimeSweep::energy, r, 0, true), 2.0, 1e-12);
+    EXPECT_NEAR(energy_input(200, 0.1, true), 2.0, 1e-12);
+    // A speed that cannot divide gives no energy input.
+    EXPECT_TRUE(std::isnan(energy_input(200, 0, false)));
+    EXPECT_TRUE(std::isnan(energy_input(200, -0.1, false)));
+}
+
+TEST_F(SteelWindowFrame, GuardGivesTheRegimeBackWhateverHappenedInside)
+{
+    const Regime entered = regime_in_force();
+    {
+        const RegimeGuard regime;
+        apply_regime({entered.v * 3, entered.q * 2, entered.T0 + 300, 2});
+        EXPECT_DOUBLE_EQ(current_model.velocity(), entered.v * 3);
+    }
+    EXPECT_EQ(regime_in_force(), entered);
+
+    // Given back early, the regime is not given back a second time.
+    {
+        RegimeGuard regime;
+        apply_regime({entered.v, entered.q, entered.T0 + 100, 2});
+        regime.restore();
+        EXPECT_EQ(regime_in_force(), entered);
+        apply_regime({entered.v, entered.q, entered.T0 + 200, 2});
+    }
+    EXPECT_DOUBLE_EQ(current_model.initial_temperature(), entered.T0 + 200);
+}
+
+TEST_F(SteelWindowFrame, EveryPointRunsUnderItsOwnRegimeAndTheLastStaysInForce)
+{
+    // Preheats 100, 106, ..., 394 °C and energy inputs at 200 W steps and
+    // 0.01 cm/s steps, each point on whichever worker takes it.
+    const double record[] = {0.5, 0.3, 850, 500, 100, 400, 0.1, 0.3};
+    for (RegimeSweep kind : {RegimeSweep::preheat, RegimeSweep::energy}) {
+        reset_steel_window_state();
+        const Regime entered = regime_in_force();
+        const RegimePlan plan = regime_plan(kind, record, 20, 20);
+        std::vector<Regime> seen(20);
+        {
+            const RegimeGuard regime;
+            run_regime_sweep(regime, plan, [&](int k) { seen[static_cast<std::size_t>(k)] = regime_in_force(); });
+            for (int k = 0; k < 20; ++k) {
+                const Regime& r = seen[static_cast<std::size_t>(k)];
+                EXPECT_EQ(r, planned_regime(plan, entered, k)) << k;
+                if (kind == RegimeSweep::preheat) {
+                    EXPECT_DOUBLE_EQ(r.T0, 100 + 15.0 * k);
+                    EXPECT_EQ(r.v, entered.v);
+                } else {
+                    EXPECT_DOUBLE_EQ(r.q, 100 + 15.0 * k);
+                    EXPECT_NEAR(r.v, 0.1 + 0.01 * k, 1e-12);
+                    EXPECT_EQ(r.T0, entered.T0);
+                }
+            }
+            EXPECT_EQ(regime_in_force(), seen.back());
+        }
+        EXPECT_EQ(regime_in_force(), entered);
+    }
 }
 
 TEST(SteelCurve, PartsOutsideTheWorldBoxAreLeftOut)
