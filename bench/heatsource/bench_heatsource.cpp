@@ -1,12 +1,17 @@
 // Temperature evaluations and cooling times of every quasi-stationary scheme
 // at its start values, and temperature evaluations of the time-domain
-// schemes at theirs, at the points their thermal-cycle windows sample.
+// schemes at theirs, at the points their thermal-cycle windows sample; and
+// libm's exp with the upper vector state left in use, as drawing leaves it,
+// and cleared.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <string>
 
 #include "heatsource.h"
 #include "scheme_views.h"
+#include "vector_state.h"
+#include "vector_state_probe.h"
 
 namespace {
 
@@ -24,6 +29,43 @@ void temperature(benchmark::State& state, int n)
         x = x == -1.0 ? -1.001 : -1.0;
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+// One evaluation far behind the source, where the thermal cycle ends (60 cm
+// for scheme 5 at the block the program starts with, and every other
+// scheme at the same point).
+void temperature_far_behind(benchmark::State& state, int n)
+{
+    install_scheme(n);
+    current_model.prepare();
+    double x = -60.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(current_model.temperature(x, 0.3, 0.2));
+        x = x == -60.0 ? -60.001 : -60.0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// 1000 calls of exp after AVX code that left the upper halves of the vector
+// registers in use, without and with the clearing the program does before it
+// computes. Many Intel cores pay a transition at every call in the first
+// case; processors that do not show the same time in both.
+void exp_after_avx(benchmark::State& state, bool cleared)
+{
+    if (!vector_state_probe_available()) {
+        state.SkipWithError("no AVX");
+        return;
+    }
+    double x = 0.3;
+    for (auto _ : state) {
+        dirty_upper_vector_state();
+        if (cleared) clear_upper_vector_state();
+        double sum = 0;
+        for (int i = 0; i < 1000; ++i) sum += std::exp(x + i * 1e-4);
+        benchmark::DoNotOptimize(sum);
+        x = x == 0.3 ? 0.3001 : 0.3;
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
 }
 
 // The whole cooling-time procedure at y = 0.3, z = 0.2 (scheme 1 has no depth).
@@ -88,6 +130,8 @@ std::string per_scheme(const char* family, int n)
 int register_all()
 {
     for (int n : schemes) benchmark::RegisterBenchmark(per_scheme("temperature", n).c_str(), temperature, n);
+    for (int n : schemes)
+        benchmark::RegisterBenchmark(per_scheme("temperature_far_behind", n).c_str(), temperature_far_behind, n);
     benchmark::RegisterBenchmark(per_scheme("temperature", 7).c_str(), oscillating_temperature, 7);
     benchmark::RegisterBenchmark(per_scheme("temperature", 8).c_str(), oscillating_temperature, 8);
     benchmark::RegisterBenchmark(per_scheme("temperature", 14).c_str(), composite_temperature);
@@ -101,6 +145,8 @@ int register_all()
     for (int n : schemes)
         benchmark::RegisterBenchmark(per_scheme("t85_at_point", n).c_str(), cooling_time, n)
             ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("exp_after_avx/upper_state_in_use", exp_after_avx, false);
+    benchmark::RegisterBenchmark("exp_after_avx/upper_state_cleared", exp_after_avx, true);
     return 0;
 }
 

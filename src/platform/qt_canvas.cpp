@@ -3,6 +3,7 @@
 #include "font_layout.h"
 #include "fonts.h"
 #include "picture_data.h"
+#include "vector_state.h"
 
 #include <QGlyphRun>
 #include <QPaintDevice>
@@ -32,6 +33,19 @@ QList<qreal> dash_pattern(PenStyle style)
     }
 }
 
+// Qt's raster drawing leaves the upper halves of the vector registers in
+// use, which makes every exp, pow and sincos after it slow on many Intel
+// cores. A window routine computes between its drawing calls, so every call
+// that drew, and the making of a canvas for a routine, clears that state on
+// the way out.
+class PainterTurn {
+public:
+    PainterTurn() = default;
+    PainterTurn(const PainterTurn&) = delete;
+    PainterTurn& operator=(const PainterTurn&) = delete;
+    ~PainterTurn() { clear_upper_vector_state(); }
+};
+
 } // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, bool printer)
@@ -42,6 +56,7 @@ QtCanvas::QtCanvas(QPainter& painter, bool printer)
 QtCanvas::QtCanvas(QPainter& painter, const DeviceCaps& caps, bool printer)
     : painter_(painter), caps_(caps), printer_(printer)
 {
+    const PainterTurn turn;
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
 }
@@ -64,6 +79,7 @@ FontRecord QtCanvas::selected_font() const { return state_.font; }
 
 void QtCanvas::text_out(int x, int y, std::string_view text)
 {
+    const PainterTurn turn;
     const TextLayout layout = layout_text(state_.font, text);
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -96,6 +112,7 @@ void QtCanvas::text_out(int x, int y, std::string_view text)
 
 Size QtCanvas::text_extent(std::string_view text, bool with_terminating_zero)
 {
+    const PainterTurn turn;
     return measure_text(state_.font, text, with_terminating_zero);
 }
 
@@ -146,6 +163,7 @@ void QtCanvas::move_to(int x, int y) { state_.position = Point{x, y}; }
 
 void QtCanvas::line_to(int x, int y)
 {
+    const PainterTurn turn;
     stroke_open_path({state_.position, Point{x, y}});
     state_.position = Point{x, y};
 }
@@ -176,6 +194,7 @@ void QtCanvas::stroke_open_path(const std::vector<Point>& points)
 
 void QtCanvas::polyline(const std::vector<Point>& points)
 {
+    const PainterTurn turn;
     if (state_.pen.width > 1 && state_.pen.style != PenStyle::null && points.size() >= 2) {
         apply_pen();
         QPolygon poly;
@@ -188,6 +207,7 @@ void QtCanvas::polyline(const std::vector<Point>& points)
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom)
 {
+    const PainterTurn turn;
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right - left < 1 || bottom - top < 1) return;
@@ -214,6 +234,7 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom)
 
 void QtCanvas::ellipse(int left, int top, int right, int bottom)
 {
+    const PainterTurn turn;
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right - left < 1 || bottom - top < 1) return;
@@ -224,6 +245,7 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom)
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int x_start, int y_start, int x_end, int y_end)
 {
+    const PainterTurn turn;
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right - left < 1 || bottom - top < 1 || state_.pen.style == PenStyle::null) return;
@@ -241,17 +263,20 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int x_start, int y_
 
 void QtCanvas::fill_rect(const Rect& rect, Rgb color)
 {
+    const PainterTurn turn;
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
     painter_.fillRect(QRect(rect.left, rect.top, rect.width(), rect.height()), qcolor(color));
 }
 
 void QtCanvas::set_pixel(int x, int y, Rgb color)
 {
+    const PainterTurn turn;
     painter_.fillRect(QRect(x, y, 1, 1), qcolor(color));
 }
 
 void QtCanvas::draw_picture(const Picture& picture, const Rect& dest)
 {
+    const PainterTurn turn;
     if (!picture.valid() || dest.width() == 0 || dest.height() == 0) return;
     const QRectF target(dest.left, dest.top, dest.width(), dest.height());
     painter_.save();

@@ -6,6 +6,7 @@
 #include "msgbox.h"
 #include "qt_canvas.h"
 #include "resources.h"
+#include "vector_state.h"
 #include "window_internal.h"
 
 #include <QApplication>
@@ -229,6 +230,9 @@ std::intptr_t dispatch(Window* w, const Message& m)
 {
     if (!is_window(w) || w->proc == nullptr) return 0;
     if (m.msg == Msg::command && !w->dialog) message_box_new_command();
+    // Every command and every paint may compute (a window's compute phase
+    // starts here), and Qt may have drawn since the last message.
+    clear_upper_vector_state();
     if (m.msg == Msg::paint) {
         ++paint_depth_count;
         std::intptr_t r = w->proc(w, m);
@@ -468,6 +472,9 @@ void update_window(Window* w)
     serve_paint(w);
     // Shows it at once (controls too), without taking user input.
     if (is_window(w) && w->top && w->top->isVisible()) w->top->repaint();
+    // The computation that asked for it (a progress window between two
+    // points) goes on after Qt drew.
+    clear_upper_vector_state();
 }
 
 Canvas* begin_paint(Window* w)

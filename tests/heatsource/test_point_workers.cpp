@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <mutex>
+#include <sched.h>
 #include <set>
 #include <thread>
 #include <vector>
@@ -99,15 +100,28 @@ TEST_F(PointWorkers, ASweepWhileTheWorkersAreBusyComputesInTurn)
     EXPECT_EQ(current_model.power(), 4500);
 }
 
-TEST_F(PointWorkers, OnePerCoreUnlessTold)
+// One worker per core the program may run on: a process kept to fewer cores
+// than the machine has (taskset, a container's CPU set) gets fewer workers.
+TEST_F(PointWorkers, OnePerCoreTheProcessMayUseUnlessTold)
 {
-    const unsigned cores = std::thread::hardware_concurrency();
+    cpu_set_t all;
+    ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
     set_point_workers(0);
-    EXPECT_EQ(point_workers(), cores > 0 ? static_cast<int>(cores) : 1);
+    EXPECT_EQ(point_workers(), CPU_COUNT(&all));
+    std::vector<int> allowed;
+    for (int cpu = 0; cpu < CPU_SETSIZE && allowed.size() < 2; ++cpu)
+        if (CPU_ISSET(cpu, &all)) allowed.push_back(cpu);
+    cpu_set_t fewer;
+    CPU_ZERO(&fewer);
+    for (int cpu : allowed) CPU_SET(cpu, &fewer);
+    ASSERT_EQ(sched_setaffinity(0, sizeof fewer, &fewer), 0);
+    EXPECT_EQ(point_workers(), static_cast<int>(allowed.size()));
     set_point_workers(3);
     EXPECT_EQ(point_workers(), 3);
     set_point_workers(-2);
-    EXPECT_EQ(point_workers(), cores > 0 ? static_cast<int>(cores) : 1);
+    EXPECT_EQ(point_workers(), static_cast<int>(allowed.size()));
+    ASSERT_EQ(sched_setaffinity(0, sizeof all, &all), 0);
+    EXPECT_EQ(point_workers(), CPU_COUNT(&all));
 }
 
 // A worker computes with the scheme installed on the calling thread and the

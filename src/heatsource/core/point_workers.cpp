@@ -1,5 +1,6 @@
 // The points of a sweep or a profile on the machine's cores.
 #include "point_workers.h"
+#include "vector_state.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
@@ -77,6 +79,15 @@ int point_workers()
 {
     const int asked = workers_asked;
     if (asked > 0) return asked;
+    // The cores this process may run on, which a container, taskset or a
+    // batch system may keep below the machine's: more workers than those
+    // would only take turns on them.
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+        const int cores = CPU_COUNT(&allowed);
+        if (cores > 0) return cores;
+    }
     const unsigned cores = std::thread::hardware_concurrency();
     return cores > 0 ? static_cast<int>(cores) : 1;
 }
@@ -186,6 +197,9 @@ private:
             Job& job = *job_;
             ++active_;
             lock.unlock();
+            // A thread starts with the vector state of the thread that made
+            // it, which may have drawn.
+            clear_upper_vector_state();
             adopt_scheme_state(*job.state);
             for (int i = job.next++; i < job.n; i = job.next++) {
                 (*job.compute)(i);
@@ -223,6 +237,9 @@ void compute_points_showing(int n, const std::function<void(int)>& compute,
                             const std::function<void(int)>& progress, const std::function<void(int)>& show)
 {
     if (n < 1) return;
+    // The calling thread takes its turn at the points, and it is the thread
+    // that draws.
+    clear_upper_vector_state();
     int told = 0;
     const std::function<void(int)> tell = [&](int done) {
         told = done;

@@ -6,7 +6,9 @@
 #include "schemes.h"
 
 // The number of workers that compute_points uses: 0 (the default) one per
-// core of the machine, 1 every point in turn on the calling thread.
+// core the calling thread may run on (its affinity mask, which taskset, a
+// container or a batch system may keep below the machine's), 1 every point
+// in turn on the calling thread.
 void set_point_workers(int workers);
 int point_workers();
 
