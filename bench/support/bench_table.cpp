@@ -120,6 +120,8 @@ int main(int argc, char** argv)
     }
     std::printf("\nsN: heat-source scheme N installed; s5': scheme 5 with the block the program starts with (its\n"
                 "data dialog's values leave the dialogs' start point below 850 C); temperature and t85_at_point\n"
-                "also run on the blocks the program starts with; -: no scheme; .: the scheme does not serve it.\n");
+                "also run on the blocks the program starts with; -: no scheme; .: the scheme does not serve it.\n"
+                "A window row runs each call right after drawing on the same thread, as the program does; its\n"
+                "/clean row runs it with the vector state that drawing leaves cleared first.\n");
     return 0;
 }

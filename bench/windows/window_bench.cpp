@@ -12,6 +12,7 @@
 #include "modelchoice.h"
 #include "msgbox.h"
 #include "scheme_at_dialog_values.h"
+#include "vector_state.h"
 
 namespace {
 
@@ -49,7 +50,13 @@ void install_scheme5_program_start()
     ppr5_parameters = Ppr5Parameters{};
 }
 
-void run(benchmark::State& state, const Column& column, const WindowCall& call)
+// What the thread has done just before a window computes.
+enum class Before {
+    drawing,   // drawn, as the frame draws the blank window before a command
+    nothing,   // nothing: the vector state cleared, as on a thread that never drew
+};
+
+void run(benchmark::State& state, const Column& column, const WindowCall& call, Before before)
 {
     start_program();
     if (column == Column::scheme5_program_start) {
@@ -61,7 +68,13 @@ void run(benchmark::State& state, const Column& column, const WindowCall& call)
     ImageCanvas image(image_width, image_height);
     Canvas& dc = image.canvas();
     dc.set_text_color(window_text_colour);
+    const Rect whole{0, 0, image_width, image_height};
     for (auto _ : state) {
+        // What the thread did before is not the window's time.
+        state.PauseTiming();
+        if (before == Before::drawing) dc.fill_rect(whole, Rgb{255, 255, 255});
+        else clear_upper_vector_state();
+        state.ResumeTiming();
         call(dc);
         benchmark::ClobberMemory();
     }
@@ -76,6 +89,10 @@ void settings(benchmark::internal::Benchmark* b)
 
 }  // namespace
 
+// Each window twice: right after drawing on the same thread, as the program
+// runs it ("family"), and on a thread whose vector state is clean
+// ("family/clean"), so that what drawing costs the computation after it
+// shows as the difference of the two rows.
 void register_window(const std::string& family, std::span<const int> schemes, WindowCall call)
 {
     std::vector<Column> columns;
@@ -83,13 +100,20 @@ void register_window(const std::string& family, std::span<const int> schemes, Wi
         columns.push_back(Column{s});
         if (s == 5) columns.push_back(Column::scheme5_program_start);
     }
-    for (const Column& c : columns) {
-        settings(benchmark::RegisterBenchmark((family + "/scheme:" + c.name()).c_str(),
-                                              [c, call](benchmark::State& state) { run(state, c, call); }));
+    for (const auto& [row, before] : {std::pair{family, Before::drawing}, std::pair{family + "/clean", Before::nothing}}) {
+        for (const Column& c : columns) {
+            settings(benchmark::RegisterBenchmark((row + "/scheme:" + c.name()).c_str(), [c, call, before](benchmark::State& state) {
+                run(state, c, call, before);
+            }));
+        }
     }
 }
 
 void register_window(const std::string& family, WindowCall call)
 {
-    settings(benchmark::RegisterBenchmark(family.c_str(), [call](benchmark::State& state) { run(state, Column{0}, call); }));
+    for (const auto& [row, before] : {std::pair{family, Before::drawing}, std::pair{family + "/clean", Before::nothing}}) {
+        settings(benchmark::RegisterBenchmark(row.c_str(), [call, before](benchmark::State& state) {
+            run(state, Column{0}, call, before);
+        }));
+    }
 }
