@@ -1,7 +1,7 @@
 // The sweep and zone-profile windows compute their points on several cores:
 // each window drawn with its points in turn and drawn again with them on
-// four workers gives the same picture, every text and every line point, the
-// same message boxes, and the regime it found back in force.
+// two, four and eight workers gives the same picture, every text and every
+// line point, the same message boxes, and the regime it found back in force.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -149,6 +149,7 @@ protected:
         ppr2_parameters = Ppr2Parameters{};
         ppr3_parameters = Ppr3Parameters{};
         ppr4_parameters = Ppr4Parameters{};
+        ppr5_parameters = Ppr5Parameters{};   // the block the program starts with
         ppr14_parameters = Ppr14Parameters{};
         current_model = HeatSourceModel{};
         install_start_scheme();
@@ -161,13 +162,12 @@ protected:
     void TearDown() override { set_point_workers(0); }
 };
 
-TEST_P(SweepsOnCores, FourWorkersDrawWhatThePointsInTurnDraw)
+TEST_P(SweepsOnCores, TwoFourAndEightWorkersDrawWhatThePointsInTurnDraw)
 {
     const WindowCase& c = GetParam();
     ASSERT_TRUE(install_scheme(c.scheme));
     current_model.prepare();
     const Drawn serial = draw_with_workers(c, 1);
-    const Drawn parallel = draw_with_workers(c, 4);
 
     // A window that draws its points: curves, axes and texts.
     ASSERT_GT(serial.calls.size(), 100u) << serial.messages;
@@ -180,13 +180,17 @@ TEST_P(SweepsOnCores, FourWorkersDrawWhatThePointsInTurnDraw)
     if (*c.note != '\0') {
         EXPECT_TRUE(has_note(serial)) << c.note;
     }
-    ASSERT_EQ(serial.calls.size(), parallel.calls.size());
-    for (std::size_t i = 0; i < serial.calls.size(); ++i) ASSERT_EQ(serial.calls[i], parallel.calls[i]) << "call " << i;
-    EXPECT_EQ(serial.messages, parallel.messages);
-    EXPECT_EQ(serial.v, parallel.v);
-    EXPECT_EQ(serial.q, parallel.q);
-    EXPECT_EQ(serial.T0, parallel.T0);
-    EXPECT_EQ(serial.thickness, parallel.thickness);
+    for (int workers : {2, 4, 8}) {
+        const Drawn parallel = draw_with_workers(c, workers);
+        ASSERT_EQ(serial.calls.size(), parallel.calls.size()) << workers;
+        for (std::size_t i = 0; i < serial.calls.size(); ++i)
+            ASSERT_EQ(serial.calls[i], parallel.calls[i]) << "call " << i << " on " << workers;
+        EXPECT_EQ(serial.messages, parallel.messages) << workers;
+        EXPECT_EQ(serial.v, parallel.v) << workers;
+        EXPECT_EQ(serial.q, parallel.q) << workers;
+        EXPECT_EQ(serial.T0, parallel.T0) << workers;
+        EXPECT_EQ(serial.thickness, parallel.thickness) << workers;
+    }
 }
 
 std::vector<int> progress_heard;
@@ -251,7 +255,12 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"ShorshorovStructureVsThickness", 1,
                    atlas_window(shorshorov_structure_vs_thickness_window, thickness_record, shorshorov_sample)},
         WindowCase{"ShorshorovHazProfile", 10,
-                   atlas_window(shorshorov_haz_profile_window, shorshorov_point_record, shorshorov_sample, 1)}),
+                   atlas_window(shorshorov_haz_profile_window, shorshorov_point_record, shorshorov_sample, 1)},
+        // Scheme 5 with the block the program starts with, whose points all
+        // reach 850 °C: its wavenumber sums keep node factors per thread.
+        WindowCase{"Scheme5KasatkinStructureVsEnergy", 5, steel_window(kasatkin_structure_vs_energy_window, energy_record)},
+        WindowCase{"Scheme5SeyffarthHazProfile", 5,
+                   atlas_window(seyffarth_haz_profile_window, point_record, seyffarth_sample, 1)}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
