@@ -1,9 +1,10 @@
 // The main() of every benchmark program. Run by hand, a program prints
 // Google Benchmark's own table. When VELMARIN_BENCH_ROWS names a file, it
 // appends one line per benchmark to that file instead (the name, a tab and
-// the real time of one iteration in nanoseconds, or "error", a tab and the
-// reason), so that `make bench` can show the results of every program in one
-// table (velmarin_bench_table).
+// the time of one iteration in nanoseconds, or "error", a tab and the
+// reason), and one more for each counter named "<what>_seconds", a time per
+// iteration, named "<benchmark>/<what>"; so that `make bench` can show the
+// results of every program in one table (velmarin_bench_table).
 #include "gui_app.h"
 
 #include <benchmark/benchmark.h>
@@ -34,6 +35,13 @@ public:
             } else {
                 const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
                 out_ << seconds * 1e9 << '\n';
+                const std::string suffix = "_seconds";
+                for (const auto& [name, counter] : run.counters) {
+                    if (name.size() <= suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+                        continue;
+                    out_ << run.benchmark_name() << '/' << name.substr(0, name.size() - suffix.size()) << '\t'
+                         << counter.value * 1e9 << '\n';
+                }
             }
             out_.flush();
             // A whole run takes minutes: show that it moves.

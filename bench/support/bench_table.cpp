@@ -45,8 +45,9 @@ std::string format_time(double ns)
     return text;
 }
 
-// Splits "family/scheme:5/real_time" into "family" and "5"; the settings that
-// Google Benchmark appends to a name are dropped.
+// Splits "family/scheme:5/real_time" into "family" and "5", and
+// "family/scheme:5/manual_time/clean" into "family/clean" and "5"; the
+// settings that Google Benchmark appends to a name are dropped.
 void split_name(const std::string& full, std::string& name, std::string& scheme)
 {
     name.clear();
@@ -58,7 +59,7 @@ void split_name(const std::string& full, std::string& name, std::string& scheme)
             scheme = part.substr(7);
             continue;
         }
-        if (part == "real_time" || part.rfind("min_time:", 0) == 0 || part.rfind("iterations:", 0) == 0 ||
+        if (part == "real_time" || part == "manual_time" || part.rfind("min_time:", 0) == 0 || part.rfind("iterations:", 0) == 0 ||
             part.rfind("repeats:", 0) == 0)
             continue;
         if (!name.empty()) name += '/';
@@ -121,7 +122,7 @@ int main(int argc, char** argv)
     std::printf("\nsN: heat-source scheme N installed; s5': scheme 5 with the block the program starts with (its\n"
                 "data dialog's values leave the dialogs' start point below 850 C); temperature and t85_at_point\n"
                 "also run on the blocks the program starts with; -: no scheme; .: the scheme does not serve it.\n"
-                "A window row runs each call right after drawing on the same thread, as the program does; its\n"
-                "/clean row runs it with the vector state that drawing leaves cleared first.\n");
+                "A window row times each call right after drawing on the same thread, as the program runs it;\n"
+                "its /clean row the call made next to it with the vector state that drawing leaves cleared first.\n");
     return 0;
 }

@@ -45,13 +45,13 @@ inline const Column Column::scheme5_program_start{5, true};
 using WindowCall = std::function<void(Canvas& dc)>;
 
 // Registers "family/scheme:N" for each scheme (and "family/scheme:5'" with
-// scheme 5): every iteration fills the image white, as the frame draws the
-// blank window before a command, and calls the window once on it, with the
-// scheme installed at its data dialog's start values; and the same as
-// "family/clean/scheme:N" with the vector state cleared in place of the
-// drawing. Message boxes are recorded, not shown.
+// scheme 5), with the scheme installed at its data dialog's start values:
+// every iteration fills the image white, as the frame draws the blank window
+// before a command, and calls the window once on it (the iteration's time),
+// and calls it once more with the vector state cleared in place of the
+// drawing (the counter "clean_seconds", a row "family/clean/scheme:N" in the
+// table). Message boxes are recorded, not shown.
 void register_window(const std::string& family, std::span<const int> schemes, WindowCall call);
 
-// A window that uses no heat-source model ("family" and "family/clean", no
-// scheme column).
+// A window that uses no heat-source model ("family", no scheme column).
 void register_window(const std::string& family, WindowCall call);
