@@ -1,6 +1,8 @@
 // The regime sweep, the atlas look-ups and the class names that the
 // Seyffarth sweep windows and the HAZ profile share.
 #include "seyffarth_sweeps.h"
+
+#include "text_code.h"
 #include "seyffarth_frame.h"
 
 #include "heatsource.h"
@@ -167,7 +169,7 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
             seyffarth_class_line(b.class_name),
             {0, 0, 0});
     text_at(dc, left + 2 * h, static_cast<int>(top + 3.5 * h),
-            seyffarth_grade_line(b.grade),
+            seyffarth_grade_line(b.grade, charset_cyrillic),
             {0, 0, 0});
     const SteelSummary s = steel_summary();
     const std::string model =

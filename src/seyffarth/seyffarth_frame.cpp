@@ -1,6 +1,8 @@
 // The shared steps of the Seyffarth atlas windows.
 #include "seyffarth_frame.h"
 
+#include "text_code.h"
+
 #include "captions.h"
 #include "cooling_reports.h"
 #include "fonts.h"
@@ -178,9 +180,9 @@ std::string seyffarth_class_line(std::string_view class_name)
     return fill_format(pick(class_line_format), class_name);
 }
 
-std::string seyffarth_grade_line(std::string_view grade)
+std::string seyffarth_grade_line(std::string_view grade, int charset)
 {
-    return fill_format(pick(grade_line_format), grade);
+    return fill_format(pick(grade_line_format), file_text(grade, charset));
 }
 
 std::string seyffarth_model_line(std::string_view model_title)
@@ -245,8 +247,6 @@ bool seyffarth_read_phases(Window* window, const SteelChoice& steel, const Steel
     }
     if (!result.ok) report_atlas_failure(window, result);
     if (!options.last_four_counts && !rows.empty() && !rows.back().complete) rows.pop_back();
-    if (rows.size() > static_cast<std::size_t>(seyffarth_structure_rows_max))
-        rows.resize(static_cast<std::size_t>(seyffarth_structure_rows_max));
     phases.n = static_cast<int>(rows.size()) - 1;
     for (const StructureRow& r : rows) {
         phases.x.push_back(std::log(std::fabs(r.cooling_time)));
@@ -346,7 +346,7 @@ void seyffarth_draw_class_and_grade(Canvas& dc, const SeyffarthPage& page, const
     dc.text_out(x, static_cast<int>(page.client.top + class_at * page.h),
                 seyffarth_class_line(seyffarth_class_name(steel.filter_index)));
     dc.text_out(x, static_cast<int>(page.client.top + grade_at * page.h),
-                seyffarth_grade_line(descriptor.grade_line));
+                seyffarth_grade_line(descriptor.grade_line, language_charset()));
 }
 
 namespace {

@@ -45,7 +45,9 @@ const char* seyffarth_class_name(int filter_index);
 // "Class of steel: \"%s\"", "The grade of steel: \"%s\"  ", " Account on
 // model: \"%s\"" in the current language, filled in.
 std::string seyffarth_class_line(std::string_view class_name);
-std::string seyffarth_grade_line(std::string_view grade);
+// The grade as the descriptor gives it, read in the code page of the
+// character set it is drawn in.
+std::string seyffarth_grade_line(std::string_view grade, int charset);
 std::string seyffarth_model_line(std::string_view model_title);
 
 // The composition record of the steel being drawn; points to a live record
@@ -90,8 +92,6 @@ struct SeyffarthPhases {
     int n = -1;
     std::vector<double> x, f, b, p, m;
 };
-
-inline constexpr int seyffarth_structure_rows_max = 199;
 
 struct SeyffarthTableOptions {
     bool last_four_counts = true;       // a last record of four numbers is a row

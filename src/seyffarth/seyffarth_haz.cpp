@@ -5,6 +5,7 @@
 // both graphics modes.
 #include "seyffarth_sweeps.h"
 #include "seyffarth_frame.h"
+#include "text_code.h"
 #include "captions.h"
 
 #include "curve_set.h"
@@ -229,7 +230,7 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     const int Hc = haz_line_height(dc, base, class_line);
     dc.set_text_color({0, 0, 0});
     dc.text_out(client.left + 2 * Hc, static_cast<int>(client.top + 1.5 * Hc), class_line);
-    const std::string grade_line = cformat("Марка стали: \"%s\"  ", descriptor.grade_line.c_str());
+    const std::string grade_line = cformat("Марка стали: \"%s\"  ", file_text(descriptor.grade_line, language_charset()).c_str());
     const int Hg = haz_line_height(dc, base, grade_line);
     dc.text_out(client.left + 2 * Hg, static_cast<int>(client.top + 2.8 * Hg), grade_line);
 

@@ -3,6 +3,7 @@
 // steel's lines, the composition table and the phase shares. Its texts are
 // Russian in every language; its colours do not follow the colour mode.
 #include "seyffarth_frame.h"
+#include "text_code.h"
 
 #include "msgbox.h"
 #include "numfmt.h"
@@ -163,7 +164,7 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
     dc.text_out(c.left + 2 * h, static_cast<int>(c.top + 1.5 * h),
                 with_value("Класс стали: \"%s\"", seyffarth_class_name(steel.filter_index)));
     dc.text_out(c.left + 2 * h, static_cast<int>(c.top + 2.7 * h),
-                with_value("Марка стали: \"%s\"  ", descriptor.grade_line));
+                with_value("Марка стали: \"%s\"  ", file_text(descriptor.grade_line, language_charset())));
 
     char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
     if (current_model.summary != nullptr) current_model.summary(line1, line2, title);

@@ -67,8 +67,11 @@ CoolingRate shorshorov_cooling_rate(double y, double z, double T_from, double T_
 // The column's value at x = ln W through the data rows (curve_lookup): a
 // tabulated ln W gives its row's value, one between rows the spline, one
 // below the table the value of the row of the lowest rate and one above it
-// that of the highest. -1 without a data row.
-double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x);
+// that of the highest. A share (martensite, ferrite, pearlite + bainite)
+// lies in 0..100 %: where the spline swings past either end between rows,
+// the end is the share. -1 without a data row. `where` (when given)
+// receives spline_inside, spline_below or spline_above.
+double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, int* where = nullptr);
 
 // The steel file's path as the windows take it from the chooser's record.
 std::string shorshorov_steel_path_of(const SteelChoice& steel);

@@ -2,6 +2,8 @@
 // Shorshorov windows.
 #include "shorshorov_frame.h"
 
+#include "text_code.h"
+
 #include "cooling_reports.h"
 #include "fonts.h"
 #include "lang.h"
@@ -33,6 +35,8 @@ bool load_shorshorov_table(const std::string& path, ShorshorovTable& table, Atla
 {
     table = ShorshorovTable{};
     result = read_shorshorov_steel_file(path, table.file);
+    // The title lines are Cyrillic text in every language.
+    for (std::string& title : table.file.titles) title = file_text(title, charset_cyrillic);
     const std::size_t n = std::min<std::size_t>(table.file.rows.size(), shorshorov_table_rows);
     for (std::size_t i = 0; i < n; ++i) {
         const ShorshorovRow& r = table.file.rows[i];
@@ -60,14 +64,20 @@ CoolingRate shorshorov_cooling_rate(double y, double z, double T_from, double T_
     return r;
 }
 
-double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x)
+double shorshorov_lookup(const ShorshorovTable& table, ShorshorovColumn column, double x, int* where)
 {
     const int points = table.data_rows();
     if (points < 1) return -1;
     const std::vector<double>& col = table.column(column);
     int flag = 0;
-    return curve_lookup(std::span<const double>(col).subspan(2), std::span<const double>(table.x).subspan(2), x, 0.01,
-                        points - 1, flag);
+    const double v = curve_lookup(std::span<const double>(col).subspan(2), std::span<const double>(table.x).subspan(2),
+                                  x, 0.01, points - 1, flag);
+    if (where) *where = flag;
+    // The spline through the rows may swing past 0 or 100 % between them; a
+    // share is no less than none and no more than all.
+    const bool share = column == ShorshorovColumn::martensite || column == ShorshorovColumn::ferrite ||
+                       column == ShorshorovColumn::pearlite_bainite;
+    return share && std::isfinite(v) ? std::clamp(v, 0.0, 100.0) : v;
 }
 
 std::string shorshorov_steel_path_of(const SteelChoice& steel)

@@ -37,7 +37,10 @@ TEST(SeyffarthFrame, TextLinesOfTheCurrentLanguage)
 {
     set_language(Language::english);
     EXPECT_EQ(seyffarth_class_line("X"), "Class of steel: \"X\"");
-    EXPECT_EQ(seyffarth_grade_line("S355J2 "), "The grade of steel: \"S355J2 \"  ");
+    EXPECT_EQ(seyffarth_grade_line("S355J2 ", 0), "The grade of steel: \"S355J2 \"  ");
+    // A grade written in a code page, read in that of the font's character set.
+    EXPECT_EQ(seyffarth_grade_line("15\xD5\xD1\xCD\xC4", 204), "The grade of steel: \"15ХСНД\"  ");
+    EXPECT_EQ(seyffarth_grade_line("St\xE4hle", 0), "The grade of steel: \"Stähle\"  ");
     set_language(Language::french);
     EXPECT_EQ(seyffarth_model_line("M"), "Le compte selon le modèle: \"M\"");
     set_language(Language::russian);
@@ -145,7 +148,10 @@ TEST(SeyffarthFrame, TableLengthsAndTheLastRecordOfFourNumbers)
         bool four_counts;
         int n;
     } cases[] = {
-        {rows(250), true, 198},
+        // Every row the reader accepts, 200 at most; beyond them the reader
+        // reports the table and the window keeps the first 200.
+        {rows(250), true, 199},
+        {rows(200), true, 199},
         {rows(150), true, 149},
         {rows(3) + "9 10 20 30\n", true, 3},
         {rows(3) + "9 10 20 30\n", false, 2},

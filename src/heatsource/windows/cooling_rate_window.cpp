@@ -25,7 +25,7 @@ RateStore stored;
 const char* const message_caption = "  Message!";
 const char* const fault_text = "You are fault with temperature ... ";
 
-bool compute(const double* params, Window* window, std::string& summary1, std::string& summary2) {
+bool compute(const double* params, Window* window) {
     if (!current_model.temperature || !current_model.velocity) return false;
     const double y = params[point_y];
     const double z = params[point_z];
@@ -54,13 +54,6 @@ bool compute(const double* params, Window* window, std::string& summary1, std::s
     // the window keeps the peak itself.
     const double x_peak = find_peak_position(y, z);
     const double T_max = current_model.temperature(x_peak, y, z);
-
-    char line1[heat_text_size] = {};
-    char line2[heat_text_size] = {};
-    char title[heat_text_size] = {};
-    if (current_model.summary) current_model.summary(line1, line2, title);
-    summary1 = line1;
-    summary2 = line2;
 
     stored.valid = 1;
     stored.y = y;
@@ -136,6 +129,15 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     }
     dc.text_out(r.left + 2 * (L - r.left), r.top + 3, title);
     dc.set_text_color(remembered);
+
+    // The file follows every drawing, with the summary of the scheme
+    // installed now; before the first result there is nothing to write. A
+    // failed or refused write leaves the earlier file as it was.
+    if (!stored.valid) return;
+    const std::string contents = cformat("%g", stored.rate) + "\n" + stored.line_a + "\n" + stored.line_b + "\n" +
+                                 line1 + "\n" + line2;
+    const WriteOutcome w = write_file_whole(cooling_rate_file_name, contents);
+    if (!w.ok) show_window_message(window, w.message, message_caption);
 }
 
 }  // namespace
@@ -144,15 +146,7 @@ void cooling_rate_window(const double* params, int /*steps*/, Window* window, Ca
                          int phase, int print_flag) {
     if (phase == 0) {
         if (!params) return;
-        std::string summary1, summary2;
-        if (!compute(params, window, summary1, summary2)) return;
-        draw(window, dc, print_flag);
-        const std::string contents = cformat("%g", stored.rate) + "\n" + stored.line_a + "\n" +
-                                     stored.line_b + "\n" + summary1 + "\n" + summary2;
-        // A failed or refused write leaves the earlier file as it was.
-        const WriteOutcome w = write_file_whole(cooling_rate_file_name, contents);
-        if (!w.ok) show_window_message(window, w.message, message_caption);
-        return;
+        if (!compute(params, window)) return;
     }
     draw(window, dc, print_flag);
 }
