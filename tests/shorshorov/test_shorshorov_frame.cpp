@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "shorshorov_frame.h"
+#include "spline.h"
 #include "shorshorov_test_support.h"
 
 namespace {
@@ -60,6 +62,55 @@ TEST(ShorshorovLookup, EveryRateGivesAValueOfTheTable)
     EXPECT_GT(mid, 150);
     EXPECT_LT(mid, 250);
     EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::martensite, std::log(500.0)), 80);
+}
+
+// Three rows whose spline swings past the shares' ends between them:
+// martensite 0, 0, 100 at W = 1, 5, 30 dips below 0 between the first two
+// rows, and ferrite 100, 100, 0 rises above 100 there. Every share shown lies
+// in 0..100; the rows themselves are met exactly; beyond them, the end row.
+TEST(ShorshorovLookup, SharesStayWithinNoneAndAllWhereTheSplineUndershoots)
+{
+    const char* rows = "0.1 100 300 0 0 0 0\n"
+                       "1000 500 1500 50 90 100 100\n"
+                       "1 150 500 30 60 0 0\n"
+                       "5 250 700 20 50 0 0\n"
+                       "30 400 1100 10 40 100 100\n";
+    ShorshorovTable t;
+    AtlasReadResult r;
+    ASSERT_TRUE(load_shorshorov_table(write_steel_file("undershoot.301", rows), t, r));
+    // The undershoot itself, as the bare spline gives it.
+    int flag = -1;
+    const std::vector<double> x(t.x.begin() + 2, t.x.end());
+    const std::vector<double> m(t.martensite.begin() + 2, t.martensite.end());
+    const double bare = curve_lookup(m, x, std::log(2.5), 0.01, 2, flag);
+    ASSERT_LT(bare, -0.5);
+    struct Case {
+        const char* where;
+        double W;
+        double martensite, ferrite;
+        int flag;
+    };
+    const Case cases[] = {
+        {"first row", 1, 0, 100, spline_inside},   {"between the first two", 2.5, 0, 100, spline_inside},
+        {"second row", 5, 0, 100, spline_inside},  {"last row", 30, 100, 0, spline_inside},
+        {"below the table", 0.5, 0, 100, spline_below}, {"above the table", 80, 100, 0, spline_above},
+    };
+    for (const Case& c : cases) {
+        int where = -1;
+        EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::martensite, std::log(c.W), &where), c.martensite)
+            << c.where;
+        EXPECT_EQ(where, c.flag) << c.where;
+        EXPECT_DOUBLE_EQ(shorshorov_lookup(t, ShorshorovColumn::ferrite, std::log(c.W)), c.ferrite) << c.where;
+    }
+    // Between the last two rows the shares rise inside 0..100.
+    for (double W = 5.2; W < 30; W *= 1.2) {
+        for (ShorshorovColumn col : {ShorshorovColumn::martensite, ShorshorovColumn::ferrite,
+                                     ShorshorovColumn::pearlite_bainite}) {
+            const double v = shorshorov_lookup(t, col, std::log(W));
+            EXPECT_GE(v, 0) << W;
+            EXPECT_LE(v, 100) << W;
+        }
+    }
 }
 
 TEST(ShorshorovTable, KeepsEveryRowTheReaderAllows)
