@@ -1,6 +1,7 @@
 // The shared steps of the Seyffarth atlas windows.
 #include "seyffarth_frame.h"
 
+#include "table_ends.h"
 #include "text_code.h"
 
 #include "captions.h"
@@ -272,6 +273,15 @@ SeyffarthShares seyffarth_shares_at(const SeyffarthPhases& phases, double L)
     s.bainite = share(phases.b);
     s.pearlite = share(phases.p);
     return s;
+}
+
+std::string seyffarth_table_end_line(const SeyffarthPhases& phases, double t)
+{
+    if (phases.x.empty() || !(t > 0)) return {};
+    const int where = table_end_of(phases.x, std::log(t));
+    if (where == spline_inside) return {};
+    const auto [lo, hi] = std::minmax_element(phases.x.begin(), phases.x.end());
+    return table_end_line(TableAbscissa::cooling_time, where, t, std::exp(where == spline_below ? *lo : *hi));
 }
 
 // ---------------------------------------------------------------------------

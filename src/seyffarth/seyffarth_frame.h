@@ -115,6 +115,11 @@ struct SeyffarthShares {
 // the first or the last row's; a share the spline takes below 0 is 0.
 SeyffarthShares seyffarth_shares_at(const SeyffarthPhases& phases, double L);
 
+// The line of a window at one point whose cooling time t lies below the
+// first or beyond the last row of the table ("t8/5 = 2000 s lies beyond the
+// atlas's last row, 400 s: that row's values"); empty among the rows.
+std::string seyffarth_table_end_line(const SeyffarthPhases& phases, double t);
+
 // ---------------------------------------------------------------------------
 // Page and text
 

@@ -1,6 +1,7 @@
 // The phase structure of the chosen steel against the cooling time: at the
 // point of the current heat-source model, and as the steel's whole diagram.
 #include "seyffarth_frame.h"
+#include "table_ends.h"
 
 #include "numfmt.h"
 
@@ -56,6 +57,8 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     SeyffarthPhases phases;
     if (!seyffarth_read_phases(window, steel, descriptor, phases)) return;
     const SeyffarthShares shares = seyffarth_shares_at(phases, point.L);
+    // A cooling time beyond the table's rows takes the end row's shares.
+    report_table_end(window, seyffarth_table_end_line(phases, point.t));
 
     const SeyffarthPage page = seyffarth_page_setup(window, dc, 30);
     const Rect c = page.client;

@@ -10,6 +10,7 @@
 #include "msgbox.h"
 #include "numfmt.h"
 #include "spline.h"
+#include "table_ends.h"
 
 #include <algorithm>
 #include <cmath>
@@ -137,6 +138,32 @@ bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoin
         message_box(window, cooling_failure_text(p.cooling, p.y, p.z), "  Message!");
         return false;
     }
+}
+
+namespace {
+
+// Where W lies against the data rows, and the data row at that end.
+int table_end_at(const ShorshorovTable& table, double W, double& end_W)
+{
+    const std::vector<ShorshorovRow>& rows = table.file.rows;
+    if (rows.size() < 3 || !(W > 0) || !std::isfinite(W)) return spline_inside;
+    const std::span<const double> xs = std::span<const double>(table.x).subspan(2);
+    const int where = table_end_of(xs, std::log(W));
+    if (where == spline_inside) return where;
+    std::size_t end = 2;
+    for (std::size_t i = 2; i < rows.size() && i < table.x.size(); ++i)
+        if (where == spline_below ? table.x[i] < table.x[end] : table.x[i] > table.x[end]) end = i;
+    end_W = rows[end].cooling_rate;
+    return where;
+}
+
+} // namespace
+
+std::string shorshorov_table_end_line(const ShorshorovTable& table, double W)
+{
+    double end_W = 0;
+    const int where = table_end_at(table, W, end_W);
+    return table_end_line(TableAbscissa::cooling_rate, where, W, end_W);
 }
 
 int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H)

@@ -3,6 +3,8 @@
 // the structure curves with their legend.
 #pragma once
 
+#include <string>
+
 #include "composition.h"
 #include "cooling_reports.h"
 #include "plot.h"
@@ -50,6 +52,10 @@ bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoin
 // The height of the line under a plot that counts the points left out of it
 // (drawn in font H), 0 when none was; the font the canvas holds is kept.
 int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H);
+
+// The line of a window at one point whose cooling rate W lies below the
+// first or beyond the last data row: empty when it lies among them.
+std::string shorshorov_table_end_line(const ShorshorovTable& table, double W);
 
 // The title (1.4H) and, unless `atlas_line` is false, the atlas line.
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);

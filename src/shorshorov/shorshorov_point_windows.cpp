@@ -8,6 +8,7 @@
 #include "msgbox.h"
 #include "point_progress.h"
 #include "numfmt.h"
+#include "table_ends.h"
 #include "temperature_window_support.h"
 
 #include <algorithm>
@@ -67,6 +68,8 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW);
     s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW);
     s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW);
+    // A rate beyond the table's rows takes the end row's shares.
+    report_table_end(window, shorshorov_table_end_line(table, W));
 
     const Rect client = window_drawing_rect(window, dc, 0);
     dc.rectangle(client.left, client.top, client.right, client.bottom);
@@ -159,6 +162,7 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
     dc.text_out(plot.left, plot.bottom + static_cast<int>(2.8 * c), shorshorov_model_line(false, false));
+
 }
 
 void shorshorov_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,

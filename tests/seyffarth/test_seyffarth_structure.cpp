@@ -46,10 +46,15 @@ TEST(SeyffarthStructureAtPoint, TextsPlacesAndMarkerForTheEqualInterval)
     const double record[4] = {0.05, 0.0, 500.0, 500.0};
     RecordingCanvas dc;
     seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
-    EXPECT_TRUE(shown_boxes().empty());
 
     SeyffarthPoint p;
     ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
+    // The widened interval cools in less than the table's first second: the
+    // first row's shares, and a message that says so.
+    ASSERT_LT(p.t, 1);
+    const auto boxes = shown_boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, cformat("t8/5 = %.3g s lies below the atlas's first row, 1 s: that row's values", p.t));
     RecordingCanvas probe;
     const Layout l = point_layout(probe, 13);
 
@@ -275,4 +280,43 @@ TEST(SeyffarthStructurePictures, EnglishAndRussian)
                   200);
         EXPECT_TRUE(shown_boxes().empty());
     }
+}
+
+// A cooling time beyond the table's last row takes that row's shares, and a
+// message says so once; the table here ends at 10 s, the point cools in 21 s.
+TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
+{
+    const struct {
+        Language language;
+        const char* line;
+    } cases[] = {
+        {Language::english, "t8/5 = %.3g s lies beyond the atlas's last row, 10 s: that row's values"},
+        {Language::russian, "t8/5 = %.3g с лежит за последней строкой атласа, 10 с: значения этой строки"},
+        {Language::ukrainian, "t8/5 = %.3g с лежить за останнім рядком атласу, 10 с: значення цього рядка"},
+        {Language::german, "t8/5 = %.3g s liegt hinter der letzten Zeile des Atlas, 10 s: deren Werte"},
+        {Language::french, "t8/5 = %.3g s se trouve au-delà de la dernière ligne de l'atlas, 10 s : valeurs de cette ligne"},
+    };
+    const fs::path dir = fixture_dir("short_table");
+    const SteelChoice steel = fixture_steel(dir, "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    for (const auto& c : cases) {
+        reset_state(c.language);
+        SeyffarthPoint p;
+        ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
+        ASSERT_GT(p.t, 10);
+        RecordingCanvas dc;
+        seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
+        const auto boxes = shown_boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, cformat(c.line, p.t));
+        EXPECT_EQ(boxes[0].caption, "  Message!");
+        // The shares drawn are the last row's.
+        if (c.language == Language::english) {
+            EXPECT_NE(dc.all_text().find("Pearlite = 10 %;"), std::string::npos) << dc.all_text();
+        }
+    }
+    reset_state();
+    RecordingCanvas inside;
+    seyffarth_structure_at_point_window(record, 50, nullptr, inside, 0, sample_steel(), 0);
+    EXPECT_TRUE(shown_boxes().empty());
 }

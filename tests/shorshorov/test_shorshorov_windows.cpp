@@ -312,3 +312,32 @@ TEST(ShorshorovHazProfile, PointsSpanTheZoneFromEdgeToEdge)
         EXPECT_NEAR(a.y, b.y, 1) << i;
     }
 }
+
+// A cooling rate beyond the table's last data row takes that row's values,
+// and a message says so once. The table here ends at 10 °C/s.
+TEST(ShorshorovTableEnds, RatesBeyondTheLastRowAreSaidToTakeItsValues)
+{
+    const char* rows = "0.1 0 0 0 0 0 0\n"
+                       "600 700 1400 70 70 100 100\n"
+                       "1 150 500 30 60 20 0\n"
+                       "5 250 700 20 50 60 10\n"
+                       "10 400 1100 10 40 95 80\n";
+    SteelChoice steel = sample_steel();
+    steel.file_name = write_steel_file("ends.301", rows);
+    const double point[4] = {0.5, 0.5, 850.0, 500.0};
+    for (const Language language : {Language::english, Language::russian, Language::german}) {
+        reset_shorshorov_state();
+        set_language(language);
+        const CoolingRate c = shorshorov_cooling_rate(0.5, 0.5, 850, 500);
+        ASSERT_TRUE(c.reached());
+        ASSERT_GT(c.rate, 10);
+        RecordingCanvas dc;
+        shorshorov_structure_at_point_window(point, 50, nullptr, dc, 0, steel, 0);
+        const char* format = language == Language::english  ? "W = %.3g °C/s lies beyond the atlas's last row, 10 °C/s: that row's values"
+                             : language == Language::russian ? "W = %.3g °C/с лежит за последней строкой атласа, 10 °C/с: значения этой строки"
+                                                             : "W = %.3g °C/s liegt hinter der letzten Zeile des Atlas, 10 °C/s: deren Werte";
+        const auto boxes = message_box_take_log();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, cformat(format, c.rate));
+    }
+}
