@@ -98,3 +98,26 @@ std::string file_text(std::string_view text, int charset)
     for (const char c : text) append_utf8(code_page_letter(static_cast<unsigned char>(c), charset), out);
     return out;
 }
+
+std::string to_code_page(std::string_view utf8, int charset)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out.push_back(utf8[i++]);
+            continue;
+        }
+        bool found = false;
+        for (int b = 0x80; b <= 0xFF && !found; ++b) {
+            std::string letter;
+            append_utf8(code_page_letter(static_cast<unsigned char>(b), charset), letter);
+            if (letter != "\xEF\xBF\xBD" && utf8.compare(i, letter.size(), letter) == 0) {
+                out.push_back(static_cast<char>(b));
+                i += letter.size();
+                found = true;
+            }
+        }
+        if (!found) out.push_back(utf8[i++]);
+    }
+    return out;
+}

@@ -30,6 +30,11 @@ bool is_utf8(std::string_view text);
 // the code page of `charset`.
 std::string file_text(std::string_view text, int charset);
 
+// The inverse: a UTF-8 text in the code page of `charset`, as a system of
+// that code page writes it (the sample atlas's files); a letter the code page
+// has no byte for is kept as its UTF-8 bytes.
+std::string to_code_page(std::string_view utf8, int charset);
+
 // One code point appended as UTF-8.
 void append_utf8(char32_t code_point, std::string& out);
 

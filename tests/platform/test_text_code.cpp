@@ -74,3 +74,14 @@ TEST(FileText, FileNamesMatchWithoutRegardToCaseOrCodePage)
     };
     for (const Case& c : cases) EXPECT_EQ(same_file_name(c.wanted, c.on_disk), c.same) << c.wanted << " / " << c.on_disk;
 }
+
+TEST(FileText, TextsWrittenInACodePageReadBack)
+{
+    for (const char* text : {"Сталь 15ХСНД, № 5", "Основной металл: ІЇЄҐ", "C22E"}) {
+        const std::string bytes = to_code_page(text, charset_cyrillic);
+        EXPECT_FALSE(is_utf8(bytes) && std::string(text) != "C22E") << text;
+        EXPECT_EQ(file_text(bytes, charset_cyrillic), text);
+    }
+    EXPECT_EQ(to_code_page("Сталь", charset_cyrillic), "\xD1\xF2\xE0\xEB\xFC");
+    EXPECT_EQ(to_code_page("Größe €", charset_western), "Gr\xF6\xDF" "e \x80");
+}

@@ -26,25 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The UTF-8 Cyrillic in code page 1251 bytes.
-std::string file_text_to_code_page(const std::string& utf8)
-{
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        bool found = false;
-        for (int b = 0xC0; b <= 0xFF && !found; ++b) {
-            const std::string letter = file_text(std::string(1, static_cast<char>(b)), charset_cyrillic);
-            if (utf8.compare(i, letter.size(), letter) == 0) {
-                out.push_back(static_cast<char>(b));
-                i += letter.size();
-                found = true;
-            }
-        }
-        if (!found) out.push_back(utf8[i++]);
-    }
-    return out;
-}
-
 const Language languages[] = {Language::english, Language::russian, Language::ukrainian, Language::german,
                               Language::french};
 const char* const tags[] = {"en", "ru", "ua", "de", "fr"};
@@ -56,7 +37,7 @@ bool has_latin1_letter(const std::string& utf8)
 {
     for (const char* cyrillic : {"15ХСНД", "Образец", "ЗТВ", "Основной"}) {
         std::string latin1;
-        for (const char c : file_text_to_code_page(cyrillic)) append_utf8(static_cast<unsigned char>(c), latin1);
+        for (const char c : to_code_page(cyrillic, charset_cyrillic)) append_utf8(static_cast<unsigned char>(c), latin1);
         if (utf8.find(latin1) != std::string::npos) return true;
     }
     return false;

@@ -668,33 +668,9 @@ std::string crlf(const std::vector<std::string>& lines)
     return s;
 }
 
-// The UTF-8 text in code page 1251 (every letter of the texts written here
-// has a byte there).
-std::string in_code_page_1251(const std::string& utf8)
-{
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-            out.push_back(utf8[i++]);
-            continue;
-        }
-        bool found = false;
-        for (int b = 0x80; b <= 0xFF && !found; ++b) {
-            const std::string letter = file_text(std::string(1, static_cast<char>(b)), charset_cyrillic);
-            if (utf8.compare(i, letter.size(), letter) == 0) {
-                out.push_back(static_cast<char>(b));
-                i += letter.size();
-                found = true;
-            }
-        }
-        if (!found) out.push_back(utf8[i++]);   // cannot happen for the texts written here
-    }
-    return out;
-}
-
 std::string encoded(const std::string& text, Encoding encoding)
 {
-    return encoding == Encoding::cp1251 ? in_code_page_1251(text) : text;
+    return encoding == Encoding::cp1251 ? to_code_page(text, charset_cyrillic) : text;
 }
 
 void write_seyffarth(Output& out)
