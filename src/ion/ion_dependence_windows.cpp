@@ -3,6 +3,7 @@
 #include "ion_windows.h"
 
 #include "numfmt.h"
+#include "regime_sweep.h"
 #include "steel_window_sweep.h"
 #include "steel_window_texts.h"
 #include "temperature_window_support.h"
@@ -130,8 +131,7 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
     u.client = steel_client_rect(window, dc);
     steel_clear(dc, u.client);
     measure_units(dc, u);
-    u.plot = Rect{u.client.left + 10 * u.h, u.client.top + 7 * u.h, u.client.right - 14 * u.h,
-                  u.client.bottom - 12 * u.h};
+    u.plot = plot_rect(u.client, {.left = 10, .top = 7, .right = 14, .bottom = 12}, u.h);
     const std::string text = ion_composition_text(composition);
     IonSteel steel = ion_steel_from(composition);
     steel_font(dc, u.H);
@@ -203,7 +203,7 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
     text_at(dc, u.plot.left, u.plot.bottom + mul(2.5, u.h13), steel_text(pick(model_line), {summary.title}), purple);
     centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h13), black);
     dc.set_text_color(saved);
-    draw_steel_panel(dc, u.client, 0, 0, 1, 1, u.h);
+    draw_steel_panel(dc, u.client, panel_without_speed_and_power, u.h);
     if (!std::isnan(limited_ce)) steel_report_ion_range(window, limited_ce);
 }
 
@@ -234,25 +234,334 @@ const Text5 thickness_title_2{"on thickness of a plate", "от толщины п
                               "von der Dicke der Platte", "de l'épaisseur de la plaque"};
 const Text5 thickness_axis{"on thickness of a plate", "Толщина пластины,см", "Товщина пластини",
                            "Dicke der Platte", "L'épaisseur de la plaque"};
+const Text5 time_850_500 = same_in_every_language(steel_time_850_500);
+const Text5 hv30_hardness = same_in_every_language(steel_hv30_hardness);
 
-void ion_regime_window(RegimeSweep kind, const double* params, Window* window, Canvas& dc,
+// A line height: of the base font H (h) or of the 1.2 H, 1.3 H or 3H/2 font
+// (h12, h13, h15).
+enum class Unit { h, h12, h13, h15 };
+
+int in_units(const Units& u, double count, Unit unit)
+{
+    switch (unit) {
+    case Unit::h: return mul(count, u.h);
+    case Unit::h12: return mul(count, u.h12);
+    case Unit::h13: return mul(count, u.h13);
+    case Unit::h15: return mul(count, u.h15);
+    }
+    return 0;
+}
+
+// The font whose line height the unit is.
+int font_of(const Units& u, Unit unit)
+{
+    switch (unit) {
+    case Unit::h: return u.H;
+    case Unit::h12: return mul(1.2, u.H);
+    case Unit::h13: return mul(1.3, u.H);
+    case Unit::h15: return 3 * u.H / 2;
+    }
+    return u.H;
+}
+
+// The curve after which a piece of the plot is drawn: the martensite curve
+// (the first) or the hardness curve (the last, after its own axis).
+enum class After { martensite, hardness };
+
+// Where a regime window puts its rows and columns and what it writes there.
+struct IonRegimeLayout {
+    RegimeSweep kind;
+    PlotMargins margins;   // in h
+    double table_row;   // the composition table, in h under the client's top
+    int t_axis_column;   // in h from the client's left
+    const Text5* t_title;
+    double t_title_column;   // in h12 from the client's left
+    // The curve labels that differ between the windows.
+    const Text5* bainite_label;
+    Rgb ferrite_pearlite_pen;
+    const Text5* hardness_label;
+    // The share axis with its grid; after the hardness curve the x axis
+    // follows it in dark red, otherwise the x axis is drawn last, in black.
+    After share_axis;
+    After share_title;
+    Unit share_title_font;   // its column is 2.5 of these left of the plot
+    const Text5* hardness_title;
+    double hardness_title_column;   // in h12 from the client's left
+    // The hardness axis: a number of units right of the client's or the
+    // plot's left edge (negative: left of it).
+    bool hardness_axis_from_client;
+    double hardness_axis_column;
+    Unit hardness_axis_unit;
+    // The two title rows in the 1.3 H font: the first 0.3 units under the
+    // client's top, the second title_row_2 units; both title_column units
+    // right of the client's left.
+    const Text5* title_1;
+    const Text5* title_2;
+    Unit title_unit;
+    double title_column, title_row_2;
+    // The lines under the plot; their rows in the line height of their font.
+    const Text5* x_title;   // null: energy per unit length or area, as the sweep took it
+    Unit x_title_font;
+    double x_title_row;
+    Rgb x_title_colour;
+    Unit model_font;
+    bool model_centred;   // else at the plot's left
+    double model_row, point_row;   // in the model line's font
+    PanelRows panel;
+};
+
+const IonRegimeLayout energy_layout{
+    .kind = RegimeSweep::energy,
+    .margins = {.left = 12, .top = 7, .right = 14, .bottom = 12},
+    .table_row = 3.0,
+    .t_axis_column = 3,
+    .t_title = &cooling_time_short,
+    .t_title_column = 0.3,
+    .bainite_label = &bainite_label,
+    .ferrite_pearlite_pen = green,
+    .hardness_label = &ion_hardness_label,
+    .share_axis = After::martensite,
+    .share_title = After::martensite,
+    .share_title_font = Unit::h15,
+    .hardness_title = &ion_hardness_label,
+    .hardness_title_column = 4,
+    .hardness_axis_from_client = true,
+    .hardness_axis_column = 8,
+    .hardness_axis_unit = Unit::h,
+    .title_1 = &energy_title_1,
+    .title_2 = &energy_title_2,
+    .title_unit = Unit::h,
+    .title_column = 2,
+    .title_row_2 = 1.5,
+    .x_title = nullptr,
+    .x_title_font = Unit::h13,
+    .x_title_row = 1.3,
+    .x_title_colour = dark_red,
+    .model_font = Unit::h12,
+    .model_centred = false,
+    .model_row = 2.5,
+    .point_row = 3.8,
+    .panel = {.speed = false, .power = false, .initial_temperature = true, .thickness = true},
+};
+
+const IonRegimeLayout preheat_layout{
+    .kind = RegimeSweep::preheat,
+    .margins = {.left = 12, .top = 7, .right = 14, .bottom = 10},
+    .table_row = 3.3,
+    .t_axis_column = 4,
+    .t_title = &cooling_time_short,
+    .t_title_column = 0.3,
+    .bainite_label = &bainite_unit,
+    .ferrite_pearlite_pen = green,
+    .hardness_label = &ion_hardness_label,
+    .share_axis = After::hardness,
+    .share_title = After::hardness,
+    .share_title_font = Unit::h12,
+    .hardness_title = &hv30_hardness,
+    .hardness_title_column = 4,
+    .hardness_axis_from_client = false,
+    .hardness_axis_column = -4,
+    .hardness_axis_unit = Unit::h,
+    .title_1 = &ion_dependence_title,
+    .title_2 = &preheat_title_2,
+    .title_unit = Unit::h12,
+    .title_column = 1,
+    .title_row_2 = 1.4,
+    .x_title = &preheat_axis,
+    .x_title_font = Unit::h13,
+    .x_title_row = 1.1,
+    .x_title_colour = black,
+    .model_font = Unit::h13,
+    .model_centred = true,
+    .model_row = 2.5,
+    .point_row = 3.8,
+    .panel = {},
+};
+
+const IonRegimeLayout thickness_layout{
+    .kind = RegimeSweep::thickness,
+    .margins = {.left = 12, .top = 7, .right = 14, .bottom = 12},
+    .table_row = 2.8,
+    .t_axis_column = 4,
+    .t_title = &time_850_500,
+    .t_title_column = 0.1,
+    .bainite_label = &bainite_unit_lower,
+    .ferrite_pearlite_pen = dark_green,
+    .hardness_label = &hv30_hardness,
+    .share_axis = After::hardness,
+    .share_title = After::martensite,
+    .share_title_font = Unit::h15,
+    .hardness_title = &hardness_title,
+    .hardness_title_column = 3.8,
+    .hardness_axis_from_client = false,
+    .hardness_axis_column = -4,
+    .hardness_axis_unit = Unit::h12,
+    .title_1 = &ion_dependence_title,
+    .title_2 = &thickness_title_2,
+    .title_unit = Unit::h12,
+    .title_column = 1,
+    .title_row_2 = 1.4,
+    .x_title = &thickness_axis,
+    .x_title_font = Unit::h12,
+    .x_title_row = 1.3,
+    .x_title_colour = black,
+    .model_font = Unit::h13,
+    .model_centred = false,
+    .model_row = 3.0,
+    .point_row = 4.3,
+    .panel = {},
+};
+
+// The structure shares and the hardness of the model at each cooling time
+// of the sweep (a gap where the point has none), in the order the curves
+// are drawn: martensite, bainite, ferrite and pearlite, HV.
+struct IonCurves {
+    std::array<std::vector<double>, 4> values;
+    bool limited = false;   // the composition is fixed: one carbon equivalent
+};
+
+IonCurves compute_curves(IonSteel& steel, const std::vector<double>& times)
+{
+    IonCurves c;
+    for (int which = 0; which < 4; ++which) {
+        std::vector<double>& ys = c.values[static_cast<std::size_t>(which)];
+        ys.resize(times.size());
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            if (!std::isfinite(times[i])) {
+                ys[i] = std::nan("");
+                continue;
+            }
+            ion_evaluate(steel, times[i], &c.limited);
+            ys[i] = share_of(steel, which);
+        }
+    }
+    return c;
+}
+
+void draw_time_curve(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const SteelSweep& r, const AutoAxis& x,
+                     const AutoAxis& t)
+{
+    const std::string t_label = pick(cooling_time_short);
+    const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
+    const auto shown =
+        static_cast<std::size_t>(std::min<int>(std::max(1, t.count - 1), static_cast<int>(t.ticks.size())));
+    steel_font(dc, u.H);
+    steel_y_axis(dc, u.client.left + layout.t_axis_column * u.h, u.plot, t.max, t.min, std::span(t.ticks).first(shown),
+                 pen_of(PenStyle::solid, 2, blue), blue);
+    rotated_axis_title(dc, pick(*layout.t_title), mul(1.2, u.H), u.client.left + mul(layout.t_title_column, u.h12),
+                       u.plot, blue, u.H);
+    draw_steel_curve(dc, t_pen, r.x, r.time, u.plot, WorldBox{x.min, t.max, x.max, t.min});
+    steel_font(dc, u.H);
+    const int a = dc.text_extent(t_label).cx / std::max<int>(1, static_cast<int>(t_label.size()));
+    legend_entry(dc, u, t_label, blue, t_pen, 12, u.client.right - 2 * a);
+}
+
+void draw_model_curves(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const std::vector<double>& xs,
+                       const AutoAxis& x, const IonCurves& curves)
+{
+    struct Curve {
+        int which;
+        Pen pen;
+        Rgb label_colour;
+        int row;
+        const Text5* label;
+    };
+    const Curve drawn[] = {
+        {0, pen_of(PenStyle::solid, 1, red), red, 4, &martensite_unit},
+        {1, pen_of(PenStyle::dash_dot, 1, dark_blue), dark_blue, 6, layout.bainite_label},
+        {2, pen_of(PenStyle::dash_dot, 1, layout.ferrite_pearlite_pen), green, 8, &ferrite_pearlite_unit},
+        {3, pen_of(PenStyle::dash_dot_dot, 1, magenta), magenta, 10, layout.hardness_label},
+    };
+    const std::vector<double> share_ticks = scale_ticks(0, 10, 11);
+    const std::vector<double> hv_ticks = scale_ticks(80, 30, 15);
+    auto share_axis_and_grid = [&] {
+        share_grid(dc, u, x, share_ticks, true);
+        steel_y_axis(dc, u.plot.left, u.plot, 100, 0, share_ticks, pen_of(PenStyle::solid, 2, black), black);
+    };
+    auto share_title = [&] {
+        rotated_axis_title(dc, steel_text(pick(structure_axis)), font_of(u, layout.share_title_font),
+                           u.plot.left - in_units(u, 2.5, layout.share_title_font), u.plot, black, u.H);
+    };
+    for (const Curve& c : drawn) {
+        const WorldBox box = c.which == 3 ? WorldBox{x.min, 500, x.max, 80} : WorldBox{x.min, 100, x.max, 0};
+        draw_steel_curve(dc, c.pen, xs, curves.values[static_cast<std::size_t>(c.which)], u.plot, box);
+        legend_entry(dc, u, steel_text(pick(*c.label)), c.label_colour, c.pen, c.row, u.client.right - u.h);
+        const After now = c.which == 0 ? After::martensite : After::hardness;
+        if (c.which == 3) {
+            rotated_axis_title(dc, steel_text(pick(*layout.hardness_title)), mul(1.2, u.H),
+                               u.client.left + mul(layout.hardness_title_column, u.h12), u.plot, magenta, u.H);
+            const int from = layout.hardness_axis_from_client ? u.client.left : u.plot.left;
+            steel_y_axis(dc, from + in_units(u, layout.hardness_axis_column, layout.hardness_axis_unit), u.plot, 500,
+                         80, hv_ticks, pen_of(PenStyle::solid, 2, magenta), magenta);
+        } else if (c.which != 0) {
+            continue;
+        }
+        if (layout.share_axis == now) {
+            share_axis_and_grid();
+            if (now == After::hardness) x_axis_line(dc, u, x, dark_red);
+        }
+        if (layout.share_title == now) share_title();
+    }
+    if (layout.share_axis == After::martensite) x_axis_line(dc, u, x, black);
+}
+
+// Titles, the x title with the note of the points left out under it, the
+// model line (the summary of the regime of the last sweep point) and the
+// point line; the lines under the note move down by its height.
+void draw_regime_texts(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const SteelPoint& p,
+                       const SweepGaps& gaps)
+{
+    const SteelSummary summary = steel_summary();
+    steel_font(dc, mul(1.3, u.H));
+    const int title_x = u.client.left + in_units(u, layout.title_column, layout.title_unit);
+    text_at(dc, title_x, u.client.top + in_units(u, 0.3, layout.title_unit), pick(*layout.title_1), dark_red);
+    text_at(dc, title_x, u.client.top + in_units(u, layout.title_row_2, layout.title_unit), pick(*layout.title_2),
+            dark_red);
+
+    const Text5* x_title = layout.x_title;
+    if (!x_title)
+        x_title = current_model.thickness && current_model.thickness() > 0 ? &energy_axis_area : &energy_axis_length;
+    const int x_font = font_of(u, layout.x_title_font);
+    const int x_title_y = u.plot.bottom + in_units(u, layout.x_title_row, layout.x_title_font);
+    centred_text(dc, u, pick(*x_title), x_font, x_title_y, layout.x_title_colour);
+    const int title_bottom = x_title_y + steel_extent(dc, "Wg", x_font).cy;
+    const int shift = steel_sweep_note(dc, gaps, u.client, u.H, title_bottom) - title_bottom;
+
+    const std::string model = steel_text(pick(model_line), {summary.title});
+    const int model_font = font_of(u, layout.model_font);
+    const int model_y = u.plot.bottom + in_units(u, layout.model_row, layout.model_font) + shift;
+    if (layout.model_centred) {
+        centred_text(dc, u, model, model_font, model_y, purple);
+    } else {
+        steel_font(dc, model_font);
+        text_at(dc, u.plot.left, model_y, model, purple);
+    }
+    centred_text(dc, u, point_line(p.y, p.z), u.H,
+                 u.plot.bottom + in_units(u, layout.point_row, layout.model_font) + shift, black);
+}
+
+void ion_regime_window(const IonRegimeLayout& layout, const double* params, Window* window, Canvas& dc,
                        const CompositionRecord& composition)
 {
     if (!params) return;
-    const bool energy = kind == RegimeSweep::energy;
-    const bool preheat = kind == RegimeSweep::preheat;
-    const bool thickness = kind == RegimeSweep::thickness;
-    if (!steel_sweep_possible(window, thickness)) return;
+    if (!steel_sweep_possible(window, layout.kind == RegimeSweep::thickness)) return;
     SteelPoint p;
     if (!steel_point_usable(window, p, steel_point_at_entry(params, p), true, true)) return;
 
     RegimeGuard regime;
-    const SteelSweep r = run_steel_sweep(regime, kind, params, sweep_points, true);
+    const SteelSweep r = run_steel_sweep(regime, layout.kind, params, sweep_points, true);
     if (r.usable == 0) {
         regime.restore();   // before a message lets anything else run
         steel_report_empty_sweep(window, r.gaps);
         return;
     }
+    IonSteel steel = ion_steel_from(composition);
+    const IonCurves curves = compute_curves(steel, r.time);
+    double lo = 0, hi = 0;
+    value_range(r.x, lo, hi);
+    const AutoAxis x = auto_axis(lo, hi);
+    value_range(r.time, lo, hi);
+    const AutoAxis t = auto_axis(lo, hi);
 
     Units u;
     u.client = steel_client_rect(window, dc);
@@ -260,155 +569,19 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
     measure_units(dc, u);
     // The plot gives up the room of the note under it when points are left
     // out, so the lines under the note keep their places.
-    const int e = preheat ? 10 : 12;
-    u.plot = Rect{u.client.left + 12 * u.h, u.client.top + 7 * u.h, u.client.right - 14 * u.h,
-                  u.client.bottom - e * u.h - steel_sweep_note_room(dc, r.gaps, u.H)};
-    IonSteel steel = ion_steel_from(composition);
+    u.plot = plot_rect(u.client, layout.margins, u.h, steel_sweep_note_room(dc, r.gaps, u.H));
     steel_font(dc, u.H);
-    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(energy ? 3.0 : preheat ? 3.3 : 2.8, u.h), 50,
-                                 20, dc);
+    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(layout.table_row, u.h), 50, 20, dc);
     const Rgb saved_colour = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
-    const std::vector<double>& xs = r.x;
-    const std::vector<double>& ts = r.time;
-    double lo = 0, hi = 0;
-    value_range(xs, lo, hi);
-    const AutoAxis x = auto_axis(lo, hi);
-    value_range(ts, lo, hi);
-    const AutoAxis t_axis = auto_axis(lo, hi);
-
-    // t8/5.
-    const std::string t_label = pick(cooling_time_short);
-    const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
-    const int shown = std::max(1, t_axis.count - 1);
-    steel_font(dc, u.H);
-    steel_y_axis(dc, u.client.left + (energy ? 3 : 4) * u.h, u.plot, t_axis.max, t_axis.min,
-                 std::span(t_axis.ticks).first(static_cast<std::size_t>(std::min<int>(shown, static_cast<int>(t_axis.ticks.size())))),
-                 pen_of(PenStyle::solid, 2, blue), blue);
-    rotated_axis_title(dc, thickness ? steel_time_850_500 : t_label, mul(1.2, u.H),
-                       u.client.left + mul(thickness ? 0.1 : 0.3, u.h12), u.plot, blue, u.H);
-    draw_steel_curve(dc, t_pen, xs, ts, u.plot, WorldBox{x.min, t_axis.max, x.max, t_axis.min});
-    {
-        steel_font(dc, u.H);
-        const int a = dc.text_extent(t_label).cx / std::max<int>(1, static_cast<int>(t_label.size()));
-        legend_entry(dc, u, t_label, blue, t_pen, 12, u.client.right - 2 * a);
-    }
-
-    const std::vector<double> share_ticks = scale_ticks(0, 10, 11);
-    const std::vector<double> hv_ticks = scale_ticks(80, 30, 15);
-    struct Curve {
-        int which;
-        Pen pen;
-        Rgb label_colour;
-        int row;
-        std::string label;
-    };
-    const Rgb fp_colour = thickness ? dark_green : green;
-    const Curve curves[] = {
-        {0, pen_of(PenStyle::solid, 1, red), red, 4, steel_text(pick(martensite_unit))},
-        {1, pen_of(PenStyle::dash_dot, 1, dark_blue), dark_blue, 6,
-         steel_text(pick(energy ? bainite_label : preheat ? bainite_unit : bainite_unit_lower))},
-        {2, pen_of(PenStyle::dash_dot, 1, fp_colour), green, 8, steel_text(pick(ferrite_pearlite_unit))},
-        {3, pen_of(PenStyle::dash_dot_dot, 1, magenta), magenta, 10,
-         thickness ? std::string(steel_hv30_hardness) : steel_text(pick(ion_hardness_label))},
-    };
-    auto share_axis_and_grid = [&] {
-        share_grid(dc, u, x, share_ticks, true);
-        steel_y_axis(dc, u.plot.left, u.plot, 100, 0, share_ticks, pen_of(PenStyle::solid, 2, black), black);
-    };
-    auto share_title = [&] {
-        const int font = preheat ? mul(1.2, u.H) : 3 * u.H / 2;
-        const int unit = preheat ? u.h12 : u.h15;
-        rotated_axis_title(dc, steel_text(pick(structure_axis)), font, u.plot.left - mul(2.5, unit), u.plot, black,
-                           u.H);
-    };
-    std::vector<double> ys(sweep_points);
-    bool limited = false;   // the composition is fixed: one carbon equivalent
-    for (const Curve& c : curves) {
-        for (int i = 0; i < sweep_points; ++i) {
-            const double t = ts[static_cast<std::size_t>(i)];
-            if (!std::isfinite(t)) {
-                ys[static_cast<std::size_t>(i)] = std::nan("");
-                continue;
-            }
-            ion_evaluate(steel, t, &limited);
-            ys[static_cast<std::size_t>(i)] = share_of(steel, c.which);
-        }
-        const WorldBox box = c.which == 3 ? WorldBox{x.min, 500, x.max, 80} : WorldBox{x.min, 100, x.max, 0};
-        draw_steel_curve(dc, c.pen, xs, ys, u.plot, box);
-        legend_entry(dc, u, c.label, c.label_colour, c.pen, c.row, u.client.right - u.h);
-        if (c.which == 0 && energy) {
-            share_axis_and_grid();
-            share_title();
-        } else if (c.which == 0 && thickness) {
-            share_title();
-        } else if (c.which == 3) {
-            const std::string hv_title = energy ? c.label
-                                         : preheat ? std::string(steel_hv30_hardness)
-                                                   : steel_text(pick(hardness_title));
-            rotated_axis_title(dc, hv_title, mul(1.2, u.H), u.client.left + mul(thickness ? 3.8 : 4, u.h12), u.plot,
-                               magenta, u.H);
-            const int axis_x = energy ? u.client.left + 8 * u.h : preheat ? u.plot.left - 4 * u.h : u.plot.left - 4 * u.h12;
-            steel_y_axis(dc, axis_x, u.plot, 500, 80, hv_ticks, pen_of(PenStyle::solid, 2, magenta), magenta);
-            if (!energy) {
-                share_axis_and_grid();
-                x_axis_line(dc, u, x, dark_red);
-                if (preheat) share_title();
-            }
-        }
-    }
-    if (energy) x_axis_line(dc, u, x, black);
-
-    // Texts, with the summary of the regime of the last sweep point. The
-    // note of the points left out stands under the axis title; the lines
-    // below it move down by its height.
-    const SteelSummary summary = steel_summary();
-    auto note_under = [&](int font_height, int axis_title_y) {
-        const int title_bottom = axis_title_y + steel_extent(dc, "Wg", font_height).cy;
-        return steel_sweep_note(dc, r.gaps, u.client, u.H, title_bottom) - title_bottom;
-    };
-    steel_font(dc, mul(1.3, u.H));
-    if (energy) {
-        text_at(dc, u.client.left + 2 * u.h, u.client.top + mul(0.3, u.h), pick(energy_title_1), dark_red);
-        text_at(dc, u.client.left + 2 * u.h, u.client.top + mul(1.5, u.h), pick(energy_title_2), dark_red);
-        const bool per_area = current_model.thickness && current_model.thickness() > 0;
-        const int title_y = u.plot.bottom + mul(1.3, u.h13);
-        centred_text(dc, u, pick(per_area ? energy_axis_area : energy_axis_length), mul(1.3, u.H), title_y,
-                     dark_red);
-        const int shift = note_under(mul(1.3, u.H), title_y);
-        steel_font(dc, mul(1.2, u.H));
-        text_at(dc, u.plot.left, u.plot.bottom + mul(2.5, u.h12) + shift,
-                steel_text(pick(model_line), {summary.title}), purple);
-        centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h12) + shift, black);
-    } else {
-        text_at(dc, u.client.left + u.h12, u.client.top + mul(0.3, u.h12), pick(ion_dependence_title), dark_red);
-        text_at(dc, u.client.left + u.h12, u.client.top + mul(1.4, u.h12),
-                pick(preheat ? preheat_title_2 : thickness_title_2), dark_red);
-        if (preheat) {
-            const int title_y = u.plot.bottom + mul(1.1, u.h13);
-            centred_text(dc, u, pick(preheat_axis), mul(1.3, u.H), title_y, black);
-            const int shift = note_under(mul(1.3, u.H), title_y);
-            centred_text(dc, u, steel_text(pick(model_line), {summary.title}), mul(1.3, u.H),
-                         u.plot.bottom + mul(2.5, u.h13) + shift, purple);
-            centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h13) + shift, black);
-        } else {
-            const int title_y = u.plot.bottom + mul(1.3, u.h12);
-            centred_text(dc, u, pick(thickness_axis), mul(1.2, u.H), title_y, black);
-            const int shift = note_under(mul(1.2, u.H), title_y);
-            steel_font(dc, mul(1.3, u.H));
-            text_at(dc, u.plot.left, u.plot.bottom + mul(3.0, u.h13) + shift,
-                    steel_text(pick(model_line), {summary.title}), purple);
-            centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(4.3, u.h13) + shift, black);
-        }
-    }
+    draw_time_curve(dc, layout, u, r, x, t);
+    draw_model_curves(dc, layout, u, r.x, x, curves);
+    draw_regime_texts(dc, layout, u, p, r.gaps);
     dc.set_text_color(saved_colour);
     steel_font(dc, u.H);
-    if (energy)
-        draw_steel_panel(dc, u.client, 0, 0, 1, 1, u.h);
-    else
-        draw_steel_panel(dc, u.client, 1, 1, 1, 1, u.h);
+    draw_steel_panel(dc, u.client, layout.panel, u.h);
     regime.restore();   // before a message lets anything else run
-    if (limited) steel_report_ion_range(window, ion_carbon_equivalent(steel));
+    if (curves.limited) steel_report_ion_range(window, ion_carbon_equivalent(steel));
 }
 
 } // namespace
@@ -416,17 +589,17 @@ void ion_regime_window(RegimeSweep kind, const double* params, Window* window, C
 void ion_hardness_vs_energy_window(const double* params, int, Window* window, Canvas& dc, int,
                                    CompositionRecord composition, int)
 {
-    ion_regime_window(RegimeSweep::energy, params, window, dc, composition);
+    ion_regime_window(energy_layout, params, window, dc, composition);
 }
 
 void ion_hardness_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
                                     CompositionRecord composition, int)
 {
-    ion_regime_window(RegimeSweep::preheat, params, window, dc, composition);
+    ion_regime_window(preheat_layout, params, window, dc, composition);
 }
 
 void ion_hardness_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
                                       CompositionRecord composition, int)
 {
-    ion_regime_window(RegimeSweep::thickness, params, window, dc, composition);
+    ion_regime_window(thickness_layout, params, window, dc, composition);
 }

@@ -148,6 +148,6 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     steel_font(dc, H);
     const int hb = dc.text_extent(summary.title).cy;
     dc.set_text_color(saved);
-    draw_steel_panel(dc, client, 1, 1, 1, 1, hb);
+    draw_steel_panel(dc, client, PanelRows{}, hb);
     if (limited) steel_report_ion_range(window, ion_carbon_equivalent(steel));
 }

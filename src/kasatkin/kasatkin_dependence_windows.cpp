@@ -82,15 +82,14 @@ bool enter_window(const double* params, Window* window, RegimeSweep kind, Entry&
 
 // Cleared client, base font and plot rectangle; the plot gives up the room
 // of the note under it when the sweep left points out.
-void lay_out_window(Window* window, Canvas& dc, int a, int b, int c, int e, const SweepGaps& gaps, Units& u)
+void lay_out_window(Window* window, Canvas& dc, const PlotMargins& margins, const SweepGaps& gaps, Units& u)
 {
     u.client = steel_client_rect(window, dc);
     steel_clear(dc, u.client);
     u.H = (u.client.bottom - u.client.top) / 30;
     u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
     u.h = steel_extent(dc, "Wg", u.H).cy;
-    u.plot = Rect{u.client.left + a * u.h, u.client.top + c * u.h, u.client.right - b * u.h,
-                  u.client.bottom - e * u.h - steel_sweep_note_room(dc, gaps, u.H)};
+    u.plot = plot_rect(u.client, margins, u.h, steel_sweep_note_room(dc, gaps, u.H));
 }
 
 // The abscissas and cooling times of the sweep. A point without a cooling
@@ -174,14 +173,14 @@ void grid_and_axes(Canvas& dc, const Units& u, const AutoAxis& x_axis, double to
 // Title, attribution, model line, point line and panel.
 struct Footer {
     const Text5* title;
-    double title_unit_is_h12;   // 1: positions in the 1.2 H line height, 0: base
+    bool title_unit_is_h12;   // positions in the 1.2 H line height, else the base
     double attribution_y;
     double model_y;             // from the client bottom
     bool model_unit_is_h12;
     double point_y;
     bool point_unit_is_h12;
     const Text5* model_line_text;
-    int flags[4];
+    PanelRows panel;
 };
 
 // The model line and the point line stand on their rows counted up from the
@@ -190,7 +189,7 @@ struct Footer {
 // left points out has given up the note's room in its plot already.
 void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f)
 {
-    const int th = f.title_unit_is_h12 != 0 ? u.h12 : u.h;
+    const int th = f.title_unit_is_h12 ? u.h12 : u.h;
     steel_font(dc, mul(1.2, u.H));
     text_at(dc, u.client.left + th, u.client.top + mul(0.3, th), pick(*f.title), dark_red);
     text_at(dc, u.client.left + th, u.client.top + mul(f.attribution_y, th), pick(model_attribution), dark_red);
@@ -207,7 +206,7 @@ void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f
     const int pw = dc.text_extent(point).cx;
     text_at(dc, u.client.left + (width - pw) / 2,
             u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h), point, black);
-    draw_steel_panel(dc, u.client, f.flags[0], f.flags[1], f.flags[2], f.flags[3], u.h);
+    draw_steel_panel(dc, u.client, f.panel, u.h);
 }
 
 // ---------------------------------------------------------------------------
@@ -224,9 +223,11 @@ struct ShareCurve {
     int line_start;   // thickness window: in h
 };
 
-struct StructureSpec {
+// Where a structure window puts its rows and columns and what it writes
+// there.
+struct StructureLayout {
     RegimeSweep kind;
-    int a, b, c, e;
+    PlotMargins margins;   // in h
     double t_axis_x;          // from client left (h), or from plot left when negative
     bool t_axis_from_plot;
     int t_title_height_tenths;   // 11 or 12 tenths of H
@@ -268,14 +269,14 @@ void legend_entry(Canvas& dc, const Units& u, const std::string& label, Rgb colo
     legend_line(dc, pen, x1, x2, u.plot.top + mul(row + 0.5, s.cy));
 }
 
-void structure_window(const StructureSpec& spec, const double* params, int n, Window* window, Canvas& dc,
+void structure_window(const StructureLayout& layout, const double* params, int n, Window* window, Canvas& dc,
                       const CompositionRecord& composition)
 {
     Entry entry;
-    if (!enter_window(params, window, spec.kind, entry)) return;
+    if (!enter_window(params, window, layout.kind, entry)) return;
     RegimeGuard regime;
     SweepData d;
-    if (!sweep_data(regime, spec.kind, params, n, false, d)) {
+    if (!sweep_data(regime, layout.kind, params, n, false, d)) {
         // Nothing to draw: the note says why, once the regime is back.
         regime.restore();
         steel_report_empty_sweep(window, d.gaps);
@@ -283,7 +284,7 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
     }
 
     Units u;
-    lay_out_window(window, dc, spec.a, spec.b, spec.c, spec.e, d.gaps, u);
+    lay_out_window(window, dc, layout.margins, d.gaps, u);
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
@@ -292,21 +293,21 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
 
     // t8/5 on its own axis left of the plot.
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
-    const int t_axis_x = spec.t_axis_from_plot ? u.plot.left + mul(spec.t_axis_x, u.h)
-                                               : u.client.left + mul(spec.t_axis_x, u.h);
+    const int t_axis_x = layout.t_axis_from_plot ? u.plot.left + mul(layout.t_axis_x, u.h)
+                                               : u.client.left + mul(layout.t_axis_x, u.h);
     steel_font(dc, u.H);
     time_axis(dc, d, t_axis_x, u, blue, false);
     const std::string t_title = pick(cooling_time_short);
-    const int t_font = spec.t_title_height_tenths * u.H / 10;
+    const int t_font = layout.t_title_height_tenths * u.H / 10;
     const int t_title_h = steel_extent(dc, t_title, t_font).cy;
     rotated_axis_title(dc, t_title, t_font, u.client.left + mul(0.5, t_title_h), u.plot, blue, u.H);
     draw_steel_curve(dc, t_pen, d.x, d.t, u.plot, d.box_t);
-    legend_entry(dc, u, t_title, blue, t_pen, 11, spec.legend, 2);
+    legend_entry(dc, u, t_title, blue, t_pen, 11, layout.legend, 2);
 
     const WorldBox box{d.x_axis.min, 100, d.x_axis.max, 0};
     const std::vector<double> share_ticks = scale_ticks(0, 20, 6);
     bool first = true;
-    for (const ShareCurve& c : spec.curves) {
+    for (const ShareCurve& c : layout.curves) {
         const std::vector<double> ys = model_values(steel, d, c.q, limited);
         const Pen pen = pen_of(c.style, 1, c.colour);
         if (first) {
@@ -314,20 +315,20 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
             grid_and_axes(dc, u, d.x_axis, 100, 0, share_ticks, true);
             const std::string title = steel_text(pick(structure_axis));
             const int th = steel_extent(dc, title, mul(1.2, u.H)).cy;
-            const int x = spec.share_title_from_plot ? u.plot.left + mul(spec.share_title_x, th)
-                                                     : u.client.left + mul(spec.share_title_x, th);
+            const int x = layout.share_title_from_plot ? u.plot.left + mul(layout.share_title_x, th)
+                                                     : u.client.left + mul(layout.share_title_x, th);
             rotated_axis_title(dc, title, mul(1.2, u.H), x, u.plot, black, u.H);
         }
         draw_steel_curve(dc, pen, d.x, ys, u.plot, box);
-        legend_entry(dc, u, steel_text(pick(*c.label)), c.colour, pen, c.row, spec.legend, c.line_start);
+        legend_entry(dc, u, steel_text(pick(*c.label)), c.colour, pen, c.row, layout.legend, c.line_start);
     }
 
-    const std::string x_title = spec.x_title ? pick(*spec.x_title) : thickness_axis_structure;
+    const std::string x_title = layout.x_title ? pick(*layout.x_title) : thickness_axis_structure;
     const Size xs = steel_extent(dc, x_title, mul(1.2, u.H));
-    const int x_title_y = u.plot.bottom + mul(spec.x_title_y, xs.cy);
+    const int x_title_y = u.plot.bottom + mul(layout.x_title_y, xs.cy);
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
     steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
-    draw_footer(dc, u, entry, spec.footer);
+    draw_footer(dc, u, entry, layout.footer);
     regime.restore();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
@@ -335,9 +336,11 @@ void structure_window(const StructureSpec& spec, const double* params, int n, Wi
 // ---------------------------------------------------------------------------
 // Properties windows
 
-struct PropertySpec {
+// Where a properties window puts its rows and columns and what it writes
+// there.
+struct PropertyLayout {
     RegimeSweep kind;
-    int a, b, c, e;
+    PlotMargins margins;   // in h
     bool per_area;            // energy input divided by a positive thickness
     // t8/5 column layout, in h of the base font (thickness: title in h12)
     double t_axis_x;
@@ -374,7 +377,7 @@ struct PropertyColumns {
 // legend line and (but R02) its own axis; the grid and the HV and x axes come
 // with the HV curve. `titles` replaces the texts of all six when given.
 void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const std::vector<double>& xs,
-                     const PropertyColumns& spec, bool top_edge, int title_font, int ch,
+                     const PropertyColumns& columns, bool top_edge, int title_font, int ch,
                      const std::array<const char*, 6>* titles,
                      const std::function<std::vector<double>(KasatkinQuantity)>& values)
 {
@@ -388,10 +391,10 @@ void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const s
     const std::vector<PropertyCurve> curves{
         {KasatkinQuantity::hv, PenStyle::solid, rgb(127, 0, 0), &hardness_title, 0, -4, -3.5, -1000, 700, 50,
          scale_ticks(50, 50, 14), 0},
-        {KasatkinQuantity::rm, PenStyle::dash_dot, rgb(0, 125, 0), &strength_title, 1, spec.rm_title,
-         spec.rm_legend, spec.rm_axis, 2100, 100, scale_ticks(100, 200, 11), 0},
-        {KasatkinQuantity::r02, PenStyle::dash_dot, rgb(0, 200, 0), &yield_title, 1, spec.r02_title,
-         spec.r02_legend, -1000, 2100, 100, {}, 0},
+        {KasatkinQuantity::rm, PenStyle::dash_dot, rgb(0, 125, 0), &strength_title, 1, columns.rm_title,
+         columns.rm_legend, columns.rm_axis, 2100, 100, scale_ticks(100, 200, 11), 0},
+        {KasatkinQuantity::r02, PenStyle::dash_dot, rgb(0, 200, 0), &yield_title, 1, columns.r02_title,
+         columns.r02_legend, -1000, 2100, 100, {}, 0},
         {KasatkinQuantity::a, PenStyle::dash, rgb(0, 0, 200), &elongation_title, 2, 1, 1.5, 3.8, 48, 0,
          scale_ticks(0, 8, 7), 1},
         {KasatkinQuantity::z, PenStyle::dash_dot_dot, rgb(200, 200, 75), &reduction_title, 2, 4, 4.5, 6.8, 96, 0,
@@ -421,14 +424,14 @@ void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const s
 
 }
 
-void properties_window(const PropertySpec& spec, const double* params, int n, Window* window, Canvas& dc,
+void properties_window(const PropertyLayout& layout, const double* params, int n, Window* window, Canvas& dc,
                        const CompositionRecord& composition)
 {
     Entry entry;
-    if (!enter_window(params, window, spec.kind, entry)) return;
+    if (!enter_window(params, window, layout.kind, entry)) return;
     RegimeGuard regime;
     SweepData d;
-    if (!sweep_data(regime, spec.kind, params, n, spec.per_area, d)) {
+    if (!sweep_data(regime, layout.kind, params, n, layout.per_area, d)) {
         // Nothing to draw: the note says why, once the regime is back.
         regime.restore();
         steel_report_empty_sweep(window, d.gaps);
@@ -436,41 +439,42 @@ void properties_window(const PropertySpec& spec, const double* params, int n, Wi
     }
 
     Units u;
-    lay_out_window(window, dc, spec.a, spec.b, spec.c, spec.e, d.gaps, u);
+    lay_out_window(window, dc, layout.margins, d.gaps, u);
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
     bool limited = false;
 
-    const int title_font = spec.titles_in_h12 ? mul(1.2, u.H) : u.H;
-    const int ch = spec.titles_in_h12 ? u.h12 : u.h;   // unit of the title columns
+    const int title_font = layout.titles_in_h12 ? mul(1.2, u.H) : u.H;
+    const int ch = layout.titles_in_h12 ? u.h12 : u.h;   // unit of the title columns
 
     // t8/5.
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
     steel_font(dc, u.H);
-    time_axis(dc, d, u.client.left + mul(spec.t_axis_x, u.h), u, spec.t_axis_colour, spec.t_all_ticks);
+    time_axis(dc, d, u.client.left + mul(layout.t_axis_x, u.h), u, layout.t_axis_colour, layout.t_all_ticks);
     draw_steel_curve(dc, t_pen, d.x, d.t, u.plot, d.box_t);
     const std::string t_title = pick(cooling_time_short);
-    if (spec.t_title_centred) {
+    if (layout.t_title_centred) {
         const int th = steel_extent(dc, t_title, mul(1.2, u.H)).cy;
-        rotated_axis_title(dc, t_title, mul(1.2, u.H), u.client.left + mul(spec.t_title_x, th), u.plot, blue, u.H);
+        rotated_axis_title(dc, t_title, mul(1.2, u.H), u.client.left + mul(layout.t_title_x, th), u.plot, blue, u.H);
     } else {
-        vertical_title_with_legend(dc, t_title, u.H, u.client.left + mul(spec.t_title_x, u.h), u.plot, blue, t_pen,
-                                   u.client.left + mul(spec.t_legend_x, u.h), mul(0.5, u.h), u.H,
-                                   spec.t_legend_double);
+        vertical_title_with_legend(dc, t_title, u.H, u.client.left + mul(layout.t_title_x, u.h), u.plot, blue, t_pen,
+                                   u.client.left + mul(layout.t_legend_x, u.h), mul(0.5, u.h), u.H,
+                                   layout.t_legend_double);
     }
 
-    const PropertyColumns columns{spec.rm_axis, spec.rm_title, spec.rm_legend, spec.r02_title, spec.r02_legend};
-    property_curves(dc, u, d.x_axis, d.x, columns, spec.top_edge, title_font, ch, nullptr,
+    const PropertyColumns columns{layout.rm_axis, layout.rm_title, layout.rm_legend, layout.r02_title,
+                                  layout.r02_legend};
+    property_curves(dc, u, d.x_axis, d.x, columns, layout.top_edge, title_font, ch, nullptr,
                     [&](KasatkinQuantity q) { return model_values(steel, d, q, limited); });
 
-    const std::string x_title = pick(*spec.x_title);
+    const std::string x_title = pick(*layout.x_title);
     const Size xs = steel_extent(dc, x_title, u.H);
     const int x_title_y = u.plot.bottom + mul(1.8, u.h);
     text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
     steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
-    draw_footer(dc, u, entry, spec.footer);
+    draw_footer(dc, u, entry, layout.footer);
     regime.restore();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
@@ -504,62 +508,74 @@ int steps_or_default(int steps)
 void kasatkin_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                          CompositionRecord composition, int)
 {
-    static const StructureSpec spec{RegimeSweep::energy, 8, 13, 7, 12, 4, false, 11, -3, true,
-                                    energy_shares, LegendForm::char_width, &energy_axis, 1.3,
-                                    Footer{&energy_structure_title, 1, 1.5, 6.8, true, 5.5, true, &model_line,
-                                           {0, 0, 1, 1}}};
-    structure_window(spec, params, steps_or_default(steps), window, dc, composition);
+    static const StructureLayout layout{RegimeSweep::energy,
+                                        {.left = 8, .top = 7, .right = 13, .bottom = 12},
+                                        4, false, 11, -3, true,
+                                        energy_shares, LegendForm::char_width, &energy_axis, 1.3,
+                                        Footer{&energy_structure_title, true, 1.5, 6.8, true, 5.5, true, &model_line,
+                                               panel_without_speed_and_power}};
+    structure_window(layout, params, steps_or_default(steps), window, dc, composition);
 }
 
 void kasatkin_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
                                           CompositionRecord composition, int)
 {
-    static const PropertySpec spec{RegimeSweep::energy, 13, 12, 7, 10, true, 3, rgb(0, 0, 200), false,
-                                   0.3, 0.8, false, false, false, 7.7, 3.2, 4.2, 4.2, 4.7, false, &energy_axis,
-                                   Footer{&energy_properties_title, 0, 1.4, 7.4, false, 6.2, false,
-                                          &energy_properties_model_line, {0, 0, 1, 1}}};
-    properties_window(spec, params, steps_or_default(steps), window, dc, composition);
+    static const PropertyLayout layout{RegimeSweep::energy,
+                                       {.left = 13, .top = 7, .right = 12, .bottom = 10},
+                                       true, 3, rgb(0, 0, 200), false,
+                                       0.3, 0.8, false, false, false, 7.7, 3.2, 4.2, 4.2, 4.7, false, &energy_axis,
+                                       Footer{&energy_properties_title, false, 1.4, 7.4, false, 6.2, false,
+                                              &energy_properties_model_line, panel_without_speed_and_power}};
+    properties_window(layout, params, steps_or_default(steps), window, dc, composition);
 }
 
 void kasatkin_structure_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
                                           CompositionRecord composition, int)
 {
-    static const StructureSpec spec{RegimeSweep::preheat, 8, 13, 7, 12, -4, true, 12, 4, false,
-                                    preheat_shares, LegendForm::preheat, &preheat_axis, 1.8,
-                                    Footer{&structure_dependence, 1, 1.4, 8, false, 6.8, false, &model_line,
-                                           {1, 1, 1, 1}}};
-    structure_window(spec, params, 50, window, dc, composition);
+    static const StructureLayout layout{RegimeSweep::preheat,
+                                        {.left = 8, .top = 7, .right = 13, .bottom = 12},
+                                        -4, true, 12, 4, false,
+                                        preheat_shares, LegendForm::preheat, &preheat_axis, 1.8,
+                                        Footer{&structure_dependence, true, 1.4, 8, false, 6.8, false, &model_line,
+                                               PanelRows{}}};
+    structure_window(layout, params, 50, window, dc, composition);
 }
 
 void kasatkin_properties_vs_preheat_window(const double* params, int, Window* window, Canvas& dc, int,
                                            CompositionRecord composition, int)
 {
-    static const PropertySpec spec{RegimeSweep::preheat, 14, 12, 7, 12, false, 3.5, blue, true,
-                                   0.1, 0.6, true, false, false, 8.5, 4, 5, 5, 5.5, true, &preheat_axis,
-                                   Footer{&preheat_properties_title, 1, 1.4, 8, false, 6.8, false, &model_line,
-                                          {1, 1, 1, 1}}};
-    properties_window(spec, params, 50, window, dc, composition);
+    static const PropertyLayout layout{RegimeSweep::preheat,
+                                       {.left = 14, .top = 7, .right = 12, .bottom = 12},
+                                       false, 3.5, blue, true,
+                                       0.1, 0.6, true, false, false, 8.5, 4, 5, 5, 5.5, true, &preheat_axis,
+                                       Footer{&preheat_properties_title, true, 1.4, 8, false, 6.8, false, &model_line,
+                                              PanelRows{}}};
+    properties_window(layout, params, 50, window, dc, composition);
 }
 
 void kasatkin_structure_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
                                             CompositionRecord composition, int)
 {
-    static const StructureSpec spec{RegimeSweep::thickness, 8, 17, 7, 12, 4, false, 11, 4, false,
-                                    thickness_shares, LegendForm::thickness, nullptr, 1.8,
-                                    Footer{&thickness_structure_title, 1, 1.4, 6.8, false, 5.5, false, &model_line,
-                                           {1, 1, 1, 1}}};
-    structure_window(spec, params, 50, window, dc, composition);
+    static const StructureLayout layout{RegimeSweep::thickness,
+                                        {.left = 8, .top = 7, .right = 17, .bottom = 12},
+                                        4, false, 11, 4, false,
+                                        thickness_shares, LegendForm::thickness, nullptr, 1.8,
+                                        Footer{&thickness_structure_title, true, 1.4, 6.8, false, 5.5, false,
+                                               &model_line, PanelRows{}}};
+    structure_window(layout, params, 50, window, dc, composition);
 }
 
 void kasatkin_properties_vs_thickness_window(const double* params, int, Window* window, Canvas& dc, int,
                                              CompositionRecord composition, int)
 {
-    static const PropertySpec spec{RegimeSweep::thickness, 12, 12, 7, 10, false, 3, blue, false,
-                                   0.5, -1, false, true, true, 7.5, 3, 4, 4, 4.5, false,
-                                   &thickness_axis_properties,
-                                   Footer{&thickness_properties_title, 1, 1.4, 6.8, false, 5.5, false,
-                                          &model_line, {1, 1, 1, 1}}};
-    properties_window(spec, params, 50, window, dc, composition);
+    static const PropertyLayout layout{RegimeSweep::thickness,
+                                       {.left = 12, .top = 7, .right = 12, .bottom = 10},
+                                       false, 3, blue, false,
+                                       0.5, -1, false, true, true, 7.5, 3, 4, 4, 4.5, false,
+                                       &thickness_axis_properties,
+                                       Footer{&thickness_properties_title, true, 1.4, 6.8, false, 5.5, false,
+                                              &model_line, PanelRows{}}};
+    properties_window(layout, params, 50, window, dc, composition);
 }
 
 // ---------------------------------------------------------------------------
@@ -586,8 +602,8 @@ struct ChemistryEntry {
 
 // Entry, cleared client, fonts and plot; a point whose peak does not reach
 // the interval gets its peak written into the window instead of a box.
-bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selector, int a, int b, int c,
-                     int e, ChemistryEntry& ce)
+bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selector, const PlotMargins& margins,
+                     ChemistryEntry& ce)
 {
     if (!params) return false;
     const CoolingStatus status = steel_point_at_entry(params, ce.p);
@@ -598,8 +614,7 @@ bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selec
     ce.h15 = steel_extent(dc, "Wg", mul(1.5, u.H)).cy;
     u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
     u.h = steel_extent(dc, "Wg", u.H).cy;
-    u.plot = Rect{u.client.left + a * u.h, u.client.top + c * u.h, u.client.right - b * u.h,
-                  u.client.bottom - e * u.h};
+    u.plot = plot_rect(u.client, margins, u.h);
     if (status == CoolingStatus::peak_below) {
         const std::string text = cformat(steel_max_temperature_text, ce.p.T_max, ce.p.y, ce.p.z);
         const Size s = dc.text_extent(text);
@@ -645,7 +660,7 @@ void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, i
     const std::string point = steel_text(pick(point_coordinates), {steel_number(ce.p.y), steel_number(ce.p.z)});
     const int pw = dc.text_extent(point).cx;
     text_at(dc, u.client.left + (width - pw) / 2, u.client.bottom - mul(point_y, unit), point, black);
-    draw_steel_panel(dc, u.client, 1, 1, 1, 1, unit);
+    draw_steel_panel(dc, u.client, PanelRows{}, unit);
 }
 
 void content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
@@ -661,7 +676,7 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
                                             int selector, CompositionRecord composition, int)
 {
     ChemistryEntry ce;
-    if (!begin_chemistry(params, window, dc, selector, 5, 13, 7, 12, ce)) return;
+    if (!begin_chemistry(params, window, dc, selector, {.left = 5, .top = 7, .right = 13, .bottom = 12}, ce)) return;
     const Units& u = ce.u;
     const int n = steps_or_default(steps);
     KasatkinSteel steel;
@@ -714,7 +729,7 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
                                              int selector, CompositionRecord composition, int)
 {
     ChemistryEntry ce;
-    if (!begin_chemistry(params, window, dc, selector, 12, 12, 7, 10, ce)) return;
+    if (!begin_chemistry(params, window, dc, selector, {.left = 12, .top = 7, .right = 12, .bottom = 10}, ce)) return;
     const Units& u = ce.u;
     const int n = steps_or_default(steps);
     KasatkinSteel steel;

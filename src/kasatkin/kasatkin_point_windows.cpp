@@ -124,7 +124,7 @@ void model_line_and_panel(Canvas& dc, const PointLayout& L, double y_factor)
     text_at(dc, L.plot.left, L.client.bottom - mul(y_factor, L.h),
             steel_text(pick(model_line), {summary.title}), rgb(120, 0, 0));
     steel_font(dc, L.H);
-    draw_steel_panel(dc, L.client, 1, 1, 1, 1, L.h);
+    draw_steel_panel(dc, L.client, PanelRows{}, L.h);
 }
 
 struct PropertyCurve {

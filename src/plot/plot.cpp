@@ -320,6 +320,12 @@ void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span
     }
 }
 
+Rect plot_rect(Rect client, const PlotMargins& margins, int unit, int bottom_room)
+{
+    return Rect{client.left + margins.left * unit, client.top + margins.top * unit, client.right - margins.right * unit,
+                client.bottom - margins.bottom * unit - bottom_room};
+}
+
 void get_print_plot_rect(Canvas& dc, Rect& rect)
 {
     const DeviceCaps caps = dc.caps();

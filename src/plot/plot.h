@@ -101,6 +101,16 @@ void draw_polyline(Canvas& dc, int n, std::span<const double> xs, std::span<cons
 void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int count,
                         int offset, unsigned char ch, Rect rect, WorldBox box, int height);
 
+// A plot rectangle inside a window's client rectangle, each edge a number of
+// units in from the client's (the unit is a line height of the window's
+// font, in pixels).
+struct PlotMargins {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+// The client less the margins, and less `bottom_room` pixels more at the
+// bottom (the line a window keeps under its plot when it has one to write).
+Rect plot_rect(Rect client, const PlotMargins& margins, int unit, int bottom_room = 0);
+
 // The plot rectangle of a printed page (from the canvas's device caps):
 // margins of 25 and 15 mm (portrait) or 25 mm right and 16 mm bottom
 // (landscape), 26 mm top; a plot 0.68 times as high as wide (portrait) or

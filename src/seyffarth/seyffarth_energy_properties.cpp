@@ -298,8 +298,7 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
         block.class_line_y = 2.5;
     }
     if (energy) {
-        block.panel[0] = 0;
-        block.panel[1] = 0;
+        block.panel = panel_without_speed_and_power;
     }
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.

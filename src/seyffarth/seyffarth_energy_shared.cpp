@@ -182,7 +182,7 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
                    {steel_number(b.y), steel_number(b.z)});
     const int wp = steel_extent(dc, point, H).cx;
     text_at(dc, left + (width - wp) / 2, static_cast<int>(bottom - 6.3 * h), point, {0, 0, 0});
-    draw_steel_panel(dc, client, b.panel[0], b.panel[1], b.panel[2], b.panel[3], h);
+    draw_steel_panel(dc, client, b.panel, h);
 }
 
 void widen_range(double& lo, double& hi)

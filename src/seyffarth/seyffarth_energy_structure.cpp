@@ -131,8 +131,7 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
     block.y = in.y;
     block.z = in.z;
     if (!thickness) {
-        block.panel[0] = 0;
-        block.panel[1] = 0;
+        block.panel = panel_without_speed_and_power;
     }
 
     // The structure table; a faulty one is reported and what it held soundly

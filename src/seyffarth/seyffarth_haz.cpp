@@ -247,5 +247,5 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     dc.text_out(client.left + 5 * H1, static_cast<int>(client.bottom - 7.2 * H1), range_line);
 
     dc.set_text_color({0, 0, 0});
-    draw_steel_panel(dc, client, 1, 1, 1, 1, H1);
+    draw_steel_panel(dc, client, PanelRows{}, H1);
 }

@@ -15,6 +15,7 @@
 #include "plot.h"
 #include "regime_sweep.h"
 #include "steel_choice.h"
+#include "steel_window_frame.h"
 
 #include <span>
 #include <string>
@@ -131,7 +132,7 @@ struct SweepTextBlock {
     double y = 0, z = 0;
     bool title_rows_in_H = false;   // title rows placed by the line height of H
     double class_line_y = 2.3;      // in h
-    int panel[4] = {1, 1, 1, 1};
+    PanelRows panel;
 };
 void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock& block);
 

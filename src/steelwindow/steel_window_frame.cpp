@@ -383,10 +383,10 @@ SteelSummary steel_summary()
     return {line1, line2, title};
 }
 
-void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0, int show_thickness, int h)
+void draw_steel_panel(Canvas& dc, Rect client, PanelRows rows, int h)
 {
     if (current_model.draw_panel) {
-        current_model.draw_panel(dc, client, show_v, show_q, show_T0, show_thickness);
+        current_model.draw_panel(dc, client, rows.speed, rows.power, rows.initial_temperature, rows.thickness);
         return;
     }
     const SteelSummary s = steel_summary();

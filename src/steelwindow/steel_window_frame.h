@@ -162,9 +162,17 @@ struct SteelSummary {
 };
 SteelSummary steel_summary();
 
+// The quantities of the regime that a parameter panel shows.
+struct PanelRows {
+    bool speed = true, power = true, initial_temperature = true, thickness = true;
+};
+// A panel without speed and power, beside an energy input that stands for
+// both.
+inline constexpr PanelRows panel_without_speed_and_power{false, false, true, true};
+
 // The parameter panel of the current model, or its two summary lines at
 // (left + 5h, bottom - 2h) and (left + 5h, bottom - h).
-void draw_steel_panel(Canvas& dc, Rect client, int show_v, int show_q, int show_T0, int show_thickness, int h);
+void draw_steel_panel(Canvas& dc, Rect client, PanelRows rows, int h);
 
 // Pens.
 inline Pen pen_of(PenStyle style, int width, Rgb colour) { return Pen{style, width, colour}; }

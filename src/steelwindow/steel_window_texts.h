@@ -37,6 +37,9 @@ extern const Text5 ferrite_unit_lower;   // "ferrite, %%"
 
 }   // namespace steel_text_rows
 
+// A text that every language shows as it stands.
+constexpr Text5 same_in_every_language(const char* text) { return Text5{text, text, text, text, text}; }
+
 // Shown in every language.
 inline constexpr const char* steel_max_temperature_text = "Maximum temperature=%g at y=%.5g z=%.5g [cm]";
 inline constexpr const char* steel_fault_text = "You are fault with temperature ... ";
