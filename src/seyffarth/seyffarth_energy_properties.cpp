@@ -11,6 +11,8 @@
 #include "lang.h"
 #include "steel_window_frame.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -63,6 +65,324 @@ const Text5 atlas_lines[3] = {
      "nach dem Atlas P. Seyffarth", "selon l'atlas P. Seyffarth"},
 };
 
+using PanelStyles = std::array<PanelStyle, 6>;
+const PanelStyles energy_panels{{
+    {PenStyle::solid, {127, 0, 0}, 4, 3, 0xC1},
+    {PenStyle::dash, {0, 125, 0}, 4, 10, 0xC2},
+    {PenStyle::dash, {0, 200, 0}, 2, 3, 0xC3},
+    {PenStyle::dot, {0, 0, 200}, 3, 13, 0xC4},
+    {PenStyle::dash_dot, {255, 0, 0}, 7, 9, 0xC5},
+    {PenStyle::dash_dot_dot, {255, 0, 255}, 3, 17, 0xC6},
+}};
+const PanelStyles sweep_panels{{
+    {PenStyle::solid, {127, 0, 0}, 5, 0, 0xC1},
+    {PenStyle::dash_dot, {0, 125, 0}, 5, 0, 0xC2},
+    {PenStyle::dash_dot, {0, 200, 0}, 5, 0, 0xC3},
+    {PenStyle::dash, {0, 0, 200}, 5, 0, 0xC4},
+    {PenStyle::dash_dot_dot, {255, 0, 0}, 5, 0, 0xC5},
+    {PenStyle::dot, {255, 0, 255}, 5, 0, 0xC6},
+}};
+
+// Where a properties window puts its rows and columns and what it writes
+// there.
+struct PropertyLayout {
+    const Text5* title;
+    const Text5* atlas_line;
+    bool title_rows_in_H;
+    double class_line_y;   // in h
+    PanelRows panel;
+    int font_divisor;   // the base font H is the client's height over this
+    // The t8/5 title, rotated at the client's left, in this many H, its
+    // column 0.1 of h or of its own height in; the windows that draw it in
+    // H draw it once more in 1.1 H.
+    double t_title_font;
+    bool t_title_column_in_h;
+    int legend_strokes;   // each vertical legend line drawn this many times
+    const PanelStyles* panels;
+    const Text5* hardness_label;
+    // The hardness over the range of the atlas diagram (its header numbers 5
+    // and 6): drawn even from a curve of few points, its grid lines on that
+    // range.
+    bool hardness_on_diagram_range;
+    bool keep_negative;   // values below 0 stand as read
+    bool grid_after_hardness_legend;   // else before the hardness curve
+    bool x_axis_pen_black;   // else the hardness colour
+    bool x_labels_in_hardness_colour;   // else black
+    int x_axis_ticks_less;   // the n of draw_x_axis: the tick count less this
+    double x_title_row;   // in h under the plot
+};
+
+const PropertyLayout& property_layout(RegimeSweep kind)
+{
+    static const PropertyLayout energy{
+        .title = &titles[0],
+        .atlas_line = &atlas_lines[0],
+        .title_rows_in_H = false,
+        .class_line_y = 2.3,
+        .panel = panel_without_speed_and_power,
+        .font_divisor = 33,
+        .t_title_font = 1,
+        .t_title_column_in_h = false,
+        .legend_strokes = 1,
+        .panels = &energy_panels,
+        .hardness_label = &energy_hv_label,
+        .hardness_on_diagram_range = false,
+        .keep_negative = false,
+        .grid_after_hardness_legend = false,
+        .x_axis_pen_black = false,
+        .x_labels_in_hardness_colour = true,
+        .x_axis_ticks_less = 2,
+        .x_title_row = 1.8,
+    };
+    static const PropertyLayout preheat{
+        .title = &titles[1],
+        .atlas_line = &atlas_lines[1],
+        .title_rows_in_H = true,
+        .class_line_y = 2.5,
+        .panel = PanelRows{},
+        .font_divisor = 30,
+        .t_title_font = 1,
+        .t_title_column_in_h = false,
+        .legend_strokes = 2,
+        .panels = &sweep_panels,
+        .hardness_label = &property_labels[0],
+        .hardness_on_diagram_range = false,
+        .keep_negative = false,
+        .grid_after_hardness_legend = true,
+        .x_axis_pen_black = true,
+        .x_labels_in_hardness_colour = false,
+        .x_axis_ticks_less = 2,
+        .x_title_row = 1.3,
+    };
+    static const PropertyLayout thickness{
+        .title = &titles[2],
+        .atlas_line = &atlas_lines[2],
+        .title_rows_in_H = false,
+        .class_line_y = 2.3,
+        .panel = PanelRows{},
+        .font_divisor = 30,
+        .t_title_font = 1.1,
+        .t_title_column_in_h = true,
+        .legend_strokes = 1,
+        .panels = &sweep_panels,
+        .hardness_label = &property_labels[0],
+        .hardness_on_diagram_range = true,
+        .keep_negative = true,
+        .grid_after_hardness_legend = false,
+        .x_axis_pen_black = false,
+        .x_labels_in_hardness_colour = false,
+        .x_axis_ticks_less = 1,
+        .x_title_row = 1.3,
+    };
+    return kind == RegimeSweep::energy ? energy : kind == RegimeSweep::preheat ? preheat : thickness;
+}
+
+// The page: the client, the base font H with its line height h, the plot.
+struct Page {
+    Rect client, plot;
+    int H = 0, h = 0;
+};
+
+// The client cleared, and the plot, which gives up the room of the note of
+// points left out, so the lines under the note keep their places.
+Page lay_out_page(const PropertyLayout& layout, Window* window, Canvas& dc, const SweepGaps& gaps)
+{
+    Page g;
+    g.client = steel_client_rect(window, dc);
+    g.H = (g.client.bottom - g.client.top) / layout.font_divisor;
+    steel_clear(dc, g.client);
+    g.h = steel_extent(dc, "W", g.H).cy;
+    g.plot = plot_rect(g.client, {.left = 12, .top = 9, .right = 12, .bottom = 10}, g.h,
+                       steel_sweep_note_room(dc, gaps, g.H));
+    return g;
+}
+
+// One property over the sweep: its values carried onto its own scale (a gap
+// where the point has none), the scale and the range of its panel.
+struct PropertyCurve {
+    bool drawn = false;   // the curve set has the curve, with enough points
+    std::vector<double> values;
+    std::vector<double> scale;
+    double low = 0, high = 0;
+};
+
+std::array<PropertyCurve, 6> compute_properties(const PropertyLayout& layout, const CurveSet& curves,
+                                                const SweepOutput& t85)
+{
+    std::array<PropertyCurve, 6> out;
+    const PropertyScales scales = choose_property_scales(curves);
+    std::vector<double> cx, cy;
+    for (int k = 0; k < 6; ++k) {
+        PropertyCurve& p = out[static_cast<std::size_t>(k)];
+        int n = -1, colour_number = 0;
+        if (!extract_curve(curves, cx, cy, n, colour_number, k)) continue;
+        if (n <= 3 && !(layout.hardness_on_diagram_range && k == 0)) continue;
+        p.drawn = true;
+        p.scale = scales.scale(k);
+        p.low = p.scale.front();
+        p.high = p.scale.back();
+        if (layout.hardness_on_diagram_range && k == 0 && curves.size() > 6 && curves[6] != curves[5] &&
+            std::isfinite(curves[5]) && std::isfinite(curves[6])) {
+            p.low = curves[5];
+            p.high = curves[6];
+        }
+        p.values.resize(t85.t.size());
+        for (std::size_t i = 0; i < t85.t.size(); ++i) {
+            double u = seyffarth_curve_value(cx, cy, n, t85.t[i], layout.keep_negative);
+            if (k >= 1) u = hv_to_scale(u, scales.hv, p.scale);
+            p.values[i] = u;
+        }
+    }
+    return out;
+}
+
+// The t8/5 axis at the client's left, its rotated title with its legend
+// line, the curve with its markers.
+void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, const SweepOutput& t85,
+                     const SweepRange& range)
+{
+    const int N = static_cast<int>(t85.t.size());
+    const int left = g.client.left, T = g.plot.top, B = g.plot.bottom;
+    int nt = 7;
+    double tstep = 0;
+    choose_tick_step(range.y_max - range.y_min, nt, tstep);
+    const std::vector<double> tticks = tick_values(range.y_min, tstep, nt);
+    const WorldBox tbox{range.x_min, range.y_max, range.x_max, range.y_min};
+    const Rgb blue = mode_colour({0, 0, 255});
+    dc.set_text_color(blue);
+    dc.select_pen(Pen{PenStyle::solid, 2, blue});
+    steel_font(dc, g.H);
+    draw_y_axis(dc, left + 3 * g.h, B, T, range.y_max, range.y_min, nt - 2, 6, tticks);
+
+    const std::string title = pick(seyffarth_t85_text());
+    const int first_height = mul(layout.t_title_font, g.H);
+    const Size ts = steel_extent(dc, title, first_height);
+    steel_font(dc, first_height, 900);
+    text_at(dc, left + mul(0.1, layout.t_title_column_in_h ? g.h : ts.cy), T + (B - T + ts.cx) / 2, title, blue);
+
+    const Pen curve_pen{PenStyle::solid, 1, blue};
+    steel_font(dc, g.H);
+    dc.select_pen(curve_pen);
+    draw_polyline(dc, N - 1, t85.x, t85.t, 2, g.plot, tbox);
+    dc.set_text_color(blue);
+    dc.set_background_mode(BackgroundMode::opaque);
+    draw_curve_markers(dc, N - 1, t85.x, t85.t, 5, N / 7, 0xC0, g.plot, tbox, g.H);
+    dc.set_background_mode(BackgroundMode::transparent);
+
+    Size ls = ts;
+    if (!layout.t_title_column_in_h) {
+        ls = steel_extent(dc, title, mul(1.1, g.H));
+        steel_font(dc, mul(1.1, g.H), 900);
+        text_at(dc, left + mul(0.1, ls.cy), T + (B - T + ls.cx) / 2, title, blue);
+    }
+    const int line_x = left + mul(0.5, ls.cy);
+    dc.select_pen(curve_pen);
+    for (int stroke = 0; stroke < layout.legend_strokes; ++stroke) {
+        dc.move_to(line_x, T + (B - T + ls.cx) / 2 - ls.cx);
+        dc.line_to(line_x, T);
+    }
+    draw_sweep_glyph(dc, left + mul(0.1, ls.cy), static_cast<int>(T - 0.5 * ls.cy), 0xC0, g.H, blue);
+}
+
+// The six property curves, each with its markers, its rotated title with a
+// legend line and (but R02) its own value axis; the grid and the x axis
+// come with the hardness curve.
+void draw_property_curves(Canvas& dc, const PropertyLayout& layout, const Page& g, const SweepOutput& t85,
+                          const SweepRange& range, const std::array<PropertyCurve, 6>& properties)
+{
+    const int N = static_cast<int>(t85.t.size());
+    const int left = g.client.left, h = g.h;
+    const int L = g.plot.left, R = g.plot.right, T = g.plot.top, B = g.plot.bottom;
+    const double xmin = range.x_min, xmax = range.x_max;
+    const int label_x[6] = {static_cast<int>(L - 3 * h),      static_cast<int>(left + 3.5 * h),
+                            static_cast<int>(left + 4.5 * h), static_cast<int>(R + h),
+                            static_cast<int>(R + 4 * h),      static_cast<int>(R + 7.5 * h)};
+    const int line_x[6] = {static_cast<int>(L - 2.5 * h),  static_cast<int>(left + 4 * h),
+                           static_cast<int>(left + 5 * h), static_cast<int>(R + 1.5 * h),
+                           static_cast<int>(R + 4.5 * h),  static_cast<int>(R + 8 * h)};
+    const int axis_x[6] = {L,
+                           static_cast<int>(left + 8 * h),
+                           -1,
+                           static_cast<int>(R + 3.8 * h),
+                           static_cast<int>(R + 6.8 * h),
+                           static_cast<int>(R + 10 * h)};
+    for (int k = 0; k < 6; ++k) {
+        const PropertyCurve& p = properties[static_cast<std::size_t>(k)];
+        if (!p.drawn) continue;
+        const PanelStyle& ps = (*layout.panels)[static_cast<std::size_t>(k)];
+        const Rgb colour = mode_colour(ps.colour);
+        const Pen pen{ps.style, 1, colour};
+        const Pen axis_pen{PenStyle::solid, 2, colour};
+        const WorldBox box{xmin, p.high, xmax, p.low};
+
+        int nx = 7;
+        double xstep = 0;
+        std::vector<double> xticks;
+        auto draw_grid = [&] {
+            choose_tick_step(xmax - xmin, nx, xstep);
+            xticks = tick_values(xmin, xstep, nx);
+            dc.select_pen(Pen{PenStyle::dot, 1, mode_colour({127, 127, 127})});
+            draw_vertical_grid(dc, g.plot, box, nx, xticks);
+            const WorldBox hv_box{xmin, p.scale.back(), xmax, p.scale.front()};
+            draw_horizontal_grid(dc, g.plot, layout.hardness_on_diagram_range ? box : hv_box,
+                                 static_cast<int>(p.scale.size()) - 2, p.scale);
+            dc.move_to(R, T);
+            dc.line_to(R, B);
+            dc.move_to(L, T);
+            dc.line_to(R, T);
+        };
+        auto draw_x_axis_line = [&] {
+            if (xticks.empty()) {
+                choose_tick_step(xmax - xmin, nx, xstep);
+                xticks = tick_values(xmin, xstep, nx);
+            }
+            dc.select_pen(layout.x_axis_pen_black ? Pen{PenStyle::solid, 2, {0, 0, 0}} : axis_pen);
+            dc.set_text_color(layout.x_labels_in_hardness_colour ? colour : Rgb{0, 0, 0});
+            steel_font(dc, g.H);
+            draw_x_axis(dc, B, L, R, xmin, xmax, nx - layout.x_axis_ticks_less, 6, xticks);
+        };
+        auto draw_value_axis = [&] {
+            if (axis_x[k] < 0) return;
+            dc.select_pen(axis_pen);
+            dc.set_text_color(colour);
+            steel_font(dc, g.H);
+            draw_y_axis(dc, axis_x[k], B, T, p.high, p.low, static_cast<int>(p.scale.size()) - 1, 6, p.scale);
+        };
+        auto draw_legend = [&] {
+            const std::string label = pick(k == 0 ? *layout.hardness_label : property_labels[k]);
+            const Size ls = steel_extent(dc, label, g.H);
+            const int cw = ls.cx / std::max(1, text_length(label));
+            steel_font(dc, g.H, 900);
+            text_at(dc, label_x[k], B, label, colour);
+            dc.select_pen(pen);
+            for (int stroke = 0; stroke < layout.legend_strokes; ++stroke) {
+                dc.move_to(line_x[k], B - ls.cx - 2 * cw);
+                dc.line_to(line_x[k], T);
+            }
+            draw_sweep_glyph(dc, label_x[k], static_cast<int>(T - 0.5 * h), ps.glyph, g.H, colour);
+        };
+
+        if (k == 0 && !layout.grid_after_hardness_legend) draw_grid();
+        steel_font(dc, g.H);
+        dc.select_pen(pen);
+        draw_polyline(dc, N - 1, t85.x, p.values, 2, g.plot, box);
+        dc.set_text_color(colour);
+        dc.set_background_mode(BackgroundMode::opaque);
+        const int offset = ps.marker_offset_divisor ? N / ps.marker_offset_divisor : 7;
+        draw_curve_markers(dc, N - 1, t85.x, p.values, ps.marker_count, offset, ps.glyph, g.plot, box, g.H);
+        dc.set_background_mode(BackgroundMode::transparent);
+        if (k >= 3) {
+            draw_value_axis();
+            draw_legend();
+        } else {
+            draw_legend();
+            if (k == 0 && layout.grid_after_hardness_legend) draw_grid();
+            if (k == 0) draw_x_axis_line();
+            draw_value_axis();
+        }
+    }
+}
+
 } // namespace
 
 void property_sweep_window(RegimeSweep kind, const double* params, int steps, Window* window, Canvas& dc,
@@ -71,16 +391,11 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
     if (params == nullptr || !current_model.set_regime || !current_model.prepare || !current_model.temperature ||
         !current_model.velocity)
         return;
-    const bool energy = kind == RegimeSweep::energy;
-    const bool preheat = kind == RegimeSweep::preheat;
-    const bool thickness = kind == RegimeSweep::thickness;
-    const int kind_index = energy ? 0 : preheat ? 1 : 2;
-
+    const PropertyLayout& layout = property_layout(kind);
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
     SweepInput in = sweep_input_from_record(kind, params, steps);
-    if (!steel_sweep_possible(window, thickness)) return;
+    if (!steel_sweep_possible(window, kind == RegimeSweep::thickness)) return;
     if (!sweep_entry_check(in, window)) return;
-    const int N = in.plan.size();
 
     // The cooling times first: a sweep with no point to draw only says why.
     RegimeGuard regime;
@@ -91,219 +406,39 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
         return;
     }
 
-    const Rect client = steel_client_rect(window, dc);
-    const int left = client.left, top = client.top, right = client.right, bottom = client.bottom;
-    const int width = right - left;
-    const int H = (bottom - top) / (energy ? 33 : 30);
-    steel_clear(dc, client);
-    const int h = steel_extent(dc, "W", H).cy;
-    // A plot that leaves points out is less high by the note's line, so the
-    // lines under the note keep their places.
-    const Rect plot{left + 12 * h, top + 9 * h, right - 12 * h, bottom - 10 * h - steel_sweep_note_room(dc, t85.gaps, H)};
-    const int L = plot.left, R = plot.right, T = plot.top, B = plot.bottom;
-
+    const Page g = lay_out_page(layout, window, dc, t85.gaps);
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    steel_font(dc, H);
-    draw_sweep_composition(dc, client, descriptor, 5 * h);
-
+    steel_font(dc, g.H);
+    draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
     CurveSet curves;
     const AtlasReadResult file =
         read_curve_file(resolve_atlas_path(descriptor.property_curves, steel.file_name), curves);
     if (!file.ok) report_atlas_failure(window, file);
-
-    // t8/5 panel.
+    const std::array<PropertyCurve, 6> properties = compute_properties(layout, curves, t85);
     const SweepRange range = sweep_range(t85.x, t85.t);
-    const double xmin = range.x_min, xmax = range.x_max;
-    const Rgb blue = mode_colour({0, 0, 255});
-    {
-        int nt = 7;
-        double tstep = 0;
-        choose_tick_step(range.y_max - range.y_min, nt, tstep);
-        const std::vector<double> tticks = tick_values(range.y_min, tstep, nt);
-        const WorldBox tbox{xmin, range.y_max, xmax, range.y_min};
-        dc.set_text_color(blue);
-        dc.select_pen(Pen{PenStyle::solid, 2, blue});
-        steel_font(dc, H);
-        draw_y_axis(dc, left + 3 * h, B, T, range.y_max, range.y_min, nt - 2, 6, tticks);
 
-        const std::string title = pick(seyffarth_t85_text());
-        const int first_height = thickness ? static_cast<int>(1.1 * H) : H;
-        const Size ts = steel_extent(dc, title, first_height);
-        steel_font(dc, first_height, 900);
-        text_at(dc, static_cast<int>(left + 0.1 * (thickness ? h : ts.cy)), T + (B - T + ts.cx) / 2, title,
-                blue);
+    draw_time_curve(dc, layout, g, t85, range);
+    draw_property_curves(dc, layout, g, t85, range, properties);
+    const std::string xt = pick(seyffarth_x_title(kind));
+    const Size xs = steel_extent(dc, xt, g.H);
+    const int title_y = static_cast<int>(g.plot.bottom + layout.x_title_row * g.h);
+    text_at(dc, g.client.left + (g.client.right - g.client.left - xs.cx) / 2, title_y, xt, {0, 0, 0});
+    steel_sweep_note(dc, t85.gaps, g.client, g.H, title_y + xs.cy);
 
-        const Pen curve_pen{PenStyle::solid, 1, blue};
-        steel_font(dc, H);
-        dc.select_pen(curve_pen);
-        draw_polyline(dc, N - 1, t85.x, t85.t, 2, plot, tbox);
-        dc.set_text_color(blue);
-        dc.set_background_mode(BackgroundMode::opaque);
-        draw_curve_markers(dc, N - 1, t85.x, t85.t, 5, N / 7, 0xC0, plot, tbox, H);
-        dc.set_background_mode(BackgroundMode::transparent);
-
-        Size ls = ts;
-        if (!thickness) {
-            ls = steel_extent(dc, title, static_cast<int>(1.1 * H));
-            steel_font(dc, static_cast<int>(1.1 * H), 900);
-            text_at(dc, static_cast<int>(left + 0.1 * ls.cy), T + (B - T + ls.cx) / 2, title, blue);
-        }
-        const int line_x = static_cast<int>(left + 0.5 * ls.cy);
-        dc.select_pen(curve_pen);
-        for (int twice = 0; twice < (preheat ? 2 : 1); ++twice) {
-            dc.move_to(line_x, T + (B - T + ls.cx) / 2 - ls.cx);
-            dc.line_to(line_x, T);
-        }
-        draw_sweep_glyph(dc, static_cast<int>(left + 0.1 * ls.cy), static_cast<int>(T - 0.5 * ls.cy), 0xC0,
-                         H, blue);
-    }
-
-    // Property panels.
-    static const PanelStyle energy_panels[6] = {
-        {PenStyle::solid, {127, 0, 0}, 4, 3, 0xC1},   {PenStyle::dash, {0, 125, 0}, 4, 10, 0xC2},
-        {PenStyle::dash, {0, 200, 0}, 2, 3, 0xC3},    {PenStyle::dot, {0, 0, 200}, 3, 13, 0xC4},
-        {PenStyle::dash_dot, {255, 0, 0}, 7, 9, 0xC5}, {PenStyle::dash_dot_dot, {255, 0, 255}, 3, 17, 0xC6},
-    };
-    static const PanelStyle sweep_panels[6] = {
-        {PenStyle::solid, {127, 0, 0}, 5, 0, 0xC1},        {PenStyle::dash_dot, {0, 125, 0}, 5, 0, 0xC2},
-        {PenStyle::dash_dot, {0, 200, 0}, 5, 0, 0xC3},     {PenStyle::dash, {0, 0, 200}, 5, 0, 0xC4},
-        {PenStyle::dash_dot_dot, {255, 0, 0}, 5, 0, 0xC5}, {PenStyle::dot, {255, 0, 255}, 5, 0, 0xC6},
-    };
-    const PanelStyle* panels = energy ? energy_panels : sweep_panels;
-    const int label_x[6] = {static_cast<int>(L - 3 * h),       static_cast<int>(left + 3.5 * h),
-                            static_cast<int>(left + 4.5 * h),  static_cast<int>(R + h),
-                            static_cast<int>(R + 4 * h),       static_cast<int>(R + 7.5 * h)};
-    const int line_x[6] = {static_cast<int>(L - 2.5 * h),      static_cast<int>(left + 4 * h),
-                           static_cast<int>(left + 5 * h),     static_cast<int>(R + 1.5 * h),
-                           static_cast<int>(R + 4.5 * h),      static_cast<int>(R + 8 * h)};
-    const int axis_x[6] = {L, static_cast<int>(left + 8 * h), -1, static_cast<int>(R + 3.8 * h),
-                           static_cast<int>(R + 6.8 * h), static_cast<int>(R + 10 * h)};
-
-    const PropertyScales scales = choose_property_scales(curves);
-    std::vector<double> cx, cy, values(static_cast<std::size_t>(std::max(N, 0)));
-    for (int k = 0; k < 6; ++k) {
-        int n = -1, colour_number = 0;
-        if (!extract_curve(curves, cx, cy, n, colour_number, k)) continue;
-        if (n <= 3 && !(thickness && k == 0)) continue;
-        const PanelStyle& ps = panels[k];
-        const Rgb colour = mode_colour(ps.colour);
-        const Pen pen{ps.style, 1, colour};
-        const Pen axis_pen{PenStyle::solid, 2, colour};
-        const std::vector<double> scale = scales.scale(k);
-        double s_low = scale.front(), s_high = scale.back();
-        if (thickness && k == 0 && curves.size() > 6) {
-            // The HV panel spans the hardness range the atlas diagram gives.
-            s_low = curves[5];
-            s_high = curves[6];
-            if (!(s_high != s_low) || !std::isfinite(s_low) || !std::isfinite(s_high)) {
-                s_low = scale.front();
-                s_high = scale.back();
-            }
-        }
-        const WorldBox box{xmin, s_high, xmax, s_low};
-
-        // Every curve is drawn over the one sweep of cooling times.
-        const SweepOutput& s = t85;
-        for (int i = 0; i < N; ++i) {
-            const auto idx = static_cast<std::size_t>(i);
-            double u = seyffarth_curve_value(cx, cy, n, s.t[idx], thickness);
-            if (k >= 1) u = hv_to_scale(u, scales.hv, scale);
-            values[idx] = u;
-        }
-
-        int nx = 7;
-        double xstep = 0;
-        std::vector<double> xticks;
-        auto draw_grid = [&] {
-            choose_tick_step(xmax - xmin, nx, xstep);
-            xticks = tick_values(xmin, xstep, nx);
-            dc.select_pen(Pen{PenStyle::dot, 1, mode_colour({127, 127, 127})});
-            draw_vertical_grid(dc, plot, box, nx, xticks);
-            const WorldBox hv_box{xmin, scale.back(), xmax, scale.front()};
-            draw_horizontal_grid(dc, plot, thickness ? box : hv_box, static_cast<int>(scale.size()) - 2, scale);
-            dc.move_to(R, T);
-            dc.line_to(R, B);
-            dc.move_to(L, T);
-            dc.line_to(R, T);
-        };
-        auto draw_energy_axis = [&] {
-            if (xticks.empty()) {
-                choose_tick_step(xmax - xmin, nx, xstep);
-                xticks = tick_values(xmin, xstep, nx);
-            }
-            dc.select_pen(preheat ? Pen{PenStyle::solid, 2, {0, 0, 0}} : axis_pen);
-            dc.set_text_color(energy ? colour : Rgb{0, 0, 0});
-            steel_font(dc, H);
-            draw_x_axis(dc, B, L, R, xmin, xmax, thickness ? nx - 1 : nx - 2, 6, xticks);
-        };
-        auto draw_value_axis = [&] {
-            if (axis_x[k] < 0) return;
-            dc.select_pen(axis_pen);
-            dc.set_text_color(colour);
-            steel_font(dc, H);
-            draw_y_axis(dc, axis_x[k], B, T, s_high, s_low, static_cast<int>(scale.size()) - 1, 6, scale);
-        };
-        auto draw_legend = [&] {
-            const std::string label = pick(energy && k == 0 ? energy_hv_label : property_labels[k]);
-            const Size ls = steel_extent(dc, label, H);
-            const int cw = ls.cx / std::max(1, text_length(label));
-            steel_font(dc, H, 900);
-            text_at(dc, label_x[k], B, label, colour);
-            dc.select_pen(pen);
-            for (int twice = 0; twice < (preheat ? 2 : 1); ++twice) {
-                dc.move_to(line_x[k], B - ls.cx - 2 * cw);
-                dc.line_to(line_x[k], T);
-            }
-            draw_sweep_glyph(dc, label_x[k], static_cast<int>(T - 0.5 * h), ps.glyph, H, colour);
-        };
-
-        if (k == 0 && !preheat) draw_grid();
-        steel_font(dc, H);
-        dc.select_pen(pen);
-        draw_polyline(dc, N - 1, s.x, values, 2, plot, box);
-        dc.set_text_color(colour);
-        dc.set_background_mode(BackgroundMode::opaque);
-        const int offset = ps.marker_offset_divisor ? N / ps.marker_offset_divisor : 7;
-        draw_curve_markers(dc, N - 1, s.x, values, ps.marker_count, offset, ps.glyph, plot, box, H);
-        dc.set_background_mode(BackgroundMode::transparent);
-        if (k >= 3) {
-            draw_value_axis();
-            draw_legend();
-        } else {
-            draw_legend();
-            if (k == 0 && preheat) draw_grid();
-            if (k == 0) draw_energy_axis();
-            draw_value_axis();
-        }
-    }
-
-    {
-        const std::string xt = pick(seyffarth_x_title(kind));
-        const Size xs = steel_extent(dc, xt, H);
-        const int title_y = static_cast<int>(B + (energy ? 1.8 : 1.3) * h);
-        text_at(dc, left + (width - xs.cx) / 2, title_y, xt, {0, 0, 0});
-        steel_sweep_note(dc, t85.gaps, client, H, title_y + xs.cy);
-    }
-
-    SweepTextBlock block;
-    block.title = pick(titles[kind_index]);
-    block.atlas_line = pick(atlas_lines[kind_index]);
-    block.class_name = class_name;
-    block.grade = descriptor.grade_line;
-    block.y = in.y;
-    block.z = in.z;
-    if (preheat) {
-        block.title_rows_in_H = true;
-        block.class_line_y = 2.5;
-    }
-    if (energy) {
-        block.panel = panel_without_speed_and_power;
-    }
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.
     regime.restore();
-    draw_sweep_text_block(dc, client, H, block);
+    draw_sweep_text_block(dc, g.client, g.H,
+                          SweepTextBlock{.title = pick(*layout.title),
+                                         .atlas_line = pick(*layout.atlas_line),
+                                         .class_name = class_name,
+                                         .grade = descriptor.grade_line,
+                                         .y = in.y,
+                                         .z = in.z,
+                                         .title_rows_in_H = layout.title_rows_in_H,
+                                         .class_line_y = layout.class_line_y,
+                                         .panel = layout.panel});
 }
 
 void seyffarth_properties_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,

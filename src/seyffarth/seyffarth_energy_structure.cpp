@@ -10,6 +10,8 @@
 #include "lang.h"
 #include "steel_window_frame.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -58,6 +60,296 @@ int kind_index(RegimeSweep kind)
     return kind == RegimeSweep::energy ? 0 : kind == RegimeSweep::preheat ? 1 : 2;
 }
 
+// The four phase curves of each window, in the order they are drawn.
+using PhaseStyles = std::array<PhaseStyle, 4>;
+const PhaseStyles energy_phases{{
+    {0, PenStyle::solid, {0, 127, 0}, 0xC1, 3},
+    {1, PenStyle::dash_dot, {0, 127, 255}, 0xC2, 5},
+    {2, PenStyle::dash, {127, 0, 0}, 0xC3, 7},
+    {3, PenStyle::dot, {255, 127, 0}, 0xC4, 9},
+}};
+const PhaseStyles preheat_phases{{
+    {0, PenStyle::solid, {0, 127, 0}, 0xC1, 3},
+    {1, PenStyle::dash_dot, {0, 127, 255}, 0xC2, 5},
+    {3, PenStyle::dash_dot, {255, 127, 0}, 0xC3, 7},
+    {2, PenStyle::dash, {127, 0, 0}, 0xC4, 9},
+}};
+const PhaseStyles thickness_phases{{
+    {0, PenStyle::solid, {0, 127, 0}, 0xC1, 3},
+    {1, PenStyle::dot, {0, 127, 255}, 0xC2, 5},
+    {2, PenStyle::dash_dot, {127, 0, 0}, 0xC3, 7},
+    {3, PenStyle::dash, {255, 127, 0}, 0xC4, 9},
+}};
+
+// Where a structure window puts its rows and columns and what it writes
+// there. Columns are in h (the line height of the base font H) unless
+// their comment says otherwise.
+struct StructureLayout {
+    const Text5* title;
+    const Text5* atlas_line;
+    PanelRows panel;
+    double plot_left;   // the plot's left edge this fraction of the client's width in (as 1 / plot_left)
+    // The t8/5 axis, from the client's left or, when t_axis_from_plot, from
+    // the plot's (negative: left of it).
+    bool t_axis_from_plot;
+    double t_axis_column;
+    bool t_axis_thin_in_black_and_white;
+    double t_title_font;   // in H
+    double t_title_column;   // from the client's left, in h or in the title's own height
+    bool t_title_column_in_h;
+    bool t_curve_black_in_black_and_white;
+    double t_legend_column;   // character widths right of the plot
+    const PhaseStyles* phases;
+    const Text5* bainite_label;
+    // The structure axis and the x axis come right after the grid, before
+    // any curve, or after all the curves.
+    bool axes_before_curves;
+    int structure_axis_ticks;   // the n of draw_y_axis
+    // The structure axis title, 3 of these left of the plot: h, or the
+    // title's own height.
+    bool structure_title_in_h;
+    double x_title_row;   // under the plot, in the x title's own height
+    bool x_title_on_plot;   // centred on the plot with a raised degree sign, else on the client
+};
+
+const StructureLayout& structure_layout(RegimeSweep kind)
+{
+    static const StructureLayout energy{
+        .title = &titles[0],
+        .atlas_line = &atlas_line_seyffarth,
+        .panel = panel_without_speed_and_power,
+        .plot_left = 5,
+        .t_axis_from_plot = true,
+        .t_axis_column = -4,
+        .t_axis_thin_in_black_and_white = false,
+        .t_title_font = 1.2,
+        .t_title_column = 0.5,
+        .t_title_column_in_h = false,
+        .t_curve_black_in_black_and_white = false,
+        .t_legend_column = 3.2,
+        .phases = &energy_phases,
+        .bainite_label = &phase_labels[1],
+        .axes_before_curves = false,
+        .structure_axis_ticks = 4,
+        .structure_title_in_h = false,
+        .x_title_row = 1.3,
+        .x_title_on_plot = false,
+    };
+    static const StructureLayout preheat{
+        .title = &titles[1],
+        .atlas_line = &atlas_line_seyffarth,
+        .panel = panel_without_speed_and_power,
+        .plot_left = 5.5,
+        .t_axis_from_plot = false,
+        .t_axis_column = 4,
+        .t_axis_thin_in_black_and_white = false,
+        .t_title_font = 1,
+        .t_title_column = 0.1,
+        .t_title_column_in_h = false,
+        .t_curve_black_in_black_and_white = true,
+        .t_legend_column = 1.2,
+        .phases = &preheat_phases,
+        .bainite_label = &phase_labels[1],
+        .axes_before_curves = true,
+        .structure_axis_ticks = 5,
+        .structure_title_in_h = false,
+        .x_title_row = 1.1,
+        .x_title_on_plot = true,
+    };
+    static const StructureLayout thickness{
+        .title = &titles[2],
+        .atlas_line = &atlas_line_thickness,
+        .panel = PanelRows{},
+        .plot_left = 7,
+        .t_axis_from_plot = false,
+        .t_axis_column = 3.5,
+        .t_axis_thin_in_black_and_white = true,
+        .t_title_font = 1.1,
+        .t_title_column = 0.3,
+        .t_title_column_in_h = true,
+        .t_curve_black_in_black_and_white = false,
+        .t_legend_column = 3.2,
+        .phases = &thickness_phases,
+        .bainite_label = &beanite_label,
+        .axes_before_curves = false,
+        .structure_axis_ticks = 4,
+        .structure_title_in_h = true,
+        .x_title_row = 1.0,
+        .x_title_on_plot = false,
+    };
+    return kind == RegimeSweep::energy ? energy : kind == RegimeSweep::preheat ? preheat : thickness;
+}
+
+// The page: the client, the base font H with its line height h, the plot.
+struct Page {
+    Rect client, plot;
+    int H = 0, h = 0;
+};
+
+// The client cleared, and the plot, which gives up the room of the note of
+// points left out, so the lines under the note keep their places.
+Page lay_out_page(const StructureLayout& layout, Window* window, Canvas& dc, const SweepGaps& gaps)
+{
+    Page g;
+    g.client = steel_client_rect(window, dc);
+    const int width = g.client.right - g.client.left;
+    g.H = (g.client.bottom - g.client.top) / 30;
+    steel_clear(dc, g.client);
+    g.h = steel_extent(dc, "W", g.H).cy;
+    g.plot.left = g.client.left + static_cast<int>(width / layout.plot_left);
+    g.plot.right = g.client.right - width / 4;
+    g.plot.top = g.client.top + 9 * g.h;
+    g.plot.bottom = g.client.bottom - 10 * g.h - steel_sweep_note_room(dc, gaps, g.H);
+    return g;
+}
+
+// The phase shares at each cooling time of the sweep, by table column (M,
+// B, P, F); a gap where the point has none.
+using PhaseShares = std::array<std::vector<double>, 4>;
+
+PhaseShares compute_shares(const std::vector<StructureRow>& rows, const SweepOutput& t85)
+{
+    const int n = static_cast<int>(rows.size()) - 1;
+    std::vector<double> X, columns[4];
+    for (const StructureRow& r : rows) {
+        X.push_back(r.x);
+        columns[0].push_back(r.martensite);
+        columns[1].push_back(r.bainite);
+        columns[2].push_back(r.pearlite);
+        columns[3].push_back(r.ferrite);
+    }
+    PhaseShares shares;
+    for (std::size_t c = 0; c < 4; ++c) {
+        shares[c].resize(t85.t.size());
+        for (std::size_t i = 0; i < t85.t.size(); ++i)
+            shares[c][i] = std::isfinite(t85.t[i]) ? seyffarth_phase_share(X, columns[c], n, t85.t[i]) : std::nan("");
+    }
+    return shares;
+}
+
+// The t8/5 axis, its title, curve, markers and legend.
+void draw_time_curve(Canvas& dc, const StructureLayout& layout, const Page& g, const SweepOutput& t85,
+                     const SweepRange& range)
+{
+    const int N = static_cast<int>(t85.t.size());
+    int nt = 7;
+    double tstep = 0;
+    choose_tick_step(range.y_max - range.y_min, nt, tstep);
+    const std::vector<double> tticks = tick_values(range.y_min, tstep, nt);
+    const WorldBox tbox{range.x_min, range.y_max, range.x_max, range.y_min};
+    const Rgb blue = mode_colour({0, 0, 255});
+    const int axis_x = (layout.t_axis_from_plot ? g.plot.left : g.client.left) + mul(layout.t_axis_column, g.h);
+    const int axis_width = (layout.t_axis_thin_in_black_and_white && colour_mode == 0) ? 1 : 2;
+    dc.set_text_color(blue);
+    dc.select_pen(Pen{PenStyle::solid, axis_width, blue});
+    steel_font(dc, g.H);
+    draw_y_axis(dc, axis_x, g.plot.bottom, g.plot.top, range.y_max, range.y_min, nt - 2, 6, tticks);
+
+    const std::string title = pick(t85_text);
+    const int title_height = mul(layout.t_title_font, g.H);
+    const Size ts = steel_extent(dc, title, title_height);
+    const int title_x = g.client.left + mul(layout.t_title_column, layout.t_title_column_in_h ? g.h : ts.cy);
+    steel_font(dc, title_height, 900);
+    text_at(dc, title_x, g.plot.top + (g.plot.bottom - g.plot.top + ts.cx) / 2, title, blue);
+
+    steel_font(dc, g.H);
+    const Pen curve_pen = (layout.t_curve_black_in_black_and_white && colour_mode == 0)
+        ? Pen{PenStyle::solid, 2, {0, 0, 0}}
+        : Pen{PenStyle::solid, 1, blue};
+    dc.select_pen(curve_pen);
+    draw_polyline(dc, N - 1, t85.x, t85.t, 2, g.plot, tbox);
+    dc.set_text_color(blue);
+    dc.set_background_mode(BackgroundMode::opaque);
+    draw_curve_markers(dc, N - 1, t85.x, t85.t, 5, N / 7, 0xC0, g.plot, tbox, g.H);
+    dc.set_background_mode(BackgroundMode::transparent);
+
+    const Size ls = steel_extent(dc, title, g.H);
+    const int cw = ls.cx / std::max(1, text_length(title));
+    const int R = g.plot.right, T = g.plot.top;
+    text_at(dc, static_cast<int>(R + layout.t_legend_column * cw), T + 11 * g.h, title, blue);
+    legend_line(dc, curve_pen, R + ls.cx + static_cast<int>((layout.t_legend_column + 0.8) * cw),
+                g.client.right - 2 * cw, static_cast<int>(T + 11.5 * g.h));
+    draw_sweep_glyph(dc, g.client.right - 3 * g.h, static_cast<int>(T + 11 * g.h) - 1, 0xC0, g.H, blue);
+}
+
+// The grid, the structure and x axes, the structure title, and the four
+// phase curves with their markers and legends.
+void draw_phase_curves(Canvas& dc, const StructureLayout& layout, const Page& g, const SweepOutput& t85,
+                       const SweepRange& range, const PhaseShares& shares)
+{
+    const int N = static_cast<int>(t85.t.size());
+    const int L = g.plot.left, R = g.plot.right, T = g.plot.top, B = g.plot.bottom;
+    const WorldBox sbox{range.x_min, 100, range.x_max, 0};
+    const std::vector<double> structure_values{0, 20, 40, 60, 80, 100};
+    int nx = 7;
+    double xstep = 0;
+    choose_tick_step(range.x_max - range.x_min, nx, xstep);
+    const std::vector<double> xticks = tick_values(range.x_min, xstep, nx);
+    const auto axes = [&] {
+        dc.select_pen(Pen{PenStyle::solid, 2, {0, 0, 0}});
+        dc.set_text_color({0, 0, 0});
+        steel_font(dc, g.H);
+        draw_y_axis(dc, L, B, T, 100, 0, layout.structure_axis_ticks, 6, structure_values);
+        dc.select_pen(Pen{PenStyle::solid, 2, mode_colour({127, 0, 0})});
+        draw_x_axis(dc, B, L, R, range.x_min, range.x_max, nx - 2, 6, xticks);
+    };
+
+    dc.select_pen(Pen{PenStyle::dot, 1, mode_colour({127, 127, 127})});
+    draw_vertical_grid(dc, g.plot, sbox, nx, xticks);
+    draw_horizontal_grid(dc, g.plot, sbox, 5, structure_values);
+    dc.move_to(R, T);
+    dc.line_to(R, B);
+    if (layout.axes_before_curves) axes();
+    const std::string st = pick(structure_title_text);
+    const Size ss = steel_extent(dc, st, mul(1.2, g.H));
+    const int st_x = L - 3 * (layout.structure_title_in_h ? g.h : ss.cy);
+    steel_font(dc, mul(1.2, g.H), 900);
+    text_at(dc, st_x, T + (B - T + ss.cx) / 2, st, {0, 0, 0});
+
+    for (const PhaseStyle& ph : *layout.phases) {
+        const std::vector<double>& ys = shares[static_cast<std::size_t>(ph.column)];
+        const Rgb colour = mode_colour(ph.colour);
+        const Pen pen{ph.style, 1, colour};
+        steel_font(dc, g.H);
+        dc.select_pen(pen);
+        draw_polyline(dc, N - 1, t85.x, ys, 2, g.plot, sbox);
+        dc.set_text_color(colour);
+        dc.set_background_mode(BackgroundMode::opaque);
+        draw_curve_markers(dc, N - 1, t85.x, ys, 5, N / 7, ph.glyph, g.plot, sbox, g.H);
+        dc.set_background_mode(BackgroundMode::transparent);
+        const std::string label = pick(ph.column == 1 ? *layout.bainite_label : phase_labels[ph.column]);
+        const Size ls = steel_extent(dc, label, g.H);
+        const int cw = ls.cx / std::max(1, text_length(label));
+        text_at(dc, static_cast<int>(R + 1.2 * cw), T + ph.row * g.h, label, colour);
+        legend_line(dc, pen, R + ls.cx + 2 * cw, g.client.right - 2 * cw, static_cast<int>(T + (ph.row + 0.5) * g.h));
+        draw_sweep_glyph(dc, g.client.right - 3 * g.h, static_cast<int>(T + ph.row * g.h) - 1, ph.glyph, g.H, colour);
+    }
+    if (!layout.axes_before_curves) axes();
+}
+
+// The title of the swept quantity under the plot, and under it the note of
+// the points left out.
+void draw_x_title(Canvas& dc, RegimeSweep kind, const StructureLayout& layout, const Page& g, const SweepGaps& gaps)
+{
+    const int H12 = mul(1.2, g.H);
+    const int L = g.plot.left, R = g.plot.right, B = g.plot.bottom;
+    const std::string xt = pick(seyffarth_x_title(kind));
+    const Size xs = steel_extent(dc, xt, H12);
+    steel_font(dc, H12);
+    const int title_y = static_cast<int>(B + layout.x_title_row * xs.cy);
+    if (layout.x_title_on_plot) {
+        const int x0 = L + (R - L - xs.cx) / 2;
+        text_at(dc, x0, title_y, xt, {0, 0, 0});
+        // The degree sign of °C as a raised small zero after the "C".
+        const int wc = dc.text_extent("С").cx;
+        steel_font(dc, 3 * g.H / 5);
+        text_at(dc, static_cast<int>(x0 + 1.4 * wc), static_cast<int>(B + 0.95 * xs.cy), "0", {0, 0, 0});
+    } else {
+        text_at(dc, g.client.left + (g.client.right - g.client.left - xs.cx) / 2, title_y, xt, {0, 0, 0});
+    }
+    steel_sweep_note(dc, gaps, g.client, g.H, title_y + xs.cy);
+}
+
 } // namespace
 
 const Text5& seyffarth_x_title(RegimeSweep kind)
@@ -83,15 +375,11 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
     if (params == nullptr || !current_model.set_regime || !current_model.prepare || !current_model.temperature ||
         !current_model.velocity)
         return;
-    const bool energy = kind == RegimeSweep::energy;
-    const bool preheat = kind == RegimeSweep::preheat;
-    const bool thickness = kind == RegimeSweep::thickness;
-
+    const StructureLayout& layout = structure_layout(kind);
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
     SweepInput in = sweep_input_from_record(kind, params, steps);
-    if (!steel_sweep_possible(window, thickness)) return;
+    if (!steel_sweep_possible(window, kind == RegimeSweep::thickness)) return;
     if (!sweep_entry_check(in, window)) return;
-    const int N = in.plan.size();
 
     // The cooling times first: a sweep with no point to draw only says why.
     RegimeGuard regime;
@@ -102,214 +390,38 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
         return;
     }
 
-    // Page.
-    const Rect client = steel_client_rect(window, dc);
-    const int left = client.left, top = client.top, right = client.right, bottom = client.bottom;
-    const int width = right - left;
-    const int H = (bottom - top) / 30;
-    steel_clear(dc, client);
-    const int h = steel_extent(dc, "W", H).cy;
-    Rect plot;
-    plot.left = energy ? left + width / 5 : preheat ? static_cast<int>(left + width / 5.5) : left + width / 7;
-    plot.right = right - width / 4;
-    plot.top = top + 9 * h;
-    // A plot that leaves points out is less high by the note's line, so the
-    // lines under the note keep their places.
-    plot.bottom = bottom - 10 * h - steel_sweep_note_room(dc, t85.gaps, H);
-    const int L = plot.left, R = plot.right, T = plot.top, B = plot.bottom;
-
+    const Page g = lay_out_page(layout, window, dc, t85.gaps);
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    steel_font(dc, H);
-    draw_sweep_composition(dc, client, descriptor, 5 * h);
-
-    SweepTextBlock block;
-    block.title = pick(titles[kind_index(kind)]);
-    block.atlas_line = pick(thickness ? atlas_line_thickness : atlas_line_seyffarth);
-    block.class_name = class_name;
-    block.grade = descriptor.grade_line;
-    block.y = in.y;
-    block.z = in.z;
-    if (!thickness) {
-        block.panel = panel_without_speed_and_power;
-    }
+    steel_font(dc, g.H);
+    draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
+    const SweepTextBlock block{.title = pick(*layout.title),
+                               .atlas_line = pick(*layout.atlas_line),
+                               .class_name = class_name,
+                               .grade = descriptor.grade_line,
+                               .y = in.y,
+                               .z = in.z,
+                               .panel = layout.panel};
 
     // The structure table; a faulty one is reported and what it held soundly
     // is used.
     std::vector<StructureRow> rows;
-    const AtlasReadResult table =
-        read_structure_table(resolve_atlas_path(descriptor.structure, steel.file_name), rows);
+    const AtlasReadResult table = read_structure_table(resolve_atlas_path(descriptor.structure, steel.file_name), rows);
     if (!table.ok) report_atlas_failure(window, table);
     if (rows.empty()) {
-        draw_sweep_text_block(dc, client, H, block);
+        draw_sweep_text_block(dc, g.client, g.H, block);
         return;
     }
-    const int n = static_cast<int>(rows.size()) - 1;
-    std::vector<double> X, columns[4];
-    for (const StructureRow& r : rows) {
-        X.push_back(r.x);
-        columns[0].push_back(r.martensite);
-        columns[1].push_back(r.bainite);
-        columns[2].push_back(r.pearlite);
-        columns[3].push_back(r.ferrite);
-    }
-
-    // t8/5 panel.
+    const PhaseShares shares = compute_shares(rows, t85);
     const SweepRange range = sweep_range(t85.x, t85.t);
-    const double xmin = range.x_min, xmax = range.x_max;
-    int nt = 7;
-    double tstep = 0;
-    choose_tick_step(range.y_max - range.y_min, nt, tstep);
-    const std::vector<double> tticks = tick_values(range.y_min, tstep, nt);
-    const WorldBox tbox{xmin, range.y_max, xmax, range.y_min};
-    const Rgb blue = mode_colour({0, 0, 255});
-    {
-        const int axis_x = energy ? L - 4 * h : preheat ? left + 4 * h : static_cast<int>(left + 3.5 * h);
-        const int axis_width = (thickness && colour_mode == 0) ? 1 : 2;
-        dc.set_text_color(blue);
-        dc.select_pen(Pen{PenStyle::solid, axis_width, blue});
-        steel_font(dc, H);
-        draw_y_axis(dc, axis_x, B, T, range.y_max, range.y_min, nt - 2, 6, tticks);
 
-        const std::string title = pick(t85_text);
-        const int title_height = energy ? static_cast<int>(1.2 * H) : preheat ? H : static_cast<int>(1.1 * H);
-        const Size ts = steel_extent(dc, title, title_height);
-        const int title_x = energy ? static_cast<int>(left + 0.5 * ts.cy)
-                            : preheat ? static_cast<int>(left + 0.1 * ts.cy)
-                                      : static_cast<int>(left + 0.3 * h);
-        steel_font(dc, title_height, 900);
-        text_at(dc, title_x, T + (B - T + ts.cx) / 2, title, blue);
-
-        steel_font(dc, H);
-        const Pen curve_pen = (preheat && colour_mode == 0) ? Pen{PenStyle::solid, 2, {0, 0, 0}}
-                                                             : Pen{PenStyle::solid, 1, blue};
-        dc.select_pen(curve_pen);
-        draw_polyline(dc, N - 1, t85.x, t85.t, 2, plot, tbox);
-        dc.set_text_color(blue);
-        dc.set_background_mode(BackgroundMode::opaque);
-        draw_curve_markers(dc, N - 1, t85.x, t85.t, 5, N / 7, 0xC0, plot, tbox, H);
-        dc.set_background_mode(BackgroundMode::transparent);
-
-        const Size ls = steel_extent(dc, title, H);
-        const int cw = ls.cx / std::max(1, text_length(title));
-        const double shift = preheat ? 1.2 : 3.2;
-        text_at(dc, static_cast<int>(R + shift * cw), T + 11 * h, title, blue);
-        legend_line(dc, curve_pen, R + ls.cx + static_cast<int>((shift + 0.8) * cw), right - 2 * cw,
-                    static_cast<int>(T + 11.5 * h));
-        draw_sweep_glyph(dc, right - 3 * h, static_cast<int>(T + 11 * h) - 1, 0xC0, H, blue);
-    }
-
-    // Phase panels.
-    static const PhaseStyle energy_phases[4] = {
-        {0, PenStyle::solid, {0, 127, 0}, 0xC1, 3},
-        {1, PenStyle::dash_dot, {0, 127, 255}, 0xC2, 5},
-        {2, PenStyle::dash, {127, 0, 0}, 0xC3, 7},
-        {3, PenStyle::dot, {255, 127, 0}, 0xC4, 9},
-    };
-    static const PhaseStyle preheat_phases[4] = {
-        {0, PenStyle::solid, {0, 127, 0}, 0xC1, 3},
-        {1, PenStyle::dash_dot, {0, 127, 255}, 0xC2, 5},
-        {3, PenStyle::dash_dot, {255, 127, 0}, 0xC3, 7},
-        {2, PenStyle::dash, {127, 0, 0}, 0xC4, 9},
-    };
-    static const PhaseStyle thickness_phases[4] = {
-        {0, PenStyle::solid, {0, 127, 0}, 0xC1, 3},
-        {1, PenStyle::dot, {0, 127, 255}, 0xC2, 5},
-        {2, PenStyle::dash_dot, {127, 0, 0}, 0xC3, 7},
-        {3, PenStyle::dash, {255, 127, 0}, 0xC4, 9},
-    };
-    const PhaseStyle* phases = energy ? energy_phases : preheat ? preheat_phases : thickness_phases;
-    const WorldBox sbox{xmin, 100, xmax, 0};
-    const std::vector<double> structure_values{0, 20, 40, 60, 80, 100};
-    int nx = 7;
-    double xstep = 0;
-    std::vector<double> xticks;
-    const Pen x_axis_pen{PenStyle::solid, 2, mode_colour({127, 0, 0})};
-    const Pen black2{PenStyle::solid, 2, {0, 0, 0}};
-
-    std::vector<double> shares(static_cast<std::size_t>(std::max(N, 0)));
-    for (int p = 0; p < 4; ++p) {
-        const PhaseStyle& ph = phases[p];
-        // Every curve is drawn over the one sweep of cooling times.
-        const SweepOutput& s = t85;
-        for (int i = 0; i < N; ++i) {
-            const auto idx = static_cast<std::size_t>(i);
-            shares[idx] = std::isfinite(s.t[idx]) ? seyffarth_phase_share(X, columns[ph.column], n, s.t[idx])
-                                                  : std::nan("");
-        }
-        if (p == 0) {
-            choose_tick_step(xmax - xmin, nx, xstep);
-            xticks = tick_values(xmin, xstep, nx);
-            dc.select_pen(Pen{PenStyle::dot, 1, mode_colour({127, 127, 127})});
-            draw_vertical_grid(dc, plot, sbox, nx, xticks);
-            draw_horizontal_grid(dc, plot, sbox, 5, structure_values);
-            dc.move_to(R, T);
-            dc.line_to(R, B);
-            if (preheat) {
-                dc.select_pen(black2);
-                dc.set_text_color({0, 0, 0});
-                steel_font(dc, H);
-                draw_y_axis(dc, L, B, T, 100, 0, 5, 6, structure_values);
-                dc.select_pen(x_axis_pen);
-                draw_x_axis(dc, B, L, R, xmin, xmax, nx - 2, 6, xticks);
-            }
-            const std::string st = pick(structure_title_text);
-            const Size ss = steel_extent(dc, st, static_cast<int>(1.2 * H));
-            const int st_x = thickness ? static_cast<int>(L - 3 * h) : static_cast<int>(L - 3 * ss.cy);
-            steel_font(dc, static_cast<int>(1.2 * H), 900);
-            text_at(dc, st_x, T + (B - T + ss.cx) / 2, st, {0, 0, 0});
-        }
-        const Rgb colour = mode_colour(ph.colour);
-        const Pen pen{ph.style, 1, colour};
-        steel_font(dc, H);
-        dc.select_pen(pen);
-        draw_polyline(dc, N - 1, s.x, shares, 2, plot, sbox);
-        dc.set_text_color(colour);
-        dc.set_background_mode(BackgroundMode::opaque);
-        draw_curve_markers(dc, N - 1, s.x, shares, 5, N / 7, ph.glyph, plot, sbox, H);
-        dc.set_background_mode(BackgroundMode::transparent);
-        const std::string label =
-            pick(thickness && ph.column == 1 ? beanite_label : phase_labels[ph.column]);
-        const Size ls = steel_extent(dc, label, H);
-        const int cw = ls.cx / std::max(1, text_length(label));
-        text_at(dc, static_cast<int>(R + 1.2 * cw), T + ph.row * h, label, colour);
-        legend_line(dc, pen, R + ls.cx + 2 * cw, right - 2 * cw, static_cast<int>(T + (ph.row + 0.5) * h));
-        draw_sweep_glyph(dc, right - 3 * h, static_cast<int>(T + ph.row * h) - 1, ph.glyph, H, colour);
-    }
-
-    if (!preheat) {
-        dc.select_pen(black2);
-        dc.set_text_color({0, 0, 0});
-        steel_font(dc, H);
-        draw_y_axis(dc, L, B, T, 100, 0, 4, 6, structure_values);
-        dc.select_pen(x_axis_pen);
-        draw_x_axis(dc, B, L, R, xmin, xmax, nx - 2, 6, xticks);
-    }
-
-    // Title of the swept quantity.
-    {
-        const int H12 = static_cast<int>(1.2 * H);
-        const std::string xt = pick(seyffarth_x_title(kind));
-        const Size xs = steel_extent(dc, xt, H12);
-        steel_font(dc, H12);
-        const int title_y = static_cast<int>(B + (energy ? 1.3 : thickness ? 1.0 : 1.1) * xs.cy);
-        if (preheat) {
-            const int x0 = L + (R - L - xs.cx) / 2;
-            text_at(dc, x0, title_y, xt, {0, 0, 0});
-            // The degree sign of °C as a raised small zero after the "C".
-            const int wc = dc.text_extent("С").cx;
-            steel_font(dc, 3 * H / 5);
-            text_at(dc, static_cast<int>(x0 + 1.4 * wc), static_cast<int>(B + 0.95 * xs.cy), "0", {0, 0, 0});
-        } else {
-            text_at(dc, left + (width - xs.cx) / 2, title_y, xt, {0, 0, 0});
-        }
-        steel_sweep_note(dc, t85.gaps, client, H, title_y + xs.cy);
-    }
-
+    draw_time_curve(dc, layout, g, t85, range);
+    draw_phase_curves(dc, layout, g, t85, range, shares);
+    draw_x_title(dc, kind, layout, g, t85.gaps);
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.
     regime.restore();
-    draw_sweep_text_block(dc, client, H, block);
+    draw_sweep_text_block(dc, g.client, g.H, block);
 }
 
 void seyffarth_structure_vs_energy_window(const double* params, int steps, Window* window, Canvas& dc, int,
