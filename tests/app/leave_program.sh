@@ -29,8 +29,16 @@ pid=$!
 trap 'kill -9 $pid 2>/dev/null' EXIT
 
 # The first visible window whose title matches, waiting at most $2 seconds.
+# A search ends with an X error when a window it walks closes under it (the
+# About box going away as the main window comes up), so it is asked again
+# until the time is out rather than taken as the answer.
 find_window() {
-  timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+  local deadline=$((SECONDS + $2)) w
+  while [ $SECONDS -lt $deadline ]; do
+    w=$(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$w" ] && { echo "$w"; return; }
+    sleep 0.2
+  done
 }
 
 # Return in the window with this title, as the user presses it there.
