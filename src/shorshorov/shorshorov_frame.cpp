@@ -219,12 +219,11 @@ int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const Shorshorov
     return c;
 }
 
-void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, int show_v, int show_q, int show_T0,
-                                int show_thickness)
+void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows)
 {
     if (current_model.draw_panel) {
         dc.set_text_color(Rgb{0, 0, 0});
-        current_model.draw_panel(dc, client, show_v, show_q, show_T0, show_thickness);
+        current_model.draw_panel(dc, client, rows.speed, rows.power, rows.initial_temperature, rows.thickness);
         return;
     }
     char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};

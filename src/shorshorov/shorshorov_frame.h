@@ -9,6 +9,7 @@
 #include "cooling_reports.h"
 #include "plot.h"
 #include "shorshorov.h"
+#include "steel_window_frame.h"
 
 #include <optional>
 #include <string>
@@ -66,9 +67,9 @@ void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bo
 int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
                                 const SteelChoice& steel, int& w);
 
-// Parameter lines or the model's panel; flags as draw_panel's.
-void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, int show_v, int show_q, int show_T0,
-                                int show_thickness);
+// The model's panel with the regime values `rows` names, or its two
+// parameter lines where it has none.
+void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows);
 
 // The model line (energy: the Russian spelling of the energy windows;
 // french_blank: the French text with its leading blank).

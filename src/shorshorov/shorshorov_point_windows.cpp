@@ -158,7 +158,7 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     shorshorov_font(dc, H);
     s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
 
-    shorshorov_draw_parameters(dc, client, plot.left, H, 1, 1, 1, 1);
+    shorshorov_draw_parameters(dc, client, plot.left, H, PanelRows{});
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
     dc.text_out(plot.left, plot.bottom + static_cast<int>(2.8 * c), shorshorov_model_line(false, false));

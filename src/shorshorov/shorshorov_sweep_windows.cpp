@@ -100,14 +100,308 @@ SweepResult run_sweep(const RegimeGuard& guard, RegimeSweep kind, bool structure
     return r;
 }
 
-struct PropertyBlock {
-    const std::vector<double>* values;
-    const std::vector<double>* column;   // range rows 0 and 1
-    Rgb colour;
-    PenStyle style;
-    Text5 title;
-    std::vector<double> ticks;
+// ---------------------------------------------------------------------------
+// Texts
+
+const Text5 rate_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
+const Text5 energy_title{"Rate of energy input, kJ/cm", "Погонная энергия, KДж/см", "Погонна енергія, KДж/см",
+                         "Die Beziehung die Energie die Geschwindigkeit, kJ/cm",
+                         "La relation l'énergie la vitesse, kJ/cm"};
+const Text5 preheat_title{"Preheating, C", "Подогрев, С", "Підігрів, С", "Die Anwärmung, C", "Ayant réchauffé, C"};
+const Text5 thickness_title{"Thickness of a plate", "Толщина пластины", "Товщина пластини", "Die Dicke der Platte",
+                            "L'épaisseur de la plaque"};
+const Text5 hv_title_short{"HV kg/mm2", "HV кг/мм2", "HV кг/мм2", "HV kg/mm2", "HV kg/mm2"};
+const Text5 hv_title_long{"Hardness HV", "Твердость по Викерсу HV", "Твердість по Вікерсу HV", "Die Härte HV",
+                          "La fermeté HV"};
+const Text5 a_title{"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %",
+                    "Die relative Verlängerung A, %", "L'allongement relatif A, %"};
+const Text5 rm_title{"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
+                     "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"};
+const Text5 rm_title_russian{"Предел прочности Rm, MPa", "Предел прочности Rm, MPa", "Предел прочности Rm, MPa",
+                             "Предел прочности Rm, MPa", "Предел прочности Rm, MPa"};
+const Text5 z_title{"Reduction in area  Z, %", "Относительное сужение Z, %", "Відносне звуженння Z, %",
+                    "Die relative Verengung Z, %", "Le rétrécissement relatif Z, %"};
+
+const Text5 energy_properties_title{
+    "Dependence  of mechanical properties upon heat input", "Зависимость механических свойств от погонной энергии",
+    "Залежність механічних властивостей від погоної енергії",
+    "Die Abhängigkeit der mechanischen Eigenschaften von der Beziehung die Energie die Geschwindigkeit",
+    "La dépendance de laLa dépendance des propriétés mécaniques de la relation l'énergie la vitesse"};
+const Text5 energy_structure_title{
+    "Dependence of phase structure on energy on unit of length", "Зависимость фазового состава от погонной энергии",
+    "Залежність фазового складу від погонної енергії",
+    "Die Abhängigkeit des Phasebestandes von der Energie auf Einheit der Länge",
+    "La dépendance de la composition de phase de l'énergie par unité de la longueur"};
+const Text5 preheat_properties_title{
+    "Dependence of mechanical property on preliminary heating",
+    "Зависимость механических свойства от предварительного подогрева",
+    "Залежність механічних властивостей від попеднього підігріву",
+    "Die Abhängigkeit der mechanischen Eigenschaft von der vorläufigen Erwärmung",
+    "La dépendance de la propriété mécanique de la chauffe préliminaire"};
+const Text5 preheat_structure_title{
+    "Dependence of structures of preliminary heating", "Зависимость фазового состава от предварительного подогрева",
+    "Залежність фазового складу від попеднього підігріву",
+    "Die Abhängigkeit der structures von der vorläufigen Erwärmung",
+    "La dépendance de la structures de la chauffe préliminaire"};
+const Text5 thickness_properties_title{
+    "Dependence of mechanical properties on thickness of a plate", "Зависимость механических свойств от толщины пластины",
+    "Залежність механических свойств от толщины пластины",
+    "Die Abhängigkeit der mechanischen Eigenschaften von der Dicke der Platte",
+    "La dépendance des propriétés mécaniques de l'épaisseur de la plaque"};
+const Text5 thickness_structure_title{
+    "Dependence of phase structure on thickness of a plate", "Зависимость фазового состава от толщины пластины",
+    "Залежність фазового складу від товщині пластини", "Die Abhängigkeit des Phasebestandes von der Dicke der Platte",
+    "La dépendance de la composition de phase de l'épaisseur de la plaque"};
+
+// ---------------------------------------------------------------------------
+// Layouts
+
+// Where a dependence window puts its blocks and what it writes there. The
+// plot's margins are in c0, the height of a sample text in the font the
+// window measures it in; a column beside the plot is in the height of the
+// text that stands there; a row under the plot in the height of the steel
+// lines (c), unless its comment says otherwise.
+struct SweepLayout {
+    RegimeSweep kind;
+    bool structure;               // the shares, else the properties
+    const Text5* title;
+    const Text5* x_title;
+    PlotMargins margins;          // in c0
+    // c0 measured in the turned base font, which then stays selected and
+    // labels the rate axis; else in the font the canvas came with.
+    bool cell_in_turned_font;
+    double rate_axis_column;      // in c0, from the plot's left or the client's
+    bool rate_axis_from_plot;
+    // The x ticks the vertical grid and the x axis leave off the end.
+    int grid_ticks_short;
+    int x_axis_ticks_short;
+
+    // Structure windows.
+    bool markers;                 // glyphs on the curves; the legend in their blue
+    bool grid_border;             // the plot's right and top sides, dotted, with the grid
+    double structure_title_font;  // in H
+    double structure_title_column;   // in its own height, from the plot's left or the client's
+    bool structure_title_from_plot;
+
+    // Properties windows.
+    int hv_grid_lines;            // the n of draw_horizontal_grid
+    int hv_axis_last;             // the n of the HV axis
+    int scale_axis_last;          // the n of the A and Rm axes
+    double a_title_column;        // in its own height, from the plot's left
+    double a_key_column;
+    const Text5* hv_title;
+    const Text5* rm_title;
+
+    // Under the plot.
+    double x_title_font;          // in H
+    double x_title_row;           // in its own height, below the plot
+    double model_font;            // in H
+    bool model_centred;           // on the client, else from the plot's left
+    double model_row;
+    double point_row;
+    int composition_column;       // in c, before the widest title line
+    PanelRows panel;
 };
+
+const SweepLayout& sweep_layout(RegimeSweep kind, bool structure)
+{
+    static const SweepLayout structure_energy{
+        .kind = RegimeSweep::energy,
+        .structure = true,
+        .title = &energy_structure_title,
+        .x_title = &energy_title,
+        .margins = {8, 7, 7, 11},
+        .cell_in_turned_font = false,
+        .rate_axis_column = -4.2,
+        .rate_axis_from_plot = true,
+        .grid_ticks_short = 1,
+        .x_axis_ticks_short = 1,
+        .markers = false,
+        .grid_border = true,
+        .structure_title_font = 1.2,
+        .structure_title_column = -3,
+        .structure_title_from_plot = true,
+        .hv_grid_lines = 0,
+        .hv_axis_last = 0,
+        .scale_axis_last = 0,
+        .a_title_column = 0,
+        .a_key_column = 0,
+        .hv_title = nullptr,
+        .rm_title = nullptr,
+        .x_title_font = 1.4,
+        .x_title_row = 1.2,
+        .model_font = 1.3,
+        .model_centred = false,
+        .model_row = 3.0,
+        .point_row = 4.2,
+        .composition_column = 2,
+        .panel = panel_without_speed_and_power,
+    };
+    static const SweepLayout properties_energy{
+        .kind = RegimeSweep::energy,
+        .structure = false,
+        .title = &energy_properties_title,
+        .x_title = &energy_title,
+        .margins = {12, 7, 7, 11},
+        .cell_in_turned_font = false,
+        .rate_axis_column = 3.5,
+        .rate_axis_from_plot = false,
+        .grid_ticks_short = 2,
+        .x_axis_ticks_short = 3,
+        .markers = false,
+        .grid_border = true,
+        .structure_title_font = 0,
+        .structure_title_column = 0,
+        .structure_title_from_plot = false,
+        .hv_grid_lines = 7,
+        .hv_axis_last = 7,
+        .scale_axis_last = 8,
+        .a_title_column = -8.0,
+        .a_key_column = -7.5,
+        .hv_title = &hv_title_short,
+        .rm_title = &rm_title,
+        .x_title_font = 1.4,
+        .x_title_row = 1.2,
+        .model_font = 1.4,
+        .model_centred = true,
+        .model_row = 3.0,
+        .point_row = 4.2,
+        .composition_column = 2,
+        .panel = panel_without_speed_and_power,
+    };
+    static const SweepLayout structure_preheat{
+        .kind = RegimeSweep::preheat,
+        .structure = true,
+        .title = &preheat_structure_title,
+        .x_title = &preheat_title,
+        .margins = {8, 7, 7, 11},
+        .cell_in_turned_font = false,
+        .rate_axis_column = -4.5,
+        .rate_axis_from_plot = true,
+        .grid_ticks_short = 2,
+        .x_axis_ticks_short = 2,
+        .markers = true,
+        .grid_border = true,
+        .structure_title_font = 1,
+        .structure_title_column = 5,
+        .structure_title_from_plot = false,
+        .hv_grid_lines = 0,
+        .hv_axis_last = 0,
+        .scale_axis_last = 0,
+        .a_title_column = 0,
+        .a_key_column = 0,
+        .hv_title = nullptr,
+        .rm_title = nullptr,
+        .x_title_font = 1.4,
+        .x_title_row = 1.0,
+        .model_font = 1.4,
+        .model_centred = false,
+        .model_row = 2.5,
+        .point_row = 3.8,
+        .composition_column = 2,
+        .panel = PanelRows{},
+    };
+    static const SweepLayout properties_preheat = [] {
+        SweepLayout l = properties_energy;
+        l.kind = RegimeSweep::preheat;
+        l.title = &preheat_properties_title;
+        l.x_title = &preheat_title;
+        l.grid_ticks_short = 0;
+        l.x_axis_ticks_short = 1;
+        l.hv_grid_lines = 5;
+        l.hv_axis_last = 6;
+        l.scale_axis_last = 7;
+        l.a_title_column = -8.8;
+        l.a_key_column = -8.3;
+        l.hv_title = &hv_title_long;
+        l.x_title_row = 1.0;
+        l.model_centred = false;
+        l.model_row = 2.5;
+        l.point_row = 3.8;
+        l.panel = PanelRows{};
+        return l;
+    }();
+    static const SweepLayout structure_thickness = [] {
+        SweepLayout l = structure_preheat;
+        l.kind = RegimeSweep::thickness;
+        l.title = &thickness_structure_title;
+        l.x_title = &thickness_title;
+        l.markers = false;
+        l.grid_border = false;
+        return l;
+    }();
+    static const SweepLayout properties_thickness = [] {
+        SweepLayout l = properties_preheat;
+        l.kind = RegimeSweep::thickness;
+        l.title = &thickness_properties_title;
+        l.x_title = &thickness_title;
+        l.cell_in_turned_font = true;
+        l.rm_title = &rm_title_russian;
+        l.x_title_font = 1.2;
+        l.model_font = 1.2;
+        l.composition_column = 3;
+        return l;
+    }();
+    switch (kind) {
+    case RegimeSweep::energy: return structure ? structure_energy : properties_energy;
+    case RegimeSweep::preheat: return structure ? structure_preheat : properties_preheat;
+    case RegimeSweep::thickness: break;
+    }
+    return structure ? structure_thickness : properties_thickness;
+}
+
+// ---------------------------------------------------------------------------
+// Compute
+
+// The ranges and ticks of the x and rate axes. The x axis spans every point
+// asked for; the rate axis the rates drawn.
+struct SweepScales {
+    double xmin = 0, xmax = 0, Wmin = 0, Wmax = 0;
+    int nx = 7, nW = 7;
+    std::vector<double> x_ticks, rate_ticks;
+    WorldBox rate_box() const { return {xmin, Wmax, xmax, Wmin}; }
+};
+
+SweepScales sweep_scales(const SweepResult& r)
+{
+    SweepScales s;
+    double unused_lo = 0, unused_hi = 0;
+    find_data_extent(r.ranged, r.x, r.x, s.xmin, s.xmax, unused_lo, unused_hi);
+    find_data_extent(r.ranged, r.x, r.W, unused_lo, unused_hi, s.Wmin, s.Wmax);
+    widen(s.Wmin, s.Wmax);
+    widen(s.xmin, s.xmax);
+    double sx = 0, sW = 0;
+    choose_tick_step(s.xmax - s.xmin, s.nx, sx);
+    s.x_ticks = tick_values(s.xmin, sx, s.nx);
+    choose_tick_step(s.Wmax - s.Wmin, s.nW, sW);
+    s.rate_ticks = tick_values(s.Wmin, sW, s.nW);
+    return s;
+}
+
+// ---------------------------------------------------------------------------
+// Draw
+
+// The cleared client, the base font H, c0 and the plot, which gives up the
+// room of the note of points left out, so the lines under the note keep
+// their places.
+struct SweepPage {
+    Rect client, plot;
+    int H = 0, c0 = 0;
+    int note_room = 0;
+};
+
+SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, const SweepGaps& gaps)
+{
+    SweepPage g;
+    g.client = window_drawing_rect(window, dc, 0);
+    dc.rectangle(g.client.left, g.client.top, g.client.right, g.client.bottom);
+    g.H = (g.client.bottom - g.client.top) / 32;
+    if (layout.cell_in_turned_font) shorshorov_font(dc, g.H, 900);
+    g.c0 = shorshorov_sample_height(dc);
+    g.note_room = shorshorov_note_room(dc, gaps, g.H);
+    g.plot = plot_rect(g.client, layout.margins, g.c0, g.note_room);
+    return g;
+}
 
 void vline(Canvas& dc, int x, int y0, int y1)
 {
@@ -115,7 +409,239 @@ void vline(Canvas& dc, int x, int y0, int y1)
     dc.line_to(x, y1);
 }
 
-void sweep_window(RegimeSweep kind, bool structure, const double* params, int steps, Window* window, Canvas& dc,
+// The rate axis (in the font c0 was measured in), its title, the rate curve
+// and its markers.
+void draw_rate_curve(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const SweepResult& r,
+                     const SweepScales& s)
+{
+    const int L = g.plot.left, T = g.plot.top, B = g.plot.bottom;
+    dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
+    dc.set_text_color(rate_blue);
+    const int axis_x = (layout.rate_axis_from_plot ? L : g.client.left) + mul(layout.rate_axis_column, g.c0);
+    draw_y_axis(dc, axis_x, B, T, s.Wmax, s.Wmin, s.nW - 2, 6, s.rate_ticks);
+    shorshorov_font(dc, g.H, 900);
+    const Size e = dc.text_extent(pick(rate_title));
+    const int x = g.client.left + mul(0.1, e.cy);
+    if (layout.structure) {
+        dc.text_out(x, T + (B - T + e.cx) / 2, pick(rate_title));
+    } else {
+        // Reading upward from the plot's bottom, with its key line above it.
+        dc.text_out(x, B, pick(rate_title));
+        vline(dc, g.client.left + mul(0.6, e.cy), static_cast<int>(B - e.cx - 0.5 * e.cy), T);
+    }
+    shorshorov_font(dc, g.H);
+    dc.set_text_color(black);
+    dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
+    draw_polyline(dc, r.last, r.x, r.W, 1, g.plot, s.rate_box());
+    if (layout.markers) {
+        dc.set_text_color(Rgb{0, 0, 255});
+        dc.set_background_mode(BackgroundMode::opaque);
+        draw_curve_markers(dc, r.last, r.x, r.W, 5, 7, 0xC0, g.plot, s.rate_box(), g.H);
+        dc.set_background_mode(BackgroundMode::transparent);
+        shorshorov_font(dc, g.H);
+        dc.set_text_color(black);
+    }
+}
+
+const Pen grid_pen{PenStyle::dot, 1, Rgb{127, 127, 127}};
+const Pen axis_pen{PenStyle::solid, 2, black};
+
+// The preheat window's glyphs on the share curves, and beside each legend
+// label the glyph of its curve.
+void draw_share_markers(Canvas& dc, const SweepPage& g, const SweepResult& r, WorldBox box)
+{
+    struct Mark {
+        const std::vector<double>* v;
+        int count, first;
+        unsigned char glyph;
+        int row;
+    };
+    const Mark marks[3] = {{&r.m, 3, 6, 0xC1, 4}, {&r.pb, 5, 2, 0xC2, 6}, {&r.f, 4, 7, 0xC3, 8}};
+    static const Text5 labels[3] = {{"M, %", "M, %", "M, %", "M, %", "M, %"},
+                                    {"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"},
+                                    {"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}};
+    for (int i = 0; i < 3; ++i) {
+        const Mark& mk = marks[i];
+        dc.set_text_color(Rgb{0, 0, 255});
+        dc.set_background_mode(BackgroundMode::opaque);
+        draw_curve_markers(dc, r.last, r.x, *mk.v, mk.count, mk.first, mk.glyph, g.plot, box, g.H);
+        shorshorov_font(dc, g.H);
+        const Size e = dc.text_extent(pick(labels[i]));
+        symbol_font.height = g.H;
+        symbol_font.escapement = 0;
+        symbol_font.weight = 400;
+        symbol_font.charset = 2;
+        symbol_font.face = "Zapfdingbats BT";
+        dc.select_font(symbol_font);
+        dc.text_out(g.client.right - 2 * e.cx / 5, g.plot.top + mk.row * e.cy - 1,
+                    std::string(1, static_cast<char>(mk.glyph)));
+        dc.set_background_mode(BackgroundMode::transparent);
+        shorshorov_font(dc, g.H);
+    }
+}
+
+// The grid, the x and structure axes, the structure title, and the three
+// share curves with their legend.
+void draw_share_curves(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const SweepResult& r,
+                       const SweepScales& s)
+{
+    const int L = g.plot.left, T = g.plot.top, R = g.plot.right, B = g.plot.bottom;
+    const WorldBox box{s.xmin, 100, s.xmax, 0};
+    const std::vector<double> pct{0, 20, 40, 60, 80, 100};
+    dc.select_pen(grid_pen);
+    draw_vertical_grid(dc, g.plot, box, s.nx - layout.grid_ticks_short, s.x_ticks);
+    draw_horizontal_grid(dc, g.plot, box, 4, pct);
+    if (layout.grid_border) {
+        vline(dc, R, T, B);
+        dc.move_to(L, T);
+        dc.line_to(R, T);
+    }
+    dc.select_pen(axis_pen);
+    dc.set_text_color(black);
+    draw_x_axis(dc, B, L, R, s.xmin, s.xmax, s.nx - layout.x_axis_ticks_short, 6, s.x_ticks);
+    draw_y_axis(dc, L, B, T, 100, 0, 5, 6, pct);
+    const int title_font = mul(layout.structure_title_font, g.H);
+    shorshorov_font(dc, title_font, 900);
+    const int title_x = (layout.structure_title_from_plot ? L : g.client.left) +
+                        static_cast<int>(layout.structure_title_column * shorshorov_sample_height(dc));
+    shorshorov_draw_structure_title(dc, g.plot, title_x, title_font);
+    shorshorov_draw_structure_curves(dc, g.client, g.plot, box, g.H, r.last, r.x, r.m, r.pb, r.f,
+                                     layout.markers ? std::optional<Rgb>(Rgb{0, 0, 255}) : std::nullopt);
+    if (layout.markers) draw_share_markers(dc, g, r, box);
+}
+
+// One property's curve with its axis, its turned title and its key line.
+struct PropertyBlock {
+    const std::vector<double>* values;
+    const std::vector<double>* column;   // range rows 0 and 1
+    Rgb colour;
+    PenStyle style;
+    const Text5* title;
+    std::vector<double> ticks;
+    double title_column;   // in the title's height, from the plot's left (HV, A, Z) or right (Rm)
+    double key_column;
+    bool double_key;       // the key line twice, 1 px apart
+};
+
+// The grid, the x and HV axes, and the four property curves, each on its
+// own scale from the table's range rows.
+void draw_property_curves(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const SweepResult& r,
+                          const SweepScales& s, const ShorshorovTable& table)
+{
+    const int L = g.plot.left, T = g.plot.top, R = g.plot.right, B = g.plot.bottom;
+    const std::vector<double> hv_ticks(shorshorov_hv_ticks.begin(), shorshorov_hv_ticks.end());
+    const std::vector<double> a_ticks(shorshorov_a_ticks.begin(), shorshorov_a_ticks.end());
+    const std::vector<double> rm_ticks(shorshorov_rm_ticks.begin(), shorshorov_rm_ticks.end());
+    const WorldBox hv_box{s.xmin, table.hv[1], s.xmax, table.hv[0]};
+    dc.select_pen(grid_pen);
+    draw_vertical_grid(dc, g.plot, hv_box, s.nx - layout.grid_ticks_short, s.x_ticks);
+    draw_horizontal_grid(dc, g.plot, hv_box, layout.hv_grid_lines, hv_ticks);
+    vline(dc, R, T, B);
+    dc.move_to(L, T);
+    dc.line_to(R, T);
+    dc.select_pen(axis_pen);
+    dc.set_text_color(black);
+    draw_x_axis(dc, B, L, R, s.xmin, s.xmax, s.nx - layout.x_axis_ticks_short, 6, s.x_ticks);
+    draw_y_axis(dc, L, B, T, table.hv[1], table.hv[0], layout.hv_axis_last, 6, hv_ticks);
+
+    const PropertyBlock blocks[4] = {
+        {&r.hv, &table.hv, Rgb{200, 0, 0}, PenStyle::solid, layout.hv_title, hv_ticks, -3.0, -2.5, true},
+        {&r.a, &table.a, Rgb{0, 127, 0}, PenStyle::dash_dot, &a_title, a_ticks, layout.a_title_column,
+         layout.a_key_column, false},
+        {&r.rm, &table.rm, Rgb{255, 0, 255}, PenStyle::dot, layout.rm_title, rm_ticks, 1.0, 1.5, true},
+        {&r.z, &table.z, Rgb{150, 90, 150}, PenStyle::dash_dot, &z_title, {}, -7.0, -6.5, false},
+    };
+    int previous_title = 0;   // height of the previous block's title
+    for (int i = 0; i < 4; ++i) {
+        const PropertyBlock& b = blocks[i];
+        const bool right_of_plot = b.values == &r.rm;
+        const WorldBox box{s.xmin, (*b.column)[1], s.xmax, (*b.column)[0]};
+        // A and Rm stand on axes of their own, one title's height from the
+        // previous block's.
+        if (b.values == &r.a || right_of_plot) {
+            dc.select_pen(Pen{PenStyle::solid, 2, b.colour});
+            dc.set_text_color(b.colour);
+            const int x = right_of_plot ? R + 5 * previous_title : L - 4 * previous_title;
+            draw_y_axis(dc, x, B, T, (*b.column)[1], (*b.column)[0], layout.scale_axis_last, 6, b.ticks);
+        }
+        shorshorov_font(dc, g.H, 900);
+        dc.set_text_color(b.colour);
+        const Size e = dc.text_extent(pick(*b.title));
+        const double c = e.cy;
+        const int base = right_of_plot ? R : L;
+        dc.text_out(static_cast<int>(base + b.title_column * c), B, pick(*b.title));
+        shorshorov_font(dc, g.H);
+        dc.select_pen(Pen{b.style, 1, b.colour});
+        const int kx = static_cast<int>(base + b.key_column * c);
+        const int ky = static_cast<int>(B - e.cx - 0.5 * c);
+        vline(dc, kx, ky, T);
+        if (b.double_key) vline(dc, kx + 1, ky, T);
+        draw_polyline(dc, r.last, r.x, *b.values, 2, g.plot, box);
+        previous_title = e.cy;
+    }
+}
+
+// The plot's bottom side over the curves, and its top side in light grey.
+void draw_plot_edges(Canvas& dc, Rect plot)
+{
+    dc.select_pen(axis_pen);
+    dc.move_to(plot.left, plot.bottom);
+    dc.line_to(plot.right, plot.bottom);
+    dc.select_pen(Pen{PenStyle::solid, 1, Rgb{200, 200, 200}});
+    dc.move_to(plot.left, plot.top);
+    dc.line_to(plot.right, plot.top);
+}
+
+// The title of the swept quantity under the plot, and under it the note of
+// the points left out.
+void draw_x_title(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const SweepGaps& gaps)
+{
+    shorshorov_font(dc, mul(layout.x_title_font, g.H));
+    dc.set_text_color(black);
+    const Size e = dc.text_extent(pick(*layout.x_title));
+    const int title_y = static_cast<int>(g.plot.bottom + layout.x_title_row * e.cy);
+    dc.text_out(g.client.left + (g.client.right - g.client.left - e.cx) / 2, title_y, pick(*layout.x_title));
+    shorshorov_font(dc, g.H);
+    dc.set_text_color(shorshorov_title_colour);
+    draw_sweep_gap_note(dc, gaps, g.client.left, g.client.right, title_y + e.cy);
+}
+
+// The title block, the steel lines, the composition table, the model line,
+// the point line and the parameter block.
+void draw_text_block(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const ShorshorovTable& table,
+                     const SteelChoice& steel, const ShorshorovPoint& p)
+{
+    const Rect client = g.client;
+    const int L = g.plot.left, B = g.plot.bottom;
+    const bool energy = layout.kind == RegimeSweep::energy;
+    shorshorov_draw_title(dc, client, g.H, pick(*layout.title), true);
+    int w = 0;
+    const int c = shorshorov_draw_steel_lines(dc, client, g.H, table, steel, w);
+    ShorshorovSteel s;
+    s.shorshorov_parse_composition(table.file.composition_line);
+    shorshorov_font(dc, g.H);
+    s.shorshorov_draw_composition_table(client.left + layout.composition_column * c + w + 10,
+                                        client.top + mul(2.8, c), 20, 20, dc);
+
+    if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, g.H, layout.panel);
+    dc.set_text_color(shorshorov_title_colour);
+    const std::string model = shorshorov_model_line(energy, energy && layout.structure);
+    shorshorov_font(dc, mul(layout.model_font, g.H));
+    const int model_x =
+        layout.model_centred ? client.left + (client.right - client.left - dc.text_extent(model).cx) / 2 : L;
+    dc.text_out(model_x, static_cast<int>(B + layout.model_row * c) + g.note_room, model);
+    const char* point_format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
+    const std::string point = cformat(point_format, p.y, p.z);
+    shorshorov_font(dc, g.H);
+    dc.set_text_color(black);
+    dc.text_out(client.left + (client.right - client.left - dc.text_extent(point).cx) / 2,
+                static_cast<int>(B + layout.point_row * c) + g.note_room, point);
+    if (current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, g.H, layout.panel);
+}
+
+// ---------------------------------------------------------------------------
+
+void sweep_window(const SweepLayout& layout, const double* params, int steps, Window* window, Canvas& dc,
                   const SteelChoice& steel)
 {
     if (params == nullptr) return;
@@ -127,7 +653,7 @@ void sweep_window(RegimeSweep kind, bool structure, const double* params, int st
         if (!read.ok) report_atlas_failure(window, read);
         if (!usable) return;
     }
-    if (kind == RegimeSweep::thickness && !scheme_has_thickness()) {
+    if (layout.kind == RegimeSweep::thickness && !scheme_has_thickness()) {
         message_box(window, no_thickness_text(), "  Message!");
         return;
     }
@@ -135,287 +661,25 @@ void sweep_window(RegimeSweep kind, bool structure, const double* params, int st
     if (!shorshorov_check_point(window, params, p, ShorshorovEntry::sweep)) return;
 
     RegimeGuard regime;   // gives the regime back on every path from here
-    const SweepResult r = run_sweep(regime, kind, structure, params, steps, p, table);
+    const SweepResult r = run_sweep(regime, layout.kind, layout.structure, params, steps, p, table);
     if (r.gaps.all()) {
         message_box(window, r.gaps.note(), "  Message!");
         return;
     }
+    const SweepScales scales = sweep_scales(r);
 
-    // The x axis spans every point asked for; the rate axis the rates drawn.
-    double xmin = 0, xmax = 0, Wmin = 0, Wmax = 0, unused_lo = 0, unused_hi = 0;
-    find_data_extent(r.ranged, r.x, r.x, xmin, xmax, unused_lo, unused_hi);
-    find_data_extent(r.ranged, r.x, r.W, unused_lo, unused_hi, Wmin, Wmax);
-    widen(Wmin, Wmax);
-    widen(xmin, xmax);
-    int nx = 7, nW = 7;
-    double sx = 0, sW = 0;
-    choose_tick_step(xmax - xmin, nx, sx);
-    const std::vector<double> xt = tick_values(xmin, sx, nx);
-    choose_tick_step(Wmax - Wmin, nW, sW);
-    const std::vector<double> Wt = tick_values(Wmin, sW, nW);
-    const WorldBox Wbox{xmin, Wmax, xmax, Wmin};
-    const WorldBox sbox{xmin, 100, xmax, 0};
-
-    const bool energy = kind == RegimeSweep::energy;
-    const Rect client = window_drawing_rect(window, dc, 0);
-    const int left = client.left, top = client.top, right = client.right, bottom = client.bottom;
-    dc.rectangle(left, top, right, bottom);
-    const int H = (bottom - top) / 32;
-    // The properties window versus thickness measures its cell in the turned
-    // text font and leaves that font selected for the rate axis' labels; the
-    // others measure, and label the rate axis in, the font the canvas came with.
-    if (kind == RegimeSweep::thickness && !structure) shorshorov_font(dc, H, 900);
-    const int c0 = shorshorov_sample_height(dc);
-    // A plot that leaves points out is less high by the note's line; the
-    // lines under the note keep their places.
-    const int note_room = shorshorov_note_room(dc, r.gaps, H);
-    const Rect plot{left + (structure ? 8 : 12) * c0, top + 7 * c0, right - 7 * c0, bottom - 11 * c0 - note_room};
-    const int L = plot.left, T = plot.top, R = plot.right, B = plot.bottom;
-
-    // The rate axis, in the font c0 was measured in.
-    dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
-    dc.set_text_color(rate_blue);
-    const int rate_axis_x = structure ? (energy ? L - static_cast<int>(4.2 * c0) : L - static_cast<int>(4.5 * c0))
-                                      : left + static_cast<int>(3.5 * c0);
-    draw_y_axis(dc, rate_axis_x, B, T, Wmax, Wmin, nW - 2, 6, Wt);
-    static const Text5 rate_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
-    shorshorov_font(dc, H, 900);
-    {
-        const Size e = dc.text_extent(pick(rate_title));
-        const int x = left + static_cast<int>(0.1 * e.cy);
-        if (structure) {
-            dc.text_out(x, T + (B - T + e.cx) / 2, pick(rate_title));
-        } else {
-            dc.text_out(x, B, pick(rate_title));
-            vline(dc, left + static_cast<int>(0.6 * e.cy), static_cast<int>(B - e.cx - 0.5 * e.cy), T);
-        }
-    }
-    shorshorov_font(dc, H);
-    dc.set_text_color(black);
-    dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
-    draw_polyline(dc, r.last, r.x, r.W, 1, plot, Wbox);
-    const bool markers = structure && kind == RegimeSweep::preheat;
-    if (markers) {
-        dc.set_text_color(Rgb{0, 0, 255});
-        dc.set_background_mode(BackgroundMode::opaque);
-        draw_curve_markers(dc, r.last, r.x, r.W, 5, 7, 0xC0, plot, Wbox, H);
-        dc.set_background_mode(BackgroundMode::transparent);
-        shorshorov_font(dc, H);
-        dc.set_text_color(black);
-    }
-
-    const std::vector<double> pct{0, 20, 40, 60, 80, 100};
-    const Pen grid{PenStyle::dot, 1, Rgb{127, 127, 127}};
-    const Pen axis{PenStyle::solid, 2, black};
-    if (structure) {
-        dc.select_pen(grid);
-        draw_vertical_grid(dc, plot, sbox, energy ? nx - 1 : nx - 2, xt);
-        draw_horizontal_grid(dc, plot, sbox, 4, pct);
-        if (kind != RegimeSweep::thickness) {
-            vline(dc, R, T, B);
-            dc.move_to(L, T);
-            dc.line_to(R, T);
-        }
-        dc.select_pen(axis);
-        dc.set_text_color(black);
-        draw_x_axis(dc, B, L, R, xmin, xmax, energy ? nx - 1 : nx - 2, 6, xt);
-        draw_y_axis(dc, L, B, T, 100, 0, 5, 6, pct);
-        if (energy) {
-            shorshorov_font(dc, static_cast<int>(1.2 * H), 900);
-            shorshorov_draw_structure_title(dc, plot, L - 3 * shorshorov_sample_height(dc), static_cast<int>(1.2 * H));
-        } else {
-            shorshorov_font(dc, H, 900);
-            shorshorov_draw_structure_title(dc, plot, left + 5 * shorshorov_sample_height(dc), H);
-        }
-        // The preheat window labels its legend in the markers' blue.
-        shorshorov_draw_structure_curves(dc, client, plot, sbox, H, r.last, r.x, r.m, r.pb, r.f,
-                                         markers ? std::optional<Rgb>(Rgb{0, 0, 255}) : std::nullopt);
-        if (markers) {
-            struct Mark {
-                const std::vector<double>* v;
-                int count, first;
-                unsigned char glyph;
-                int k;
-            };
-            const Mark marks[3] = {{&r.m, 3, 6, 0xC1, 4}, {&r.pb, 5, 2, 0xC2, 6}, {&r.f, 4, 7, 0xC3, 8}};
-            static const Text5 labels[3] = {{"M, %", "M, %", "M, %", "M, %", "M, %"},
-                                            {"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"},
-                                            {"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}};
-            for (int i = 0; i < 3; ++i) {
-                const Mark& mk = marks[i];
-                dc.set_text_color(Rgb{0, 0, 255});
-                dc.set_background_mode(BackgroundMode::opaque);
-                draw_curve_markers(dc, r.last, r.x, *mk.v, mk.count, mk.first, mk.glyph, plot, sbox, H);
-                shorshorov_font(dc, H);
-                const Size e = dc.text_extent(pick(labels[i]));
-                symbol_font.height = H;
-                symbol_font.escapement = 0;
-                symbol_font.weight = 400;
-                symbol_font.charset = 2;
-                symbol_font.face = "Zapfdingbats BT";
-                dc.select_font(symbol_font);
-                dc.text_out(right - 2 * e.cx / 5, T + mk.k * e.cy - 1, std::string(1, static_cast<char>(mk.glyph)));
-                dc.set_background_mode(BackgroundMode::transparent);
-                shorshorov_font(dc, H);
-            }
-        }
-    } else {
-        const std::vector<double> hv_ticks(shorshorov_hv_ticks.begin(), shorshorov_hv_ticks.end());
-        const std::vector<double> a_ticks(shorshorov_a_ticks.begin(), shorshorov_a_ticks.end());
-        const std::vector<double> rm_ticks(shorshorov_rm_ticks.begin(), shorshorov_rm_ticks.end());
-        const WorldBox hv_box{xmin, table.hv[1], xmax, table.hv[0]};
-        dc.select_pen(grid);
-        draw_vertical_grid(dc, plot, hv_box, energy ? nx - 2 : nx, xt);
-        draw_horizontal_grid(dc, plot, hv_box, energy ? 7 : 5, hv_ticks);
-        vline(dc, R, T, B);
-        dc.move_to(L, T);
-        dc.line_to(R, T);
-        dc.select_pen(axis);
-        dc.set_text_color(black);
-        draw_x_axis(dc, B, L, R, xmin, xmax, energy ? nx - 3 : nx - 1, 6, xt);
-        draw_y_axis(dc, L, B, T, table.hv[1], table.hv[0], energy ? 7 : 6, 6, hv_ticks);
-
-        const Text5 hv_title = energy ? Text5{"HV kg/mm2", "HV кг/мм2", "HV кг/мм2", "HV kg/mm2", "HV kg/mm2"}
-                                      : Text5{"Hardness HV", "Твердость по Викерсу HV", "Твердість по Вікерсу HV",
-                                              "Die Härte HV", "La fermeté HV"};
-        const Text5 a_title{"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %",
-                            "Die relative Verlängerung A, %", "L'allongement relatif A, %"};
-        const Text5 rm_title =
-            kind == RegimeSweep::thickness
-                ? Text5{"Предел прочности Rm, MPa", "Предел прочности Rm, MPa", "Предел прочности Rm, MPa",
-                        "Предел прочности Rm, MPa", "Предел прочности Rm, MPa"}
-                : Text5{"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
-                        "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"};
-        const Text5 z_title{"Reduction in area  Z, %", "Относительное сужение Z, %", "Відносне звуженння Z, %",
-                            "Die relative Verengung Z, %", "Le rétrécissement relatif Z, %"};
-        const PropertyBlock blocks[4] = {
-            {&r.hv, &table.hv, Rgb{200, 0, 0}, PenStyle::solid, hv_title, hv_ticks},
-            {&r.a, &table.a, Rgb{0, 127, 0}, PenStyle::dash_dot, a_title, a_ticks},
-            {&r.rm, &table.rm, Rgb{255, 0, 255}, PenStyle::dot, rm_title, rm_ticks},
-            {&r.z, &table.z, Rgb{150, 90, 150}, PenStyle::dash_dot, z_title, {}},
-        };
-        int c_prev = 0;   // height of the previous block's title
-        for (int i = 0; i < 4; ++i) {
-            const PropertyBlock& b = blocks[i];
-            const WorldBox box{xmin, (*b.column)[1], xmax, (*b.column)[0]};
-            if (i == 1 || i == 2) {
-                dc.select_pen(Pen{PenStyle::solid, 2, b.colour});
-                dc.set_text_color(b.colour);
-                const int x = i == 1 ? L - 4 * c_prev : R + 5 * c_prev;
-                draw_y_axis(dc, x, B, T, (*b.column)[1], (*b.column)[0], energy ? 8 : 7, 6, b.ticks);
-            }
-            shorshorov_font(dc, H, 900);
-            dc.set_text_color(b.colour);
-            const Size e = dc.text_extent(pick(b.title));
-            const double c = e.cy;
-            const double title_k[4] = {-3.0, energy ? -8.0 : -8.8, 1.0, -7.0};
-            const double key_k[4] = {-2.5, energy ? -7.5 : -8.3, 1.5, -6.5};
-            const int base = i == 2 ? R : L;
-            dc.text_out(static_cast<int>(base + title_k[i] * c), B, pick(b.title));
-            shorshorov_font(dc, H);
-            const Pen pen{b.style, 1, b.colour};
-            dc.select_pen(pen);
-            const int kx = static_cast<int>(base + key_k[i] * c);
-            const int ky = static_cast<int>(B - e.cx - 0.5 * c);
-            vline(dc, kx, ky, T);
-            if (i == 0 || i == 2) vline(dc, kx + 1, ky, T);
-            draw_polyline(dc, r.last, r.x, *b.values, 2, plot, box);
-            c_prev = e.cy;
-        }
-    }
-
-    dc.select_pen(axis);
-    dc.move_to(L, B);
-    dc.line_to(R, B);
-    dc.select_pen(Pen{PenStyle::solid, 1, Rgb{200, 200, 200}});
-    dc.move_to(L, T);
-    dc.line_to(R, T);
-
-    static const Text5 energy_title{"Rate of energy input, kJ/cm", "Погонная энергия, KДж/см", "Погонна енергія, KДж/см",
-                                    "Die Beziehung die Energie die Geschwindigkeit, kJ/cm",
-                                    "La relation l'énergie la vitesse, kJ/cm"};
-    static const Text5 preheat_title{"Preheating, C", "Подогрев, С", "Підігрів, С", "Die Anwärmung, C",
-                                     "Ayant réchauffé, C"};
-    static const Text5 thickness_title{"Thickness of a plate", "Толщина пластины", "Товщина пластини",
-                                       "Die Dicke der Platte", "L'épaisseur de la plaque"};
-    const Text5& x_title = energy ? energy_title : kind == RegimeSweep::preheat ? preheat_title : thickness_title;
-    shorshorov_font(dc, (kind == RegimeSweep::thickness && !structure) ? static_cast<int>(1.2 * H) : static_cast<int>(1.4 * H));
-    dc.set_text_color(black);
-    {
-        const Size e = dc.text_extent(pick(x_title));
-        const int title_y = static_cast<int>(B + (energy ? 1.2 : 1.0) * e.cy);
-        dc.text_out(left + (right - left - e.cx) / 2, title_y, pick(x_title));
-        // Under the title, the points left out of the curves.
-        shorshorov_font(dc, H);
-        dc.set_text_color(shorshorov_title_colour);
-        draw_sweep_gap_note(dc, r.gaps, left, right, title_y + e.cy);
-    }
-
-    // Titles of the six windows.
-    static const Text5 titles[3][2] = {
-        {{"Dependence  of mechanical properties upon heat input", "Зависимость механических свойств от погонной энергии",
-          "Залежність механічних властивостей від погоної енергії",
-          "Die Abhängigkeit der mechanischen Eigenschaften von der Beziehung die Energie die Geschwindigkeit",
-          "La dépendance de laLa dépendance des propriétés mécaniques de la relation l'énergie la vitesse"},
-         {"Dependence of phase structure on energy on unit of length", "Зависимость фазового состава от погонной энергии",
-          "Залежність фазового складу від погонної енергії",
-          "Die Abhängigkeit des Phasebestandes von der Energie auf Einheit der Länge",
-          "La dépendance de la composition de phase de l'énergie par unité de la longueur"}},
-        {{"Dependence of mechanical property on preliminary heating",
-          "Зависимость механических свойства от предварительного подогрева",
-          "Залежність механічних властивостей від попеднього підігріву",
-          "Die Abhängigkeit der mechanischen Eigenschaft von der vorläufigen Erwärmung",
-          "La dépendance de la propriété mécanique de la chauffe préliminaire"},
-         {"Dependence of structures of preliminary heating", "Зависимость фазового состава от предварительного подогрева",
-          "Залежність фазового складу від попеднього підігріву",
-          "Die Abhängigkeit der structures von der vorläufigen Erwärmung",
-          "La dépendance de la structures de la chauffe préliminaire"}},
-        {{"Dependence of mechanical properties on thickness of a plate",
-          "Зависимость механических свойств от толщины пластины", "Залежність механических свойств от толщины пластины",
-          "Die Abhängigkeit der mechanischen Eigenschaften von der Dicke der Platte",
-          "La dépendance des propriétés mécaniques de l'épaisseur de la plaque"},
-         {"Dependence of phase structure on thickness of a plate", "Зависимость фазового состава от толщины пластины",
-          "Залежність фазового складу від товщині пластини",
-          "Die Abhängigkeit des Phasebestandes von der Dicke der Platte",
-          "La dépendance de la composition de phase de l'épaisseur de la plaque"}},
-    };
+    const SweepPage g = lay_out_page(layout, window, dc, r.gaps);
+    draw_rate_curve(dc, layout, g, r, scales);
+    if (layout.structure)
+        draw_share_curves(dc, layout, g, r, scales);
+    else
+        draw_property_curves(dc, layout, g, r, scales, table);
+    draw_plot_edges(dc, g.plot);
+    draw_x_title(dc, layout, g, r.gaps);
     // The panel and the model line show the regime the user entered, not the
     // last point of the sweep.
     regime.restore();
-    shorshorov_draw_title(dc, client, H, pick(titles[static_cast<int>(kind)][structure ? 1 : 0]), true);
-    int w = 0;
-    const int c = shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
-    ShorshorovSteel s;
-    s.shorshorov_parse_composition(table.file.composition_line);
-    shorshorov_font(dc, H);
-    const int comp_x = left + ((kind == RegimeSweep::thickness && !structure) ? 3 : 2) * c + w + 10;
-    s.shorshorov_draw_composition_table(comp_x, client.top + static_cast<int>(2.8 * c), 20, 20, dc);
-
-    if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, H, 0, 0, 0, 0);
-    dc.set_text_color(shorshorov_title_colour);
-    const std::string model = shorshorov_model_line(energy, energy && structure);
-    if (energy) {
-        shorshorov_font(dc, structure ? static_cast<int>(1.3 * H) : static_cast<int>(1.4 * H));
-        const int x = structure ? L : left + (right - left - dc.text_extent(model).cx) / 2;
-        dc.text_out(x, static_cast<int>(B + 3.0 * c) + note_room, model);
-    } else {
-        shorshorov_font(dc, (kind == RegimeSweep::thickness && !structure) ? static_cast<int>(1.2 * H)
-                                                                      : static_cast<int>(1.4 * H));
-        dc.text_out(L, static_cast<int>(B + 2.5 * c) + note_room, model);
-    }
-    const char* point_format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
-    const std::string point = cformat(point_format, p.y, p.z);
-    shorshorov_font(dc, H);
-    dc.set_text_color(black);
-    dc.text_out(left + (right - left - dc.text_extent(point).cx) / 2,
-                static_cast<int>(B + (energy ? 4.2 : 3.8) * c) + note_room, point);
-    if (current_model.draw_panel) {
-        dc.set_text_color(black);
-        if (energy)
-            current_model.draw_panel(dc, client, 0, 0, 1, 1);
-        else
-            current_model.draw_panel(dc, client, 1, 1, 1, 1);
-    }
+    draw_text_block(dc, layout, g, table, steel, p);
 }
 
 } // namespace
@@ -423,7 +687,7 @@ void sweep_window(RegimeSweep kind, bool structure, const double* params, int st
 #define SHORSHOROV_SWEEP_WINDOW(name, kind, structure)                                                      \
     void name(const double* params, int steps, Window* window, Canvas& dc, int, SteelChoice steel, int)      \
     {                                                                                                        \
-        sweep_window(kind, structure, params, steps, window, dc, steel);                                     \
+        sweep_window(sweep_layout(kind, structure), params, steps, window, dc, steel);                       \
     }
 
 SHORSHOROV_SWEEP_WINDOW(shorshorov_structure_vs_energy_window, RegimeSweep::energy, true)
