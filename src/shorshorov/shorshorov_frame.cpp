@@ -11,6 +11,7 @@
 #include "numfmt.h"
 #include "spline.h"
 #include "table_ends.h"
+#include "measuring_canvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,6 +167,26 @@ std::string shorshorov_table_end_line(const ShorshorovTable& table, double W)
     return table_end_line(TableAbscissa::cooling_rate, where, W, end_W);
 }
 
+std::vector<std::string> shorshorov_table_end_lines(const ShorshorovTable& table, const std::vector<double>& W)
+{
+    double low = 0, high = 0;
+    bool any = false;
+    for (double w : W) {
+        if (!(w > 0) || !std::isfinite(w)) continue;
+        low = any ? std::min(low, w) : w;
+        high = any ? std::max(high, w) : w;
+        any = true;
+    }
+    std::vector<std::string> lines;
+    if (!any) return lines;
+    for (const auto& [w, end] : {std::pair{low, spline_below}, std::pair{high, spline_above}}) {
+        double end_W = 0;
+        if (table_end_at(table, w, end_W) == end)
+            lines.push_back(table_end_line(TableAbscissa::cooling_rate, end, w, end_W));
+    }
+    return lines;
+}
+
 int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H)
 {
     if (!gaps.any()) return 0;
@@ -233,6 +254,74 @@ void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, P
     dc.set_text_color(shorshorov_panel_colour);
     dc.text_out(plot_left, client.bottom - 2 * c, line1);
     dc.text_out(plot_left, client.bottom - c, line2);
+}
+
+int shorshorov_parameters_top(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows)
+{
+    MeasuringCanvas m(dc);
+    shorshorov_draw_parameters(m, client, plot_left, H, rows);
+    const Rect reach = m.reach();
+    return reach.right > reach.left ? std::min(reach.top, client.bottom) : client.bottom;
+}
+
+namespace {
+
+bool meet(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+Rect moved(Rect r, int dx, int dy)
+{
+    return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+// How far `box` goes down (or right) until it meets none of `others`.
+int clearing_shift(const Rect& box, const std::vector<Rect>& others, bool down)
+{
+    int shift = 0;
+    for (bool again = true; again;) {
+        again = false;
+        for (const Rect& o : others) {
+            const Rect b = down ? moved(box, 0, shift) : moved(box, shift, 0);
+            if (!meet(b, o)) continue;
+            shift = down ? o.bottom - box.top : o.right - box.left;
+            again = true;
+        }
+    }
+    return shift;
+}
+
+} // namespace
+
+Rect shorshorov_place_composition(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
+                                  const SteelChoice& steel, const char* title, const ShorshorovSteel& s, int& x,
+                                  int& y)
+{
+    std::vector<Rect> texts;
+    {
+        MeasuringCanvas m(dc);
+        shorshorov_draw_title(m, client, H, title, true);
+        int w = 0;
+        shorshorov_draw_steel_lines(m, client, H, table, steel, w);
+        texts = m.boxes();
+    }
+    Rect box;
+    {
+        MeasuringCanvas m(dc);
+        shorshorov_font(m, H);
+        s.shorshorov_draw_composition_table(x, y, 20, 20, m);
+        box = m.reach();
+    }
+    if (box.right <= box.left) return Rect{x, y, x, y};
+    const int down = clearing_shift(box, texts, true);
+    const int right = clearing_shift(box, texts, false);
+    if (right < down && box.right + right <= client.right) {
+        x += right;
+        return moved(box, right, 0);
+    }
+    y += down;
+    return moved(box, 0, down);
 }
 
 std::string shorshorov_model_line(bool energy_window, bool french_blank)

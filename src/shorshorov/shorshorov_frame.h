@@ -58,6 +58,12 @@ int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H);
 // first or beyond the last data row: empty when it lies among them.
 std::string shorshorov_table_end_line(const ShorshorovTable& table, double W);
 
+// The lines of a sweep or profile whose rates reach below the first or
+// beyond the last data row: one for each end reached, with the rate
+// farthest out ("W = 350 °C/s lies beyond the atlas's last row, 300 °C/s:
+// that row's values"); points without a rate are left out.
+std::vector<std::string> shorshorov_table_end_lines(const ShorshorovTable& table, const std::vector<double>& W);
+
 // The title (1.4H) and, unless `atlas_line` is false, the atlas line.
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);
 
@@ -70,6 +76,20 @@ int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const Shorshorov
 // The model's panel with the regime values `rows` names, or its two
 // parameter lines where it has none.
 void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows);
+
+// The top of what the parameter block draws along the client's bottom
+// (the model's panel, or its two parameter lines): the blocks a window
+// writes under its plot end above it.
+int shorshorov_parameters_top(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows);
+
+// Where the composition table goes: at (x, y), or, where it would meet the
+// title block or a steel line there (the class line is wider than the title
+// lines the table's column is measured on), moved the least distance that
+// clears them: down under them, or right past them while it stays inside
+// the client. Moves (x, y) there and returns the box the table takes.
+Rect shorshorov_place_composition(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
+                                  const SteelChoice& steel, const char* title, const ShorshorovSteel& s, int& x,
+                                  int& y);
 
 // The model line (energy: the Russian spelling of the energy windows;
 // french_blank: the French text with its leading blank).

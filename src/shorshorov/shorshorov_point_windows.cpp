@@ -8,7 +8,7 @@
 #include "msgbox.h"
 #include "point_progress.h"
 #include "numfmt.h"
-#include "table_ends.h"
+#include "measuring_canvas.h"
 #include "temperature_window_support.h"
 
 #include <algorithm>
@@ -51,6 +51,66 @@ HazRates haz_rates(const HazZone& zone, int n, double T_from, double T_to)
     return r;
 }
 
+const Text5 w_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
+const Text5 point_title{"Definition of structure", "Определение структуры", "Розрахунок структуры",
+                        "Die Bestimmung der Struktur", "La définition de la structure"};
+
+// Where the structure window at a point puts its blocks. The plot is the
+// client inset by 5, 7, 7 and 13 c0, less what the blocks around it need:
+// its top goes down under the composition table, and its bottom up so that
+// the rows under it (tick labels, the rate title, the line of a rate beyond
+// the table, the model line, the structure table), each at its row of c or
+// under the one above it, end above the parameter block. Rows are from the
+// plot's bottom.
+struct PointLayout {
+    Rect plot;
+    int composition_x = 0, composition_y = 0;
+    int x_title_row = 0, note_row = 0, model_row = 0, table_row = 0;
+};
+
+PointLayout lay_out_point_window(Canvas& dc, Rect client, int H, int c0, const ShorshorovTable& table,
+                                 const SteelChoice& steel, const ShorshorovSteel& s, const std::string& end_line)
+{
+    PointLayout lay;
+    lay.plot = Rect{client.left + 5 * c0, client.top + 7 * c0, client.right - 7 * c0, client.bottom - 13 * c0};
+    int c = 0, w = 0, steel_bottom = 0;
+    {
+        MeasuringCanvas m(dc);
+        c = shorshorov_draw_steel_lines(m, client, H, table, steel, w);
+        steel_bottom = m.reach().bottom;
+    }
+    lay.composition_x = client.left + 2 * c + w + 10;
+    lay.composition_y = client.top + static_cast<int>(1.8 * c);
+    const Rect composition = shorshorov_place_composition(dc, client, H, table, steel, pick(point_title), s,
+                                                          lay.composition_x, lay.composition_y);
+    // The ordinate's top label stands centred on the plot's top.
+    lay.plot.top = std::max(lay.plot.top, std::max(composition.bottom, steel_bottom) + c / 2 + 1);
+
+    const auto height = [&](int font, const std::string& text) {
+        MeasuringCanvas m(dc);
+        shorshorov_font(m, font);
+        return m.text_extent(text).cy;
+    };
+    const int label_bottom = static_cast<int>(1.5 * height(H, "0.1"));
+    const int title_h = height(3 * H / 2, pick(w_title));
+    lay.x_title_row = std::max(title_h, label_bottom);
+    int bottom = lay.x_title_row + title_h;
+    lay.note_row = bottom;
+    if (!end_line.empty()) bottom += height(H, end_line);
+    lay.model_row = std::max(static_cast<int>(2.8 * c), bottom);
+    bottom = lay.model_row + height(static_cast<int>(1.4 * H), shorshorov_model_line(false, false));
+    lay.table_row = std::max(static_cast<int>(4.3 * c), bottom);
+    {
+        MeasuringCanvas m(dc);
+        shorshorov_font(m, H);
+        s.shorshorov_draw_structure_table(client.left + 10, 0, 20, 20, m);
+        bottom = lay.table_row + m.reach().bottom;
+    }
+    const int room = shorshorov_parameters_top(dc, client, lay.plot.left, H, PanelRows{});
+    lay.plot.bottom = std::max(lay.plot.top + c, std::min(lay.plot.bottom, room - bottom));
+    return lay;
+}
+
 } // namespace
 
 void shorshorov_structure_at_point_window(const double* params, int, Window* window, Canvas& dc, int,
@@ -68,14 +128,20 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     s.martensite = shorshorov_lookup(table, ShorshorovColumn::martensite, lnW);
     s.ferrite = shorshorov_lookup(table, ShorshorovColumn::ferrite, lnW);
     s.pearlite_bainite = shorshorov_lookup(table, ShorshorovColumn::pearlite_bainite, lnW);
-    // A rate beyond the table's rows takes the end row's shares.
-    report_table_end(window, shorshorov_table_end_line(table, W));
+    s.y = p.y;
+    s.z = p.z;
+    s.cooling_rate = W;
+    s.shorshorov_parse_composition(table.file.composition_line);
+    // A rate beyond the table's rows takes the end row's shares, and a line
+    // under the plot says so.
+    const std::string end_line = shorshorov_table_end_line(table, W);
 
     const Rect client = window_drawing_rect(window, dc, 0);
     dc.rectangle(client.left, client.top, client.right, client.bottom);
     const int H = (client.bottom - client.top) / 32;
     const int c0 = shorshorov_sample_height(dc);
-    const Rect plot{client.left + 5 * c0, client.top + 7 * c0, client.right - 7 * c0, client.bottom - 13 * c0};
+    const PointLayout lay = lay_out_point_window(dc, client, H, c0, table, steel, s, end_line);
+    const Rect plot = lay.plot;
     const double x0 = table.x[0], x1 = table.x[1];
     const WorldBox box{x0, 100, x1, 0};
     const double sx = (x1 != x0) ? std::fabs(double(plot.right - plot.left) / (x1 - x0)) : 0;
@@ -135,34 +201,28 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     dc.move_to(plot.left, plot.top);
     dc.line_to(plot.right, plot.top);
 
-    static const Text5 w_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
     shorshorov_font(dc, 3 * H / 2);
-    {
-        const Size e = dc.text_extent(pick(w_title));
-        dc.text_out(client.left + (client.right - client.left - e.cx) / 2, plot.bottom + e.cy,
-                    pick(w_title));
+    dc.text_out(client.left + (client.right - client.left - dc.text_extent(pick(w_title)).cx) / 2,
+                plot.bottom + lay.x_title_row, pick(w_title));
+    if (!end_line.empty()) {
+        shorshorov_font(dc, H);
+        dc.set_text_color(shorshorov_title_colour);
+        dc.text_out(client.left + std::max(0, (client.right - client.left - dc.text_extent(end_line).cx) / 2),
+                    plot.bottom + lay.note_row, end_line);
     }
 
-    static const Text5 title{"Definition of structure", "Определение структуры", "Розрахунок структуры",
-                             "Die Bestimmung der Struktur", "La définition de la structure"};
-    shorshorov_draw_title(dc, client, H, pick(title), true);
+    shorshorov_draw_title(dc, client, H, pick(point_title), true);
     int w = 0;
-    const int c = shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
-    s.shorshorov_parse_composition(table.file.composition_line);
+    shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
     shorshorov_font(dc, H);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
-                                        20, dc);
-    s.y = p.y;
-    s.z = p.z;
-    s.cooling_rate = W;
+    s.shorshorov_draw_composition_table(lay.composition_x, lay.composition_y, 20, 20, dc);
     shorshorov_font(dc, H);
-    s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+    s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + lay.table_row, 20, 20, dc);
 
     shorshorov_draw_parameters(dc, client, plot.left, H, PanelRows{});
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
-    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.8 * c), shorshorov_model_line(false, false));
-
+    dc.text_out(plot.left, plot.bottom + lay.model_row, shorshorov_model_line(false, false));
 }
 
 void shorshorov_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,

@@ -11,6 +11,7 @@
 #include "numfmt.h"
 #include "regime_sweep.h"
 #include "temperature_window_support.h"
+#include "measuring_canvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -381,16 +382,37 @@ SweepScales sweep_scales(const SweepResult& r)
 // ---------------------------------------------------------------------------
 // Draw
 
-// The cleared client, the base font H, c0 and the plot, which gives up the
-// room of the note of points left out, so the lines under the note keep
-// their places.
+// The notes under the x title: the points left out, then the rates beyond
+// the table's rows, which took an end row's values.
+std::vector<std::string> sweep_notes(const SweepResult& r, const ShorshorovTable& table)
+{
+    std::vector<std::string> notes;
+    if (r.gaps.any()) notes.push_back(r.gaps.note());
+    for (std::string& line : shorshorov_table_end_lines(table, r.W)) notes.push_back(std::move(line));
+    return notes;
+}
+
+std::string point_line(const ShorshorovPoint& p)
+{
+    const char* format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
+    return cformat(format, p.y, p.z);
+}
+
+// The cleared client, the base font H, c0, the plot and the rows under it
+// (from the plot's bottom). The plot is the client inset by the layout's
+// margins, less what the blocks around it need: its top goes down under the
+// composition table, and its bottom up so that the rows under it (tick
+// labels, the x title, the notes, the model line, the point line), each at
+// its row of c or under the one above it, end above the parameter block.
 struct SweepPage {
     Rect client, plot;
     int H = 0, c0 = 0;
-    int note_room = 0;
+    int composition_x = 0, composition_y = 0;
+    int x_title_row = 0, notes_row = 0, model_row = 0, point_row = 0;
 };
 
-SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, const SweepGaps& gaps)
+SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, const ShorshorovTable& table,
+                       const SteelChoice& steel, const ShorshorovPoint& p, const std::vector<std::string>& notes)
 {
     SweepPage g;
     g.client = window_drawing_rect(window, dc, 0);
@@ -398,8 +420,43 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     g.H = (g.client.bottom - g.client.top) / 32;
     if (layout.cell_in_turned_font) shorshorov_font(dc, g.H, 900);
     g.c0 = shorshorov_sample_height(dc);
-    g.note_room = shorshorov_note_room(dc, gaps, g.H);
-    g.plot = plot_rect(g.client, layout.margins, g.c0, g.note_room);
+    g.plot = plot_rect(g.client, layout.margins, g.c0);
+
+    const FontRecord held = dc.selected_font();
+    int c = 0, w = 0, steel_bottom = 0;
+    {
+        MeasuringCanvas m(dc);
+        c = shorshorov_draw_steel_lines(m, g.client, g.H, table, steel, w);
+        steel_bottom = m.reach().bottom;
+    }
+    ShorshorovSteel s;
+    s.shorshorov_parse_composition(table.file.composition_line);
+    g.composition_x = g.client.left + layout.composition_column * c + w + 10;
+    g.composition_y = g.client.top + mul(2.8, c);
+    const Rect composition = shorshorov_place_composition(dc, g.client, g.H, table, steel, pick(*layout.title), s,
+                                                          g.composition_x, g.composition_y);
+    // The top labels of the ordinates stand centred on the plot's top.
+    g.plot.top = std::max(g.plot.top, std::max(composition.bottom, steel_bottom) + c / 2 + 1);
+
+    const auto height = [&](int font, const std::string& text) {
+        MeasuringCanvas m(dc);
+        shorshorov_font(m, font);
+        return m.text_extent(text).cy;
+    };
+    const bool energy = layout.kind == RegimeSweep::energy;
+    const int label_bottom = static_cast<int>(1.5 * height(g.H, "0"));
+    const int title_h = height(mul(layout.x_title_font, g.H), pick(*layout.x_title));
+    g.x_title_row = std::max(static_cast<int>(layout.x_title_row * title_h), label_bottom);
+    g.notes_row = g.x_title_row + title_h;
+    int bottom = g.notes_row;
+    for (const std::string& note : notes) bottom += height(g.H, note);
+    g.model_row = std::max(static_cast<int>(layout.model_row * c), bottom);
+    bottom = g.model_row + height(mul(layout.model_font, g.H), shorshorov_model_line(energy, energy && layout.structure));
+    g.point_row = std::max(static_cast<int>(layout.point_row * c), bottom);
+    bottom = g.point_row + height(g.H, point_line(p));
+    const int room = shorshorov_parameters_top(dc, g.client, g.plot.left, g.H, layout.panel);
+    g.plot.bottom = std::max(g.plot.top + c, std::min(g.plot.bottom, room - bottom));
+    dc.select_font(held);
     return g;
 }
 
@@ -594,16 +651,21 @@ void draw_plot_edges(Canvas& dc, Rect plot)
 
 // The title of the swept quantity under the plot, and under it the note of
 // the points left out.
-void draw_x_title(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const SweepGaps& gaps)
+void draw_x_title(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const std::vector<std::string>& notes)
 {
     shorshorov_font(dc, mul(layout.x_title_font, g.H));
     dc.set_text_color(black);
     const Size e = dc.text_extent(pick(*layout.x_title));
-    const int title_y = static_cast<int>(g.plot.bottom + layout.x_title_row * e.cy);
-    dc.text_out(g.client.left + (g.client.right - g.client.left - e.cx) / 2, title_y, pick(*layout.x_title));
+    dc.text_out(g.client.left + (g.client.right - g.client.left - e.cx) / 2, g.plot.bottom + g.x_title_row,
+                pick(*layout.x_title));
     shorshorov_font(dc, g.H);
     dc.set_text_color(shorshorov_title_colour);
-    draw_sweep_gap_note(dc, gaps, g.client.left, g.client.right, title_y + e.cy);
+    int y = g.plot.bottom + g.notes_row;
+    for (const std::string& note : notes) {
+        const Size n = dc.text_extent(note);
+        dc.text_out(g.client.left + std::max(0, (g.client.right - g.client.left - n.cx) / 2), y, note);
+        y += n.cy;
+    }
 }
 
 // The title block, the steel lines, the composition table, the model line,
@@ -616,12 +678,11 @@ void draw_text_block(Canvas& dc, const SweepLayout& layout, const SweepPage& g, 
     const bool energy = layout.kind == RegimeSweep::energy;
     shorshorov_draw_title(dc, client, g.H, pick(*layout.title), true);
     int w = 0;
-    const int c = shorshorov_draw_steel_lines(dc, client, g.H, table, steel, w);
+    shorshorov_draw_steel_lines(dc, client, g.H, table, steel, w);
     ShorshorovSteel s;
     s.shorshorov_parse_composition(table.file.composition_line);
     shorshorov_font(dc, g.H);
-    s.shorshorov_draw_composition_table(client.left + layout.composition_column * c + w + 10,
-                                        client.top + mul(2.8, c), 20, 20, dc);
+    s.shorshorov_draw_composition_table(g.composition_x, g.composition_y, 20, 20, dc);
 
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, g.H, layout.panel);
     dc.set_text_color(shorshorov_title_colour);
@@ -629,13 +690,11 @@ void draw_text_block(Canvas& dc, const SweepLayout& layout, const SweepPage& g, 
     shorshorov_font(dc, mul(layout.model_font, g.H));
     const int model_x =
         layout.model_centred ? client.left + (client.right - client.left - dc.text_extent(model).cx) / 2 : L;
-    dc.text_out(model_x, static_cast<int>(B + layout.model_row * c) + g.note_room, model);
-    const char* point_format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
-    const std::string point = cformat(point_format, p.y, p.z);
+    dc.text_out(model_x, B + g.model_row, model);
+    const std::string point = point_line(p);
     shorshorov_font(dc, g.H);
     dc.set_text_color(black);
-    dc.text_out(client.left + (client.right - client.left - dc.text_extent(point).cx) / 2,
-                static_cast<int>(B + layout.point_row * c) + g.note_room, point);
+    dc.text_out(client.left + (client.right - client.left - dc.text_extent(point).cx) / 2, B + g.point_row, point);
     if (current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, g.H, layout.panel);
 }
 
@@ -667,15 +726,16 @@ void sweep_window(const SweepLayout& layout, const double* params, int steps, Wi
         return;
     }
     const SweepScales scales = sweep_scales(r);
+    const std::vector<std::string> notes = sweep_notes(r, table);
 
-    const SweepPage g = lay_out_page(layout, window, dc, r.gaps);
+    const SweepPage g = lay_out_page(layout, window, dc, table, steel, p, notes);
     draw_rate_curve(dc, layout, g, r, scales);
     if (layout.structure)
         draw_share_curves(dc, layout, g, r, scales);
     else
         draw_property_curves(dc, layout, g, r, scales, table);
     draw_plot_edges(dc, g.plot);
-    draw_x_title(dc, layout, g, r.gaps);
+    draw_x_title(dc, layout, g, notes);
     // The panel and the model line show the regime the user entered, not the
     // last point of the sweep.
     regime.restore();

@@ -12,28 +12,19 @@
 // (12 c0, 7 c0, .., B - 13 c0) = (300, 175, 724, 443). The steel lines are
 // measured in font H: c = 24, w = 290 (the sample steel's widest title line,
 // "HAZ versus W (800-500 C), C/s"). Tables take rows of 20 px, grown to the
-// font's cell and a pixel (25 px in font 24, 26 in font 25). A sweep that
-// leaves points out moves its plot bottom up by the note's line (24 px).
+// font's cell and a pixel (25 px in font 24, 26 in font 25). The structure
+// window at a point and the sweeps move their plot's top down under the
+// composition table and the steel lines, and its bottom up so that the rows
+// under it (x title, notes, model and point lines, the structure table) end
+// above the parameter panel.
 #include "kept_cases.h"
 
 namespace {
 
 const char* const model_line =
     "Account on model|(Расчёт|Рассчёт) по модели|Розрахунок по моделі|Rechnung nach dem Modell|compte selon le modèle";
-const char* const point_line = "^ \\(y=.*, (sm|см); z=.*, (sm|см)\\)$";
-const char* const atlas_line = "according to  atlas|^по атласу|^за атласом|^nach dem Atlas|^selon l'atlas";
-const char* const composition_texts = "Chemical|Химический|Хімічний|chemischen|La composition|composition, %|состав %|"
-                                      "склад %|Zusammensetzung|chimiques|^(C|Si|Mn|Cr|Ni|Mo|S|P|Cu)$|^[0-9.]+$";
 const char* const number = "^-?[0-9.]+(e[+-][0-9]+)?$";
 const char* const structure_title = "^(Structure|Структура|Die Struktur|La structure), %$";
-const char* const gap_note = "^(Not plotted|Nicht dargestellt|Non tracé|Не построено|Не побудовано)";
-// What the parameter panel draws (its heading and the pieces of its captions).
-const char* const panel_texts = "Thermal-physical|Теплофіз|Теплофиз|thermischen|caractéristiques|=|;|·|^ ?[^ ]{1,4} ?$|"
-                                "^[0-9.]+$";
-const char* const structure_table_texts =
-    "^ ?(M|F|P\\+B|М|Ф|П\\+Б), %$|^ (y|z), (cm|см)$|Cooling speed|Скорость охлаждения|Швидкість охолодження|"
-    "Geschwindigkeit der Abkühlung|vitesse du refroidissement|^(Properties|Свойства|Властивості|Die Eigenschaften|"
-    "Propriétés)$|^(of metal|металла|металу|des Metales|du métal)$|^-?[0-9.]+(e[+-][0-9]+)?$";
 
 } // namespace
 
@@ -48,43 +39,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "= 37 in the HAZ profile, 1.5 x 27 = 40 in the micrograph."},
         {"shorshorov_haz_profile_.", "overlap", "^Sample steel", "^HAZ versus", 30, 90, 0, false,
          "The file's title lines in font H = 25 at 1.5 c and 2.3 c = 37 and 57: 20 px apart in cells of 25."},
-        {"shorshorov_structure_at_point", "overlap", atlas_line, composition_texts, 36, 70, 0, false,
-         "The atlas line in 1.4 H = 33 at (c, 1.1 c) = (33, 36), its cell down to 69 and 325 (Russian) to 475 px (English) long; the "
-         "composition table at (2 c + w + 10, 1.8 c) = (48 + 290 + 10, 43) = (348, 43) under it (at a point 1.8 c, "
-         "in the sweeps 2.8 c = 67, below the atlas line)."},
-        {"shorshorov_structure_at_point", "crosses", atlas_line, "", 36, 70, 1, false,
-         "The composition table's rules from (348, 43) (its left border and the columns' right borders, 1 px) run "
-         "through the atlas line's cell 36 .. 69, which reaches x = 358 in Russian and 509 in English."},
-        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))/.*/(en|de|fr)",
-         "overlap", "^Class of steel:", composition_texts, 40, 120, 0, false,
-         "English, German and French draw \"Class of steel:%u %s\" (\"Class of steel:18  4.9.-chromium-"
-         "silicomanganese steel\", 492 px) at (2 c, 2.8 c) = (48, 67); the composition table stands at x = 2 c + w + "
-         "10 = 348 (3 c + w + 10 = 372 in the properties window versus thickness), w being the widest of the file's "
-         "title lines, which the class line is not measured with; the table's rows at 1.8 c = 43 (at a point: its "
-         "second row, 68 .. 93) or 2.8 c = 67 (the sweeps: its heading row) hold the class line's row."},
-        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat|thickness))/.*/(en|de|fr)",
-         "crosses", "^Class of steel:", "", 40, 120, 1, false,
-         "The composition table's rules (x = 348 and its columns' borders, 1 px, rows from 43 or 67) cross the class "
-         "line at (48, 67), 492 px long."},
-        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat)|structure_vs_thickness)", "overlap",
-         "^(100|70|700)$", "^Grade of steel:|^HAZ versus", 96, 130, 0, false,
-         "The ordinate's top label, centred on the plot top T = 7 c0 = 119 (cell 107 .. 131) and ending at its axis: "
-         "\"100\" at L = 85 (at a point) or 136 (structure sweeps), \"70\" at the A axis L - 4 c = 204 - 96 = 108 "
-         "(property sweeps), \"700\" at the HV axis L = 204 (versus energy, whose HV axis labels 0 .. 700); the grade line (English, German, French, 191 px) or the second title line (Russian, "
-         "Ukrainian, 290 px) at (2 c, 4.0 c) = (48, 96), its cell down to 120. The properties versus thickness have "
-         "their plot top at 7 x 24 = 168."},
-        {"shorshorov_(structure|properties)_vs_energy/4/(ru|ua)|shorshorov_(structure|properties)_vs_preheat/2/(ru|ua)",
-         "overlap", number, "^09G2S$", 120, 160, 0, false,
-         "Russian and Ukrainian: the third title line at (2 c, 5.2 c) = (48, 124), 60 px long; the cooling-rate "
-         "axis at L - 4.2 c0 = 65 (structure versus energy), L - 4.5 c0 = 60 (structure versus preheat) or left + 3.5 "
-         "c0 = 59 (properties), its labels in the canvas's own font ending 6 px left of it: a label near the top of "
-         "the rate range (these schemes' rates) stands in the line's rows."},
-        {"shorshorov_(structure_at_point|(structure|properties)_vs_(energy|preheat)|structure_vs_thickness)/.*/(ru|ua)",
-         "crosses",
-         "^09G2S$", "", 120, 160, 2, false,
-         "Russian and Ukrainian: the third title line at (48, 124) .. (108, 148) is crossed by the 2 px axes from the "
-         "plot top 119 down: the rate axis at 65 / 60 / 59 and its top tick (sweeps), the ordinate at L = 85 (at a "
-         "point), the A axis at L - 4 c = 108 (property sweeps); those of the properties versus thickness begin at 168."},
 
         // ---- turned axis titles
         {"shorshorov_haz_profile_(3|4)", "overlap", "^Относительное (удлинение A|сужение Z), %$",
@@ -96,7 +50,7 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "Scheme 9 gives an elongation profile of 16.59 .. 16.65 %: its value labels have six characters (\"16.641\", "
          "64 px in font 25) and, ending at plot left = 300, begin at x = 228; the turned A title's opaque cell (the "
          "profile draws opaque) stands at 300 - 3 x 33 = 201 .. 234 the whole height of the plot."},
-        {"shorshorov_structure_at_point/.*/(ru|ua)", "overlap", "^(40|60)$", structure_title, 250, 420, 0, true,
+        {"shorshorov_structure_at_point/.*/(ru|ua)", "overlap", "^(40|60)$", structure_title, 150, 450, 0, true,
          "The structure title in 1.2 H = 28 turned at x = c = 28 (cell 28 .. 56), centred on the plot (119 .. 547): "
          "\"Структура, %\" (145 px) spans rows 260 .. 405, where the ordinate's two-digit labels (24 px) end at L = "
          "85 and begin at 55."},
@@ -154,9 +108,10 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          0, 50, 0, false,
          "The German and French titles of the window (98 and 93 characters) in 1.4 H = 33 from x = c = 33 are wider "
          "than the 991 px left."},
-        {"shorshorov_structure_vs_preheat/.*/(en|de|fr)", "outside", "^➃$", "", 300, 340, 0, false,
-         "The F row's glyph 0xC3 at (right - 2 w / 5, T + 8 h - 1) = (1024 - 16, 310), w = 40 the width of \"F, %\" "
-         "in font H: the glyph, 18 px of ink, ends at 1026; the Russian \"Ф, %\" is wider and keeps its glyph inside."},
+        {"shorshorov_structure_vs_preheat/.*/(en|de|fr)", "outside", "^➃$", "", 300, 420, 0, false,
+         "The F row's glyph 0xC3 at (right - 2 w / 5, T + 8 h - 1) = (1024 - 16, 310 .. 348 as the plot's top goes "
+         "down under the composition table), w = 40 the width of \"F, %\" in font H: the glyph, 18 px of ink, ends "
+         "at 1026; the Russian \"Ф, %\" is wider and keeps its glyph inside."},
 
         // ---- under the plot
         {"shorshorov_haz_profile_.", "covered", "^ЗТВ, см$", model_line, 470, 545, 0, false,
@@ -169,39 +124,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "The point property table at (10, plot bottom + 4.3 c) = (10, 550), its three-line heading's left border at "
          "x itself (not x - 1 as the two-line headings) from 550 to 628 and its texts at x = 10: a line without a "
          "leading blank whose first letter has no left bearing (D, R, A, L, I, И, Р, П) starts on the border."},
-        {"shorshorov_structure_at_point", "overlap", structure_table_texts, panel_texts, 641, 702, 0, false,
-         "The structure table at (10, plot bottom + 4.3 c) = (10, 547 + 103) = (10, 650), rows 650 .. 675 .. 700; the "
-         "panel's heading in font 32 at 768 - 4.7 x 27 = 641 and its first row of captions at 673."},
-        {"shorshorov_structure_at_point", "crosses", panel_texts, "", 641, 702, 1, false,
-         "The structure table's rules (1 px, rows at 650, 675 and 700, the column borders between) run through the "
-         "panel's heading (641 .. 673) and its first row of captions (from 673)."},
-        {"shorshorov_(structure|properties)_vs_energy/(2|3)/(en|de|fr|ua)", "overlap", "kJ/cm|KДж/см", panel_texts, 620,
-         680, 0, false,
-         "The energy title in 1.4 H = 33 at B + 1.2 c = 581 + 39 = 620, its descenders down to 653; the panel's "
-         "heading at 641. Where points are left out the plot is shorter by the note's line and the title stands "
-         "above the heading."},
-        {"shorshorov_(structure|properties)_vs_energy|shorshorov_structure_vs_thickness/1/.*", "overlap", gap_note, panel_texts, 620,
-         680, 0, false,
-         "The line of the points left out, in font H = 24 under the x title: the plot gives up the note's height, so "
-         "the title moves up by 24 and the note ends at B + 1.2 x 33 + 33 = 581 + 72 = 653 (energy) or B + 33 + 33 = "
-         "647 (structure versus thickness), in the rows the x title itself takes when nothing is left out, which "
-         "reach into the panel heading's cell at 641 (the energy title meets its ink there); the model line, point line "
-         "and tables keep their places."},
-        {"shorshorov_properties_vs_energy", "overlap", model_line, point_line, 650, 710, 0, false,
-         "The model line in 1.4 H = 33 at B + 3.0 c = 653, its cell down to 686; the point line in font H at B + 4.2 c "
-         "= 581 + 100 = 681."},
-        {"shorshorov_(structure_vs_(energy|preheat|thickness)|properties_vs_(energy|preheat))", "overlap", model_line,
-         panel_texts, 630,
-         700, 0, false,
-         "The model line at B + 3.0 c = 581 + 72 = 653 (energy: 1.3 H = 31 from L, 1.4 H = 33 centred) or B + 2.5 c = "
-         "581 + 60 = 641 (preheat, structure versus thickness: 1.4 H = 33 from L): on the panel's heading (641 .. 673) "
-         "and its first row of captions (from 673). The properties versus thickness put theirs at 504 + 60 = 564."},
-        {"shorshorov_(structure_vs_(energy|preheat|thickness)|properties_vs_(energy|preheat))", "overlap", point_line,
-         panel_texts, 665,
-         720, 0, false,
-         "The point line in font H = 24 centred at B + 4.2 c = 681 (energy) or B + 3.8 c = 581 + 91 = 672 (preheat, "
-         "structure versus thickness), cell to 705 / 696; the panel's first row of captions at 673 (symbols in 27, "
-         "units in 20, exponents in 16 px). The properties versus thickness put theirs at 504 + 91 = 595."},
     };
     return cases;
 }

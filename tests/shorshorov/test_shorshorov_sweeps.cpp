@@ -349,8 +349,16 @@ TEST(ShorshorovSweeps, PropertiesVersusThicknessStandsOnTheTurnedFont)
                 return l.from == from && l.to == to && l.pen == pen;
             });
         };
-        const int L = 12 * c0, T = 7 * c0, R = 1024 - 7 * c0, B = 768 - 11 * c0;
-        EXPECT_TRUE(has_line({L, B}, {L, T}, axis)) << c0;   // the HV axis
+        // Columns in c0; the plot's top and bottom give way to the blocks
+        // above and under it, never past their rows of c0.
+        const int L = 12 * c0, R = 1024 - 7 * c0;
+        const auto hv_axis = std::find_if(dc.lines.begin(), dc.lines.end(), [&](const RecordingCanvas::LineCall& l) {
+            return l.from.x == L && l.to.x == L && l.from.y > l.to.y && l.pen == axis;
+        });
+        ASSERT_NE(hv_axis, dc.lines.end()) << c0;
+        const int B = hv_axis->from.y, T = hv_axis->to.y;
+        EXPECT_LE(B, 768 - 11 * c0);
+        EXPECT_GE(T, 7 * c0);
         EXPECT_TRUE(has_line({L, B}, {R, B}, axis)) << c0;
         const int rate_x = static_cast<int>(3.5 * c0);
         EXPECT_TRUE(has_line({rate_x, B}, {rate_x, T}, Pen{PenStyle::solid, 2, Rgb{0, 0, 200}})) << c0;

@@ -315,6 +315,14 @@ TEST(ShorshorovHazProfile, PointsSpanTheZoneFromEdgeToEdge)
 
 // A cooling rate beyond the table's last data row takes that row's values,
 // and a message says so once. The table here ends at 10 °C/s.
+// The first text drawn that begins with `prefix`.
+const RecordingCanvas::TextCall* text_starting(const RecordingCanvas& dc, const std::string& prefix)
+{
+    for (const auto& t : dc.texts)
+        if (t.text.rfind(prefix, 0) == 0) return &t;
+    return nullptr;
+}
+
 TEST(ShorshorovTableEnds, RatesBeyondTheLastRowAreSaidToTakeItsValues)
 {
     const char* rows = "0.1 0 0 0 0 0 0\n"
@@ -336,8 +344,47 @@ TEST(ShorshorovTableEnds, RatesBeyondTheLastRowAreSaidToTakeItsValues)
         const char* format = language == Language::english  ? "W = %.3g °C/s lies beyond the atlas's last row, 10 °C/s: that row's values"
                              : language == Language::russian ? "W = %.3g °C/с лежит за последней строкой атласа, 10 °C/с: значения этой строки"
                                                              : "W = %.3g °C/s liegt hinter der letzten Zeile des Atlas, 10 °C/s: deren Werte";
-        const auto boxes = message_box_take_log();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, cformat(format, c.rate));
+        // A line under the rate title says so; no box.
+        EXPECT_TRUE(message_box_take_log().empty());
+        const auto* line = dc.find_text(cformat(format, c.rate));
+        ASSERT_NE(line, nullptr) << dc.all_text();
+        const auto* rate_title = text_starting(dc, "W 8/5, ");
+        ASSERT_NE(rate_title, nullptr);
+        EXPECT_GT(line->y, rate_title->y);
+    }
+}
+
+TEST(ShorshorovTableEnds, SweepsSayWhichRatesTookAnEndRowsValues)
+{
+    // Rows from 1 to 10 °C/s: the energy sweep's fast rates lie beyond the
+    // last row, and one line under the x title gives the fastest.
+    const char* rows = "0.1 0 0 0 0 0 0\n"
+                       "600 700 1400 70 70 100 100\n"
+                       "1 150 500 30 60 20 0\n"
+                       "5 250 700 20 50 60 10\n"
+                       "10 400 1100 10 40 95 80\n";
+    SteelChoice steel = sample_steel();
+    steel.file_name = write_steel_file("ends_sweep.301", rows);
+    const double energy[8] = {0.5, 0.5, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
+    for (const ShorshorovWindowRoutine routine :
+         {shorshorov_structure_vs_energy_window, shorshorov_properties_vs_energy_window}) {
+        reset_shorshorov_state();
+        RecordingCanvas dc;
+        routine(energy, 50, nullptr, dc, 0, steel, 0);
+        EXPECT_TRUE(message_box_take_log().empty());
+        int notes = 0;
+        const RecordingCanvas::TextCall* note = nullptr;
+        for (const auto& t : dc.texts)
+            if (t.text.find("lies beyond the atlas's last row, 10 °C/s: that row's values") != std::string::npos) {
+                ++notes;
+                note = &t;
+            }
+        ASSERT_EQ(notes, 1) << dc.all_text();
+        const auto* x_title = dc.find_text("Rate of energy input, kJ/cm");
+        const auto* model = text_starting(dc, " Account on model:");
+        ASSERT_NE(x_title, nullptr);
+        ASSERT_NE(model, nullptr);
+        EXPECT_GT(note->y, x_title->y);
+        EXPECT_LT(note->y, model->y);
     }
 }
