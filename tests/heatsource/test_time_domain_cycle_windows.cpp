@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "lang.h"
+#include "point_workers.h"
 #include "progress_dialog.h"
 #include "recording_canvas.h"
 #include "temperature_windows.h"
@@ -65,6 +67,9 @@ double pulse_temperature(double x, double, double z, double t) {
     return scripted_or(20 + std::abs(x));
 }
 
+double pulse_speed = 2;
+double pulse_velocity() { return pulse_speed; }
+
 double composite_temperature(double t, double, double z) {
     seen_z.push_back(z);
     return scripted_or(20 + slope * t);
@@ -85,6 +90,7 @@ void install(Kind kind) {
     case Kind::pulse:
         current_model.pulse_temperature = pulse_temperature;
         current_model.pulse_time_window = pulse_window;
+        current_model.velocity = pulse_velocity;
         current_model.cycle_routine = pulse_thermal_cycle_window;
         break;
     case Kind::composite:
@@ -119,10 +125,14 @@ protected:
         seen_x = -1;
         pulse_from = -3490;
         pulse_to = 1530;
+        pulse_speed = 2;
+        // The stand-in schemes keep their calls in order on one thread.
+        set_point_workers(1);
         set_progress_observer(hear_progress);
         take_window_messages();
     }
     void TearDown() override {
+        set_point_workers(0);
         set_progress_observer(nullptr);
         set_language(Language::english);
         reset_schemes();
@@ -175,32 +185,57 @@ TEST_F(TimeDomainCycles, CompositeRunsFromTheStartTimeDownToThePassageAtTheSurfa
     EXPECT_EQ(r.start, 30);
 }
 
-TEST_F(TimeDomainCycles, PulseSamplesTheSchemesRangeAndPassesTheAbscissaAsTime) {
+// The scheme gives its field along the weld: a sample at x is the moment
+// -x/v after the source passed, and the cycle runs forward in time from the
+// sample farthest ahead to the one farthest behind.
+TEST_F(TimeDomainCycles, PulseSamplesTheSchemesRangeAndDrawsThemAgainstTime) {
     compute(Kind::pulse, {0.05, 0.1});
     const TimeCycleResult r = pulse_cycle_result();
     ASSERT_EQ(r.steps, 50);
-    EXPECT_EQ(r.start, -3490);
-    EXPECT_EQ(r.end, 1530);
-    EXPECT_EQ(r.time[0], -3490);
-    EXPECT_NEAR(r.time[1], -3389.6, 1e-9);   // steps of 100.4
-    EXPECT_NEAR(r.time[49], 1429.6, 1e-6);
-    EXPECT_NEAR(r.time[50], 1530, 1e-6);
+    EXPECT_EQ(r.start, -765);   // 1530 cm ahead at 2 cm/s
+    EXPECT_EQ(r.end, 1745);     // 3490 cm behind
     ASSERT_EQ(seen_t.size(), 51u);
-    for (int i = 0; i <= 50; ++i) EXPECT_EQ(seen_t[i], r.time[i]);
+    // Along the weld in steps of 100.4 cm, the abscissa passed as the time
+    // argument too; drawn from the last sample back.
+    EXPECT_EQ(seen_t[0], -3490);
+    EXPECT_NEAR(seen_t[1], -3389.6, 1e-9);
+    EXPECT_NEAR(seen_t[50], 1530, 1e-6);
+    for (int i = 0; i <= 50; ++i) {
+        EXPECT_EQ(r.time[i], -seen_t[50 - i] / 2) << i;
+        EXPECT_EQ(r.temp[i], std::min(2500.0, 20 + std::abs(seen_t[50 - i]))) << i;
+    }
+    EXPECT_NEAR(r.time[0], -765, 1e-6);
+    EXPECT_EQ(r.time[50], 1745);
+    EXPECT_TRUE(std::is_sorted(r.time, r.time + 51));
+    EXPECT_EQ(r.t_min, r.time[0]);
+    EXPECT_EQ(r.t_max, r.time[50]);
     EXPECT_TRUE(std::all_of(seen_z.begin(), seen_z.end(), [](double z) { return z == 0.1; }));
+}
+
+// A source that does not move passes no point: no sample can be placed in
+// time, and the window says so once.
+TEST_F(TimeDomainCycles, PulseSourceAtRestHasNoCycle) {
+    pulse_speed = 0;
+    compute(Kind::pulse, {0.05, 0});
+    const TimeCycleResult r = pulse_cycle_result();
+    EXPECT_TRUE(std::all_of(r.temp, r.temp + 51, [](double T) { return std::isnan(T); }));
+    EXPECT_TRUE(seen_t.empty());
+    const auto messages = take_window_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("51 of 51 points"), std::string::npos) << messages[0].text;
 }
 
 TEST_F(TimeDomainCycles, PulseRangeWithEqualEndsStartsAtZero) {
     pulse_from = pulse_to = 40;
     compute(Kind::pulse, {0.05, 0});
     const TimeCycleResult r = pulse_cycle_result();
-    EXPECT_EQ(r.time[0], 0);
-    EXPECT_NEAR(r.time[50], 40, 1e-9);
+    EXPECT_EQ(r.time[50], 0);      // the range from 0 ...
+    EXPECT_NEAR(r.time[0], -20, 1e-9);   // ... to 40 cm ahead, at 2 cm/s
     // Both ends zero: every sample at 0; the axis still gets a width.
     pulse_from = pulse_to = 0;
     compute(Kind::pulse, {0.05, 0});
     const TimeCycleResult z = pulse_cycle_result();
-    EXPECT_EQ(z.time[50], 0);
+    EXPECT_EQ(z.time[0], 0);
     EXPECT_LT(z.t_min, z.t_max);
     EXPECT_FALSE(draw().polylines.empty());
 }
@@ -211,6 +246,9 @@ struct KindCase {
 };
 class EachTimeDomainCycle : public TimeDomainCycles, public ::testing::WithParamInterface<KindCase> {
 protected:
+    // Where the scheme's i-th sample is stored: the pulsed window keeps its
+    // samples forward in time, the last one computed first.
+    static int stored(int i) { return GetParam().kind == Kind::pulse ? 50 - i : i; }
     // A record each window takes: the oscillating one a time interval, the
     // composite one a start time, the pulsed one a point.
     static std::vector<double> record(Kind kind) {
@@ -244,7 +282,7 @@ TEST_P(EachTimeDomainCycle, CapsHotSamplesAndKeepsEverySampleInsideTheFrame) {
     scripted = temps;
     compute(GetParam().kind, record(GetParam().kind));
     const TimeCycleResult r = result_of(GetParam().kind);
-    EXPECT_EQ(r.temp[50], 2500);
+    EXPECT_EQ(r.temp[stored(50)], 2500);
     EXPECT_EQ(r.T_max, 2500);
     EXPECT_EQ(r.T_min, 100);
     EXPECT_EQ(r.t_min, *std::min_element(r.time, r.time + 51));
@@ -274,18 +312,19 @@ TEST_P(EachTimeDomainCycle, SamplesThatAreNotNumbersNeitherScaleTheAxesNorReachT
     scripted = temps;
     compute(GetParam().kind, record(GetParam().kind));
     const TimeCycleResult r = result_of(GetParam().kind);
-    EXPECT_TRUE(std::isnan(r.temp[10]));
-    EXPECT_TRUE(std::isnan(r.temp[20]));
-    EXPECT_EQ(r.temp[30], 2500);
+    EXPECT_TRUE(std::isnan(r.temp[stored(10)]));
+    EXPECT_TRUE(std::isnan(r.temp[stored(20)]));
+    EXPECT_EQ(r.temp[stored(30)], 2500);
     EXPECT_EQ(r.T_min, 400);
     EXPECT_EQ(r.T_max, 2500);
     // The two samples that are not numbers are gaps: three pieces of curve,
     // none joined across a gap.
     const RecordingCanvas dc = draw();
     ASSERT_EQ(dc.polylines.size(), 3u);
-    EXPECT_EQ(dc.polylines[0].points.size(), 10u);
+    const bool reversed = GetParam().kind == Kind::pulse;
+    EXPECT_EQ(dc.polylines[0].points.size(), reversed ? 30u : 10u);
     EXPECT_EQ(dc.polylines[1].points.size(), 9u);
-    EXPECT_EQ(dc.polylines[2].points.size(), 30u);
+    EXPECT_EQ(dc.polylines[2].points.size(), reversed ? 10u : 30u);
 
     // Nothing usable at all: the window draws its frame and texts, no curve.
     scripted.assign(51, std::numeric_limits<double>::quiet_NaN());
@@ -312,7 +351,7 @@ TEST_P(EachTimeDomainCycle, SamplesWithoutAFieldAreLeftOutAndReportedOnce) {
               "number; the sum would need more than 1000000 cycles of the source.");
     EXPECT_EQ(shown[0].caption, "  Attention!");
     const TimeCycleResult r = result_of(GetParam().kind);
-    EXPECT_TRUE(std::isnan(r.temp[45]));
+    EXPECT_TRUE(std::isnan(r.temp[stored(45)]));
     EXPECT_EQ(r.T_min, 400);
     const RecordingCanvas dc = draw();
     std::size_t drawn = 0;
@@ -570,18 +609,56 @@ protected:
     }
 };
 
-TEST_F(TimeDomainSchemes, PulsedBodySamplesItsWindowInStepsOf100_4) {
+// The range from 3490 cm behind the source to 1530 cm ahead, in steps of
+// 100.4 cm, at 1 cm/s: from 1530 s before the source passes the point to
+// 3490 s after, the metal at T0 until the source arrives and cooling after.
+TEST_F(TimeDomainSchemes, PulsedBodySamplesItsWindowInStepsOf100_4Seconds) {
     run(11, {0.05, 0});
     const TimeCycleResult r = pulse_cycle_result();
     ASSERT_EQ(r.steps, 50);
-    EXPECT_NEAR(r.start, -3490, 1e-9);
-    EXPECT_NEAR(r.end, 1530, 1e-9);
+    EXPECT_NEAR(r.start, -1530, 1e-9);
+    EXPECT_NEAR(r.end, 3490, 1e-9);
     EXPECT_NEAR(r.time[1] - r.time[0], 100.4, 1e-9);
-    EXPECT_NEAR(r.time[49], 1429.6, 1e-6);
+    EXPECT_NEAR(r.time[49], 3389.6, 1e-6);
     // The axes reach the last sample, so its segment stays inside the frame.
-    EXPECT_NEAR(r.t_min, -3490, 1e-9);
-    EXPECT_NEAR(r.t_max, 1530, 1e-6);
-    for (int i = 0; i <= 50; ++i) EXPECT_LE(r.temp[i], 2500);
+    EXPECT_NEAR(r.t_min, -1530, 1e-6);
+    EXPECT_NEAR(r.t_max, 3490, 1e-9);
+    for (int i = 0; i <= 50; ++i) {
+        EXPECT_LE(r.temp[i], 2500);
+        // Before the source arrives the heat has not reached the point.
+        if (r.time[i] < -1) {
+            EXPECT_NEAR(r.temp[i], 20, 1e-3) << r.time[i];
+        }
+        // After it passed the point cools, slowly and steadily.
+        if (i > 0 && r.time[i - 1] > 0) {
+            EXPECT_LE(r.temp[i], r.temp[i - 1]) << r.time[i];
+        }
+    }
+    const double* hottest = std::max_element(r.temp, r.temp + 51);
+    EXPECT_NEAR(r.time[hottest - r.temp], 76.4, 1e-6);   // the first sample behind the source
+    EXPECT_GT(*hottest, 40);
+}
+
+// The 51 samples on the point workers: the same numbers, bit for bit, on
+// one worker as on two, three or eight, for each pulsed scheme, on the
+// surface and inside the plate.
+TEST_F(TimeDomainSchemes, PulsedSamplesAreTheSameOnAnyNumberOfWorkers) {
+    for (int scheme : {11, 12, 13}) {
+        for (double z : {0.0, 0.4}) {
+            std::vector<double> one;
+            for (int workers : {1, 2, 3, 8}) {
+                set_point_workers(workers);
+                run(scheme, {0.05, z});
+                const TimeCycleResult r = pulse_cycle_result();
+                const std::vector<double> temps(r.temp, r.temp + 51);
+                if (workers == 1) one = temps;
+                for (int i = 0; i <= 50; ++i)
+                    EXPECT_EQ(std::memcmp(&temps[i], &one[i], sizeof(double)), 0)
+                        << "scheme " << scheme << " z " << z << " workers " << workers << " sample " << i;
+            }
+        }
+    }
+    set_point_workers(0);
 }
 
 TEST_F(TimeDomainSchemes, OscillatingSchemesSampleSixtyToSeventyFiveSeconds) {

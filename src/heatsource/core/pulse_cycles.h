@@ -27,17 +27,36 @@ struct PulsePowers {
     double pause = 0;
 };
 
-// T0 plus the heat of the cycles emitted before t_now, most recent first:
-// the part of the cycle in progress emitted by t_now, then the whole cycles
-// N, N - 1, ... For each cycle (its number and emission written to state
-// before its integrals) the pulse power times the pulse integral plus the
-// pause power times the pause integral, each over [0, 1]; the sum stops when
-// a cycle adds less than 1e-4 of it.
-// Data the sum cannot use, or a sum that would need more than `cap`
+// A scheme's kernel three ways: its pulse and pause integrands over [0, 1]
+// for the cycle that the state describes, and the heat at the point of a
+// unit power emitted for a unit time `elapsed` seconds before t_now.
+struct PulseKernel {
+    double (*pulse)(double s) = nullptr;
+    double (*pause)(double s) = nullptr;
+    double (*unit)(double elapsed) = nullptr;
+};
+
+// T0 plus the heat of the cycles emitted before t_now: the part of the
+// cycle in progress emitted by t_now, then the whole cycles N, N - 1, ...,
+// each the pulse power times the pulse integral plus the pause power times
+// the pause integral (the cycle's number and emission written to state
+// before its integrals).
+// By state.rule: the fast rule integrates the cycles so from the most recent back to an
+// elapsed time where the kernel is smooth over a cycle (its spread in time
+// at least twice the cycle, and eight cycles back at least) and where the
+// ends' error below is within the allowance; the older cycles count as
+// their mean power, shifted towards the pulse by the first moment of the
+// ripple, integrated over the elapsed time (panels of 15-point
+// Gauss-Kronrod, halved until the embedded Gauss sums agree within 1e-7 of
+// the integral). Its error against every cycle integrated is the ripple's
+// second and third antiderivatives (bounded by |q1 - q2|·tp·(t0 - tp)/4 and
+// t0 times that) against the kernel's slope and curvature at the two ends;
+// the sum keeps that within 1e-5 of the rise plus 1e-6 °C, integrating the
+// oldest cycles exactly too where the start of the weld is not smooth.
+// Data the sum cannot use, or a sum that would integrate more than `cap`
 // cycles, give NaN and their field gap.
 double sum_pulse_cycles(const PulseParameters& p, PulseState& state, PulsePowers powers,
-                        double (*pulse_integrand)(double), double (*pause_integrand)(double),
-                        int cap = field_sum_cap);
+                        const PulseKernel& kernel, int cap = field_sum_cap);
 
 // The elapsed time from an emission at tau to t_now, kept off zero.
 inline double pulse_elapsed(const PulseParameters& p, const PulseState& state, double tau)

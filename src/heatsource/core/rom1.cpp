@@ -67,7 +67,8 @@ double rom1_pulse_temperature(double x, double y, double /*z*/, double /*t*/)
     // The kernel is that of a line source: it takes the power per cm of the
     // thickness.
     const PulsePowers line{p.q1 / p.delta, p.q2 / p.delta};
-    return sum_pulse_cycles(p, rom1_state, line, rom1_pulse_integrand, rom1_pause_integrand);
+    const PulseKernel heat{rom1_pulse_integrand, rom1_pause_integrand, kernel};
+    return sum_pulse_cycles(p, rom1_state, line, heat);
 }
 
 double rom1_velocity() { return rom1_parameters.v; }

@@ -67,7 +67,8 @@ double rom2_pulse_temperature(double x, double y, double z, double /*t*/)
     point_z = z;
     // Both powers are taken per cm of the thickness, as scheme 11 takes them.
     const PulsePowers powers{p.q1 / p.delta, p.q2 / p.delta};
-    return sum_pulse_cycles(p, rom2_state, powers, rom2_pulse_integrand, rom2_pause_integrand);
+    const PulseKernel heat{rom2_pulse_integrand, rom2_pause_integrand, kernel};
+    return sum_pulse_cycles(p, rom2_state, powers, heat);
 }
 
 double rom2_velocity() { return rom2_parameters.v; }

@@ -2,6 +2,7 @@
 // kernel of scheme 12 multiplied by the mirror images of the source at the
 // depths ±2iδ, which keep the two faces of the plate free of heat flow.
 #include <cmath>
+#include <unordered_map>
 
 #include "schemes.h"
 #include "pulse_cycles.h"
@@ -57,7 +58,9 @@ void rom3_pulse_time_window(double& from, double& to)
     pulse_time_window_of(rom3_parameters, rom3_state, from, to);
 }
 
-double rom3_image_series(double tau)
+namespace {
+
+double image_series(double tau)
 {
     const double delta = rom3_parameters.delta;
     const double z = point_z;
@@ -83,6 +86,48 @@ double rom3_image_series(double tau)
         above *= above_step;
     }
     return sum;
+}
+
+// Every sample of a thermal cycle integrates the cycles at the same emission
+// times and the same depth, so the series of an emission time is kept for
+// the block, t_now and depth it was found with (bounded, since the keys of
+// one window are a few hundred thousand at most).
+struct ImageSeriesCache {
+    double t_now = std::nan(""), z = 0, delta = 0, a = 0;
+    std::unordered_map<double, double> by_emission;
+};
+
+thread_local ImageSeriesCache image_cache;
+
+// The heat at the point of a unit emission `elapsed` seconds before t_now,
+// its images included.
+double unit_emission(double elapsed)
+{
+    const double K = kernel(elapsed);
+    if (K == 0) return 0;
+    return K * image_series(rom3_state.t_now - elapsed);
+}
+
+}  // namespace
+
+double rom3_image_series(double tau)
+{
+    ImageSeriesCache& c = image_cache;
+    const double delta = rom3_parameters.delta;
+    const double a = rom3_state.a;
+    if (!(c.t_now == rom3_state.t_now) || c.z != point_z ||
+        c.delta != delta || c.a != a || c.by_emission.size() > (1u << 20)) {
+        c.by_emission.clear();
+        c.t_now = rom3_state.t_now;
+        c.z = point_z;
+        c.delta = delta;
+        c.a = a;
+    }
+    const auto found = c.by_emission.find(tau);
+    if (found != c.by_emission.end()) return found->second;
+    const double F = image_series(tau);
+    c.by_emission.emplace(tau, F);
+    return F;
 }
 
 double rom3_pulse_integrand(double s)
@@ -120,7 +165,8 @@ double rom3_pulse_temperature(double x, double y, double z, double /*t*/)
     // The kernel and its images are the point source in the plate: they take
     // the powers themselves, which the thickness already spreads.
     const PulsePowers point{p.q1, p.q2};
-    return sum_pulse_cycles(p, rom3_state, point, rom3_pulse_integrand, rom3_pause_integrand);
+    const PulseKernel kernel{rom3_pulse_integrand, rom3_pause_integrand, unit_emission};
+    return sum_pulse_cycles(p, rom3_state, point, kernel);
 }
 
 double rom3_velocity() { return rom3_parameters.v; }

@@ -357,13 +357,18 @@ struct PulseParameters {
     double delta = 1;       // thickness (schemes 11 and 12 take the powers per cm of it)
 };
 
+// every_cycle integrates each cycle back to the first; fast does so only
+// where the pulses show at the point (see sum_pulse_cycles).
+enum class PulseSumRule { fast, every_cycle };
+
 // What each pulsed module derives and remembers between calls.
 struct PulseState {
+    PulseSumRule rule = PulseSumRule::fast;   // how the past cycles are summed
     double c_rho = 0;   // c·ρ
     double a = 0;       // thermal diffusivity
     double t_now = 0;   // the current time, fixed by pulse_time_window
     int N = 0;          // whole cycles emitted before t_now, at the last temperature
-    int k = 0;          // the cycle integrated last: where that sum stopped
+    int k = 0;          // the oldest cycle integrated one by one from the newest back
     // The emission of cycle k that its integrals cover: the pulse from
     // pulse_start for pulse_length, the pause of pause_length ending at
     // pause_end. In the cycle in progress (k = N + 1) both end by t_now.

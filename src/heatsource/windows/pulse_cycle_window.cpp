@@ -1,6 +1,12 @@
 // The thermal cycle of the pulsed schemes: the scheme's pulse temperature at
-// the point (y, z), sampled along the range its time window gives.
+// the point (y, z), sampled along the range its time window gives and drawn
+// against the time after the source passed.
+#include <algorithm>
+#include <cmath>
 #include <vector>
+
+#include "point_workers.h"
+#include "schemes.h"
 
 #include "time_cycle_drawing.h"
 #include "temperature_windows.h"
@@ -11,7 +17,7 @@ namespace {
 constexpr double pulse_min_span = 10;
 
 struct PulseStore {
-    double y = 0, z = 0, from = 0, to = 0;
+    double y = 0, z = 0, start = 0, end = 0;   // the time range, s
     TimeCycleSamples samples;
 };
 PulseStore pulse;
@@ -22,13 +28,13 @@ void compute(const double* params, Window* window) {
     if (current_model.prepare) current_model.prepare();
     const double y = params[point_y];
     const double z = params[point_z];
+    const double v = current_model.velocity ? current_model.velocity() : 0;
 
-    TimeCycleSamples s;
-    s.steps = n;
-    s.time.resize(n + 1);
-    s.temp.resize(n + 1);
+    // The scheme gives the field along the weld at its current time: the
+    // samples lie along the range it returns.
+    std::vector<double> along(n + 1), T(n + 1);
+    std::vector<FieldGap> why(n + 1, FieldGap::none);
     double from = 0, to = 0;
-    TimeCycleGaps gaps;
     {
         ProgressDialogScope progress(window);
         // Fixes the scheme's current time as well as giving the range.
@@ -37,15 +43,40 @@ void compute(const double* params, Window* window) {
         const double step = (to - from) / n;
         double p = from;
         for (int i = 0; i <= n; ++i) {
-            s.time[i] = p;
-            const double T = current_model.pulse_temperature(p, y, z, p);
-            gaps.sample(T);
-            ProgressDialogScope::sample_done(i, n);
-            s.temp[i] = stored_cycle_temperature(T);
+            along[i] = p;
             p += step;
         }
+        if (std::isfinite(v) && v > 0) {
+            compute_points_showing(
+                n + 1,
+                [&](int i) {
+                    T[i] = current_model.pulse_temperature(along[i], y, z, along[i]);
+                    why[i] = last_field_gap();
+                },
+                [&](int done) { ProgressDialogScope::sample_done(done - 1, n); }, {});
+        } else {
+            // A source that does not move passes no point: there is no time
+            // at which a place along the weld is reached.
+            std::fill(T.begin(), T.end(), field_gap(FieldGap::unusable_data));
+            std::fill(why.begin(), why.end(), FieldGap::unusable_data);
+        }
     }
-    pulse = PulseStore{y, z, from, to, std::move(s)};
+    // The point the source passed d ago lies v·d behind it, so the sample at
+    // x is the moment -x/v after the passage: from the sample farthest ahead
+    // (before the source arrives) to the one farthest behind, time runs
+    // forward through the heating and the cooling.
+    TimeCycleSamples s;
+    s.steps = n;
+    s.time.resize(n + 1);
+    s.temp.resize(n + 1);
+    TimeCycleGaps gaps;
+    for (int i = 0; i <= n; ++i) {
+        const int k = n - i;
+        s.time[i] = -along[k] / v;
+        s.temp[i] = stored_cycle_temperature(T[k]);
+        gaps.sample(T[k], why[k]);
+    }
+    pulse = PulseStore{y, z, -to / v, -from / v, std::move(s)};
     gaps.report(window);
 }
 
@@ -76,8 +107,8 @@ TimeCycleResult pulse_cycle_result() {
     TimeCycleResult r;
     r.y = pulse.y;
     r.z = pulse.z;
-    r.start = pulse.from;
-    r.end = pulse.to;
+    r.start = pulse.start;
+    r.end = pulse.end;
     fill_time_cycle_result(r, pulse.samples, pulse_min_span);
     return r;
 }

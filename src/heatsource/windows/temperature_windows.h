@@ -130,9 +130,9 @@ ThermalCycleResult thermal_cycle_result();
 struct TimeCycleResult {
     double y = 0, z = 0;
     double x = 0;                  // oscillating: the point's place along the weld
-    double start = 0, end = 0;     // t1, t2 / the pulsed range / start time and 0
+    double start = 0, end = 0;     // t1, t2 / the pulsed time range / start time and 0
     int steps = 0;                 // samples 0..steps
-    const double* time = nullptr;  // steps + 1 values (the pulsed abscissae in cm)
+    const double* time = nullptr;  // steps + 1 values, s
     const double* temp = nullptr;  // steps + 1 values, °C, capped at 2500
     double t_min = 0, t_max = 0, T_min = 0, T_max = 0;   // the axes: every sample inside
     int time_ticks = 0, temperature_ticks = 0;

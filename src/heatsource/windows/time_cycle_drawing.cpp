@@ -1,5 +1,4 @@
 #include "time_cycle_drawing.h"
-#include "schemes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,11 +26,13 @@ void ProgressDialogScope::sample_done(int i, int n) {
     update_progress_dialog(static_cast<int>(static_cast<double>(i - 1) * 100.0 / n) + 10);
 }
 
-void TimeCycleGaps::sample(double T) {
+void TimeCycleGaps::sample(double T) { sample(T, last_field_gap()); }
+
+void TimeCycleGaps::sample(double T, FieldGap why) {
     ++points_;
     if (!std::isnan(T)) return;
-    const auto why = static_cast<std::size_t>(last_field_gap());
-    ++counts_[why < std::size(counts_) ? why : 0];
+    const auto i = static_cast<std::size_t>(why);
+    ++counts_[i < std::size(counts_) ? i : 0];
 }
 
 std::string TimeCycleGaps::message() const {

@@ -8,6 +8,7 @@
 
 #include "canvas.h"
 #include "model.h"
+#include "schemes.h"
 #include "lang.h"
 #include "temperature_windows.h"
 
@@ -45,8 +46,10 @@ public:
 // computed: a message, and a gap in the curve.
 class TimeCycleGaps {
 public:
-    // Called with each sample's temperature as the scheme gave it.
+    // Called with each sample's temperature as the scheme gave it, on the
+    // thread that computed it (or with the reason that thread had).
     void sample(double T);
+    void sample(double T, FieldGap why);
     // The message, empty when every sample has a value.
     std::string message() const;
     // Shows the message, if any, in a box owned by the window.
