@@ -245,16 +245,16 @@ TEST_F(StartScheme, CrossingSearchesConvergeFast)
     }
 }
 
-// The cooling time as the solvers give it step by step: the whole peak
-// search, its temperature, and each crossing searched from the peak to
-// 8000 cm behind it.
+// The cooling time as the solvers give it step by step: the top of the
+// field, and each crossing searched from it to 8000 cm behind it.
 CoolingTime full_search_cooling_time(double y, double z, double T_from, double T_to)
 {
     CoolingTime r;
     current_model.prepare();
     r.v = current_model.velocity();
-    r.x_peak = find_peak_position(y, z);
-    r.t_max = current_model.temperature(r.x_peak, y, z);
+    const Peak top = find_peak(y, z);
+    r.x_peak = top.x;
+    r.t_max = top.T;
     r.T_from = T_from == T_to ? 1.01 * T_from : T_from;
     r.T_to = T_to;
     if (r.t_max < T_to || r.t_max < T_from) {
@@ -306,12 +306,12 @@ TEST(Solvers, CoolingTimeCrossingsAreThoseOfTheFullSearches)
     install_start_scheme();
 }
 
-// Where the peak is just at or just above a temperature of the interval the
-// early end of the peak search must not change the answer: the point
-// reaches the interval exactly where the whole search says so, also between
-// the search's own peak temperature and the hottest sample it took (at
-// y = 0.3 the thin plate's search ends on 802.04 °C after a sample of
-// 806.17 °C), and for an equal interval raised by 1 % across the peak.
+// Where the top is just at or just above a temperature of the interval the
+// early ends of the peak search and of its refinement must not change the
+// answer: the point reaches the interval exactly where its top says so, also
+// between the peak search's own end and the top (at y = 0.3 the thin
+// plate's search ends on 802.04 °C, its top is 806.2 °C), and for an equal
+// interval raised by 1 % across the top.
 TEST(Solvers, CoolingTimeAtThePeakEdgeIsThatOfTheFullSearch)
 {
     struct Point {
@@ -322,7 +322,7 @@ TEST(Solvers, CoolingTimeAtThePeakEdgeIsThatOfTheFullSearch)
         ASSERT_TRUE(install_scheme(scheme));
         for (const Point& p : points) {
             current_model.prepare();
-            const double peak = current_model.temperature(find_peak_position(p.y, p.z), p.y, p.z);
+            const double peak = find_peak(p.y, p.z).T;
             const double up = std::nextafter(peak, HUGE_VAL);
             const double down = std::nextafter(peak, -HUGE_VAL);
             const double low = peak / 2;

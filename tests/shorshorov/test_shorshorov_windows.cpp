@@ -173,7 +173,7 @@ TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheW
     const std::vector<double> ys = haz_points(zone, 50);
     // T from just above the peak of the sixth point from the edge: the five
     // outermost points on each side of the symmetric body never reach it.
-    const double T_from = std::ceil(current_model.temperature(find_peak_position(ys[5], 0.5), ys[5], 0.5)) + 1;
+    const double T_from = std::ceil(find_peak(ys[5], 0.5).T) + 1;
     int cold = 0, first = -1;
     for (std::size_t i = 0; i < ys.size(); ++i) {
         if (cooling_time_at_point(ys[i], 0.5, T_from, 500).status == CoolingStatus::peak_below)

@@ -67,7 +67,7 @@ TEST_F(SteelWindowFrame, PeakEqualToTheUpperTemperaturePassesOneDegreeLessDoesNo
     SteelPoint p;
     const double probe[] = {0.5, 0.3, 850, 500};
     ASSERT_EQ(steel_point_at_entry(probe, p), CoolingStatus::reached);
-    const double T_max = current_model.temperature(find_peak_position(0.5, 0.3), 0.5, 0.3);
+    const double T_max = find_peak(0.5, 0.3).T;
     const double at_peak[] = {0.5, 0.3, T_max, 500};
     EXPECT_EQ(steel_point_at_entry(at_peak, p), CoolingStatus::reached);
     const double above[] = {0.5, 0.3, T_max + 1, 500};

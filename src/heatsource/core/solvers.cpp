@@ -236,12 +236,20 @@ double deviation(const double (&s)[5], double M)
     return std::fabs((sum / 5 - M) / M);
 }
 
+// The last set of the peak search: five samples, x[k] = A + k·w/4 from the
+// front end A of the bracket to its rear end B = x[4].
+struct PeakSet {
+    double x[5] = {};
+    double T[5] = {};
+};
+
 // The peak search on the field T; seen(x, T(x)) hears every evaluation.
-// Returns the rear end of the final bracket and T there, which is the fifth
-// sample of the last set. settled(s0, s4) may end the search early on the
-// two ends of a set's bracket; the rear end and its sample are returned then.
+// Returns its last set, whose rear end is where the search ends. settled(s0,
+// s4) may end the search early on the two ends of a set's bracket; the set
+// is then that bracket with the inner samples of the set before it, which
+// lie outside it, so that only the ends are its samples.
 template <class Seen, class Settled>
-double peak_search(const Field& T, double y, double z, Seen seen, Settled settled, double& T_at_peak)
+PeakSet peak_search(const Field& T, double y, double z, Seen seen, Settled settled, bool& ended_early)
 {
     auto at = [&](double x) {
         const double value = T(x, y, z);
@@ -254,7 +262,8 @@ double peak_search(const Field& T, double y, double z, Seen seen, Settled settle
     double s[5];
     for (int k = 0; k < 5; ++k) s[k] = at(A + k * w / 4);
 
-    double d = settled(s[0], s[4]) ? 0 : 100;
+    ended_early = settled(s[0], s[4]);
+    double d = ended_early ? 0 : 100;
     for (int pass = 0; pass < peak_pass_limit && d > 0.01; ++pass) {
         int m = 0;
         for (int k = 1; k < 5; ++k)
@@ -279,7 +288,10 @@ double peak_search(const Field& T, double y, double z, Seen seen, Settled settle
             s[4] = s4;
         }
         w = B - A;
-        if (settled(s[0], s[4])) break;
+        if (settled(s[0], s[4])) {
+            ended_early = true;
+            break;
+        }
         if (m == 0 || m == 4) {
             for (int k = 1; k <= 3; ++k) s[k] = at(A + k * w / 4);
         } else {
@@ -288,10 +300,73 @@ double peak_search(const Field& T, double y, double z, Seen seen, Settled settle
         }
         d = deviation(s, M);
     }
+    PeakSet set;
+    for (int k = 0; k < 5; ++k) {
+        set.x[k] = A + k * w / 4;
+        set.T[k] = s[k];
+    }
     // Sample 4 always lies at B: the first set ends there, and a refinement
     // either keeps B or moves it onto the old sample it keeps as sample 4.
-    T_at_peak = s[4];
-    return B;   // the rear end of the final bracket
+    set.x[4] = B;
+    return set;
+}
+
+// The top of the field near the peak search's last set: the field rises to
+// its top and falls once along the weld, so the top lies between the
+// neighbours of the hottest sample (one quarter of the bracket beyond it at
+// an end of the set, never beyond the searched length). Golden sections
+// close on it until the four values they hold differ by no more than
+// peak_top_tolerance, which bounds how far the hottest of them lies below
+// the top. enough(T) ends the refinement at the first value that answers
+// the caller's question; a field without a finite top (the source's own
+// singular point) ends it where the bracket can shrink no further.
+constexpr double peak_top_tolerance = 0.001;   // °C
+constexpr double peak_search_length = 100;     // the search runs over |x| <= 100
+
+template <class Seen, class Enough>
+Peak refine_top(const Field& T, double y, double z, const PeakSet& set, Seen seen, Enough enough)
+{
+    int m = 0;
+    for (int k = 1; k < 5; ++k)
+        if (set.T[k] > set.T[m]) m = k;
+    Peak best{set.x[m], set.T[m]};
+    if (enough(best.T) || !(best.T == best.T)) return best;
+    const double quarter = set.x[1] - set.x[0];
+    auto clamp_x = [](double x) { return std::clamp(x, -peak_search_length, peak_search_length); };
+    double a = m > 0 ? set.x[m - 1] : clamp_x(set.x[0] - quarter);
+    double b = m < 4 ? set.x[m + 1] : clamp_x(set.x[4] + quarter);
+    auto at = [&](double x) {
+        const double value = T(x, y, z);
+        seen(x, value);
+        if (value > best.T) best = Peak{x, value};
+        return value;
+    };
+    double fa = m > 0 ? set.T[m - 1] : at(a);
+    double fb = m < 4 ? set.T[m + 1] : at(b);
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double c = b - g * (b - a), d = a + g * (b - a);
+    double fc = at(c), fd = at(d);
+    for (int k = 0; k < peak_pass_limit && !enough(best.T); ++k) {
+        const double hottest = std::max({fa, fb, fc, fd}), coldest = std::min({fa, fb, fc, fd});
+        if (!(hottest - coldest > peak_top_tolerance)) break;
+        if (!(std::fabs(b - a) > 4 * std::numeric_limits<double>::epsilon() * (1 + std::fabs(a)))) break;
+        if (fc > fd) {
+            b = d;
+            fb = fd;
+            d = c;
+            fd = fc;
+            c = b - g * (b - a);
+            fc = at(c);
+        } else {
+            a = c;
+            fa = fc;
+            c = d;
+            fc = fd;
+            d = a + g * (b - a);
+            fd = at(d);
+        }
+    }
+    return best;
 }
 
 // The field values the cooling time has seen along the weld: the peak
@@ -364,8 +439,17 @@ private:
 double find_peak_position(double y, double z)
 {
     const Field T;
-    double T_at_peak = 0;
-    return peak_search(T, y, z, [](double, double) {}, [](double, double) { return false; }, T_at_peak);
+    bool early = false;
+    return peak_search(T, y, z, [](double, double) {}, [](double, double) { return false; }, early).x[4];
+}
+
+Peak find_peak(double y, double z)
+{
+    const Field T;
+    bool early = false;
+    auto nothing = [](double, double) {};
+    const PeakSet set = peak_search(T, y, z, nothing, [](double, double) { return false; }, early);
+    return refine_top(T, y, z, set, nothing, [](double) { return false; });
 }
 
 Crossing find_rear_crossing(double y, double z, double x_peak, double target)
@@ -436,9 +520,17 @@ CoolingTime cooling_time_at_point(double y, double z, double T_from, double T_to
     // the point reaches the interval exactly where the full search says so.
     const double raised_from = T_from == T_to ? 1.01 * T_from : T_from;
     auto above_interval = [&](double value) { return value >= T_from && value >= T_to && value >= raised_from; };
-    r.x_peak = peak_search(
-        T, y, z, [&](double x, double value) { seen.add(x, value); },
-        [&](double s0, double s4) { return above_interval(s0) && above_interval(s4); }, r.t_max);
+    auto heard = [&](double x, double value) { seen.add(x, value); };
+    bool settled = false;
+    const PeakSet set = peak_search(
+        T, y, z, heard, [&](double s0, double s4) { return above_interval(s0) && above_interval(s4); }, settled);
+    // A settled search has its hot point at the rear end of its bracket.
+    // Otherwise the verdict is the top's: the refinement stops at the
+    // first value that reaches the interval, and where none does, the top
+    // it finds is the maximum the point reaches.
+    const Peak top = settled ? Peak{set.x[4], set.T[4]} : refine_top(T, y, z, set, heard, above_interval);
+    r.x_peak = top.x;
+    r.t_max = top.T;
     if (std::isnan(r.t_max) || r.t_max == -HUGE_VAL) {
         r.status = CoolingStatus::not_finite;
         return r;

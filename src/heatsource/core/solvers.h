@@ -5,6 +5,17 @@
 
 double find_peak_position(double y, double z);                        // in [-100, 100]
 
+// The top of the field along the weld at (y, z): the peak search's last
+// bracket refined until the temperature is known to 0.001 °C. Every peak a
+// window judges by or shows is this one; find_peak_position alone stops a
+// few per cent short of it, or far from it where its samples happen to look
+// flat.
+struct Peak {
+    double x = 0;   // cm, along the weld
+    double T = 0;   // °C
+};
+Peak find_peak(double y, double z);
+
 // What a crossing search found. A search that ends without a crossing still
 // gives the place where it stopped in `x` (the hot end, or the far end of its
 // range), but that place is a bound, not a result: callers look at `status`.
@@ -48,11 +59,10 @@ struct CoolingTime {
     CoolingStatus status = CoolingStatus::not_finite;
     double v = 0;           // welding speed
     double q = 0;           // source power
-    // The peak search's rear bracket end and the temperature there: the
-    // peak at a point that stays below the interval (peak_below); at a point
-    // that reaches it, the search stops as soon as its bracket lies wholly
-    // above the interval, and these hold the hot point the crossings are
-    // searched behind, between the interval and the peak.
+    // The top at a point that stays below the interval (peak_below), as
+    // find_peak gives it; at a point that reaches it, the search stops at
+    // the first place it finds at least as hot as the interval, and these
+    // hold that hot point, which the crossings are searched behind.
     double x_peak = 0;
     double t_max = 0;
     double T_from = 0;      // the interval searched: T_from is raised by 1 % when

@@ -51,9 +51,10 @@ bool compute(const double* params, Window* window) {
     const double rate = (T_from - T_to) * v / (x2 - x1);
     const double time = c.time;
     // The cooling time stops its peak search once the interval is reached;
-    // the window keeps the peak itself.
-    const double x_peak = find_peak_position(y, z);
-    const double T_max = current_model.temperature(x_peak, y, z);
+    // the window keeps the top itself.
+    const Peak top = find_peak(y, z);
+    const double x_peak = top.x;
+    const double T_max = top.T;
 
     stored.valid = 1;
     stored.y = y;

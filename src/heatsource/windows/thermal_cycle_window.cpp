@@ -115,8 +115,11 @@ bool compute(const double* params, int steps, Window* window) {
 
     set_progress_dialog_owner(window);
     update_progress_dialog(-1);
-    const double x_peak = find_peak_position(y, z);
-    const double T_peak = current_model.temperature(x_peak, y, z);
+    // The cycle passes through the top of the field: the hottest sample
+    // drawn is the peak the metal reaches, not one that fell beside it.
+    const Peak top = find_peak(y, z);
+    const double x_peak = top.x;
+    const double T_peak = top.T;
     update_progress_dialog(5);
     const Crossing front = find_front_crossing(y, z, x_peak, T0 + 50);
     update_progress_dialog(10);
@@ -155,41 +158,6 @@ bool compute(const double* params, int steps, Window* window) {
     if (std::any_of(Ts.begin(), Ts.end(), not_finite))
         return fail(window, cooling_text(CoolingStatus::not_finite, y, z));
 
-    // The peak search stops once its samples are flat to 1 %, a few per cent
-    // short of the top on a sharp cycle, and even samples may straddle the
-    // top (at y = 0.3 cm on the thin plate the two highest lie at 439 °C and
-    // below, while the metal reaches 806 °C). The curve takes the top
-    // itself: golden sections between the neighbours of the highest sample.
-    const auto m = static_cast<int>(std::max_element(Ts.begin(), Ts.end()) - Ts.begin());
-    double top_x = x_peak, top_T = T_peak;
-    {
-        double a = xs[std::min(m + 1, n)], b = xs[std::max(m - 1, 0)];
-        const double g = (std::sqrt(5.0) - 1) / 2;
-        double c = b - g * (b - a), d = a + g * (b - a);
-        double Tc = current_model.temperature(c, y, z), Td = current_model.temperature(d, y, z);
-        for (int k = 0; k < 60 && std::fabs(b - a) > 1e-9 * (1 + std::fabs(a)); ++k) {
-            if (Tc > Td) {
-                b = d;
-                d = c;
-                Td = Tc;
-                c = b - g * (b - a);
-                Tc = current_model.temperature(c, y, z);
-            } else {
-                a = c;
-                c = d;
-                Tc = Td;
-                d = a + g * (b - a);
-                Td = current_model.temperature(d, y, z);
-            }
-        }
-        const double xm = Tc > Td ? c : d, Tm = Tc > Td ? Tc : Td;
-        if (Tm > top_T || !(x_rear < top_x && top_x < x_front)) {
-            top_x = xm;
-            top_T = Tm;
-        }
-    }
-    if (not_finite(top_T)) return fail(window, cooling_text(CoolingStatus::not_finite, y, z));
-
     std::vector<double> time, temp;
     time.reserve(n + 2);
     temp.reserve(n + 2);
@@ -198,7 +166,7 @@ bool compute(const double* params, int steps, Window* window) {
         temp.push_back(T < clip_temperature ? T : clip_temperature);
     };
     for (int i = 0; i <= n; ++i) {
-        if (i > 0 && xs[i - 1] > top_x && top_x > xs[i]) add_sample(top_x, top_T);
+        if (i > 0 && xs[i - 1] > x_peak && x_peak > xs[i]) add_sample(x_peak, T_peak);
         add_sample(xs[i], Ts[i]);
     }
 
