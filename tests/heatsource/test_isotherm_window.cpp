@@ -129,8 +129,11 @@ TEST_F(IsothermWindow, IsothermAboveThePeakIsReportedTwiceAndLeavesNoStaleCurve)
     EXPECT_EQ(r.curves[4].H, nullptr);
     EXPECT_EQ(dc.polylines.size(), 12u);   // the 1350 curve of the last run is gone
     EXPECT_EQ(dc.all_text().find("t= 1350"), std::string::npos);
-    EXPECT_EQ(dc.all_text().find("t= 1500"), std::string::npos);
     EXPECT_NE(dc.all_text().find("t= 1300"), std::string::npos);
+    // The legend names it on its own row, with no extent and no pen sample.
+    const auto* line = dc.find_text("t= 1500  not reached in section z=0, cm: maximal temperature =1400");
+    ASSERT_NE(line, nullptr) << dc.all_text();
+    EXPECT_EQ(line->color, rgb(255, 0, 0));
     // The progress window was closed when the failure was reported.
     EXPECT_EQ(std::count(progress_values.begin(), progress_values.end(), -2), 2);
     EXPECT_FALSE(progress_dialog_state().open);
@@ -309,25 +312,50 @@ TEST_F(IsothermWindow, YzCurveRunsFromSurfaceToSurface) {
     EXPECT_NEAR(c.V[40], -R, 1e-3);   // the deepest point, under the weld line
 }
 
-TEST_F(IsothermWindow, CollapsedFirstCurveGetsATenCentimetreBox) {
-    use_made_up_field();
-    current_isotherm_tracer = trace_isotherm_xz;
-    // 50 cm aside the field is at 20 °C: every crossing is the peak itself.
-    RecordingCanvas dc = run({300, 500, 850, 1300, 1350, 50});
-    const IsothermCurve& c = isotherm_result().curves[0];
-    EXPECT_EQ(c.h_min, c.h_max);
-    EXPECT_EQ(c.v_min, 0);
-    // The world box is h_max - 10 .. h_max by -10 .. 0, so the surface line
-    // V = 0 is the top row of the plot, and the weld line runs along it.
-    const auto red = std::find_if(dc.lines.begin(), dc.lines.end(), [](const auto& l) {
-        return l.pen == Pen{PenStyle::solid, 2, rgb(255, 0, 0)};
-    });
-    ASSERT_NE(red, dc.lines.end());
-    EXPECT_EQ(red->from.y, 81);
-    EXPECT_EQ(red->from.x, 135);
-    // A depth of nothing reads 0.00, not -0.00.
-    EXPECT_NE(dc.all_text().find("   0.00 < z < 0.00"), std::string::npos) << dc.all_text();
-    EXPECT_EQ(dc.all_text().find("-0.00"), std::string::npos);
+struct NotReachedCase {
+    IsothermTracer tracer;
+    double s;
+    int traced;              // isotherms whose curve is drawn
+    const char* first_line;  // the legend's line of the first isotherm not reached
+};
+
+// An isotherm that the section's peak does not reach is not in the section:
+// no curve, no extent of a point where the searches stopped ("0.00 < z <
+// 0.00"), but its row of the legend names it with the section's peak. The
+// yz and xz sections say so on the window alone. 2 cm aside the made-up
+// field peaks at 1094.75 °C, 50 cm aside or ahead at the initial 20 °C.
+TEST_F(IsothermWindow, IsothermsTheSectionDoesNotReachAreNamedNotDrawn) {
+    const NotReachedCase cases[] = {
+        {trace_isotherm_xz, 2, 3, "t= 1300  not reached in section y=2, cm: maximal temperature =1094.75"},
+        {trace_isotherm_yz, 2, 3, "t= 1300  not reached in section x=2, cm: maximal temperature =1094.75"},
+        {trace_isotherm_xz, 50, 0, "t=  300  not reached in section y=50, cm: maximal temperature =20"},
+        {trace_isotherm_yz, 50, 0, "t=  300  not reached in section x=50, cm: maximal temperature =20"},
+    };
+    for (const NotReachedCase& c : cases) {
+        SCOPED_TRACE(c.first_line);
+        use_made_up_field();
+        current_isotherm_tracer = c.tracer;
+        RecordingCanvas dc = run({300, 500, 850, 1300, 1350, c.s});
+        EXPECT_TRUE(take_window_messages().empty());
+        const IsothermResult r = isotherm_result();
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(r.curves[i].valid, i < c.traced ? 1 : 0) << i;
+            EXPECT_EQ(r.curves[i].not_reached, i < c.traced ? 0 : 1) << i;
+        }
+        EXPECT_EQ(dc.polylines.size(), 3u * c.traced);
+        const auto* line = dc.find_text(c.first_line);
+        ASSERT_NE(line, nullptr) << dc.all_text();
+        // On the row of its isotherm in the legend (rows of 27 px below the
+        // plot's bottom at 390, from the third on), no other text over it.
+        EXPECT_EQ(line->y, 390 + (c.traced + 3) * 27);
+        EXPECT_EQ(line->x, 135);
+        EXPECT_EQ(dc.all_text().find("0.00 < z < 0.00"), std::string::npos);
+        EXPECT_TRUE(texts_over(dc, *line).empty()) << ::testing::PrintToString(texts_over(dc, *line));
+        // Without a curve there is no plot: no axes, grid or weld line.
+        if (c.traced == 0) {
+            EXPECT_TRUE(dc.lines.empty());
+        }
+    }
 }
 
 struct IsothermTitleCase {

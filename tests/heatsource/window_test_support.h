@@ -8,6 +8,7 @@
 #include "heatsource.h"
 #include "scheme_views.h"
 #include "msgbox.h"
+#include "recording_canvas.h"
 
 // Every scheme's block back at its start values, and scheme 2 installed as at
 // start-up.
@@ -36,4 +37,26 @@ inline std::vector<ShownMessage> take_window_messages() {
     std::vector<ShownMessage> taken;
     for (const MessageBoxRecord& box : message_box_take_log()) taken.push_back({box.text, box.caption});
     return taken;
+}
+
+// The box a recorded text covers, measured in its own font; text that reads
+// upward (escapement 900) turns about its top-left corner.
+inline Rect text_box(const RecordingCanvas::TextCall& t) {
+    RecordingCanvas measure;
+    measure.select_font(t.font);
+    const Size e = measure.text_extent(t.text);
+    if (t.font.escapement == 900) return Rect{t.x, t.y - e.cx, t.x + e.cy, t.y};
+    return Rect{t.x, t.y, t.x + e.cx, t.y + e.cy};
+}
+
+// The texts of dc whose boxes meet the box of `text`.
+inline std::vector<std::string> texts_over(const RecordingCanvas& dc, const RecordingCanvas::TextCall& text) {
+    const Rect a = text_box(text);
+    std::vector<std::string> over;
+    for (const auto& t : dc.texts) {
+        if (&t == &text) continue;
+        const Rect b = text_box(t);
+        if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) over.push_back(t.text);
+    }
+    return over;
 }

@@ -55,6 +55,15 @@ int judge(const Crossing& c, const char* coordinate, bool limit_is_face = false)
     return isotherm_not_finite;
 }
 
+// Whether the section's peak reaches the isotherm: an isotherm above it is
+// not in the section at all, and no search may stand in for its curve.
+int judge_peak(double T_peak, double T) {
+    if (std::isnan(T_peak)) return isotherm_not_finite;
+    if (T_peak >= T) return isotherm_traced;
+    last_peak_temperature = T_peak;
+    return isotherm_above_peak;
+}
+
 }  // namespace
 
 double isotherm_peak_temperature() { return last_peak_temperature; }
@@ -62,14 +71,10 @@ IsothermSearchEnd isotherm_search_end() { return last_search_end; }
 
 int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
     if (n < 1 || !current_model.temperature) return isotherm_above_peak;
-    const double x_peak = find_peak_position(0, s);
+    const Peak top = find_peak(0, s);
     update_progress_dialog(5);
-    const double T_peak = current_model.temperature(x_peak, 0, s);
-    if (std::isnan(T_peak)) return isotherm_not_finite;
-    if (!(T_peak >= T)) {
-        last_peak_temperature = T_peak;
-        return isotherm_above_peak;
-    }
+    if (const int r = judge_peak(top.T, T); r != isotherm_traced) return r;
+    const double x_peak = top.x;
     const Crossing front = find_front_crossing(0, s, x_peak, T);
     update_progress_dialog(10);
     const Crossing rear = find_rear_crossing(0, s, x_peak, T);
@@ -116,7 +121,9 @@ int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
 int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
     if (n < 1 || !current_model.temperature) return isotherm_above_peak;
     update_progress_dialog(5);
-    const double x_peak = find_peak_position(s, 0);
+    const Peak top = find_peak(s, 0);
+    if (const int r = judge_peak(top.T, T); r != isotherm_traced) return r;
+    const double x_peak = top.x;
     const Crossing front = find_front_crossing(s, 0, x_peak, T);
     update_progress_dialog(10);
     const Crossing rear = find_rear_crossing(s, 0, x_peak, T);
@@ -153,6 +160,8 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
 
 int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
     if (n < 1 || !current_model.temperature) return isotherm_above_peak;
+    // The section is hottest on the weld line at the surface.
+    if (const int r = judge_peak(current_model.temperature(s, 0, 0), T); r != isotherm_traced) return r;
     const Crossing width = find_half_width(s, 0, T, -100);
     if (const int r = judge(width, "y"); r != isotherm_traced) return r;
     const double w = width.x;

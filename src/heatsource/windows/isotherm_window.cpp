@@ -32,6 +32,8 @@ constexpr double length_ahead = 1000;
 
 struct Curve {
     int valid = 0;
+    int not_reached = 0;        // the section's peak stays below T
+    double peak = 0;            // that peak
     double T = 0;
     std::vector<double> H, V;   // 2n + 2 values each
     double h_min = 0, h_max = 0, v_min = 0, v_max = 0;
@@ -113,8 +115,10 @@ void report_above_peak(Window* window, double T, double peak) {
 
 // An isotherm whose search ran to the end of its region, or met a value
 // that is not a number, has no curve: its line would print the end of the
-// search (such as -8000 < x < 1000) as if it were the isotherm's size.
-void report_untraced(Window* window, double T, int result) {
+// search (such as -8000 < x < 1000) as if it were the isotherm's size. One
+// above the section's peak is named on its line of the legend; the xy
+// section also says so in message boxes.
+void report_untraced(Window* window, Section section, double T, int result) {
     static const Text5 search_end_text{
         "Isotherm t=%-.6g reaches the end of the searched region at %s=%-.6g [cm] and is not drawn",
         "Изотерма t=%-.6g доходит до границы области поиска при %s=%-.6g [cm] и не строится",
@@ -134,7 +138,7 @@ void report_untraced(Window* window, double T, int result) {
         "L'isotherme t=%-.6g n'est pas tracée : le champ de températures donne une valeur qui "
         "n'est pas un nombre fini"};
     if (result == isotherm_above_peak) {
-        report_above_peak(window, T, isotherm_peak_temperature());
+        if (section == Section::xy) report_above_peak(window, T, isotherm_peak_temperature());
         return;
     }
     const IsothermSearchEnd end = isotherm_search_end();
@@ -148,6 +152,7 @@ void report_untraced(Window* window, double T, int result) {
 void forget_curves() {
     for (Curve& c : store.curves) {
         c.valid = 0;
+        c.not_reached = 0;
         c.H.clear();
         c.V.clear();
     }
@@ -184,15 +189,17 @@ bool compute(const double* params, int steps, Window* window) {
         std::vector<double> H(2 * n + 2, 0.0), V(2 * n + 2, 0.0);
         const int result = current_model.temperature ? tracer(T, s, H.data(), V.data(), n)
                                                      : isotherm_above_peak;
+        c.T = T;
+        c.not_reached = result == isotherm_above_peak ? 1 : 0;
+        c.peak = c.not_reached ? isotherm_peak_temperature() : 0;
         if (result != isotherm_traced) {
             // Nothing of an earlier computation may stand for this isotherm.
             c.valid = 0;
             c.H.clear();
             c.V.clear();
-            report_untraced(window, T, result);
+            report_untraced(window, section, T, result);
             continue;
         }
-        c.T = T;
         c.H = std::move(H);
         c.V = std::move(V);
         c.valid = find_data_extent(2 * n + 1, c.H, c.V, c.h_min, c.h_max, c.v_min, c.v_max) ? 1 : 0;
@@ -215,7 +222,8 @@ struct Layout {
     double y_ticks[16] = {};
 };
 
-void lay_out_plot(Canvas& dc, Layout& l) {
+// The frame, the fonts' heights and the plot rectangle.
+void lay_out_frame(Canvas& dc, Layout& l) {
     dc.set_background_mode(BackgroundMode::opaque);
     l.H23 = (l.r.bottom - l.r.top) / 23;
     l.H28 = (l.r.bottom - l.r.top) / 28;
@@ -225,7 +233,10 @@ void lay_out_plot(Canvas& dc, Layout& l) {
     dc.rectangle(l.r.left, l.r.top, l.r.right, l.r.bottom);
     const int h = l.h;
     l.P = Rect{l.r.left + 5 * h, l.r.top + 3 * h, l.r.right - 3 * h, l.r.bottom - 14 * h};
+}
 
+// The world box, grid and axes of the traced curves.
+void lay_out_plot(Canvas& dc, Layout& l) {
     // The plot scales to the first isotherm that was traced.
     const Curve* first = nullptr;
     for (const Curve& c : store.curves)
@@ -265,11 +276,16 @@ void lay_out_plot(Canvas& dc, Layout& l) {
 
 void draw(Window* window, Canvas& dc, int print_flag) {
     // Without a traced isotherm the axes would only show a box made up for
-    // them; the messages have said why there is nothing.
-    if (std::none_of(std::begin(store.curves), std::end(store.curves), curve_drawable)) return;
+    // them: the window then shows its legend alone when it has isotherms to
+    // name as not reached, and nothing when the messages have said why.
+    const bool plotted = std::any_of(std::begin(store.curves), std::end(store.curves), curve_drawable);
+    const bool named = std::any_of(std::begin(store.curves), std::end(store.curves),
+                                   [](const Curve& c) { return c.not_reached != 0; });
+    if (!plotted && !named) return;
     Layout l;
     l.r = window_drawing_rect(window, dc, print_flag);
-    lay_out_plot(dc, l);
+    lay_out_frame(dc, l);
+    if (plotted) lay_out_plot(dc, l);
     const int h = l.h;
     const int n = store.steps;
     const Section section = store.section;
@@ -281,12 +297,29 @@ void draw(Window* window, Canvas& dc, int print_flag) {
         : section == Section::yz ? "t=%5.0f  %.2f < y < %.2f   %.2f < z < %.2f"
                                  : "t=%5.0f  %.2f < x < %.2f   %.2f < z < %.2f";
 
+    static const Text5 not_reached_text{
+        "t=%5.0f  not reached in section %s=%-.5g, cm: maximal temperature =%-.6g",
+        "t=%5.0f  не достигается в сечении %s=%-.5g, cm: максимальная температура =%-.6g",
+        "t=%5.0f  не досягається в розрізі %s=%-.5g, cm: максимальна температура =%-.6g",
+        "t=%5.0f  im Schnitt %s=%-.5g, cm nicht erreicht: Höchsttemperatur =%-.6g",
+        "t=%5.0f  non atteinte dans la section %s=%-.5g, cm : température maximale =%-.6g"};
+    const char* section_letter = section == Section::xy ? "z" : section == Section::yz ? "x" : "y";
+
     select_window_font(dc, l.H28);
     dc.text_out(l.r.left + 3 * (l.P.left - l.r.left), l.P.bottom + 2 * h, pick(heading));
     for (int i = 0; i < isotherm_count; ++i) {
         const Curve& c = store.curves[i];
-        if (!curve_drawable(c) || n < 1) continue;
         const Pens& p = isotherm_pens[i];
+        if (c.not_reached) {
+            // Named on its row, in its colour; it has no curve to sample.
+            const Rgb remembered = dc.text_color();
+            dc.set_text_color(p.colour);
+            dc.text_out(l.P.left, l.P.bottom + (i + 3) * h,
+                        cformat(pick(not_reached_text), c.T, section_letter, store.s, c.peak));
+            dc.set_text_color(remembered);
+            continue;
+        }
+        if (!curve_drawable(c) || n < 1) continue;
         dc.select_pen(Pen{p.style, 1, p.colour});
         draw_polyline(dc, 2 * n, c.H, c.V, 1, l.P, l.box);
         draw_polyline(dc, 2 * n, c.H, c.V, 2, l.P, l.box);
@@ -337,13 +370,15 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     const char* vertical_title = section == Section::xy ? "Y, cm" : "Z, cm";
     const char* horizontal_title = section == Section::yz ? "Y, cm" : "X, cm";
 
-    select_window_font(dc, l.H23);
-    const Size axis_cell = dc.text_extent("Y, cm");
-    dc.set_text_color(rgb(0, 0, 128));
-    dc.text_out(l.P.left - axis_cell.cx, l.P.top - axis_cell.cy + 1, vertical_title);
-    const int hx = section == Section::xz ? l.P.right + 1 - axis_cell.cx : l.P.right + 1;
-    dc.text_out(hx, l.P.bottom + 2 * axis_cell.cy, horizontal_title);
-    select_window_font(dc, l.H28);
+    if (plotted) {
+        select_window_font(dc, l.H23);
+        const Size axis_cell = dc.text_extent("Y, cm");
+        dc.set_text_color(rgb(0, 0, 128));
+        dc.text_out(l.P.left - axis_cell.cx, l.P.top - axis_cell.cy + 1, vertical_title);
+        const int hx = section == Section::xz ? l.P.right + 1 - axis_cell.cx : l.P.right + 1;
+        dc.text_out(hx, l.P.bottom + 2 * axis_cell.cy, horizontal_title);
+        select_window_font(dc, l.H28);
+    }
 
     dc.set_text_color(rgb(0, 0, 0));
     dc.text_out(l.P.left, l.r.bottom - 6 * h, figure_title);
@@ -357,7 +392,7 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     select_window_font(dc, l.H28);
     dc.set_text_color(before);
 
-    if (store.one_body == 0) {
+    if (plotted && store.one_body == 0) {
         static const Text5 plate1{"Plate #1", "пластина №1", "пластина №1", "Die Platte ¹1",
                                   "La plaque #1"};
         static const Text5 plate2{"Plate #2", "пластина №2", "пластина №2", "Die Platte ¹2",
@@ -371,7 +406,7 @@ void draw(Window* window, Canvas& dc, int print_flag) {
         dc.set_text_color(remembered);
     }
 
-    if (section != Section::yz) {
+    if (plotted && section != Section::yz) {
         dc.select_pen(Pen{PenStyle::solid, 2, rgb(255, 0, 0)});
         const double x_range = std::fabs(l.x_max - l.x_min);
         const double y_range = std::fabs(l.y_max - l.y_min);
@@ -406,6 +441,8 @@ IsothermResult isotherm_result() {
         const Curve& c = store.curves[i];
         IsothermCurve& out = r.curves[i];
         out.valid = c.valid;
+        out.not_reached = c.not_reached;
+        out.peak = c.peak;
         out.points = c.valid ? 2 * store.steps + 1 : 0;
         out.H = c.valid ? c.H.data() : nullptr;
         out.V = c.valid ? c.V.data() : nullptr;

@@ -56,7 +56,8 @@ int trace_isotherm_xy(double T, double s, double* H, double* V, int n);
 int trace_isotherm_yz(double T, double s, double* H, double* V, int n);
 int trace_isotherm_xz(double T, double s, double* H, double* V, int n);
 
-// The peak temperature the xy tracer found when it last reported failure.
+// The peak temperature of the section that a tracer found when it last
+// reported an isotherm above it.
 double isotherm_peak_temperature();
 
 // Where the last search that ran to its end stopped: the coordinate searched
@@ -157,6 +158,8 @@ inline constexpr const char* cooling_rate_file_name = "velocity.txt";
 
 struct IsothermCurve {
     int valid = 0;                 // 0: never traced, or its tracer failed last time
+    int not_reached = 0;           // 1: the section's peak stays below the isotherm
+    double peak = 0;               // that peak, °C (when not reached)
     int points = 0;                // H and V hold points values
     const double* H = nullptr;
     const double* V = nullptr;
