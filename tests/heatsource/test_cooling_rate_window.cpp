@@ -175,6 +175,46 @@ TEST_F(CoolingRateWindow, PeakBelowTheIntervalIsReportedAndTheLastResultStays) {
 
 // An interval below the initial temperature is never reached behind the
 // source: the search ends at its bound, which must not become a number.
+struct OutsideCase {
+    int scheme;
+    double y, z;
+    const char* message;
+};
+
+// A point outside the metal has no cooling time: the window names the
+// coordinate and its range, as the thermal-cycle window does, draws and
+// writes nothing, and keeps its last result.
+TEST_F(CoolingRateWindow, PointsOutsideTheMetalAreRefused) {
+    const OutsideCase cases[] = {
+        {1, 0.5, 7, "z exceeds thickness of a plate z=7 > thickness =5"},
+        {3, 0.5, 5.5, "z exceeds thickness of a plate z=5.5 > thickness =5"},
+        {2, 0.5, -0.1, "z is above the surface of the body z=-0.1, depth limits 0 ... 10000"},
+        {4, 4.5, 0, "y is outside the width of the body y=4.5, limits -16 ... 4"},
+        {4, -17, 0, "y is outside the width of the body y=-17, limits -16 ... 4"},
+        {4, 0.5, 0.7, "z exceeds thickness of a plate z=0.7 > thickness =0.6"},
+        {2, 150, 0, "y is outside the width of the body y=150, limits -100 ... 100"},
+    };
+    for (const OutsideCase& c : cases) {
+        SCOPED_TRACE(c.message);
+        reset_schemes();
+        ASSERT_TRUE(install_scheme(c.scheme));
+        compute(0, 0.2, 800, 500);
+        ASSERT_EQ(cooling_rate_result().valid, 1);
+        const std::string before = cooling_rate_result().line_a;
+        fs::remove("velocity.txt");
+        take_window_messages();
+        RecordingCanvas dc;
+        compute(c.y, c.z, 800, 500, &dc);
+        const auto messages = take_window_messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.message);
+        EXPECT_EQ(messages[0].caption, "  Attention!");
+        EXPECT_TRUE(dc.texts.empty());
+        EXPECT_FALSE(fs::exists("velocity.txt"));
+        EXPECT_EQ(cooling_rate_result().line_a, before);
+    }
+}
+
 TEST_F(CoolingRateWindow, CrossingAtTheSearchBoundGivesNoNumber) {
     compute(0, 0.5, 800, 500);
     fs::remove("velocity.txt");

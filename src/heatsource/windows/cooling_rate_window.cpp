@@ -29,6 +29,14 @@ bool compute(const double* params, Window* window) {
     if (!current_model.temperature || !current_model.velocity) return false;
     const double y = params[point_y];
     const double z = params[point_z];
+    // The cooling time of a point outside the metal would be the field's
+    // value where there is no metal: the window names the coordinate and
+    // its range instead, and keeps its last result.
+    const BodyExtent body = body_extent_at(y);
+    if (const PointPlace place = place_of_point(body, y, z); place != PointPlace::inside) {
+        report_point_outside(window, place, body, y, z);
+        return false;
+    }
     const CoolingTime c = cooling_time_at_point(y, z, params[point_t_from], params[point_t_to]);
     switch (c.status) {
     case CoolingStatus::reached: break;

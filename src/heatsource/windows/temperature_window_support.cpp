@@ -64,6 +64,37 @@ void report_outside_width(Window* window, double y, double ymin, double ymax) {
     show_window_message(window, cformat(pick(text), y, ymin, ymax), attention_caption());
 }
 
+BodyExtent body_extent_at(double y) {
+    BodyExtent b;
+    if (current_model.width_range) current_model.width_range(b.one_body, b.ymin, b.ymax);
+    if (current_model.depth_range) current_model.depth_range(y, b.zmin, b.zmax);
+    return b;
+}
+
+PointPlace place_of_point(const BodyExtent& body, double y, double z) {
+    if (y < body.ymin || y > body.ymax) return PointPlace::beside_width;
+    if (z < body.zmin) return PointPlace::above_surface;
+    if (z > body.zmax) return PointPlace::below_plate;
+    return PointPlace::inside;
+}
+
+void report_point_outside(Window* window, PointPlace place, const BodyExtent& body, double y, double z) {
+    static const Text5 above_text{
+        "z is above the surface of the body z=%-.6g, depth limits %-.6g ... %-.6g",
+        "z выше поверхности тела z=%-.6g, пределы глубины %-.6g ... %-.6g",
+        "z вище поверхні тіла z=%-.6g, межі глибини %-.6g ... %-.6g",
+        "z liegt über der Oberfläche des Körpers z=%-.6g, Grenzen der Tiefe %-.6g ... %-.6g",
+        "z est au-dessus de la surface du corps z=%-.6g, limites de profondeur %-.6g ... %-.6g"};
+    switch (place) {
+    case PointPlace::inside: return;
+    case PointPlace::beside_width: report_outside_width(window, y, body.ymin, body.ymax); return;
+    case PointPlace::below_plate: report_depth_beyond_plate(window, z, body.zmax); return;
+    case PointPlace::above_surface:
+        show_window_message(window, cformat(pick(above_text), z, body.zmin, body.zmax), attention_caption());
+        return;
+    }
+}
+
 bool check_welding_speed(Window* window, double v) {
     if (std::isfinite(v) && v > 0) return true;
     show_window_message(window, cformat(welding_speed_text(), v), attention_caption());

@@ -30,6 +30,24 @@ void report_depth_beyond_plate(Window* window, double z, double zmax);
 // the message with y and the two limits.
 void report_outside_width(Window* window, double y, double ymin, double ymax);
 
+// The extent of the installed scheme's body: its width, and its depth at a
+// lateral position.
+struct BodyExtent {
+    int one_body = 1;
+    double ymin = -100, ymax = 100;
+    double zmin = 0, zmax = 10000;
+};
+BodyExtent body_extent_at(double y);
+
+// Where a point (y, z) lies against the body: in the metal, or which of its
+// coordinates leaves it.
+enum class PointPlace { inside, beside_width, above_surface, below_plate };
+PointPlace place_of_point(const BodyExtent& body, double y, double z);
+
+// The report of a point outside the metal, naming the coordinate and its
+// range: the width's limits, the surface, the plate's thickness.
+void report_point_outside(Window* window, PointPlace place, const BodyExtent& body, double y, double z);
+
 // A zero, negative or undefined welding speed cannot turn distance into time;
 // reports it and returns false.
 bool check_welding_speed(Window* window, double v);

@@ -96,22 +96,23 @@ bool compute(const double* params, int steps, Window* window) {
             return fail(window, cooling_text(CoolingStatus::power_not_positive, y, z, 0, q));
     }
     const double T0 = current_model.initial_temperature ? current_model.initial_temperature() : 0;
-    int one_body = 1;
-    double ymin = -100, ymax = 100;
-    if (current_model.width_range) current_model.width_range(one_body, ymin, ymax);
-    if (y < ymin || y > ymax) {
+    // A point beside the body has no cycle; a depth above the surface is
+    // taken at the surface, one below the plate at its lower face, with a
+    // message.
+    const BodyExtent body = body_extent_at(y);
+    const PointPlace place = place_of_point(body, y, z);
+    if (place == PointPlace::beside_width) {
         forget_cycle();
-        report_outside_width(window, y, ymin, ymax);
+        report_point_outside(window, place, body, y, z);
         return false;
     }
-
-    double zmin = 0, zmax = 10000;
-    if (current_model.depth_range) current_model.depth_range(y, zmin, zmax);
-    if (z < zmin) z = zmin;
-    if (z > zmax) {
-        report_depth_beyond_plate(window, z, zmax);
-        z = zmax;
+    if (place == PointPlace::above_surface) z = body.zmin;
+    if (place == PointPlace::below_plate) {
+        report_point_outside(window, place, body, y, z);
+        z = body.zmax;
     }
+    const int one_body = body.one_body;
+    const double ymin = body.ymin, ymax = body.ymax, zmin = body.zmin, zmax = body.zmax;
 
     set_progress_dialog_owner(window);
     update_progress_dialog(-1);
