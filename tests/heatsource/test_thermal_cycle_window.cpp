@@ -390,3 +390,65 @@ TEST_F(ThermalCycleWindow, PointWithoutACycleGivesOneMessageAndNoCurve) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ClipCase {
+    int scheme;
+    std::vector<double> record;
+    Language language;
+    const char* note;   // empty: the cycle stays below the cap
+};
+
+// A cycle drawn at the 2500 °C cap says so above the plot's right end, in
+// the language of the window, over no other text (the scheme's title, the
+// plate label of two plates); a cycle below the cap says nothing.
+TEST_F(ThermalCycleWindow, CycleAtTheCapSaysSoAboveThePlot) {
+    const ClipCase cases[] = {
+        {2, {0, 0.5}, Language::english, "clipped at 2500 °C"},
+        {2, {0, 0.5}, Language::russian, "ограничено уровнем 2500 °C"},
+        {2, {0, 0.5}, Language::ukrainian, "обмежено рівнем 2500 °C"},
+        {2, {0, 0.5}, Language::german, "bei 2500 °C abgeschnitten"},
+        {2, {0, 0.5}, Language::french, "écrêté à 2500 °C"},
+        {4, {0.01, 0}, Language::russian, "ограничено уровнем 2500 °C"},
+        {14, {0.05, 30}, Language::english, "clipped at 2500 °C"},
+        {1, {0.3, 0.2}, Language::english, ""},
+    };
+    for (const ClipCase& c : cases) {
+        SCOPED_TRACE("scheme " + std::to_string(c.scheme) + " " + c.note);
+        reset_schemes();
+        ASSERT_TRUE(install_scheme(c.scheme));
+        set_language(c.language);
+        std::vector<double> record = c.record;
+        record.resize(point_record_size, 0.0);
+        RecordingCanvas first, dc;
+        current_model.cycle_routine(record.data(), 50, nullptr, first, 0, 0);
+        current_model.cycle_routine(record.data(), 50, nullptr, dc, 1, 0);
+        ASSERT_TRUE(take_window_messages().empty());
+        const auto frame = std::find_if(dc.shapes.begin(), dc.shapes.end(), [](const auto& s) {
+            return s.kind == RecordingCanvas::ShapeKind::rectangle && s.pen.style == PenStyle::dot;
+        });
+        ASSERT_NE(frame, dc.shapes.end());
+        const std::string note = c.note;
+        const auto* text = note.empty() ? nullptr : dc.find_text(note);
+        const auto notes = std::count_if(dc.texts.begin(), dc.texts.end(), [](const auto& t) {
+            return t.text.find("2500 °C") != std::string::npos;
+        });
+        if (note.empty()) {
+            EXPECT_EQ(notes, 0);
+            continue;
+        }
+        ASSERT_NE(text, nullptr) << dc.all_text();
+        EXPECT_EQ(notes, 1);
+        const Rect box = text_box(*text);
+        EXPECT_EQ(box.right, frame->box.right);
+        EXPECT_EQ(box.bottom, frame->box.top);
+        EXPECT_TRUE(texts_over(dc, *text).empty()) << ::testing::PrintToString(texts_over(dc, *text));
+        if (c.scheme == 4) {
+            EXPECT_NE(dc.find_text("пластина №2"), nullptr);
+        }
+    }
+    set_language(Language::english);
+}
+
+}  // namespace

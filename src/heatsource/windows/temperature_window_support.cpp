@@ -1,6 +1,7 @@
 #include "schemes.h"
 #include "temperature_window_support.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cooling_reports.h"
@@ -103,4 +104,16 @@ bool check_welding_speed(Window* window, double v) {
 
 bool thin_plate_installed() {
     return current_model.temperature != nullptr && current_model.temperature == ppr1_temperature;
+}
+
+void draw_clip_note(Canvas& dc, const Rect& plot, const std::vector<double>& temp) {
+    if (std::find(temp.begin(), temp.end(), cycle_clip_temperature) == temp.end()) return;
+    static const Text5 note{"clipped at %g °C", "ограничено уровнем %g °C", "обмежено рівнем %g °C",
+                            "bei %g °C abgeschnitten", "écrêté à %g °C"};
+    const std::string text = cformat(pick(note), cycle_clip_temperature);
+    const Size e = dc.text_extent(text);
+    const Rgb remembered = dc.text_color();
+    dc.set_text_color(rgb(128, 0, 0));
+    dc.text_out(plot.right - e.cx, plot.top - e.cy, text);
+    dc.set_text_color(remembered);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 #include "model.h"
@@ -54,3 +55,13 @@ bool check_welding_speed(Window* window, double v);
 
 // Whether the installed scheme is the thin plate (its own titles and depth).
 bool thin_plate_installed();
+
+// The sources of the schemes are singular points: a thermal cycle shows
+// hotter samples at this value.
+inline constexpr double cycle_clip_temperature = 2500;
+
+// When a sample of the cycle lies at the cap, says so on the picture
+// ("clipped at 2500 °C") in the selected font, right-aligned on the plot's
+// right edge in the row just above it, where no other text stands, so that
+// a flat top is not read as the result.
+void draw_clip_note(Canvas& dc, const Rect& plot, const std::vector<double>& temp);

@@ -17,10 +17,6 @@
 
 namespace {
 
-// The sources of the schemes are singular points; hotter samples are shown
-// at this value.
-constexpr double clip_temperature = 2500;
-
 struct CycleStore {
     double y = 0, z = 0, v = 0, T0 = 0;
     double x_peak = 0, x_front = 0, x_rear = 0, dx = 0;
@@ -164,7 +160,7 @@ bool compute(const double* params, int steps, Window* window) {
     temp.reserve(n + 2);
     auto add_sample = [&](double xi, double T) {
         time.push_back((x_front - xi) / v);
-        temp.push_back(T < clip_temperature ? T : clip_temperature);
+        temp.push_back(T < cycle_clip_temperature ? T : cycle_clip_temperature);
     };
     for (int i = 0; i <= n; ++i) {
         if (i > 0 && xs[i - 1] > x_peak && x_peak > xs[i]) add_sample(x_peak, T_peak);
@@ -299,6 +295,9 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     const char* x_title = pick(time_title);
     Size e = dc.text_extent(x_title, true);
     dc.text_out(r.left + (r.right - r.left - e.cx) / 2, P.bottom + e.cy, x_title);
+
+    select_window_font(dc, H);
+    draw_clip_note(dc, P, cycle.temp);
 
     if (cycle.one_body == 0) {
         select_window_font(dc, H);

@@ -196,5 +196,6 @@ void draw_time_cycle(Window* window, Canvas& dc, int print_flag, const TimeCycle
 
     dc.set_background_mode(BackgroundMode::opaque);
     select_window_font(dc, H);
+    if (plotted) draw_clip_note(dc, P, s.temp);
     dc.set_text_color(saved);
 }

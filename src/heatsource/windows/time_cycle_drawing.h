@@ -11,9 +11,10 @@
 #include "schemes.h"
 #include "lang.h"
 #include "temperature_windows.h"
+#include "temperature_window_support.h"
 
-// The sources are singular points; hotter samples are shown at this value.
-inline constexpr double time_cycle_clip_temperature = 2500;
+// Hotter samples are shown at the cycles' cap.
+inline constexpr double time_cycle_clip_temperature = cycle_clip_temperature;
 
 // A sample as stored: capped at the clip temperature; a value that is not a
 // number, or minus infinity, is kept as "not a number", which the extent
