@@ -11,7 +11,6 @@ namespace {
 
 struct Derived {
     double pi = 3.14159265;   // this scheme's own π
-    double half_pi = 0.5 * 3.14159265;
     double r_min = 0.00001;   // floor of the distance to the source line
     double r_min2 = 0.00001 * 0.00001;
     double a = 0;
@@ -25,7 +24,6 @@ struct Derived {
 Derived derive(const Ppr1Parameters& p)
 {
     Derived d;
-    d.half_pi = 0.5 * d.pi;
     d.a = p.lambda / (p.c * p.rho);
     d.Q = p.q / (2.0 * d.pi * p.lambda * p.delta);
     d.k = 0.5 / d.a;
@@ -68,14 +66,8 @@ double ppr1_temperature(double x, double y, double /*z*/)
     // only w², and the root of the distance is not taken.
     const double w2 = d.s2 * r2;
     if (w2 > 0 && w2 <= 4.0) return ppr1_parameters.T0 + d.Q * std::exp(-u) * bessel_k0_from_square(w2);
-    double r = std::sqrt(r2);
-    double w = d.s * r;
-    if (w < 10) {
-        const double k0 = bessel_k0(w);
-        return ppr1_parameters.T0 + d.Q * std::exp(-u) * k0;
-    }
-    // Asymptotic form of K0 for large arguments.
-    return ppr1_parameters.T0 + d.Q * std::sqrt(d.half_pi / w) * std::exp(-u - w);
+    const double w = d.s * std::sqrt(r2);
+    return ppr1_parameters.T0 + d.Q * std::exp(-u - w) * bessel_k0_scaled(w);
 }
 
 double ppr1_velocity() { return ppr1_parameters.v; }

@@ -16,8 +16,20 @@ thread_local Ppr15Parameters ppr15_parameters;
 
 namespace {
 
-const double eps = 0.0001;
-// The Gaussian weight ends rows and columns after a few dozen grid steps;
+// The grid sums stop where what they leave out is provably below a share of
+// what they hold, or below a rise too small to matter. A rule on the size of
+// the last kernel alone stops too soon wherever every kernel is small while
+// their sum is not: just ahead of a source with a wide flux, where the
+// Gaussian spreads the power over hundreds of small terms, it left out
+// nearly all of the heat.
+//
+// What a point source at (x', y') adds is F·G with the Gaussian weight
+// G = exp(-k·(x'² + y'²)) and F = exp(-v·(x - x' + R)/(2a))/R, which never
+// exceeds 1/R (x - x' + R >= 0), nor so 1/ρ, ρ the distance from the point
+// to the line of the row. The Gaussian alone so bounds every remainder.
+const double share = 1e-6;       // of the sum gathered so far, per remainder
+const double least_rise = 1e-5;  // °C, below which a remainder is left out anyway
+// The Gaussian ends rows and columns after at most a few hundred grid steps;
 // the caps only bound the work for input that defeats it.
 const int column_limit = 20000;
 const int row_limit = 20000;
@@ -27,6 +39,7 @@ struct Grid {
     double h;         // grid step
     double vk;        // v / (2a)
     double k;
+    double least;     // least_rise in the units of the kernel sums
 };
 
 double kernel(const Grid& g, double xs, double ys)
@@ -37,47 +50,66 @@ double kernel(const Grid& g, double xs, double ys)
     return std::exp(-g.vk * dx - g.vk * R - g.k * (xs * xs + ys * ys)) / R;
 }
 
-// One row of the grid at y' = ys: forward and backward from x' = 0, each
-// half ending at its first point below eps.
-double row_sum(const Grid& g, double ys)
+// Σ exp(-k·(j·h)²) over j >= i >= 1: at most its first term over one minus
+// the ratio of its first two, the largest ratio of the terms.
+double gaussian_tail(const Grid& g, int i)
 {
-    double forward = kernel(g, 0, ys) / 2.0;
-    double backward = forward;
-    for (int i = 1; i <= column_limit; ++i) {
-        double value = kernel(g, i * g.h, ys);
-        if (!(value >= eps)) break;
-        forward += value;
-    }
-    for (int i = 1; i <= column_limit; ++i) {
-        double value = kernel(g, -i * g.h, ys);
-        if (!(value >= eps)) break;
-        backward += value;
-    }
-    return forward + backward;
+    const double kh2 = g.k * g.h * g.h;
+    return std::exp(-kh2 * i * i) / (1.0 - std::exp(-kh2 * (2.0 * i + 1.0)));
 }
 
-// The rows y' = side·h, side·2h, ... up to and including the first row whose
-// sum is below eps.
-double side_sum(const Grid& g, int side)
+// Σ exp(-k·x'²) over a whole row x' = i·h.
+double row_weight(const Grid& g) { return 1.0 + 2.0 * gaussian_tail(g, 1); }
+
+bool negligible(const Grid& g, double left, double sum)
+{
+    return left <= share * sum || left <= g.least;
+}
+
+// One row of the grid at y' = ys, forward and backward from x' = 0, each
+// until its remainder is negligible against `before` (what the grid held
+// before the row) and the row so far.
+double row_sum(const Grid& g, double ys, double before)
+{
+    const double bound = std::exp(-g.k * ys * ys) /
+                         std::sqrt((g.y - ys) * (g.y - ys) + g.z * g.z);
+    double sum = kernel(g, 0, ys);
+    for (int direction : {1, -1}) {
+        for (int i = 1; i <= column_limit; ++i) {
+            sum += kernel(g, direction * i * g.h, ys);
+            if (negligible(g, bound * gaussian_tail(g, i + 1), before + sum)) break;
+        }
+    }
+    return sum;
+}
+
+// The rows y' = side·h, side·2h, ... until the rows left, each at most
+// row_weight/ρ_min of its Gaussian, are negligible. ρ_min is the distance to
+// the next row once the rows move away from the point, z before that.
+double side_sum(const Grid& g, int side, double centre)
 {
     double total = 0;
     for (int j = 1; j < row_limit; ++j) {
-        double row = row_sum(g, side * j * g.h);
-        total += row;
-        if (!(row >= eps)) break;
+        const double ys = side * j * g.h;
+        total += row_sum(g, ys, centre + total);
+        const double next = side * (j + 1) * g.h;
+        const double nearest = side * next >= side * g.y
+                                   ? std::sqrt((g.y - next) * (g.y - next) + g.z * g.z)
+                                   : g.z;
+        const double left = row_weight(g) * gaussian_tail(g, j + 1) / nearest;
+        if (negligible(g, left, centre + total)) break;
     }
     return total;
 }
 
 // The whole grid, every row once: the row y' = 0, then the rows on either
-// side of it. A row y' = 0 below eps ends the grid there, as any row does.
-// The two sides are added to each other before the centre row, so that the
+// side of it. Each side stops by what the centre row and that side hold and
+// the two are added to each other before the centre row, so that the
 // mirrored point (-y) sums the same numbers and the field is symmetric.
 double grid_sum(const Grid& g)
 {
-    double centre = row_sum(g, 0);
-    if (!(centre >= eps)) return centre;
-    return centre + (side_sum(g, 1) + side_sum(g, -1));
+    double centre = row_sum(g, 0, 0);
+    return centre + (side_sum(g, 1, centre) + side_sum(g, -1, centre));
 }
 
 }  // namespace
@@ -108,9 +140,10 @@ double ppr15_temperature(double x, double y, double z)
     // A point on the surface is taken 0.1 cm deep, the source centre too: the
     // distributed flux has a finite field there, and a stand-in value at the
     // centre would be the hottest point a peak search along the weld finds.
-    Grid g{x, y, z == 0 ? 0.1 : z, h, p.v / (2.0 * a), p.k};
     const double pi = std::numbers::pi;
-    return p.T0 + p.q * p.k * h * h * grid_sum(g) / (2.0 * pi * pi * p.lambda);
+    const double cell = p.q * p.k * h * h / (2.0 * pi * pi * p.lambda);
+    Grid g{x, y, z == 0 ? 0.1 : z, h, p.v / (2.0 * a), p.k, std::fabs(least_rise / cell)};
+    return p.T0 + cell * grid_sum(g);
 }
 
 double ppr15_velocity() { return ppr15_parameters.v; }

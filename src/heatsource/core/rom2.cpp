@@ -65,10 +65,10 @@ double rom2_pulse_temperature(double x, double y, double z, double /*t*/)
     point_x = x;
     point_y = y;
     point_z = z;
-    // Both powers are taken per cm of the thickness, as scheme 11 takes them.
-    const PulsePowers powers{p.q1 / p.delta, p.q2 / p.delta};
+    // The kernel is that of a point source: it takes the powers in W.
+    const PulsePowers point{p.q1, p.q2};
     const PulseKernel heat{rom2_pulse_integrand, rom2_pause_integrand, kernel};
-    return sum_pulse_cycles(p, rom2_state, powers, heat);
+    return sum_pulse_cycles(p, rom2_state, point, heat);
 }
 
 double rom2_velocity() { return rom2_parameters.v; }

@@ -354,7 +354,7 @@ struct PulseParameters {
     double t_pulse = 0.5;   // pulse time, s
     double t = 10;          // position of the point in the cycle, s
     double T0 = 20;
-    double delta = 1;       // thickness (schemes 11 and 12 take the powers per cm of it)
+    double delta = 1;       // thickness (scheme 11 takes the powers per cm of it)
 };
 
 // every_cycle integrates each cycle back to the first; fast does so only

@@ -11,7 +11,10 @@
 // sum. Sweeps alternate in direction, and a point off the axis feels the two
 // directions differently, so the terms are compared in pairs, one sweep each
 // way. A rule on the size of one term alone would stop a narrow oscillation,
-// whose many short sweeps each add little, long before its sum is complete.
+// whose many short sweeps each add little, long before its sum is complete;
+// and a term that adds exactly nothing says nothing of the terms after it:
+// at a point deep below the surface the newest sweeps have not yet reached
+// it (their terms are 0) while the older ones carry all its heat.
 class SweepTail {
 public:
     // Called with each term as it is added and the sum that includes it.
@@ -22,7 +25,6 @@ public:
         last_[1] = last_[0];
         last_[0] = term;
         ++count_;
-        if (term == 0) return true;   // a sweep that adds nothing: the rest add nothing
         if (count_ < 4) return false;
         const double pair = last_[0] + last_[1];
         const double before = last_[2] + last_[3];
