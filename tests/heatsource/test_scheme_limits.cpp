@@ -574,6 +574,28 @@ Sample random_scheme10(Draw& d)
             describe(r, x, y, z) + " k " + std::to_string(k)};
 }
 
+// Cycles of 0.1 to 2 s with a pulse of a tenth to the whole of it.
+Sample random_scheme12(Draw& d)
+{
+    const Regime r = draw_regime(d);
+    const double t_cycle = d.log_uniform(0.1, 2), t_pulse = t_cycle * d.uniform(0.1, 1);
+    const double q2 = d.log_uniform(300, 20000), delta = d.log_uniform(0.1, 8);
+    const double t = d.uniform(0, t_cycle);
+    const double x = d.uniform(-8, 3), y = d.uniform(-3, 3), z = d.uniform(0, delta);
+    const double values[] = {r.q, q2, r.v, r.lambda, r.c, r.rho, t_cycle, t_pulse, t, r.T0, delta};
+    rom2_set_data(values);
+    rom2_state = PulseState{};
+    rom2_prepare();
+    double from = 0, to = 0;
+    rom2_pulse_time_window(from, to);
+    const double T = rom2_pulse_temperature(x, y, z, 0);
+    const double expected = r.T0 + reference::pulsed_point_source(r.material(), r.q, q2, t_cycle, t_pulse, r.v,
+                                                                  rom2_state.t_now, x, y, z, 1e-7);
+    return {T, expected, r.T0,
+            describe(r, x, y, z) + " q2 " + std::to_string(q2) + " t0 " + std::to_string(t_cycle) + " tp " +
+                std::to_string(t_pulse) + " δ " + std::to_string(delta)};
+}
+
 struct RandomTable {
     const char* name;
     Sample (*draw)(Draw&);
@@ -584,7 +606,8 @@ struct RandomTable {
 // Reached: scheme 1 1.2e-9 (its π'), 2 8.4e-7 (its π'), 4 8.4e-7 (π'; the
 // image passes left below 1e-6 of the sum), 6 1.3e-6 (Simpson's 1e-4 between passes), 8 9.1e-5
 // (Simpson's 1e-4 in each sweep, the sweeps left below 1e-4 of the sum),
-// 10 4.5e-5 (the grid step; each remainder below 1e-6 of the sum).
+// 10 4.5e-5 (the grid step; each remainder below 1e-6 of the sum), 12 2.5e-6
+// (the cycles summed within 1e-4).
 const RandomTable random_tables[] = {
     {"Scheme1ThinPlate", random_scheme1, 200, 1e-8},
     {"Scheme2Body", random_scheme2, 200, 2e-6},
@@ -592,6 +615,7 @@ const RandomTable random_tables[] = {
     {"Scheme6StripElectrode", random_scheme6, 100, 5e-4},
     {"Scheme8OscillatingElectrodeOnABody", random_scheme8, 40, 1e-3},
     {"Scheme10NormalCircularSource", random_scheme10, 60, 2e-4},
+    {"Scheme12PulsedSourceOnAPlate", random_scheme12, 40, 1e-4},
 };
 
 class RandomPoints : public ::testing::TestWithParam<RandomTable> {};
