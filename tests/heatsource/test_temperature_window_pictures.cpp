@@ -87,22 +87,28 @@ TEST_P(TemperatureWindowPictures, ThermalCycle) {
     EXPECT_TRUE(drawn(image));
 }
 
-// Scheme 1 at y = 0.3 cm: the peak of 802 °C falls between two samples
-// that are both far below it, so the curve must take the peak itself.
-TEST(TemperatureWindowPicture, ThinPlateCycleRisesToItsPeak) {
+// A window of scheme n computed (phase 0) and drawn (phase 1) into a
+// 1024 x 768 picture saved under `name` in the output folder.
+bool render_window(int scheme, WindowRoutine routine, const double* record, int steps, const std::string& name) {
     reset_schemes();
-    install_scheme(1);
+    install_scheme(scheme);
     init_fonts();
     take_window_messages();
-    const double record[point_record_size] = {0.3, 0.2};
     RecordingCanvas scratch;
-    thermal_cycle_window(record, 50, nullptr, scratch, 0, 0);
+    routine(record, steps, nullptr, scratch, 0, 0);
     ImageCanvas image(1024, 768);
     Canvas& dc = image.canvas();
     dc.set_text_color(rgb(128, 0, 0));
-    thermal_cycle_window(record, 50, nullptr, dc, 1, 0);
+    routine(record, steps, nullptr, dc, 1, 0);
     fs::create_directories(output_dir);
-    EXPECT_TRUE(image.save_png((output_dir / "thermal_cycle_peak_scheme1_en.png").string()));
+    return image.save_png((output_dir / name).string());
+}
+
+// Scheme 1 at y = 0.3 cm: the peak of 802 °C falls between two samples
+// that are both far below it, so the curve must take the peak itself.
+TEST(TemperatureWindowPicture, ThinPlateCycleRisesToItsPeak) {
+    const double record[point_record_size] = {0.3, 0.2};
+    EXPECT_TRUE(render_window(1, thermal_cycle_window, record, 50, "thermal_cycle_peak_scheme1_en.png"));
     EXPECT_TRUE(take_window_messages().empty());
 }
 
@@ -158,5 +164,20 @@ INSTANTIATE_TEST_SUITE_P(Schemes, TemperatureWindowPictures,
                                            PictureCase{10, Language::english},
                                            PictureCase{10, Language::french}),
                          case_name);
+
+}  // namespace
+
+namespace {
+
+// Scheme 2 in the longitudinal section 1 cm aside the weld: the two
+// hottest isotherms are not reached there and are named on their rows.
+TEST(TemperatureWindowPicture, IsothermsNotReachedInTheSectionAreNamed) {
+    current_isotherm_tracer = trace_isotherm_xz;
+    const double record[isotherm_record_size] = {300, 500, 850, 1300, 1500, 1.0};
+    EXPECT_TRUE(render_window(2, isotherm_window, record, 40, "isotherms_xz_not_reached_scheme2_en.png"));
+    EXPECT_TRUE(take_window_messages().empty());
+    EXPECT_EQ(isotherm_result().curves[4].not_reached, 1);
+    current_isotherm_tracer = trace_isotherm_xy;
+}
 
 }  // namespace
