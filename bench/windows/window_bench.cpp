@@ -48,7 +48,7 @@ void install_scheme5_program_start()
     current_model = HeatSourceModel{};
     install_start_scheme();
     install_scheme(5);
-    ppr5_parameters = Ppr5Parameters{};
+    scheme_state.ppr5.parameters = Ppr5Parameters{};
 }
 
 // Seconds one call of the window takes, right after `before` ran on the same

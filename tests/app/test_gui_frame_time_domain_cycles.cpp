@@ -158,7 +158,7 @@ TEST_F(TimeDomainCycleCommand, CompositeStartTimeOfZeroIsRefused)
 TEST_F(TimeDomainCycleCommand, PulseDepthBelowThePlateIsRefused)
 {
     use_scheme(13);
-    rom3_parameters.delta = 0.8;
+    scheme_state.rom3.parameters.delta = 0.8;
     std::vector<MessageBoxRecord> boxes;
     bool still_open = false;
     push_dialog_hook([&](Window* dlg, const std::string&) {
@@ -177,7 +177,7 @@ TEST_F(TimeDomainCycleCommand, PulseDepthBelowThePlateIsRefused)
               "The value of \"z, cm\" must not be greater than the plate thickness δ = 0.8 cm.");
     EXPECT_EQ(dialog_accepted, 1);
     EXPECT_EQ(termocyclys_point_record()[1], 0.8);
-    rom3_parameters = PulseParameters{};
+    scheme_state.rom3.parameters = PulseParameters{};
 
     use_scheme(11);
     thermal_cycle(point_edits, {"0.05", "5"});

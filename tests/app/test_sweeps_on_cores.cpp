@@ -145,12 +145,12 @@ class SweepsOnCores : public ::testing::TestWithParam<WindowCase> {
 protected:
     void SetUp() override
     {
-        ppr1_parameters = Ppr1Parameters{};
-        ppr2_parameters = Ppr2Parameters{};
-        ppr3_parameters = Ppr3Parameters{};
-        ppr4_parameters = Ppr4Parameters{};
-        ppr5_parameters = Ppr5Parameters{};   // the block the program starts with
-        ppr14_parameters = Ppr14Parameters{};
+        scheme_state.ppr1.parameters = Ppr1Parameters{};
+        scheme_state.ppr2.parameters = Ppr2Parameters{};
+        scheme_state.ppr3.parameters = Ppr3Parameters{};
+        scheme_state.ppr4.parameters = Ppr4Parameters{};
+        scheme_state.ppr5.parameters = Ppr5Parameters{};   // the block the program starts with
+        scheme_state.ppr14.parameters = Ppr14Parameters{};
         current_model = HeatSourceModel{};
         install_start_scheme();
         set_language(Language::english);

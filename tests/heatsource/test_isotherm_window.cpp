@@ -209,7 +209,7 @@ TEST_F(IsothermWindow, SpeedThatIsNotPositiveGivesOneMessageAndNoPicture) {
     EXPECT_TRUE(dc.texts.empty());
 
     reset_schemes();
-    ppr2_parameters.v = -0.1;
+    scheme_state.ppr2.parameters.v = -0.1;
     run(default_levels);
     const auto scheme_messages = take_window_messages();
     ASSERT_EQ(scheme_messages.size(), 1u);

@@ -228,13 +228,13 @@ TEST_F(Installing, ThinPlateAfterPulsedBodyClearsThePulseTemperature)
 // not the plate's pulse powers.
 TEST_F(Installing, PulsedPlateReportsSchemeTwosPower)
 {
-    ppr2_parameters = {};
-    rom2_parameters = {};
+    scheme_state.ppr2.parameters = {};
+    scheme_state.rom2.parameters = {};
     install_scheme(12);
     EXPECT_EQ(current_model.power(), 4500);
-    ppr2_parameters.q = 777;
+    scheme_state.ppr2.parameters.q = 777;
     EXPECT_EQ(current_model.power(), 777);
-    ppr2_parameters = {};
+    scheme_state.ppr2.parameters = {};
 }
 
 TEST_F(Installing, UnknownSchemeChangesNothing)
@@ -304,8 +304,8 @@ TEST_F(Installing, PickingSchemeOneAfterAPulsedSourceClearsIt)
 // entered for it, and the data of the scheme in between are kept as well.
 TEST_F(Installing, ReturningToASchemeKeepsItsValues)
 {
-    ppr1_parameters = {};
-    ppr4_parameters = {};
+    scheme_state.ppr1.parameters = {};
+    scheme_state.ppr4.parameters = {};
     install_scheme(1);
     const double entered[] = {0.4, 0.5, 7.9, 100, 0.25, 1.5, 0.01, 3000};
     current_model.set_data(entered);
@@ -318,18 +318,18 @@ TEST_F(Installing, ReturningToASchemeKeepsItsValues)
     EXPECT_EQ(current_model.power(), 3000);
     EXPECT_EQ(current_model.thickness(), 1.5);
     EXPECT_EQ(current_model.initial_temperature(), 100);
-    EXPECT_EQ(ppr1_parameters.alpha, 0.01);
-    EXPECT_EQ(ppr4_parameters.q, 4500.0);
+    EXPECT_EQ(scheme_state.ppr1.parameters.alpha, 0.01);
+    EXPECT_EQ(scheme_state.ppr4.parameters.q, 4500.0);
     install_scheme(4);
     EXPECT_EQ(current_model.power(), 4500.0);
-    ppr1_parameters = {};
-    ppr4_parameters = {};
+    scheme_state.ppr1.parameters = {};
+    scheme_state.ppr4.parameters = {};
 }
 
 // The sweep protocol: save, set at each step, restore.
 TEST_F(Installing, RegimeSweepRestores)
 {
-    ppr3_parameters = {};
+    scheme_state.ppr3.parameters = {};
     install_scheme(3);
     current_model.prepare();
     double before = current_model.temperature(-2, 0.5, 0);
@@ -342,7 +342,7 @@ TEST_F(Installing, RegimeSweepRestores)
     current_model.set_regime(v, q, T0, d);
     current_model.prepare();
     EXPECT_EQ(current_model.temperature(-2, 0.5, 0), before);
-    ppr3_parameters = {};
+    scheme_state.ppr3.parameters = {};
 }
 
 }  // namespace

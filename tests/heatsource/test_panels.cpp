@@ -23,18 +23,18 @@ protected:
         init_fonts();
         set_language(Language::english);
         colour_mode = 1;
-        ppr1_parameters = Ppr1Parameters{};
-        ppr2_parameters = Ppr2Parameters{};
-        ppr3_parameters = Ppr3Parameters{};
-        ppr4_parameters = Ppr4Parameters{};
-        ppr5_parameters = Ppr5Parameters{};
-        ppr14_parameters = Ppr14Parameters{};
-        ppr10_parameters = Ppr10Parameters{};
-        ppr11_parameters = Ppr11Parameters{};
-        rom1_parameters = PulseParameters{};
-        rom2_parameters = PulseParameters{};
-        rom3_parameters = PulseParameters{};
-        comp_parameters = CompParameters{};
+        scheme_state.ppr1.parameters = Ppr1Parameters{};
+        scheme_state.ppr2.parameters = Ppr2Parameters{};
+        scheme_state.ppr3.parameters = Ppr3Parameters{};
+        scheme_state.ppr4.parameters = Ppr4Parameters{};
+        scheme_state.ppr5.parameters = Ppr5Parameters{};
+        scheme_state.ppr14.parameters = Ppr14Parameters{};
+        scheme_state.ppr10.parameters = Ppr10Parameters{};
+        scheme_state.ppr11.parameters = Ppr11Parameters{};
+        scheme_state.rom1.parameters = PulseParameters{};
+        scheme_state.rom2.parameters = PulseParameters{};
+        scheme_state.rom3.parameters = PulseParameters{};
+        scheme_state.comp.parameters = CompParameters{};
         FontRecord f;
         f.face = "Times New Roman";
         f.height = 20;
@@ -190,7 +190,7 @@ TEST_F(Panels, LayerCaptionsOnlyWithAContactResistance)
     ppr2_draw_panel(dc, window, 1, 1, 1, 1);
     EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.1", ";", "q = 4500 W;", " = 45000 ", ";"}));
     dc.clear();
-    ppr2_parameters.R_T = 0.5;
+    scheme_state.ppr2.parameters.R_T = 0.5;
     ppr2_draw_panel(dc, window, 1, 1, 1, 0);
     EXPECT_EQ(row(1), (Texts{"T  = 20 C", ";", " v  =", " 0.1", ";", "d   = 5", " cm;", "R", " = 0.5", ";", "q = 4500 W;",
                              " = 45000 ", ";"}));
@@ -236,14 +236,14 @@ TEST_F(Panels, EnergyInputWindowShowsMaterialAndPreheatOnly)
 
 TEST_F(Panels, ZeroSpeedShowsNoInfiniteEnergy)
 {
-    ppr1_parameters.v = 0;
+    scheme_state.ppr1.parameters.v = 0;
     ppr1_draw_panel(dc, window, 1, 1, 1, 1);
     EXPECT_EQ(dc.all_text().find("inf"), std::string::npos) << dc.all_text();
     EXPECT_EQ(dc.all_text().find("nan"), std::string::npos);
     EXPECT_NE(dc.find_text("q = 4500 W;"), nullptr);
     dc.clear();
-    ppr2_parameters.v = 0;
-    ppr2_parameters.q = 0;
+    scheme_state.ppr2.parameters.v = 0;
+    scheme_state.ppr2.parameters.q = 0;
     ppr2_draw_panel(dc, window, 1, 1, 1, 1);
     EXPECT_EQ(dc.all_text().find("nan"), std::string::npos);
 }
@@ -335,9 +335,9 @@ TEST_F(Panels, PulsedRowsAreBlackAfterTheHeading)
 // Each pulsed scheme shows its own block.
 TEST_F(Panels, PulsedPanelsReadTheirOwnBlocks)
 {
-    rom2_parameters.q1 = 5000;
-    rom2_parameters.t = 0.05;
-    rom3_parameters.delta = 0.3;
+    scheme_state.rom2.parameters.q1 = 5000;
+    scheme_state.rom2.parameters.t = 0.05;
+    scheme_state.rom3.parameters.delta = 0.3;
     dc.clear();
     rom1_draw_panel(dc, window, 1, 1, 1, 1);
     EXPECT_EQ(row(0).front(), "q = 1250 W;");
@@ -353,7 +353,7 @@ TEST_F(Panels, PulsedPanelsReadTheirOwnBlocks)
 // A cross speed or welding speed of zero gives no "inf" in the energy.
 TEST_F(Panels, OscillatingPanelWithZeroSpeedShowsNoInfiniteEnergy)
 {
-    ppr10_parameters.v_x = 0;
+    scheme_state.ppr10.parameters.v_x = 0;
     ppr10_draw_panel(dc, window, 1, 1, 1, 1);
     EXPECT_EQ(dc.all_text().find("inf"), std::string::npos) << dc.all_text();
     EXPECT_NE(dc.find_text("q = 5000 W;"), nullptr);

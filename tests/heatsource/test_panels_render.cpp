@@ -15,7 +15,7 @@ TEST(PanelRender, SchemesOneTwoFiveInEnglishAndRussian)
 {
     init_fonts();
     colour_mode = 1;
-    ppr2_parameters.R_T = 0.02;   // shows the layer captions too
+    scheme_state.ppr2.parameters.R_T = 0.02;   // shows the layer captions too
     struct Scheme {
         const char* name;
         PanelPainter panel;
@@ -34,7 +34,7 @@ TEST(PanelRender, SchemesOneTwoFiveInEnglishAndRussian)
             EXPECT_TRUE(image.save_png(path)) << path;
         }
     }
-    ppr2_parameters = Ppr2Parameters{};
+    scheme_state.ppr2.parameters = Ppr2Parameters{};
     set_language(Language::english);
 }
 

@@ -154,7 +154,7 @@ double scheme7(double x, double y, double z)
     ppr10_set_data(narrow_on_plate);
     ppr10_prepare();
     ppr10_set_oscillation_point(thermal_cycle_point);
-    return ppr10_temperature((ppr10_state.x_p - x) / oscillation_v, y, z);
+    return ppr10_temperature((scheme_state.ppr10.derived.x_p - x) / oscillation_v, y, z);
 }
 double scheme7_limit(double x, double y, double z)
 {
@@ -167,7 +167,7 @@ double scheme8(double x, double y, double z)
     ppr11_set_data(narrow_on_body);
     ppr11_prepare();
     ppr11_set_oscillation_point(thermal_cycle_point);
-    return ppr11_temperature((ppr11_state.x_p - x) / oscillation_v, y, z);
+    return ppr11_temperature((scheme_state.ppr11.derived.x_p - x) / oscillation_v, y, z);
 }
 double scheme8_limit(double x, double y, double z)
 {
@@ -182,11 +182,11 @@ double scheme8_wide(double x, double y, double z)
     ppr11_set_data(half_cm_on_body);
     ppr11_prepare();
     ppr11_set_oscillation_point(thermal_cycle_point);
-    return ppr11_temperature((ppr11_state.x_p - x) / oscillation_v, y, z);
+    return ppr11_temperature((scheme_state.ppr11.derived.x_p - x) / oscillation_v, y, z);
 }
 double scheme8_wide_limit(double x, double y, double z)
 {
-    const double x_p = ppr11_state.x_p;
+    const double x_p = scheme_state.ppr11.derived.x_p;
     return T0 + reference::oscillating_point_source(steel, 5000, oscillation_v, 0.5, 7,
                                                     (x_p - x) / oscillation_v, x_p, y, z, 1e-9);
 }
@@ -256,7 +256,7 @@ PulseParameters full_duty(double delta)
 
 double scheme11(double x, double y, double z)
 {
-    return pulsed(full_duty(0.5), rom1_state, rom1_set_data, rom1_prepare, rom1_pulse_time_window,
+    return pulsed(full_duty(0.5), scheme_state.rom1.pulse, rom1_set_data, rom1_prepare, rom1_pulse_time_window,
                   rom1_pulse_temperature, x, y, z);
 }
 double scheme11_limit(double x, double y, double)
@@ -267,17 +267,17 @@ double scheme11_limit(double x, double y, double)
 // Scheme 12's point source takes its powers in W, whatever the thickness.
 double scheme12(double x, double y, double z)
 {
-    return pulsed(full_duty(1.0), rom2_state, rom2_set_data, rom2_prepare, rom2_pulse_time_window,
+    return pulsed(full_duty(1.0), scheme_state.rom2.pulse, rom2_set_data, rom2_prepare, rom2_pulse_time_window,
                   rom2_pulse_temperature, x, y, z);
 }
 double scheme12_half_cm(double x, double y, double z)
 {
-    return pulsed(full_duty(0.5), rom2_state, rom2_set_data, rom2_prepare, rom2_pulse_time_window,
+    return pulsed(full_duty(0.5), scheme_state.rom2.pulse, rom2_set_data, rom2_prepare, rom2_pulse_time_window,
                   rom2_pulse_temperature, x, y, z);
 }
 double scheme12_two_cm(double x, double y, double z)
 {
-    return pulsed(full_duty(2.0), rom2_state, rom2_set_data, rom2_prepare, rom2_pulse_time_window,
+    return pulsed(full_duty(2.0), scheme_state.rom2.pulse, rom2_set_data, rom2_prepare, rom2_pulse_time_window,
                   rom2_pulse_temperature, x, y, z);
 }
 double scheme12_limit(double x, double y, double z)
@@ -287,7 +287,7 @@ double scheme12_limit(double x, double y, double z)
 
 double scheme13_thin(double x, double y, double z)
 {
-    return pulsed(full_duty(0.5), rom3_state, rom3_set_data, rom3_prepare, rom3_pulse_time_window,
+    return pulsed(full_duty(0.5), scheme_state.rom3.pulse, rom3_set_data, rom3_prepare, rom3_pulse_time_window,
                   rom3_pulse_temperature, x, y, z);
 }
 double scheme13_thin_limit(double x, double y, double z)
@@ -296,7 +296,7 @@ double scheme13_thin_limit(double x, double y, double z)
 }
 double scheme13_thick(double x, double y, double z)
 {
-    return pulsed(full_duty(2.0), rom3_state, rom3_set_data, rom3_prepare, rom3_pulse_time_window,
+    return pulsed(full_duty(2.0), scheme_state.rom3.pulse, rom3_set_data, rom3_prepare, rom3_pulse_time_window,
                   rom3_pulse_temperature, x, y, z);
 }
 double scheme13_thick_limit(double x, double y, double z)
@@ -553,7 +553,7 @@ Sample random_scheme8(Draw& d)
     ppr11_prepare();
     const double record[] = {0, 0, 10, 0, 0};
     ppr11_set_oscillation_point(record);
-    const double x_p = ppr11_state.x_p;
+    const double x_p = scheme_state.ppr11.derived.x_p;
     const double t = (x_p - x) / r.v;
     const double T = ppr11_temperature(t, y, z);
     const double expected =
@@ -584,13 +584,13 @@ Sample random_scheme12(Draw& d)
     const double x = d.uniform(-8, 3), y = d.uniform(-3, 3), z = d.uniform(0, delta);
     const double values[] = {r.q, q2, r.v, r.lambda, r.c, r.rho, t_cycle, t_pulse, t, r.T0, delta};
     rom2_set_data(values);
-    rom2_state = PulseState{};
+    scheme_state.rom2.pulse = PulseState{};
     rom2_prepare();
     double from = 0, to = 0;
     rom2_pulse_time_window(from, to);
     const double T = rom2_pulse_temperature(x, y, z, 0);
     const double expected = r.T0 + reference::pulsed_point_source(r.material(), r.q, q2, t_cycle, t_pulse, r.v,
-                                                                  rom2_state.t_now, x, y, z, 1e-7);
+                                                                  scheme_state.rom2.pulse.t_now, x, y, z, 1e-7);
     return {T, expected, r.T0,
             describe(r, x, y, z) + " q2 " + std::to_string(q2) + " t0 " + std::to_string(t_cycle) + " tp " +
                 std::to_string(t_pulse) + " δ " + std::to_string(delta)};

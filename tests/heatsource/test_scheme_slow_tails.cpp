@@ -48,9 +48,9 @@ struct PulsedScheme {
 };
 
 const PulsedScheme pulsed[] = {
-    {11, rom1_set_data, rom1_prepare, rom1_pulse_time_window, rom1_pulse_temperature, &rom1_state},
-    {12, rom2_set_data, rom2_prepare, rom2_pulse_time_window, rom2_pulse_temperature, &rom2_state},
-    {13, rom3_set_data, rom3_prepare, rom3_pulse_time_window, rom3_pulse_temperature, &rom3_state},
+    {11, rom1_set_data, rom1_prepare, rom1_pulse_time_window, rom1_pulse_temperature, &scheme_state.rom1.pulse},
+    {12, rom2_set_data, rom2_prepare, rom2_pulse_time_window, rom2_pulse_temperature, &scheme_state.rom2.pulse},
+    {13, rom3_set_data, rom3_prepare, rom3_pulse_time_window, rom3_pulse_temperature, &scheme_state.rom3.pulse},
 };
 
 double pulsed_at(const PulsedScheme& s, const double* values, double x, double y, double z,

@@ -384,23 +384,23 @@ class SchemeTexts : public ::testing::TestWithParam<TextCase> {
 protected:
     void SetUp() override
     {
-        ppr1_parameters = {};
-        ppr2_parameters = {};
-        ppr3_parameters = {};
-        ppr4_parameters = {};
-        ppr5_parameters = {};
-        ppr9_parameters = {};
-        ppr14_parameters = {};
-        ppr15_parameters = {};
-        ppr10_parameters = {};
-        ppr11_parameters = {};
-        rom1_parameters = {};
-        rom2_parameters = {};
-        rom3_parameters = {};
-        rom1_state = {};   // no window has fixed a time yet
-        rom2_state = {};
-        rom3_state = {};
-        comp_parameters = {};
+        scheme_state.ppr1.parameters = {};
+        scheme_state.ppr2.parameters = {};
+        scheme_state.ppr3.parameters = {};
+        scheme_state.ppr4.parameters = {};
+        scheme_state.ppr5.parameters = {};
+        scheme_state.ppr9.parameters = {};
+        scheme_state.ppr14.parameters = {};
+        scheme_state.ppr15.parameters = {};
+        scheme_state.ppr10.parameters = {};
+        scheme_state.ppr11.parameters = {};
+        scheme_state.rom1.parameters = {};
+        scheme_state.rom2.parameters = {};
+        scheme_state.rom3.parameters = {};
+        scheme_state.rom1.pulse = {};   // no window has fixed a time yet
+        scheme_state.rom2.pulse = {};
+        scheme_state.rom3.pulse = {};
+        scheme_state.comp.parameters = {};
     }
     void TearDown() override { set_language(Language::english); }
 };
@@ -436,8 +436,8 @@ INSTANTIATE_TEST_SUITE_P(AllSchemes, SchemeTexts, ::testing::ValuesIn(text_cases
 // A layered body names itself so in every language; the captions stay.
 TEST(SchemeTexts2, LayeredBodyTitle)
 {
-    ppr2_parameters = {};
-    ppr2_parameters.R_T = 0.5;
+    scheme_state.ppr2.parameters = {};
+    scheme_state.ppr2.parameters.R_T = 0.5;
     const char* titles[] = {"2. Welding of semiinfinite multi-layer body",
                             "2. Сварка полубесконечного многослойного тела",
                             "2. Зварювання напівнескінченого багатошарового тіла",
@@ -452,20 +452,20 @@ TEST(SchemeTexts2, LayeredBodyTitle)
         EXPECT_STREQ(title, titles[i]);
     }
     set_language(Language::english);
-    ppr2_parameters = {};
+    scheme_state.ppr2.parameters = {};
 }
 
 // The strip's width is entered whole and shown as its half.
 TEST(SchemeTexts2, StripHalfWidthInSummary)
 {
-    ppr9_parameters = {};
+    scheme_state.ppr9.parameters = {};
     const double values[] = {0.3, 0.628, 7.8, 20, 0.1, 0.8, 4500};
     ppr9_set_data(values);
-    EXPECT_DOUBLE_EQ(ppr9_parameters.B, 0.4);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr9.parameters.B, 0.4);
     char l1[heat_text_size], l2[heat_text_size], title[heat_text_size];
     ppr9_summary(l1, l2, title);
     EXPECT_STREQ(l2, " V=0.1, half width of strip=0.4, Power=4500");
-    ppr9_parameters = {};
+    scheme_state.ppr9.parameters = {};
 }
 
 }  // namespace

@@ -17,14 +17,14 @@ protected:
     void TearDown() override { reset(); }
     static void reset()
     {
-        ppr1_parameters = {};
-        ppr2_parameters = {};
-        ppr3_parameters = {};
-        ppr4_parameters = {};
-        ppr5_parameters = {};
-        ppr9_parameters = {};
-        ppr14_parameters = {};
-        ppr15_parameters = {};
+        scheme_state.ppr1.parameters = {};
+        scheme_state.ppr2.parameters = {};
+        scheme_state.ppr3.parameters = {};
+        scheme_state.ppr4.parameters = {};
+        scheme_state.ppr5.parameters = {};
+        scheme_state.ppr9.parameters = {};
+        scheme_state.ppr14.parameters = {};
+        scheme_state.ppr15.parameters = {};
         // The derived constants follow the blocks only through prepare.
         ppr1_prepare();
         ppr2_prepare();
@@ -43,7 +43,7 @@ TEST_F(Schemes, ThinPlateIsTheSameAtEveryDepth)
 {
     for (double x : {-3.0, 0.0, 2.0}) {
         double top = ppr1_temperature(x, 0.7, 0);
-        EXPECT_EQ(ppr1_temperature(x, 0.7, ppr1_parameters.delta), top);
+        EXPECT_EQ(ppr1_temperature(x, 0.7, scheme_state.ppr1.parameters.delta), top);
         EXPECT_EQ(ppr1_temperature(x, 0.7, 7), top);
     }
 }
@@ -51,7 +51,7 @@ TEST_F(Schemes, ThinPlateIsTheSameAtEveryDepth)
 TEST_F(Schemes, ThinPlateMatchesMovingLineSource)
 {
     // Insulated faces: s = v/(2a); the reference kernel is the library's K0.
-    const Ppr1Parameters& p = ppr1_parameters;
+    const Ppr1Parameters& p = scheme_state.ppr1.parameters;
     double a = p.lambda / (p.c * p.rho);
     double s = p.v / (2 * a);
     EXPECT_NEAR(s, 0.1 * 0.628 * 7.8 / (2 * 0.3), 1e-15);
@@ -90,7 +90,7 @@ TEST_F(Schemes, ThinPlateKernelIsK0FarFromTheSource)
 TEST_F(Schemes, ThinPlateRegimeTakesEffectAtPrepare)
 {
     double before = ppr1_temperature(-1, 0.5, 0);
-    ppr1_set_regime(ppr1_parameters.v, ppr1_parameters.q, ppr1_parameters.T0, 2);
+    ppr1_set_regime(scheme_state.ppr1.parameters.v, scheme_state.ppr1.parameters.q, scheme_state.ppr1.parameters.T0, 2);
     EXPECT_EQ(ppr1_thickness(), 2);
     EXPECT_EQ(ppr1_temperature(-1, 0.5, 0), before);
     ppr1_prepare();
@@ -113,20 +113,20 @@ TEST_F(Schemes, BodyAtTheSourcePoint)
 TEST_F(Schemes, BodyLayerMattersOnlyWithResistance)
 {
     double homogeneous = ppr2_temperature(-1, 0.3, 0.8);
-    ppr2_parameters.delta_c = 0.2;
+    scheme_state.ppr2.parameters.delta_c = 0.2;
     ppr2_prepare();
     EXPECT_EQ(ppr2_temperature(-1, 0.3, 0.8), homogeneous);
     // A resistance with no layer thickness keeps the homogeneous field.
-    ppr2_parameters.R_T = 0.5;
-    ppr2_parameters.delta_c = 0;
+    scheme_state.ppr2.parameters.R_T = 0.5;
+    scheme_state.ppr2.parameters.delta_c = 0;
     ppr2_prepare();
     EXPECT_EQ(ppr2_temperature(-1, 0.3, 0.8), homogeneous);
     // A resistive layer raises the power term: the surface gets hotter.
-    ppr2_parameters.R_T = 0;
-    ppr2_parameters.delta_c = 0.2;
+    scheme_state.ppr2.parameters.R_T = 0;
+    scheme_state.ppr2.parameters.delta_c = 0.2;
     ppr2_prepare();
     double surface_homogeneous = ppr2_temperature(-1, 0.3, 0);
-    ppr2_parameters.R_T = 0.5;
+    scheme_state.ppr2.parameters.R_T = 0.5;
     ppr2_prepare();
     EXPECT_GT(ppr2_temperature(-1, 0.3, 0), surface_homogeneous);
 }
@@ -146,7 +146,7 @@ TEST_F(Schemes, BodyHasNoThickness)
 
 TEST_F(Schemes, LayeredPlateOutsideIsInitialTemperature)
 {
-    double d = ppr3_parameters.delta;
+    double d = scheme_state.ppr3.parameters.delta;
     EXPECT_EQ(ppr3_temperature(-1, 0.5, std::nextafter(d, 10.0)), 20);
     EXPECT_EQ(ppr3_temperature(-1, 0.5, d), ppr3_temperature(-1, 0.5, -d));
     EXPECT_GT(ppr3_temperature(-1, 0.5, d), 20);
@@ -200,10 +200,10 @@ TEST_F(Schemes, InsulatedLayeredPlateFarFieldIsThinPlate)
 TEST_F(Schemes, LayeredPlateResistanceStretchesThickness)
 {
     double plain = ppr3_temperature(-1, 0.5, 2);
-    ppr3_parameters.delta_c = 0.3;   // no resistance: the layers change nothing
+    scheme_state.ppr3.parameters.delta_c = 0.3;   // no resistance: the layers change nothing
     ppr3_prepare();
     EXPECT_EQ(ppr3_temperature(-1, 0.5, 2), plain);
-    ppr3_parameters.R_T = 2;
+    scheme_state.ppr3.parameters.R_T = 2;
     ppr3_prepare();
     EXPECT_NE(ppr3_temperature(-1, 0.5, 2), plain);
 }
@@ -212,8 +212,8 @@ TEST_F(Schemes, LayeredPlateResistanceStretchesThickness)
 
 TEST_F(Schemes, EqualWidthsGiveASymmetricField)
 {
-    ppr4_parameters.h1 = 6;
-    ppr4_parameters.h2 = 6;
+    scheme_state.ppr4.parameters.h1 = 6;
+    scheme_state.ppr4.parameters.h2 = 6;
     ppr4_prepare();
     for (double y : {0.5, 2.0, 5.5})
         EXPECT_NEAR(ppr4_temperature(-2, y, 0), ppr4_temperature(-2, -y, 0), 1e-9) << y;
@@ -256,12 +256,12 @@ TEST_F(Schemes, TwoPlatesKernelIsK0FarFromTheSource)
 
 TEST_F(Schemes, ImageSeriesEndsOnDegenerateStrip)
 {
-    ppr4_parameters.h1 = 0;
-    ppr4_parameters.h2 = 0;
+    scheme_state.ppr4.parameters.h1 = 0;
+    scheme_state.ppr4.parameters.h2 = 0;
     ppr4_prepare();
     double t = ppr4_temperature(-1, 0, 0);   // must return; value is meaningless
     (void)t;
-    ppr4_parameters.h1 = NAN;
+    scheme_state.ppr4.parameters.h1 = NAN;
     ppr4_prepare();
     t = ppr4_temperature(-1, 0, 0);
     SUCCEED();
@@ -307,7 +307,7 @@ TEST_F(Schemes, DissimilarPlatesIntegrandAtZeroIsItsLimit)
     double limit = 2 * K / (std::sqrt(2.0) * (1 + L * std::pow(m, 0.25)));
     EXPECT_NEAR(ppr5_integrand(0), limit, 1e-12 * limit);
     EXPECT_NEAR(ppr5_integrand(1e-7), limit, 1e-6 * limit);
-    ppr5_parameters.alpha = 0.001;
+    scheme_state.ppr5.parameters.alpha = 0.001;
     ppr5_prepare();
     ppr5_temperature(-1, 0.5, 0);
     EXPECT_EQ(ppr5_integrand(0), 0);
@@ -367,7 +367,7 @@ double ppr5_window_sums(WindowSum window)
         sum += S;
         if (sum == 0 || std::fabs(S / sum) < 0.01) break;
     }
-    return ppr5_parameters.T0 + sum;
+    return scheme_state.ppr5.parameters.T0 + sum;
 }
 
 double ppr5_full_sums()
@@ -380,8 +380,8 @@ double ppr5_full_sums()
 
 double ppr5_brute_force_sums(double x)
 {
-    const double a1 = ppr5_parameters.lambda1 / (ppr5_parameters.c1 * ppr5_parameters.rho1);
-    const double xi = std::fabs(x * ppr5_parameters.v / a1);
+    const double a1 = scheme_state.ppr5.parameters.lambda1 / (scheme_state.ppr5.parameters.c1 * scheme_state.ppr5.parameters.rho1);
+    const double xi = std::fabs(x * scheme_state.ppr5.parameters.v / a1);
     // Gauss–Legendre nodes and weights of 16 points on [-1, 1], by Newton's
     // method on P16.
     static const auto rule = [] {
@@ -416,14 +416,14 @@ TEST_F(Schemes, DissimilarPlatesWindowSumsAgreeWithTheFullSumsNearAndFar)
 {
     for (const Ppr5Block& block : ppr5_blocks) {
         for (double alpha : {0.0, 0.0005}) {
-            ppr5_parameters = block.p;
-            ppr5_parameters.alpha = alpha;
+            scheme_state.ppr5.parameters = block.p;
+            scheme_state.ppr5.parameters.alpha = alpha;
             ppr5_prepare();
             for (double x : {0.3, -1.0, -4.0, -40.0, -60.0, -80.0}) {
                 for (double y : {-0.7, -0.1, 0.05, 0.6}) {
                     const double field = ppr5_temperature(x, y, 0);   // leaves the point for the integrand
                     const double full = ppr5_full_sums();
-                    const double rise = full - ppr5_parameters.T0;
+                    const double rise = full - scheme_state.ppr5.parameters.T0;
                     EXPECT_NEAR(field, full, 1e-4 * rise) << block.name << " α " << alpha << " at " << x << ", " << y;
                     // and once more with the node factors kept
                     EXPECT_EQ(ppr5_temperature(x, y, 0), field);
@@ -437,14 +437,14 @@ TEST_F(Schemes, DissimilarPlatesWindowSumsAgreeWithABruteForceSum)
 {
     for (const Ppr5Block& block : ppr5_blocks) {
         for (double alpha : {0.0, 1e-5, 0.0005, 0.002}) {
-            ppr5_parameters = block.p;
-            ppr5_parameters.alpha = alpha;
+            scheme_state.ppr5.parameters = block.p;
+            scheme_state.ppr5.parameters.alpha = alpha;
             ppr5_prepare();
             for (double x : {3.0, 0.1, -2.0, -20.0, -80.0, -200.0}) {
                 for (double y : {-6.0, -3.0, -0.5, 0.05, 1.5}) {
                     const double field = ppr5_temperature(x, y, 0);
                     const double reference = ppr5_brute_force_sums(x);
-                    const double rise = reference - ppr5_parameters.T0;
+                    const double rise = reference - scheme_state.ppr5.parameters.T0;
                     if (rise < 0.01) continue;   // the source's heat has not reached the point
                     EXPECT_NEAR(field, reference, std::max(1e-6 * rise, 1e-7))
                         << block.name << " α " << alpha << " at " << x << ", " << y;
@@ -471,12 +471,12 @@ TEST_F(Schemes, DissimilarPlatesThicknessStoredPositive)
 {
     const double values[] = {0.09, 0.315, 0.152856, 0.238462, 7.8, 2.6, 20, 0.2, -1.5, -3, 0, 1000};
     ppr5_set_data(values);
-    EXPECT_EQ(ppr5_parameters.delta1, 1.5);
-    EXPECT_EQ(ppr5_parameters.delta2, 3);
+    EXPECT_EQ(scheme_state.ppr5.parameters.delta1, 1.5);
+    EXPECT_EQ(scheme_state.ppr5.parameters.delta2, 3);
     EXPECT_EQ(ppr5_thickness(), 1.5);
     ppr5_set_regime(0.3, 900, 30, 0.8);
     EXPECT_EQ(ppr5_thickness(), 0.8);
-    EXPECT_EQ(ppr5_parameters.delta2, 3);
+    EXPECT_EQ(scheme_state.ppr5.parameters.delta2, 3);
 }
 
 // ---- scheme 6: strip electrode
@@ -526,7 +526,7 @@ TEST_F(Schemes, DeepPenetrationSingleStepSums)
 {
     // Far ahead, the integrand is below the stop value one step away on both
     // sides: only the surface point counts, with its full weight.
-    const Ppr14Parameters& p = ppr14_parameters;
+    const Ppr14Parameters& p = scheme_state.ppr14.parameters;
     double x = 6, y = 0, z = 0;
     double a = p.lambda / (p.c * p.rho);
     double R = std::sqrt(x * x + y * y + z * z + 0.1);
@@ -539,7 +539,7 @@ TEST_F(Schemes, DeepPenetrationSingleStepSums)
 TEST_F(Schemes, DeepPenetrationEndsForUnusableConcentration)
 {
     for (double f : {0.0, -1.0, double(NAN)}) {
-        ppr14_parameters.f = f;
+        scheme_state.ppr14.parameters.f = f;
         ppr14_prepare();
         ppr14_temperature(-1, 0.5, 0);   // must return
     }
@@ -553,7 +553,7 @@ TEST_F(Schemes, DeepPenetrationEndsForUnusableConcentration)
 // exp(-144) and every point beyond adds nothing a double holds.
 double grid_sum(double x, double y, double z)
 {
-    const Ppr15Parameters& p = ppr15_parameters;
+    const Ppr15Parameters& p = scheme_state.ppr15.parameters;
     const double h = 0.08 / std::sqrt(p.k);
     const double a = p.lambda / (p.c * p.rho);
     const double zz = z == 0 ? 0.1 : z;
@@ -607,7 +607,7 @@ TEST_F(Schemes, CircularSourceCentreIsASurfacePointAndThePeakLiesBehindIt)
 // of the whole grid here.
 TEST_F(Schemes, CircularSourceSumsTheWholeGridWithTheFluxOfItsCells)
 {
-    const Ppr15Parameters& p = ppr15_parameters;
+    const Ppr15Parameters& p = scheme_state.ppr15.parameters;
     const double h = 0.08 / std::sqrt(p.k);
     const double cell = p.q * p.k * h * h / (2 * M_PI * M_PI * p.lambda);
     for (double y : {0.0, 0.3, 1.0, 2.5}) {
@@ -624,7 +624,7 @@ TEST_F(Schemes, CircularSourceSumsTheWholeGridWithTheFluxOfItsCells)
 // half-space's, doubled by the insulated surface.
 double gaussian_flux_rise(double x, double y, double z)
 {
-    const Ppr15Parameters& p = ppr15_parameters;
+    const Ppr15Parameters& p = scheme_state.ppr15.parameters;
     const double c_rho = p.c * p.rho;
     const double a = p.lambda / c_rho;
     auto f = [&](double t) {
@@ -671,11 +671,11 @@ TEST_F(Schemes, CircularSourceSurfaceTakenAtDepth)
 TEST_F(Schemes, CircularSourceUnusableConcentration)
 {
     for (double k : {0.0, -2.0, double(NAN)}) {
-        ppr15_parameters.k = k;
+        scheme_state.ppr15.parameters.k = k;
         EXPECT_TRUE(std::isnan(ppr15_temperature(-1, 0.5, 0.2))) << k;
         EXPECT_EQ(last_field_gap(), FieldGap::unusable_data) << k;
     }
-    ppr15_parameters.k = 2;
+    scheme_state.ppr15.parameters.k = 2;
     EXPECT_FALSE(std::isnan(ppr15_temperature(-1, 0.5, 0.2)));
     EXPECT_EQ(last_field_gap(), FieldGap::none);
 }

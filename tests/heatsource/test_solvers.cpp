@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         current_model = {};
-        ppr2_parameters = {};
+        scheme_state.ppr2.parameters = {};
         install_start_scheme();
     }
     void TearDown() override { current_model = {}; }
@@ -79,18 +79,18 @@ TEST_F(StartScheme, CoolingTimeTellsWhyThereIsNone)
     const Case cases[] = {
         {"ordinary point", [] {}, 0, 0.5, 800, 500, CoolingStatus::reached},
         {"peak below T from", [] {}, 3, 2, 800, 500, CoolingStatus::peak_below},
-        {"never cools to T to", [] { ppr2_parameters.T0 = 600; }, 0, 0.5, 800, 500,
+        {"never cools to T to", [] { scheme_state.ppr2.parameters.T0 = 600; }, 0, 0.5, 800, 500,
          CoolingStatus::not_cooled},
         {"T from = T to", [] {}, 0, 0.5, 600, 600, CoolingStatus::reached},
-        {"v = 0", [] { ppr2_parameters.v = 0; }, 0, 0.5, 800, 500, CoolingStatus::speed_not_positive},
-        {"v < 0", [] { ppr2_parameters.v = -0.1; }, 0, 0.5, 800, 500, CoolingStatus::speed_not_positive},
-        {"q = 0", [] { ppr2_parameters.q = 0; }, 0, 0.5, 800, 500, CoolingStatus::power_not_positive},
+        {"v = 0", [] { scheme_state.ppr2.parameters.v = 0; }, 0, 0.5, 800, 500, CoolingStatus::speed_not_positive},
+        {"v < 0", [] { scheme_state.ppr2.parameters.v = -0.1; }, 0, 0.5, 800, 500, CoolingStatus::speed_not_positive},
+        {"q = 0", [] { scheme_state.ppr2.parameters.q = 0; }, 0, 0.5, 800, 500, CoolingStatus::power_not_positive},
         {"NaN field", [] { current_model.temperature = nan_field; }, 0, 0.5, 800, 500,
          CoolingStatus::not_finite},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ppr2_parameters = {};
+        scheme_state.ppr2.parameters = {};
         install_start_scheme();
         c.setup();
         const CoolingRate r = cooling_rate_at_point(c.y, c.z, c.T_from, c.T_to);
@@ -109,18 +109,18 @@ TEST_F(StartScheme, CoolingTimeTellsWhyThereIsNone)
     }
 
     // What each status carries for its report.
-    ppr2_parameters = {};
+    scheme_state.ppr2.parameters = {};
     install_start_scheme();
     const CoolingTime below = cooling_time_at_point(3, 2, 800, 500);
     EXPECT_LT(below.t_max, 800);
     EXPECT_GT(below.t_max, 20);
 
-    ppr2_parameters.T0 = 600;
+    scheme_state.ppr2.parameters.T0 = 600;
     const CoolingTime warm = cooling_time_at_point(0, 0.5, 800, 500);
     EXPECT_DOUBLE_EQ(warm.not_cooled_to, 500);
     EXPECT_TRUE(find_rear_crossing(0, 0.5, warm.x_peak, 800).found());
 
-    ppr2_parameters = {};
+    scheme_state.ppr2.parameters = {};
     const CoolingTime equal = cooling_time_at_point(0, 0.5, 600, 600);
     EXPECT_DOUBLE_EQ(equal.T_from, 606);
     EXPECT_DOUBLE_EQ(equal.T_to, 600);

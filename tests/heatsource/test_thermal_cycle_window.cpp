@@ -167,7 +167,7 @@ TEST_F(ThermalCycleWindow, RepaintDrawsWhatTheLastComputationLeft) {
     progress_values.clear();
     RecordingCanvas first, second;
     thermal_cycle_window(nullptr, 50, nullptr, first, 1, 0);
-    ppr2_parameters.q = 9000;   // a repaint evaluates nothing
+    scheme_state.ppr2.parameters.q = 9000;   // a repaint evaluates nothing
     thermal_cycle_window(nullptr, 50, nullptr, second, 1, 0);
     EXPECT_TRUE(progress_values.empty());
     ASSERT_EQ(first.polylines.size(), 1u);
@@ -350,10 +350,10 @@ TEST_F(ThermalCycleWindow, PointWithoutACycleGivesOneMessageAndNoCurve) {
         const char* message;
     };
     const Case cases[] = {
-        {"v = 0", [] { ppr2_parameters.v = 0; }, 0, 0.5, "The welding speed must be positive: v=0"},
-        {"v < 0", [] { ppr2_parameters.v = -0.1; }, 0, 0.5,
+        {"v = 0", [] { scheme_state.ppr2.parameters.v = 0; }, 0, 0.5, "The welding speed must be positive: v=0"},
+        {"v < 0", [] { scheme_state.ppr2.parameters.v = -0.1; }, 0, 0.5,
          "The welding speed must be positive: v=-0.1"},
-        {"q = 0", [] { ppr2_parameters.q = 0; }, 0, 0.5, "The source power must be positive: q=0"},
+        {"q = 0", [] { scheme_state.ppr2.parameters.q = 0; }, 0, 0.5, "The source power must be positive: q=0"},
         {"beyond the body", [] {}, 150, 0.5,
          "y is outside the width of the body y=150, limits -100 ... 100"},
         {"never 50 degrees warmer", [] {}, 30, 0,
@@ -361,7 +361,7 @@ TEST_F(ThermalCycleWindow, PointWithoutACycleGivesOneMessageAndNoCurve) {
          "[C deg.]: its maximum is "},
         {"cools beyond the search", [] {
              install_scheme(1);
-             ppr1_parameters.v = 0.001;
+             scheme_state.ppr1.parameters.v = 0.001;
          }, 0.3, 0, "The point (y=0.3 z=0 [cm]) does not cool to 70 [C deg.] within 8000 cm behind the source"},
         {"NaN field", [] { current_model.temperature = nan_field; }, 0, 0.5,
          "The temperature at the point (y=0 z=0.5 [cm]) is not a finite number"},

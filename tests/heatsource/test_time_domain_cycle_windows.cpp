@@ -596,10 +596,10 @@ class TimeDomainSchemes : public TimeDomainCycles {
 protected:
     void SetUp() override {
         TimeDomainCycles::SetUp();
-        ppr10_parameters = Ppr10Parameters{};
-        ppr11_parameters = Ppr11Parameters{};
-        rom1_parameters = PulseParameters{};
-        comp_parameters = CompParameters{};
+        scheme_state.ppr10.parameters = Ppr10Parameters{};
+        scheme_state.ppr11.parameters = Ppr11Parameters{};
+        scheme_state.rom1.parameters = PulseParameters{};
+        scheme_state.comp.parameters = CompParameters{};
     }
     static void run(int scheme, std::vector<double> record) {
         ASSERT_TRUE(install_scheme(scheme));

@@ -19,21 +19,21 @@ const double nan_value = std::numeric_limits<double>::quiet_NaN();
 
 void reset_time_domain_schemes()
 {
-    ppr10_parameters = {};
-    ppr11_parameters = {};
+    scheme_state.ppr10.parameters = {};
+    scheme_state.ppr11.parameters = {};
     const double ppr10_start[] = {0.3, 0.628, 7.8, 20, 0.28, 5, 0.0003, 4.6, 7, 5000};
     const double ppr11_start[] = {0.3, 0.628, 7.8, 20, 0.28, 0.0003, 4.6, 7, 5000};
     ppr10_set_data(ppr10_start);
     ppr11_set_data(ppr11_start);
-    ppr10_state.x_p = 0;
-    ppr11_state.x_p = 0;
-    rom1_parameters = {};
-    rom2_parameters = {};
-    rom3_parameters = {};
-    rom1_state = {};
-    rom2_state = {};
-    rom3_state = {};
-    comp_parameters = {};
+    scheme_state.ppr10.derived.x_p = 0;
+    scheme_state.ppr11.derived.x_p = 0;
+    scheme_state.rom1.parameters = {};
+    scheme_state.rom2.parameters = {};
+    scheme_state.rom3.parameters = {};
+    scheme_state.rom1.pulse = {};
+    scheme_state.rom2.pulse = {};
+    scheme_state.rom3.pulse = {};
+    scheme_state.comp.parameters = {};
     const double comp_start[] = {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000};
     comp_set_data(comp_start);
 }
@@ -64,7 +64,7 @@ TEST(AlternatingSign, OddSweepsRunTheOtherWay)
 
 TEST_F(TimeDomain, PlateSweepConstantsAndObservedPoint)
 {
-    const Ppr10State& d = ppr10_state;
+    const Ppr10Derived& d = scheme_state.ppr10.derived;
     EXPECT_DOUBLE_EQ(d.t_s, 4.6 / 7);
     EXPECT_NEAR(d.dx, 0.184, 1e-12);
     EXPECT_DOUBLE_EQ(d.a, 0.3 / (0.628 * 7.8));
@@ -102,7 +102,7 @@ TEST_F(TimeDomain, PlateSweepConstantsAndObservedPoint)
 
 TEST_F(TimeDomain, BodySweepConstantsAndObservedPoint)
 {
-    const Ppr11State& d = ppr11_state;
+    const Ppr11Derived& d = scheme_state.ppr11.derived;
     EXPECT_DOUBLE_EQ(d.t_s, 4.6 / 7);
     EXPECT_NEAR(d.dx, 0.184, 1e-12);
     EXPECT_DOUBLE_EQ(d.Fo, d.a * d.t_s / (4.6 * 4.6));
@@ -261,10 +261,10 @@ TEST_F(TimeDomain, SetDataDerivesAndKeepsThePoint)
     ppr10_set_oscillation_point(cycle_record);
     const double wider[] = {0.3, 0.628, 7.8, 20, 0.28, 5, 0.0003, 7, 7, 5000};
     ppr10_set_data(wider);
-    EXPECT_DOUBLE_EQ(ppr10_state.t_s, 1.0);
-    EXPECT_DOUBLE_EQ(ppr10_state.dx, 0.28);
-    EXPECT_NEAR(ppr10_state.x_p, 18.40000184, 1e-9);
-    EXPECT_EQ(ppr10_parameters.A, 7);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr10.derived.t_s, 1.0);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr10.derived.dx, 0.28);
+    EXPECT_NEAR(scheme_state.ppr10.derived.x_p, 18.40000184, 1e-9);
+    EXPECT_EQ(scheme_state.ppr10.parameters.A, 7);
     EXPECT_EQ(ppr10_velocity(), 0.28);
     EXPECT_EQ(ppr10_initial_temperature(), 20);
 }
@@ -279,9 +279,9 @@ TEST_F(TimeDomain, PulseTimeWindowAtStartAndWithTheDialogTexts)
         void (*window)(double&, double&);
         PulseState* state;
     };
-    for (const Scheme s : {Scheme{rom1_set_data, rom1_pulse_time_window, &rom1_state},
-                           Scheme{rom2_set_data, rom2_pulse_time_window, &rom2_state},
-                           Scheme{rom3_set_data, rom3_pulse_time_window, &rom3_state}}) {
+    for (const Scheme s : {Scheme{rom1_set_data, rom1_pulse_time_window, &scheme_state.rom1.pulse},
+                           Scheme{rom2_set_data, rom2_pulse_time_window, &scheme_state.rom2.pulse},
+                           Scheme{rom3_set_data, rom3_pulse_time_window, &scheme_state.rom3.pulse}}) {
         double from = 0, to = 0;
         s.window(from, to);
         EXPECT_DOUBLE_EQ(s.state->t_now, 1510);
@@ -304,25 +304,25 @@ TEST_F(TimeDomain, PulsedTemperaturesAtTheStartValues)
     rom1_pulse_time_window(from, to);
     // Behind the source 17 cycles are summed (1510 down to 1494), under it 4.
     EXPECT_NEAR(rom1_pulse_temperature(-10, 0.05, 0, 0), 75.6, 0.05);
-    EXPECT_EQ(rom1_state.N, 1510);
+    EXPECT_EQ(scheme_state.rom1.pulse.N, 1510);
     // The 25 most recent cycles one by one (the kernel's spread in time,
     // √(2a·d)/v, reaches twice the cycle 24.5 s back), the older ones as
     // their mean power.
-    EXPECT_EQ(rom1_state.k, 1486);
+    EXPECT_EQ(scheme_state.rom1.pulse.k, 1486);
     EXPECT_NEAR(rom1_pulse_temperature(0, 0.05, 0, 0), 301.9, 0.05);
-    EXPECT_EQ(rom1_state.k, 1486);
+    EXPECT_EQ(scheme_state.rom1.pulse.k, 1486);
     // The depth and the time argument are not read by the body's kernel.
     EXPECT_EQ(rom1_pulse_temperature(-10, 0.05, 3, 99), rom1_pulse_temperature(-10, 0.05, 0, 0));
 
     rom2_prepare();
     rom2_pulse_time_window(from, to);
     EXPECT_NEAR(rom2_pulse_temperature(-10, 0.05, 0, 0), 54.8, 0.05);
-    EXPECT_EQ(rom2_state.k, 1486);
+    EXPECT_EQ(scheme_state.rom2.pulse.k, 1486);
 
     rom3_prepare();
     rom3_pulse_time_window(from, to);
     EXPECT_NEAR(rom3_pulse_temperature(-10, 0.05, 0, 0), 75.7, 0.05);
-    EXPECT_EQ(rom3_state.k, 1486);
+    EXPECT_EQ(scheme_state.rom3.pulse.k, 1486);
 }
 
 TEST_F(TimeDomain, PlateKernelFallsWithDepth)
@@ -351,7 +351,7 @@ TEST_F(TimeDomain, PulsedTemperatureIsT0BeforeTheWindowAndFarAhead)
     rom1_pulse_time_window(from, to);
     EXPECT_NEAR(rom1_pulse_temperature(500, 0.05, 0, 0), 20, 1e-6);
     // Nothing arrives from the recent cycles nor from the older ones.
-    EXPECT_EQ(rom1_state.k, 1486);
+    EXPECT_EQ(scheme_state.rom1.pulse.k, 1486);
 }
 
 // The pulse may not outlast its cycle, the cycle must have a length, the
@@ -451,8 +451,8 @@ TEST_F(TimeDomain, ImageSeriesOfTheThinPlate)
     double from = 0, to = 0;
     rom3_prepare();
     rom3_pulse_time_window(from, to);
-    const double t_now = rom3_state.t_now;
-    const double a = rom3_state.a;
+    const double t_now = scheme_state.rom3.pulse.t_now;
+    const double a = scheme_state.rom3.pulse.a;
 
     rom3_pulse_temperature(-10, 0.05, 0, 0);   // the depth z = 0 for the series
     EXPECT_EQ(rom3_image_series(t_now), 1.0);
@@ -500,10 +500,10 @@ TEST_F(TimeDomain, PulsedRangesAndAccessors)
     rom1_depth_range(0, zmin, zmax);
     EXPECT_EQ(zmin, 0);
     EXPECT_EQ(zmax, 10000);
-    rom2_parameters.delta = 0.7;
+    scheme_state.rom2.parameters.delta = 0.7;
     rom2_depth_range(0, zmin, zmax);
     EXPECT_EQ(zmax, 0.7);
-    rom3_parameters.delta = 0.4;
+    scheme_state.rom3.parameters.delta = 0.4;
     rom3_depth_range(0, zmin, zmax);
     EXPECT_EQ(zmax, 0.4);
     for (auto width : {rom1_width_range, rom3_width_range}) {
@@ -518,11 +518,11 @@ TEST_F(TimeDomain, PulsedRangesAndAccessors)
     rom2_set_data(entered);
     EXPECT_EQ(rom2_velocity(), 0.5);
     EXPECT_EQ(rom2_initial_temperature(), 100);
-    EXPECT_EQ(rom2_parameters.t_pulse, 0.1);
-    EXPECT_EQ(rom2_parameters.delta, 2);
+    EXPECT_EQ(scheme_state.rom2.parameters.t_pulse, 0.1);
+    EXPECT_EQ(scheme_state.rom2.parameters.delta, 2);
     rom2_prepare();
-    EXPECT_DOUBLE_EQ(rom2_state.c_rho, 0.6 * 7.9);
-    EXPECT_DOUBLE_EQ(rom2_state.a, 0.35 / (0.6 * 7.9));
+    EXPECT_DOUBLE_EQ(scheme_state.rom2.pulse.c_rho, 0.6 * 7.9);
+    EXPECT_DOUBLE_EQ(scheme_state.rom2.pulse.a, 0.35 / (0.6 * 7.9));
     // Scheme 11's block is its own.
     EXPECT_EQ(rom1_velocity(), 1);
 }

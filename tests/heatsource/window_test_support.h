@@ -13,14 +13,14 @@
 // Every scheme's block back at its start values, and scheme 2 installed as at
 // start-up.
 inline void reset_schemes() {
-    ppr1_parameters = Ppr1Parameters{};
-    ppr2_parameters = Ppr2Parameters{};
-    ppr3_parameters = Ppr3Parameters{};
-    ppr4_parameters = Ppr4Parameters{};
-    ppr5_parameters = Ppr5Parameters{};
-    ppr9_parameters = Ppr9Parameters{};
-    ppr14_parameters = Ppr14Parameters{};
-    ppr15_parameters = Ppr15Parameters{};
+    scheme_state.ppr1.parameters = Ppr1Parameters{};
+    scheme_state.ppr2.parameters = Ppr2Parameters{};
+    scheme_state.ppr3.parameters = Ppr3Parameters{};
+    scheme_state.ppr4.parameters = Ppr4Parameters{};
+    scheme_state.ppr5.parameters = Ppr5Parameters{};
+    scheme_state.ppr9.parameters = Ppr9Parameters{};
+    scheme_state.ppr14.parameters = Ppr14Parameters{};
+    scheme_state.ppr15.parameters = Ppr15Parameters{};
     current_model = HeatSourceModel{};
     install_start_scheme();
 }

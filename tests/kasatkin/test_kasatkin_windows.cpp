@@ -264,8 +264,8 @@ TEST_F(KasatkinWindows, LinesUnderThePlotStandOnTheirOwnRows)
 TEST_F(KasatkinWindows, CoolingTimeAxisLabelsNoTickAboveItsTop)
 {
     ASSERT_TRUE(install_scheme(3));
-    ppr3_parameters.delta = 1.0;
-    ppr3_parameters.q = 800;
+    scheme_state.ppr3.parameters.delta = 1.0;
+    scheme_state.ppr3.parameters.q = 800;
     const std::vector<double> preheat{0.05, 0, 850, 500, 100, 400};
     RecordingCanvas dc;
     kasatkin_properties_vs_preheat_window(preheat.data(), 50, nullptr, dc, 0, composition_dialog_start(), 0);
@@ -292,7 +292,7 @@ TEST_F(KasatkinWindows, RussianPropertiesWindowOfEnergyHasItsOwnModelLine)
 
 TEST_F(KasatkinWindows, PointThatNeverCoolsToTheIntervalGetsNoTimeAndAMessage)
 {
-    ppr2_parameters.T0 = 600;   // preheated above the lower temperature
+    scheme_state.ppr2.parameters.T0 = 600;   // preheated above the lower temperature
     RecordingCanvas dc;
     const double record[] = {0.5, 0.3, 850, 500};
     kasatkin_structure_at_point_window(record, 50, nullptr, dc, 0, composition_dialog_start(), 0);

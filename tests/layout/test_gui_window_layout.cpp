@@ -349,7 +349,7 @@ bool install_at_dialog_values(int n)
         current_model = HeatSourceModel{};
         install_start_scheme();
         if (!install_scheme(5)) return false;
-        ppr5_parameters = Ppr5Parameters{};
+        scheme_state.ppr5.parameters = Ppr5Parameters{};
         return true;
     }
     if (n == 0) {

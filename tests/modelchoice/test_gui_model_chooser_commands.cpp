@@ -167,11 +167,11 @@ TEST_F(ChooserCommands, ReturningToASchemeFindsTheValuesLastEntered)
     });
     run_menu_command(cmd::heat_source_model);
     EXPECT_EQ(dialog_accepted, 1);
-    EXPECT_DOUBLE_EQ(ppr1_parameters.lambda, 0.5);
-    EXPECT_DOUBLE_EQ(ppr1_parameters.q, 4500.125);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr1.parameters.lambda, 0.5);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr1.parameters.q, 4500.125);
 
     choose(2);
-    EXPECT_DOUBLE_EQ(ppr1_parameters.lambda, 0.5);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr1.parameters.lambda, 0.5);
 
     // back to scheme 1: its dialog shows the texts whole, and Cancel keeps the block
     std::string lambda, q;
@@ -185,7 +185,7 @@ TEST_F(ChooserCommands, ReturningToASchemeFindsTheValuesLastEntered)
     EXPECT_EQ(lambda, "0.5");
     EXPECT_EQ(q, "4500.125");
     EXPECT_EQ(dialog_accepted, 0);
-    EXPECT_DOUBLE_EQ(ppr1_parameters.q, 4500.125);
+    EXPECT_DOUBLE_EQ(scheme_state.ppr1.parameters.q, 4500.125);
 }
 
 TEST_F(ChooserCommands, TheChooserAndDialogsFollowTheLanguage)

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 inline void reset_state(Language language = Language::english)
 {
-    ppr2_parameters = Ppr2Parameters{};
+    scheme_state.ppr2.parameters = Ppr2Parameters{};
     current_model = HeatSourceModel{};
     install_start_scheme();
     set_language(language);

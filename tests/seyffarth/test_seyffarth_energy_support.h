@@ -25,9 +25,9 @@ using SeyffarthRoutine = void (*)(const double*, int, Window*, Canvas&, int, Ste
 
 inline void reset_sweep_state()
 {
-    ppr1_parameters = Ppr1Parameters{};
-    ppr2_parameters = Ppr2Parameters{};
-    ppr4_parameters = Ppr4Parameters{};
+    scheme_state.ppr1.parameters = Ppr1Parameters{};
+    scheme_state.ppr2.parameters = Ppr2Parameters{};
+    scheme_state.ppr4.parameters = Ppr4Parameters{};
     current_model = HeatSourceModel{};
     install_start_scheme();
     set_language(Language::english);

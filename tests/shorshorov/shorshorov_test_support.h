@@ -18,7 +18,7 @@
 
 inline void reset_shorshorov_state()
 {
-    ppr2_parameters = Ppr2Parameters{};
+    scheme_state.ppr2.parameters = Ppr2Parameters{};
     current_model = HeatSourceModel{};
     install_start_scheme();
     set_language(Language::english);

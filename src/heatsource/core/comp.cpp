@@ -8,12 +8,13 @@
 
 #include "schemes.h"
 
-thread_local CompParameters comp_parameters;
-
 namespace {
 
-// The constants of the last evaluation, which the transforms read.
-thread_local CompConstants constants = comp_constants();
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local CompState& comp = scheme_state.comp;
 
 // Whether the plate behaves as one material. The two-phase transforms
 // divide by the heat capacity of each phase and, through the coupling
@@ -39,11 +40,8 @@ bool usable(const CompConstants& k)
     return true;
 }
 
-}  // namespace
-
-CompConstants comp_constants()
+CompConstants constants_of(const CompParameters& p)
 {
-    const CompParameters& p = comp_parameters;
     CompConstants k;
     k.lambda_m = p.p1 * p.lambda1 + p.p2 * p.lambda2;
     double d_lambda = p.lambda1 - p.lambda2;
@@ -60,9 +58,18 @@ CompConstants comp_constants()
     return k;
 }
 
+}  // namespace
+
+CompState::CompState() : constants(constants_of(parameters)) {}
+
+CompConstants comp_constants()
+{
+    return constants_of(comp.parameters);
+}
+
 void comp_set_data(SchemeParameters values)
 {
-    CompParameters& p = comp_parameters;
+    CompParameters& p = comp.parameters;
     p.lambda1 = values[0];
     p.lambda2 = values[1];
     p.c1 = values[2];
@@ -75,14 +82,14 @@ void comp_set_data(SchemeParameters values)
     p.v = values[9];
     p.delta = values[10];
     p.q = values[11];
-    constants = comp_constants();
+    comp.constants = comp_constants();
 }
 
 void comp_prepare() {}
 
 void comp_mode_coefficients(double k, double /*y*/, double t, double& theta1, double& theta2)
 {
-    const CompConstants& c = constants;
+    const CompConstants& c = comp.constants;
     double g = c.lambda_e * k * k / c.C;
     if (single_material(c)) {
         theta1 = theta2 = c.S0 * std::exp(-g * t);
@@ -104,7 +111,7 @@ void comp_mode_coefficients(double k, double /*y*/, double t, double& theta1, do
 
 double comp_temperature(double t, double y, double /*z*/)
 {
-    const CompParameters& p = comp_parameters;
+    const CompParameters& p = comp.parameters;
     clear_field_gap();
     // Before the source has passed the section is at the initial
     // temperature; the transforms' exponentials would overflow there. (A
@@ -119,9 +126,9 @@ double comp_temperature(double t, double y, double /*z*/)
         y = 1e-6;
         t = 1e-6;
     }
-    constants = comp_constants();
+    comp.constants = comp_constants();
     // Data that give no field (no capacity at all, no thickness or speed).
-    if (!usable(constants)) return field_gap(FieldGap::unusable_data);
+    if (!usable(comp.constants)) return field_gap(FieldGap::unusable_data);
 
     double theta1 = 0, theta2 = 0;
     comp_mode_coefficients(0, y, t, theta1, theta2);
@@ -139,17 +146,17 @@ double comp_temperature(double t, double y, double /*z*/)
         Z1 = Z1 + 0.3333 * 0.01 * w * theta1 * ck;
         Z2 = Z2 + 0.3333 * 0.01 * w * theta2 * ck;
     }
-    const CompConstants& c = constants;
+    const CompConstants& c = comp.constants;
     return p.T0 + (c.C1 * Z1 + c.C2 * Z2) / c.C;
 }
 
-double comp_velocity() { return comp_parameters.v; }
-double comp_initial_temperature() { return comp_parameters.T0; }
+double comp_velocity() { return comp.parameters.v; }
+double comp_initial_temperature() { return comp.parameters.T0; }
 
 void comp_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = comp_parameters.delta;
+    zmax = comp.parameters.delta;
 }
 
 void comp_width_range(int& one_body, double& ymin, double& ymax)

@@ -2,19 +2,12 @@
 
 #include "schemes.h"
 
-namespace {
+FieldGap last_field_gap() { return scheme_state.field_gap; }
 
-// Each thread that computes temperatures keeps its own.
-thread_local FieldGap gap = FieldGap::none;
-
-}  // namespace
-
-FieldGap last_field_gap() { return gap; }
-
-void clear_field_gap() { gap = FieldGap::none; }
+void clear_field_gap() { scheme_state.field_gap = FieldGap::none; }
 
 double field_gap(FieldGap why)
 {
-    gap = why;
+    scheme_state.field_gap = why;
     return std::numeric_limits<double>::quiet_NaN();
 }

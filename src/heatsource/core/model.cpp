@@ -4,6 +4,7 @@
 #include "schemes.h"
 
 thread_local HeatSourceModel current_model;
+thread_local SchemeState scheme_state;
 
 namespace {
 

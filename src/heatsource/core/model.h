@@ -59,12 +59,13 @@ struct HeatSourceModel {
     double (*pulse_temperature)(double x, double y, double z, double t) = nullptr;
 };
 
-// The slots, like every scheme module's parameter block, derived constants
-// and scratch, are thread_local: each thread that computes has its own, so
-// the workers of a sweep (compute_points) compute side by side while the
-// interface thread's stay as the windows and dialogs left them. Module state
-// added to a scheme must be thread_local too, and a block that a worker
-// needs goes into SchemeState.
+// The slots are thread_local, like the schemes' state (scheme_state): each
+// thread that computes has its own, so the workers of a sweep
+// (compute_points) compute side by side while the interface thread's stay
+// as the windows and dialogs left them. They stand beside the schemes'
+// state, not in it: they are the interface's record of the installed
+// scheme, which windows and dialogs fill and call; the state is what the
+// schemes' own modules keep. A worker starts from a copy of both.
 extern thread_local HeatSourceModel current_model;
 
 // The families of schemes: they differ in the slots they fill and in their

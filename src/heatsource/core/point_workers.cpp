@@ -19,56 +19,26 @@ std::atomic<int> workers_asked{0};
 
 }  // namespace
 
-SchemeState capture_scheme_state()
-{
-    SchemeState s;
-    s.model = current_model;
-    s.ppr1 = ppr1_parameters;
-    s.ppr2 = ppr2_parameters;
-    s.ppr3 = ppr3_parameters;
-    s.ppr4 = ppr4_parameters;
-    s.ppr5 = ppr5_parameters;
-    s.ppr9 = ppr9_parameters;
-    s.ppr10 = ppr10_parameters;
-    s.ppr10_derived = ppr10_state;
-    s.ppr11 = ppr11_parameters;
-    s.ppr11_derived = ppr11_state;
-    s.ppr14 = ppr14_parameters;
-    s.ppr15 = ppr15_parameters;
-    s.rom1 = rom1_parameters;
-    s.rom2 = rom2_parameters;
-    s.rom3 = rom3_parameters;
-    s.rom1_derived = rom1_state;
-    s.rom2_derived = rom2_state;
-    s.rom3_derived = rom3_state;
-    s.comp = comp_parameters;
-    return s;
-}
+namespace {
 
-void adopt_scheme_state(const SchemeState& s)
+// What a worker computes with: the calling thread's slots and the state of
+// every scheme, since a kept slot may belong to another scheme than the
+// installed one (scheme 2's power serves the time-domain schemes).
+struct ThreadStart {
+    HeatSourceModel model = current_model;
+    SchemeState schemes = scheme_state;
+};
+
+// Takes over a start on the calling thread, and prepares the installed
+// scheme as the data dialogs and windows would.
+void adopt(const ThreadStart& start)
 {
-    current_model = s.model;
-    ppr1_parameters = s.ppr1;
-    ppr2_parameters = s.ppr2;
-    ppr3_parameters = s.ppr3;
-    ppr4_parameters = s.ppr4;
-    ppr5_parameters = s.ppr5;
-    ppr9_parameters = s.ppr9;
-    ppr10_parameters = s.ppr10;
-    ppr10_state = s.ppr10_derived;
-    ppr11_parameters = s.ppr11;
-    ppr11_state = s.ppr11_derived;
-    ppr14_parameters = s.ppr14;
-    ppr15_parameters = s.ppr15;
-    rom1_parameters = s.rom1;
-    rom2_parameters = s.rom2;
-    rom3_parameters = s.rom3;
-    rom1_state = s.rom1_derived;
-    rom2_state = s.rom2_derived;
-    rom3_state = s.rom3_derived;
-    comp_parameters = s.comp;
+    current_model = start.model;
+    scheme_state = start.schemes;
     if (current_model.prepare) current_model.prepare();
 }
+
+}  // namespace
 
 void set_point_workers(int workers)
 {
@@ -98,7 +68,7 @@ namespace {
 struct Job {
     int n = 0;
     const std::function<void(int)>* compute = nullptr;
-    const SchemeState* state = nullptr;
+    const ThreadStart* start = nullptr;
     std::atomic<int> next{0};   // the next point to hand out
     int done = 0;               // points finished, under the team's lock
 };
@@ -200,7 +170,7 @@ private:
             // A thread starts with the vector state of the thread that made
             // it, which may have drawn.
             clear_upper_vector_state();
-            adopt_scheme_state(*job.state);
+            adopt(*job.start);
             for (int i = job.next++; i < job.n; i = job.next++) {
                 (*job.compute)(i);
                 lock.lock();
@@ -254,7 +224,7 @@ void compute_points_showing(int n, const std::function<void(int)>& compute,
         }
         return;
     }
-    const SchemeState state = capture_scheme_state();
+    const ThreadStart start;
     WorkerTeam& team = worker_team();
     if (team.try_take()) {
         const int team_size = team.grow_to(workers - 1);
@@ -262,12 +232,12 @@ void compute_points_showing(int n, const std::function<void(int)>& compute,
             Job job;
             job.n = n;
             job.compute = &compute;
-            job.state = &state;
+            job.start = &start;
             team.run(job, team_size, tell, [&] {
                 if (show) show(told);
             });
             team.give_back();
-            adopt_scheme_state(state);
+            adopt(start);
             return;
         }
         team.give_back();
@@ -278,5 +248,5 @@ void compute_points_showing(int n, const std::function<void(int)>& compute,
         compute(i);
         if (progress) progress(i + 1);
     }
-    adopt_scheme_state(state);
+    adopt(start);
 }

@@ -14,9 +14,10 @@ int point_workers();
 
 // compute(i) once for every i in 0..n-1, on the workers and the calling
 // thread, and back when all are done. Each worker starts from a copy of the
-// calling thread's scheme state (capture_scheme_state, adopt_scheme_state),
-// and the calling thread's own state is given back as it was; compute writes only its own point's results,
-// so the results are the same, bit for bit, as from the points in turn. With
+// calling thread's slots and scheme state (current_model, scheme_state), and
+// the calling thread's own are given back as they were; compute writes only
+// its own point's results, so the results are the same, bit for bit, as
+// from the points in turn. With
 // one worker, or one point, the calling thread computes every point in turn,
 // and the state the last point left stays in force. `progress`, when given,
 // is called on the calling thread with the number of points done, whenever
@@ -28,9 +29,4 @@ int point_workers();
 // be had do not reach it.
 void compute_points_showing(int n, const std::function<void(int)>& compute,
                             const std::function<void(int)>& progress, const std::function<void(int)>& show);
-
-// A copy of the scheme state of the calling thread, and its installation on
-// the calling thread, which prepares the installed scheme.
-SchemeState capture_scheme_state();
-void adopt_scheme_state(const SchemeState& state);
 

@@ -5,21 +5,15 @@
 #include "numerics.h"
 #include "schemes.h"
 
-thread_local Ppr1Parameters ppr1_parameters;
-
 namespace {
 
-struct Derived {
-    double pi = 3.14159265;   // this scheme's own π
-    double r_min = 0.00001;   // floor of the distance to the source line
-    double r_min2 = 0.00001 * 0.00001;
-    double a = 0;
-    double Q = 0;
-    double k = 0;
-    double u0 = 0;
-    double s = 0;
-    double s2 = 0;   // s²
-};
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr1State& ppr1 = scheme_state.ppr1;
+
+using Derived = Ppr1Derived;
 
 Derived derive(const Ppr1Parameters& p)
 {
@@ -34,13 +28,13 @@ Derived derive(const Ppr1Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr1Parameters{});
-
 }  // namespace
+
+Ppr1State::Ppr1State() : derived(derive(parameters)) {}
 
 void ppr1_set_data(SchemeParameters values)
 {
-    Ppr1Parameters& p = ppr1_parameters;
+    Ppr1Parameters& p = ppr1.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -53,40 +47,40 @@ void ppr1_set_data(SchemeParameters values)
 
 void ppr1_prepare()
 {
-    derived = derive(ppr1_parameters);
+    ppr1.derived = derive(ppr1.parameters);
 }
 
 double ppr1_temperature(double x, double y, double /*z*/)
 {
-    const Derived& d = derived;
+    const Derived& d = ppr1.derived;
     double u = d.u0 * x;
     double r2 = x * x + y * y;
     if (r2 < d.r_min2) r2 = d.r_min2;
     // Near the source, where the searches spend their evaluations, K0 needs
     // only w², and the root of the distance is not taken.
     const double w2 = d.s2 * r2;
-    if (w2 > 0 && w2 <= 4.0) return ppr1_parameters.T0 + d.Q * std::exp(-u) * bessel_k0_from_square(w2);
+    if (w2 > 0 && w2 <= 4.0) return ppr1.parameters.T0 + d.Q * std::exp(-u) * bessel_k0_from_square(w2);
     const double w = d.s * std::sqrt(r2);
-    return ppr1_parameters.T0 + d.Q * std::exp(-u - w) * bessel_k0_scaled(w);
+    return ppr1.parameters.T0 + d.Q * std::exp(-u - w) * bessel_k0_scaled(w);
 }
 
-double ppr1_velocity() { return ppr1_parameters.v; }
-double ppr1_power() { return ppr1_parameters.q; }
-double ppr1_thickness() { return ppr1_parameters.delta; }
-double ppr1_initial_temperature() { return ppr1_parameters.T0; }
+double ppr1_velocity() { return ppr1.parameters.v; }
+double ppr1_power() { return ppr1.parameters.q; }
+double ppr1_thickness() { return ppr1.parameters.delta; }
+double ppr1_initial_temperature() { return ppr1.parameters.T0; }
 
 void ppr1_set_regime(double v, double q, double T0, double thickness)
 {
-    ppr1_parameters.v = v;
-    ppr1_parameters.q = q;
-    ppr1_parameters.T0 = T0;
-    ppr1_parameters.delta = thickness;
+    ppr1.parameters.v = v;
+    ppr1.parameters.q = q;
+    ppr1.parameters.T0 = T0;
+    ppr1.parameters.delta = thickness;
 }
 
 void ppr1_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = ppr1_parameters.delta;
+    zmax = ppr1.parameters.delta;
 }
 
 void ppr1_width_range(int& one_body, double& ymin, double& ymax)

@@ -9,18 +9,22 @@
 #include "schemes.h"
 #include "sweep_sums.h"
 
-thread_local Ppr10Parameters ppr10_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr10State& ppr10 = scheme_state.ppr10;
 
 const double pi = 3.141592;   // this scheme's own π
 
 // At most this many eigen-terms per sweep.
 const int eigen_term_limit = 6;
 
-Ppr10State derive(const Ppr10Parameters& p)
+Ppr10Derived derive(const Ppr10Parameters& p)
 {
-    Ppr10State d;
+    Ppr10Derived d;
     d.a = p.lambda / (p.c * p.rho);
     d.t_s = p.A / p.v_y;
     d.dx = p.v_x * d.t_s;
@@ -34,22 +38,12 @@ Ppr10State derive(const Ppr10Parameters& p)
 
 // The window may run before the data dialog was ever confirmed: the
 // constants of the start values hold until then.
-Ppr10State initial_state()
+Ppr10Derived initial_state()
 {
     return derive(Ppr10Parameters{});
 }
 
-// What ppr10_temperature leaves for the integrand.
-struct IntegrandState {
-    double xi0 = 0;
-    double eta0 = 0;
-    double r = 0;    // t / t_s
-    double k = 0;    // the sweep, as a double
-    double s = 1;    // its direction
-    double mu = 0;   // the thickness eigenvalue
-};
-
-thread_local IntegrandState state;
+using IntegrandState = Ppr10IntegrandState;
 
 // The eigen-series of sweep k over the dimensionless time [0, b]: adds its
 // terms to sum and returns what the sweep added. The series ends at the
@@ -57,17 +51,17 @@ thread_local IntegrandState state;
 // or after its sixth.
 double eigen_series(int k, double b, double z, double& sum)
 {
-    const Ppr10Parameters& p = ppr10_parameters;
-    const Ppr10State& d = ppr10_state;
-    state.k = k;
-    state.s = alternating_sign(k);
+    const Ppr10Parameters& p = ppr10.parameters;
+    const Ppr10Derived& d = ppr10.derived;
+    ppr10.integrand.k = k;
+    ppr10.integrand.s = alternating_sign(k);
     double sweep = 0;
     for (int m = 1; m <= eigen_term_limit; ++m) {
         double mu = ppr3_eigenvalue(d.Bi, m);
         // A plate that loses no heat (α = 0) has the root 0 first, where the
         // weight is 0/0; its limit is 0.5.
         double w = mu == 0 ? 0.5 : mu / (0.5 * std::sin(2.0 * mu) + mu);
-        state.mu = mu;
+        ppr10.integrand.mu = mu;
         int status = 0;
         double I = simpson_integrate(ppr10_integrand, 0, b, 20, status);
         double amplitude = d.K * w * I;
@@ -80,7 +74,7 @@ double eigen_series(int k, double b, double z, double& sum)
     return sweep;
 }
 
-bool usable(const Ppr10State& d)
+bool usable(const Ppr10Derived& d)
 {
     return std::isfinite(d.t_s) && d.t_s > 0 && std::isfinite(d.dx) && d.dx > 0 &&
            std::isfinite(d.Fo) && d.Fo > 0 && std::isfinite(d.Pe_x) && std::isfinite(d.Pe_y) &&
@@ -89,7 +83,7 @@ bool usable(const Ppr10State& d)
 
 }  // namespace
 
-thread_local Ppr10State ppr10_state = initial_state();
+Ppr10State::Ppr10State() : derived(initial_state()) {}
 
 double alternating_sign(int n)
 {
@@ -98,7 +92,7 @@ double alternating_sign(int n)
 
 void ppr10_set_data(SchemeParameters values)
 {
-    Ppr10Parameters& p = ppr10_parameters;
+    Ppr10Parameters& p = ppr10.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -109,19 +103,19 @@ void ppr10_set_data(SchemeParameters values)
     p.A = values[7];
     p.v_y = values[8];
     p.q = values[9];
-    const double x_p = ppr10_state.x_p;
-    ppr10_state = derive(p);
-    ppr10_state.x_p = x_p;
+    const double x_p = ppr10.derived.x_p;
+    ppr10.derived = derive(p);
+    ppr10.derived.x_p = x_p;
 }
 
 void ppr10_prepare() {}
 
 double ppr10_integrand(double u)
 {
-    const Ppr10State& d = ppr10_state;
-    const IntegrandState& s = state;
+    const Ppr10Derived& d = ppr10.derived;
+    const IntegrandState& s = ppr10.integrand;
     double Theta = (s.r - s.k + 1.0) * d.Fo;
-    double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr10_parameters.delta - d.Pe_x * u;
+    double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr10.parameters.delta - d.Pe_x * u;
     double eta = s.eta0 + s.s * d.Pe_y * (d.Fo / 2.0 - u);
     double tau = Theta - u;
     double E = (xi * xi + eta * eta) / (4.0 * tau) + s.mu * s.mu * tau;
@@ -134,8 +128,8 @@ double ppr10_integrand(double u)
 
 double ppr10_temperature(double t, double y, double z)
 {
-    const Ppr10Parameters& p = ppr10_parameters;
-    const Ppr10State& d = ppr10_state;
+    const Ppr10Parameters& p = ppr10.parameters;
+    const Ppr10Derived& d = ppr10.derived;
     clear_field_gap();
     // Data that give no sweep (a zero width or speed, a zero thickness) have
     // no field; before the electrode started the plate is at its initial
@@ -147,11 +141,11 @@ double ppr10_temperature(double t, double y, double z)
     if (!(r < field_sum_cap) || !(std::fabs(r_x) < field_sum_cap))
         return field_gap(FieldGap::sweep_cap);
 
-    state.xi0 = d.x_p / p.delta;
-    state.eta0 = y / p.delta;
+    ppr10.integrand.xi0 = d.x_p / p.delta;
+    ppr10.integrand.eta0 = y / p.delta;
     const int n = static_cast<int>(r);
     const double f = r - n;
-    state.r = r;
+    ppr10.integrand.r = r;
     const double U = f * d.Fo;
     const int nx = static_cast<int>(r_x);
 
@@ -176,13 +170,13 @@ double ppr10_temperature(double t, double y, double z)
     return sum + p.T0;
 }
 
-double ppr10_velocity() { return ppr10_parameters.v_x; }
-double ppr10_initial_temperature() { return ppr10_parameters.T0; }
+double ppr10_velocity() { return ppr10.parameters.v_x; }
+double ppr10_initial_temperature() { return ppr10.parameters.T0; }
 
 void ppr10_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = ppr10_parameters.delta;
+    zmax = ppr10.parameters.delta;
 }
 
 void ppr10_width_range(int& one_body, double& ymin, double& ymax)
@@ -197,7 +191,7 @@ void ppr10_width_range(int& one_body, double& ymin, double& ymax)
 // the rounding of the product).
 void ppr10_set_oscillation_point(const double* record)
 {
-    ppr10_state.x_p = 100.00001 * ppr10_state.dx + record[2];
+    ppr10.derived.x_p = 100.00001 * ppr10.derived.dx + record[2];
 }
 
 void ppr10_oscillation_limits(int& one_body, double& t_start, double& t_end, double& ymax,
@@ -205,7 +199,7 @@ void ppr10_oscillation_limits(int& one_body, double& t_start, double& t_end, dou
 {
     one_body = 1;
     t_start = 0;
-    t_end = ppr10_state.dx;
-    ymax = ppr10_parameters.A / 2.0;
-    ymin = -ppr10_parameters.A / 2.0;
+    t_end = ppr10.derived.dx;
+    ymax = ppr10.parameters.A / 2.0;
+    ymin = -ppr10.parameters.A / 2.0;
 }

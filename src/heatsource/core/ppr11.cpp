@@ -8,17 +8,21 @@
 #include "schemes.h"
 #include "sweep_sums.h"
 
-thread_local Ppr11Parameters ppr11_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr11State& ppr11 = scheme_state.ppr11;
 
 // This scheme's own π and √π.
 const double pi = 3.141593;
 const double sqrt_pi = 1.772454;
 
-Ppr11State derive(const Ppr11Parameters& p)
+Ppr11Derived derive(const Ppr11Parameters& p)
 {
-    Ppr11State d;
+    Ppr11Derived d;
     d.a = p.lambda / (p.c * p.rho);
     d.t_s = p.A / p.v_y;
     d.dx = p.v_x * d.t_s;
@@ -29,27 +33,18 @@ Ppr11State derive(const Ppr11Parameters& p)
     return d;
 }
 
-struct IntegrandState {
-    double xi0 = 0;
-    double eta0 = 0;
-    double zeta0 = 0;
-    double r = 0;   // t / t_s
-    double k = 0;   // the sweep, as a double
-    double s = 1;   // its direction
-};
-
-thread_local IntegrandState state;
+using IntegrandState = Ppr11IntegrandState;
 
 // The contribution of sweep k over the dimensionless time [0, b].
 double sweep_term(int k, double b)
 {
-    state.k = k;
-    state.s = alternating_sign(k);
+    ppr11.integrand.k = k;
+    ppr11.integrand.s = alternating_sign(k);
     int status = 0;
-    return ppr11_state.K * simpson_integrate(ppr11_integrand, 0, b, 20, status);
+    return ppr11.derived.K * simpson_integrate(ppr11_integrand, 0, b, 20, status);
 }
 
-bool usable(const Ppr11State& d)
+bool usable(const Ppr11Derived& d)
 {
     return std::isfinite(d.t_s) && d.t_s > 0 && std::isfinite(d.dx) && d.dx > 0 &&
            std::isfinite(d.Fo) && d.Fo > 0 && std::isfinite(d.Pe_x) && std::isfinite(d.Pe_y) &&
@@ -59,11 +54,11 @@ bool usable(const Ppr11State& d)
 }  // namespace
 
 // The constants of the start values hold until the data dialog is confirmed.
-thread_local Ppr11State ppr11_state = derive(Ppr11Parameters{});
+Ppr11State::Ppr11State() : derived(derive(parameters)) {}
 
 void ppr11_set_data(SchemeParameters values)
 {
-    Ppr11Parameters& p = ppr11_parameters;
+    Ppr11Parameters& p = ppr11.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -73,19 +68,19 @@ void ppr11_set_data(SchemeParameters values)
     p.A = values[6];
     p.v_y = values[7];
     p.q = values[8];
-    const double x_p = ppr11_state.x_p;
-    ppr11_state = derive(p);
-    ppr11_state.x_p = x_p;
+    const double x_p = ppr11.derived.x_p;
+    ppr11.derived = derive(p);
+    ppr11.derived.x_p = x_p;
 }
 
 void ppr11_prepare() {}
 
 double ppr11_integrand(double u)
 {
-    const Ppr11State& d = ppr11_state;
-    const IntegrandState& s = state;
+    const Ppr11Derived& d = ppr11.derived;
+    const IntegrandState& s = ppr11.integrand;
     double Theta = (s.r - s.k + 1.0) * d.Fo;
-    double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr11_parameters.A - d.Pe_x * u;
+    double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr11.parameters.A - d.Pe_x * u;
     double eta = s.eta0 + s.s * d.Pe_y * (d.Fo / 2.0 - u);
     double tau = Theta - u;
     if (tau <= 0) tau = d.Fo / 100.0;
@@ -99,8 +94,8 @@ double ppr11_integrand(double u)
 
 double ppr11_temperature(double t, double y, double z)
 {
-    const Ppr11Parameters& p = ppr11_parameters;
-    const Ppr11State& d = ppr11_state;
+    const Ppr11Parameters& p = ppr11.parameters;
+    const Ppr11Derived& d = ppr11.derived;
     clear_field_gap();
     // Data that give no sweep (a zero width or speed) have no field; before
     // the electrode started the body is at its initial temperature.
@@ -111,12 +106,12 @@ double ppr11_temperature(double t, double y, double z)
     if (!(r < field_sum_cap) || !(std::fabs(r_x) < field_sum_cap))
         return field_gap(FieldGap::sweep_cap);
 
-    state.xi0 = d.x_p / p.A;
-    state.eta0 = y / p.A;
-    state.zeta0 = z / p.A;
+    ppr11.integrand.xi0 = d.x_p / p.A;
+    ppr11.integrand.eta0 = y / p.A;
+    ppr11.integrand.zeta0 = z / p.A;
     const int n = static_cast<int>(r);
     const double f = r - n;
-    state.r = r;
+    ppr11.integrand.r = r;
     const double U = f * d.Fo;
     const int nx = static_cast<int>(r_x);
 
@@ -145,14 +140,14 @@ double ppr11_temperature(double t, double y, double z)
     return sum + p.T0;
 }
 
-double ppr11_velocity() { return ppr11_parameters.v_x; }
-double ppr11_initial_temperature() { return ppr11_parameters.T0; }
+double ppr11_velocity() { return ppr11.parameters.v_x; }
+double ppr11_initial_temperature() { return ppr11.parameters.T0; }
 
 // The body has no bottom; the oscillation width is the depth it reports.
 void ppr11_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = ppr11_parameters.A;
+    zmax = ppr11.parameters.A;
 }
 
 void ppr11_width_range(int& one_body, double& ymin, double& ymax)
@@ -164,7 +159,7 @@ void ppr11_width_range(int& one_body, double& ymin, double& ymax)
 
 void ppr11_set_oscillation_point(const double* record)
 {
-    ppr11_state.x_p = 100.0 * ppr11_state.dx + record[2];
+    ppr11.derived.x_p = 100.0 * ppr11.derived.dx + record[2];
 }
 
 void ppr11_oscillation_limits(int& one_body, double& t_start, double& t_end, double& ymax,
@@ -172,7 +167,7 @@ void ppr11_oscillation_limits(int& one_body, double& t_start, double& t_end, dou
 {
     one_body = 1;
     t_start = 0;
-    t_end = ppr11_state.dx;
-    ymax = ppr11_parameters.A / 2.0;
-    ymin = -ppr11_parameters.A / 2.0;
+    t_end = ppr11.derived.dx;
+    ymax = ppr11.parameters.A / 2.0;
+    ymin = -ppr11.parameters.A / 2.0;
 }

@@ -5,20 +5,19 @@
 
 #include "schemes.h"
 
-thread_local Ppr14Parameters ppr14_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr14State& ppr14 = scheme_state.ppr14;
 
 // The Gaussian weight ends each half after a few dozen steps; the cap ends a
 // half that cannot reach the stop value (a weight that grows with depth).
 const int step_limit = 1000000;
 
-// What ppr14_prepare derives from the block.
-struct Derived {
-    double h = 0;       // step of the sum along the depth
-    double C = 0;       // the power's factor
-    double two_a = 2;   // twice the diffusivity
-};
+using Derived = Ppr14Derived;
 
 Derived derive(const Ppr14Parameters& p)
 {
@@ -30,13 +29,13 @@ Derived derive(const Ppr14Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr14Parameters{});
-
 }  // namespace
+
+Ppr14State::Ppr14State() : derived(derive(parameters)) {}
 
 void ppr14_set_data(SchemeParameters values)
 {
-    Ppr14Parameters& p = ppr14_parameters;
+    Ppr14Parameters& p = ppr14.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -48,13 +47,13 @@ void ppr14_set_data(SchemeParameters values)
 
 void ppr14_prepare()
 {
-    derived = derive(ppr14_parameters);
+    ppr14.derived = derive(ppr14.parameters);
 }
 
 double ppr14_temperature(double x, double y, double z)
 {
-    const Ppr14Parameters& p = ppr14_parameters;
-    const Derived& d = derived;
+    const Ppr14Parameters& p = ppr14.parameters;
+    const Derived& d = ppr14.derived;
     const double h = d.h;
     double lateral = x * x + y * y + 0.1;   // the 0.1 cm² keeps R away from 0
     auto g = [&](double zs) {
@@ -82,16 +81,16 @@ double ppr14_temperature(double x, double y, double z)
     return p.T0 + d.C * (down + up);
 }
 
-double ppr14_velocity() { return ppr14_parameters.v; }
-double ppr14_power() { return ppr14_parameters.q; }
+double ppr14_velocity() { return ppr14.parameters.v; }
+double ppr14_power() { return ppr14.parameters.q; }
 double ppr14_thickness() { return -1; }
-double ppr14_initial_temperature() { return ppr14_parameters.T0; }
+double ppr14_initial_temperature() { return ppr14.parameters.T0; }
 
 void ppr14_set_regime(double v, double q, double T0, double /*thickness*/)
 {
-    ppr14_parameters.v = v;
-    ppr14_parameters.q = q;
-    ppr14_parameters.T0 = T0;
+    ppr14.parameters.v = v;
+    ppr14.parameters.q = q;
+    ppr14.parameters.T0 = T0;
 }
 
 void ppr14_depth_range(double /*y*/, double& zmin, double& zmax)

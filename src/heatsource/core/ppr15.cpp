@@ -12,9 +12,13 @@
 
 #include "schemes.h"
 
-thread_local Ppr15Parameters ppr15_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr15State& ppr15 = scheme_state.ppr15;
 
 // The grid sums stop where what they leave out is provably below a share of
 // what they hold, or below a rise too small to matter. A rule on the size of
@@ -116,7 +120,7 @@ double grid_sum(const Grid& g)
 
 void ppr15_set_data(SchemeParameters values)
 {
-    Ppr15Parameters& p = ppr15_parameters;
+    Ppr15Parameters& p = ppr15.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -130,7 +134,7 @@ void ppr15_prepare() {}
 
 double ppr15_temperature(double x, double y, double z)
 {
-    const Ppr15Parameters& p = ppr15_parameters;
+    const Ppr15Parameters& p = ppr15.parameters;
     clear_field_gap();
     double h = 0.08 / std::sqrt(p.k);
     // Without a positive concentration there is no Gaussian to lay the grid
@@ -146,16 +150,16 @@ double ppr15_temperature(double x, double y, double z)
     return p.T0 + cell * grid_sum(g);
 }
 
-double ppr15_velocity() { return ppr15_parameters.v; }
-double ppr15_power() { return ppr15_parameters.q; }
+double ppr15_velocity() { return ppr15.parameters.v; }
+double ppr15_power() { return ppr15.parameters.q; }
 double ppr15_thickness() { return -1; }
-double ppr15_initial_temperature() { return ppr15_parameters.T0; }
+double ppr15_initial_temperature() { return ppr15.parameters.T0; }
 
 void ppr15_set_regime(double v, double q, double T0, double /*thickness*/)
 {
-    ppr15_parameters.v = v;
-    ppr15_parameters.q = q;
-    ppr15_parameters.T0 = T0;
+    ppr15.parameters.v = v;
+    ppr15.parameters.q = q;
+    ppr15.parameters.T0 = T0;
 }
 
 void ppr15_depth_range(double /*y*/, double& zmin, double& zmax)

@@ -5,18 +5,17 @@
 
 #include "schemes.h"
 
-thread_local Ppr2Parameters ppr2_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr2State& ppr2 = scheme_state.ppr2;
 
 const double pi = 3.14159;   // this scheme's own π
 
-// What ppr2_prepare derives from the block.
-struct Derived {
-    double f = 1;   // stretch of the depth by a resistive surface layer
-    double K = 0;   // q·f / (2πλ)
-    double k = 0;   // v / (2a)
-};
+using Derived = Ppr2Derived;
 
 Derived derive(const Ppr2Parameters& p)
 {
@@ -30,13 +29,13 @@ Derived derive(const Ppr2Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr2Parameters{});
-
 }  // namespace
+
+Ppr2State::Ppr2State() : derived(derive(parameters)) {}
 
 void ppr2_set_data(SchemeParameters values)
 {
-    Ppr2Parameters& p = ppr2_parameters;
+    Ppr2Parameters& p = ppr2.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -49,27 +48,27 @@ void ppr2_set_data(SchemeParameters values)
 
 void ppr2_prepare()
 {
-    derived = derive(ppr2_parameters);
+    ppr2.derived = derive(ppr2.parameters);
 }
 
 double ppr2_temperature(double x, double y, double z)
 {
-    const Derived& d = derived;
+    const Derived& d = ppr2.derived;
     double R = std::sqrt(x * x + y * y + (d.f * z) * (d.f * z));
     if (R <= 0.00001) R = 0.00001;
-    return ppr2_parameters.T0 + d.K * std::exp(-d.k * (x + R)) / R;
+    return ppr2.parameters.T0 + d.K * std::exp(-d.k * (x + R)) / R;
 }
 
-double ppr2_velocity() { return ppr2_parameters.v; }
-double ppr2_power() { return ppr2_parameters.q; }
+double ppr2_velocity() { return ppr2.parameters.v; }
+double ppr2_power() { return ppr2.parameters.q; }
 double ppr2_thickness() { return -1; }
-double ppr2_initial_temperature() { return ppr2_parameters.T0; }
+double ppr2_initial_temperature() { return ppr2.parameters.T0; }
 
 void ppr2_set_regime(double v, double q, double T0, double /*thickness*/)
 {
-    ppr2_parameters.v = v;
-    ppr2_parameters.q = q;
-    ppr2_parameters.T0 = T0;
+    ppr2.parameters.v = v;
+    ppr2.parameters.q = q;
+    ppr2.parameters.T0 = T0;
 }
 
 void ppr2_depth_range(double /*y*/, double& zmin, double& zmax)

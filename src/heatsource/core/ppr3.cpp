@@ -8,9 +8,13 @@
 #include "numerics.h"
 #include "schemes.h"
 
-thread_local Ppr3Parameters ppr3_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr3State& ppr3 = scheme_state.ppr3;
 
 // Newton's method converges in a handful of steps from its start value; the
 // cap only keeps input that makes it wander (a Biot number of 0, NaN) from
@@ -20,20 +24,9 @@ const int newton_step_limit = 200;
 // many the terms are far below the stop level for any usable input.
 const int series_term_limit = 20000;
 
-struct Derived {
-    double f = 1;
-    double Bi = 0;
-    double mu1 = 0;
-    double eps_stop = 0.01;
-    double pi = 3.14159;   // this scheme's own π
-    double half_pi = 0.5 * 3.14159;
-    double a = 0;
-    double r_min = 0;
-    double Q = 0;
-    double u0 = 0;
-    double u0_squared = 0;
-    double s1 = 0;
-};
+using Derived = Ppr3Derived;
+using Term = Ppr3Term;
+using SeriesTerms = Ppr3SeriesTerms;
 
 Derived derive(const Ppr3Parameters& p)
 {
@@ -53,8 +46,6 @@ Derived derive(const Ppr3Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr3Parameters{});
-
 // exp(-u)·K0(σ·r), with the asymptotic form of K0 from argument 20 on.
 double bessel_factor(const Derived& d, double sigma, double u, double r)
 {
@@ -67,6 +58,8 @@ double bessel_factor(const Derived& d, double sigma, double u, double r)
 }
 
 }  // namespace
+
+Ppr3State::Ppr3State() : derived(derive(parameters)) {}
 
 double ppr3_eigenvalue(double Bi, double n)
 {
@@ -91,7 +84,7 @@ double ppr3_eigenvalue(double Bi, double n)
 
 void ppr3_set_data(SchemeParameters values)
 {
-    Ppr3Parameters& p = ppr3_parameters;
+    Ppr3Parameters& p = ppr3.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -104,63 +97,39 @@ void ppr3_set_data(SchemeParameters values)
     p.q = values[9];
 }
 
-namespace {
+void Ppr3SeriesTerms::keep_for(const Ppr3Derived& d, double delta)
+{
+    if (d.Bi == Bi_ && d.f == f_ && d.u0_squared == u0_squared_ && delta == delta_) return;
+    Bi_ = d.Bi;
+    f_ = d.f;
+    u0_squared_ = d.u0_squared;
+    delta_ = delta;
+    terms_.clear();
+}
 
-// The terms of the series after the first: each eigenvalue with its decay
-// and weight, found once for the block and kept as far as a call has needed
-// them, so that the points of a window share the Newton iterations.
-struct Term {
-    double mu = 0;      // the eigenvalue
-    double sigma = 0;   // √((μ/δ/f)² + u0²)
-    double ck = 0;      // μ / (½ sin 2μ + μ)
-};
-
-class SeriesTerms {
-public:
-    // Forgets the terms when what they depend on changed.
-    void keep_for(const Derived& d, double delta)
-    {
-        if (d.Bi == Bi_ && d.f == f_ && d.u0_squared == u0_squared_ && delta == delta_) return;
-        Bi_ = d.Bi;
-        f_ = d.f;
-        u0_squared_ = d.u0_squared;
-        delta_ = delta;
-        terms_.clear();
+const Ppr3Term& Ppr3SeriesTerms::at(int n)
+{
+    while (static_cast<int>(terms_.size()) <= n) {
+        Ppr3Term t;
+        t.mu = ppr3_eigenvalue(Bi_, static_cast<double>(terms_.size()) + 2.0);
+        double m = t.mu / delta_ / f_;
+        t.sigma = std::sqrt(m * m + u0_squared_);
+        t.ck = t.mu / (0.5 * std::sin(2.0 * t.mu) + t.mu);
+        terms_.push_back(t);
     }
-
-    // Term n (0 for k = 2, the second term of the series).
-    const Term& at(int n)
-    {
-        while (static_cast<int>(terms_.size()) <= n) {
-            Term t;
-            t.mu = ppr3_eigenvalue(Bi_, static_cast<double>(terms_.size()) + 2.0);
-            double m = t.mu / delta_ / f_;
-            t.sigma = std::sqrt(m * m + u0_squared_);
-            t.ck = t.mu / (0.5 * std::sin(2.0 * t.mu) + t.mu);
-            terms_.push_back(t);
-        }
-        return terms_[static_cast<std::size_t>(n)];
-    }
-
-private:
-    double Bi_ = std::nan(""), f_ = std::nan(""), u0_squared_ = std::nan(""), delta_ = std::nan("");
-    std::vector<Term> terms_;
-};
-
-thread_local SeriesTerms series_terms;
-
-}  // namespace
+    return terms_[static_cast<std::size_t>(n)];
+}
 
 void ppr3_prepare()
 {
-    derived = derive(ppr3_parameters);
-    series_terms.keep_for(derived, ppr3_parameters.delta);
+    ppr3.derived = derive(ppr3.parameters);
+    ppr3.series_terms.keep_for(ppr3.derived, ppr3.parameters.delta);
 }
 
 double ppr3_temperature(double x, double y, double z)
 {
-    const Ppr3Parameters& p = ppr3_parameters;
-    const Derived& d = derived;
+    const Ppr3Parameters& p = ppr3.parameters;
+    const Derived& d = ppr3.derived;
     if (std::fabs(z) > p.delta) return p.T0;   // outside the plate
     double u = d.u0 * x;
     double r = std::sqrt(x * x + y * y);
@@ -172,7 +141,7 @@ double ppr3_temperature(double x, double y, double z)
 
     // The stop test looks at the previous term's factor, so the series always
     // takes the second term and one more after the first small one.
-    SeriesTerms& terms = series_terms;
+    SeriesTerms& terms = ppr3.series_terms;
     terms.keep_for(d, p.delta);
     for (int term = 0; term < series_term_limit; ++term) {
         double G_prev = G;
@@ -185,23 +154,23 @@ double ppr3_temperature(double x, double y, double z)
     return p.T0 + d.Q * S;
 }
 
-double ppr3_velocity() { return ppr3_parameters.v; }
-double ppr3_power() { return ppr3_parameters.q; }
-double ppr3_thickness() { return ppr3_parameters.delta; }
-double ppr3_initial_temperature() { return ppr3_parameters.T0; }
+double ppr3_velocity() { return ppr3.parameters.v; }
+double ppr3_power() { return ppr3.parameters.q; }
+double ppr3_thickness() { return ppr3.parameters.delta; }
+double ppr3_initial_temperature() { return ppr3.parameters.T0; }
 
 void ppr3_set_regime(double v, double q, double T0, double thickness)
 {
-    ppr3_parameters.v = v;
-    ppr3_parameters.q = q;
-    ppr3_parameters.T0 = T0;
-    ppr3_parameters.delta = thickness;
+    ppr3.parameters.v = v;
+    ppr3.parameters.q = q;
+    ppr3.parameters.T0 = T0;
+    ppr3.parameters.delta = thickness;
 }
 
 void ppr3_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = ppr3_parameters.delta;
+    zmax = ppr3.parameters.delta;
 }
 
 void ppr3_width_range(int& one_body, double& ymin, double& ymax)

@@ -7,9 +7,13 @@
 #include "numerics.h"
 #include "schemes.h"
 
-thread_local Ppr4Parameters ppr4_parameters;
-
 namespace {
+
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr4State& ppr4 = scheme_state.ppr4;
 
 // The series stops when the passes left, if they went on falling as the
 // last one fell from the one before, would add less than this share of the
@@ -21,17 +25,7 @@ const double series_tolerance = 1e-6;
 // cap only ends a series that cannot settle (zero total width, NaN input).
 const int image_pass_limit = 100000;
 
-struct Derived {
-    double r_min = 0.00001;
-    double pi = 3.14159;   // this scheme's own π
-    double a = 0;
-    double b = 0;
-    double s = 0;
-    double Q = 0;
-    double W = 0;
-    double D1 = 0;
-    double D2 = 0;
-};
+using Derived = Ppr4Derived;
 
 Derived derive(const Ppr4Parameters& p)
 {
@@ -46,8 +40,6 @@ Derived derive(const Ppr4Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr4Parameters{});
-
 // The thin-plate kernel of a source at the distance `distance`.
 double kernel(const Derived& d, double u, double distance)
 {
@@ -58,9 +50,11 @@ double kernel(const Derived& d, double u, double distance)
 
 }  // namespace
 
+Ppr4State::Ppr4State() : derived(derive(parameters)) {}
+
 void ppr4_set_data(SchemeParameters values)
 {
-    Ppr4Parameters& p = ppr4_parameters;
+    Ppr4Parameters& p = ppr4.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -75,13 +69,13 @@ void ppr4_set_data(SchemeParameters values)
 
 void ppr4_prepare()
 {
-    derived = derive(ppr4_parameters);
+    ppr4.derived = derive(ppr4.parameters);
 }
 
 double ppr4_temperature(double x, double y, double /*z*/)
 {
-    const Derived& d = derived;
-    double u = (ppr4_parameters.v / (2.0 * d.a)) * x;
+    const Derived& d = ppr4.derived;
+    double u = (ppr4.parameters.v / (2.0 * d.a)) * x;
     double S = kernel(d, u, std::sqrt(x * x + y * y));
     double xx = x * x;
     double added_before = 0;
@@ -103,31 +97,31 @@ double ppr4_temperature(double x, double y, double /*z*/)
         }
         added_before = added;
     }
-    return ppr4_parameters.T0 + d.Q * S;
+    return ppr4.parameters.T0 + d.Q * S;
 }
 
-double ppr4_velocity() { return ppr4_parameters.v; }
-double ppr4_power() { return ppr4_parameters.q; }
-double ppr4_thickness() { return ppr4_parameters.delta; }
-double ppr4_initial_temperature() { return ppr4_parameters.T0; }
+double ppr4_velocity() { return ppr4.parameters.v; }
+double ppr4_power() { return ppr4.parameters.q; }
+double ppr4_thickness() { return ppr4.parameters.delta; }
+double ppr4_initial_temperature() { return ppr4.parameters.T0; }
 
 void ppr4_set_regime(double v, double q, double T0, double thickness)
 {
-    ppr4_parameters.v = v;
-    ppr4_parameters.q = q;
-    ppr4_parameters.T0 = T0;
-    ppr4_parameters.delta = thickness;
+    ppr4.parameters.v = v;
+    ppr4.parameters.q = q;
+    ppr4.parameters.T0 = T0;
+    ppr4.parameters.delta = thickness;
 }
 
 void ppr4_depth_range(double /*y*/, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = ppr4_parameters.delta;
+    zmax = ppr4.parameters.delta;
 }
 
 void ppr4_width_range(int& one_body, double& ymin, double& ymax)
 {
     one_body = 0;
-    ymin = -ppr4_parameters.h1;
-    ymax = ppr4_parameters.h2;
+    ymin = -ppr4.parameters.h1;
+    ymax = ppr4.parameters.h2;
 }

@@ -9,19 +9,15 @@
 
 #include "schemes.h"
 
-thread_local Ppr5Parameters ppr5_parameters;
-
 namespace {
 
-// What ppr5_prepare derives from the block.
-struct Derived {
-    double a1 = 0;        // diffusivity of plate 1, the scale of ξ and η
-    double m = 1;         // a1 / a2
-    double L = 1;         // λ2·δ2 / (λ1·δ1)
-    double b = 0;         // 2·α·λ1 / (v·c1·ρ1)²
-    double K = 0;         // q / (π·λ1·δ1)
-    double at_zero = 0;   // the integrand at w = 0
-};
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr5State& ppr5 = scheme_state.ppr5;
+
+using Derived = Ppr5Derived;
 
 Derived derive(const Ppr5Parameters& p)
 {
@@ -41,26 +37,9 @@ Derived derive(const Ppr5Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr5Parameters{});
+using FieldPoint = Ppr5FieldPoint;
 
-// The point of the last ppr5_temperature call, for the integrand.
-struct FieldPoint {
-    int side = 0;         // 0: plate 1 (y <= 0), 1: plate 2
-    double m_side = 1;    // the side factors: (m, L) on plate 2, (1, 1) on plate 1
-    double L_side = 1;
-    double xi = 0;        // x·v / a1
-    double eta = 0;       // |y|·v / a1
-};
-
-thread_local FieldPoint point;
-
-// What the integrand holds at a wavenumber w whatever the point: the joint's
-// two factors and the two roots of the point's side.
-struct NodeFactors {
-    double D1 = 0, D2 = 0;
-    double root_plus = 0;    // √(A3 + s3): the decay across the plate
-    double root_minus = 0;   // √(s3 − A3): the phase across the plate
-};
+using NodeFactors = Ppr5NodeFactors;
 
 NodeFactors node_factors(double w, const Derived& d, double m_side, double L_side)
 {
@@ -219,39 +198,7 @@ Panel panel_of(int key)
     return (key - window_key_base) % 2 == 0 ? Panel{0.25, 0.5, false} : Panel{0.5, 1.0, false};
 }
 
-class NodeCache {
-public:
-    // Forgets every entry when the constants that the factors hold change.
-    void keep_for(const Derived& d)
-    {
-        if (d.m == m_ && d.L == L_ && d.b == b_) return;
-        m_ = d.m;
-        L_ = d.L;
-        b_ = d.b;
-        for (auto& p : panels_) p.clear();
-    }
-
-    // The factors at the nodes of the panel, on the point's side.
-    const NodeFactors* at(int key, const Derived& d, const FieldPoint& pt)
-    {
-        std::vector<NodeFactors>& f = panels_[static_cast<std::size_t>(pt.side * key_limit + key)];
-        if (f.empty()) {
-            const Panel p = panel_of(key);
-            const double c = 0.5 * (p.from + p.to), h = 0.5 * (p.to - p.from);
-            if (p.in_w) {
-                for (double t : low_rule.t) f.push_back(node_factors(c + h * t, d, pt.m_side, pt.L_side));
-            } else {
-                for (double t : panel_rule.t) f.push_back(node_factors(std::sqrt(c + h * t), d, pt.m_side, pt.L_side));
-            }
-        }
-        return f.data();
-    }
-
-private:
-    // m, L and b of the entries; NaN matches nothing, so the first call fills.
-    double m_ = std::nan(""), L_ = std::nan(""), b_ = std::nan("");
-    std::vector<std::vector<NodeFactors>> panels_ = std::vector<std::vector<NodeFactors>>(2 * key_limit);
-};
+using NodeCache = Ppr5NodeCache;
 
 // ∫ of K·E·(D1·cos φ − D2·sin φ) over the panel [from, to] in u, φ = ξ·u +
 // η·root_minus.
@@ -331,13 +278,38 @@ double window_sum(int window, NodeCache& cache, const Derived& d, const FieldPoi
     return s;
 }
 
-thread_local NodeCache node_cache;
-
 }  // namespace
+
+Ppr5State::Ppr5State() : derived(derive(parameters)) {}
+
+void Ppr5NodeCache::keep_for(const Ppr5Derived& d)
+{
+    if (d.m == m_ && d.L == L_ && d.b == b_) return;
+    m_ = d.m;
+    L_ = d.L;
+    b_ = d.b;
+    for (auto& p : panels_) p.clear();
+}
+
+const Ppr5NodeFactors* Ppr5NodeCache::at(int key, const Ppr5Derived& d, const Ppr5FieldPoint& pt)
+{
+    if (panels_.empty()) panels_.resize(2 * key_limit);
+    std::vector<Ppr5NodeFactors>& f = panels_[static_cast<std::size_t>(pt.side * key_limit + key)];
+    if (f.empty()) {
+        const Panel p = panel_of(key);
+        const double c = 0.5 * (p.from + p.to), h = 0.5 * (p.to - p.from);
+        if (p.in_w) {
+            for (double t : low_rule.t) f.push_back(node_factors(c + h * t, d, pt.m_side, pt.L_side));
+        } else {
+            for (double t : panel_rule.t) f.push_back(node_factors(std::sqrt(c + h * t), d, pt.m_side, pt.L_side));
+        }
+    }
+    return f.data();
+}
 
 void ppr5_set_data(SchemeParameters values)
 {
-    Ppr5Parameters& p = ppr5_parameters;
+    Ppr5Parameters& p = ppr5.parameters;
     p.lambda1 = values[0];
     p.lambda2 = values[1];
     p.c1 = values[2];
@@ -354,29 +326,29 @@ void ppr5_set_data(SchemeParameters values)
 
 void ppr5_prepare()
 {
-    derived = derive(ppr5_parameters);
+    ppr5.derived = derive(ppr5.parameters);
 }
 
 double ppr5_integrand(double w)
 {
-    if (w == 0) return derived.at_zero;
-    return integrand(w, node_factors(w, derived, point.m_side, point.L_side), derived, point);
+    if (w == 0) return ppr5.derived.at_zero;
+    return integrand(w, node_factors(w, ppr5.derived, ppr5.point.m_side, ppr5.point.L_side), ppr5.derived, ppr5.point);
 }
 
 double ppr5_temperature(double x, double y, double /*z*/)
 {
-    const Ppr5Parameters& p = ppr5_parameters;
-    const Derived& d = derived;
+    const Ppr5Parameters& p = ppr5.parameters;
+    const Derived& d = ppr5.derived;
     // A point on the weld line is taken 0.1 cm into the plate of its side.
     if (std::fabs(y) < 0.1) y = y < 0 ? -0.1 : 0.1;
-    FieldPoint& pt = point;
+    FieldPoint& pt = ppr5.point;
     pt.side = y > 0 ? 1 : 0;
     pt.m_side = y > 0 ? d.m : 1.0;
     pt.L_side = y > 0 ? d.L : 1.0;
     pt.xi = x * p.v / d.a1;
     pt.eta = std::fabs(y) * p.v / d.a1;
 
-    NodeCache& cache = node_cache;
+    NodeCache& cache = ppr5.node_cache;
     cache.keep_for(d);
     double sum = 0;
     for (int window = 0; window < window_limit; ++window) {
@@ -387,24 +359,24 @@ double ppr5_temperature(double x, double y, double /*z*/)
     return p.T0 + sum;
 }
 
-double ppr5_velocity() { return ppr5_parameters.v; }
-double ppr5_power() { return ppr5_parameters.q; }
-double ppr5_thickness() { return ppr5_parameters.delta1; }
-double ppr5_initial_temperature() { return ppr5_parameters.T0; }
+double ppr5_velocity() { return ppr5.parameters.v; }
+double ppr5_power() { return ppr5.parameters.q; }
+double ppr5_thickness() { return ppr5.parameters.delta1; }
+double ppr5_initial_temperature() { return ppr5.parameters.T0; }
 
 void ppr5_set_regime(double v, double q, double T0, double thickness)
 {
-    ppr5_parameters.v = v;
-    ppr5_parameters.q = q;
-    ppr5_parameters.T0 = T0;
-    ppr5_parameters.delta1 = thickness;
+    ppr5.parameters.v = v;
+    ppr5.parameters.q = q;
+    ppr5.parameters.T0 = T0;
+    ppr5.parameters.delta1 = thickness;
 }
 
 // Plate 2 lies on y > 0, as in the temperature field and the windows' labels.
 void ppr5_depth_range(double y, double& zmin, double& zmax)
 {
     zmin = 0;
-    zmax = y > 0 ? ppr5_parameters.delta2 : ppr5_parameters.delta1;
+    zmax = y > 0 ? ppr5.parameters.delta2 : ppr5.parameters.delta1;
 }
 
 void ppr5_width_range(int& one_body, double& ymin, double& ymax)

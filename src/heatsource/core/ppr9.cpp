@@ -5,15 +5,15 @@
 #include "numerics.h"
 #include "schemes.h"
 
-thread_local Ppr9Parameters ppr9_parameters;
-
 namespace {
 
-// What ppr9_prepare derives from the block.
-struct Derived {
-    double two_a = 2;    // twice the diffusivity
-    double scale = 0;    // 4πλB, which the strip's integral is divided by
-};
+// This thread's record of the scheme in scheme_state. The module reaches it
+// through a reference of its own, which costs what a variable of the module
+// costs, where each use of scheme_state itself (defined in another file)
+// would be a call.
+thread_local Ppr9State& ppr9 = scheme_state.ppr9;
+
+using Derived = Ppr9Derived;
 
 Derived derive(const Ppr9Parameters& p)
 {
@@ -23,18 +23,13 @@ Derived derive(const Ppr9Parameters& p)
     return d;
 }
 
-thread_local Derived derived = derive(Ppr9Parameters{});
-
-// The point that ppr9_temperature leaves for the integrand.
-thread_local double point_x = 0;
-thread_local double point_y = 0;
-thread_local double point_z = 0;
-
 }  // namespace
+
+Ppr9State::Ppr9State() : derived(derive(parameters)) {}
 
 void ppr9_set_data(SchemeParameters values)
 {
-    Ppr9Parameters& p = ppr9_parameters;
+    Ppr9Parameters& p = ppr9.parameters;
     p.lambda = values[0];
     p.c = values[1];
     p.rho = values[2];
@@ -46,38 +41,38 @@ void ppr9_set_data(SchemeParameters values)
 
 void ppr9_prepare()
 {
-    derived = derive(ppr9_parameters);
+    ppr9.derived = derive(ppr9.parameters);
 }
 
 double ppr9_integrand(double y_source)
 {
-    double dy = point_y - y_source;
-    double R = std::sqrt(point_x * point_x + point_z * point_z + dy * dy);
+    double dy = ppr9.point_y - y_source;
+    double R = std::sqrt(ppr9.point_x * ppr9.point_x + ppr9.point_z * ppr9.point_z + dy * dy);
     if (R < 0.2) R = 0.2;   // keeps the field finite on the strip itself
-    return std::exp(-ppr9_parameters.v * (point_x + R) / derived.two_a) / R;
+    return std::exp(-ppr9.parameters.v * (ppr9.point_x + R) / ppr9.derived.two_a) / R;
 }
 
 double ppr9_temperature(double x, double y, double z)
 {
-    const Ppr9Parameters& p = ppr9_parameters;
-    point_x = x;
-    point_y = y;
-    point_z = z;
+    const Ppr9Parameters& p = ppr9.parameters;
+    ppr9.point_x = x;
+    ppr9.point_y = y;
+    ppr9.point_z = z;
     int status = 0;
     double S = simpson_integrate(ppr9_integrand, -p.B, p.B, 20, status);
-    return p.T0 + p.q * S / derived.scale;
+    return p.T0 + p.q * S / ppr9.derived.scale;
 }
 
-double ppr9_velocity() { return ppr9_parameters.v; }
-double ppr9_power() { return ppr9_parameters.q; }
+double ppr9_velocity() { return ppr9.parameters.v; }
+double ppr9_power() { return ppr9.parameters.q; }
 double ppr9_thickness() { return -1; }
-double ppr9_initial_temperature() { return ppr9_parameters.T0; }
+double ppr9_initial_temperature() { return ppr9.parameters.T0; }
 
 void ppr9_set_regime(double v, double q, double T0, double /*thickness*/)
 {
-    ppr9_parameters.v = v;
-    ppr9_parameters.q = q;
-    ppr9_parameters.T0 = T0;
+    ppr9.parameters.v = v;
+    ppr9.parameters.q = q;
+    ppr9.parameters.T0 = T0;
 }
 
 void ppr9_depth_range(double /*y*/, double& zmin, double& zmax)

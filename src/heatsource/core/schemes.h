@@ -1,9 +1,29 @@
 // The 14 heat-source schemes: each scheme's parameter block and operations,
 // named by its stem (ppr1 .. ppr5, ppr9, ppr10, ppr11, ppr14, ppr15, rom1 ..
-// rom3, comp), and the state of all of them as one value.
+// rom3, comp), what each keeps between calls, and the state of all of them
+// as one value.
 #pragma once
 
+#include <limits>
+#include <unordered_map>
+#include <vector>
+
 #include "model.h"
+
+// A cache a scheme keeps on its thread. What it holds follows from the state
+// beside it, which it checks at every use, so it never travels with a copy
+// of the state: a copy starts empty, assigning a copy keeps the thread's own
+// entries (a worker keeps its own from one sweep to the next), and a reset
+// (`= {}`, a move) takes the empty one.
+template <class Cache>
+struct ThreadCache : Cache {
+    ThreadCache() = default;
+    ThreadCache(const ThreadCache&) : Cache() {}
+    ThreadCache& operator=(const ThreadCache&) { return *this; }
+    ThreadCache(ThreadCache&&) = default;
+    ThreadCache& operator=(ThreadCache&&) = default;
+    ~ThreadCache() = default;
+};
 
 // ---------------------------------------------------------------------------
 // Scheme 1: thin plate (stem ppr1)
@@ -18,7 +38,27 @@ struct Ppr1Parameters {
     double alpha = 0;      // surface heat-transfer coefficient, W/(cm²·°C)
     double q = 4500;       // source power
 };
-extern thread_local Ppr1Parameters ppr1_parameters;
+
+// What ppr1_prepare derives from the block.
+struct Ppr1Derived {
+    double pi = 3.14159265;   // this scheme's own π
+    double r_min = 0.00001;   // floor of the distance to the source line
+    double r_min2 = 0.00001 * 0.00001;
+    double a = 0;
+    double Q = 0;
+    double k = 0;
+    double u0 = 0;
+    double s = 0;
+    double s2 = 0;   // s²
+};
+
+// Everything scheme 1 keeps; the constants start derived from the start
+// values, so the window may run before the data dialog was ever confirmed.
+struct Ppr1State {
+    Ppr1Parameters parameters;
+    Ppr1Derived derived;
+    Ppr1State();
+};
 
 void ppr1_set_data(SchemeParameters values);
 void ppr1_prepare();
@@ -44,7 +84,19 @@ struct Ppr2Parameters {
     double R_T = 0;        // contact resistance layer/body, cm²·°C/W; 0: homogeneous
     double q = 4500;
 };
-extern thread_local Ppr2Parameters ppr2_parameters;
+
+// What ppr2_prepare derives from the block.
+struct Ppr2Derived {
+    double f = 1;   // stretch of the depth by a resistive surface layer
+    double K = 0;   // q·f / (2πλ)
+    double k = 0;   // v / (2a)
+};
+
+struct Ppr2State {
+    Ppr2Parameters parameters;
+    Ppr2Derived derived;
+    Ppr2State();
+};
 
 void ppr2_set_data(SchemeParameters values);
 void ppr2_prepare();
@@ -72,7 +124,52 @@ struct Ppr3Parameters {
     double delta_c = 1;    // layer thickness
     double q = 4500;
 };
-extern thread_local Ppr3Parameters ppr3_parameters;
+
+// What ppr3_prepare derives from the block.
+struct Ppr3Derived {
+    double f = 1;
+    double Bi = 0;
+    double mu1 = 0;
+    double eps_stop = 0.01;
+    double pi = 3.14159;   // this scheme's own π
+    double half_pi = 0.5 * 3.14159;
+    double a = 0;
+    double r_min = 0;
+    double Q = 0;
+    double u0 = 0;
+    double u0_squared = 0;
+    double s1 = 0;
+};
+
+// The terms of the series after the first: each eigenvalue with its decay
+// and weight, found once for the block and kept as far as a call has needed
+// them, so that the points of a window share the Newton iterations.
+struct Ppr3Term {
+    double mu = 0;      // the eigenvalue
+    double sigma = 0;   // √((μ/δ/f)² + u0²)
+    double ck = 0;      // μ / (½ sin 2μ + μ)
+};
+
+class Ppr3SeriesTerms {
+public:
+    // Forgets the terms when what they depend on changed.
+    void keep_for(const Ppr3Derived& d, double delta);
+    // Term n (0 for k = 2, the second term of the series).
+    const Ppr3Term& at(int n);
+
+private:
+    // NaN matches nothing, so the first call fills.
+    double Bi_ = nan_, f_ = nan_, u0_squared_ = nan_, delta_ = nan_;
+    static constexpr double nan_ = std::numeric_limits<double>::quiet_NaN();
+    std::vector<Ppr3Term> terms_;
+};
+
+struct Ppr3State {
+    Ppr3Parameters parameters;
+    Ppr3Derived derived;
+    ThreadCache<Ppr3SeriesTerms> series_terms;
+    Ppr3State();
+};
 
 void ppr3_set_data(SchemeParameters values);
 void ppr3_prepare();
@@ -100,7 +197,25 @@ struct Ppr4Parameters {
     double h2 = 4;          // width of plate 2 (y > 0)
     double q = 520;
 };
-extern thread_local Ppr4Parameters ppr4_parameters;
+
+// What ppr4_prepare derives from the block.
+struct Ppr4Derived {
+    double r_min = 0.00001;
+    double pi = 3.14159;   // this scheme's own π
+    double a = 0;
+    double b = 0;
+    double s = 0;
+    double Q = 0;
+    double W = 0;
+    double D1 = 0;
+    double D2 = 0;
+};
+
+struct Ppr4State {
+    Ppr4Parameters parameters;
+    Ppr4Derived derived;
+    Ppr4State();
+};
 
 void ppr4_set_data(SchemeParameters values);
 void ppr4_prepare();
@@ -130,7 +245,57 @@ struct Ppr5Parameters {
     double alpha = 0;      // surface heat-transfer coefficient
     double q = 1000;
 };
-extern thread_local Ppr5Parameters ppr5_parameters;
+
+// What ppr5_prepare derives from the block.
+struct Ppr5Derived {
+    double a1 = 0;        // diffusivity of plate 1, the scale of ξ and η
+    double m = 1;         // a1 / a2
+    double L = 1;         // λ2·δ2 / (λ1·δ1)
+    double b = 0;         // 2·α·λ1 / (v·c1·ρ1)²
+    double K = 0;         // q / (π·λ1·δ1)
+    double at_zero = 0;   // the integrand at w = 0
+};
+
+// The point of the last ppr5_temperature call, for the integrand.
+struct Ppr5FieldPoint {
+    int side = 0;         // 0: plate 1 (y <= 0), 1: plate 2
+    double m_side = 1;    // the side factors: (m, L) on plate 2, (1, 1) on plate 1
+    double L_side = 1;
+    double xi = 0;        // x·v / a1
+    double eta = 0;       // |y|·v / a1
+};
+
+// What the integrand holds at a wavenumber w whatever the point: the joint's
+// two factors and the two roots of the point's side.
+struct Ppr5NodeFactors {
+    double D1 = 0, D2 = 0;
+    double root_plus = 0;    // √(A3 + s3): the decay across the plate
+    double root_minus = 0;   // √(s3 − A3): the phase across the plate
+};
+
+// The point-free factors at the nodes of every panel of the wavenumber
+// integral seen so far, by panel and side.
+class Ppr5NodeCache {
+public:
+    // Forgets every entry when the constants that the factors hold change.
+    void keep_for(const Ppr5Derived& d);
+    // The factors at the nodes of the panel, on the point's side.
+    const Ppr5NodeFactors* at(int key, const Ppr5Derived& d, const Ppr5FieldPoint& pt);
+
+private:
+    // m, L and b of the entries; NaN matches nothing, so the first call fills.
+    static constexpr double nan_ = std::numeric_limits<double>::quiet_NaN();
+    double m_ = nan_, L_ = nan_, b_ = nan_;
+    std::vector<std::vector<Ppr5NodeFactors>> panels_;   // sized at the first call
+};
+
+struct Ppr5State {
+    Ppr5Parameters parameters;
+    Ppr5Derived derived;
+    Ppr5FieldPoint point;
+    ThreadCache<Ppr5NodeCache> node_cache;
+    Ppr5State();
+};
 
 void ppr5_set_data(SchemeParameters values);
 void ppr5_prepare();
@@ -156,7 +321,22 @@ struct Ppr9Parameters {
     double B = 5;          // half width of the strip (set_data takes the full width)
     double q = 4500;
 };
-extern thread_local Ppr9Parameters ppr9_parameters;
+
+// What ppr9_prepare derives from the block.
+struct Ppr9Derived {
+    double two_a = 2;    // twice the diffusivity
+    double scale = 0;    // 4πλB, which the strip's integral is divided by
+};
+
+struct Ppr9State {
+    Ppr9Parameters parameters;
+    Ppr9Derived derived;
+    // The point that ppr9_temperature leaves for the integrand.
+    double point_x = 0;
+    double point_y = 0;
+    double point_z = 0;
+    Ppr9State();
+};
 
 void ppr9_set_data(SchemeParameters values);
 void ppr9_prepare();
@@ -182,7 +362,19 @@ struct Ppr14Parameters {
     double f = 2;          // concentration of the source over the depth, 1/cm²
     double q = 10000;
 };
-extern thread_local Ppr14Parameters ppr14_parameters;
+
+// What ppr14_prepare derives from the block.
+struct Ppr14Derived {
+    double h = 0;       // step of the sum along the depth
+    double C = 0;       // the power's factor
+    double two_a = 2;   // twice the diffusivity
+};
+
+struct Ppr14State {
+    Ppr14Parameters parameters;
+    Ppr14Derived derived;
+    Ppr14State();
+};
 
 void ppr14_set_data(SchemeParameters values);
 void ppr14_prepare();
@@ -207,7 +399,10 @@ struct Ppr15Parameters {
     double k = 2;          // concentration coefficient of the source, 1/cm²
     double q = 2000;
 };
-extern thread_local Ppr15Parameters ppr15_parameters;
+
+struct Ppr15State {
+    Ppr15Parameters parameters;
+};
 
 void ppr15_set_data(SchemeParameters values);
 void ppr15_prepare();
@@ -268,10 +463,9 @@ struct Ppr10Parameters {
     double v_y = 7;          // cross speed of the electrode
     double q = 5000;         // effective power
 };
-extern thread_local Ppr10Parameters ppr10_parameters;
 
 // What ppr10_set_data derives from the block, and the observed point.
-struct Ppr10State {
+struct Ppr10Derived {
     double a = 0;      // thermal diffusivity, cm²/s
     double t_s = 0;    // duration of one sweep, s
     double dx = 0;     // advance along the weld during one sweep, cm
@@ -282,7 +476,25 @@ struct Ppr10State {
     double K = 0;      // temperature scale, °C
     double x_p = 0;    // the observed point along the weld, cm
 };
-extern thread_local Ppr10State ppr10_state;
+
+// What ppr10_temperature leaves for the integrand.
+struct Ppr10IntegrandState {
+    double xi0 = 0;
+    double eta0 = 0;
+    double r = 0;    // t / t_s
+    double k = 0;    // the sweep, as a double
+    double s = 1;    // its direction
+    double mu = 0;   // the thickness eigenvalue
+};
+
+// The constants start derived from the start values: the window may run
+// before the data dialog was ever confirmed.
+struct Ppr10State {
+    Ppr10Parameters parameters;
+    Ppr10Derived derived;
+    Ppr10IntegrandState integrand;
+    Ppr10State();
+};
 
 void ppr10_set_data(SchemeParameters values);
 void ppr10_prepare();
@@ -309,10 +521,9 @@ struct Ppr11Parameters {
     double v_y = 7;
     double q = 5000;
 };
-extern thread_local Ppr11Parameters ppr11_parameters;
 
 // A is the length scale of this scheme.
-struct Ppr11State {
+struct Ppr11Derived {
     double a = 0;
     double t_s = 0;
     double dx = 0;
@@ -322,7 +533,22 @@ struct Ppr11State {
     double K = 0;
     double x_p = 0;
 };
-extern thread_local Ppr11State ppr11_state;
+
+struct Ppr11IntegrandState {
+    double xi0 = 0;
+    double eta0 = 0;
+    double zeta0 = 0;
+    double r = 0;   // t / t_s
+    double k = 0;   // the sweep, as a double
+    double s = 1;   // its direction
+};
+
+struct Ppr11State {
+    Ppr11Parameters parameters;
+    Ppr11Derived derived;
+    Ppr11IntegrandState integrand;
+    Ppr11State();
+};
 
 void ppr11_set_data(SchemeParameters values);
 void ppr11_prepare();
@@ -378,10 +604,30 @@ struct PulseState {
     double pause_length = 0;
 };
 
-// Scheme 11: pulsed source on a massive body (stem rom1)
-extern thread_local PulseParameters rom1_parameters;
-extern thread_local PulseState rom1_state;
+// Everything one pulsed scheme keeps; the point is left by its
+// pulse_temperature for the integrands (scheme 11 reads no z).
+struct PulseSchemeState {
+    PulseParameters parameters;
+    PulseState pulse;
+    double point_x = 0;
+    double point_y = 0;
+    double point_z = 0;
+};
 
+// Every sample of a thermal cycle of scheme 13 integrates the cycles at the
+// same emission times and the same depth, so the series of mirror images of
+// an emission time is kept for the block, t_now and depth it was found with
+// (bounded, since the keys of one window are a few hundred thousand at most).
+struct Rom3ImageSeriesCache {
+    double t_now = std::numeric_limits<double>::quiet_NaN(), z = 0, delta = 0, a = 0;
+    std::unordered_map<double, double> by_emission;
+};
+
+struct Rom3State : PulseSchemeState {
+    ThreadCache<Rom3ImageSeriesCache> image_cache;
+};
+
+// Scheme 11: pulsed source on a massive body (stem rom1)
 void rom1_set_data(SchemeParameters values);
 void rom1_prepare();
 double rom1_pulse_temperature(double x, double y, double z, double t);
@@ -394,9 +640,6 @@ void rom1_depth_range(double y, double& zmin, double& zmax);
 void rom1_width_range(int& one_body, double& ymin, double& ymax);   // scheme 12's too
 
 // Scheme 12: pulsed source on a plate (stem rom2)
-extern thread_local PulseParameters rom2_parameters;
-extern thread_local PulseState rom2_state;
-
 void rom2_set_data(SchemeParameters values);
 void rom2_prepare();
 double rom2_pulse_temperature(double x, double y, double z, double t);
@@ -408,9 +651,6 @@ double rom2_initial_temperature();
 void rom2_depth_range(double y, double& zmin, double& zmax);
 
 // Scheme 13: pulsed source on a thin plate (stem rom3)
-extern thread_local PulseParameters rom3_parameters;
-extern thread_local PulseState rom3_state;
-
 void rom3_set_data(SchemeParameters values);
 void rom3_prepare();
 double rom3_pulse_temperature(double x, double y, double z, double t);
@@ -445,7 +685,6 @@ struct CompParameters {
     double delta = 0.1;      // plate thickness
     double q = 3000;         // effective power
 };
-extern thread_local CompParameters comp_parameters;
 
 // The constants of the material and the source that comp_temperature
 // derives from the block at every call.
@@ -462,6 +701,13 @@ struct CompConstants {
 };
 CompConstants comp_constants();
 
+// The constants are those of the last evaluation, which the transforms read.
+struct CompState {
+    CompParameters parameters;
+    CompConstants constants;
+    CompState();
+};
+
 void comp_set_data(SchemeParameters values);
 void comp_prepare();
 double comp_temperature(double t, double y, double z);
@@ -476,27 +722,29 @@ void comp_depth_range(double y, double& zmin, double& zmax);
 void comp_width_range(int& one_body, double& ymin, double& ymax);
 
 // ---------------------------------------------------------------------------
-// A copy of the scheme state of one thread, for a worker to compute with:
-// the operation slots and every scheme's block, since a kept slot may belong
-// to another scheme than the installed one (scheme 2's power serves the
-// time-domain schemes). What `prepare` derives from a block is not copied:
-// adopting derives it again.
+// The state of every scheme, as one value: what each scheme's module keeps
+// (its parameter block, what `prepare` derives, the point of the last call,
+// its caches) and the gap of the last time-domain temperature. Each thread
+// that computes has its own, so the workers of a sweep (compute_points)
+// compute side by side while the interface thread's stays as the windows and
+// dialogs left it; a worker starts from a copy of it, and `= {}` puts back
+// the start values. State added to a scheme goes into its record here.
 
 struct SchemeState {
-    HeatSourceModel model;
-    Ppr1Parameters ppr1;
-    Ppr2Parameters ppr2;
-    Ppr3Parameters ppr3;
-    Ppr4Parameters ppr4;
-    Ppr5Parameters ppr5;
-    Ppr9Parameters ppr9;
-    Ppr10Parameters ppr10;
-    Ppr10State ppr10_derived;
-    Ppr11Parameters ppr11;
-    Ppr11State ppr11_derived;
-    Ppr14Parameters ppr14;
-    Ppr15Parameters ppr15;
-    PulseParameters rom1, rom2, rom3;
-    PulseState rom1_derived, rom2_derived, rom3_derived;
-    CompParameters comp;
+    Ppr1State ppr1;
+    Ppr2State ppr2;
+    Ppr3State ppr3;
+    Ppr4State ppr4;
+    Ppr5State ppr5;
+    Ppr9State ppr9;
+    Ppr10State ppr10;
+    Ppr11State ppr11;
+    Ppr14State ppr14;
+    Ppr15State ppr15;
+    PulseSchemeState rom1, rom2;
+    Rom3State rom3;
+    CompState comp;
+    FieldGap field_gap = FieldGap::none;
 };
+
+extern thread_local SchemeState scheme_state;

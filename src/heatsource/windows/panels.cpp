@@ -101,7 +101,7 @@ void energy_captions(Panel& panel, double q, double v, double thickness, bool pe
 void ppr1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness)
 {
-    const Ppr1Parameters& p = ppr1_parameters;
+    const Ppr1Parameters& p = scheme_state.ppr1.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -119,7 +119,7 @@ void ppr1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
 void ppr2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int /*show_thickness*/)
 {
-    const Ppr2Parameters& p = ppr2_parameters;
+    const Ppr2Parameters& p = scheme_state.ppr2.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -139,7 +139,7 @@ void ppr2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
 void ppr3_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness)
 {
-    const Ppr3Parameters& p = ppr3_parameters;
+    const Ppr3Parameters& p = scheme_state.ppr3.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -161,7 +161,7 @@ void ppr3_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
 void ppr4_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness)
 {
-    const Ppr4Parameters& p = ppr4_parameters;
+    const Ppr4Parameters& p = scheme_state.ppr4.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -181,7 +181,7 @@ void ppr4_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
 void ppr5_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness)
 {
-    const Ppr5Parameters& p = ppr5_parameters;
+    const Ppr5Parameters& p = scheme_state.ppr5.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda_plate1, p.lambda1);
     panel.caption(0, caption_lambda_plate2, p.lambda2);
@@ -203,7 +203,7 @@ void ppr5_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
 void ppr9_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int /*show_thickness*/)
 {
-    const Ppr9Parameters& p = ppr9_parameters;
+    const Ppr9Parameters& p = scheme_state.ppr9.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -220,7 +220,7 @@ void ppr9_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
 void ppr14_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                       int /*show_thickness*/)
 {
-    const Ppr14Parameters& p = ppr14_parameters;
+    const Ppr14Parameters& p = scheme_state.ppr14.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -237,7 +237,7 @@ void ppr14_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0
 void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                       int /*show_thickness*/)
 {
-    const Ppr15Parameters& p = ppr15_parameters;
+    const Ppr15Parameters& p = scheme_state.ppr15.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -257,7 +257,7 @@ void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0
 void ppr10_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
                       int /*show_thickness*/)
 {
-    const Ppr10Parameters& p = ppr10_parameters;
+    const Ppr10Parameters& p = scheme_state.ppr10.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -275,7 +275,7 @@ void ppr10_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int
 void ppr11_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
                       int /*show_thickness*/)
 {
-    const Ppr11Parameters& p = ppr11_parameters;
+    const Ppr11Parameters& p = scheme_state.ppr11.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda, p.lambda);
     panel.caption(0, caption_c, p.c);
@@ -316,25 +316,25 @@ void pulse_panel(Canvas& dc, Rect rect, const PulseParameters& p)
 void rom1_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
                      int /*show_thickness*/)
 {
-    pulse_panel(dc, rect, rom1_parameters);
+    pulse_panel(dc, rect, scheme_state.rom1.parameters);
 }
 
 void rom2_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
                      int /*show_thickness*/)
 {
-    pulse_panel(dc, rect, rom2_parameters);
+    pulse_panel(dc, rect, scheme_state.rom2.parameters);
 }
 
 void rom3_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
                      int /*show_thickness*/)
 {
-    pulse_panel(dc, rect, rom3_parameters);
+    pulse_panel(dc, rect, scheme_state.rom3.parameters);
 }
 
 void comp_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
                      int /*show_thickness*/)
 {
-    const CompParameters& p = comp_parameters;
+    const CompParameters& p = scheme_state.comp.parameters;
     Panel panel = begin_panel(dc, rect);
     panel.caption(0, caption_lambda_phase1, p.lambda1);
     panel.caption(0, caption_lambda_phase2, p.lambda2);

@@ -91,7 +91,7 @@ void reinstall_start_scheme()
 
 void ppr1_summary(char* line1, char* line2, char* title)
 {
-    const Ppr1Parameters& p = ppr1_parameters;
+    const Ppr1Parameters& p = scheme_state.ppr1.parameters;
     switch (current_language()) {
     case Language::russian:
     case Language::ukrainian:
@@ -128,7 +128,7 @@ void ppr1_caption(char* line1, char* line2, char* line3)
 
 void ppr2_summary(char* line1, char* line2, char* title)
 {
-    const Ppr2Parameters& p = ppr2_parameters;
+    const Ppr2Parameters& p = scheme_state.ppr2.parameters;
     switch (current_language()) {
     case Language::russian:
     case Language::ukrainian:
@@ -176,7 +176,7 @@ void ppr2_caption(char* line1, char* line2, char* line3)
 
 void ppr3_summary(char* line1, char* line2, char* title)
 {
-    const Ppr3Parameters& p = ppr3_parameters;
+    const Ppr3Parameters& p = scheme_state.ppr3.parameters;
     switch (current_language()) {
     case Language::russian:
     case Language::ukrainian:
@@ -215,7 +215,7 @@ void ppr3_caption(char* line1, char* line2, char* line3)
 
 void ppr4_summary(char* line1, char* line2, char* title)
 {
-    const Ppr4Parameters& p = ppr4_parameters;
+    const Ppr4Parameters& p = scheme_state.ppr4.parameters;
     put_text(line1, cformat("conductivity=%g, capacity=%g, density=%g, Тo=%g", p.lambda, p.c, p.rho,
                             p.T0));
     put_text(line2, cformat(" V=%g, thickness=%g, contact resistence=%g, h1=%g, h2=%g, q=%g", p.v,
@@ -243,7 +243,7 @@ void ppr4_caption(char* line1, char* line2, char* line3)
 
 void ppr5_summary(char* line1, char* line2, char* title)
 {
-    const Ppr5Parameters& p = ppr5_parameters;
+    const Ppr5Parameters& p = scheme_state.ppr5.parameters;
     switch (current_language()) {
     case Language::russian:
     case Language::ukrainian:
@@ -283,7 +283,7 @@ void ppr5_caption(char* line1, char* line2, char* line3)
 
 void ppr9_summary(char* line1, char* line2, char* title)
 {
-    const Ppr9Parameters& p = ppr9_parameters;
+    const Ppr9Parameters& p = scheme_state.ppr9.parameters;
     put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
                             p.lambda, p.c, p.rho, p.T0));
     put_text(line2, cformat(" V=%g, half width of strip=%g, Power=%g", p.v, p.B, p.q));
@@ -310,7 +310,7 @@ void ppr9_caption(char* line1, char* line2, char* line3)
 
 void ppr10_summary(char* line1, char* line2, char* title)
 {
-    const Ppr10Parameters& p = ppr10_parameters;
+    const Ppr10Parameters& p = scheme_state.ppr10.parameters;
     put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
                             p.lambda, p.c, p.rho, p.T0));
     put_text(line2, cformat(" Vx=%g, Thickness=%g; resistance=%g, amplitude=%g; Vy=%g; Power=%g",
@@ -341,7 +341,7 @@ void ppr10_caption(char* line1, char* line2, char* line3)
 
 void ppr11_summary(char* line1, char* line2, char* title)
 {
-    const Ppr11Parameters& p = ppr11_parameters;
+    const Ppr11Parameters& p = scheme_state.ppr11.parameters;
     put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
                             p.lambda, p.c, p.rho, p.T0));
     put_text(line2, cformat(" Vx=%g, resistance=%g, amplitude=%g; Vy=%g; Power=%g", p.v_x,
@@ -373,7 +373,7 @@ void ppr11_caption(char* line1, char* line2, char* line3)
 
 void ppr14_summary(char* line1, char* line2, char* title)
 {
-    const Ppr14Parameters& p = ppr14_parameters;
+    const Ppr14Parameters& p = scheme_state.ppr14.parameters;
     put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g;",
                             p.lambda, p.c, p.rho, p.T0));
     put_text(line2, cformat(" V=%g; f -concentration coef=%g; Power=%g.", p.v, p.f, p.q));
@@ -401,7 +401,7 @@ void ppr14_caption(char* line1, char* line2, char* line3)
 
 void ppr15_summary(char* line1, char* line2, char* title)
 {
-    const Ppr15Parameters& p = ppr15_parameters;
+    const Ppr15Parameters& p = scheme_state.ppr15.parameters;
     put_text(line1, cformat("Thermal conductivity=%g; Heat capacity=%g; Density=%g; Initial t=%g,",
                             p.lambda, p.c, p.rho, p.T0));
     // One text for every language: German and French have none of their own.
@@ -430,12 +430,12 @@ void ppr15_caption(char* line1, char* line2, char* line3)
 
 void rom1_summary(char* line1, char* line2, char* title)
 {
-    const PulseParameters& p = rom1_parameters;
+    const PulseParameters& p = scheme_state.rom1.parameters;
     put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
                             p.q1, p.q2, p.v, p.lambda, p.c));
     // The time shown is the one the last computed cycle was observed at.
     put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
-                            p.t_pulse, rom1_state.t_now, p.T0));
+                            p.t_pulse, scheme_state.rom1.pulse.t_now, p.T0));
     put_text(title, pick(Text5{"11. Welding a massive body by a pulse source",
                                "11.Сварка массивного тела импульсным источником",
                                "11.Зварювання масивного тіла імпульсним джерелом",
@@ -459,11 +459,11 @@ void rom1_caption(char* line1, char* line2, char* line3)
 
 void rom2_summary(char* line1, char* line2, char* title)
 {
-    const PulseParameters& p = rom2_parameters;
+    const PulseParameters& p = scheme_state.rom2.parameters;
     put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
                             p.q1, p.q2, p.v, p.lambda, p.c));
     put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
-                            p.t_pulse, rom2_state.t_now, p.T0));
+                            p.t_pulse, scheme_state.rom2.pulse.t_now, p.T0));
     put_text(title, pick(Text5{"12. Welding a plate by a pulse source",
                                "12.Сварка пластины импульсным источником",
                                "12.Зварювання пластини імпульсним джерелом",
@@ -486,11 +486,11 @@ void rom2_caption(char* line1, char* line2, char* line3)
 
 void rom3_summary(char* line1, char* line2, char* title)
 {
-    const PulseParameters& p = rom3_parameters;
+    const PulseParameters& p = scheme_state.rom3.parameters;
     put_text(line1, cformat("Wmax=%g, Wmin=%g, velocity=%g, conductivity=%g, Heat capasity=%g,",
                             p.q1, p.q2, p.v, p.lambda, p.c));
     put_text(line2, cformat(" density=%g, t0=%g, tp=%g, t=%g, Ti=%g", p.rho, p.t_cycle,
-                            p.t_pulse, rom3_state.t_now, p.T0));
+                            p.t_pulse, scheme_state.rom3.pulse.t_now, p.T0));
     put_text(title, pick(Text5{" 13. Welding of a thin plate by a pulse source ",
                                "13.Сварка тонкой пластины импульсным источником",
                                "13. Зварювання тонкої пластини імпульсним джерелом",
@@ -514,7 +514,7 @@ void rom3_caption(char* line1, char* line2, char* line3)
 
 void comp_summary(char* line1, char* line2, char* title)
 {
-    const CompParameters& p = comp_parameters;
+    const CompParameters& p = scheme_state.comp.parameters;
     switch (current_language()) {
     case Language::russian:
     case Language::ukrainian:
