@@ -27,10 +27,10 @@ struct PanelStyle {
 
 const Text5 property_labels[6] = {
     {"Hardness HV", "Твердость по Викерсу HV", "Твердість по Вікерсу HV", "Die Härte HV", "La fermeté HV"},
-    {"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
+    {"Tensile strength Rm, MPa", "Предел прочности Rm, МПа", "Границя міцності Rm, МПа",
      "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"},
-    {"Yield point R02, mPa", "Предел текучести R02, мПа", "Границя текучості R02, мПа",
-     "Die Grenze der Fließbarkeit R02, mPa", "La limite de la fluidité R02, mPa"},
+    {"Yield point R02, MPa", "Предел текучести R02, МПа", "Границя текучості R02, МПа",
+     "Die Grenze der Fließbarkeit R02, MPa", "La limite de la fluidité R02, MPa"},
     {"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %", "Die relative Verlängerung A, %",
      "L'allongement relatif A, %"},
     {"Reduction in area  Z, %", "Относительное сужение Z, %", "Відносне звуженння Z, %", "Die relative Verengung Z, %",

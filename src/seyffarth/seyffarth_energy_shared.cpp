@@ -177,8 +177,8 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
     const int wm = steel_extent(dc, model, H12).cx;
     text_at(dc, left + (width - wm) / 2, static_cast<int>(bottom - 7.5 * h), model, mode_colour({120, 0, 95}));
     const std::string point =
-        steel_text(pick(Text5{" (y=%g, sm; z=%g, sm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
-                              " (y=%g, sm; z=%g, sm)", " (y=%g, sm; z=%g, sm)"}),
+        steel_text(pick(Text5{" (y=%g, cm; z=%g, cm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
+                              " (y=%g, cm; z=%g, cm)", " (y=%g, cm; z=%g, cm)"}),
                    {steel_number(b.y), steel_number(b.z)});
     const int wp = steel_extent(dc, point, H).cx;
     text_at(dc, left + (width - wp) / 2, static_cast<int>(bottom - 6.3 * h), point, {0, 0, 0});

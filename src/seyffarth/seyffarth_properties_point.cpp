@@ -36,11 +36,11 @@ const std::array<PropertyPanel, 6> panels{{
     {PenStyle::solid, {127, 0, 0}, 0xC0, 5, 1,
      {"Hardness HV", "Твердость по Викерсу HV", "Твердість по Вікерсу HV", "Die Härte HV", "La fermeté HV"}},
     {PenStyle::dash_dot, {0, 125, 0}, 0xC1, 5, 1,
-     {"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
+     {"Tensile strength Rm, MPa", "Предел прочности Rm, МПа", "Границя міцності Rm, МПа",
       "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"}},
     {PenStyle::dash_dot, {0, 200, 0}, 0xC2, 5, 1,
-     {"Yield point R02, mPa", "Предел текучести R02, мПа", "Границя текучості R02, мПа",
-      "Die Grenze der Fließbarkeit R02, mPa", "La limite de la fluidité R02, mPa"}},
+     {"Yield point R02, MPa", "Предел текучести R02, МПа", "Границя текучості R02, МПа",
+      "Die Grenze der Fließbarkeit R02, MPa", "La limite de la fluidité R02, MPa"}},
     {PenStyle::dash, {0, 0, 200}, 0xC3, 5, 1,
      {"Elongation A, %%", "Относительное удлинение A, %%", "Відносне подовження A, %%",
       "Die relative Verlängerung A, %%", "L'allongement relatif A, %%"}},
@@ -65,8 +65,8 @@ constexpr Text5 result_format{
     "In a range: (%g,%g), [C] at point (y=%g, cm; z=%g, cm) chill time: %-.3g, s;",
     "В диапазоне: (%g,%g), [C] в точке (y=%g, см; z=%g, см) время охлаждения: %-.3g, сек;",
     "В діапазоні: (%g,%g), [C] в точці (y=%g, см; z=%g, см) час охолодження: %-.3g, сек;",
-    "Im Bereich: (%g,%g), [C] im Punkt (y=%g, cm; z=%g, cm) die Zeit der Abkühlung: %-.3g, ñåê;",
-    "Dans la gamme : (%g,%g), [C] dans le point (y=%g, cm; z=%g, cm) le temps du refroidissement: %-.3g, ñåê;"};
+    "Im Bereich: (%g,%g), [C] im Punkt (y=%g, cm; z=%g, cm) die Zeit der Abkühlung: %-.3g, s;",
+    "Dans la gamme : (%g,%g), [C] dans le point (y=%g, cm; z=%g, cm) le temps du refroidissement: %-.3g, s;"};
 
 constexpr Text5 temperature_title{"Temperature, C", "Температура, C", "Температура, C", "Temperatur, C",
                                   "Temperature, C"};

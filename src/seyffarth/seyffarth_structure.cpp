@@ -17,8 +17,8 @@ constexpr Text5 result_format{
     "In a range: (%g,%g), [C] at point (y=%g, cm; z=%g, cm) chill time: %-.3g, s;",
     "В диапазоне: (%g,%g), [C] в точке (y=%g, см; z=%g, см) время охлаждения: %-.3g, сек;",
     "В діапазоні: (%g,%g), [C] в точці (y=%g, см; z=%g, см) час охолодження: %-.3g, сек;",
-    "Im Bereich: (%g,%g), [C] im Punkt (y=%g, cm; z=%g, cm) die Zeit der Abkühlung: %-.3g, ñåê;",
-    "Dans la gamme : (%g,%g), [C] dans le point (y=%g, cm; z=%g, cm) le temps du refroidissement: %-.3g, ñåê;"};
+    "Im Bereich: (%g,%g), [C] im Punkt (y=%g, cm; z=%g, cm) die Zeit der Abkühlung: %-.3g, s;",
+    "Dans la gamme : (%g,%g), [C] dans le point (y=%g, cm; z=%g, cm) le temps du refroidissement: %-.3g, s;"};
 
 // Share fragments one after another, each in its colour, the x advanced by
 // each fragment's width.

@@ -2,8 +2,8 @@
 
 namespace steel_text_rows {
 
-const Text5 point_coordinates{" (y=%g, sm; z=%g, sm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
-                              " (y=%g, sm; z=%g, sm)", " (y=%g, sm; z=%g, sm)"};
+const Text5 point_coordinates{" (y=%g, cm; z=%g, cm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
+                              " (y=%g, cm; z=%g, cm)", " (y=%g, cm; z=%g, cm)"};
 const Text5 model_line{" Account on model: \"%s\"", " Рассчёт по модели: \"%s\"", " Розрахунок по моделі: \"%s\"",
                        " Die Rechnung nach dem Modell: \"%s\"", "Le compte selon le modèle: \"%s\""};
 const Text5 cooling_time_short{"t 8/5, s", "t 8/5, с", "t 8/5, с", "t 8/5, s", "t 8/5, s"};
@@ -24,9 +24,9 @@ const Text5 reduction_title{"Reduction in area  Z, %%", "Относительн�
                             "Die relative Verengung Z, %%", "Le rétrécissement relatif Z, %%"};
 const Text5 elongation_title{"Elongation A, %%", "Относительное удлинение A, %%", "Відносне подовження A, %%",
                              "Die relative Verlängerung A, %%", "L'allongement relatif A, %%"};
-const Text5 yield_title{"Yield point R02, mPa", "Предел текучести R02, мПа", "Границя текучості R02, мПа",
-                        "Die Grenze der Fließbarkeit R02, mPa", "La limite de la fluidité R02, mPa"};
-const Text5 strength_title{"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
+const Text5 yield_title{"Yield point R02, MPa", "Предел текучести R02, МПа", "Границя текучості R02, МПа",
+                        "Die Grenze der Fließbarkeit R02, MPa", "La limite de la fluidité R02, MPa"};
+const Text5 strength_title{"Tensile strength Rm, MPa", "Предел прочности Rm, МПа", "Границя міцності Rm, МПа",
                            "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"};
 const Text5 pearlite_unit{"Pearlite, %%", "Перлит, %%", "Перліт, %%", "Pearlite, %%", "Pearlite, %%"};
 const Text5 ion_hardness_label{"HV hardnes", "HV твёрдость", "HV твердість", "HV hardnes", "HV hardnes"};

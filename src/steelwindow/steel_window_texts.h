@@ -7,7 +7,7 @@
 
 namespace steel_text_rows {
 
-extern const Text5 point_coordinates;   // " (y=%g, sm; z=%g, sm)"
+extern const Text5 point_coordinates;   // " (y=%g, cm; z=%g, cm)"
 extern const Text5 model_line;   // " Account on model: \"%s\""
 extern const Text5 cooling_time_short;   // "t 8/5, s"
 extern const Text5 structure_axis;   // "Structure, %%"
@@ -19,7 +19,7 @@ extern const Text5 bainite_unit;   // "Bainite, %%"
 extern const Text5 toughness_title;   // "Impact toughness K, J/mm2"
 extern const Text5 reduction_title;   // "Reduction in area  Z, %%"
 extern const Text5 elongation_title;   // "Elongation A, %%"
-extern const Text5 yield_title;   // "Yield point R02, mPa"
+extern const Text5 yield_title;   // "Yield point R02, MPa"
 extern const Text5 strength_title;   // "Tensile strength Rm, MPa"
 extern const Text5 pearlite_unit;   // "Pearlite, %%"
 extern const Text5 ion_hardness_label;   // "HV hardnes"

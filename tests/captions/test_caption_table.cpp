@@ -127,7 +127,20 @@ const std::vector<Row> rows = {
     {"legend_kappa_phase2", {all("k"), all("2"), names("Volume of the second phase,", "объём 2-ой фазы,", "об'єм 2-ої фази,", "Den Umfang der zweiten Phase,", "Le volume de la deuxième phase,")}},
 };
 
-bool drawn(const RecordingCanvas& dc, const std::string& text) { return dc.find_text(text) != nullptr; }
+// Drawn as one text, or in pieces drawn in order (a text split around its
+// subscript or its degree sign, which are drawn between or after them).
+bool drawn(const RecordingCanvas& dc, const std::string& text)
+{
+    if (dc.find_text(text) != nullptr) return true;
+    for (std::size_t i = 0; i < dc.texts.size(); ++i) {
+        std::string joined = dc.texts[i].text;
+        if (!text.starts_with(joined)) continue;
+        for (std::size_t j = i + 1; j < dc.texts.size() && joined.size() < text.size(); ++j)
+            if (text.starts_with(joined + dc.texts[j].text)) joined += dc.texts[j].text;
+        if (joined == text) return true;
+    }
+    return false;
+}
 
 class CaptionTable : public ::testing::Test {
 protected:

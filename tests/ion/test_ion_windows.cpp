@@ -101,7 +101,7 @@ TEST_F(IonWindows, DepthBeyondThePlateIsReportedAndTakenAtItsFace)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "z превышает толщину пластины z=10 > толщина =5");
     EXPECT_EQ(boxes[0].caption, "  Внимание!");
-    EXPECT_NE(dc.find_text(" (y=0.1, sm; z=5, sm)"), nullptr) << dc.all_text();
+    EXPECT_NE(dc.find_text(" (y=0.1, cm; z=5, cm)"), nullptr) << dc.all_text();
     EXPECT_NE(dc.find_text("Mn, %"), nullptr);
 }
 
@@ -147,7 +147,7 @@ TEST_F(IonWindows, EnergySweepLeavesAGapWherePeakStaysBelowTheInterval)
     ASSERT_NE(axis_title, nullptr);
     EXPECT_GT(note->y, axis_title->y);
     // The model line and the point line moved under the note.
-    const auto* point_line = dc.find_text(" (y=0.5, sm; z=0, sm)");
+    const auto* point_line = dc.find_text(" (y=0.5, cm; z=0, cm)");
     ASSERT_NE(point_line, nullptr);
     EXPECT_GT(point_line->y, note->y);
 

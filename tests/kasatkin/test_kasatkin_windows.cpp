@@ -78,7 +78,7 @@ TEST_F(KasatkinWindows, PropertiesAtPointStopShortOfFourHundredSeconds)
     // HV ticks run to 750, Rm's to 2300; R02 has no axis of its own.
     EXPECT_NE(dc.find_text("750"), nullptr);
     EXPECT_NE(dc.find_text("2300"), nullptr);
-    EXPECT_NE(dc.find_text("Yield point R02, mPa"), nullptr);
+    EXPECT_NE(dc.find_text("Yield point R02, MPa"), nullptr);
     EXPECT_NE(dc.find_text(" Account on model: \"2. Welding of semiinfinite body\""), nullptr);
     // The log axis labels 1 .. 400.
     for (const char* label : {"1", "2", "4", "6", "8", "10", "20", "40", "60", "100", "200", "400"})
@@ -248,7 +248,7 @@ TEST_F(KasatkinWindows, LinesUnderThePlotStandOnTheirOwnRows)
         RecordingCanvas dc;
         row.routine(row.record, 50, nullptr, dc, 0, composition_dialog_start(), 0);
         const auto* model = dc.find_text(row.model_line);
-        const auto* point_line = dc.find_text(" (y=0.05, sm; z=0, sm)");
+        const auto* point_line = dc.find_text(" (y=0.05, cm; z=0, cm)");
         ASSERT_NE(model, nullptr) << dc.all_text();
         ASSERT_NE(point_line, nullptr) << dc.all_text();
         EXPECT_EQ(model->y, row.model_y) << row.model_line;

@@ -27,10 +27,6 @@ const std::vector<KeptWindowCase>& steel_model_cases_before_panel()
          "Ion preheat window: P.bottom = 768 - 10 h = 528; the point line in font H at P.bottom + 3.8 h13 = 528 + 117 "
          "= 645 (h13 = 31), cell 645..669, ink from 649; the panel's heading in font 32 at 641, ink from 646: one row "
          "band for both, in every scheme and language."},
-        {"ion_hardness_vs_preheat/5'/.*", "overlap", point_line, "^(J|Дж)$", 645, 676, 0, false,
-         "Ion preheat window with scheme 5's start block: the point line's cell 645..669 (as above) and the panel's "
-         "first row at 768 - 3.5 cy = 673 (cy = 27), whose energy q/v has its unit stacked, the numerator J raised "
-         "half a row to ink from 668, under the point line's closing bracket at x = 602..627."},
         {"kasatkin_(structure|properties)_vs_thickness", "overlap", point_line, panel_heading, 630, 676, 0, false,
          "Kasatkin-Seyffarth thickness windows: the point line in font H at 768 - 5.5 h = 768 - 137 = 631 (h = 25), "
          "cell 631..656, ink from 634; the panel's heading in font 32 at 641, ink from 646: the heading's capitals "
@@ -74,16 +70,20 @@ const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
 
         // German property titles over the composition table.
         {"kasatkin_properties_vs_(preheat|thickness)/.*/de", "overlap", "^( Den chemischen |Zusammensetzung, %)$",
-         "^Die Grenze der (Haltbarkeit|Fließbarkeit)", 70, 112, 0, true,
+         "^Die Grenze der (Haltbarkeit|Fließbarkeit)", 60, 112, 0, true,
          "Kasatkin-Seyffarth preheat and thickness properties windows in German: the strength and yield titles read "
-         "upwards from the plot bottom, \"Die Grenze der Fließbarkeit R02, mPa\" 357 and 422 px of ink in fonts 25 "
+         "upwards from the plot bottom, \"Die Grenze der Fließbarkeit R02, MPa\" 357 and 422 px of ink in fonts 25 "
          "and 30; preheat from P.bottom = 768 - 12 h = 468 at x = 4 h = 100 and 5 h = 125, thickness from "
          "P.bottom = 768 - 10 h = 518 at x = 3 h' = 90 and 4 h' = 120: both reach the composition table at y = 3.1 "
          "h = 77..129 and run over its heading's second line."},
         {"kasatkin_properties_vs_(preheat|thickness)/.*/de", "crosses", "^Die Grenze der (Haltbarkeit|Fließbarkeit)",
-         "", 70, 124, 1, true,
+         "", 60, 124, 1, true,
          "The same German strength and yield titles (as above) crossed by the composition table's rules at y = 77, "
          "97 and 129 and its column rules."},
+        {"kasatkin_properties_vs_thickness/1/fr", "crosses", "^La limite de la fluidité", "", 120, 130, 1, true,
+         "Kasatkin-Seyffarth properties-versus-thickness window in French, scheme 1: with the plot's P.bottom = 493 "
+         "(as below) the yield title \"La limite de la fluidité R02, MPa\" (366 px of ink in font 30) reaches y = 127, "
+         "over the composition table's bottom rule at 129."},
         {"kasatkin_properties_vs_thickness/1/de", "covered", "^Die Grenze der Fließbarkeit",
          "^nach dem Modell", 40, 72, 0, true,
          "Kasatkin-Seyffarth properties-versus-thickness window in German, scheme 1: the sweep leaves points out, "

@@ -250,6 +250,40 @@ bool rule_crosses_glyphs(const DrawnRule& rule, const PlacedText& t)
 
 } // namespace
 
+bool only_touching(const LayoutFinding& f, int strip)
+{
+    const auto slight = [strip](const Rect& a, const Rect& b) {
+        const int w = std::min(a.right, b.right) - std::max(a.left, b.left);
+        const int h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+        return w <= strip || h <= strip;
+    };
+    switch (f.kind) {
+    case LayoutFindingKind::overlap:
+        for (const Rect& a : f.first.glyphs)
+            for (const Rect& b : f.second.glyphs)
+                if (boxes_meet(a, b) && !slight(a, b)) return false;
+        return true;
+    case LayoutFindingKind::crosses:
+        for (const Rect& g : f.first.glyphs) {
+            if (!rule_crosses(f.rule, g)) continue;
+            // The strip of the glyph box that the line's band takes.
+            const int w = std::max(1, f.rule.width);
+            const Rect band = f.rule.from.y == f.rule.to.y
+                                  ? Rect{std::min(f.rule.from.x, f.rule.to.x), f.rule.from.y - w / 2,
+                                         std::max(f.rule.from.x, f.rule.to.x) + 1, f.rule.from.y - w / 2 + w}
+                              : f.rule.from.x == f.rule.to.x
+                                  ? Rect{f.rule.from.x - w / 2, std::min(f.rule.from.y, f.rule.to.y),
+                                         f.rule.from.x - w / 2 + w, std::max(f.rule.from.y, f.rule.to.y) + 1}
+                                  : g;
+            if (f.rule.ellipse || !slight(band, g)) return false;
+        }
+        return true;
+    case LayoutFindingKind::covered:
+    case LayoutFindingKind::outside: return false;
+    }
+    return false;
+}
+
 std::vector<LayoutFinding> check_layout(const RecordingCanvas& dc, Rect client)
 {
     const std::vector<PlacedText> texts = placed_texts(dc);

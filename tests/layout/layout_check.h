@@ -72,6 +72,12 @@ std::vector<DrawnRule> drawn_rules(const RecordingCanvas& dc, Rect client);
 // Every finding on the canvas, in drawing order.
 std::vector<LayoutFinding> check_layout(const RecordingCanvas& dc, Rect client);
 
+// Whether the finding only touches: the glyphs of its two texts (or its
+// line and the text's glyphs) meet in strips at most `strip` pixels wide or
+// high, as where descenders graze the text below. A text covered by an
+// opaque cell, or outside the window, never only touches.
+bool only_touching(const LayoutFinding& f, int strip = 2);
+
 // Whether the boxes share at least one pixel (right and bottom are outside).
 bool boxes_meet(const Rect& a, const Rect& b);
 // Whether the line, `width` pixels wide, passes through the box.

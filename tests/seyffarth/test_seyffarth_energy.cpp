@@ -185,7 +185,7 @@ TEST_F(EnergyWindows, StructureWindowDrawsItsTextsAndPutsTheRegimeBack)
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence  of phase composition upon heat input", "according to  atlas by P.Seyffarth",
                           "Martensite, %", "Bainite, %", "Pearlite, %", "Ferrite, %", "Structure, %",
-                          "rate of energy input, kJ/cm", " (y=0.05, sm; z=0, sm)", "The grade of steel: \"S355J2 \"  "})
+                          "rate of energy input, kJ/cm", " (y=0.05, cm; z=0, cm)", "The grade of steel: \"S355J2 \"  "})
         EXPECT_NE(dc.find_text(t), nullptr) << t;
     // The t8/5 title reads upwards and is also the legend of row 11.
     int t85 = 0;
@@ -250,7 +250,7 @@ TEST_F(EnergyWindows, PropertiesWindowLabelsEveryPresentProperty)
     seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
-    for (const char* t : {"Vickers hardness HV", "Tensile strength Rm, MPa", "Yield point R02, mPa", "Elongation A, %",
+    for (const char* t : {"Vickers hardness HV", "Tensile strength Rm, MPa", "Yield point R02, MPa", "Elongation A, %",
                           "Reduction in area  Z, %", "Impact toughness K, J/mm2"}) {
         const auto* c = dc.find_text(t);
         ASSERT_NE(c, nullptr) << t;

@@ -28,7 +28,7 @@ TEST(SteelText, FillsItsConversionsAndHalvesPercentSigns)
     const Row rows[] = {
         {"Structure, %%", {}, "Structure, %"},
         {" Account on model: \"%s\"", {"2. Body"}, " Account on model: \"2. Body\""},
-        {" (y=%g, sm; z=%g, sm)", {"0.5", "0"}, " (y=0.5, sm; z=0, sm)"},
+        {" (y=%g, cm; z=%g, cm)", {"0.5", "0"}, " (y=0.5, cm; z=0, cm)"},
         {"Содержание %s, %%", {"Nb"}, "Содержание Nb, %"},
         {"Maximum temperature=%g at y=%.5g z=%.5g [cm]", {"700", "1", "2"}, "Maximum temperature=700 at y=1 z=2 [cm]"},
     };

@@ -7,7 +7,11 @@
 #include "schemes.h"
 #include "lang.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -19,19 +23,24 @@ constexpr Text5 panel_heading{
     "Schweissung:",
     "Les caractéristiques thermiques et physiques de la matière et le régime de la soudure:"};
 
-// One panel being drawn: the font height, the character width and the two
-// rows with their cursors.
+// One caption of a row: its painter and the value it shows.
+struct PanelCaption {
+    int row = 0;
+    CaptionPainter painter = nullptr;
+    double value = 0;
+};
+
+// One panel: the captions of its two rows, gathered first and drawn by
+// end_panel once the font that fits them is known.
 struct Panel {
     Canvas& dc;
-    int h = 0;
-    int cw = 0;
-    double x0 = 0;
-    double row_y[2] = {0, 0};
-    int cursor[2] = {0, 0};
+    Rect rect;
+    std::vector<PanelCaption> captions;
+    bool rows_black = false;   // the rows are set black after the heading
 
     void caption(int row, CaptionPainter painter, double value)
     {
-        painter(dc, value, h, &cursor[row], x0, row_y[row], cw);
+        captions.push_back(PanelCaption{row, painter, value});
     }
 };
 
@@ -48,41 +57,170 @@ FontRecord panel_font(int height)
     return font;
 }
 
-// Heading and row positions; row 1 is drawn by the caller.
-Panel begin_panel(Canvas& dc, Rect rect)
+// A canvas that draws nothing and measures where the texts and lines drawn
+// on it would reach; fonts are selected and measured on the real canvas.
+class ReachCanvas final : public Canvas {
+public:
+    explicit ReachCanvas(Canvas& dc) : dc_(dc) {}
+    int right = std::numeric_limits<int>::min();
+    std::vector<int> text_tops;
+
+    void select_font(const FontRecord& font) override { dc_.select_font(font); }
+    FontRecord selected_font() const override { return dc_.selected_font(); }
+    void text_out(int x, int y, std::string_view text) override
+    {
+        right = std::max(right, x + dc_.text_extent(text).cx);
+        text_tops.push_back(y);
+    }
+    Size text_extent(std::string_view text, bool with_terminating_zero) override
+    {
+        return dc_.text_extent(text, with_terminating_zero);
+    }
+    void set_text_color(Rgb color) override { dc_.set_text_color(color); }
+    Rgb text_color() const override { return dc_.text_color(); }
+    void set_background_mode(BackgroundMode) override {}
+    void set_background_color(Rgb) override {}
+    void select_pen(const Pen&) override {}
+    void select_brush(const Brush&) override {}
+    void move_to(int x, int y) override { at_ = Point{x, y}; }
+    void line_to(int x, int y) override
+    {
+        right = std::max({right, at_.x + 1, x + 1});
+        at_ = Point{x, y};
+    }
+    Point current_position() const override { return at_; }
+    void polyline(const std::vector<Point>&) override {}
+    void rectangle(int, int, int, int) override {}
+    void ellipse(int, int, int, int) override {}
+    void arc(int, int, int, int, int, int, int, int) override {}
+    void fill_rect(const Rect&, Rgb) override {}
+    void set_pixel(int, int, Rgb) override {}
+    void draw_picture(const Picture&, const Rect&) override {}
+    void save() override { dc_.save(); }
+    void restore() override { dc_.restore(); }
+    DeviceCaps caps() const override { return dc_.caps(); }
+    bool is_printer() const override { return dc_.is_printer(); }
+
+private:
+    Canvas& dc_;
+    Point at_{};
+};
+
+// The rows at font height h: the character width, the line height, the
+// origin and the tops of the two rows.
+struct RowLayout {
+    int h = 0;
+    int cw = 0;
+    int cy = 0;
+    double x0 = 0;
+    double row_y[2] = {0, 0};
+};
+
+RowLayout row_layout(Canvas& dc, Rect rect, int h)
 {
-    const int h = (rect.bottom - rect.top) / 28;
     dc.select_font(panel_font(h));
     const Size s = dc.text_extent("S");
-    const int cw = s.cx;
-    const int cy = s.cy;
+    RowLayout rows{h, s.cx, s.cy, static_cast<double>(rect.left + 2 * s.cx)};
+    rows.row_y[0] = rect.bottom - 3.5 * s.cy;
+    rows.row_y[1] = rect.bottom - 1.5 * s.cy;
+    return rows;
+}
 
-    // The heading stands 4.7 cy above the bottom, clear of the point and
-    // model lines the windows draw above the panel; its descenders reach
-    // down to row 1's numerators (0.3 cy above the row).
-    // From 12 cw the German and French headings would run past the right
-    // edge and be cut; a heading that does not fit starts at the rows'
-    // origin instead and, if still too long, takes the largest smaller
-    // font that ends inside the rectangle.
+void paint_rows(Canvas& dc, const Panel& panel, const RowLayout& rows)
+{
+    int cursor[2] = {0, 0};
+    for (const PanelCaption& c : panel.captions)
+        c.painter(dc, c.value, rows.h, &cursor[c.row], rows.x0, rows.row_y[c.row], rows.cw);
+}
+
+// Where the rows would reach at font height h: their right end and the
+// highest top of a text of row 1 (its raised numerators and marks).
+struct Reach {
+    int right = 0;
+    int row1_top = 0;
+};
+
+Reach rows_reach(Canvas& dc, const Panel& panel, const RowLayout& rows)
+{
+    dc.save();
+    ReachCanvas reach(dc);
+    int cursor[2] = {0, 0};
+    int row1_top = static_cast<int>(rows.row_y[0]);
+    for (const PanelCaption& c : panel.captions) {
+        reach.text_tops.clear();
+        c.painter(reach, c.value, rows.h, &cursor[c.row], rows.x0, rows.row_y[c.row], rows.cw);
+        if (c.row == 0)
+            for (int top : reach.text_tops) row1_top = std::min(row1_top, top);
+    }
+    dc.restore();
+    return Reach{reach.right, row1_top};
+}
+
+// The font height of the rows: 1/28 of the rectangle's height, or less
+// where a row at that height would run past the right edge, so that every
+// caption and value ends inside the window or page.
+RowLayout fitted_rows(Canvas& dc, const Panel& panel, Rect rect, Reach& reach)
+{
+    int h = std::max(1, rect.height() / 28);
+    RowLayout rows = row_layout(dc, rect, h);
+    reach = rows_reach(dc, panel, rows);
+    if (reach.right <= rect.right) return rows;
+    // Widths grow about in proportion to the height: start near the fit.
+    const double room = rect.right - rows.x0;
+    const double wanted = reach.right - rows.x0;
+    if (wanted > 0 && room > 0) h = std::min(h - 1, static_cast<int>(h * room / wanted) + 1);
+    for (h = std::max(h, 1);; --h) {
+        rows = row_layout(dc, rect, h);
+        reach = rows_reach(dc, panel, rows);
+        if (reach.right <= rect.right || h == 1) return rows;
+    }
+}
+
+// The heading stands 4.7 lines above the bottom, where the windows keep
+// room for it above their own blocks. Its cell ends above the highest text
+// of row 1 (a raised numerator or mark): where the heading at 1.2 H would
+// reach down to them, it takes the largest font that clears them.
+// From 12 cw the German and French headings would run past the right edge
+// and be cut; a heading that does not fit starts at the rows' origin
+// instead and, if still too long, takes the largest smaller font that ends
+// inside the rectangle.
+void paint_heading(Canvas& dc, Rect rect, const RowLayout& rows, const Reach& reach)
+{
     const char* heading = pick(panel_heading);
-    int heading_h = static_cast<int>(h * 1.2);
+    const int heading_y = static_cast<int>(rect.bottom - 4.7 * rows.cy);
+    int heading_h = static_cast<int>(rows.h * 1.2);
     dc.select_font(panel_font(heading_h));
-    int heading_x = rect.left + 12 * cw;
-    int heading_w = dc.text_extent(heading).cx;
-    if (heading_x + heading_w > rect.right) {
-        heading_x = rect.left + 2 * cw;
-        while (heading_x + heading_w > rect.right && heading_h > 1) {
+    Size extent = dc.text_extent(heading);
+    // Descenders reach a little below the cell in this face.
+    const auto clears_row1 = [&] { return heading_y + extent.cy + std::max(1, extent.cy / 20) <= reach.row1_top; };
+    while (!clears_row1() && heading_h > 1) {
+        dc.select_font(panel_font(--heading_h));
+        extent = dc.text_extent(heading);
+    }
+    int heading_x = rect.left + 12 * rows.cw;
+    if (heading_x + extent.cx > rect.right) {
+        heading_x = rect.left + 2 * rows.cw;
+        while (heading_x + extent.cx > rect.right && heading_h > 1) {
             dc.select_font(panel_font(--heading_h));
-            heading_w = dc.text_extent(heading).cx;
+            extent = dc.text_extent(heading);
         }
     }
     dc.set_text_color(colour_mode ? Rgb{127, 0, 0} : Rgb{0, 0, 0});
-    dc.text_out(heading_x, static_cast<int>(rect.bottom - 4.7 * cy), heading);
+    dc.text_out(heading_x, heading_y, heading);
+}
 
-    Panel panel{dc, h, cw, static_cast<double>(rect.left + 2 * cw)};
-    panel.row_y[0] = rect.bottom - 3.5 * cy;
-    panel.row_y[1] = rect.bottom - 1.5 * cy;
-    return panel;
+Panel begin_panel(Canvas& dc, Rect rect)
+{
+    return Panel{dc, rect, {}};
+}
+
+void end_panel(Panel& panel)
+{
+    Reach reach;
+    const RowLayout rows = fitted_rows(panel.dc, panel, panel.rect, reach);
+    paint_heading(panel.dc, panel.rect, rows, reach);
+    if (panel.rows_black) panel.dc.set_text_color(Rgb{0, 0, 0});
+    paint_rows(panel.dc, panel, rows);
 }
 
 // The energy captions divide by the speed and a thickness; a window drawn
@@ -114,6 +252,7 @@ void ppr1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, p.delta, true);
     }
+    end_panel(panel);
 }
 
 void ppr2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -134,6 +273,7 @@ void ppr2_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, 0, false);
     }
+    end_panel(panel);
 }
 
 void ppr3_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -156,6 +296,7 @@ void ppr3_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
         // scheme's summary does, not the layer thickness.
         energy_captions(panel, p.q, p.v, p.delta, true);
     }
+    end_panel(panel);
 }
 
 void ppr4_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -176,6 +317,7 @@ void ppr4_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, p.delta, true);
     }
+    end_panel(panel);
 }
 
 void ppr5_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -198,6 +340,7 @@ void ppr5_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, p.delta1, true);
     }
+    end_panel(panel);
 }
 
 void ppr9_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -215,6 +358,7 @@ void ppr9_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, 0, false);
     }
+    end_panel(panel);
 }
 
 void ppr14_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -232,6 +376,7 @@ void ppr14_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, 0, false);
     }
+    end_panel(panel);
 }
 
 void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
@@ -249,6 +394,7 @@ void ppr15_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0
         panel.caption(1, caption_q, p.q);
         energy_captions(panel, p.q, p.v, 0, false);
     }
+    end_panel(panel);
 }
 
 // The time-domain schemes read no flag: they are drawn only by their own
@@ -270,6 +416,7 @@ void ppr10_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int
     panel.caption(1, caption_v_y, p.v_y);
     panel.caption(1, caption_q, p.q);
     energy_captions(panel, p.q, p.v_x, p.delta, true);
+    end_panel(panel);
 }
 
 void ppr11_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int /*show_T0*/,
@@ -287,6 +434,7 @@ void ppr11_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int
     panel.caption(1, caption_v_y, p.v_y);
     panel.caption(1, caption_q, p.q);
     energy_captions(panel, p.q, p.v_x, 0, false);
+    end_panel(panel);
 }
 
 namespace {
@@ -297,7 +445,7 @@ namespace {
 void pulse_panel(Canvas& dc, Rect rect, const PulseParameters& p)
 {
     Panel panel = begin_panel(dc, rect);
-    dc.set_text_color(Rgb{0, 0, 0});
+    panel.rows_black = true;
     panel.caption(0, caption_q1, p.q1);
     panel.caption(0, caption_q2, p.q2);
     panel.caption(0, caption_v, p.v);
@@ -309,6 +457,7 @@ void pulse_panel(Canvas& dc, Rect rect, const PulseParameters& p)
     panel.caption(1, caption_delta_t, p.t);
     panel.caption(1, caption_t0, p.T0);
     panel.caption(1, caption_delta, p.delta);
+    end_panel(panel);
 }
 
 }   // namespace
@@ -348,4 +497,5 @@ void comp_draw_panel(Canvas& dc, Rect rect, int /*show_v*/, int /*show_q*/, int 
     panel.caption(1, caption_v, p.v);
     panel.caption(1, caption_delta, p.delta);
     panel.caption(1, caption_q, p.q);
+    end_panel(panel);
 }

@@ -142,7 +142,7 @@ void ppr2_summary(char* line1, char* line2, char* title)
                                 "[J/gram*deg]; Density=%g, [gram/cm^3]; Initial t=%g, [C]",
                                 p.lambda, p.c, p.rho, p.T0));
         put_text(line2, cformat(" V=%g, [cm/s]; Thermal contact resistence=%g, [cm^2*deg/W], "
-                                "W=%g, [W]; Linear W=%g, [J/sm].",
+                                "W=%g, [W]; Linear W=%g, [J/cm].",
                                 p.v, p.R_T, p.q, p.q / p.v));
         break;
     }
@@ -190,7 +190,7 @@ void ppr3_summary(char* line1, char* line2, char* title)
                                 "Density=%g, g/cm^3; To=%g, C, V=%g, cm/s",
                                 p.lambda, p.c, p.rho, p.T0, p.v));
         put_text(line2, cformat("Plate thickness=%g, cm; Heat transfer=%g, W/(cm^2*deg);  P=%g, W, "
-                                "Pl=%g, J/sm; P=%g, J/sm^2.",
+                                "Pl=%g, J/cm; P=%g, J/cm^2.",
                                 p.delta, p.alpha, p.q, p.q / p.v, p.q / p.v / p.delta));
         break;
     }
