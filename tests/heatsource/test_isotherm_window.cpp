@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lang.h"
+#include "point_workers.h"
 #include "progress_dialog.h"
 #include "recording_canvas.h"
 #include "temperature_windows.h"
@@ -495,6 +496,56 @@ TEST_F(IsothermWindow, ProgressOpensAndClosesAroundTheComputation) {
     EXPECT_EQ(progress_values.back(), -2);
     EXPECT_EQ(std::count(progress_values.begin(), progress_values.end(), -1), 1);
     EXPECT_FALSE(progress_dialog_state().open);
+}
+
+// A tracer keeps nothing between calls: traced side by side on the point
+// workers, each with its own record, every section gives the curves, peaks
+// and search ends it gives in turn, and no worker touches the progress.
+TEST_F(IsothermWindow, TracersRunSideBySideOnTheWorkers) {
+    use_made_up_field();
+    struct Job {
+        IsothermTracer tracer;
+        double T, s;
+    };
+    std::vector<Job> jobs;
+    for (IsothermTracer tracer : {trace_isotherm_xy, trace_isotherm_yz, trace_isotherm_xz})
+        for (double T : {300.0, 850.0, 1300.0})
+            for (double s : {0.0, 2.0}) jobs.push_back({tracer, T, s});
+    const int n = 20;
+    struct Traced {
+        int result = -1;
+        IsothermTrace trace;
+        std::vector<double> H, V;
+    };
+    const auto trace_job = [&](const Job& job) {
+        Traced t;
+        t.H.assign(2 * n + 2, 0.0);
+        t.V.assign(2 * n + 2, 0.0);
+        t.result = job.tracer(job.T, job.s, t.H.data(), t.V.data(), n, t.trace);
+        return t;
+    };
+    std::vector<Traced> in_turn;
+    for (const Job& job : jobs) in_turn.push_back(trace_job(job));
+    set_point_workers(4);
+    std::vector<Traced> side_by_side(jobs.size());
+    compute_points_showing(
+        static_cast<int>(jobs.size()), [&](int i) { side_by_side[i] = trace_job(jobs[i]); }, nullptr, nullptr);
+    set_point_workers(0);
+    int above_peak = 0;
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(side_by_side[i].result, in_turn[i].result);
+        EXPECT_EQ(side_by_side[i].H, in_turn[i].H);
+        EXPECT_EQ(side_by_side[i].V, in_turn[i].V);
+        EXPECT_EQ(side_by_side[i].trace.peak_temperature, in_turn[i].trace.peak_temperature);
+        if (in_turn[i].result == isotherm_above_peak) {
+            ++above_peak;
+            // 2 cm off the source the made-up field peaks at 1094.75 °C.
+            EXPECT_NEAR(in_turn[i].trace.peak_temperature, 1094.75, 0.01);
+        }
+    }
+    EXPECT_EQ(above_peak, 3);   // 1300 °C in each section 2 cm off the source
+    EXPECT_TRUE(progress_values.empty());
 }
 
 }  // namespace

@@ -1,19 +1,19 @@
 // The three section tracers of the isotherm window: each turns one isotherm
 // temperature into a closed (xy) or open (yz, xz) polyline of its section,
-// with the solvers on the current model, and advances the progress dialog
-// while it works.
+// with the solvers on the current model; it tells its progress, and why
+// an isotherm has no curve, through the record it is handed.
 #include "solvers.h"
 #include "temperature_windows.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "progress_dialog.h"
-
 namespace {
 
-double last_peak_temperature = 0;
-IsothermSearchEnd last_search_end;
+// Tells the progress, where someone listens.
+void advance(const IsothermTrace& trace, int percent) {
+    if (trace.progress) trace.progress(percent);
+}
 
 // Progress of station i of `count`: the completed fraction in per cent,
 // computed in floating point and truncated toward zero.
@@ -42,14 +42,14 @@ DepthBound depth_bound(double y, double limit) {
 // (a crossing, or a width or depth of nothing at a station the isotherm does
 // not reach), otherwise the tracer's result. `limit_is_face` says that the
 // end of the search is a face of the body, where the isotherm may stop.
-int judge(const Crossing& c, const char* coordinate, bool limit_is_face = false) {
+int judge(const Crossing& c, IsothermTrace& trace, const char* coordinate, bool limit_is_face = false) {
     switch (c.status) {
     case SearchStatus::found:
     case SearchStatus::too_cold: return isotherm_traced;
     case SearchStatus::not_a_number: return isotherm_not_finite;
     case SearchStatus::beyond_range:
         if (limit_is_face) return isotherm_traced;
-        last_search_end = IsothermSearchEnd{coordinate, c.x};
+        trace.search_end = IsothermSearchEnd{coordinate, c.x};
         return isotherm_search_ended;
     }
     return isotherm_not_finite;
@@ -57,30 +57,27 @@ int judge(const Crossing& c, const char* coordinate, bool limit_is_face = false)
 
 // Whether the section's peak reaches the isotherm: an isotherm above it is
 // not in the section at all, and no search may stand in for its curve.
-int judge_peak(double T_peak, double T) {
+int judge_peak(double T_peak, double T, IsothermTrace& trace) {
     if (std::isnan(T_peak)) return isotherm_not_finite;
     if (T_peak >= T) return isotherm_traced;
-    last_peak_temperature = T_peak;
+    trace.peak_temperature = T_peak;
     return isotherm_above_peak;
 }
 
 }  // namespace
 
-double isotherm_peak_temperature() { return last_peak_temperature; }
-IsothermSearchEnd isotherm_search_end() { return last_search_end; }
-
-int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
+int trace_isotherm_xy(double T, double s, double* H, double* V, int n, IsothermTrace& trace) {
     if (n < 1 || !current_model.temperature) return isotherm_above_peak;
     const Peak top = find_peak(0, s);
-    update_progress_dialog(5);
-    if (const int r = judge_peak(top.T, T); r != isotherm_traced) return r;
+    advance(trace, 5);
+    if (const int r = judge_peak(top.T, T, trace); r != isotherm_traced) return r;
     const double x_peak = top.x;
     const Crossing front = find_front_crossing(0, s, x_peak, T);
-    update_progress_dialog(10);
+    advance(trace, 10);
     const Crossing rear = find_rear_crossing(0, s, x_peak, T);
-    update_progress_dialog(20);
+    advance(trace, 20);
     for (const Crossing* c : {&front, &rear})
-        if (const int r = judge(*c, "x"); r != isotherm_traced) return r;
+        if (const int r = judge(*c, trace, "x"); r != isotherm_traced) return r;
     const double x_front = front.x;
     const double x_rear = rear.x;
 
@@ -103,33 +100,33 @@ int trace_isotherm_xy(double T, double s, double* H, double* V, int n) {
         x += step;
         H[i] = x;
         const Crossing lower = find_half_width(x, s, T, y_lo);
-        if (const int r = judge(lower, "y", edges); r != isotherm_traced) return r;
+        if (const int r = judge(lower, trace, "y", edges); r != isotherm_traced) return r;
         V[i] = lower.x;
-        update_progress_dialog(station_progress(i, n));
+        advance(trace, station_progress(i, n));
         H[2 * n - i] = x;
         if (one_body == 1) {
             V[2 * n - i] = -V[i];
         } else {
             const Crossing upper = find_half_width_other_side(x, s, T, y_up);
-            if (const int r = judge(upper, "y", edges); r != isotherm_traced) return r;
+            if (const int r = judge(upper, trace, "y", edges); r != isotherm_traced) return r;
             V[2 * n - i] = upper.x;
         }
     }
     return isotherm_traced;
 }
 
-int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
+int trace_isotherm_xz(double T, double s, double* H, double* V, int n, IsothermTrace& trace) {
     if (n < 1 || !current_model.temperature) return isotherm_above_peak;
-    update_progress_dialog(5);
+    advance(trace, 5);
     const Peak top = find_peak(s, 0);
-    if (const int r = judge_peak(top.T, T); r != isotherm_traced) return r;
+    if (const int r = judge_peak(top.T, T, trace); r != isotherm_traced) return r;
     const double x_peak = top.x;
     const Crossing front = find_front_crossing(s, 0, x_peak, T);
-    update_progress_dialog(10);
+    advance(trace, 10);
     const Crossing rear = find_rear_crossing(s, 0, x_peak, T);
-    update_progress_dialog(20);
+    advance(trace, 20);
     for (const Crossing* c : {&front, &rear})
-        if (const int r = judge(*c, "x"); r != isotherm_traced) return r;
+        if (const int r = judge(*c, trace, "x"); r != isotherm_traced) return r;
     const double x_front = front.x;
     const double x_rear = rear.x;
 
@@ -151,19 +148,19 @@ int trace_isotherm_xz(double T, double s, double* H, double* V, int n) {
         x += step;
         H[i] = x;
         const Crossing depth = find_depth(x, s, T, bound.z);
-        if (const int r = judge(depth, "z", bound.body_face); r != isotherm_traced) return r;
+        if (const int r = judge(depth, trace, "z", bound.body_face); r != isotherm_traced) return r;
         V[i] = -depth.x;
-        update_progress_dialog(station_progress(i, 2 * n));
+        advance(trace, station_progress(i, 2 * n));
     }
     return isotherm_traced;
 }
 
-int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
+int trace_isotherm_yz(double T, double s, double* H, double* V, int n, IsothermTrace& trace) {
     if (n < 1 || !current_model.temperature) return isotherm_above_peak;
     // The section is hottest on the weld line at the surface.
-    if (const int r = judge_peak(current_model.temperature(s, 0, 0), T); r != isotherm_traced) return r;
+    if (const int r = judge_peak(current_model.temperature(s, 0, 0), T, trace); r != isotherm_traced) return r;
     const Crossing width = find_half_width(s, 0, T, -100);
-    if (const int r = judge(width, "y"); r != isotherm_traced) return r;
+    if (const int r = judge(width, trace, "y"); r != isotherm_traced) return r;
     const double w = width.x;
     const double step = w / n;
     double y = w - step;
@@ -174,9 +171,9 @@ int trace_isotherm_yz(double T, double s, double* H, double* V, int n) {
     for (int i = 1; i <= n; ++i) {
         H[i] = y;
         const Crossing depth = find_depth(s, y, T, bound.z);
-        if (const int r = judge(depth, "z", bound.body_face); r != isotherm_traced) return r;
+        if (const int r = judge(depth, trace, "z", bound.body_face); r != isotherm_traced) return r;
         V[i] = -depth.x;
-        update_progress_dialog(station_progress(i, n));
+        advance(trace, station_progress(i, n));
         H[2 * n - i] = -y;
         V[2 * n - i] = V[i];
         y -= step;

@@ -118,7 +118,7 @@ void report_above_peak(Window* window, double T, double peak) {
 // search (such as -8000 < x < 1000) as if it were the isotherm's size. One
 // above the section's peak is named on its line of the legend; the xy
 // section also says so in message boxes.
-void report_untraced(Window* window, Section section, double T, int result) {
+void report_untraced(Window* window, Section section, double T, int result, const IsothermTrace& trace) {
     static const Text5 search_end_text{
         "Isotherm t=%-.6g reaches the end of the searched region at %s=%-.6g [cm] and is not drawn",
         "Изотерма t=%-.6g доходит до границы области поиска при %s=%-.6g [cm] и не строится",
@@ -138,10 +138,10 @@ void report_untraced(Window* window, Section section, double T, int result) {
         "L'isotherme t=%-.6g n'est pas tracée : le champ de températures donne une valeur qui "
         "n'est pas un nombre fini"};
     if (result == isotherm_above_peak) {
-        if (section == Section::xy) report_above_peak(window, T, isotherm_peak_temperature());
+        if (section == Section::xy) report_above_peak(window, T, trace.peak_temperature);
         return;
     }
-    const IsothermSearchEnd end = isotherm_search_end();
+    const IsothermSearchEnd& end = trace.search_end;
     const std::string message =
         result == isotherm_search_ended
             ? cformat(pick(search_end_text), T, end.coordinate, end.at + 0.0)
@@ -187,17 +187,19 @@ bool compute(const double* params, int steps, Window* window) {
         Curve& c = store.curves[i];
         const double T = params[isotherm_t1 + i];
         std::vector<double> H(2 * n + 2, 0.0), V(2 * n + 2, 0.0);
-        const int result = current_model.temperature ? tracer(T, s, H.data(), V.data(), n)
+        IsothermTrace trace;
+        trace.progress = update_progress_dialog;
+        const int result = current_model.temperature ? tracer(T, s, H.data(), V.data(), n, trace)
                                                      : isotherm_above_peak;
         c.T = T;
         c.not_reached = result == isotherm_above_peak ? 1 : 0;
-        c.peak = c.not_reached ? isotherm_peak_temperature() : 0;
+        c.peak = c.not_reached ? trace.peak_temperature : 0;
         if (result != isotherm_traced) {
             // Nothing of an earlier computation may stand for this isotherm.
             c.valid = 0;
             c.H.clear();
             c.V.clear();
-            report_untraced(window, section, T, result);
+            report_untraced(window, section, T, result, trace);
             continue;
         }
         c.H = std::move(H);

@@ -37,38 +37,46 @@ extern const double* current_isotherm_record;
 // ---------------------------------------------------------------------------
 // Section tracers
 
+// Where a search that ran to its end stopped: the coordinate searched ("x",
+// "y" or "z") and the end of its region (cm). The region's ends are limits
+// of the search, not faces of the body: an isotherm that reaches the edge or
+// the lower face of a plate is traced there.
+struct IsothermSearchEnd {
+    const char* coordinate = "x";
+    double at = 0;
+};
+
+// What a tracer is told and tells besides the curve: a tracer keeps nothing
+// of its own between calls, so tracers may run side by side on the point
+// workers, each with its own record.
+struct IsothermTrace {
+    // Called with the per cent done as the tracer works (the window's
+    // progress dialog); null where nothing shows progress, as on a worker.
+    void (*progress)(int percent) = nullptr;
+    // The peak temperature of the section, when the isotherm lies above it.
+    double peak_temperature = 0;
+    // Where the search stopped, when one ran to the end of its region.
+    IsothermSearchEnd search_end;
+};
+
 // Traces the isotherm of temperature T in the section plane at coordinate s
 // into a polyline of 2n + 1 points H[0..2n], V[0..2n] (the yz tracer also
 // writes index 2n + 1, so both arrays must hold 2n + 2 values; n >= 1).
 // xy: H = x, V = y; yz: H = y, V = -z; xz: H = x, V = -z (cm).
 // Returns 0 when traced, 1 when the isotherm lies above the peak temperature
-// of the section (nothing is written then; see isotherm_peak_temperature),
-// 2 when a search ran to the end of the region it may look in (see
-// isotherm_search_end), 3 when the field gave a value that is not a number.
-// Only a curve traced with 0 is one to draw.
-using IsothermTracer = int (*)(double T, double s, double* H, double* V, int n);
+// of the section (nothing is written then; the peak is in trace), 2 when a
+// search ran to the end of the region it may look in (where, in trace), 3
+// when the field gave a value that is not a number. Only a curve traced with
+// 0 is one to draw.
+using IsothermTracer = int (*)(double T, double s, double* H, double* V, int n, IsothermTrace& trace);
 inline constexpr int isotherm_traced = 0;
 inline constexpr int isotherm_above_peak = 1;
 inline constexpr int isotherm_search_ended = 2;
 inline constexpr int isotherm_not_finite = 3;
 
-int trace_isotherm_xy(double T, double s, double* H, double* V, int n);
-int trace_isotherm_yz(double T, double s, double* H, double* V, int n);
-int trace_isotherm_xz(double T, double s, double* H, double* V, int n);
-
-// The peak temperature of the section that a tracer found when it last
-// reported an isotherm above it.
-double isotherm_peak_temperature();
-
-// Where the last search that ran to its end stopped: the coordinate searched
-// ("x", "y" or "z") and the end of its region (cm). The region's ends are
-// limits of the search, not faces of the body: an isotherm that reaches the
-// edge or the lower face of a plate is traced there.
-struct IsothermSearchEnd {
-    const char* coordinate = "x";
-    double at = 0;
-};
-IsothermSearchEnd isotherm_search_end();
+int trace_isotherm_xy(double T, double s, double* H, double* V, int n, IsothermTrace& trace);
+int trace_isotherm_yz(double T, double s, double* H, double* V, int n, IsothermTrace& trace);
+int trace_isotherm_xz(double T, double s, double* H, double* V, int n, IsothermTrace& trace);
 
 // The tracer of the section last chosen by an isotherm command.
 extern IsothermTracer current_isotherm_tracer;
