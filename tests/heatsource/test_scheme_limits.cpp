@@ -117,6 +117,20 @@ double scheme1_far_limit(double x, double y, double)
     return T0 + moving_line_source(4500, 1.0, 0.1, 0, x, y);
 }
 
+// Scheme 5: two equal plates 0.4 cm thick losing heat through their faces:
+// the line source of the plate with that loss.
+const double equal_lossy_plates[] = {lambda, lambda, c, c, rho, rho, T0, 0.1, 0.4, 0.4, 0.002, 1500};
+double scheme5_lossy(double x, double y, double z)
+{
+    ppr5_set_data(equal_lossy_plates);
+    ppr5_prepare();
+    return ppr5_temperature(x, y, z);
+}
+double scheme5_lossy_limit(double x, double y, double)
+{
+    return T0 + moving_line_source(1500, 0.4, 0.1, reference::face_loss_rate(steel, 0.002, 0.4), x, y);
+}
+
 // Scheme 5: two equal plates.
 const double equal_plates[] = {lambda, lambda, c, c, rho, rho, T0, 0.1, 1.0, 1.0, 0, 4500};
 double scheme5(double x, double y, double z)
@@ -352,6 +366,10 @@ const Limit limits[] = {
     // below 1 % of the sum.
     {"Scheme5EqualPlatesAreTheMovingLineSource", scheme5, scheme5_limit, 1e-2,
      {{-3, 0.5, 0}, {-0.5, -0.3, 0}, {1, 1, 0}}},
+    // Equal plates 0.4 cm thick whose faces lose heat: the loss is the
+    // plate's own, 2α/(cρδ), not δ times it.
+    {"Scheme5EqualLossyPlatesAreTheLossyMovingLineSource", scheme5_lossy, scheme5_lossy_limit, 1e-2,
+     {{-3, 0.5, 0}, {-1, -0.3, 0}, {0.5, 1, 0}}},
     // Reaches 1.3e-6: its π' = 3.14159; the strip's width is 1e-3 of the
     // distance.
     {"Scheme6NarrowStripIsTheMovingPointSource", scheme6, scheme6_limit, 2e-6,
@@ -523,6 +541,24 @@ Sample random_scheme4(Draw& d)
                       " h1 " + std::to_string(h1) + " h2 " + std::to_string(h2)};
 }
 
+// Two plates of one material and thickness, with or without loss.
+Sample random_scheme5(Draw& d)
+{
+    const Regime r = draw_regime(d);
+    const double delta = d.log_uniform(0.1, 8), alpha = d.chance(0.3) ? 0 : d.log_uniform(1e-4, 3e-3);
+    const double x = d.uniform(-8, 3), y = d.uniform(-3, 3);
+    const double values[] = {r.lambda, r.lambda, r.c, r.c, r.rho, r.rho, r.T0, r.v, delta, delta, alpha, r.q};
+    ppr5_set_data(values);
+    ppr5_prepare();
+    const reference::Material m = r.material();
+    // A point within 0.1 cm of the joint is taken 0.1 cm into its plate.
+    const double y_taken = std::fabs(y) < 0.1 ? (y < 0 ? -0.1 : 0.1) : y;
+    return {ppr5_temperature(x, y, 0),
+            r.T0 + reference::moving_line_source(m, r.q, delta, r.v, reference::face_loss_rate(m, alpha, delta), x,
+                                                 y_taken),
+            r.T0, describe(r, x, y, 0) + " δ " + std::to_string(delta) + " α " + std::to_string(alpha)};
+}
+
 // A strip up to 6 cm wide; points nearer the strip than the 0.2 cm that its
 // kernel keeps are drawn again.
 Sample random_scheme6(Draw& d)
@@ -604,7 +640,8 @@ struct RandomTable {
 };
 
 // Reached: scheme 1 1.2e-9 (its π'), 2 8.4e-7 (its π'), 4 8.4e-7 (π'; the
-// image passes left below 1e-6 of the sum), 6 1.3e-6 (Simpson's 1e-4 between passes), 8 9.1e-5
+// image passes left below 1e-6 of the sum), 5 4.8e-5 (windows left below
+// 1e-4 of the sum), 6 1.3e-6 (Simpson's 1e-4 between passes), 8 9.1e-5
 // (Simpson's 1e-4 in each sweep, the sweeps left below 1e-4 of the sum),
 // 10 4.5e-5 (the grid step; each remainder below 1e-6 of the sum), 12 2.5e-6
 // (the cycles summed within 1e-4).
@@ -612,6 +649,7 @@ const RandomTable random_tables[] = {
     {"Scheme1ThinPlate", random_scheme1, 200, 1e-8},
     {"Scheme2Body", random_scheme2, 200, 2e-6},
     {"Scheme4TwoPlatesOfDifferentWidth", random_scheme4, 200, 2e-6},
+    {"Scheme5EqualPlates", random_scheme5, 100, 2e-4},
     {"Scheme6StripElectrode", random_scheme6, 100, 5e-4},
     {"Scheme8OscillatingElectrodeOnABody", random_scheme8, 40, 1e-3},
     {"Scheme10NormalCircularSource", random_scheme10, 60, 2e-4},

@@ -30,6 +30,11 @@ const std::vector<KeptWindowCase>& panel_cases_schemes_1_to_5()
 {
     static const std::vector<KeptWindowCase> cases = {
         {exponent_families, "overlap", "^(cm|см)$", "^2$", 0, 0, 0, false, exponent_touches_cm},
+        {"(seyffarth_cct_at_point|shorshorov_(haz_profile_.|micrograph|structure_at_point))/5'/(en|de|fr)",
+         "overlap", "^(cm|см)$", "^2$", 0, 0, 0, false,
+         "q/(v·δ1)'s unit J/cm²: the exponent 2 (font 3 H / 5) stands right after 'cm' (font 3 H / 4), where the m's "
+         "glyph box ends a pixel past its advance; these windows draw the panel of scheme 5's start block, whose "
+         "point now reaches the cooling interval."},
         {subscript_families, "overlap", "^R$", "^T$", 0, 0, 0, false, subscript_touches_letter},
         {t0_families, "overlap", "^T  = \\S+ $", "^0$", 0, 0, 0, false, subscript_touches_letter},
     };

@@ -71,7 +71,7 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "past x = 1024 or start left of 0."},
 
         // --- CCT diagram
-        {"seyffarth_cct_at_point/(2|4|9)/.*", "crosses", "^[0-9]+$", "", 455, 480, 1, false,
+        {"seyffarth_cct_at_point/(2|4|5'|9)/.*", "crosses", "^[0-9]+$", "", 455, 480, 1, false,
          "The hardness label of a curve hangs below the curve's last point in an ellipse (px - 0.5w - 5, py) .. (px + "
          "0.5w + 5, py + 1.5h + 2), 46 x 39 px for three digits in font H = 25: the sample steel S355J2's curves "
          "of 260 and 223 HV end at (878, 457) and (895, 440), 17 px apart, so each label stands in the other's "
@@ -79,10 +79,10 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
         {"seyffarth_cct_diagram", "crosses", "^[0-9]+$", "", 580, 585, 1, false,
          "The same two hardness labels on the taller plot (B = 768 - 5h): the 260 HV ellipse from (855, 591) runs "
          "through the 223 label at (878, 582)."},
-        {"seyffarth_cct_at_point/(2|9)/.*", "overlap", "^➀$", "^[0-9]+$", 255, 290, 0, false,
+        {"seyffarth_cct_at_point/(2|5'|9)/.*", "overlap", "^➀$", "^[0-9]+$", 250, 290, 0, false,
          "The point's cooling curve carries its glyph at samples 17, 27, 37 and 47 (count 5, offset 50 / 7); with "
          "schemes 2 and 9 two of them fall on the circled texts \"26\" and \"60\" of the sample steel's label file, "
-         "drawn at their own data points in font 768 / 35 = 21."},
+         "with scheme 5's start block one on \"11\", drawn at their own data points in font 768 / 35 = 21."},
 
         // --- Mechanical properties: turned panel titles and their glyphs
         {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de", "crosses", sey_german_strength, "", 130, 180,

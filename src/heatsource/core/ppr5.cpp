@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <vector>
 
 #include "schemes.h"
@@ -27,13 +28,16 @@ Derived derive(const Ppr5Parameters& p)
     d.m = d.a1 / a2;
     d.L = p.lambda2 * p.delta2 / (p.lambda1 * p.delta1);
     double vcr = p.v * p.c1 * p.rho1;
-    d.b = 2.0 * p.alpha * p.lambda1 / (vcr * vcr);
+    // The faces of plate 1 lose 2α/(c1·ρ1·δ1) of its heat per second; in the
+    // units of the solution (time a1/v²) that is b. Plate 2 loses b/L in the
+    // same units.
+    d.b = 2.0 * p.alpha * p.lambda1 / (vcr * vcr * p.delta1);
     d.K = p.q / (3.141592 * p.lambda1 * p.delta1);   // this scheme's own π
     // The integrand's limit at w -> 0: with surface loss w·D1 vanishes there;
-    // without it the joint's factor D1 grows as 1/(√2·w·(1 + L·m^(1/4))).
+    // without it the joint's factor D1 grows as 1/(√2·w·(1 + L·√m)).
     // Any other value at the end point is a step that the Simpson passes of
     // the first window can only halve, pass after pass, to the tenth.
-    d.at_zero = d.b > 0 ? 0 : 2.0 * d.K / (std::sqrt(2.0) * (1.0 + d.L * std::sqrt(std::sqrt(d.m))));
+    d.at_zero = d.b > 0 ? 0 : 2.0 * d.K / (std::sqrt(2.0) * (1.0 + d.L * std::sqrt(d.m)));
     return d;
 }
 
@@ -41,20 +45,29 @@ using FieldPoint = Ppr5FieldPoint;
 
 using NodeFactors = Ppr5NodeFactors;
 
-NodeFactors node_factors(double w, const Derived& d, double m_side, double L_side)
+// With u = w² the wavenumber along x in the units v/a1, plate i carries
+// e^{iux}·e^{-κ_i·|y|}, κ_i the root of u² + b_i + i·u·m_i (m_1 = 1,
+// m_2 = a1/a2 = m; b_1 = b, b_2 = b/L: each plate's own diffusivity and face
+// loss), and the joint, where both plates meet at one temperature, takes the
+// power q on the conductances λ1δ1·κ1 + λ2δ2·κ2, that is on κ1 + L·κ2.
+// A root √(X + iY) has the parts √((|z| + X)/2) and √((|z| − X)/2).
+NodeFactors node_factors(double w, const Derived& d, double m_side, double loss_side)
 {
     NodeFactors f;
-    double W = w * w * w * w;
+    double u = w * w;
+    double W = u * u;
     double A1 = (d.b + W) / 2.0;
     double s1 = 0.5 * std::sqrt((W + d.b) * (W + d.b) + W);
-    double A2 = (d.b * d.L + W) / 2.0;
-    double s2 = 0.5 * std::sqrt((d.b * d.L + W) * (d.b * d.L + W) + W * d.m);
+    double b2 = d.b / d.L;
+    double A2 = (b2 + W) / 2.0;
+    double s2 = 0.5 * std::sqrt((b2 + W) * (b2 + W) + W * d.m * d.m);
     double P = std::sqrt(s1 + A1) + d.L * std::sqrt(s2 + A2);
     double Q = std::sqrt(s1 - A1) + d.L * std::sqrt(s2 - A2);
     f.D1 = P / (P * P + Q * Q);
     f.D2 = f.D1 * Q / P;
-    double A3 = (d.b * L_side + W) / 2.0;
-    double s3 = 0.5 * std::sqrt((d.b * L_side + W) * (d.b * L_side + W) + W * m_side);
+    double b3 = d.b * loss_side;
+    double A3 = (b3 + W) / 2.0;
+    double s3 = 0.5 * std::sqrt((b3 + W) * (b3 + W) + W * m_side * m_side);
     f.root_plus = std::sqrt(A3 + s3);
     f.root_minus = std::sqrt(s3 - A3);
     return f;
@@ -69,8 +82,8 @@ double integrand(double w, const NodeFactors& f, const Derived& d, const FieldPo
 
 // ---- The wavenumber integral
 //
-// The field sums the integrand over windows of 0.5 in w until a window adds
-// less than 1 % of the sum. Within a window the phase ξ·w² turns ever faster
+// The field sums the integrand over windows of 0.5 in w until what the
+// windows left can add is below 1e-4 of the sum. Within a window the phase ξ·w² turns ever faster
 // behind the source: 40 to 80 cm behind it, a window holds hundreds of
 // turns, which no fixed step follows cheaply. With u = w² that phase is
 // linear:
@@ -96,6 +109,7 @@ double integrand(double w, const NodeFactors& f, const Derived& d, const FieldPo
 // isotherms and every crossing search evaluate the field at hundreds of
 // points through the same nodes.
 constexpr int window_limit = 100;
+constexpr double window_tolerance = 1e-4;   // of the sum, for what the windows not summed can add
 constexpr int panel_nodes = 12;
 constexpr int low_nodes = 16;
 constexpr double filon_from = 8;    // radians of ξ·h from which a panel is summed by Filon's rule
@@ -249,10 +263,10 @@ double low_sum(const Panel& p, const NodeFactors* f, const Derived& d, const Fie
 // How many times the first window's panels halve towards 0: until the phase
 // turns little over [0, w_low], and, with surface loss, w_low² lies well
 // below the scale on which the loss shapes the factors (b on plate 1,
-// b·L/√m on plate 2).
+// b/(L·m) on plate 2).
 int first_window_levels(const Derived& d, const FieldPoint& pt)
 {
-    const double loss_scale = d.b > 0 ? std::min(d.b, d.b * d.L / std::sqrt(d.m)) : 0;
+    const double loss_scale = d.b > 0 ? std::min(d.b, d.b / (d.L * d.m)) : 0;
     int level = 0;
     for (; level < level_limit; ++level) {
         const double u = level_top(level);
@@ -263,18 +277,29 @@ int first_window_levels(const Derived& d, const FieldPoint& pt)
     return level;
 }
 
-double window_sum(int window, NodeCache& cache, const Derived& d, const FieldPoint& pt)
+// The size K·E·|D1 + i·D2| of the integrand in u at the panel's node
+// nearest its upper end (Gauss–Legendre's first node).
+double envelope_at_end(const NodeFactors* f, const Derived& d, const FieldPoint& pt)
+{
+    return d.K * std::exp(-pt.eta * f[0].root_plus) * std::hypot(f[0].D1, f[0].D2);
+}
+
+// The window's sum, and in `edge` the integrand's envelope at its end.
+double window_sum(int window, NodeCache& cache, const Derived& d, const FieldPoint& pt, double& edge)
 {
     if (window == 0) {
         const int levels = first_window_levels(d, pt);
         const int low = low_key_base + levels;
         double s = low_sum(panel_of(low), cache.at(low, d, pt), d, pt);
         for (int j = levels - 1; j >= 0; --j) s += panel_sum(panel_of(j), cache.at(j, d, pt), d, pt);
+        edge = levels > 0 ? envelope_at_end(cache.at(0, d, pt), d, pt) : std::numeric_limits<double>::infinity();
         return s;
     }
     const int key = window_key_base + 2 * (window - 1);
+    const int last = window == 1 ? key + 1 : key;
     double s = panel_sum(panel_of(key), cache.at(key, d, pt), d, pt);
-    if (window == 1) s += panel_sum(panel_of(key + 1), cache.at(key + 1, d, pt), d, pt);
+    if (window == 1) s += panel_sum(panel_of(last), cache.at(last, d, pt), d, pt);
+    edge = envelope_at_end(cache.at(last, d, pt), d, pt);
     return s;
 }
 
@@ -299,9 +324,9 @@ const Ppr5NodeFactors* Ppr5NodeCache::at(int key, const Ppr5Derived& d, const Pp
         const Panel p = panel_of(key);
         const double c = 0.5 * (p.from + p.to), h = 0.5 * (p.to - p.from);
         if (p.in_w) {
-            for (double t : low_rule.t) f.push_back(node_factors(c + h * t, d, pt.m_side, pt.L_side));
+            for (double t : low_rule.t) f.push_back(node_factors(c + h * t, d, pt.m_side, pt.loss_side));
         } else {
-            for (double t : panel_rule.t) f.push_back(node_factors(std::sqrt(c + h * t), d, pt.m_side, pt.L_side));
+            for (double t : panel_rule.t) f.push_back(node_factors(std::sqrt(c + h * t), d, pt.m_side, pt.loss_side));
         }
     }
     return f.data();
@@ -332,7 +357,7 @@ void ppr5_prepare()
 double ppr5_integrand(double w)
 {
     if (w == 0) return ppr5.derived.at_zero;
-    return integrand(w, node_factors(w, ppr5.derived, ppr5.point.m_side, ppr5.point.L_side), ppr5.derived, ppr5.point);
+    return integrand(w, node_factors(w, ppr5.derived, ppr5.point.m_side, ppr5.point.loss_side), ppr5.derived, ppr5.point);
 }
 
 double ppr5_temperature(double x, double y, double /*z*/)
@@ -344,17 +369,25 @@ double ppr5_temperature(double x, double y, double /*z*/)
     FieldPoint& pt = ppr5.point;
     pt.side = y > 0 ? 1 : 0;
     pt.m_side = y > 0 ? d.m : 1.0;
-    pt.L_side = y > 0 ? d.L : 1.0;
+    pt.loss_side = y > 0 ? 1.0 / d.L : 1.0;
     pt.xi = x * p.v / d.a1;
     pt.eta = std::fabs(y) * p.v / d.a1;
 
     NodeCache& cache = ppr5.node_cache;
     cache.keep_for(d);
+    // The windows stop when what the rest can add is below 1e-4 of the sum:
+    // not when one window adds little, which an integrand that changes sign
+    // within the window does wherever the point lies ahead of the source
+    // (there the rule of 1 % per window once left 13 % of the rise out).
+    // Beyond u, the integrand's envelope g falls with u (E and 1/|κ1 + L·κ2|
+    // both fall), so the rest is at most g(u)/η (E falls at least as e^{-η·u})
+    // and, the phase ξ·u turning under it, at most 2·g(u)/|ξ|.
+    const double reach = std::min(2.0 / std::fabs(pt.xi), 1.0 / pt.eta);
     double sum = 0;
     for (int window = 0; window < window_limit; ++window) {
-        const double S = window_sum(window, cache, d, pt);
-        sum = sum + S;
-        if (sum == 0 || std::fabs(S / sum) < 0.01) break;
+        double edge = 0;
+        sum += window_sum(window, cache, d, pt, edge);
+        if (edge * reach <= window_tolerance * std::fabs(sum)) break;
     }
     return p.T0 + sum;
 }

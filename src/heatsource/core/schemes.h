@@ -251,7 +251,7 @@ struct Ppr5Derived {
     double a1 = 0;        // diffusivity of plate 1, the scale of ξ and η
     double m = 1;         // a1 / a2
     double L = 1;         // λ2·δ2 / (λ1·δ1)
-    double b = 0;         // 2·α·λ1 / (v·c1·ρ1)²
+    double b = 0;         // 2·α·λ1 / ((v·c1·ρ1)²·δ1): plate 1's face loss, dimensionless
     double K = 0;         // q / (π·λ1·δ1)
     double at_zero = 0;   // the integrand at w = 0
 };
@@ -259,8 +259,8 @@ struct Ppr5Derived {
 // The point of the last ppr5_temperature call, for the integrand.
 struct Ppr5FieldPoint {
     int side = 0;         // 0: plate 1 (y <= 0), 1: plate 2
-    double m_side = 1;    // the side factors: (m, L) on plate 2, (1, 1) on plate 1
-    double L_side = 1;
+    double m_side = 1;    // the side factors: (m, 1/L) on plate 2, (1, 1) on plate 1
+    double loss_side = 1;
     double xi = 0;        // x·v / a1
     double eta = 0;       // |y|·v / a1
 };
