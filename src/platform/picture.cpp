@@ -72,7 +72,7 @@ Picture picture_from_bytes_named(std::string_view raw, bool pcx_name, bool svg_n
         pic.data = std::move(data);
         return pic;
     }
-    if (const std::string fault = bmp_fault(raw); !fault.empty()) {
+    if (const std::string fault = picture_fault(raw); !fault.empty()) {
         why = "File " + pic.name + ": " + fault;
         return pic;
     }

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -177,5 +180,57 @@ TEST(SpecialFiles, APictureReadOnlyInPartIsRefused)
         const Picture picture = load_picture_file(p.string(), why);
         EXPECT_FALSE(picture.valid()) << c.keep;
         EXPECT_EQ(why, "File " + p.string() + c.message);
+    }
+}
+
+// A PNG, JPEG or GIF cut short is refused with the reason, whichever of its
+// parts the cut falls in; the decoders alone would show the rows they reached
+// over a blank rest. The whole files load.
+TEST(SpecialFiles, APngJpegOrGifReadOnlyInPartIsRefused)
+{
+    fs::create_directories(folder);
+    QImage image(160, 120, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * 3 % 256, y * 5 % 256, (x ^ y) % 256));
+
+    // Qt writes no GIF: a one-pixel one by hand (header, colour table,
+    // graphic control, image descriptor, two-byte data block, trailer).
+    const std::string one_pixel_gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                                    "!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                                    "\x02\x02" "D\x01\x00;",
+                                    43);
+    const struct {
+        const char* format;
+        const char* extension;
+        const char* message;   // of a cut in the picture's data
+    } formats[] = {
+        {"PNG", ".png", ": it is cut short: its chunk IDAT needs"},
+        {"JPEG", ".jpg", ": it is cut short: it ends before its end marker (EOI)"},
+        {"GIF", ".gif", ": it is cut short: it ends before its trailer"},
+    };
+    for (const auto& f : formats) {
+        std::string bytes = one_pixel_gif;
+        if (std::string_view(f.format) != "GIF") {
+            QByteArray saved;
+            QBuffer buffer(&saved);
+            buffer.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(image.save(&buffer, f.format)) << f.format;
+            bytes.assign(saved.constData(), static_cast<std::size_t>(saved.size()));
+        }
+        std::string why;
+        const fs::path whole = folder / (std::string("whole") + f.extension);
+        std::ofstream(whole, std::ios::binary | std::ios::trunc) << bytes;
+        EXPECT_TRUE(load_picture_file(whole.string(), why).valid()) << f.format << ": " << why;
+
+        for (const std::size_t keep : {bytes.size() / 2, bytes.size() - 1}) {
+            const fs::path p = folder / ("cut" + std::to_string(keep) + f.extension);
+            std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes.substr(0, keep);
+            const Picture picture = load_picture_file(p.string(), why);
+            EXPECT_FALSE(picture.valid()) << f.format << " cut to " << keep;
+            EXPECT_EQ(why.rfind("File " + p.string() + ": it is cut short", 0), 0u) << why;
+            if (keep == bytes.size() / 2) {
+                EXPECT_NE(why.find(f.message), std::string::npos) << why;
+            }
+        }
     }
 }

@@ -39,5 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string fault = bmp_fault(input);
     if (!fault.empty() && input.substr(0, 2) != "BM") __builtin_trap();
+    // Every fault the end check finds says that the file is cut short.
+    const std::string end_fault = picture_end_fault(input);
+    if (!end_fault.empty() && end_fault.rfind("it is cut short", 0) != 0) __builtin_trap();
     return 0;
 }
