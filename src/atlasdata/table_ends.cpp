@@ -1,10 +1,10 @@
 #include "table_ends.h"
 
 #include "lang.h"
-#include "msgbox.h"
 #include "numfmt.h"
 #include "spline.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -58,7 +58,24 @@ std::string table_end_line(TableAbscissa abscissa, int where, double value, doub
     return cformat(pick(text), value, end_value);
 }
 
-void report_table_end(Window* window, const std::string& line)
+std::vector<std::string> table_end_lines(TableAbscissa abscissa, std::span<const double> row_abscissas,
+                                         std::span<const double> values)
 {
-    if (!line.empty()) message_box(window, line, "  Message!", mb_iconinformation);
+    std::vector<std::string> lines;
+    if (row_abscissas.empty()) return lines;
+    double low = 0, high = 0;
+    bool any = false;
+    for (double v : values) {
+        if (!(v > 0) || !std::isfinite(v)) continue;
+        low = any ? std::min(low, v) : v;
+        high = any ? std::max(high, v) : v;
+        any = true;
+    }
+    if (!any) return lines;
+    const auto [first, last] = std::minmax_element(row_abscissas.begin(), row_abscissas.end());
+    if (table_end_of(row_abscissas, std::log(low)) == spline_below)
+        lines.push_back(table_end_line(abscissa, spline_below, low, std::exp(*first)));
+    if (table_end_of(row_abscissas, std::log(high)) == spline_above)
+        lines.push_back(table_end_line(abscissa, spline_above, high, std::exp(*last)));
+    return lines;
 }

@@ -2,15 +2,13 @@
 // time (or rate) below the first row or above the last the values of that
 // end row; a window at one point says so, so that a number is never taken
 // for one the atlas holds: "t8/5 = 2000 s lies beyond the atlas's last row,
-// 400 s: that row's values", in the five languages. The line is reported
-// once when the window's command runs (report_table_end): every row of the
-// window is taken, at some scheme and language, by its texts, its curves'
-// markers and its axes.
-// In the five languages.
+// 400 s: that row's values", in the five languages. The windows write it
+// as a line of their own, in a row their layout keeps for it.
 #pragma once
 
 #include <span>
 #include <string>
+#include <vector>
 
 // What the table's rows are tabulated against.
 enum class TableAbscissa {
@@ -26,8 +24,9 @@ int table_end_of(std::span<const double> row_abscissas, double x);
 // row's `end_value`; empty when `where` is spline_inside.
 std::string table_end_line(TableAbscissa abscissa, int where, double value, double end_value);
 
-struct Window;
-
-// Shows the line in a message box owned by `window` (caption "  Message!"),
-// once per command as every report of a window; nothing for an empty line.
-void report_table_end(Window* window, const std::string& line);
+// The lines of a sweep or a profile whose values reach below the first or
+// beyond the last row (`row_abscissas` are the rows' ln t or ln W): one for
+// each end reached, with the value farthest out and the end row's value.
+// Values that are not positive numbers (points left out) are passed over.
+std::vector<std::string> table_end_lines(TableAbscissa abscissa, std::span<const double> row_abscissas,
+                                         std::span<const double> values);

@@ -185,6 +185,51 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
     draw_steel_panel(dc, client, b.panel, h);
 }
 
+std::vector<std::string> sweep_notes(const SweepGaps& gaps, std::vector<std::string> end_lines)
+{
+    std::vector<std::string> notes;
+    if (gaps.any()) notes.push_back(gaps.note());
+    for (std::string& line : end_lines) notes.push_back(std::move(line));
+    return notes;
+}
+
+int sweep_notes_room(Canvas& dc, const std::vector<std::string>& notes, int H)
+{
+    int room = 0;
+    for (const std::string& note : notes) room += steel_extent(dc, note, H).cy;
+    return room;
+}
+
+int left_clear_of(Rect box, const std::vector<Rect>& others, int left_limit)
+{
+    int x = box.left;
+    for (bool again = true; again;) {
+        again = false;
+        for (const Rect& o : others) {
+            const int right = x + (box.right - box.left);
+            if (!(x < o.right && o.left < right && box.top < o.bottom && o.top < box.bottom)) continue;
+            if (o.left - (box.right - box.left) < left_limit || o.left - (box.right - box.left) >= x) continue;
+            x = o.left - (box.right - box.left);
+            again = true;
+        }
+    }
+    return x;
+}
+
+int draw_sweep_notes(Canvas& dc, const std::vector<std::string>& notes, Rect client, int H, int y,
+                     const std::vector<Rect>& beside)
+{
+    steel_font(dc, H);
+    dc.set_text_color(rgb(128, 0, 0));
+    for (const std::string& note : notes) {
+        const Size size = dc.text_extent(note);
+        const int x = client.left + std::max(0, (client.right - client.left - size.cx) / 2);
+        dc.text_out(left_clear_of(Rect{x, y, x + size.cx, y + size.cy}, beside, client.left), y, note);
+        y += size.cy;
+    }
+    return y;
+}
+
 void widen_range(double& lo, double& hi)
 {
     if (lo == hi) hi = lo + 0.25 * lo;

@@ -9,6 +9,7 @@
 #include "heatsource.h"
 #include "lang.h"
 #include "steel_window_frame.h"
+#include "table_ends.h"
 
 #include <algorithm>
 #include <array>
@@ -186,9 +187,11 @@ struct Page {
     int H = 0, h = 0;
 };
 
-// The client cleared, and the plot, which gives up the room of the note of
-// points left out, so the lines under the note keep their places.
-Page lay_out_page(const StructureLayout& layout, Window* window, Canvas& dc, const SweepGaps& gaps)
+// The client cleared, and the plot. Under the plot stand the x title at its
+// row (in its own height) and the notes under it; they end above the model
+// line, which keeps its place: the plot gives up the height they need.
+Page lay_out_page(RegimeSweep kind, const StructureLayout& layout, Window* window, Canvas& dc,
+                  const std::vector<std::string>& notes)
 {
     Page g;
     g.client = steel_client_rect(window, dc);
@@ -199,7 +202,10 @@ Page lay_out_page(const StructureLayout& layout, Window* window, Canvas& dc, con
     g.plot.left = g.client.left + static_cast<int>(width / layout.plot_left);
     g.plot.right = g.client.right - width / 4;
     g.plot.top = g.client.top + 9 * g.h;
-    g.plot.bottom = g.client.bottom - 10 * g.h - steel_sweep_note_room(dc, gaps, g.H);
+    const int title_h = steel_extent(dc, pick(seyffarth_x_title(kind)), mul(1.2, g.H)).cy;
+    const int rows = static_cast<int>(layout.x_title_row * title_h) + title_h + sweep_notes_room(dc, notes, g.H);
+    const int model_row = static_cast<int>(g.client.bottom - 7.5 * g.h);
+    g.plot.bottom = std::min(g.client.bottom - 10 * g.h, model_row - rows);
     return g;
 }
 
@@ -327,12 +333,31 @@ void draw_phase_curves(Canvas& dc, const StructureLayout& layout, const Page& g,
     if (!layout.axes_before_curves) axes();
 }
 
-// The title of the swept quantity under the plot, and under it the note of
-// the points left out.
-void draw_x_title(Canvas& dc, RegimeSweep kind, const StructureLayout& layout, const Page& g, const SweepGaps& gaps)
+// The cells of the legend labels right of the plot (t8/5 and the four
+// phases): a shorter plot leaves the lower ones beside the rows under it.
+std::vector<Rect> legend_cells(Canvas& dc, const StructureLayout& layout, const Page& g)
+{
+    std::vector<Rect> cells;
+    const auto cell = [&](const std::string& label, double column, int row) {
+        const Size ls = steel_extent(dc, label, g.H);
+        const int cw = ls.cx / std::max(1, text_length(label));
+        const int x = static_cast<int>(g.plot.right + column * cw), y = g.plot.top + row * g.h;
+        cells.push_back(Rect{x, y, x + ls.cx, y + ls.cy});
+    };
+    cell(pick(t85_text), layout.t_legend_column, 11);
+    for (const PhaseStyle& ph : *layout.phases)
+        cell(pick(ph.column == 1 ? *layout.bainite_label : phase_labels[ph.column]), 1.2, ph.row);
+    return cells;
+}
+
+// The title of the swept quantity under the plot, and under it the notes,
+// each moved left the least distance that clears the legend beside them.
+void draw_x_title(Canvas& dc, RegimeSweep kind, const StructureLayout& layout, const Page& g,
+                  const std::vector<std::string>& notes)
 {
     const int H12 = mul(1.2, g.H);
     const int L = g.plot.left, R = g.plot.right, B = g.plot.bottom;
+    const std::vector<Rect> legend = legend_cells(dc, layout, g);
     const std::string xt = pick(seyffarth_x_title(kind));
     const Size xs = steel_extent(dc, xt, H12);
     steel_font(dc, H12);
@@ -345,9 +370,11 @@ void draw_x_title(Canvas& dc, RegimeSweep kind, const StructureLayout& layout, c
         steel_font(dc, 3 * g.H / 5);
         text_at(dc, static_cast<int>(x0 + 1.4 * wc), static_cast<int>(B + 0.95 * xs.cy), "0", {0, 0, 0});
     } else {
-        text_at(dc, g.client.left + (g.client.right - g.client.left - xs.cx) / 2, title_y, xt, {0, 0, 0});
+        const int x0 = g.client.left + (g.client.right - g.client.left - xs.cx) / 2;
+        text_at(dc, left_clear_of(Rect{x0, title_y, x0 + xs.cx, title_y + xs.cy}, legend, g.client.left), title_y,
+                xt, {0, 0, 0});
     }
-    steel_sweep_note(dc, gaps, g.client, g.H, title_y + xs.cy);
+    draw_sweep_notes(dc, notes, g.client, g.H, title_y + xs.cy, legend);
 }
 
 } // namespace
@@ -390,9 +417,24 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
         return;
     }
 
-    const Page g = lay_out_page(layout, window, dc, t85.gaps);
     SteelDescriptor descriptor;
-    if (!seyffarth_read_descriptor(steel, descriptor)) return;
+    if (!seyffarth_read_descriptor(steel, descriptor)) {
+        lay_out_page(kind, layout, window, dc, {});
+        return;
+    }
+    // The structure table; a faulty one is reported and what it held soundly
+    // is used.
+    std::vector<StructureRow> rows;
+    const AtlasReadResult table = read_structure_table(resolve_atlas_path(descriptor.structure, steel.file_name), rows);
+    if (!table.ok) report_atlas_failure(window, table);
+    // Cooling times beyond the table's rows take the end row's shares; a note
+    // under the x title says so.
+    std::vector<double> row_x;
+    for (const StructureRow& r : rows) row_x.push_back(r.x);
+    const std::vector<std::string> notes =
+        sweep_notes(t85.gaps, table_end_lines(TableAbscissa::cooling_time, row_x, t85.t));
+
+    const Page g = lay_out_page(kind, layout, window, dc, notes);
     steel_font(dc, g.H);
     draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
     const SweepTextBlock block{.title = pick(*layout.title),
@@ -402,13 +444,8 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
                                .y = in.y,
                                .z = in.z,
                                .panel = layout.panel};
-
-    // The structure table; a faulty one is reported and what it held soundly
-    // is used.
-    std::vector<StructureRow> rows;
-    const AtlasReadResult table = read_structure_table(resolve_atlas_path(descriptor.structure, steel.file_name), rows);
-    if (!table.ok) report_atlas_failure(window, table);
     if (rows.empty()) {
+        regime.restore();
         draw_sweep_text_block(dc, g.client, g.H, block);
         return;
     }
@@ -417,7 +454,7 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
 
     draw_time_curve(dc, layout, g, t85, range);
     draw_phase_curves(dc, layout, g, t85, range, shares);
-    draw_x_title(dc, kind, layout, g, t85.gaps);
+    draw_x_title(dc, kind, layout, g, notes);
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.
     regime.restore();

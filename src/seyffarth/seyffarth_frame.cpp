@@ -490,7 +490,7 @@ void seyffarth_draw_time_axis(Canvas& dc, const SeyffarthPage& page, Rect plot, 
     dc.line_to(plot.right, plot.bottom + 1);
 }
 
-void seyffarth_draw_structure_titles(Canvas& dc, const SeyffarthPage& page, Rect plot)
+int seyffarth_draw_structure_titles(Canvas& dc, const SeyffarthPage& page, Rect plot)
 {
     const int title_height = static_cast<int>(1.2 * page.H);
     dc.set_text_color(black);
@@ -503,8 +503,9 @@ void seyffarth_draw_structure_titles(Canvas& dc, const SeyffarthPage& page, Rect
     const std::string time_title = "t 8/5, c";
     const int h3 = seyffarth_font(dc, title_height);
     const Size t = dc.text_extent(time_title);
-    dc.text_out(page.client.left + (page.client.width() - t.cx) / 2, static_cast<int>(plot.bottom + 1.5 * h3),
-                time_title);
+    const int y = static_cast<int>(plot.bottom + 1.5 * h3);
+    dc.text_out(page.client.left + (page.client.width() - t.cx) / 2, y, time_title);
+    return y + t.cy;
 }
 
 void seyffarth_draw_phase_curves(Canvas& dc, const SeyffarthPage& page, Rect plot, const SeyffarthPhases& phases,

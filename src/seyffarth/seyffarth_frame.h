@@ -117,7 +117,8 @@ SeyffarthShares seyffarth_shares_at(const SeyffarthPhases& phases, double L);
 
 // The line of a window at one point whose cooling time t lies below the
 // first or beyond the last row of the table ("t8/5 = 2000 s lies beyond the
-// atlas's last row, 400 s: that row's values"); empty among the rows.
+// atlas's last row, 400 s: that row's values"); empty among the rows. The
+// window writes it under the time title, in a row the plot gives up.
 std::string seyffarth_table_end_line(const SeyffarthPhases& phases, double t);
 
 // ---------------------------------------------------------------------------
@@ -218,8 +219,9 @@ void seyffarth_draw_structure_grid_and_axis(Canvas& dc, Rect plot);
 // its top at B + h in font H) and the time axis line.
 void seyffarth_draw_time_axis(Canvas& dc, const SeyffarthPage& page, Rect plot, WorldBox box);
 
-// The rotated structure title and the time title "t 8/5, c".
-void seyffarth_draw_structure_titles(Canvas& dc, const SeyffarthPage& page, Rect plot);
+// The rotated structure title and the time title "t 8/5, c"; returns the y
+// under the time title.
+int seyffarth_draw_structure_titles(Canvas& dc, const SeyffarthPage& page, Rect plot);
 
 // Marker count and offset of each phase, in the order martensite, bainite,
 // ferrite, pearlite.

@@ -16,6 +16,8 @@
 #include "point_progress.h"
 #include "numfmt.h"
 #include "steel_window_frame.h"
+#include "measuring_canvas.h"
+#include "table_ends.h"
 
 #include <cmath>
 #include <limits>
@@ -141,8 +143,16 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     };
 
     std::vector<double> values(p.t);
+    std::vector<std::string> end_lines;
     if (selector > 0) {
         read_steel_data();
+        // Times beyond the curve's ends take its end values; a note under
+        // the zone's title says so.
+        std::vector<double> cx, cy;
+        int last = -1, colour = 0;
+        if (extract_curve(curves, cx, cy, last, colour, selector - 1) && last >= 0)
+            end_lines = table_end_lines(TableAbscissa::cooling_time,
+                                        std::span<const double>(cx).first(static_cast<std::size_t>(last) + 1), p.t);
         std::vector<double> looked_up;
         std::vector<double> times(p.t);
         for (double& t : times)
@@ -181,11 +191,26 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     const int H0 = haz_line_height(dc, base, "W");
     // A profile that leaves points out is less high by the note's line, so
     // the lines under the note keep their places.
+    const std::vector<std::string> notes = sweep_notes(p.gaps, end_lines);
     const Rect plot{client.left + 12 * H0, client.top + 8 * H0, client.right - 12 * H0,
-                    client.bottom - 11 * H0 - steel_sweep_note_room(dc, p.gaps, base)};
+                    client.bottom - 11 * H0 - sweep_notes_room(dc, notes, base)};
     dc.select_brush(Brush{BrushStyle::null, {}});
     dc.rectangle(plot.left, plot.top, plot.right, plot.bottom);
     const int Ht = haz_line_height(dc, axis_height, style.axis_title);
+    const int composition_y = 4 * (selector == 0 ? Ht : H0);
+    // The turned axis title rises from the plot's bottom; where it is longer
+    // than the plot leaves room for under the composition table, it goes down
+    // the least distance that clears the table.
+    int title_y = plot.bottom;
+    {
+        MeasuringCanvas m(dc);
+        haz_font(m, base);
+        draw_sweep_composition(m, client, descriptor, composition_y);
+        const Rect table = m.reach();
+        haz_font(m, axis_height);
+        const int w = m.text_extent(style.axis_title).cx;
+        if (table.bottom > table.top) title_y = std::max(title_y, table.bottom + w);
+    }
 
     auto draw_profile = [&] {
         dc.select_pen(Pen{PenStyle::dot, 1, {127, 127, 127}});
@@ -199,13 +224,14 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
         dc.select_pen(style.axis_pen);
         draw_y_axis(dc, plot.left, plot.bottom, plot.top, ymax, ymin, ticks_within(yticks, ny, ymin, ymax), 6, yticks);
         haz_font(dc, axis_height, 900);
-        dc.text_out(plot.left - 3 * Ht, plot.bottom, style.axis_title);
+        dc.text_out(plot.left - 3 * Ht, title_y, style.axis_title);
         const std::string xt = "ЗТВ, см";
         haz_font(dc, axis_height);
         const int w = dc.text_extent(xt).cx;
         dc.text_out(client.left + (client.right - client.left - w) / 2, plot.bottom + Ht, xt);
-        // Under the zone's title, the points left out of the profile.
-        steel_sweep_note(dc, p.gaps, client, base, plot.bottom + 2 * Ht);
+        // Under the zone's title, the points left out of the profile and the
+        // times beyond the curve.
+        draw_sweep_notes(dc, notes, client, base, plot.bottom + 2 * Ht);
         dc.select_pen(style.curve_pen);
         draw_polyline(dc, n - 1, p.y, values, 1, plot, box);
     };
@@ -217,7 +243,7 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     // Steel data.
     haz_font(dc, base);
     if (selector == 0) read_steel_data();
-    draw_sweep_composition(dc, client, descriptor, 4 * (selector == 0 ? Ht : H0));
+    draw_sweep_composition(dc, client, descriptor, composition_y);
     if (selector > 0) draw_profile();
 
     // Texts.

@@ -1,10 +1,10 @@
 // The phase structure of the chosen steel against the cooling time: at the
 // point of the current heat-source model, and as the steel's whole diagram.
 #include "seyffarth_frame.h"
-#include "table_ends.h"
 
 #include "numfmt.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,19 +57,27 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     SeyffarthPhases phases;
     if (!seyffarth_read_phases(window, steel, descriptor, phases)) return;
     const SeyffarthShares shares = seyffarth_shares_at(phases, point.L);
-    // A cooling time beyond the table's rows takes the end row's shares.
-    report_table_end(window, seyffarth_table_end_line(phases, point.t));
+    // A cooling time beyond the table's rows takes the end row's shares, and
+    // a line under the time title says so; the plot gives up its row, so the
+    // rows under it keep their places.
+    const std::string end_line = seyffarth_table_end_line(phases, point.t);
 
     const SeyffarthPage page = seyffarth_page_setup(window, dc, 30);
     const Rect c = page.client;
     const int h = page.h;
-    const Rect plot{c.left + c.width() / 8, c.top + 7 * h, c.right - c.width() / 4, c.bottom - 13 * h};
+    const int end_row = end_line.empty() ? 0 : dc.text_extent(end_line).cy;
+    const Rect plot{c.left + c.width() / 8, c.top + 7 * h, c.right - c.width() / 4, c.bottom - 13 * h - end_row};
 
     seyffarth_draw_composition(dc, page, descriptor);
     seyffarth_draw_structure_grid_and_axis(dc, plot);
     seyffarth_draw_phase_curves(dc, page, plot, phases, SeyffarthMarkers{{5, 3, 4, 7}, {0, 1, 2, 0}});
     seyffarth_draw_time_axis(dc, page, plot, seyffarth_structure_box());
-    seyffarth_draw_structure_titles(dc, page, plot);
+    const int under_titles = seyffarth_draw_structure_titles(dc, page, plot);
+    if (!end_line.empty()) {
+        seyffarth_font(dc, page.H);
+        dc.set_text_color(seyffarth_colour({128, 0, 0}));
+        dc.text_out(c.left + std::max(0, (c.width() - dc.text_extent(end_line).cx) / 2), under_titles, end_line);
+    }
 
     // The point's cooling time, wherever it falls.
     const int x_t = seyffarth_time_marker_x(plot, point.L);

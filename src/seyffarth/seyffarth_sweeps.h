@@ -136,6 +136,22 @@ struct SweepTextBlock {
 };
 void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock& block);
 
+// The notes under a sweep's or a profile's x title: the points left out,
+// then the cooling times beyond the table's rows (or a curve's ends), which
+// took an end row's values. The plot gives up their height, so the rows
+// under them keep their places.
+std::vector<std::string> sweep_notes(const SweepGaps& gaps, std::vector<std::string> end_lines);
+int sweep_notes_room(Canvas& dc, const std::vector<std::string>& notes, int H);
+// Each note in font H, dark red, centred on the client (moved left the
+// least distance that clears the boxes in `beside`), one under the other
+// from y; returns the y under the last.
+int draw_sweep_notes(Canvas& dc, const std::vector<std::string>& notes, Rect client, int H, int y,
+                     const std::vector<Rect>& beside = {});
+// The left end of a text whose cell is `box`: where it stands, or moved
+// left the least distance that clears the boxes it meets (not past
+// `left_limit`).
+int left_clear_of(Rect box, const std::vector<Rect>& others, int left_limit);
+
 // Extent of the data with empty ranges widened by a quarter (a range empty at
 // 0 becomes 0..1, so the mapping never divides by zero).
 struct SweepRange {

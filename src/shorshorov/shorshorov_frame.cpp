@@ -169,32 +169,58 @@ std::string shorshorov_table_end_line(const ShorshorovTable& table, double W)
 
 std::vector<std::string> shorshorov_table_end_lines(const ShorshorovTable& table, const std::vector<double>& W)
 {
-    double low = 0, high = 0;
-    bool any = false;
-    for (double w : W) {
-        if (!(w > 0) || !std::isfinite(w)) continue;
-        low = any ? std::min(low, w) : w;
-        high = any ? std::max(high, w) : w;
-        any = true;
-    }
-    std::vector<std::string> lines;
-    if (!any) return lines;
-    for (const auto& [w, end] : {std::pair{low, spline_below}, std::pair{high, spline_above}}) {
-        double end_W = 0;
-        if (table_end_at(table, w, end_W) == end)
-            lines.push_back(table_end_line(TableAbscissa::cooling_rate, end, w, end_W));
-    }
-    return lines;
+    // The data rows: entries 2 on, as far as the file gave rows.
+    const std::size_t rows = std::min(table.file.rows.size(), table.x.size());
+    if (rows < 3) return {};
+    return table_end_lines(TableAbscissa::cooling_rate, std::span<const double>(table.x).subspan(2, rows - 2), W);
 }
 
-int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H)
+std::vector<std::string> shorshorov_notes(const SweepGaps& gaps, const ShorshorovTable& table,
+                                          const std::vector<double>& W)
 {
-    if (!gaps.any()) return 0;
-    const FontRecord held = dc.selected_font();
-    shorshorov_font(dc, H);
-    const int room = dc.text_extent(gaps.note()).cy;
-    dc.select_font(held);
+    std::vector<std::string> notes;
+    if (gaps.any()) notes.push_back(gaps.note());
+    for (std::string& line : shorshorov_table_end_lines(table, W)) notes.push_back(std::move(line));
+    return notes;
+}
+
+namespace {
+
+Size shorshorov_text_extent(Canvas& dc, int font, const std::string& text)
+{
+    MeasuringCanvas m(dc);
+    shorshorov_font(m, font);
+    return m.text_extent(text);
+}
+
+} // namespace
+
+int shorshorov_text_height(Canvas& dc, int font, const std::string& text)
+{
+    return shorshorov_text_extent(dc, font, text).cy;
+}
+
+int shorshorov_text_width(Canvas& dc, int font, const std::string& text)
+{
+    return shorshorov_text_extent(dc, font, text).cx;
+}
+
+int shorshorov_note_room(Canvas& dc, const std::vector<std::string>& notes, int H)
+{
+    int room = 0;
+    for (const std::string& note : notes) room += shorshorov_text_height(dc, H, note);
     return room;
+}
+
+void shorshorov_draw_notes(Canvas& dc, const std::vector<std::string>& notes, Rect client, int H, int y, Rgb colour)
+{
+    shorshorov_font(dc, H);
+    dc.set_text_color(colour);
+    for (const std::string& note : notes) {
+        const Size n = dc.text_extent(note);
+        dc.text_out(client.left + std::max(0, (client.right - client.left - n.cx) / 2), y, note);
+        y += n.cy;
+    }
 }
 
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)

@@ -50,9 +50,19 @@ struct ShorshorovPoint {
 };
 bool shorshorov_check_point(Window* window, const double* params, ShorshorovPoint& p, ShorshorovEntry entry);
 
-// The height of the line under a plot that counts the points left out of it
-// (drawn in font H), 0 when none was; the font the canvas holds is kept.
-int shorshorov_note_room(Canvas& dc, const SweepGaps& gaps, int H);
+// The notes under a sweep's or a profile's x title: the points left out,
+// then the rates beyond the table's data rows (shorshorov_table_end_lines).
+std::vector<std::string> shorshorov_notes(const SweepGaps& gaps, const ShorshorovTable& table,
+                                          const std::vector<double>& W);
+// The height the notes take in font H: the plot gives it up.
+int shorshorov_note_room(Canvas& dc, const std::vector<std::string>& notes, int H);
+// Each note in font H and `colour`, centred on the client, one under the
+// other from y.
+void shorshorov_draw_notes(Canvas& dc, const std::vector<std::string>& notes, Rect client, int H, int y, Rgb colour);
+// The height and the width of `text` in a font of height `font` (the
+// language's face and character set), measured without drawing.
+int shorshorov_text_height(Canvas& dc, int font, const std::string& text);
+int shorshorov_text_width(Canvas& dc, int font, const std::string& text);
 
 // The line of a window at one point whose cooling rate W lies below the
 // first or beyond the last data row: empty when it lies among them.

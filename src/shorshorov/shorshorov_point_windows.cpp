@@ -86,11 +86,7 @@ PointLayout lay_out_point_window(Canvas& dc, Rect client, int H, int c0, const S
     // The ordinate's top label stands centred on the plot's top.
     lay.plot.top = std::max(lay.plot.top, std::max(composition.bottom, steel_bottom) + c / 2 + 1);
 
-    const auto height = [&](int font, const std::string& text) {
-        MeasuringCanvas m(dc);
-        shorshorov_font(m, font);
-        return m.text_extent(text).cy;
-    };
+    const auto height = [&](int font, const std::string& text) { return shorshorov_text_height(dc, font, text); };
     const int label_bottom = static_cast<int>(1.5 * height(H, "0.1"));
     const int title_h = height(3 * H / 2, pick(w_title));
     lay.x_title_row = std::max(title_h, label_bottom);
@@ -265,6 +261,10 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     s.rm = shorshorov_lookup(table, ShorshorovColumn::rm, lnWp);
     s.elongation = shorshorov_lookup(table, ShorshorovColumn::a, lnWp);
     s.reduction = shorshorov_lookup(table, ShorshorovColumn::z, lnWp);
+    s.shorshorov_parse_base_properties(table.file.base_metal_line());
+    s.y = p.y;
+    s.z = p.z;
+    s.cooling_rate = Wp;
 
     // The x axis spans the zone whatever was left out; the values' axis what
     // was drawn.
@@ -287,11 +287,33 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const int H = (client.bottom - client.top) / 30;
     shorshorov_font(dc, H);
     const int c0 = shorshorov_sample_height(dc);
-    // A profile that leaves points out is less high by the note's line; the
-    // lines under the note keep their places.
-    const int note_room = shorshorov_note_room(dc, r.gaps, H);
-    const Rect plot{client.left + 12 * c0, client.top + 7 * c0, client.right - 12 * c0,
-                    client.bottom - 13 * c0 - note_room};
+    // A profile that leaves points out, or whose rates reach beyond the
+    // table's rows, is less high by the lines that say so; the lines under
+    // them keep their places.
+    const std::vector<std::string> notes = shorshorov_notes(r.gaps, table, sel == 0 ? std::vector<double>{} : r.W);
+    const int note_room = shorshorov_note_room(dc, notes, H);
+    // The rows under the plot, from its bottom: the zone's title, the notes,
+    // the model line and the point table, each at its row of c or under the
+    // one above it; the plot gives up what they need to end above the
+    // parameter block.
+    const int c = shorshorov_text_height(dc, H, "W");
+    const int h = shorshorov_text_height(dc, 4 * H / 3, "ЗТВ, см");
+    const int notes_row = 2 * h;
+    const int model_row = std::max(static_cast<int>(2.5 * c) + note_room, notes_row + note_room);
+    const int table_row = std::max(static_cast<int>(4.3 * c) + note_room,
+                                   model_row + shorshorov_text_height(dc, static_cast<int>(1.4 * H), "W"));
+    int table_height = 0;
+    {
+        MeasuringCanvas m(dc);
+        shorshorov_font(m, H);
+        s.shorshorov_draw_point_property_table(client.left + 10, 0, 20, 20, m);
+        table_height = m.reach().bottom;
+    }
+    Rect plot{client.left + 12 * c0, client.top + 7 * c0, client.right - 12 * c0,
+              client.bottom - 13 * c0 - note_room};
+    plot.bottom = std::max(plot.top + c, std::min(plot.bottom, shorshorov_parameters_top(dc, client, plot.left, H,
+                                                                                         PanelRows{}) -
+                                                                   table_row - table_height));
 
     const Pen grid{PenStyle::dot, 1, Rgb{127, 127, 127}};
     dc.select_pen(grid);
@@ -313,17 +335,20 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const char* titles[5] = {pick(rate_title), "HV30", "Предел прочности, Rm", "Относительное удлинение A, %",
                              "Относительное сужение Z, %"};
     dc.set_text_color(black);
-    shorshorov_font(dc, 4 * H / 3, 900);
-    const int h = shorshorov_sample_height(dc);
+    // The turned axis title rises from the plot's bottom; one longer than the
+    // room up to the steel lines is drawn smaller, so that it ends under them.
+    const int title_room = plot.bottom - (client.top + static_cast<int>(3.2 * c) + c);
+    int title_font = 4 * H / 3;
+    while (title_font > H / 2 && shorshorov_text_width(dc, title_font, titles[sel]) > title_room) --title_font;
+    shorshorov_font(dc, title_font, 900);
     dc.text_out(plot.left - 3 * h, plot.bottom, titles[sel]);
     shorshorov_font(dc, 4 * H / 3);
     {
         const Size e = dc.text_extent("ЗТВ, см");
         dc.text_out(client.left + (client.right - client.left - e.cx) / 2, plot.bottom + h, "ЗТВ, см");
-        // Under the zone's title, the points left out of the profile.
-        shorshorov_font(dc, H);
-        dc.set_text_color(entry_text);
-        draw_sweep_gap_note(dc, r.gaps, client.left, client.right, plot.bottom + h + e.cy);
+        // Under the zone's title, the points left out of the profile and the
+        // rates beyond the table.
+        shorshorov_draw_notes(dc, notes, client, H, plot.bottom + notes_row, entry_text);
     }
     if (!current_model.draw_panel) {
         char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
@@ -340,12 +365,8 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     dc.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
 
     shorshorov_font(dc, H);
-    int w = 0, c = 0;
-    for (const std::string& t : table.file.titles) {
-        const Size e = dc.text_extent(t.empty() ? std::string(" ") : t);
-        w = std::max(w, e.cx);
-        c = std::max(c, e.cy);
-    }
+    int w = 0;
+    for (const std::string& t : table.file.titles) w = std::max(w, dc.text_extent(t.empty() ? std::string(" ") : t).cx);
     const double ks[3] = {1.5, 2.3, 3.2};
     for (int i = 0; i < 3; ++i)
         dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
@@ -355,20 +376,14 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     dc.set_text_color(shorshorov_panel_colour);
     s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
                                         20, dc);
-    s.shorshorov_parse_base_properties(table.file.base_metal_line());
-    s.y = p.y;
-    s.z = p.z;
-    s.cooling_rate = Wp;
     shorshorov_font(dc, H);
-    s.shorshorov_draw_point_property_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c) + note_room, 20,
-                                           20, dc);
+    s.shorshorov_draw_point_property_table(client.left + 10, plot.bottom + table_row, 20, 20, dc);
 
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);
-    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.5 * c) + note_room,
-                cformat(" Рассчёт по модели: \"%s\"", t));
+    dc.text_out(plot.left, plot.bottom + model_row, cformat(" Рассчёт по модели: \"%s\"", t));
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         current_model.draw_panel(dc, client, 1, 1, 1, 1);

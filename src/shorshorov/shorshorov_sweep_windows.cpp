@@ -382,16 +382,6 @@ SweepScales sweep_scales(const SweepResult& r)
 // ---------------------------------------------------------------------------
 // Draw
 
-// The notes under the x title: the points left out, then the rates beyond
-// the table's rows, which took an end row's values.
-std::vector<std::string> sweep_notes(const SweepResult& r, const ShorshorovTable& table)
-{
-    std::vector<std::string> notes;
-    if (r.gaps.any()) notes.push_back(r.gaps.note());
-    for (std::string& line : shorshorov_table_end_lines(table, r.W)) notes.push_back(std::move(line));
-    return notes;
-}
-
 std::string point_line(const ShorshorovPoint& p)
 {
     const char* format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
@@ -438,18 +428,14 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     // The top labels of the ordinates stand centred on the plot's top.
     g.plot.top = std::max(g.plot.top, std::max(composition.bottom, steel_bottom) + c / 2 + 1);
 
-    const auto height = [&](int font, const std::string& text) {
-        MeasuringCanvas m(dc);
-        shorshorov_font(m, font);
-        return m.text_extent(text).cy;
-    };
+    const auto height = [&](int font, const std::string& text) { return shorshorov_text_height(dc, font, text); };
     const bool energy = layout.kind == RegimeSweep::energy;
     const int label_bottom = static_cast<int>(1.5 * height(g.H, "0"));
     const int title_h = height(mul(layout.x_title_font, g.H), pick(*layout.x_title));
     g.x_title_row = std::max(static_cast<int>(layout.x_title_row * title_h), label_bottom);
     g.notes_row = g.x_title_row + title_h;
     int bottom = g.notes_row;
-    for (const std::string& note : notes) bottom += height(g.H, note);
+    bottom += shorshorov_note_room(dc, notes, g.H);
     g.model_row = std::max(static_cast<int>(layout.model_row * c), bottom);
     bottom = g.model_row + height(mul(layout.model_font, g.H), shorshorov_model_line(energy, energy && layout.structure));
     g.point_row = std::max(static_cast<int>(layout.point_row * c), bottom);
@@ -649,8 +635,7 @@ void draw_plot_edges(Canvas& dc, Rect plot)
     dc.line_to(plot.right, plot.top);
 }
 
-// The title of the swept quantity under the plot, and under it the note of
-// the points left out.
+// The title of the swept quantity under the plot, and under it the notes.
 void draw_x_title(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const std::vector<std::string>& notes)
 {
     shorshorov_font(dc, mul(layout.x_title_font, g.H));
@@ -658,14 +643,7 @@ void draw_x_title(Canvas& dc, const SweepLayout& layout, const SweepPage& g, con
     const Size e = dc.text_extent(pick(*layout.x_title));
     dc.text_out(g.client.left + (g.client.right - g.client.left - e.cx) / 2, g.plot.bottom + g.x_title_row,
                 pick(*layout.x_title));
-    shorshorov_font(dc, g.H);
-    dc.set_text_color(shorshorov_title_colour);
-    int y = g.plot.bottom + g.notes_row;
-    for (const std::string& note : notes) {
-        const Size n = dc.text_extent(note);
-        dc.text_out(g.client.left + std::max(0, (g.client.right - g.client.left - n.cx) / 2), y, note);
-        y += n.cy;
-    }
+    shorshorov_draw_notes(dc, notes, g.client, g.H, g.plot.bottom + g.notes_row, shorshorov_title_colour);
 }
 
 // The title block, the steel lines, the composition table, the model line,
@@ -726,7 +704,7 @@ void sweep_window(const SweepLayout& layout, const double* params, int steps, Wi
         return;
     }
     const SweepScales scales = sweep_scales(r);
-    const std::vector<std::string> notes = sweep_notes(r, table);
+    const std::vector<std::string> notes = shorshorov_notes(r.gaps, table, r.W);
 
     const SweepPage g = lay_out_page(layout, window, dc, table, steel, p, notes);
     draw_rate_curve(dc, layout, g, r, scales);

@@ -35,16 +35,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "axis-title font 4 * 24 / 3; its descenders reach row 37. The class line in the base font 24 at (2 H_c, "
          "1.5 H_c) = (48, 36) is drawn on the profile's opaque background: its cell 36..60 blanks the title's "
          "lowest row. Every selector, scheme and language."},
-        {"seyffarth_haz_profile_(2|4)", "crosses", sey_haz_long_axis, "", 115, 150, 1, true,
-         "The value-axis title in the axis-title font 32, turned, at (plot left - 3 H_t, plot bottom) = (12 * 24 - 96, "
-         "768 - 11 * 24) = (192, 504) reading upward: \"Предел прочности Rm в ЗТВ\" and \"Относительное удлинение A\" "
-         "are about 360 px long and the plot (top 8 * 24 = 192) 312 px high, so the title's end rises to row 144 "
-         "(120 where the note of points left out shortens the plot by a line: schemes 1, 3, 5'), through the "
-         "composition table at 4 * 24 = 96 (rules at rows 96, 121, 146) and the column rules under x = 199..224."},
-        {"seyffarth_haz_profile_(2|4)/(1|3|5')/.*", "overlap", "", sey_haz_long_axis, 115, 150, 0, true,
-         "The same turned title risen to row 120 (the plot shortened by the note's line) over the composition "
-         "table's value row 121..146: the cells under x = 199..224 (\"0.18\", \"0.4\", the German heading "
-         "\"Zusammensetzung, %\")."},
         {"seyffarth_haz_profile_[0-6]", "covered", sey_model, " в пределах :", 570, 600, 0, false,
          "Model line in the title font 28 at (int)(768 - 8.2 H_g) = 571 (H_g = 24), its descenders to row 599; the "
          "range line in the base font at (5 H_1, (int)(768 - 7.2 H_1)) = (120, 595) on the opaque background: its "
@@ -137,21 +127,20 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
         {"seyffarth_properties_at_point", "overlap", sey_model, sey_result, 565, 595, 0, false,
          "Model line in font 30 at (int)(768 - 8.2h) = 563, descenders to row 593; result line in font 25 at "
          "(left + 5h, (int)(768 - 7.2h)) = (125, 588), capitals and brackets from row 591."},
-        {"seyffarth_(structure|properties)_vs_energy", "overlap",
+        {"seyffarth_properties_vs_energy", "overlap",
          "^(rate of energy input|Погонная энергия|Погонна енергія|Die Beziehung die Energie|La relation l.énergie|Not "
          "plotted|Не построено|Не побудовано|Nicht dargestellt|Non tracé)",
          sey_model, 560, 605, 0, false,
-         "Structure: energy title in font 30 at (int)(B + 1.3 h2) = 518 + 39 = 557 (ink to 587), model line in font 30 "
-         "at (int)(768 - 7.5h) = 580 (ink from 584). Properties (H = 23): title in font 23 at (int)(B + 1.8h) = 538 + "
-         "41 = 579 (ink to 603), model line in font 27 at (int)(768 - 7.5 * 23) = 595 (ink from 600). Where the sweep "
-         "leaves points out, the plot is raised by the note's line and the note of points left out takes the "
-         "title's row, meeting the model line as the title does."},
+         "Energy title in font 23 at (int)(B + 1.8h) = 538 + 41 = 579 (ink to 603), model line in font 27 at "
+         "(int)(768 - 7.5 * 23) = 595 (ink from 600). Where the sweep leaves points out, the plot is raised by the "
+         "note's line and the note of points left out takes the title's row, meeting the model line as the title "
+         "does."},
         {"seyffarth_structure_vs_preheat/.*/(de|fr|ua)", "overlap", "^( *[0-9]+|Die Anwärmung, C|Підігрів, С)$", "^0$",
-         530, 560, 0, false,
+         500, 560, 0, false,
          "The raised small zero of the x title in font 3 * 25 / 5 = 15 at ((int)(xt + 1.4 wC), (int)(B + 0.95 h)) = "
          "(xt + 28, 546), xt the title's left end, wC = 20 the width of \"С\": it stands over the title's second "
          "letter (the title in font 30 at (int)(B + 1.1 h) = 551) and over the x-axis label below the plot at "
-         "B + 12 that lies under it (\"  200\")."},
+         "B + 12 that lies under it (\"  200\"); a plot raised by the notes under it takes them up with it."},
     };
     return cases;
 }

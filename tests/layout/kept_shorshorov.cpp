@@ -41,16 +41,12 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "The file's title lines in font H = 25 at 1.5 c and 2.3 c = 37 and 57: 20 px apart in cells of 25."},
 
         // ---- turned axis titles
-        {"shorshorov_haz_profile_(3|4)", "overlap|covered", "^Относительное (удлинение A|сужение Z), %$",
-         "^Определение механических свойств|^Sample steel|^HAZ versus", 0, 100, 0, true,
-         "The value-axis title in 4 H / 3 = 33 turned at (plot left - 3 h, plot bottom) = (300 - 99, 443) reads "
-         "upward from the plot's bottom; \"Относительное удлинение A, %\" (408 px) and \"Относительное сужение Z, %\" "
-         "are longer than the plot (175 .. 443) and reach the title (10 .. 45) and the title lines (37, 57), "
-         "over them or, with scheme 5's start block, under the opaque title."},
-        {"shorshorov_haz_profile_3/9/.*", "covered", number, "^Относительное удлинение A, %$", 30, 450, 0, true,
+        {"shorshorov_haz_profile_3/9/.*", "overlap|covered", number, "^Относительное удлинение A, %$", 30, 450, 0,
+         true,
          "Scheme 9 gives an elongation profile of 16.59 .. 16.65 %: its value labels have six characters (\"16.641\", "
-         "64 px in font 25) and, ending at plot left = 300, begin at x = 228; the turned A title's opaque cell (the "
-         "profile draws opaque) stands at 300 - 3 x 33 = 201 .. 234 the whole height of the plot."},
+         "64 px in font 25) and, ending at plot left = 300, begin at x = 228; the turned A title (drawn smaller where "
+         "it would reach the steel lines) stands at 300 - 3 x 33 = 201 .. 234 the whole height of the plot, its "
+         "opaque cell or its ink on the labels' ends."},
         {"shorshorov_structure_at_point/.*/(ru|ua)", "overlap", "^(40|60)$", structure_title, 150, 450, 0, true,
          "The structure title in 1.2 H = 28 turned at x = c = 28 (cell 28 .. 56), centred on the plot (119 .. 547): "
          "\"Структура, %\" (145 px) spans rows 260 .. 405, where the ordinate's two-digit labels (24 px) end at L = "
@@ -115,14 +111,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "at 1026; the Russian \"Ф, %\" is wider and keeps its glyph inside."},
 
         // ---- under the plot
-        {"shorshorov_haz_profile_.", "covered", "^ЗТВ, см$", model_line, 470, 545, 0, false,
-         "The profile draws opaque: the zone's title in 4 H / 3 = 33 at plot bottom + h = 443 + 33 = 476, its comma "
-         "down to 508; the model line in 1.4 H = 35 at plot bottom + 2.5 c = 443 + 62 = 505, its cell from 505 "
-         "across the plot's width."},
-        {"shorshorov_haz_profile_./5'/.*", "covered", "^(Not plotted|Не построено|Не побудовано|Nicht dargestellt|Non tracé)",
-         model_line, 480, 545, 0, false,
-         "With scheme 5's start block the outer points of the profile peak below 850 °C: the line that says so, "
-         "in font H = 25 from 488, ends at 509, under the model line's cell from plot bottom + 2.5 c = 505."},
         {"shorshorov_haz_profile_.", "crosses",
          "^(Die Eigenschaften|Rechen|Ausgangs|Les propriétés|De comptes|Initial|Исходные|Розраховані|Початкові)$", "",
          545, 630, 1, false,

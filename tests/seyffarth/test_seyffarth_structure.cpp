@@ -10,6 +10,8 @@
 #include "numfmt.h"
 #include "plot.h"
 #include "seyffarth_point_test_support.h"
+#include "seyffarth_sweeps.h"
+#include "text_cells.h"
 
 using namespace seyffarth_test;
 
@@ -50,13 +52,19 @@ TEST(SeyffarthStructureAtPoint, TextsPlacesAndMarkerForTheEqualInterval)
     SeyffarthPoint p;
     ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
     // The widened interval cools in less than the table's first second: the
-    // first row's shares, and a message that says so.
+    // first row's shares, and a line under the time title that says so,
+    // in a row the plot gives up (no box).
     ASSERT_LT(p.t, 1);
-    const auto boxes = shown_boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, cformat("t8/5 = %.3g s lies below the atlas's first row, 1 s: that row's values", p.t));
+    EXPECT_TRUE(shown_boxes().empty());
     RecordingCanvas probe;
-    const Layout l = point_layout(probe, 13);
+    const Layout l = point_layout(probe, 14);
+    const auto* end = dc.find_text(cformat("t8/5 = %.3g s lies below the atlas's first row, 1 s: that row's values", p.t));
+    const auto* time_title = dc.find_text("t 8/5, c");
+    ASSERT_NE(end, nullptr);
+    ASSERT_NE(time_title, nullptr);
+    EXPECT_EQ(end->y, time_title->y + measure_text(time_title->font, time_title->text).cy);
+    EXPECT_EQ(end->font.height, l.H);
+    EXPECT_LT(end->y + l.h, text_starting(dc, " Account on model:")->y);
 
     // Title at (left + 2 h1, 0.3 h1) in font 1.2 H, colour (255, 0, 95).
     const auto* title = dc.find_text(" Structure under the atlas P. Seyffarth");
@@ -283,7 +291,8 @@ TEST(SeyffarthStructurePictures, EnglishAndRussian)
 }
 
 // A cooling time beyond the table's last row takes that row's shares, and a
-// message says so once; the table here ends at 10 s, the point cools in 21 s.
+// line under the time title says so, clear of every other text; the table
+// here ends at 10 s, the point cools in 21 s.
 TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
 {
     const struct {
@@ -306,10 +315,11 @@ TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
         ASSERT_GT(p.t, 10);
         RecordingCanvas dc;
         seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
-        const auto boxes = shown_boxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, cformat(c.line, p.t));
-        EXPECT_EQ(boxes[0].caption, "  Message!");
+        EXPECT_TRUE(shown_boxes().empty());
+        const auto* line = dc.find_text(cformat(c.line, p.t));
+        ASSERT_NE(line, nullptr) << dc.all_text();
+        EXPECT_GT(line->y, dc.find_text("t 8/5, c")->y);
+        EXPECT_TRUE(texts_meeting(dc, *line, 1024).empty()) << ::testing::PrintToString(texts_meeting(dc, *line, 1024));
         // The shares drawn are the last row's.
         if (c.language == Language::english) {
             EXPECT_NE(dc.all_text().find("Pearlite = 10 %;"), std::string::npos) << dc.all_text();
@@ -319,4 +329,70 @@ TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
     RecordingCanvas inside;
     seyffarth_structure_at_point_window(record, 50, nullptr, inside, 0, sample_steel(), 0);
     EXPECT_TRUE(shown_boxes().empty());
+    EXPECT_EQ(inside.all_text().find("row's values"), std::string::npos);
+}
+
+// The structure sweeps: the cooling times beyond the table's last row (10 s)
+// are one note under the x title, with the longest, above the model line and
+// clear of every other text; the plot gives up its row.
+TEST(SeyffarthTableEnds, StructureSweepsSayWhichTimesTookTheLastRow)
+{
+    const SteelChoice steel =
+        fixture_steel(fixture_dir("short_table_sweeps"), "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
+    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
+    const double preheat[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+    const struct {
+        SeyffarthWindowRoutine routine;
+        const double* record;
+        const char* x_title;
+    } cases[] = {{seyffarth_structure_vs_energy_window, energy, "rate of energy input, kJ/cm"},
+                 {seyffarth_structure_vs_preheat_window, preheat, "Preheating, C"}};
+    for (const auto& c : cases) {
+        reset_state();
+        RecordingCanvas dc;
+        c.routine(c.record, 50, nullptr, dc, 0, steel, 0);
+        EXPECT_TRUE(shown_boxes().empty());
+        std::vector<const RecordingCanvas::TextCall*> notes;
+        for (const auto& t : dc.texts)
+            if (t.text.find("lies beyond the atlas's last row, 10 s: that row's values") != std::string::npos)
+                notes.push_back(&t);
+        ASSERT_EQ(notes.size(), 1u) << dc.all_text();
+        const auto* x_title = dc.find_text(c.x_title);
+        const auto* model = text_starting(dc, " Account on model:");
+        ASSERT_NE(x_title, nullptr);
+        ASSERT_NE(model, nullptr);
+        EXPECT_GT(notes[0]->y, x_title->y);
+        EXPECT_LT(notes[0]->y, model->y);
+        EXPECT_TRUE(texts_meeting(dc, *notes[0], 1024).empty())
+            << ::testing::PrintToString(texts_meeting(dc, *notes[0], 1024));
+    }
+}
+
+// The HAZ profile of a property whose curve ends at 2 s: the zone's longer
+// times take its last point, and a note under the zone's title says so.
+TEST(SeyffarthTableEnds, HazProfileSaysWhichTimesTookTheCurvesEnd)
+{
+    const fs::path dir = fixture_dir("short_curve_haz");
+    const SteelChoice steel = fixture_steel(dir, "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
+    // Header: x 0..ln 400, HV 80..440, the property ranges; then one
+    // hardness curve of five points from 1 s to e^0.8 = 2.2 s.
+    write_file(dir / "prop.spl", "38 0 80 5.99146 440 80 440 100 1300 0 48 0 96 0 36 0 0 0 0 0 0 0 0 0 0\n"
+                                 "4 200 0 400 0.2 380 0.4 360 0.6 340 0.8 320 0\n");
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    reset_state();
+    RecordingCanvas dc;
+    seyffarth_haz_profile_window(record, 50, nullptr, dc, 1, steel, 0);
+    for (const auto& box : shown_boxes()) ADD_FAILURE() << box.text;
+    const RecordingCanvas::TextCall* note = nullptr;
+    for (const auto& t : dc.texts)
+        if (t.text.find("lies beyond the atlas's last row, 2.22554 s: that row's values") != std::string::npos) note = &t;
+    ASSERT_NE(note, nullptr) << dc.all_text();
+    const auto* zone_title = dc.find_text("ЗТВ, см");
+    ASSERT_NE(zone_title, nullptr);
+    EXPECT_GT(note->y, zone_title->y);
+    EXPECT_TRUE(texts_meeting(dc, *note, 1024).empty()) << ::testing::PrintToString(texts_meeting(dc, *note, 1024));
+    // The cooling-time profile looks nothing up: no note.
+    RecordingCanvas times;
+    seyffarth_haz_profile_window(record, 50, nullptr, times, 0, steel, 0);
+    EXPECT_EQ(times.all_text().find("row's values"), std::string::npos);
 }

@@ -9,6 +9,7 @@
 #include "numfmt.h"
 #include "shorshorov_frame.h"
 #include "shorshorov_test_support.h"
+#include "text_cells.h"
 
 namespace {
 
@@ -323,15 +324,17 @@ const RecordingCanvas::TextCall* text_starting(const RecordingCanvas& dc, const 
     return nullptr;
 }
 
+// Range rows, then data rows from 1 to 10 °C/s.
+constexpr const char* rows_to_10 = "0.1 0 0 0 0 0 0\n"
+                                   "600 700 1400 70 70 100 100\n"
+                                   "1 150 500 30 60 20 0\n"
+                                   "5 250 700 20 50 60 10\n"
+                                   "10 400 1100 10 40 95 80\n";
+
 TEST(ShorshorovTableEnds, RatesBeyondTheLastRowAreSaidToTakeItsValues)
 {
-    const char* rows = "0.1 0 0 0 0 0 0\n"
-                       "600 700 1400 70 70 100 100\n"
-                       "1 150 500 30 60 20 0\n"
-                       "5 250 700 20 50 60 10\n"
-                       "10 400 1100 10 40 95 80\n";
     SteelChoice steel = sample_steel();
-    steel.file_name = write_steel_file("ends.301", rows);
+    steel.file_name = write_steel_file("ends.301", rows_to_10);
     const double point[4] = {0.5, 0.5, 850.0, 500.0};
     for (const Language language : {Language::english, Language::russian, Language::german}) {
         reset_shorshorov_state();
@@ -356,15 +359,10 @@ TEST(ShorshorovTableEnds, RatesBeyondTheLastRowAreSaidToTakeItsValues)
 
 TEST(ShorshorovTableEnds, SweepsSayWhichRatesTookAnEndRowsValues)
 {
-    // Rows from 1 to 10 °C/s: the energy sweep's fast rates lie beyond the
-    // last row, and one line under the x title gives the fastest.
-    const char* rows = "0.1 0 0 0 0 0 0\n"
-                       "600 700 1400 70 70 100 100\n"
-                       "1 150 500 30 60 20 0\n"
-                       "5 250 700 20 50 60 10\n"
-                       "10 400 1100 10 40 95 80\n";
+    // The energy sweep's fast rates lie beyond the last row, and one line
+    // under the x title gives the fastest.
     SteelChoice steel = sample_steel();
-    steel.file_name = write_steel_file("ends_sweep.301", rows);
+    steel.file_name = write_steel_file("ends_sweep.301", rows_to_10);
     const double energy[8] = {0.5, 0.5, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
     for (const ShorshorovWindowRoutine routine :
          {shorshorov_structure_vs_energy_window, shorshorov_properties_vs_energy_window}) {
@@ -387,4 +385,29 @@ TEST(ShorshorovTableEnds, SweepsSayWhichRatesTookAnEndRowsValues)
         EXPECT_GT(note->y, x_title->y);
         EXPECT_LT(note->y, model->y);
     }
+}
+
+// The HAZ profile of a property: the zone's rates beyond the last row (10
+// °C/s) take its values, and a line under the zone's title says so, clear
+// of every other text; the rate profile looks nothing up and has none.
+TEST(ShorshorovTableEnds, HazProfileSaysWhichRatesTookAnEndRowsValues)
+{
+    SteelChoice steel = sample_steel();
+    steel.file_name = write_steel_file("ends_haz.301", rows_to_10);
+    const double point[4] = {0.5, 0.5, 850.0, 500.0};
+    reset_shorshorov_state();
+    RecordingCanvas dc;
+    shorshorov_haz_profile_window(point, 50, nullptr, dc, 1, steel, 0);
+    EXPECT_TRUE(message_box_take_log().empty());
+    const RecordingCanvas::TextCall* note = nullptr;
+    for (const auto& t : dc.texts)
+        if (t.text.find("lies beyond the atlas's last row, 10 °C/s: that row's values") != std::string::npos) note = &t;
+    ASSERT_NE(note, nullptr) << dc.all_text();
+    const auto* zone_title = dc.find_text("ЗТВ, см");
+    ASSERT_NE(zone_title, nullptr);
+    EXPECT_GT(note->y, zone_title->y);
+    EXPECT_TRUE(texts_meeting(dc, *note, 1024).empty()) << ::testing::PrintToString(texts_meeting(dc, *note, 1024));
+    RecordingCanvas rates;
+    shorshorov_haz_profile_window(point, 50, nullptr, rates, 0, steel, 0);
+    EXPECT_EQ(rates.all_text().find("row's values"), std::string::npos);
 }
