@@ -19,6 +19,7 @@
 #include "measuring_canvas.h"
 #include "table_ends.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -250,12 +251,17 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     const std::string title = selector == 0 ? cformat(style.title, T_from, T_to) : std::string(style.title);
     haz_font(dc, title_height);
     dc.set_text_color({255, 0, 95});
-    dc.text_out(client.left + Ht, static_cast<int>(client.top + 0.3 * Ht), title);
+    const int window_title_y = static_cast<int>(client.top + 0.3 * Ht);
+    dc.text_out(client.left + Ht, window_title_y, title);
+    // The profile draws opaque: the class line's cell goes under the title's
+    // ink (a parenthesis reaches a pixel below the cell), the least distance
+    // from its row that clears it.
+    const int title_bottom = window_title_y + dc.text_extent(title).cy + 1;
 
     const std::string class_line = cformat("Класс стали: \"%s\"", seyffarth_sweep_class_name(steel.filter_index).c_str());
     const int Hc = haz_line_height(dc, base, class_line);
     dc.set_text_color({0, 0, 0});
-    dc.text_out(client.left + 2 * Hc, static_cast<int>(client.top + 1.5 * Hc), class_line);
+    dc.text_out(client.left + 2 * Hc, std::max(static_cast<int>(client.top + 1.5 * Hc), title_bottom), class_line);
     const std::string grade_line = cformat("Марка стали: \"%s\"  ", file_text(descriptor.grade_line, language_charset()).c_str());
     const int Hg = haz_line_height(dc, base, grade_line);
     dc.text_out(client.left + 2 * Hg, static_cast<int>(client.top + 2.8 * Hg), grade_line);
@@ -265,12 +271,15 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
     haz_font(dc, title_height);
     const int wm = dc.text_extent(model).cx;
     dc.set_text_color({120, 0, 95});
-    dc.text_out(client.left + (client.right - client.left - wm) / 2, static_cast<int>(client.bottom - 8.2 * Hg), model);
+    const int model_y = static_cast<int>(client.bottom - 8.2 * Hg);
+    dc.text_out(client.left + (client.right - client.left - wm) / 2, model_y, model);
+    // The range line's opaque cell goes under the model line's ink.
+    const int model_bottom = model_y + dc.text_extent(model).cy + 1;
 
     const std::string range_line = selector == 0 ? cformat(style.range_line, T_from, T_to, ymin, ymax)
                                                  : cformat(style.range_line, ymin, ymax);
     const int H1 = haz_line_height(dc, base, range_line);
-    dc.text_out(client.left + 5 * H1, static_cast<int>(client.bottom - 7.2 * H1), range_line);
+    dc.text_out(client.left + 5 * H1, std::max(static_cast<int>(client.bottom - 7.2 * H1), model_bottom), range_line);
 
     dc.set_text_color({0, 0, 0});
     draw_steel_panel(dc, client, PanelRows{}, H1);

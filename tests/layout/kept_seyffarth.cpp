@@ -29,16 +29,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
         // --- The HAZ profile (selectors 0..6; Russian texts in every language)
-        {"seyffarth_haz_profile_[0-6]", "covered", "в ЗТВ +по атласу П\\. Daverurud$", "^Класс стали: ", 10, 40, 0,
-         false,
-         "Title in font (int)(1.2 * 24) = 28 at (H_t, (int)(0.3 H_t)) = (32, 9), H_t = 32 the line height of the "
-         "axis-title font 4 * 24 / 3; its descenders reach row 37. The class line in the base font 24 at (2 H_c, "
-         "1.5 H_c) = (48, 36) is drawn on the profile's opaque background: its cell 36..60 blanks the title's "
-         "lowest row. Every selector, scheme and language."},
-        {"seyffarth_haz_profile_[0-6]", "covered", sey_model, " в пределах :", 570, 600, 0, false,
-         "Model line in the title font 28 at (int)(768 - 8.2 H_g) = 571 (H_g = 24), its descenders to row 599; the "
-         "range line in the base font at (5 H_1, (int)(768 - 7.2 H_1)) = (120, 595) on the opaque background: its "
-         "cell 595..619 blanks the model line's lowest rows where the two lines share columns."},
         {"seyffarth_haz_profile_[0-6]/9/de", "outside", sey_model, "", 570, 580, 0, false,
          "The model line of scheme 9 with its German name, 1034 px in the title font 28, centred in the client: "
          "from x = -2 to 1032."},
