@@ -175,14 +175,16 @@ double scheme7_limit(double x, double y, double z)
     return T0 + moving_point_source_in_plate(5000, 1.0, oscillation_v, x, y, z);
 }
 
-const double narrow_on_body[] = {lambda, c, rho, T0, oscillation_v, 0.0003, 0.02, 7, 5000};
-double scheme8(double x, double y, double z)
+double oscillating_on_body(SchemeParameters values, double x, double y, double z)
 {
-    ppr11_set_data(narrow_on_body);
+    ppr11_set_data(values);
     ppr11_prepare();
     ppr11_set_oscillation_point(thermal_cycle_point);
     return ppr11_temperature((scheme_state.ppr11.derived.x_p - x) / oscillation_v, y, z);
 }
+
+const double narrow_on_body[] = {lambda, c, rho, T0, oscillation_v, 0.0003, 0.02, 7, 5000};
+double scheme8(double x, double y, double z) { return oscillating_on_body(narrow_on_body, x, y, z); }
 double scheme8_limit(double x, double y, double z)
 {
     return T0 + moving_point_source(5000, oscillation_v, x, y, z);
@@ -191,13 +193,7 @@ double scheme8_limit(double x, double y, double z)
 // Scheme 8 with an oscillation 0.5 cm wide, at points the newest sweeps
 // have not yet reached: the electrode's zigzag path integrated in time.
 const double half_cm_on_body[] = {lambda, c, rho, T0, oscillation_v, 0.0003, 0.5, 7, 5000};
-double scheme8_wide(double x, double y, double z)
-{
-    ppr11_set_data(half_cm_on_body);
-    ppr11_prepare();
-    ppr11_set_oscillation_point(thermal_cycle_point);
-    return ppr11_temperature((scheme_state.ppr11.derived.x_p - x) / oscillation_v, y, z);
-}
+double scheme8_wide(double x, double y, double z) { return oscillating_on_body(half_cm_on_body, x, y, z); }
 double scheme8_wide_limit(double x, double y, double z)
 {
     const double x_p = scheme_state.ppr11.derived.x_p;
