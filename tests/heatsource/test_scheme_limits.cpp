@@ -358,13 +358,13 @@ const Limit limits[] = {
     // points behind the source put the Bessel argument from 10.1 to 12.6.
     {"Scheme4VeryWidePlatesAreTheMovingLineSource", scheme4, scheme4_limit, 2e-6,
      {{-3, 0.5, 0}, {-0.5, -0.2, 0}, {1, 1, 0}, {-12.3, 0.5, 0}, {-12.25, 0, 0}, {-15, 2, 0}}},
-    // Reaches 3.2e-4. Its windows of the wavenumber end at one that adds
-    // below 1 % of the sum.
-    {"Scheme5EqualPlatesAreTheMovingLineSource", scheme5, scheme5_limit, 1e-2,
+    // Reaches 1.2e-5. Its windows of the wavenumber end where what the rest
+    // can add is below 1e-4 of the sum.
+    {"Scheme5EqualPlatesAreTheMovingLineSource", scheme5, scheme5_limit, 1e-4,
      {{-3, 0.5, 0}, {-0.5, -0.3, 0}, {1, 1, 0}}},
     // Equal plates 0.4 cm thick whose faces lose heat: the loss is the
-    // plate's own, 2α/(cρδ), not δ times it.
-    {"Scheme5EqualLossyPlatesAreTheLossyMovingLineSource", scheme5_lossy, scheme5_lossy_limit, 1e-2,
+    // plate's own, 2α/(cρδ), not δ times it. Reaches 1.1e-5, as above.
+    {"Scheme5EqualLossyPlatesAreTheLossyMovingLineSource", scheme5_lossy, scheme5_lossy_limit, 1e-4,
      {{-3, 0.5, 0}, {-1, -0.3, 0}, {0.5, 1, 0}}},
     // Reaches 1.3e-6: its π' = 3.14159; the strip's width is 1e-3 of the
     // distance.
