@@ -92,10 +92,10 @@ struct PropertyLayout {
     double class_line_y;   // in h
     PanelRows panel;
     int font_divisor;   // the base font H is the client's height over this
-    // The t8/5 title, rotated at the client's left, in this many H, its
-    // column 0.1 of h or of its own height in; the windows that draw it in
-    // H draw it once more in 1.1 H.
-    double t_title_font;
+    // The t8/5 title, rotated at the client's left, in 1.1 H (its legend
+    // line and glyph are measured on it), its column 0.1 of h or of its own
+    // height in. It is drawn once: a second drawing in another height over
+    // the first blurs both.
     bool t_title_column_in_h;
     int legend_strokes;   // each vertical legend line drawn this many times
     const PanelStyles* panels;
@@ -121,7 +121,6 @@ const PropertyLayout& property_layout(RegimeSweep kind)
         .class_line_y = 2.3,
         .panel = panel_without_speed_and_power,
         .font_divisor = 33,
-        .t_title_font = 1,
         .t_title_column_in_h = false,
         .legend_strokes = 1,
         .panels = &energy_panels,
@@ -141,7 +140,6 @@ const PropertyLayout& property_layout(RegimeSweep kind)
         .class_line_y = 2.5,
         .panel = PanelRows{},
         .font_divisor = 30,
-        .t_title_font = 1,
         .t_title_column_in_h = false,
         .legend_strokes = 2,
         .panels = &sweep_panels,
@@ -161,7 +159,6 @@ const PropertyLayout& property_layout(RegimeSweep kind)
         .class_line_y = 2.3,
         .panel = PanelRows{},
         .font_divisor = 30,
-        .t_title_font = 1.1,
         .t_title_column_in_h = true,
         .legend_strokes = 1,
         .panels = &sweep_panels,
@@ -254,12 +251,6 @@ void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, co
     steel_font(dc, g.H);
     draw_y_axis(dc, left + 3 * g.h, B, T, range.y_max, range.y_min, nt - 2, 6, tticks);
 
-    const std::string title = pick(seyffarth_t85_text());
-    const int first_height = mul(layout.t_title_font, g.H);
-    const Size ts = steel_extent(dc, title, first_height);
-    steel_font(dc, first_height, 900);
-    text_at(dc, left + mul(0.1, layout.t_title_column_in_h ? g.h : ts.cy), T + (B - T + ts.cx) / 2, title, blue);
-
     const Pen curve_pen{PenStyle::solid, 1, blue};
     steel_font(dc, g.H);
     dc.select_pen(curve_pen);
@@ -269,12 +260,10 @@ void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, co
     draw_curve_markers(dc, N - 1, t85.x, t85.t, 5, N / 7, 0xC0, g.plot, tbox, g.H);
     dc.set_background_mode(BackgroundMode::transparent);
 
-    Size ls = ts;
-    if (!layout.t_title_column_in_h) {
-        ls = steel_extent(dc, title, mul(1.1, g.H));
-        steel_font(dc, mul(1.1, g.H), 900);
-        text_at(dc, left + mul(0.1, ls.cy), T + (B - T + ls.cx) / 2, title, blue);
-    }
+    const std::string title = pick(seyffarth_t85_text());
+    const Size ls = steel_extent(dc, title, mul(1.1, g.H));
+    steel_font(dc, mul(1.1, g.H), 900);
+    text_at(dc, left + mul(0.1, layout.t_title_column_in_h ? g.h : ls.cy), T + (B - T + ls.cx) / 2, title, blue);
     const int line_x = left + mul(0.5, ls.cy);
     dc.select_pen(curve_pen);
     for (int stroke = 0; stroke < layout.legend_strokes; ++stroke) {

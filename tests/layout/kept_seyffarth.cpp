@@ -80,10 +80,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "its title rises w px from B: a title longer than B - T - 9 (293 px at a point, 284 in the sweeps, less "
          "where the note of points left out shortens the plot) reaches the glyph - the German and French titles, "
          "the Russian and Ukrainian A, Z, K, Rm and R02 ones."},
-        {"seyffarth_properties_vs_(energy|preheat)", "overlap", sey_t85, sey_t85, 325, 345, 0, true,
-         "The t8/5 title is drawn in font H at ((int)(left + 0.1h), T + (B - T + w)/2) and once more in font "
-         "(int)(1.1 H) at ((int)(left + 0.1h'), T + (B - T + w')/2) over the first (23 and 25 px for the energy "
-         "input, H = 768 / 33; 25 and 27 for the preheat)."},
         {"seyffarth_properties_vs_preheat/4/.*", "overlap", "^ *[0-9]{4,}$", sey_t85, 335, 380, 0, true,
          "The t8/5 axis at left + 3h = 75 with labels ending at its ticks (69): scheme 4 at a 400 °C preheat cools for "
          "1500 s, and the label \"1500\" (45 px, from x = 21) reaches the turned t8/5 title at (int)(left + 0.1h) = "

@@ -260,6 +260,31 @@ TEST_F(EnergyWindows, PropertiesWindowLabelsEveryPresentProperty)
     EXPECT_NE(dc.find_text("750"), nullptr);
 }
 
+// The turned t8/5 title stands once, in 1.1 H, with its legend line rising
+// from its upper end: a second drawing in another height blurs it.
+TEST_F(EnergyWindows, PropertySweepsDrawTheTimeTitleOnce)
+{
+    const double preheat_defaults[8] = {0.05, 0.0, 850, 500, 100, 400};
+    struct Case {
+        SeyffarthRoutine routine;
+        const double* record;
+        int font_divisor;
+    };
+    for (const Case& c : {Case{seyffarth_properties_vs_energy_window, energy_defaults, 33},
+                          Case{seyffarth_properties_vs_preheat_window, preheat_defaults, 30}}) {
+        RecordingCanvas dc;
+        c.routine(c.record, 50, nullptr, dc, 0, sample_steel(), 0);
+        const long titles = std::count_if(dc.texts.begin(), dc.texts.end(),
+                                          [](const RecordingCanvas::TextCall& t) { return t.text == "t 8/5, s"; });
+        EXPECT_EQ(titles, 1) << c.font_divisor;
+        const auto* title = dc.find_text("t 8/5, s");
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->font.escapement, 900);
+        EXPECT_EQ(title->font.height, static_cast<int>(1.1 * (768 / c.font_divisor)));
+    }
+    EXPECT_EQ(shown_texts(), "");
+}
+
 TEST_F(EnergyWindows, PicturesInEnglishAndRussian)
 {
     render_window(seyffarth_structure_vs_energy_window, energy_defaults, 0, "structure_vs_energy_en");
