@@ -4,6 +4,7 @@
 #include "gui_app.h"
 #include "lang.h"
 #include "text_code.h"
+#include "vector_state.h"
 #include "window_internal.h"
 
 #include <QMessageBox>
@@ -67,6 +68,8 @@ int show_now(Window* owner, const MessageBoxRecord& r)
     default: box.setStandardButtons(QMessageBox::Ok);
     }
     int result = box.exec();
+    // The routine that asked goes on computing after Qt drew the box.
+    clear_upper_vector_state();
     switch (result) {
     case QMessageBox::Yes: return id_yes;
     case QMessageBox::No: return id_no;

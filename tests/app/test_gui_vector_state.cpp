@@ -2,15 +2,21 @@
 // registers unused, as the program runs them: a command's computation after
 // the blank window and the dialogs were drawn, the thermal cycle between the
 // progress window's repaints, sweep points on the calling thread between the
-// window's drawing calls and on the workers. Qt's drawing leaves that state
+// window's drawing calls and on the workers, a routine that goes on after a
+// message box it showed. Qt's drawing leaves that state
 // in use, which makes exp, pow and sincos many times slower on many Intel
 // cores; the test reads the state itself, so it holds on any processor that
 // reports it.
 #include "frame_test_support.h"
 
 #include "commands.h"
+#include "dialog.h"
 #include "vector_state.h"
 #include "vector_state_probe.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 
 #include <atomic>
 
@@ -95,6 +101,32 @@ TEST_F(VectorState, AWindowAtAPointComputesCleanAtItsCommandAndAtEveryRepaint)
     process_pending_messages();
     EXPECT_GT(computations, at_command);
     EXPECT_EQ(found_in_use, 0) << "of " << computations;
+}
+
+// A message box in the middle of a routine, or a dialog before a command's
+// computation, as the program shows them: Qt draws them on this thread, and
+// the routine goes on computing when they close.
+TEST_F(VectorState, AComputationGoesOnCleanAfterAMessageBoxOrADialogThatQtShowed)
+{
+    set_dialog_test_mode(false);
+    // Closes the modal window once it is up, leaving the state in use as
+    // drawing it may have.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dirty_upper_vector_state();
+            modal->reject();
+        }
+    });
+    closer.start(10);
+    message_box(main_window, "z exceeds thickness of a plate", "  Attention!");
+    EXPECT_FALSE(upper_vector_state_in_use()) << "after the message box";
+    dialog_box("VELOCITY_E", main_window, [](Window*, const Message& m) -> std::intptr_t {
+        return m.msg == Msg::init_dialog ? 1 : 0;
+    });
+    EXPECT_FALSE(upper_vector_state_in_use()) << "after the dialog";
+    closer.stop();
+    set_dialog_test_mode(true);
 }
 
 }  // namespace

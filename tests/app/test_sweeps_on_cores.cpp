@@ -4,6 +4,9 @@
 // line point, the same message boxes, and the regime it found back in force.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -24,6 +27,7 @@
 #include "seyffarth_sweeps.h"
 #include "shorshorov.h"
 #include "steel_choice.h"
+#include "steel_window_sweep.h"
 
 namespace {
 
@@ -190,6 +194,60 @@ TEST_P(SweepsOnCores, TwoFourAndEightWorkersDrawWhatThePointsInTurnDraw)
         EXPECT_EQ(serial.q, parallel.q) << workers;
         EXPECT_EQ(serial.T0, parallel.T0) << workers;
         EXPECT_EQ(serial.thickness, parallel.thickness) << workers;
+    }
+}
+
+// The numbers behind the pictures, not only the pixels they round to: the
+// energy sweep's abscissas and cooling times and the HAZ profile's points and
+// cooling times carry the same bits on any number of workers, and again on a
+// second run, when the workers keep what a scheme caches from the first.
+struct SweepNumbers {
+    std::vector<std::uint64_t> bits;
+    int reached = 0;
+};
+
+void add_bits(SweepNumbers& n, const std::vector<double>& values)
+{
+    for (double v : values) {
+        n.bits.push_back(std::bit_cast<std::uint64_t>(v));
+        if (std::isfinite(v)) ++n.reached;
+    }
+}
+
+SweepNumbers sweep_numbers(int workers)
+{
+    set_point_workers(workers);
+    SweepNumbers n;
+    {
+        const RegimeGuard guard;
+        const SteelSweep sweep = run_steel_sweep(guard, RegimeSweep::energy, energy_record, 50, false);
+        add_bits(n, sweep.x);
+        add_bits(n, sweep.time);
+    }
+    const HazProfile profile = compute_haz_profile(point_record[1], point_record[2], point_record[3], 50);
+    add_bits(n, profile.y);
+    add_bits(n, profile.t);
+    set_point_workers(0);
+    return n;
+}
+
+TEST_F(SweepsOnCores, SweepAndProfileNumbersAreTheSameBitForBitOnAnyNumberOfWorkers)
+{
+    // Scheme 5 with the block the program starts with (wavenumber sums over
+    // node factors kept per thread), scheme 3 (eigenvalues kept per thread)
+    // and scheme 10.
+    for (int scheme : {5, 3, 10}) {
+        ASSERT_TRUE(install_scheme(scheme));
+        current_model.prepare();
+        const SweepNumbers serial = sweep_numbers(1);
+        // 50 sweep abscissas, and most points of both computations reached.
+        EXPECT_GT(serial.reached, 150) << scheme;
+        for (int workers : {2, 4, 8, 8, 3}) {
+            const SweepNumbers parallel = sweep_numbers(workers);
+            EXPECT_EQ(parallel.reached, serial.reached) << scheme << " on " << workers;
+            EXPECT_TRUE(parallel.bits == serial.bits) << scheme << " on " << workers;
+        }
+        EXPECT_TRUE(sweep_numbers(1).bits == serial.bits) << scheme << " in turn again";
     }
 }
 
