@@ -7,32 +7,13 @@
 
 #include "atlas_files.h"
 #include "lang.h"
+#include "sample_steels.h"
 #include "seyffarth_frame.h"
 #include "seyffarth_sweeps.h"
 #include "shorshorov.h"
 #include "steel_choice.h"
 
 namespace {
-
-// The sample atlas's steels, as their choosers leave them.
-SteelChoice sample_seyffarth_steel()
-{
-    SteelChoice s;
-    s.file_name = seyffarth_atlas_folder() + "/S355J2.sp0";
-    s.filter_index = 1;
-    s.accepted = true;
-    return s;
-}
-
-SteelChoice sample_shorshorov_steel()
-{
-    SteelChoice s;
-    s.file_name = shorshorov_atlas_folder() + "/09G2S.301";
-    s.filter_index = 18;
-    s.filters = shorshorov_steel_filters(current_language());
-    s.accepted = true;
-    return s;
-}
 
 // The HAZ windows draw the property their menu item chose: hardness.
 constexpr int haz_hardness = 1;
@@ -54,7 +35,7 @@ void diagram(const std::string& family, AtlasRoutine routine)
 
 void register_atlas_windows()
 {
-    const auto sey = sample_seyffarth_steel;
+    SteelChoice (*const sey)() = sample_seyffarth_steel;
     atlas_window("seyffarth_structure_at_point", point_schemes, seyffarth_structure_at_point_window,
                  properties_start, sey);
     atlas_window("seyffarth_properties_at_point", point_schemes, seyffarth_properties_at_point_window,
@@ -79,7 +60,7 @@ void register_atlas_windows()
     diagram("seyffarth_properties_diagram", seyffarth_properties_diagram_window);
     diagram("seyffarth_cct_diagram", seyffarth_cct_diagram_window);
 
-    const auto sho = sample_shorshorov_steel;
+    SteelChoice (*const sho)() = sample_shorshorov_steel;
     atlas_window("shorshorov_structure_at_point", point_schemes, shorshorov_structure_at_point_window,
                  property_start, sho);
     atlas_window("shorshorov_micrograph", point_schemes, shorshorov_micrograph_window, property_start, sho);

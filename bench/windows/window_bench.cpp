@@ -12,6 +12,7 @@
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "scheme_at_dialog_values.h"
 #include "vector_state.h"
 
@@ -22,33 +23,19 @@ constexpr int image_height = 700;
 constexpr Rgb window_text_colour{128, 0, 0};
 
 // Once per program: the cooling-rate window writes its file into the
-// current directory, and a window's report must not wait for a click.
+// current directory.
 void start_program()
 {
     static const bool started = [] {
         const auto folder = std::filesystem::temp_directory_path() / "velmarin_bench_windows";
         std::filesystem::create_directories(folder);
         std::filesystem::current_path(folder);
-        message_box_set_record_mode(true);
-        set_language(Language::english);
-        init_fonts();
         // VELMARIN_BENCH_WORKERS=n: sweep points on n workers (1: in turn),
         // to see what a machine of fewer cores waits.
         if (const char* workers = std::getenv("VELMARIN_BENCH_WORKERS")) set_point_workers(std::atoi(workers));
         return true;
     }();
     (void)started;
-}
-
-// Scheme 5 with the block the program starts with: unlike the data dialog's
-// values, these heat the dialogs' start point past 850 °C, so its sweeps
-// compute every point.
-void install_scheme5_program_start()
-{
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    install_scheme(5);
-    scheme_state.ppr5.parameters = Ppr5Parameters{};
 }
 
 // Seconds one call of the window takes, right after `before` ran on the same
@@ -72,8 +59,14 @@ double timed_call(const WindowCall& call, Canvas& dc, Before before)
 void run(benchmark::State& state, const Column& column, const WindowCall& call)
 {
     start_program();
+    // Each row from the state the program starts in, whatever the rows
+    // before it left.
+    reset_program_state();
     if (column == Column::scheme5_program_start) {
-        install_scheme5_program_start();
+        // Scheme 5 with the block the program starts with: unlike the data
+        // dialog's values, these heat the dialogs' start point past 850 °C,
+        // so its sweeps compute every point.
+        install_scheme(5);
     } else if (column.scheme != 0 && !install_scheme_at_dialog_values(column.scheme)) {
         state.SkipWithError("the scheme cannot be installed at its start values");
         return;

@@ -23,7 +23,9 @@
 #include "lang.h"
 #include "msgbox.h"
 #include "progress_dialog.h"
+#include "program_state.h"
 #include "recording_canvas.h"
+#include "sample_steels.h"
 #include "seyffarth_sweeps.h"
 #include "shorshorov.h"
 #include "steel_choice.h"
@@ -40,23 +42,6 @@ const double shorshorov_point_record[8] = {0.5, 0.5, 850.0, 500.0};
 // Preheats up to 600 °C: above 500 °C the metal never cools to 500 °C, so
 // the curves have gaps and a note under them.
 const double preheat_gap_record[8] = {0.05, 0.0, 850.0, 500.0, 20.0, 600.0};
-
-SteelChoice seyffarth_sample()
-{
-    SteelChoice s;
-    s.file_name = seyffarth_atlas_folder() + "/S355J2.sp0";
-    s.filter_index = 1;
-    return s;
-}
-
-SteelChoice shorshorov_sample()
-{
-    SteelChoice s;
-    s.file_name = shorshorov_atlas_folder() + "/09G2S.301";
-    s.filter_index = 3;
-    s.filters = shorshorov_steel_filters(current_language());
-    return s;
-}
 
 using SteelRoutine = void (*)(const double*, int, Window*, Canvas&, int, CompositionRecord, int);
 using AtlasRoutine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
@@ -149,19 +134,7 @@ class SweepsOnCores : public ::testing::TestWithParam<WindowCase> {
 protected:
     void SetUp() override
     {
-        scheme_state.ppr1.parameters = Ppr1Parameters{};
-        scheme_state.ppr2.parameters = Ppr2Parameters{};
-        scheme_state.ppr3.parameters = Ppr3Parameters{};
-        scheme_state.ppr4.parameters = Ppr4Parameters{};
-        scheme_state.ppr5.parameters = Ppr5Parameters{};   // the block the program starts with
-        scheme_state.ppr14.parameters = Ppr14Parameters{};
-        current_model = HeatSourceModel{};
-        install_start_scheme();
-        set_language(Language::english);
-        colour_mode = 1;
-        init_fonts();
-        message_box_set_record_mode(true);
-        message_box_take_log();
+        reset_program_state();
     }
     void TearDown() override { set_point_workers(0); }
 };
@@ -266,7 +239,7 @@ TEST_F(SweepsOnCores, ALongSweepShowsTheProgressWindowWhileItComputes)
     ASSERT_TRUE(install_scheme(2));
     current_model.prepare();
     const WindowCase c{"SeyffarthStructureVsEnergy", 2,
-                       atlas_window(seyffarth_structure_vs_energy_window, energy_record, seyffarth_sample)};
+                       atlas_window(seyffarth_structure_vs_energy_window, energy_record, sample_seyffarth_steel)};
     const Drawn quick = draw_with_workers(c, 1);
     set_progress_observer(hear_progress);
     for (int workers : {1, 4}) {
@@ -302,23 +275,23 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"IonHardnessVsEnergyWithGaps", 9, steel_window(ion_hardness_vs_energy_window, energy_record),
                    "Not plotted: peak below 850 °C at 2 of 50 points"},
         WindowCase{"SeyffarthStructureVsEnergy", 2,
-                   atlas_window(seyffarth_structure_vs_energy_window, energy_record, seyffarth_sample)},
+                   atlas_window(seyffarth_structure_vs_energy_window, energy_record, sample_seyffarth_steel)},
         WindowCase{"SeyffarthPropertiesVsThickness", 4,
-                   atlas_window(seyffarth_properties_vs_thickness_window, thickness_record, seyffarth_sample)},
+                   atlas_window(seyffarth_properties_vs_thickness_window, thickness_record, sample_seyffarth_steel)},
         WindowCase{"SeyffarthHazProfileWithGaps", 1,
-                   atlas_window(seyffarth_haz_profile_window, point_record, seyffarth_sample, 1),
+                   atlas_window(seyffarth_haz_profile_window, point_record, sample_seyffarth_steel, 1),
                    "Not plotted: peak below 850 °C at 12 of 50 points"},
         WindowCase{"ShorshorovPropertiesVsPreheat", 6,
-                   atlas_window(shorshorov_properties_vs_preheat_window, preheat_record, shorshorov_sample)},
+                   atlas_window(shorshorov_properties_vs_preheat_window, preheat_record, sample_shorshorov_steel)},
         WindowCase{"ShorshorovStructureVsThickness", 1,
-                   atlas_window(shorshorov_structure_vs_thickness_window, thickness_record, shorshorov_sample)},
+                   atlas_window(shorshorov_structure_vs_thickness_window, thickness_record, sample_shorshorov_steel)},
         WindowCase{"ShorshorovHazProfile", 10,
-                   atlas_window(shorshorov_haz_profile_window, shorshorov_point_record, shorshorov_sample, 1)},
+                   atlas_window(shorshorov_haz_profile_window, shorshorov_point_record, sample_shorshorov_steel, 1)},
         // Scheme 5 with the block the program starts with, whose points all
         // reach 850 °C: its wavenumber sums keep node factors per thread.
         WindowCase{"Scheme5KasatkinStructureVsEnergy", 5, steel_window(kasatkin_structure_vs_energy_window, energy_record)},
         WindowCase{"Scheme5SeyffarthHazProfile", 5,
-                   atlas_window(seyffarth_haz_profile_window, point_record, seyffarth_sample, 1)}),
+                   atlas_window(seyffarth_haz_profile_window, point_record, sample_seyffarth_steel, 1)}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

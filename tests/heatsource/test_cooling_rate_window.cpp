@@ -31,7 +31,7 @@ std::string read_file(const fs::path& path) {
 class CoolingRateWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_schemes();
+        reset_program_state();
         set_language(Language::english);
         take_window_messages();
         previous_ = fs::current_path();
@@ -196,7 +196,7 @@ TEST_F(CoolingRateWindow, PointsOutsideTheMetalAreRefused) {
     };
     for (const OutsideCase& c : cases) {
         SCOPED_TRACE(c.message);
-        reset_schemes();
+        reset_program_state();
         ASSERT_TRUE(install_scheme(c.scheme));
         compute(0, 0.2, 800, 500);
         ASSERT_EQ(cooling_rate_result().valid, 1);

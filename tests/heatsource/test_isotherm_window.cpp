@@ -52,7 +52,7 @@ void hear_progress(int value) { progress_values.push_back(value); }
 class IsothermWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_schemes();
+        reset_program_state();
         set_language(Language::english);
         field_zmax = 10000;
         field_one_body = 1;
@@ -209,7 +209,7 @@ TEST_F(IsothermWindow, SpeedThatIsNotPositiveGivesOneMessageAndNoPicture) {
     EXPECT_TRUE(dc.polylines.empty());
     EXPECT_TRUE(dc.texts.empty());
 
-    reset_schemes();
+    reset_program_state();
     scheme_state.ppr2.parameters.v = -0.1;
     run(default_levels);
     const auto scheme_messages = take_window_messages();
@@ -553,7 +553,7 @@ TEST_F(IsothermWindow, TracersRunSideBySideOnTheWorkers) {
 // Records no dialog should let through still give a message or a picture,
 // never a crash: not-a-number, infinite and absurd values in every field.
 TEST(TemperatureWindowsRobustness, UnusableRecordsNeverBreakTheWindows) {
-    reset_schemes();
+    reset_program_state();
     take_window_messages();
     const double nan = std::nan("");
     const double inf = HUGE_VAL;

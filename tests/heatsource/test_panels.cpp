@@ -5,6 +5,7 @@
 #include "heatsource.h"
 #include "scheme_views.h"
 #include "lang.h"
+#include "program_state.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>
@@ -22,21 +23,7 @@ class Panels : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        init_fonts();
-        set_language(Language::english);
-        colour_mode = 1;
-        scheme_state.ppr1.parameters = Ppr1Parameters{};
-        scheme_state.ppr2.parameters = Ppr2Parameters{};
-        scheme_state.ppr3.parameters = Ppr3Parameters{};
-        scheme_state.ppr4.parameters = Ppr4Parameters{};
-        scheme_state.ppr5.parameters = Ppr5Parameters{};
-        scheme_state.ppr14.parameters = Ppr14Parameters{};
-        scheme_state.ppr10.parameters = Ppr10Parameters{};
-        scheme_state.ppr11.parameters = Ppr11Parameters{};
-        scheme_state.rom1.parameters = PulseParameters{};
-        scheme_state.rom2.parameters = PulseParameters{};
-        scheme_state.rom3.parameters = PulseParameters{};
-        scheme_state.comp.parameters = CompParameters{};
+        reset_program_state();
         FontRecord f;
         f.face = "Times New Roman";
         f.height = 20;

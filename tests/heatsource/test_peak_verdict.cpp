@@ -137,11 +137,11 @@ TEST(PeakVerdict, BlockStartValues)
 {
     for (int scheme : point_schemes) {
         SCOPED_TRACE("scheme " + std::to_string(scheme));
-        reset_schemes();
+        reset_program_state();
         ASSERT_TRUE(install_scheme(scheme));
         print_counts("block start values", scheme, check_grid(scheme));
     }
-    reset_schemes();
+    reset_program_state();
 }
 
 // The data dialogs' start texts, confirmed.
@@ -149,11 +149,11 @@ TEST(PeakVerdict, DialogStartValues)
 {
     for (int scheme : point_schemes) {
         SCOPED_TRACE("scheme " + std::to_string(scheme));
-        reset_schemes();
+        reset_program_state();
         ASSERT_TRUE(install_scheme_at_dialog_values(scheme));
         print_counts("dialog start values", scheme, check_grid(scheme));
     }
-    reset_schemes();
+    reset_program_state();
 }
 
 }  // namespace

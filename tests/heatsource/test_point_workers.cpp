@@ -23,7 +23,7 @@ namespace {
 
 class PointWorkers : public ::testing::Test {
 protected:
-    void SetUp() override { reset_schemes(); }
+    void SetUp() override { reset_program_state(); }
     void TearDown() override { set_point_workers(0); }
 };
 

@@ -7,6 +7,7 @@
 #include "heatsource.h"
 #include "scheme_views.h"
 #include "lang.h"
+#include "program_state.h"
 
 namespace {
 
@@ -384,23 +385,7 @@ class SchemeTexts : public ::testing::TestWithParam<TextCase> {
 protected:
     void SetUp() override
     {
-        scheme_state.ppr1.parameters = {};
-        scheme_state.ppr2.parameters = {};
-        scheme_state.ppr3.parameters = {};
-        scheme_state.ppr4.parameters = {};
-        scheme_state.ppr5.parameters = {};
-        scheme_state.ppr9.parameters = {};
-        scheme_state.ppr14.parameters = {};
-        scheme_state.ppr15.parameters = {};
-        scheme_state.ppr10.parameters = {};
-        scheme_state.ppr11.parameters = {};
-        scheme_state.rom1.parameters = {};
-        scheme_state.rom2.parameters = {};
-        scheme_state.rom3.parameters = {};
-        scheme_state.rom1.pulse = {};   // no window has fixed a time yet
-        scheme_state.rom2.pulse = {};
-        scheme_state.rom3.pulse = {};
-        scheme_state.comp.parameters = {};
+        reset_program_state();   // no window has fixed a time yet
     }
     void TearDown() override { set_language(Language::english); }
 };

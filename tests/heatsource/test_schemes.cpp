@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "heatsource.h"
+#include "program_state.h"
 #include "scheme_views.h"
 #include "simpson.h"
 
@@ -13,28 +14,8 @@ namespace {
 
 class Schemes : public ::testing::Test {
 protected:
-    void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
-    static void reset()
-    {
-        scheme_state.ppr1.parameters = {};
-        scheme_state.ppr2.parameters = {};
-        scheme_state.ppr3.parameters = {};
-        scheme_state.ppr4.parameters = {};
-        scheme_state.ppr5.parameters = {};
-        scheme_state.ppr9.parameters = {};
-        scheme_state.ppr14.parameters = {};
-        scheme_state.ppr15.parameters = {};
-        // The derived constants follow the blocks only through prepare.
-        ppr1_prepare();
-        ppr2_prepare();
-        ppr3_prepare();
-        ppr4_prepare();
-        ppr5_prepare();
-        ppr9_prepare();
-        ppr14_prepare();
-        ppr15_prepare();
-    }
+    void SetUp() override { reset_program_state(); }
+    void TearDown() override { reset_program_state(); }
 };
 
 // ---- scheme 1: thin plate

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "heatsource.h"
+#include "program_state.h"
 #include "scheme_views.h"
 
 namespace {
@@ -15,9 +16,7 @@ class StartScheme : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        current_model = {};
-        scheme_state.ppr2.parameters = {};
-        install_start_scheme();
+        reset_program_state();
     }
     void TearDown() override { current_model = {}; }
 };
@@ -90,8 +89,7 @@ TEST_F(StartScheme, CoolingTimeTellsWhyThereIsNone)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        scheme_state.ppr2.parameters = {};
-        install_start_scheme();
+        reset_program_state();
         c.setup();
         const CoolingRate r = cooling_rate_at_point(c.y, c.z, c.T_from, c.T_to);
         EXPECT_EQ(r.status, c.status);
@@ -109,8 +107,7 @@ TEST_F(StartScheme, CoolingTimeTellsWhyThereIsNone)
     }
 
     // What each status carries for its report.
-    scheme_state.ppr2.parameters = {};
-    install_start_scheme();
+    reset_program_state();
     const CoolingTime below = cooling_time_at_point(3, 2, 800, 500);
     EXPECT_LT(below.t_max, 800);
     EXPECT_GT(below.t_max, 20);

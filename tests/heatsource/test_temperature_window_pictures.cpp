@@ -21,24 +21,13 @@ namespace {
 
 const fs::path output_dir = fs::path(VELMARIN_TEST_OUTPUT_DIR) / "windows";
 
-std::string language_suffix_of(Language language) {
-    switch (language) {
-    case Language::english: return "en";
-    case Language::russian: return "ru";
-    case Language::ukrainian: return "ua";
-    case Language::german: return "de";
-    case Language::french: return "fr";
-    }
-    return "en";
-}
-
 struct PictureCase {
     int scheme;
     Language language;
 };
 
 std::string case_name(const ::testing::TestParamInfo<PictureCase>& info) {
-    return "scheme" + std::to_string(info.param.scheme) + "_" + language_suffix_of(info.param.language);
+    return "scheme" + std::to_string(info.param.scheme) + "_" + language_tag(info.param.language);
 }
 
 bool offers_all_sections(int scheme) { return scheme == 2 || scheme == 10; }
@@ -46,7 +35,7 @@ bool offers_all_sections(int scheme) { return scheme == 2 || scheme == 10; }
 class TemperatureWindowPictures : public ::testing::TestWithParam<PictureCase> {
 protected:
     void SetUp() override {
-        reset_schemes();
+        reset_program_state();
         install_scheme(GetParam().scheme);
         set_language(GetParam().language);
         init_fonts();
@@ -61,7 +50,7 @@ protected:
     }
     std::string file(const std::string& window) const {
         return (output_dir / (window + "_scheme" + std::to_string(GetParam().scheme) + "_" +
-                              language_suffix_of(GetParam().language) + ".png"))
+                              language_tag(GetParam().language) + ".png"))
             .string();
     }
     // Something other than white inside the plot area.
@@ -90,7 +79,7 @@ TEST_P(TemperatureWindowPictures, ThermalCycle) {
 // A window of scheme n computed (phase 0) and drawn (phase 1) into a
 // 1024 x 768 picture saved under `name` in the output folder.
 bool render_window(int scheme, WindowRoutine routine, const double* record, int steps, const std::string& name) {
-    reset_schemes();
+    reset_program_state();
     install_scheme(scheme);
     init_fonts();
     take_window_messages();

@@ -27,7 +27,7 @@ void recording_panel(Canvas&, Rect rect, int, int, int, int) { panel_rects.push_
 class ThermalCycleWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_schemes();
+        reset_program_state();
         set_language(Language::english);
         progress_values.clear();
         panel_rects.clear();
@@ -102,7 +102,7 @@ TEST_F(ThermalCycleWindow, HighestSampleIsThePeak) {
                           {5, -0.3, 0.2}, {5, 0.5, 0.1}, {5, 1.0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "scheme " << c.scheme << " y=" << c.y << " z=" << c.z);
-        reset_schemes();
+        reset_program_state();
         ASSERT_TRUE(install_scheme(c.scheme));
         compute(c.y, c.z);
         ASSERT_TRUE(take_window_messages().empty());
@@ -113,7 +113,7 @@ TEST_F(ThermalCycleWindow, HighestSampleIsThePeak) {
         ASSERT_LT(peak, 2500);   // below the clip, so the samples show it
         EXPECT_NEAR(highest, peak, 0.01 * peak);
     }
-    reset_schemes();
+    reset_program_state();
     install_scheme(1);
     compute(0.3, 0.2);
     const ThermalCycleResult r = thermal_cycle_result();
@@ -370,7 +370,7 @@ TEST_F(ThermalCycleWindow, PointWithoutACycleGivesOneMessageAndNoCurve) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        reset_schemes();
+        reset_program_state();
         compute(0, 0.5);   // a cycle that must not stand for the failed one
         ASSERT_GT(thermal_cycle_result().steps, 0);
         c.setup();
@@ -416,7 +416,7 @@ TEST_F(ThermalCycleWindow, CycleAtTheCapSaysSoAboveThePlot) {
     };
     for (const ClipCase& c : cases) {
         SCOPED_TRACE("scheme " + std::to_string(c.scheme) + " " + c.note);
-        reset_schemes();
+        reset_program_state();
         ASSERT_TRUE(install_scheme(c.scheme));
         set_language(c.language);
         std::vector<double> record = c.record;

@@ -22,24 +22,19 @@ namespace {
 
 const fs::path output_dir = fs::path(VELMARIN_TEST_OUTPUT_DIR) / "windows";
 
-const char* suffix(Language language) {
-    static const char* const names[] = {"en", "ru", "ua", "de", "fr"};
-    return names[static_cast<int>(language)];
-}
-
 struct PictureCase {
     int scheme;
     Language language;
 };
 
 std::string case_name(const ::testing::TestParamInfo<PictureCase>& info) {
-    return "scheme" + std::to_string(info.param.scheme) + "_" + suffix(info.param.language);
+    return "scheme" + std::to_string(info.param.scheme) + "_" + language_tag(info.param.language);
 }
 
 class TimeDomainCyclePictures : public ::testing::TestWithParam<PictureCase> {
 protected:
     void SetUp() override {
-        reset_schemes();
+        reset_program_state();
         if (!install_scheme(GetParam().scheme)) GTEST_SKIP() << "scheme not available";
         set_language(GetParam().language);
         init_fonts();
@@ -48,7 +43,7 @@ protected:
     }
     void TearDown() override {
         set_language(Language::english);
-        reset_schemes();
+        reset_program_state();
     }
 };
 
@@ -63,7 +58,7 @@ TEST_P(TimeDomainCyclePictures, ThermalCycle) {
     dc.set_text_color(rgb(128, 0, 0));
     current_model.cycle_routine(record.data(), 50, nullptr, dc, 1, 0);
     const std::string file = (output_dir / ("time_cycle_scheme" + std::to_string(GetParam().scheme) +
-                                            "_" + suffix(GetParam().language) + ".png"))
+                                            "_" + language_tag(GetParam().language) + ".png"))
                                  .string();
     EXPECT_TRUE(image.save_png(file));
     // The dark red curve lies inside the plot (135, 81)-(943, 498).

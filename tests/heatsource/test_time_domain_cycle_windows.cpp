@@ -112,7 +112,7 @@ TimeCycleResult result_of(Kind kind) {
 class TimeDomainCycles : public ::testing::Test {
 protected:
     void SetUp() override {
-        reset_schemes();
+        reset_program_state();
         set_language(Language::english);
         progress_values.clear();
         panel_rects.clear();
@@ -135,7 +135,7 @@ protected:
         set_point_workers(0);
         set_progress_observer(nullptr);
         set_language(Language::english);
-        reset_schemes();
+        reset_program_state();
     }
     static void compute(Kind kind, std::vector<double> record, int steps = 50) {
         install(kind);
@@ -509,9 +509,7 @@ struct TitleCase {
 
 std::string title_case_name(const ::testing::TestParamInfo<TitleCase>& info) {
     static const char* const kinds[] = {"oscillating", "pulse", "composite"};
-    static const char* const languages[] = {"en", "ru", "ua", "de", "fr"};
-    return std::string(kinds[static_cast<int>(info.param.kind)]) + "_" +
-           languages[static_cast<int>(info.param.language)];
+    return std::string(kinds[static_cast<int>(info.param.kind)]) + "_" + language_tag(info.param.language);
 }
 
 class TimeDomainTitles : public TimeDomainCycles, public ::testing::WithParamInterface<TitleCase> {};
@@ -594,13 +592,6 @@ INSTANTIATE_TEST_SUITE_P(
 // texts.
 class TimeDomainSchemes : public TimeDomainCycles {
 protected:
-    void SetUp() override {
-        TimeDomainCycles::SetUp();
-        scheme_state.ppr10.parameters = Ppr10Parameters{};
-        scheme_state.ppr11.parameters = Ppr11Parameters{};
-        scheme_state.rom1.parameters = PulseParameters{};
-        scheme_state.comp.parameters = CompParameters{};
-    }
     static void run(int scheme, std::vector<double> record) {
         ASSERT_TRUE(install_scheme(scheme));
         record.resize(point_record_size);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "heatsource.h"
+#include "program_state.h"
 #include "scheme_views.h"
 #include "lang.h"
 #include "pulse_cycles.h"
@@ -17,31 +18,10 @@ namespace {
 
 const double nan_value = std::numeric_limits<double>::quiet_NaN();
 
-void reset_time_domain_schemes()
-{
-    scheme_state.ppr10.parameters = {};
-    scheme_state.ppr11.parameters = {};
-    const double ppr10_start[] = {0.3, 0.628, 7.8, 20, 0.28, 5, 0.0003, 4.6, 7, 5000};
-    const double ppr11_start[] = {0.3, 0.628, 7.8, 20, 0.28, 0.0003, 4.6, 7, 5000};
-    ppr10_set_data(ppr10_start);
-    ppr11_set_data(ppr11_start);
-    scheme_state.ppr10.derived.x_p = 0;
-    scheme_state.ppr11.derived.x_p = 0;
-    scheme_state.rom1.parameters = {};
-    scheme_state.rom2.parameters = {};
-    scheme_state.rom3.parameters = {};
-    scheme_state.rom1.pulse = {};
-    scheme_state.rom2.pulse = {};
-    scheme_state.rom3.pulse = {};
-    scheme_state.comp.parameters = {};
-    const double comp_start[] = {0.44, 0.12, 0.22, 0.148, 2.7, 7.8, 0.75, 0.25, 20, 6, 0.1, 3000};
-    comp_set_data(comp_start);
-}
-
 class TimeDomain : public ::testing::Test {
 protected:
-    void SetUp() override { reset_time_domain_schemes(); }
-    void TearDown() override { reset_time_domain_schemes(); }
+    void SetUp() override { reset_program_state(); }
+    void TearDown() override { reset_program_state(); }
 };
 
 // The thermal-cycle record of the oscillating schemes: y, z, x, t1, t2.
@@ -385,7 +365,7 @@ TEST_F(TimeDomain, PulsedSchemesWithUnusableDataSayWhy)
         EXPECT_EQ(last_field_gap(), FieldGap::unusable_data) << c.what;
     }
     // The window ran, but prepare never did.
-    reset_time_domain_schemes();
+    reset_program_state();
     double from = 0, to = 0;
     rom2_pulse_time_window(from, to);
     EXPECT_TRUE(std::isnan(rom2_pulse_temperature(-10, 0.05, 0, 0)));

@@ -1,5 +1,5 @@
-// Shared by the tests of the temperature windows: start values of the
-// schemes, and the message boxes a window showed.
+// Shared by the tests of the temperature windows: the message boxes a
+// window showed, and where texts stand.
 #pragma once
 
 #include <string>
@@ -8,22 +8,8 @@
 #include "heatsource.h"
 #include "scheme_views.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "recording_canvas.h"
-
-// Every scheme's block back at its start values, and scheme 2 installed as at
-// start-up.
-inline void reset_schemes() {
-    scheme_state.ppr1.parameters = Ppr1Parameters{};
-    scheme_state.ppr2.parameters = Ppr2Parameters{};
-    scheme_state.ppr3.parameters = Ppr3Parameters{};
-    scheme_state.ppr4.parameters = Ppr4Parameters{};
-    scheme_state.ppr5.parameters = Ppr5Parameters{};
-    scheme_state.ppr9.parameters = Ppr9Parameters{};
-    scheme_state.ppr14.parameters = Ppr14Parameters{};
-    scheme_state.ppr15.parameters = Ppr15Parameters{};
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-}
 
 struct ShownMessage {
     std::string text;

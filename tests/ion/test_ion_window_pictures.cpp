@@ -31,14 +31,14 @@ std::vector<Case> cases()
 
 class IonWindowPictures : public ::testing::TestWithParam<Language> {
 protected:
-    void SetUp() override { reset_steel_window_state(); }
+    void SetUp() override { reset_program_state(); }
     void TearDown() override { set_language(Language::english); }
 };
 
 TEST_P(IonWindowPictures, EveryWindowDrawsWithoutMessages)
 {
     for (const Case& c : cases()) {
-        reset_steel_window_state();
+        reset_program_state();
         install_scheme(c.scheme);
         set_language(GetParam());
         const int coloured = render_steel_window(c.routine, c.record.data(), c.selector, example_composition(),

@@ -13,8 +13,8 @@ namespace {
 
 class IonWindows : public ::testing::Test {
 protected:
-    void SetUp() override { reset_steel_window_state(); }
-    void TearDown() override { reset_steel_window_state(); }
+    void SetUp() override { reset_program_state(); }
+    void TearDown() override { reset_program_state(); }
     const double point_[4] = {0.5, 0.3, 850, 500};
 };
 

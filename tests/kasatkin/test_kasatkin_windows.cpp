@@ -13,8 +13,8 @@ namespace {
 
 class KasatkinWindows : public ::testing::Test {
 protected:
-    void SetUp() override { reset_steel_window_state(); }
-    void TearDown() override { reset_steel_window_state(); }
+    void SetUp() override { reset_program_state(); }
+    void TearDown() override { reset_program_state(); }
     const double point_[4] = {0.5, 0.3, 850, 500};
 };
 
@@ -147,7 +147,7 @@ TEST_F(KasatkinWindows, DependenceWindowsTitleInTheirLanguage)
          "Зависимость механических свойств от толщины пластины", "Толщина пластины"},
     };
     for (const Row& row : rows) {
-        reset_steel_window_state();
+        reset_program_state();
         install_scheme(row.scheme);
         set_language(row.language);
         RecordingCanvas dc;

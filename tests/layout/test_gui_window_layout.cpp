@@ -25,7 +25,9 @@
 #include "lang.h"
 #include "modelchoice.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "scheme_at_dialog_values.h"
+#include "sample_steels.h"
 #include "seyffarth_frame.h"
 #include "seyffarth_sweeps.h"
 #include "shorshorov.h"
@@ -107,25 +109,6 @@ constexpr double energy_start[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1,
 constexpr double thickness_start[8] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
 constexpr double preheat_start[8] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
 constexpr double isotherm_start[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
-
-SteelChoice seyffarth_steel()
-{
-    SteelChoice s;
-    s.file_name = (std::filesystem::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas" / "S355J2.sp0").string();
-    s.filter_index = 1;
-    s.accepted = true;
-    return s;
-}
-
-SteelChoice shorshorov_steel()
-{
-    SteelChoice s;
-    s.file_name = (std::filesystem::path(VELMARIN_SOURCE_DATA_DIR) / "Shorsorov CCT Atlas" / "09G2S.301").string();
-    s.filter_index = 18;
-    s.filters = shorshorov_steel_filters(current_language());
-    s.accepted = true;
-    return s;
-}
 
 // A family: how its paint callback draws it (the temperature windows compute
 // once per scheme in `compute`, then draw in every language).
@@ -223,7 +206,7 @@ std::vector<Family> families()
                                thickness_start));
 
     // The Seyffarth atlas.
-    const auto sey = seyffarth_steel;
+    SteelChoice (*const sey)() = sample_seyffarth_steel;
     out.push_back(atlas_family("seyffarth_structure_at_point", point_schemes, seyffarth_structure_at_point_window,
                                properties_start, sey, false));
     out.push_back(atlas_family("seyffarth_properties_at_point", point_schemes, seyffarth_properties_at_point_window,
@@ -254,7 +237,7 @@ std::vector<Family> families()
     out.push_back(atlas_family("seyffarth_cct_diagram", no_scheme, seyffarth_cct_diagram_window, nullptr, sey, true));
 
     // The Shorshorov atlas.
-    const auto sho = shorshorov_steel;
+    SteelChoice (*const sho)() = sample_shorshorov_steel;
     out.push_back(atlas_family("shorshorov_structure_at_point", point_schemes, shorshorov_structure_at_point_window,
                                property_start, sho, true));
     out.push_back(atlas_family("shorshorov_micrograph", point_schemes, shorshorov_micrograph_window, property_start,
@@ -347,18 +330,6 @@ bool fits(const KeptWindowCase& c, const std::string& family, const std::string&
 
 // ---------------------------------------------------------------------------
 // The check
-
-const char* language_tag(Language language)
-{
-    switch (language) {
-    case Language::english: return "en";
-    case Language::russian: return "ru";
-    case Language::ukrainian: return "ua";
-    case Language::german: return "de";
-    case Language::french: return "fr";
-    }
-    return "en";
-}
 
 constexpr Language languages[] = {Language::english, Language::russian, Language::ukrainian, Language::german,
                                   Language::french};

@@ -14,34 +14,14 @@
 #include "image_canvas.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "recording_canvas.h"
+#include "sample_steels.h"
 #include "seyffarth_frame.h"
 
 namespace seyffarth_test {
 
 namespace fs = std::filesystem;
-
-inline void reset_state(Language language = Language::english)
-{
-    scheme_state.ppr2.parameters = Ppr2Parameters{};
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    set_language(language);
-    init_fonts();
-    message_box_set_record_mode(true);
-    message_box_take_log();
-}
-
-// A steel of the sample atlas: "S355J2.sp0" is class 1 of the atlas's own
-// numbering by extension, here given as the filter index the chooser set.
-inline SteelChoice sample_steel(const std::string& file = "S355J2.sp0", int filter_index = 1)
-{
-    SteelChoice s;
-    s.file_name = (fs::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas" / file).string();
-    s.filter_index = filter_index;
-    s.accepted = true;
-    return s;
-}
 
 // A folder of its own under the test output, emptied.
 inline fs::path fixture_dir(const std::string& name)
@@ -69,23 +49,6 @@ inline SteelChoice fixture_steel(const fs::path& dir, const std::string& table_t
     s.file_name = (dir / "steel.sp0").string();
     s.filter_index = 1;
     return s;
-}
-
-inline std::vector<MessageBoxRecord> shown_boxes()
-{
-    return message_box_take_log();
-}
-
-inline std::string language_tag(Language language)
-{
-    switch (language) {
-    case Language::english: return "en";
-    case Language::russian: return "ru";
-    case Language::ukrainian: return "ua";
-    case Language::german: return "de";
-    case Language::french: return "fr";
-    }
-    return "en";
 }
 
 // Draws the window on a 1024 x 768 picture with the dark red text colour the

@@ -46,10 +46,10 @@ SteelChoice steel_without(const std::string& name, const std::string& missing)
 
 TEST(SeyffarthCctAtPoint, CoolingCurveMarkerGlyphsAndShares)
 {
-    reset_state();
+    reset_program_state();
     const double record[4] = {0.5, 0.5, 850.0, 500.0};
     RecordingCanvas dc;
-    const SteelChoice steel = sample_steel();
+    const SteelChoice steel = sample_seyffarth_steel();
     seyffarth_cct_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
     EXPECT_TRUE(shown_boxes().empty());
     const Rect plot = cct_plot_rect(11);
@@ -107,9 +107,9 @@ TEST(SeyffarthCctAtPoint, CoolingCurveMarkerGlyphsAndShares)
 
 TEST(SeyffarthCctDiagram, FrameTicksAndTemperatureLines)
 {
-    reset_state(Language::ukrainian);
+    reset_program_state(Language::ukrainian);
     RecordingCanvas dc;
-    seyffarth_cct_diagram_window(nullptr, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_cct_diagram_window(nullptr, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_TRUE(shown_boxes().empty());
     const Rect plot = cct_plot_rect(5);
     const int h = seyffarth_font(dc, 768 / 30);
@@ -133,7 +133,7 @@ TEST(SeyffarthCctDiagram, FrameTicksAndTemperatureLines)
 
 TEST(SeyffarthCct, EachMissingFileIsReportedAndTheRestDrawn)
 {
-    reset_state();
+    reset_program_state();
     const double record[4] = {0.5, 0.5, 850.0, 500.0};
     {
         // No structure table: the diagram does not need one.
@@ -172,11 +172,11 @@ TEST(SeyffarthCct, EachMissingFileIsReportedAndTheRestDrawn)
 
 TEST(SeyffarthCctAtPoint, BlackAndWhiteLeavesTheCurveSetItsColours)
 {
-    reset_state();
+    reset_program_state();
     colour_mode = 0;
     const double record[4] = {0.5, 0.5, 850.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_cct_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_cct_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     colour_mode = 1;
     bool coloured_curve = false;
     for (const auto& pl : dc.polylines) {
@@ -193,10 +193,10 @@ TEST(SeyffarthCctPictures, EnglishAndRussian)
 {
     const double record[4] = {0.5, 0.5, 850.0, 500.0};
     for (Language language : {Language::english, Language::russian}) {
-        reset_state(language);
+        reset_program_state(language);
         const std::string tag = language_tag(language);
-        EXPECT_GT(render_window(seyffarth_cct_at_point_window, record, sample_steel(), "cct_at_point_" + tag), 200);
-        EXPECT_GT(render_window(seyffarth_cct_diagram_window, record, sample_steel("20MnMoNi45.sp2", 3),
+        EXPECT_GT(render_window(seyffarth_cct_at_point_window, record, sample_seyffarth_steel(), "cct_at_point_" + tag), 200);
+        EXPECT_GT(render_window(seyffarth_cct_diagram_window, record, sample_seyffarth_steel("20MnMoNi45.sp2", 3),
                                 "cct_diagram_" + tag),
                   200);
         EXPECT_TRUE(shown_boxes().empty());

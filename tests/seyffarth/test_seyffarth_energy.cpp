@@ -11,7 +11,7 @@ namespace {
 
 class EnergyWindows : public ::testing::Test {
 protected:
-    void SetUp() override { reset_sweep_state(); }
+    void SetUp() override { reset_program_state(); }
     void TearDown() override { set_language(Language::english); }
 };
 
@@ -80,11 +80,11 @@ TEST_F(EnergyWindows, PointsWhosePeakStaysBelowTheIntervalAreAGapInEveryCurve)
     const SweepOutput s = energy_sweep(off_axis, 50);
     for (int i = 0; i < 50; ++i) EXPECT_EQ(std::isnan(s.t[i]), i < 10) << i;
     EXPECT_EQ(s.gaps.note(), "Not plotted: peak below 850 °C at 10 of 50 points");
-    reset_sweep_state();
+    reset_program_state();
 
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_structure_vs_energy_window(off_axis, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_vs_energy_window(off_axis, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts(), "");
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_NE(dc.find_text("Not plotted: peak below 850 °C at 10 of 50 points"), nullptr);
@@ -104,7 +104,7 @@ TEST_F(EnergyWindows, PointsWhosePeakStaysBelowTheIntervalAreAGapInEveryCurve)
     // The plot gives up the note's line: the model line stays where it is
     // when every point is drawn.
     RecordingCanvas full;
-    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, full, 0, sample_steel(), 0);
+    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, full, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts(), "");
     const auto model_line = [](const RecordingCanvas& c) {
         for (const auto& t : c.texts)
@@ -116,7 +116,7 @@ TEST_F(EnergyWindows, PointsWhosePeakStaysBelowTheIntervalAreAGapInEveryCurve)
 
     // The properties window leaves the same points out of its curves.
     RecordingCanvas properties;
-    seyffarth_properties_vs_energy_window(off_axis, 50, nullptr, properties, 0, sample_steel(), 0);
+    seyffarth_properties_vs_energy_window(off_axis, 50, nullptr, properties, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts(), "");
     EXPECT_NE(properties.find_text("Not plotted: peak below 850 °C at 10 of 50 points"), nullptr);
     for (const Pen& pen : {Pen{PenStyle::solid, 1, {0, 0, 255}}, Pen{PenStyle::solid, 1, {127, 0, 0}}}) {
@@ -180,7 +180,7 @@ TEST_F(EnergyWindows, StructureWindowDrawsItsTextsAndPutsTheRegimeBack)
 {
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence  of phase composition upon heat input", "according to  atlas by P.Seyffarth",
@@ -211,7 +211,7 @@ TEST_F(EnergyWindows, BlackAndWhiteKeepsStylesButNotColours)
 {
     colour_mode = 0;
     RecordingCanvas dc;
-    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     for (const auto& p : dc.polylines) EXPECT_EQ(p.pen.color, (Rgb{0, 0, 0}));
     bool dash_dot = false;
     for (const auto& p : dc.polylines) dash_dot = dash_dot || p.pen.style == PenStyle::dash_dot;
@@ -223,7 +223,7 @@ TEST_F(EnergyWindows, PeakBelowTheIntervalIsReportedAndNothingIsDrawn)
     const double too_hot[8] = {2.0, 0.0, 5000, 500, 200, 5000, 0.1, 0.1};
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_properties_vs_energy_window(too_hot, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_properties_vs_energy_window(too_hot, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts(), "  Message!|You are fault with temperature ... \n");
     EXPECT_TRUE(dc.texts.empty());
     EXPECT_EQ(regime_in_force(), before);
@@ -233,7 +233,7 @@ TEST_F(EnergyWindows, MissingSteelFileIsNamedOnceAndStopsTheWindow)
 {
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel("NOSUCH.sp0"), 0);
+    seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel("NOSUCH.sp0"), 0);
     const std::string shown = shown_texts();
     EXPECT_NE(shown.find("NOSUCH.sp0"), std::string::npos) << shown;
     EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1) << shown;
@@ -247,7 +247,7 @@ TEST_F(EnergyWindows, PropertiesWindowLabelsEveryPresentProperty)
 {
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_properties_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Vickers hardness HV", "Tensile strength Rm, MPa", "Yield point R02, MPa", "Elongation A, %",
@@ -273,7 +273,7 @@ TEST_F(EnergyWindows, PropertySweepsDrawTheTimeTitleOnce)
     for (const Case& c : {Case{seyffarth_properties_vs_energy_window, energy_defaults, 33},
                           Case{seyffarth_properties_vs_preheat_window, preheat_defaults, 30}}) {
         RecordingCanvas dc;
-        c.routine(c.record, 50, nullptr, dc, 0, sample_steel(), 0);
+        c.routine(c.record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
         const long titles = std::count_if(dc.texts.begin(), dc.texts.end(),
                                           [](const RecordingCanvas::TextCall& t) { return t.text == "t 8/5, s"; });
         EXPECT_EQ(titles, 1) << c.font_divisor;

@@ -13,7 +13,9 @@
 #include "image_canvas.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "recording_canvas.h"
+#include "sample_steels.h"
 #include "seyffarth_sweeps.h"
 #include "steel_choice.h"
 
@@ -23,33 +25,11 @@
 
 using SeyffarthRoutine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
 
-inline void reset_sweep_state()
-{
-    scheme_state.ppr1.parameters = Ppr1Parameters{};
-    scheme_state.ppr2.parameters = Ppr2Parameters{};
-    scheme_state.ppr4.parameters = Ppr4Parameters{};
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    set_language(Language::english);
-    colour_mode = 1;
-    init_fonts();
-    message_box_set_record_mode(true);
-    message_box_take_log();
-}
-
 // Installs a scheme and prepares it at its start values.
 inline void use_scheme(int n)
 {
     ASSERT_TRUE(install_scheme(n));
     current_model.prepare();
-}
-
-inline SteelChoice sample_steel(const std::string& file = "S355J2.sp0")
-{
-    SteelChoice s;
-    s.file_name = seyffarth_atlas_folder() + "/" + file;
-    s.filter_index = 1;
-    return s;
 }
 
 inline std::string shown_texts()
@@ -66,7 +46,7 @@ inline void render_window(SeyffarthRoutine routine, const double* params, int se
     ImageCanvas image(1024, 768);
     Canvas& dc = image.canvas();
     dc.set_text_color({128, 0, 0});
-    routine(params, 50, nullptr, dc, selector, sample_steel(), 0);
+    routine(params, 50, nullptr, dc, selector, sample_seyffarth_steel(), 0);
     const std::filesystem::path dir = std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "seyffarth_windows";
     std::filesystem::create_directories(dir);
     image.save_png((dir / (name + ".png")).string());

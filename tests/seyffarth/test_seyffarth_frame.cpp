@@ -50,7 +50,7 @@ TEST(SeyffarthFrame, TextLinesOfTheCurrentLanguage)
 
 TEST(SeyffarthFrame, EqualInterval_RaisesTheUpperTemperatureInTheCopyOnly)
 {
-    reset_state();
+    reset_program_state();
     const double record[4] = {0.05, 0.0, 500.0, 500.0};
     SeyffarthPoint p;
     ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
@@ -85,7 +85,7 @@ TEST(SeyffarthFrame, UnreachedPoint_OneMessageAndNothingDrawnInEveryPointWindow)
                                               seyffarth_properties_at_point_window, seyffarth_micrograph_window};
     for (const Case& c : cases) {
         for (SeyffarthWindowRoutine window : windows) {
-            reset_state();
+            reset_program_state();
             if (c.speed != 0)
                 current_model.set_regime(c.speed, current_model.power(), current_model.initial_temperature(),
                                          current_model.thickness());
@@ -93,7 +93,7 @@ TEST(SeyffarthFrame, UnreachedPoint_OneMessageAndNothingDrawnInEveryPointWindow)
             EXPECT_EQ(seyffarth_point_at(c.record, p), c.status) << c.what;
             EXPECT_TRUE(std::isnan(p.t)) << c.what;
             RecordingCanvas dc;
-            window(c.record, 50, nullptr, dc, 0, sample_steel(), 0);
+            window(c.record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
             EXPECT_TRUE(dc.texts.empty()) << c.what;
             EXPECT_TRUE(dc.shapes.empty()) << c.what;
             EXPECT_TRUE(dc.polylines.empty()) << c.what;
@@ -109,7 +109,7 @@ TEST(SeyffarthFrame, UnreachedPoint_OneMessageAndNothingDrawnInEveryPointWindow)
 
 TEST(SeyffarthFrame, DepthChangesTheCoolingTime)
 {
-    reset_state();
+    reset_program_state();
     const double surface[4] = {0.05, 0.0, 850.0, 500.0};
     const double deeper[4] = {0.05, 0.5, 850.0, 500.0};
     SeyffarthPoint a, b;
@@ -120,8 +120,8 @@ TEST(SeyffarthFrame, DepthChangesTheCoolingTime)
 
 TEST(SeyffarthFrame, SampleTable_AllRowsAndMartensiteFromTheRest)
 {
-    reset_state();
-    const SteelChoice steel = sample_steel();
+    reset_program_state();
+    const SteelChoice steel = sample_seyffarth_steel();
     SteelDescriptor d;
     ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
     SeyffarthPhases ph;
@@ -136,7 +136,7 @@ TEST(SeyffarthFrame, SampleTable_AllRowsAndMartensiteFromTheRest)
 
 TEST(SeyffarthFrame, TableLengthsAndTheLastRecordOfFourNumbers)
 {
-    reset_state();
+    reset_program_state();
     const fs::path dir = fixture_dir("lengths");
     auto rows = [](int count) {
         std::string s = "t8/5,s F,% B,% P,% HV\n";
@@ -173,7 +173,7 @@ TEST(SeyffarthFrame, TableLengthsAndTheLastRecordOfFourNumbers)
 
 TEST(SeyffarthFrame, MissingTableIsReportedNamingTheTable)
 {
-    reset_state();
+    reset_program_state();
     const fs::path dir = fixture_dir("missing");
     const SteelChoice steel = fixture_steel(dir, "", false);
     SteelDescriptor d;
@@ -194,7 +194,7 @@ TEST(SeyffarthFrame, MissingTableIsReportedNamingTheTable)
 
 TEST(SeyffarthFrame, MalformedTableKeepsTheSoundRowsAndSaysWhich)
 {
-    reset_state();
+    reset_program_state();
     const fs::path dir = fixture_dir("malformed");
     const SteelChoice steel = fixture_steel(dir, "h\n1 10 20 30 300\n2 10 20 30 300\n3 10 x 30 300\n");
     SteelDescriptor d;
@@ -245,13 +245,13 @@ TEST(SeyffarthFrame, SharesAtEveryCoolingTimeAreValuesOfTheTable)
 // below and above the table its first and last rows.
 TEST(SeyffarthLookups, SampleTablesGiveTheirRowsAtTheirCoolingTimes)
 {
-    reset_state();
+    reset_program_state();
     int steels = 0;
     for (const auto& entry : fs::directory_iterator(fs::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas")) {
         if (!entry.is_regular_file()) continue;
         ++steels;
         const std::string file = entry.path().filename().string();
-        const SteelChoice steel = sample_steel(file);
+        const SteelChoice steel = sample_seyffarth_steel(file);
         SteelDescriptor d;
         ASSERT_TRUE(seyffarth_read_descriptor(steel, d)) << file;
         std::vector<StructureRow> rows;
@@ -279,8 +279,8 @@ TEST(SeyffarthLookups, SampleTablesGiveTheirRowsAtTheirCoolingTimes)
 // HAZ profile alike.
 TEST(SeyffarthLookups, SamplePropertyCurvesHoldTheirLastPoint)
 {
-    reset_state();
-    const SteelChoice steel = sample_steel();
+    reset_program_state();
+    const SteelChoice steel = sample_seyffarth_steel();
     SteelDescriptor d;
     ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
     CurveSet curves;
@@ -341,7 +341,7 @@ TEST(SeyffarthFrame, UnreadableDescriptorStopsEveryWindowWithOneMessage)
     };
     for (const std::string& path : paths) {
         for (const Window& w : windows) {
-            reset_state();
+            reset_program_state();
             if (w.thin_plate) {
                 ASSERT_TRUE(install_scheme(1));
             }
@@ -386,9 +386,9 @@ TEST(SeyffarthFrame, ResultLineEndsInsideTheWindow)
         {"micrograph", seyffarth_micrograph_window, point, Language::english, "В диапазоне: ", -1},
     };
     for (const Case& c : cases) {
-        reset_state(c.language);
+        reset_program_state(c.language);
         RecordingCanvas dc;
-        c.routine(c.record, 50, nullptr, dc, 0, sample_steel(), 0);
+        c.routine(c.record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
         const RecordingCanvas::TextCall* line = nullptr;
         for (const auto& t : dc.texts)
             if (t.text.rfind(c.start, 0) == 0) line = &t;
@@ -403,5 +403,5 @@ TEST(SeyffarthFrame, ResultLineEndsInsideTheWindow)
             EXPECT_GE(line->x, 2) << c.window;
         }
     }
-    reset_state();
+    reset_program_state();
 }

@@ -9,7 +9,7 @@ namespace {
 
 class HazProfileWindow : public ::testing::Test {
 protected:
-    void SetUp() override { reset_sweep_state(); }
+    void SetUp() override { reset_program_state(); }
 };
 
 const double point_defaults[4] = {0.05, 0.0, 850, 500};
@@ -66,7 +66,7 @@ TEST_F(HazProfileWindow, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheWho
     EXPECT_FALSE(std::isnan(p.t[6]));
 
     RecordingCanvas dc;
-    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts(), "");
     EXPECT_NE(dc.find_text("Not plotted: peak below 850 °C at 12 of 50 points"), nullptr);
     const auto frame = std::find_if(dc.shapes.begin(), dc.shapes.end(), [](const auto& s) {
@@ -88,7 +88,7 @@ TEST_F(HazProfileWindow, APointNotReachedGivesOneMessageAndNothingDrawn)
 {
     const double never_cools[4] = {0.05, 0.0, 850, 10};
     RecordingCanvas dc;
-    seyffarth_haz_profile_window(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_haz_profile_window(never_cools, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts().rfind("  Message!|The point (y=0.05 z=0 [cm]) does not cool to 10 [C deg.]", 0), 0u);
     EXPECT_TRUE(dc.texts.empty());
     EXPECT_TRUE(dc.polylines.empty());
@@ -111,7 +111,7 @@ TEST_F(HazProfileWindow, PropertyValuesAreCarriedOntoTheirOwnRange)
 TEST_F(HazProfileWindow, CoolingTimeProfileTitlesAndCurve)
 {
     RecordingCanvas dc;
-    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(shown_texts(), "");
     EXPECT_NE(dc.find_text("Время охлаждения (850 - 500 С) в ЗТВ по атласу П. Daverurud"), nullptr);
     EXPECT_NE(dc.find_text("ЗТВ, см"), nullptr);
@@ -131,11 +131,11 @@ TEST_F(HazProfileWindow, CoolingTimeProfileTitlesAndCurve)
 TEST_F(HazProfileWindow, ValueLabelsStandOnTheAxis)
 {
     for (int scheme : {2, 1, 5}) {
-        reset_sweep_state();
+        reset_program_state();
         use_scheme(scheme);
         for (int selector = 0; selector <= 6; ++selector) {
             RecordingCanvas dc;
-            seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, selector, sample_steel(), 0);
+            seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, selector, sample_seyffarth_steel(), 0);
             EXPECT_EQ(shown_texts(), "") << scheme << " " << selector;
             // The plot's frame: the first rectangle, in the blue pen.
             const RecordingCanvas::ShapeCall* frame = nullptr;
@@ -167,7 +167,7 @@ TEST_F(HazProfileWindow, EqualTemperaturesRaiseTheUpperOneInTheTitle)
 {
     const double equal[4] = {0.05, 0.0, 500, 500};
     RecordingCanvas dc;
-    seyffarth_haz_profile_window(equal, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_haz_profile_window(equal, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_NE(dc.find_text("Время охлаждения (505 - 500 С) в ЗТВ по атласу П. Daverurud"), nullptr);
 }
 
@@ -175,7 +175,7 @@ TEST_F(HazProfileWindow, PeakBelowTheIntervalShowsTheMaximumAndDrawsNothing)
 {
     const double far_point[4] = {2.0, 0.0, 5000, 500};
     RecordingCanvas dc;
-    seyffarth_haz_profile_window(far_point, 50, nullptr, dc, 1, sample_steel(), 0);
+    seyffarth_haz_profile_window(far_point, 50, nullptr, dc, 1, sample_seyffarth_steel(), 0);
     const std::string shown = shown_texts();
     EXPECT_EQ(shown.rfind("You are fault with temperature ... |Maximum temperature=", 0), 0u) << shown;
     EXPECT_NE(shown.find(" at y=2 z=0 [cm]"), std::string::npos) << shown;
@@ -185,7 +185,7 @@ TEST_F(HazProfileWindow, PeakBelowTheIntervalShowsTheMaximumAndDrawsNothing)
 TEST_F(HazProfileWindow, PropertyProfileWithoutItsFilesIsReportedOnceAndNotDrawn)
 {
     RecordingCanvas dc;
-    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 2, sample_steel("absent.sp0"), 0);
+    seyffarth_haz_profile_window(point_defaults, 50, nullptr, dc, 2, sample_seyffarth_steel("absent.sp0"), 0);
     const auto log = message_box_take_log();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_NE(log[0].text.find("absent.sp0"), std::string::npos);

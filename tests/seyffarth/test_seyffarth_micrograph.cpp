@@ -45,10 +45,10 @@ TEST(SeyffarthMicrograph, TileGeometry)
 
 TEST(SeyffarthMicrograph, RussianTextsTileCentredAndShares)
 {
-    reset_state(Language::english);
+    reset_program_state(Language::english);
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_micrograph_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_micrograph_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_TRUE(shown_boxes().empty());
     ASSERT_NE(dc.find_text(" Структура по атласу П. Daverurud"), nullptr);
     ASSERT_NE(dc.find_text("Класс стали: \" 1.General-application building steels\""), nullptr);
@@ -83,7 +83,7 @@ TEST(SeyffarthMicrograph, RussianTextsTileCentredAndShares)
 
 TEST(SeyffarthMicrograph, MissingTableAndPictureStillDrawTheRest)
 {
-    reset_state();
+    reset_program_state();
     const fs::path dir = fixture_dir("micro");
     const SteelChoice steel = fixture_steel(dir, "", false);
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
@@ -115,7 +115,7 @@ TEST(SeyffarthMicrograph, LineOrPictureWithoutTheTileIsReported)
         {"picture smaller", "micro.bmp 3600 2400 3 8 20 50 150 400", "is 150 x 100 pixels"},
     };
     for (const Case& c : cases) {
-        reset_state();
+        reset_program_state();
         const fs::path dir = fixture_dir("micro_line");
         fixture_steel(dir, "h\n1 10 20 30 300\n400 10 20 30 300\n");
         write_file(dir / "steel.sp0", "cct.spl prop.spl labels.txt struct.tx_\nFixture steel\n0.2 0.3 1.2\n" +
@@ -137,10 +137,10 @@ TEST(SeyffarthMicrograph, LineOrPictureWithoutTheTileIsReported)
 
 TEST(SeyffarthMicrograph, PeakBelowTheIntervalDrawsNothing)
 {
-    reset_state();
+    reset_program_state();
     const double far[4] = {30.0, 0.0, 850.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_micrograph_window(far, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_micrograph_window(far, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_TRUE(dc.texts.empty());
     EXPECT_EQ(shown_boxes().size(), 1u);
 }
@@ -149,8 +149,8 @@ TEST(SeyffarthMicrographPictures, EnglishAndRussian)
 {
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     for (Language language : {Language::english, Language::russian}) {
-        reset_state(language);
-        EXPECT_GT(render_window(seyffarth_micrograph_window, record, sample_steel(),
+        reset_program_state(language);
+        EXPECT_GT(render_window(seyffarth_micrograph_window, record, sample_seyffarth_steel(),
                                 "micrograph_" + language_tag(language)),
                   200);
         EXPECT_TRUE(shown_boxes().empty());

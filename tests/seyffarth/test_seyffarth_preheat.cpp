@@ -8,7 +8,7 @@ namespace {
 
 class PreheatWindows : public ::testing::Test {
 protected:
-    void SetUp() override { reset_sweep_state(); }
+    void SetUp() override { reset_program_state(); }
     void TearDown() override { set_language(Language::english); }
 };
 
@@ -74,11 +74,11 @@ TEST_F(PreheatWindows, PointsThatNeverCoolToTheLowerTemperatureAreAGapUnderTheWh
     const SweepOutput s = preheat_sweep(warm);
     // 100 + 6 i: from i = 34 (304 °C) the metal stays above 300 °C.
     for (int i = 0; i < 50; ++i) EXPECT_EQ(std::isnan(s.t[i]), i >= 34) << i;
-    reset_sweep_state();
+    reset_program_state();
 
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_structure_vs_preheat_window(warm, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_vs_preheat_window(warm, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     EXPECT_NE(dc.find_text("Not plotted: no cooling to 300 °C at 16 of 50 points"), nullptr);
@@ -99,11 +99,11 @@ TEST_F(PreheatWindows, ASweepWhosePointsAllStayAboveTheLowerTemperatureSaysSoOnc
     const double never_cools[6] = {0.05, 0.0, 850, 50, 100, 400};
     const SweepOutput s = preheat_sweep(never_cools);
     for (double t : s.t) EXPECT_TRUE(std::isnan(t));
-    reset_sweep_state();
+    reset_program_state();
     const Regime before = regime_in_force();
     for (SeyffarthRoutine routine : {seyffarth_structure_vs_preheat_window, seyffarth_properties_vs_preheat_window}) {
         RecordingCanvas dc;
-        routine(never_cools, 50, nullptr, dc, 0, sample_steel(), 0);
+        routine(never_cools, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
         EXPECT_EQ(regime_in_force(), before);
         EXPECT_EQ(shown_texts(), "  Message!|Not plotted: no cooling to 50 °C at 50 of 50 points\n");
         EXPECT_TRUE(dc.texts.empty());
@@ -115,9 +115,9 @@ TEST_F(PreheatWindows, BothWindowsPutTheRegimeBackAndShareTheCoolingCurve)
 {
     const Regime before = regime_in_force();
     RecordingCanvas structure, properties;
-    seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, structure, 0, sample_steel(), 0);
+    seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, structure, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
-    seyffarth_properties_vs_preheat_window(preheat_defaults, 50, nullptr, properties, 0, sample_steel(), 0);
+    seyffarth_properties_vs_preheat_window(preheat_defaults, 50, nullptr, properties, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence of structures of preliminary heating", "Preheating, C", "0", "Ferrite, %",
@@ -137,7 +137,7 @@ TEST_F(PreheatWindows, BlackAndWhiteWidensOnlyTheCoolingCurve)
 {
     colour_mode = 0;
     RecordingCanvas dc;
-    seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     ASSERT_FALSE(dc.polylines.empty());
     EXPECT_EQ(dc.polylines[0].pen, (Pen{PenStyle::solid, 2, {0, 0, 0}}));
     for (const auto& p : dc.polylines) EXPECT_EQ(p.pen.color, (Rgb{0, 0, 0}));
@@ -147,7 +147,7 @@ TEST_F(PreheatWindows, MissingStructureTableIsNamedOnceAndTheRegimeStays)
 {
     const Regime before = regime_in_force();
     RecordingCanvas dc;
-    seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_steel("nothing.sp0"), 0);
+    seyffarth_structure_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel("nothing.sp0"), 0);
     const std::string shown = shown_texts();
     EXPECT_NE(shown.find("nothing.sp0"), std::string::npos) << shown;
     EXPECT_EQ(regime_in_force(), before);

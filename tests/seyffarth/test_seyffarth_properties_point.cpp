@@ -106,10 +106,10 @@ TEST(SeyffarthProperties, ValueBelowAboveAndOnAKnot)
 
 TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
 {
-    reset_state();
+    reset_program_state();
     const double record[4] = {0.05, 0.0, 500.0, 500.0};
     RecordingCanvas dc;
-    const SteelChoice steel = sample_steel();
+    const SteelChoice steel = sample_seyffarth_steel();
     seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
     EXPECT_TRUE(shown_boxes().empty());
 
@@ -196,7 +196,7 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
 
 TEST(SeyffarthPropertiesAtPoint, MissingPropertyFileStopsAfterTheCompositionTable)
 {
-    reset_state();
+    reset_program_state();
     const fs::path dir = fixture_dir("props_missing");
     const SteelChoice steel = fixture_steel(dir, "h\n1 10 20 30 300\n");
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
@@ -212,7 +212,7 @@ TEST(SeyffarthPropertiesAtPoint, MissingPropertyFileStopsAfterTheCompositionTabl
 
 TEST(SeyffarthPropertiesAtPoint, MissingCurvesShowNoValue)
 {
-    reset_state();
+    reset_program_state();
     const fs::path dir = fixture_dir("props_two_curves");
     const SteelChoice steel = fixture_steel(dir, "h\n1 10 20 30 300\n");
     std::string text;
@@ -229,11 +229,11 @@ TEST(SeyffarthPropertiesAtPoint, MissingCurvesShowNoValue)
 
 TEST(SeyffarthPropertiesAtPoint, BlackAndWhiteKeepsPenStyles)
 {
-    reset_state();
+    reset_program_state();
     colour_mode = 0;
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     colour_mode = 1;
     std::vector<PenStyle> styles;
     for (const auto& p : dc.polylines) {
@@ -246,9 +246,9 @@ TEST(SeyffarthPropertiesAtPoint, BlackAndWhiteKeepsPenStyles)
 
 TEST(SeyffarthPropertiesDiagram, NoPointNoMarkerAndItsOwnTitle)
 {
-    reset_state(Language::russian);
+    reset_program_state(Language::russian);
     RecordingCanvas dc;
-    seyffarth_properties_diagram_window(nullptr, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_properties_diagram_window(nullptr, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     EXPECT_TRUE(shown_boxes().empty());
     EXPECT_NE(dc.find_text("Механические свойства по атласу П.Daverurud"), nullptr);
     EXPECT_NE(dc.find_text("Твердость по Викерсу HV"), nullptr);
@@ -263,12 +263,12 @@ TEST(SeyffarthPropertiesPictures, EnglishAndRussian)
 {
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     for (Language language : {Language::english, Language::russian}) {
-        reset_state(language);
+        reset_program_state(language);
         const std::string tag = language_tag(language);
-        EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_steel(),
+        EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_seyffarth_steel(),
                                 "properties_at_point_" + tag),
                   200);
-        EXPECT_GT(render_window(seyffarth_properties_diagram_window, record, sample_steel("20MnMoNi45.sp2", 3),
+        EXPECT_GT(render_window(seyffarth_properties_diagram_window, record, sample_seyffarth_steel("20MnMoNi45.sp2", 3),
                                 "properties_diagram_" + tag),
                   200);
         EXPECT_TRUE(shown_boxes().empty());
@@ -281,9 +281,9 @@ TEST(SeyffarthPropertiesPictures, EnglishAndRussian)
 TEST(SeyffarthPropertiesPictures, FastCoolingPointKeepsItsCurveOnTheAxis)
 {
     const double record[4] = {0.05, 0.0, 505.0, 500.0};
-    reset_state();
-    EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_steel(), "properties_fast_cooling"),
+    reset_program_state();
+    EXPECT_GT(render_window(seyffarth_properties_at_point_window, record, sample_seyffarth_steel(), "properties_fast_cooling"),
               200);
-    EXPECT_GT(render_window(seyffarth_cct_at_point_window, record, sample_steel(), "cct_fast_cooling"), 200);
+    EXPECT_GT(render_window(seyffarth_cct_at_point_window, record, sample_seyffarth_steel(), "cct_fast_cooling"), 200);
     EXPECT_TRUE(shown_boxes().empty());
 }

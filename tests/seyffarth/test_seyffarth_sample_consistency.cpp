@@ -190,8 +190,8 @@ TEST(SampleConsistency, EveryPropertyWindowShowsTheSameValuesInsideItsAxis)
 {
     for (const auto& [file, steel_class] : steels) {
         SCOPED_TRACE(file);
-        reset_state();
-        const SteelChoice steel = sample_steel(file, steel_class);
+        reset_program_state();
+        const SteelChoice steel = sample_seyffarth_steel(file, steel_class);
         SteelDescriptor d;
         ASSERT_TRUE(seyffarth_read_descriptor(steel, d));
         CurveSet curves;

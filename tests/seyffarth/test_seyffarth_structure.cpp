@@ -44,10 +44,10 @@ const RecordingCanvas::TextCall* text_starting(const RecordingCanvas& dc, const 
 
 TEST(SeyffarthStructureAtPoint, TextsPlacesAndMarkerForTheEqualInterval)
 {
-    reset_state();
+    reset_program_state();
     const double record[4] = {0.05, 0.0, 500.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
 
     SeyffarthPoint p;
     ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
@@ -115,10 +115,10 @@ TEST(SeyffarthStructureAtPoint, TextsPlacesAndMarkerForTheEqualInterval)
 
 TEST(SeyffarthStructureAtPoint, SharesMatchTheTableAtTheCoolingTime)
 {
-    reset_state();
+    reset_program_state();
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     RecordingCanvas dc;
-    const SteelChoice steel = sample_steel();
+    const SteelChoice steel = sample_seyffarth_steel();
     seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, steel, 0);
     SeyffarthPoint p;
     ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
@@ -134,10 +134,10 @@ TEST(SeyffarthStructureAtPoint, SharesMatchTheTableAtTheCoolingTime)
 
 TEST(SeyffarthStructureAtPoint, LegendRowsLabelsAndGlyphs)
 {
-    reset_state(Language::russian);
+    reset_program_state(Language::russian);
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     RecordingCanvas probe;
     const Layout l = point_layout(probe, 13);
     struct Row {
@@ -173,11 +173,11 @@ TEST(SeyffarthStructureAtPoint, LegendRowsLabelsAndGlyphs)
 
 TEST(SeyffarthStructureAtPoint, BlackAndWhiteKeepsPenStyles)
 {
-    reset_state();
+    reset_program_state();
     colour_mode = 0;
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     RecordingCanvas dc;
-    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     colour_mode = 1;
     bool dashed = false;
     for (const auto& p : dc.polylines) {
@@ -194,11 +194,11 @@ TEST(SeyffarthStructureAtPoint, BlackAndWhiteKeepsPenStyles)
 
 TEST(SeyffarthStructureAtPoint, FailuresComeBeforeAnyDrawing)
 {
-    reset_state();
+    reset_program_state();
     {
         const double far[4] = {30.0, 0.0, 850.0, 500.0};
         RecordingCanvas dc;
-        seyffarth_structure_at_point_window(far, 50, nullptr, dc, 0, sample_steel(), 0);
+        seyffarth_structure_at_point_window(far, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
         EXPECT_TRUE(dc.texts.empty());
         EXPECT_TRUE(dc.shapes.empty());
         ASSERT_EQ(shown_boxes().size(), 1u);
@@ -224,7 +224,7 @@ TEST(SeyffarthStructureAtPoint, FailuresComeBeforeAnyDrawing)
 
 TEST(SeyffarthStructureDiagram, MartensiteIsAbsoluteAndMarkersStandEveryFourthRow)
 {
-    reset_state();
+    reset_program_state();
     std::string table = "t8/5 F B P HV\n";
     for (int i = 0; i <= 20; ++i)
         table += cformat("%d %s 300\n", 1 + 10 * i, i == 0 ? "60 30 20" : "10 20 30");
@@ -267,7 +267,7 @@ TEST(SeyffarthStructureDiagram, MartensiteIsAbsoluteAndMarkersStandEveryFourthRo
 
 TEST(SeyffarthStructureDiagram, MissingTableLeavesTheWindowBlank)
 {
-    reset_state();
+    reset_program_state();
     RecordingCanvas dc;
     seyffarth_structure_diagram_window(nullptr, 50, nullptr, dc, 0, fixture_steel(fixture_dir("dmiss"), "", false),
                                        0);
@@ -279,11 +279,11 @@ TEST(SeyffarthStructurePictures, EnglishAndRussian)
 {
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     for (Language language : {Language::english, Language::russian}) {
-        reset_state(language);
+        reset_program_state(language);
         const std::string tag = language_tag(language);
-        EXPECT_GT(render_window(seyffarth_structure_at_point_window, record, sample_steel(), "structure_at_point_" + tag),
+        EXPECT_GT(render_window(seyffarth_structure_at_point_window, record, sample_seyffarth_steel(), "structure_at_point_" + tag),
                   200);
-        EXPECT_GT(render_window(seyffarth_structure_diagram_window, record, sample_steel("20MnMoNi45.sp2", 3),
+        EXPECT_GT(render_window(seyffarth_structure_diagram_window, record, sample_seyffarth_steel("20MnMoNi45.sp2", 3),
                                 "structure_diagram_" + tag),
                   200);
         EXPECT_TRUE(shown_boxes().empty());
@@ -309,7 +309,7 @@ TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
     const SteelChoice steel = fixture_steel(dir, "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
     for (const auto& c : cases) {
-        reset_state(c.language);
+        reset_program_state(c.language);
         SeyffarthPoint p;
         ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
         ASSERT_GT(p.t, 10);
@@ -325,9 +325,9 @@ TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
             EXPECT_NE(dc.all_text().find("Pearlite = 10 %;"), std::string::npos) << dc.all_text();
         }
     }
-    reset_state();
+    reset_program_state();
     RecordingCanvas inside;
-    seyffarth_structure_at_point_window(record, 50, nullptr, inside, 0, sample_steel(), 0);
+    seyffarth_structure_at_point_window(record, 50, nullptr, inside, 0, sample_seyffarth_steel(), 0);
     EXPECT_TRUE(shown_boxes().empty());
     EXPECT_EQ(inside.all_text().find("row's values"), std::string::npos);
 }
@@ -348,7 +348,7 @@ TEST(SeyffarthTableEnds, StructureSweepsSayWhichTimesTookTheLastRow)
     } cases[] = {{seyffarth_structure_vs_energy_window, energy, "rate of energy input, kJ/cm"},
                  {seyffarth_structure_vs_preheat_window, preheat, "Preheating, C"}};
     for (const auto& c : cases) {
-        reset_state();
+        reset_program_state();
         RecordingCanvas dc;
         c.routine(c.record, 50, nullptr, dc, 0, steel, 0);
         EXPECT_TRUE(shown_boxes().empty());
@@ -379,7 +379,7 @@ TEST(SeyffarthTableEnds, HazProfileSaysWhichTimesTookTheCurvesEnd)
     write_file(dir / "prop.spl", "38 0 80 5.99146 440 80 440 100 1300 0 48 0 96 0 36 0 0 0 0 0 0 0 0 0 0\n"
                                  "4 200 0 400 0.2 380 0.4 360 0.6 340 0.8 320 0\n");
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
-    reset_state();
+    reset_program_state();
     RecordingCanvas dc;
     seyffarth_haz_profile_window(record, 50, nullptr, dc, 1, steel, 0);
     for (const auto& box : shown_boxes()) ADD_FAILURE() << box.text;

@@ -8,7 +8,7 @@ class ThicknessWindows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_sweep_state();
+        reset_program_state();
         use_scheme(1);   // the thin plate
     }
     void TearDown() override { set_language(Language::english); }
@@ -55,9 +55,9 @@ TEST_F(ThicknessWindows, BothWindowsPutTheThicknessBack)
 {
     const Regime before = regime_in_force();
     RecordingCanvas structure, properties;
-    seyffarth_structure_vs_thickness_window(thickness_defaults, 50, nullptr, structure, 0, sample_steel(), 0);
+    seyffarth_structure_vs_thickness_window(thickness_defaults, 50, nullptr, structure, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
-    seyffarth_properties_vs_thickness_window(thickness_defaults, 50, nullptr, properties, 0, sample_steel(), 0);
+    seyffarth_properties_vs_thickness_window(thickness_defaults, 50, nullptr, properties, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(regime_in_force(), before);
     EXPECT_EQ(shown_texts(), "");
     for (const char* t : {"Dependence of phase structure on thickness of a plate", "under the atlas P. Seyffarth",
@@ -78,7 +78,7 @@ TEST_F(ThicknessWindows, ABodyHasNoThicknessToSweep)
     for (SeyffarthRoutine routine :
          {seyffarth_structure_vs_thickness_window, seyffarth_properties_vs_thickness_window}) {
         RecordingCanvas dc;
-        routine(thickness_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+        routine(thickness_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
         EXPECT_EQ(shown_texts(), std::string("  Message!|") + no_thickness_text() + "\n");
         EXPECT_TRUE(dc.texts.empty());
         EXPECT_TRUE(dc.polylines.empty());
@@ -90,7 +90,7 @@ TEST_F(ThicknessWindows, BlackAndWhiteThinsOnlyTheCoolingTimeAxis)
 {
     colour_mode = 0;
     RecordingCanvas dc;
-    seyffarth_structure_vs_thickness_window(thickness_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    seyffarth_structure_vs_thickness_window(thickness_defaults, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
     bool thin_black_axis = false;
     for (const auto& l : dc.lines)
         if (l.pen == Pen{PenStyle::solid, 1, {0, 0, 0}} && l.from.x == l.to.x) thin_black_axis = true;

@@ -13,19 +13,10 @@
 #include "image_canvas.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "recording_canvas.h"
+#include "sample_steels.h"
 #include "shorshorov.h"
-
-inline void reset_shorshorov_state()
-{
-    scheme_state.ppr2.parameters = Ppr2Parameters{};
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    set_language(Language::english);
-    init_fonts();
-    message_box_set_record_mode(true);
-    message_box_take_log();
-}
 
 // A steel file with the header of the atlas format and the given rows
 // ("W HV Rm A Z c6 c7" per line, range rows first).
@@ -39,15 +30,6 @@ inline std::string write_steel_file(const std::string& name, const std::string& 
            "1 3 10 30 100 300\n\nBase metal:\n  -  Rm A Z HV30\nW HV Rm A Z c6 c7\n1 500 25 50 150\n"
         << rows;
     return path.string();
-}
-
-inline SteelChoice sample_steel(const std::string& file = "09G2S.301", int group = 3)
-{
-    SteelChoice s;
-    s.file_name = shorshorov_atlas_folder() + "/" + file;
-    s.filter_index = group;
-    s.filters = shorshorov_steel_filters(current_language());
-    return s;
 }
 
 inline void render_shorshorov_window(ShorshorovWindowRoutine routine, const double* params, int selector,

@@ -77,9 +77,9 @@ TEST(CodePageSteel, ShorshorovWindowsShowItsRussianTitlesInEveryLanguage)
     const double point[4] = {0.5, 0.5, 850.0, 500.0};
     const double energy[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
     for (int k = 0; k < 5; ++k) {
-        reset_shorshorov_state();
+        reset_program_state();
         set_language(languages[k]);
-        const SteelChoice steel = sample_steel("15ХСНД.307", 9);
+        const SteelChoice steel = sample_shorshorov_steel("15ХСНД.307", 9);
         const Drawn at_point =
             draw(shorshorov_structure_at_point_window, point, 0, steel, std::string("structure_at_point_") + tags[k]);
         const Drawn sweep = draw(shorshorov_structure_vs_energy_window, energy, 0, steel,
@@ -105,7 +105,7 @@ TEST(CodePageSteel, SeyffarthWindowsFindItsFilesByTheirCyrillicNames)
     const double point[4] = {0.05, 0.0, 850.0, 500.0};
     const double energy[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
     for (int k = 0; k < 5; ++k) {
-        reset_shorshorov_state();
+        reset_program_state();
         set_language(languages[k]);
         SteelChoice steel;
         steel.file_name = seyffarth_atlas_folder() + "/15ХСНД.sp1";

@@ -152,7 +152,7 @@ TEST(ShorshorovTable, MissingAndTruncatedFilesNameTheFile)
 
 TEST(ShorshorovCoolingRate, IsTheTemperatureIntervalOverTheCoolingTime)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     current_model.prepare();
     const CoolingTime ct = cooling_time_at_point(0.5, 0.5, 850, 500);
     ASSERT_TRUE(ct.reached());
@@ -177,7 +177,7 @@ TEST(ShorshorovCoolingRate, APointNotReachedHasAStatusAndNoRate)
         {"no speed", 0.5, 850, 500, -1, CoolingStatus::speed_not_positive},
     };
     for (const Case& c : cases) {
-        reset_shorshorov_state();
+        reset_program_state();
         if (c.speed < 0)
             current_model.set_regime(0, current_model.power(), current_model.initial_temperature(),
                                      current_model.thickness());
@@ -190,7 +190,7 @@ TEST(ShorshorovCoolingRate, APointNotReachedHasAStatusAndNoRate)
 
 TEST(ShorshorovPoint, EqualTemperaturesRaiseTFromByOnePerCent)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     current_model.prepare();
     const double equal[4] = {0.5, 0.5, 800, 800};
     ShorshorovPoint p;
@@ -226,7 +226,7 @@ TEST(ShorshorovPoint, APointNotReachedIsReportedOnceInTheWordsOfItsWindow)
         {"never cools, sweep", {0.5, 0.5, 850, 10}, ShorshorovEntry::sweep, true, nullptr, ""},
     };
     for (const Case& c : cases) {
-        reset_shorshorov_state();
+        reset_program_state();
         current_model.prepare();
         ShorshorovPoint p;
         EXPECT_EQ(shorshorov_check_point(nullptr, c.record, p, c.entry), c.usable) << c.what;

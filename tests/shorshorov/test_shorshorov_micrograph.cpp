@@ -21,9 +21,9 @@ TEST(ShorshorovMicrograph, TileIsTheFirstThresholdAboveTheRate)
 
 TEST(ShorshorovMicrograph, DrawsThePictureTitleAndStructureTable)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     RecordingCanvas dc;
-    shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(message_box_take_log().empty());
     ASSERT_EQ(dc.pictures.size(), 1u);
     EXPECT_TRUE(dc.pictures[0].valid);
@@ -36,7 +36,7 @@ TEST(ShorshorovMicrograph, DrawsThePictureTitleAndStructureTable)
 
 TEST(ShorshorovMicrograph, MissingPictureIsNamedAndTheRestIsDrawn)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     const std::string path = write_steel_file("nopicture.301", "0.1 100 300 0 0 0 0\n"
                                                                "1000 500 1500 50 90 100 100\n"
                                                                "1 150 500 30 60 20 0\n"
@@ -61,7 +61,7 @@ TEST(ShorshorovMicrograph, PictureSmallerThanItsTileIsRefused)
         EXPECT_EQ(shorshorov_micrograph_tile_reach(k).cx, size.cx) << k;
         EXPECT_EQ(shorshorov_micrograph_tile_reach(k).cy, size.cy) << k;
     }
-    reset_shorshorov_state();
+    reset_program_state();
     // A folder of its own, so that its picture is no other test's.
     std::filesystem::create_directories(std::filesystem::path(VELMARIN_TEST_OUTPUT_DIR) / "shorshorov_fixtures" /
                                         "small_picture");
@@ -87,9 +87,9 @@ TEST(ShorshorovMicrograph, PictureSmallerThanItsTileIsRefused)
 TEST(ShorshorovMicrograph, PicturesInEnglishAndRussian)
 {
     for (Language lang : {Language::english, Language::russian}) {
-        reset_shorshorov_state();
+        reset_program_state();
         set_language(lang);
-        render_shorshorov_window(shorshorov_micrograph_window, property_defaults, 0, sample_steel(),
+        render_shorshorov_window(shorshorov_micrograph_window, property_defaults, 0, sample_shorshorov_steel(),
                                  std::string("micrograph_") + (lang == Language::english ? "en" : "ru"));
         EXPECT_TRUE(message_box_take_log().empty());
     }

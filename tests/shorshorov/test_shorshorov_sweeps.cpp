@@ -77,12 +77,12 @@ int left_out(const RecordingCanvas& dc, int points)
 TEST(ShorshorovSweeps, EveryWindowDrawsItsTitleAndGivesTheRegimeBack)
 {
     for (const WindowCase& w : windows) {
-        reset_shorshorov_state();
+        reset_program_state();
         use_thin_plate();
         const double v = current_model.velocity(), q = current_model.power();
         const double T0 = current_model.initial_temperature(), d = current_model.thickness();
         RecordingCanvas dc;
-        w.routine(w.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        w.routine(w.params, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
         EXPECT_TRUE(message_box_take_log().empty()) << w.name;
         EXPECT_TRUE(has_text(dc, w.title)) << w.name;
         EXPECT_TRUE(has_text(dc, "W 8/5, K/s")) << w.name;
@@ -106,7 +106,7 @@ TEST(ShorshorovSweeps, EveryWindowDrawsItsTitleAndGivesTheRegimeBack)
 // on the plot's left edge.)
 TEST(ShorshorovSweeps, PointsNotReachedAreAGapInEveryCurveUnderTheWholeRange)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     use_thin_plate();
     const double d = current_model.thickness(), T0 = current_model.initial_temperature();
     // The sweep's 51 powers rise by (5000 - 200) / 50 = 96 W at 0.1 cm/s.
@@ -116,13 +116,13 @@ TEST(ShorshorovSweeps, PointsNotReachedAreAGapInEveryCurveUnderTheWholeRange)
         current_model.set_regime(0.1, 200 + 96.0 * i, T0, d);
         if (cooling_time_at_point(0.05, 0, 850, 500).status == CoolingStatus::peak_below) ++cold;
     }
-    reset_shorshorov_state();
+    reset_program_state();
     use_thin_plate();
     ASSERT_GT(cold, 0);
     ASSERT_LT(cold, 50);
 
     RecordingCanvas dc;
-    shorshorov_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_structure_vs_energy_window(energy_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(message_box_take_log().empty());
     EXPECT_TRUE(has_text(dc, "Not plotted: peak below 850 °C at " + std::to_string(cold) + " of 51 points"));
     // The plot's top border runs from L to R.
@@ -160,12 +160,12 @@ TEST(ShorshorovSweeps, ASweepWithNothingToDrawSaysSoOnce)
         {shorshorov_structure_vs_preheat_window, never_cools, 1, "Not plotted: no cooling to 10 °C at 50 of 50 points"},
     };
     for (const Case& c : cases) {
-        reset_shorshorov_state();
+        reset_program_state();
         ASSERT_TRUE(install_scheme(c.scheme));
         current_model.prepare();
         const double v = current_model.velocity(), T0 = current_model.initial_temperature();
         RecordingCanvas dc;
-        c.routine(c.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        c.routine(c.params, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
         const auto boxes = message_box_take_log();
         ASSERT_EQ(boxes.size(), 1u) << c.message;
         EXPECT_EQ(boxes[0].text, c.message);
@@ -187,10 +187,10 @@ TEST(ShorshorovSweeps, StructureLegendLabelsInTheirWindowsColours)
     const Label labels[] = {{"M, %", {0, 200, 0}}, {"P+B, %", {255, 0, 255}}, {"F, %", {255, 127, 127}}};
     for (const WindowCase& w : windows) {
         if (std::string(w.name).rfind("structure", 0) != 0) continue;
-        reset_shorshorov_state();
+        reset_program_state();
         use_thin_plate();
         RecordingCanvas dc;
-        w.routine(w.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        w.routine(w.params, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
         const bool preheat = w.routine == shorshorov_structure_vs_preheat_window;
         for (const Label& label : labels) {
             const RecordingCanvas::TextCall* t = dc.find_text(label.text);
@@ -202,7 +202,7 @@ TEST(ShorshorovSweeps, StructureLegendLabelsInTheirWindowsColours)
 
 TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     use_thin_plate();
     const double equal_preheat[6] = {0.05, 0.0, 850.0, 500.0, 200.0, 200.0};
     const double equal_energy[8] = {0.05, 0.0, 850.0, 500.0, 3000.0, 3000.0, 0.2, 0.2};
@@ -210,7 +210,7 @@ TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
         {shorshorov_structure_vs_preheat_window, equal_preheat}, {shorshorov_structure_vs_energy_window, equal_energy}};
     for (const auto& [routine, params] : cases) {
         RecordingCanvas dc;
-        routine(params, 50, nullptr, dc, 0, sample_steel(), 0);
+        routine(params, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
         EXPECT_TRUE(message_box_take_log().empty());
         ASSERT_FALSE(dc.polylines.empty());
         for (const auto& line : dc.polylines) {
@@ -222,7 +222,7 @@ TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
 
 TEST(ShorshorovSweeps, ThePanelShowsTheEnteredRegimeNotTheLastSweepPoint)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     use_thin_plate();
     const double entered = current_model.thickness();
     double panel_thickness = -100;
@@ -230,20 +230,20 @@ TEST(ShorshorovSweeps, ThePanelShowsTheEnteredRegimeNotTheLastSweepPoint)
     seen = &panel_thickness;
     current_model.draw_panel = [](Canvas&, Rect, int, int, int, int) { *seen = current_model.thickness(); };
     RecordingCanvas dc;
-    shorshorov_structure_vs_thickness_window(thickness_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_structure_vs_thickness_window(thickness_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_EQ(panel_thickness, entered);
 }
 
 TEST(ShorshorovSweeps, AFailureBeforeTheSweepLeavesTheRegimeAlone)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     use_thin_plate();
     const double v = current_model.velocity();
     RecordingCanvas dc;
-    shorshorov_properties_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_steel("Gone.301"), 0);
+    shorshorov_properties_vs_preheat_window(preheat_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel("Gone.301"), 0);
     EXPECT_EQ(message_box_take_log().size(), 1u);
     const double cold[6] = {80, 0, 850, 500, 100, 400};
-    shorshorov_properties_vs_preheat_window(cold, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_properties_vs_preheat_window(cold, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_EQ(message_box_take_log().size(), 1u);
     EXPECT_TRUE(dc.texts.empty());
     EXPECT_EQ(current_model.velocity(), v);
@@ -270,10 +270,10 @@ TEST(ShorshorovSweeps, SampleSteelsAreDrawnInsideTheirAxes)
         if (std::string(w.name).rfind("properties", 0) != 0) continue;
         for (const auto& [file, group] : steels) {
             SCOPED_TRACE(std::string(w.name) + " " + file);
-            reset_shorshorov_state();
+            reset_program_state();
             use_thin_plate();
             RecordingCanvas dc;
-            w.routine(w.params, 50, nullptr, dc, 0, sample_steel(file, group), 0);
+            w.routine(w.params, 50, nullptr, dc, 0, sample_shorshorov_steel(file, group), 0);
             EXPECT_TRUE(message_box_take_log().empty());
             int T = 0, B = 0;
             for (const Axis& axis : axes) {
@@ -337,11 +337,11 @@ TEST(ShorshorovSweeps, PropertiesVersusThicknessStandsOnTheTurnedFont)
     } cases[] = {{shorshorov_properties_vs_thickness_window, thickness_defaults, 24, 900},
                  {shorshorov_properties_vs_preheat_window, preheat_defaults, 0, 0}};
     for (const Case& c : cases) {
-        reset_shorshorov_state();
+        reset_program_state();
         use_thin_plate();
         RecordingCanvas dc;
         const int c0 = c.c0 != 0 ? c.c0 : dc.text_extent("Sample").cy;
-        c.routine(c.params, 50, nullptr, dc, 0, sample_steel(), 0);
+        c.routine(c.params, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
         EXPECT_TRUE(message_box_take_log().empty());
         const Pen axis{PenStyle::solid, 2, Rgb{0, 0, 0}};
         const auto has_line = [&](Point from, Point to, const Pen& pen) {
@@ -376,10 +376,10 @@ TEST(ShorshorovSweeps, PicturesInEnglishAndRussian)
 {
     for (Language lang : {Language::english, Language::russian}) {
         for (const WindowCase& w : windows) {
-            reset_shorshorov_state();
+            reset_program_state();
             set_language(lang);
             use_thin_plate();
-            render_shorshorov_window(w.routine, w.params, 0, sample_steel(),
+            render_shorshorov_window(w.routine, w.params, 0, sample_shorshorov_steel(),
                                      std::string(w.name) + (lang == Language::english ? "_en" : "_ru"));
             EXPECT_TRUE(message_box_take_log().empty());
         }

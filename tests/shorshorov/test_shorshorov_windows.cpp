@@ -29,9 +29,9 @@ const RecordingCanvas::TextCall* find_text(const RecordingCanvas& dc, const std:
 
 TEST(ShorshorovStructureAtPoint, DrawsTitleSteelLinesAndThePointLine)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     RecordingCanvas dc;
-    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(message_box_take_log().empty());
     const auto* title = find_text(dc, "Definition of structure");
     ASSERT_NE(title, nullptr);
@@ -58,10 +58,10 @@ TEST(ShorshorovStructureAtPoint, DrawsTitleSteelLinesAndThePointLine)
 
 TEST(ShorshorovStructureAtPoint, RussianShowsTheFileTitleLines)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     set_language(Language::russian);
     RecordingCanvas dc;
-    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(has_text(dc, "Определение структуры"));
     EXPECT_TRUE(has_text(dc, "по атласу М.Х.Zoduzuruv"));
     EXPECT_TRUE(has_text(dc, "Sample steel (made-up data)"));
@@ -73,8 +73,8 @@ TEST(ShorshorovStructureAtPoint, RussianShowsTheFileTitleLines)
 
 TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
 {
-    reset_shorshorov_state();
-    SteelChoice steel = sample_steel("NoSuch.301");
+    reset_program_state();
+    SteelChoice steel = sample_shorshorov_steel("NoSuch.301");
     for (ShorshorovWindowRoutine routine : {shorshorov_structure_at_point_window, shorshorov_haz_profile_window}) {
         RecordingCanvas dc;
         routine(property_defaults, 50, nullptr, dc, 1, steel, 0);
@@ -87,7 +87,7 @@ TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
 
 TEST(ShorshorovWindows, TruncatedSteelFileIsNamedAndTheSoundRowsAreDrawn)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     SteelChoice steel;
     steel.file_name = write_steel_file("truncated.301", "0.1 100 300 0 0 0 0\n"
                                                         "1000 500 1500 50 90 100 100\n"
@@ -108,7 +108,7 @@ TEST(ShorshorovWindows, TruncatedSteelFileIsNamedAndTheSoundRowsAreDrawn)
 TEST(ShorshorovHazProfile, AFlatProfileSpansTwentyFiveAboveItsValue)
 {
     // One data row: every point of the zone gets its hardness.
-    reset_shorshorov_state();
+    reset_program_state();
     SteelChoice steel;
     steel.file_name = write_steel_file("flat.301", "0.1 100 300 0 0 0 0\n"
                                                    "1000 500 1500 50 90 100 100\n"
@@ -147,9 +147,9 @@ TEST(ShorshorovWindows, APointNotReachedGivesOneMessageAndNothingDrawn)
          "  Message!"},
     };
     for (const Case& c : cases) {
-        reset_shorshorov_state();
+        reset_program_state();
         RecordingCanvas dc;
-        c.routine(c.record, 50, nullptr, dc, 1, sample_steel(), 0);
+        c.routine(c.record, 50, nullptr, dc, 1, sample_shorshorov_steel(), 0);
         const auto boxes = message_box_take_log();
         ASSERT_EQ(boxes.size(), 1u) << c.text_start;
         EXPECT_EQ(boxes[0].text.rfind(c.text_start, 0), 0u) << boxes[0].text;
@@ -167,7 +167,7 @@ TEST(ShorshorovWindows, APointNotReachedGivesOneMessageAndNothingDrawn)
 // edge, and a line under the plot counts them.
 TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheWholeZone)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     current_model.prepare();
     const HazZone zone = find_haz_zone(0.5);
     ASSERT_TRUE(zone.found());
@@ -187,7 +187,7 @@ TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheW
 
     const double record[4] = {0.0, 0.5, T_from, 500};
     RecordingCanvas dc;
-    shorshorov_haz_profile_window(record, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_haz_profile_window(record, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(message_box_take_log().empty());
     EXPECT_TRUE(has_text(dc, cformat("Not plotted: peak below %g °C at 12 of 50 points", T_from)));
     // The plot: the dotted grey frame.
@@ -209,7 +209,7 @@ TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheW
     // when every point is drawn.
     const double all_reached[4] = {0.0, 0.5, 850, 500};
     RecordingCanvas full;
-    shorshorov_haz_profile_window(all_reached, 50, nullptr, full, 0, sample_steel(), 0);
+    shorshorov_haz_profile_window(all_reached, 50, nullptr, full, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(message_box_take_log().empty());
     const auto model_line = [](const RecordingCanvas& c) {
         for (const auto& t : c.texts)
@@ -219,23 +219,23 @@ TEST(ShorshorovHazProfile, PointsWhosePeakStaysBelowTheIntervalAreGapsAcrossTheW
     EXPECT_GT(model_line(dc), 0);
     EXPECT_EQ(model_line(dc), model_line(full));
 
-    render_shorshorov_window(shorshorov_haz_profile_window, record, 0, sample_steel(), "haz_profile_rate_gaps_en");
+    render_shorshorov_window(shorshorov_haz_profile_window, record, 0, sample_shorshorov_steel(), "haz_profile_rate_gaps_en");
     // A point not reached: a blank window after its message.
     const double never_cools[4] = {0.5, 0.5, 850, 10};
-    render_shorshorov_window(shorshorov_structure_at_point_window, never_cools, 0, sample_steel(),
+    render_shorshorov_window(shorshorov_structure_at_point_window, never_cools, 0, sample_shorshorov_steel(),
                              "structure_at_point_not_reached_en");
     EXPECT_EQ(message_box_take_log().size(), 1u);
 }
 
 TEST(ShorshorovHazProfile, SelectorPicksTheAxisTitleAndTheCurveHasFiftyPoints)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     const std::pair<int, const char*> cases[] = {
         {0, "Cooling velocity W, grad/s"}, {1, "HV30"}, {2, "Предел прочности, Rm"},
         {3, "Относительное удлинение A, %"}, {4, "Относительное сужение Z, %"}};
     for (const auto& [sel, axis] : cases) {
         RecordingCanvas dc;
-        shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, sel, sample_steel(), 0);
+        shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, sel, sample_shorshorov_steel(), 0);
         EXPECT_TRUE(message_box_take_log().empty());
         const auto* t = find_text(dc, axis);
         ASSERT_NE(t, nullptr) << sel;
@@ -252,10 +252,10 @@ TEST(ShorshorovHazProfile, SelectorPicksTheAxisTitleAndTheCurveHasFiftyPoints)
 // the plot, over the composition table.
 TEST(ShorshorovHazProfile, ValueLabelsStandOnTheAxis)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     for (int sel = 0; sel <= 4; ++sel) {
         RecordingCanvas dc;
-        shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, sel, sample_steel(), 0);
+        shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, sel, sample_shorshorov_steel(), 0);
         EXPECT_TRUE(message_box_take_log().empty());
         // The axis: the longest black 2 px line drawn upward.
         const RecordingCanvas::LineCall* axis = nullptr;
@@ -279,12 +279,12 @@ TEST(ShorshorovHazProfile, ValueLabelsStandOnTheAxis)
 TEST(ShorshorovWindows, PicturesInEnglishAndRussian)
 {
     for (Language lang : {Language::english, Language::russian}) {
-        reset_shorshorov_state();
+        reset_program_state();
         set_language(lang);
         const std::string tag = lang == Language::english ? "en" : "ru";
-        render_shorshorov_window(shorshorov_structure_at_point_window, property_defaults, 0, sample_steel(),
+        render_shorshorov_window(shorshorov_structure_at_point_window, property_defaults, 0, sample_shorshorov_steel(),
                                  "structure_at_point_" + tag);
-        render_shorshorov_window(shorshorov_haz_profile_window, property_defaults, 1, sample_steel(),
+        render_shorshorov_window(shorshorov_haz_profile_window, property_defaults, 1, sample_shorshorov_steel(),
                                  "haz_profile_hv_" + tag);
         EXPECT_TRUE(message_box_take_log().empty());
     }
@@ -298,9 +298,9 @@ TEST(ShorshorovWindows, PicturesInEnglishAndRussian)
 // weld's axis.
 TEST(ShorshorovHazProfile, PointsSpanTheZoneFromEdgeToEdge)
 {
-    reset_shorshorov_state();
+    reset_program_state();
     RecordingCanvas dc;
-    shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, 0, sample_steel(), 0);
+    shorshorov_haz_profile_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
     EXPECT_TRUE(message_box_take_log().empty());
     ASSERT_FALSE(dc.polylines.empty());
     const auto& pts = dc.polylines[0].points;
@@ -333,11 +333,11 @@ constexpr const char* rows_to_10 = "0.1 0 0 0 0 0 0\n"
 
 TEST(ShorshorovTableEnds, RatesBeyondTheLastRowAreSaidToTakeItsValues)
 {
-    SteelChoice steel = sample_steel();
+    SteelChoice steel = sample_shorshorov_steel();
     steel.file_name = write_steel_file("ends.301", rows_to_10);
     const double point[4] = {0.5, 0.5, 850.0, 500.0};
     for (const Language language : {Language::english, Language::russian, Language::german}) {
-        reset_shorshorov_state();
+        reset_program_state();
         set_language(language);
         const CoolingRate c = shorshorov_cooling_rate(0.5, 0.5, 850, 500);
         ASSERT_TRUE(c.reached());
@@ -361,12 +361,12 @@ TEST(ShorshorovTableEnds, SweepsSayWhichRatesTookAnEndRowsValues)
 {
     // The energy sweep's fast rates lie beyond the last row, and one line
     // under the x title gives the fastest.
-    SteelChoice steel = sample_steel();
+    SteelChoice steel = sample_shorshorov_steel();
     steel.file_name = write_steel_file("ends_sweep.301", rows_to_10);
     const double energy[8] = {0.5, 0.5, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
     for (const ShorshorovWindowRoutine routine :
          {shorshorov_structure_vs_energy_window, shorshorov_properties_vs_energy_window}) {
-        reset_shorshorov_state();
+        reset_program_state();
         RecordingCanvas dc;
         routine(energy, 50, nullptr, dc, 0, steel, 0);
         EXPECT_TRUE(message_box_take_log().empty());
@@ -392,10 +392,10 @@ TEST(ShorshorovTableEnds, SweepsSayWhichRatesTookAnEndRowsValues)
 // of every other text; the rate profile looks nothing up and has none.
 TEST(ShorshorovTableEnds, HazProfileSaysWhichRatesTookAnEndRowsValues)
 {
-    SteelChoice steel = sample_steel();
+    SteelChoice steel = sample_shorshorov_steel();
     steel.file_name = write_steel_file("ends_haz.301", rows_to_10);
     const double point[4] = {0.5, 0.5, 850.0, 500.0};
-    reset_shorshorov_state();
+    reset_program_state();
     RecordingCanvas dc;
     shorshorov_haz_profile_window(point, 50, nullptr, dc, 1, steel, 0);
     EXPECT_TRUE(message_box_take_log().empty());

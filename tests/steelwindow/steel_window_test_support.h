@@ -1,6 +1,6 @@
-// Shared by the tests of the steel-model windows: the schemes at their start
-// values, the composition the CHEMISTRY dialog offers first, point records,
-// the message boxes shown, and PNG renders of whole windows.
+// Shared by the tests of the steel-model windows: the composition the
+// CHEMISTRY dialog offers first, point records and PNG renders of whole
+// windows.
 #pragma once
 
 #include <filesystem>
@@ -14,26 +14,9 @@
 #include "image_canvas.h"
 #include "lang.h"
 #include "msgbox.h"
+#include "program_state.h"
 #include "recording_canvas.h"
 #include "steel_window_frame.h"
-
-inline void reset_steel_window_state()
-{
-    scheme_state.ppr1.parameters = Ppr1Parameters{};
-    scheme_state.ppr2.parameters = Ppr2Parameters{};
-    scheme_state.ppr3.parameters = Ppr3Parameters{};
-    scheme_state.ppr4.parameters = Ppr4Parameters{};
-    scheme_state.ppr5.parameters = Ppr5Parameters{};
-    scheme_state.ppr9.parameters = Ppr9Parameters{};
-    scheme_state.ppr14.parameters = Ppr14Parameters{};
-    scheme_state.ppr15.parameters = Ppr15Parameters{};
-    current_model = HeatSourceModel{};
-    install_start_scheme();
-    set_language(Language::english);
-    init_fonts();
-    message_box_set_record_mode(true);
-    message_box_take_log();
-}
 
 // C 0.15, Si 0.3, Mn 1.0: the steel of the models' worked examples.
 inline CompositionRecord example_composition()
@@ -43,20 +26,6 @@ inline CompositionRecord example_composition()
     c[el_si] = 0.3;
     c[el_mn] = 1.0;
     return c;
-}
-
-inline std::vector<MessageBoxRecord> shown_boxes() { return message_box_take_log(); }
-
-inline std::string language_tag(Language language)
-{
-    switch (language) {
-    case Language::english: return "en";
-    case Language::russian: return "ru";
-    case Language::ukrainian: return "ua";
-    case Language::german: return "de";
-    case Language::french: return "fr";
-    }
-    return "en";
 }
 
 // Draws the window on a 1024 x 768 picture with the dark red text colour the

@@ -14,8 +14,8 @@ namespace {
 
 class SteelWindowFrame : public ::testing::Test {
 protected:
-    void SetUp() override { reset_steel_window_state(); }
-    void TearDown() override { reset_steel_window_state(); }
+    void SetUp() override { reset_program_state(); }
+    void TearDown() override { reset_program_state(); }
 };
 
 TEST(SteelText, FillsItsConversionsAndHalvesPercentSigns)
@@ -103,7 +103,7 @@ TEST_F(SteelWindowFrame, RegimeSweepsStepFromTheLowerBound)
         {RegimeSweep::thickness, {0.5, 0.3, 850, 500, 0.1, 3.0}, 0.1, 0.158, 2.942, 0.1, 2.942},
     };
     for (const Row& row : rows) {
-        reset_steel_window_state();
+        reset_program_state();
         SteelPoint p;
         ASSERT_EQ(steel_point_at_entry(row.record.data(), p), CoolingStatus::reached);
         const RegimePlan plan = regime_plan(row.kind, row.record.data(), 50, 50);
@@ -161,7 +161,7 @@ TEST_F(SteelWindowFrame, EveryPointRunsUnderItsOwnRegimeAndTheLastStaysInForce)
     // 0.01 cm/s steps, each point on whichever worker takes it.
     const double record[] = {0.5, 0.3, 850, 500, 100, 400, 0.1, 0.3};
     for (RegimeSweep kind : {RegimeSweep::preheat, RegimeSweep::energy}) {
-        reset_steel_window_state();
+        reset_program_state();
         const Regime entered = regime_in_force();
         const RegimePlan plan = regime_plan(kind, record, 20, 20);
         std::vector<Regime> seen(20);
