@@ -99,8 +99,8 @@ inline constexpr int curve_set_max_count = 7999;   // largest N
 inline constexpr int curve_max_points = 100;       // points per curve
 
 // Reads a curve-set file; N must be a whole number from 25 to 7999, the file
-// must hold the N - 1 numbers that follow (one more is allowed and ignored,
-// as the original files may carry it) and its curve records must fill the
+// must hold the N - 1 numbers that follow (one more is allowed and ignored:
+// a set's files may end with a spare value) and its curve records must fill the
 // set exactly, each with 1 to 100 points and a colour number from 0 to
 // 0xFFFFFF. On failure the set keeps the header and the whole curves before
 // the fault (an empty set, N = 0, when the header itself is faulty).

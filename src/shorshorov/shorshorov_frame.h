@@ -26,9 +26,9 @@ void shorshorov_font(Canvas& dc, int height, int escapement = 0, int charset = -
 // Height of "Sample" in the font now selected.
 int shorshorov_sample_height(Canvas& dc);
 
-// A title line of the file as drawn: without its last character (the line
-// end the original kept; our reader has dropped it, so only a trailing
-// carriage return or newline goes).
+// A title line of the file as drawn: without a trailing carriage return or
+// newline, which is no letter of the title (the reader drops the line end
+// already; a line end left inside a stored title goes here).
 std::string shorshorov_shown_line(const std::string& line);
 
 // The cooling rate at the record's point under the regime in force, with T
