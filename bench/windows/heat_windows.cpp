@@ -17,9 +17,8 @@ namespace {
 void isotherms(const std::string& family, std::span<const int> schemes, IsothermTracer tracer)
 {
     register_window(family, schemes, [tracer](Canvas& dc) {
-        static const double record[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
         current_isotherm_tracer = tracer;
-        isotherm_window(record, 40, nullptr, dc, 0, 0);
+        isotherm_window(isotherm_start, 40, nullptr, dc, 0, 0);
     });
 }
 

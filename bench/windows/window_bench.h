@@ -1,5 +1,5 @@
 // What the window benchmarks share: the schemes each window family serves,
-// the start state of a window (the scheme installed with its data dialog's
+// the dialogs' start records, the start state of a window (the scheme installed with its data dialog's
 // start values, English, the fonts), the image the windows draw into and the
 // registration of one benchmark per scheme.
 #pragma once
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "canvas.h"
+#include "dialog_start_records.h"
 
 struct Window;
 
@@ -19,15 +20,6 @@ inline constexpr int every_scheme[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13
 inline constexpr int point_schemes[] = {1, 2, 3, 4, 5, 6, 9, 10};   // cooling rate, xy isotherms, steel windows
 inline constexpr int section_schemes[] = {2, 3, 6, 9, 10};          // yz and xz isotherms
 inline constexpr int thickness_schemes[] = {1, 3, 4, 5};            // the atlas windows against thickness
-
-// The dialogs' start values of the point and range dialogs, in record order
-// (a record holds eight doubles).
-inline constexpr double velocity_start[8] = {0.05, 0.0, 800.0, 500.0};
-inline constexpr double properties_start[8] = {0.05, 0.0, 850.0, 500.0};
-inline constexpr double property_start[8] = {0.5, 0.5, 850.0, 500.0};
-inline constexpr double energy_start[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
-inline constexpr double thickness_start[8] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
-inline constexpr double preheat_start[8] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
 
 // A column of the table: a scheme at its data dialog's start values, or
 // scheme 5 with the block the program starts with ("5'").

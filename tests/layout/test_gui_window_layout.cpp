@@ -15,6 +15,7 @@
 #include "atlas_files.h"
 #include "composition_dialog_start.h"
 #include "cycle_start_record.h"
+#include "dialog_start_records.h"
 #include "digitizer_view.h"
 #include "fonts.h"
 #include "heatsource.h"
@@ -100,15 +101,6 @@ const std::vector<int> point_schemes{1, 2, 3, 4, 5, 6, 9, 10};
 const std::vector<int> section_schemes{2, 3, 6, 9, 10};
 const std::vector<int> thickness_schemes{1, 3, 4, 5};
 const std::vector<int> no_scheme{0};
-
-// The point and range dialogs' start values, in record order.
-constexpr double velocity_start[8] = {0.05, 0.0, 800.0, 500.0};
-constexpr double properties_start[8] = {0.05, 0.0, 850.0, 500.0};
-constexpr double property_start[8] = {0.5, 0.5, 850.0, 500.0};
-constexpr double energy_start[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
-constexpr double thickness_start[8] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
-constexpr double preheat_start[8] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
-constexpr double isotherm_start[isotherm_record_size] = {300, 500, 850, 1300, 1500, 0};
 
 // A family: how its paint callback draws it (the temperature windows compute
 // once per scheme in `compute`, then draw in every language).
