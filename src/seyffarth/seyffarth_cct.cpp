@@ -226,12 +226,13 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     {
         char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
         if (current_model.summary != nullptr) current_model.summary(line1, line2, title);
+        // Centred on the width it is drawn in, so that a long scheme name
+        // is not cut at the right edge.
         const std::string model = seyffarth_model_line(title);
-        seyffarth_font(dc, page.H);
-        const int w = dc.text_extent(model).cx;
-        seyffarth_font(dc, page.H * 4 / 3);
+        const LineInside at = line_inside(dc, model, c.left, page.H * 4 / 3, c.left + 2, c.right - 2,
+                                          [](Canvas& d, int height) { seyffarth_font(d, height); });
         dc.set_text_color(black);
-        dc.text_out(c.left + (c.width() - w) / 2, static_cast<int>(c.bottom - 8.2 * h), model);
+        dc.text_out(c.left + (c.width() - at.width) / 2, static_cast<int>(c.bottom - 8.2 * h), model);
     }
     seyffarth_font(dc, page.H);
     dc.set_text_color(seyffarth_colour({120, 0, 95}));

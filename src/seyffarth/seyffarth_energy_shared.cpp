@@ -161,8 +161,12 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
     const Rgb title_colour = mode_colour({127, 0, 0});
     const int h = steel_extent(dc, b.grade.empty() ? "W" : b.grade, H).cy;
     const int h1 = b.title_rows_in_H ? h : steel_extent(dc, b.title.empty() ? "W" : b.title, H12).cy;
+    // A title longer than the page is drawn in a smaller font, from its own
+    // column or left of it, so that it ends inside.
+    const auto font = [](Canvas& d, int height) { steel_font(d, height); };
+    const LineInside title = line_inside(dc, b.title, left + h1, H12, left + 2, client.right - 2, font);
+    text_at(dc, title.x, mul(0.3, h1) + top, b.title, title_colour);
     steel_font(dc, H12);
-    text_at(dc, left + h1, mul(0.3, h1) + top, b.title, title_colour);
     text_at(dc, left + h1, static_cast<int>(top + 1.1 * h1), b.atlas_line, title_colour);
     steel_font(dc, H);
     text_at(dc, left + 2 * h, static_cast<int>(top + b.class_line_y * h),
@@ -172,10 +176,10 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
             seyffarth_grade_line(b.grade, charset_cyrillic),
             {0, 0, 0});
     const SteelSummary s = steel_summary();
-    const std::string model =
-        seyffarth_model_line(s.title);
-    const int wm = steel_extent(dc, model, H12).cx;
-    text_at(dc, left + (width - wm) / 2, static_cast<int>(bottom - 7.5 * h), model, mode_colour({120, 0, 95}));
+    const std::string model = seyffarth_model_line(s.title);
+    const LineInside at = line_inside(dc, model, left, H12, left + 2, client.right - 2,
+                                      [](Canvas& d, int height) { steel_font(d, height); });
+    text_at(dc, left + (width - at.width) / 2, static_cast<int>(bottom - 7.5 * h), model, mode_colour({120, 0, 95}));
     const std::string point =
         steel_text(pick(Text5{" (y=%g, cm; z=%g, cm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
                               " (y=%g, cm; z=%g, cm)", " (y=%g, cm; z=%g, cm)"}),

@@ -376,10 +376,11 @@ Summary model_summary()
 void seyffarth_draw_model_line(Canvas& dc, const SeyffarthPage& page, int x, int y)
 {
     const Summary s = model_summary();
-    seyffarth_font(dc, page.H);
-    seyffarth_font(dc, page.H * 4 / 3);
+    const std::string model = seyffarth_model_line(s.title);
+    const LineInside at = line_inside(dc, model, x, page.H * 4 / 3, page.client.left + 2, page.client.right - 2,
+                                      [](Canvas& d, int height) { seyffarth_font(d, height); });
     dc.set_text_color(black);
-    dc.text_out(x, y, seyffarth_model_line(s.title));
+    dc.text_out(at.x, y, model);
 }
 
 void seyffarth_draw_result_line(Canvas& dc, const SeyffarthPage& page, int x, int y, const std::string& text)

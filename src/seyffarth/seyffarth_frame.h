@@ -163,7 +163,9 @@ void seyffarth_draw_class_and_grade(Canvas& dc, const SeyffarthPage& page, const
                                     const SteelDescriptor& descriptor, double class_at = 1.5,
                                     double grade_at = 2.7);
 
-// The model line: measured in font H, drawn in font 4H/3, black, at (x, y).
+// The model line in font 4H/3, black, at (x, y): a line too long for the
+// page moves left, and in a smaller font where the page is too narrow for
+// it, so that it ends inside the page.
 void seyffarth_draw_model_line(Canvas& dc, const SeyffarthPage& page, int x, int y);
 
 // The result line of a window computed at a point ("In a range: ...", ending

@@ -268,11 +268,11 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
 
     const SteelSummary s = steel_summary();
     const std::string model = cformat(" Рассчёт по модели: \"%s\"", s.title.c_str());
-    haz_font(dc, title_height);
-    const int wm = dc.text_extent(model).cx;
+    const LineInside at = line_inside(dc, model, client.left, title_height, client.left + 2, client.right - 2,
+                                      [](Canvas& d, int height) { haz_font(d, height); });
     dc.set_text_color({120, 0, 95});
     const int model_y = static_cast<int>(client.bottom - 8.2 * Hg);
-    dc.text_out(client.left + (client.right - client.left - wm) / 2, model_y, model);
+    dc.text_out(client.left + (client.right - client.left - at.width) / 2, model_y, model);
     // The range line's opaque cell goes under the model line's ink.
     const int model_bottom = model_y + dc.text_extent(model).cy + 1;
 

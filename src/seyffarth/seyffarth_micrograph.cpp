@@ -168,9 +168,11 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
 
     char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
     if (current_model.summary != nullptr) current_model.summary(line1, line2, title);
-    seyffarth_font(dc, page.H * 4 / 3);
+    const std::string model = with_value(" Рассчёт по модели: \"%s\"", title);
+    const LineInside at = line_inside(dc, model, plot.left, page.H * 4 / 3, c.left + 2, c.right - 2,
+                                      [](Canvas& d, int height) { seyffarth_font(d, height); });
     dc.set_text_color(black);
-    dc.text_out(plot.left, static_cast<int>(c.bottom - 8.2 * h), with_value(" Рассчёт по модели: \"%s\"", title));
+    dc.text_out(at.x, static_cast<int>(c.bottom - 8.2 * h), model);
 
     seyffarth_font(dc, page.H);
     dc.set_text_color({120, 0, 95});
@@ -190,7 +192,13 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
             {"Бейнит = %-.3g %%;  ", shares.bainite, {127, 127, 127}},
             {"Перлит = %-.3g %%;  ", shares.pearlite, {127, 127, 127}},
         };
-        int x = plot.left;
+        // The shares as one line that ends inside the page: moved left, and
+        // in a smaller font where the page is too narrow for it.
+        std::string whole;
+        for (const auto& f : fragments) whole += cformat(f.format, f.value);
+        const LineInside at = line_inside(dc, whole, plot.left, page.H, c.left + 2, c.right - 2,
+                                          [](Canvas& d, int height) { seyffarth_font(d, height); });
+        int x = at.x;
         for (const auto& f : fragments) {
             const std::string text = cformat(f.format, f.value);
             dc.set_text_color(f.colour);

@@ -378,11 +378,11 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
     {
         char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
         if (current_model.summary != nullptr) current_model.summary(line1, line2, title);
-        seyffarth_font(dc, static_cast<int>(1.2 * page.H));
         const std::string model = seyffarth_model_line(title);
-        const Size size = dc.text_extent(model);
+        const LineInside at = line_inside(dc, model, c.left, static_cast<int>(1.2 * page.H), c.left + 2, c.right - 2,
+                                          [](Canvas& d, int height) { seyffarth_font(d, height); });
         dc.set_text_color(seyffarth_colour({120, 0, 95}));
-        dc.text_out(c.left + (c.width() - size.cx) / 2, static_cast<int>(c.bottom - 8.2 * h), model);
+        dc.text_out(c.left + (c.width() - at.width) / 2, static_cast<int>(c.bottom - 8.2 * h), model);
     }
     seyffarth_font(dc, page.H);
     dc.set_text_color(seyffarth_colour({120, 0, 95}));

@@ -231,7 +231,12 @@ void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bo
     dc.set_text_color(shorshorov_title_colour);
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     const int c = dc.text_extent(title).cy;
-    dc.text_out(client.left + c, client.top + static_cast<int>(0.3 * c), title);
+    // A title longer than the client is drawn in a smaller font, from its
+    // column or left of it, so that it ends inside; the rows stay.
+    const LineInside at = line_inside(dc, title, client.left + c, static_cast<int>(1.4 * H), client.left + 2,
+                                      client.right - 2, [](Canvas& d, int height) { shorshorov_font(d, height); });
+    dc.text_out(at.x, client.top + static_cast<int>(0.3 * c), title);
+    shorshorov_font(dc, static_cast<int>(1.4 * H));
     if (atlas_line) dc.text_out(client.left + c, client.top + static_cast<int>(1.1 * c), pick(atlas));
 }
 
@@ -348,6 +353,13 @@ Rect shorshorov_place_composition(Canvas& dc, Rect client, int H, const Shorshor
     }
     y += down;
     return moved(box, 0, down);
+}
+
+void shorshorov_draw_model_line(Canvas& dc, Rect client, int x, int y, int height, std::string_view text)
+{
+    const LineInside at = line_inside(dc, text, x, height, client.left + 2, client.right - 2,
+                                      [](Canvas& d, int h) { shorshorov_font(d, h); });
+    dc.text_out(at.x, y, text);
 }
 
 std::string shorshorov_model_line(bool energy_window, bool french_blank)

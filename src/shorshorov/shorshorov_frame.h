@@ -23,6 +23,11 @@ inline constexpr Rgb shorshorov_panel_colour{120, 0, 95};
 void shorshorov_font(Canvas& dc, int height, int escapement = 0, int charset = -1,
                      const char* face = "Times New Roman");
 
+// A model line at (x, y) in font `height`, in the colour set: moved left,
+// and in a smaller font where the client is too narrow for it, so that it
+// ends inside the client.
+void shorshorov_draw_model_line(Canvas& dc, Rect client, int x, int y, int height, std::string_view text);
+
 // Height of "Sample" in the font now selected.
 int shorshorov_sample_height(Canvas& dc);
 

@@ -135,9 +135,11 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
         dc.text_out(plot.left, client.bottom - 2 * c, l1);
         dc.text_out(plot.left, client.bottom - c, l2);
     }
-    shorshorov_font(dc, static_cast<int>(1.4 * H), 0, -1, face);
     dc.set_text_color(shorshorov_title_colour);
-    dc.text_out(plot.left, plot.bottom + static_cast<int>(2.8 * c), cformat(" Рассчёт по модели: \"%s\"", t));
+    const std::string model = cformat(" Рассчёт по модели: \"%s\"", t);
+    const LineInside at = line_inside(dc, model, plot.left, static_cast<int>(1.4 * H), client.left + 2, client.right - 2,
+                                      [face](Canvas& d, int height) { shorshorov_font(d, height, 0, -1, face); });
+    dc.text_out(at.x, plot.bottom + static_cast<int>(2.8 * c), model);
     if (current_model.draw_panel) {
         dc.set_text_color(Rgb{0, 0, 0});
         current_model.draw_panel(dc, client, 1, 1, 1, 1);

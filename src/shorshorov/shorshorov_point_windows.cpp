@@ -216,9 +216,9 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + lay.table_row, 20, 20, dc);
 
     shorshorov_draw_parameters(dc, client, plot.left, H, PanelRows{});
-    shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
-    dc.text_out(plot.left, plot.bottom + lay.model_row, shorshorov_model_line(false, false));
+    shorshorov_draw_model_line(dc, client, plot.left, plot.bottom + lay.model_row, static_cast<int>(1.4 * H),
+                               shorshorov_model_line(false, false));
 }
 
 void shorshorov_haz_profile_window(const double* params, int steps, Window* window, Canvas& dc, int selector,
@@ -379,11 +379,11 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     shorshorov_font(dc, H);
     s.shorshorov_draw_point_property_table(client.left + 10, plot.bottom + table_row, 20, 20, dc);
 
-    shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.set_text_color(shorshorov_title_colour);
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);
-    dc.text_out(plot.left, plot.bottom + model_row, cformat(" Рассчёт по модели: \"%s\"", t));
+    shorshorov_draw_model_line(dc, client, plot.left, plot.bottom + model_row, static_cast<int>(1.4 * H),
+                               cformat(" Рассчёт по модели: \"%s\"", t));
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         current_model.draw_panel(dc, client, 1, 1, 1, 1);

@@ -665,10 +665,13 @@ void draw_text_block(Canvas& dc, const SweepLayout& layout, const SweepPage& g, 
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, g.H, layout.panel);
     dc.set_text_color(shorshorov_title_colour);
     const std::string model = shorshorov_model_line(energy, energy && layout.structure);
-    shorshorov_font(dc, mul(layout.model_font, g.H));
-    const int model_x =
-        layout.model_centred ? client.left + (client.right - client.left - dc.text_extent(model).cx) / 2 : L;
-    dc.text_out(model_x, B + g.model_row, model);
+    if (layout.model_centred) {
+        const LineInside at = line_inside(dc, model, client.left, mul(layout.model_font, g.H), client.left + 2,
+                                          client.right - 2, [](Canvas& d, int height) { shorshorov_font(d, height); });
+        dc.text_out(client.left + (client.right - client.left - at.width) / 2, B + g.model_row, model);
+    } else {
+        shorshorov_draw_model_line(dc, client, L, B + g.model_row, mul(layout.model_font, g.H), model);
+    }
     const std::string point = point_line(p);
     shorshorov_font(dc, g.H);
     dc.set_text_color(black);

@@ -29,9 +29,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
         // --- The HAZ profile (selectors 0..6; Russian texts in every language)
-        {"seyffarth_haz_profile_[0-6]/9/de", "outside", sey_model, "", 570, 580, 0, false,
-         "The model line of scheme 9 with its German name, 1034 px in the title font 28, centred in the client: "
-         "from x = -2 to 1032."},
 
         // --- Structure against plate thickness
         {"seyffarth_structure_vs_thickness", "crosses", sey_structure, "", 270, 310, 2, true,
@@ -43,12 +40,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "start values) reaches left of x = 77 into the turned structure title at 71..100."},
 
         // --- Micrograph (Russian texts in every language)
-        {"seyffarth_(structure_at_point|cct_at_point|properties_at_point|micrograph)", "outside", sey_model, "", 530,
-         575, 0, false,
-         "Model lines wider than the window: at (L, 768 - 9.5h) = (128, 530) in font 4H/3 = 33 (structure), centred "
-         "by its width in font H but drawn in 33 (CCT, at 768 - 8.2h = 563), centred in font 30 (properties), from "
-         "L = 204 in font 36 (micrograph): the names of schemes 4, 6 and 9, and the German and French ones, run "
-         "past x = 1024 or start left of 0."},
 
         // --- CCT diagram
         {"seyffarth_cct_at_point/(2|4|5'|9)/.*", "crosses", "^[0-9]+$", "", 455, 480, 1, false,
@@ -99,17 +90,8 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          sey_class, 35, 65, 0, false,
          "Atlas line in font 30 at 33, its descenders (\"y\", \"ff\", \"g\") to row 63; class line in font 25 at "
          "(2h, (int)(2.3h)) = (50, 57), capitals from row 61."},
-        {"seyffarth_(structure|properties)_vs_energy/.*/de", "outside",
-         "^Die Abhängigkeit (des Zusammensetzung|der mechanischen Eigenschaften) von der Beziehung", "", 10, 20, 0,
-         false,
-         "The German titles of the energy windows, 1038 px in font 30 from x = h1 = 30 (structure) and 1011 px in "
-         "font 27 from 27 (properties, H = 23): they end past 1024."},
 
         // --- Lines under the plot
-        {"seyffarth_(structure|properties)_vs_(energy|preheat|thickness)/(4|6|9)/(de|fr)", "outside", sey_model, "",
-         580, 605, 0, false,
-         "Model line centred in the client at (int)(768 - 7.5h) = 580 in font 30 (595 in font 27 for the properties "
-         "against the energy input): the German and French names of schemes 4, 6 and 9 are 1035..1277 px wide."},
         {"seyffarth_properties_at_point", "overlap", sey_model, sey_result, 565, 595, 0, false,
          "Model line in font 30 at (int)(768 - 8.2h) = 563, descenders to row 593; result line in font 25 at "
          "(left + 5h, (int)(768 - 7.2h)) = (125, 588), capitals and brackets from row 591."},

@@ -94,17 +94,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "the title reaches (it reads upward from B = 504)."},
 
         // ---- texts wider than their place
-        {"shorshorov_.*", "outside", model_line, "", 480, 700, 0, false,
-         "The model line with the scheme's title from the plot's left or centred: in 1.4 H = 35 from 300 (HAZ "
-         "profile), 1.4 H = 37 from 5 c0 = 135 (micrograph), 1.4 H = 33 from 85 (at a point), 1.3 H = 31 from 136 "
-         "(structure versus energy), 1.4 H = 33 from 136 / 204 (preheat, structure versus thickness), 1.2 H = 28 "
-         "from 288 (properties versus thickness), 1.4 H centred (properties versus energy, x < 0 when wider than "
-         "1024): the long scheme titles (4, 5, 6, 9, the German, French and Ukrainian ones) are 700 to 1250 px wide."},
-        {"shorshorov_properties_vs_energy/.*/(de|fr)", "outside",
-         "^(Die Abhängigkeit der mechanischen Eigenschaften von der Beziehung|La dépendance de laLa dépendance)", "",
-         0, 50, 0, false,
-         "The German and French titles of the window (98 and 93 characters) in 1.4 H = 33 from x = c = 33 are wider "
-         "than the 991 px left."},
         {"shorshorov_structure_vs_preheat/.*/(en|de|fr)", "outside", "^➃$", "", 300, 420, 0, false,
          "The F row's glyph 0xC3 at (right - 2 w / 5, T + 8 h - 1) = (1024 - 16, 310 .. 348 as the plot's top goes "
          "down under the composition table), w = 40 the width of \"F, %\" in font H: the glyph, 18 px of ink, ends "

@@ -10,6 +10,8 @@
 #include "cooling_reports.h"
 #include "shorshorov_frame.h"
 #include "shorshorov_test_support.h"
+#include "scheme_at_dialog_values.h"
+#include "text_cells.h"
 
 namespace {
 
@@ -382,6 +384,48 @@ TEST(ShorshorovSweeps, PicturesInEnglishAndRussian)
             render_shorshorov_window(w.routine, w.params, 0, sample_shorshorov_steel(),
                                      std::string(w.name) + (lang == Language::english ? "_en" : "_ru"));
             EXPECT_TRUE(message_box_take_log().empty());
+        }
+    }
+    set_language(Language::english);
+}
+
+// The model line with the longest scheme names (German and French, scheme
+// 9) and the long German and French titles of the properties window against
+// the energy input end inside the 1024-pixel screen, from their place or
+// left of it, in a smaller font only where the screen is too narrow.
+TEST(ShorshorovSweeps, LongModelLinesAndTitlesEndInsideTheWindow)
+{
+    using Routine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
+    const double at_point[8] = {0.5, 0.5, 850, 500};
+    const double energy[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
+    const struct {
+        const char* name;
+        Routine routine;
+        const double* record;
+    } windows[] = {
+        {"structure at a point", shorshorov_structure_at_point_window, at_point},
+        {"HAZ profile", shorshorov_haz_profile_window, at_point},
+        {"micrograph", shorshorov_micrograph_window, at_point},
+        {"structure against energy", shorshorov_structure_vs_energy_window, energy},
+        {"properties against energy", shorshorov_properties_vs_energy_window, energy},
+    };
+    for (const Language language : {Language::german, Language::french}) {
+        for (const auto& w : windows) {
+            reset_program_state(language);
+            ASSERT_TRUE(install_scheme_at_dialog_values(9));
+            RecordingCanvas dc;
+            w.routine(w.record, 50, nullptr, dc, 1, sample_shorshorov_steel(), 0);
+            int checked = 0;
+            for (const auto& t : dc.texts) {
+                const bool model = t.text.find("\"9. ") != std::string::npos;
+                const bool title = t.text.rfind("Die Abhängigkeit", 0) == 0 || t.text.rfind("La dépendance", 0) == 0;
+                if (!model && !title) continue;
+                ++checked;
+                const Rect cell = text_cell(t);
+                EXPECT_GE(cell.left, 2) << w.name << ": " << t.text;
+                EXPECT_LE(cell.right, 1024 - 2) << w.name << ": " << t.text;
+            }
+            EXPECT_GE(checked, 1) << w.name;
         }
     }
     set_language(Language::english);
