@@ -397,8 +397,10 @@ void paint_family(const DataDialog& d, Canvas* dc, Window* dlg)
     if (current_model.caption != nullptr) current_model.caption(line1, line2, line3);
     draw_scheme_picture(*dc, dlg, d.picture, line1, line2, line3, Rect{14, 25, 137, 118});
 
+    // Legends, their stacked units and the footnote's pieces stand close
+    // enough that an opaque cell would blank the ink of the line above.
     dc->set_background_color(Rgb{194, 194, 194});
-    dc->set_background_mode(BackgroundMode::opaque);
+    dc->set_background_mode(BackgroundMode::transparent);
     const int H = G / d.divisor_h;
     const double x0 = W / d.divisor_x;
 

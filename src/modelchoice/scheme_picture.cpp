@@ -5,6 +5,10 @@
 #include "picture.h"
 #include "screen.h"
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 
 namespace {
 
@@ -62,14 +66,66 @@ void draw_scheme_picture(Canvas& dc, Window* dialog, const char* name, const cha
     text_font.charset = language_charset();
     text_font.face = "Times New Roman";
     dc.select_font(text_font);
+    // The lines stand 0.9 of their height apart: an opaque cell would blank
+    // the descenders of the line above.
+    dc.set_background_mode(BackgroundMode::transparent);
 
-    const char* lines[3] = {line1, line2, line3};
+    // The lines stand above the picture's bottom at 3.2, 2.3 and 1.4 of the
+    // dialog's base unit; a line of one character or none is left out.
     const double offsets[3] = {3.2, 2.3, 1.4};
+    const char* given[3] = {line1, line2, line3};
+    std::vector<std::string> lines;
+    std::vector<double> tops;
     for (int i = 0; i < 3; ++i) {
-        const char* line = lines[i] != nullptr ? lines[i] : "";
-        const Size s = dc.text_extent(line);
-        if (character_count(line) <= 1) continue;
-        const int y = static_cast<int>(r.bottom - offsets[i] * h);
-        dc.text_out(r.left + (r.width() - s.cx) / 2, y, line);
+        const std::string text = given[i] != nullptr ? given[i] : "";
+        if (character_count(text.c_str()) <= 1) continue;
+        lines.push_back(text);
+        tops.push_back(offsets[i]);
     }
+    // A caption wider than its picture would run into the next picture or
+    // past the dialog: its words are filled anew into as many lines as it
+    // had, each as wide as the picture allows; a caption whose words do not
+    // fit even so is set in a smaller font until they do, down to half the
+    // height. A word wider than that is left as it stands.
+    const int room = r.width() - 6;
+    const auto too_wide = [&](const std::vector<std::string>& ls) {
+        for (const std::string& l : ls)
+            if (dc.text_extent(l).cx > room) return true;
+        return false;
+    };
+    if (too_wide(lines)) {
+        const std::size_t count = lines.size();
+        std::vector<std::string> words;
+        for (const std::string& l : lines) {
+            std::istringstream in(l);
+            for (std::string w; in >> w;) words.push_back(w);
+        }
+        for (int height = h; height >= h / 2; --height) {
+            text_font.height = height;
+            dc.select_font(text_font);
+            std::vector<std::string> filled(1);
+            for (const std::string& w : words) {
+                const std::string joined = filled.back().empty() ? w : filled.back() + " " + w;
+                if (filled.back().empty() || dc.text_extent(joined).cx <= room)
+                    filled.back() = joined;
+                else
+                    filled.push_back(w);
+            }
+            if (filled.size() <= count && !too_wide(filled)) {
+                lines = filled;
+                break;
+            }
+        }
+        if (too_wide(lines)) {
+            text_font.height = h;
+            dc.select_font(text_font);
+        }
+    }
+
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Size s = dc.text_extent(lines[i]);
+        const int y = static_cast<int>(r.bottom - tops[i] * h);
+        dc.text_out(r.left + (r.width() - s.cx) / 2, y, lines[i]);
+    }
+    text_font.height = h;
 }

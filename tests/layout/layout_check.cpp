@@ -432,5 +432,13 @@ std::vector<DialogFinding> check_dialog_layout(const Window* dialog, const Recor
             if (!covers_surface(l.control->kind) && boxes_meet(t.ink, l.ink) && meet(t.glyphs, l.glyphs))
                 out.push_back({LayoutFindingKind::overlap, t.text, "\"" + l.text + "\"", "ink " + box_text(t.ink)});
     }
+    // The painted texts among themselves: no ink on ink, and none blanked by
+    // a later opaque cell; glyphs that only graze (descenders) may stay.
+    for (const LayoutFinding& f : check_layout(*painted, client)) {
+        if (f.kind != LayoutFindingKind::overlap && f.kind != LayoutFindingKind::covered) continue;
+        if (only_touching(f)) continue;
+        out.push_back({f.kind, f.first.text, "\"" + f.second.text + "\"",
+                       "ink " + box_text(f.first.ink) + " " + box_text(f.second.ink)});
+    }
     return out;
 }

@@ -100,6 +100,6 @@ struct DialogFinding {
 // `painted` (optional) is what the dialog's paint drew: its texts must stand
 // inside the client rectangle and clear of the controls that cover the
 // dialog's surface (buttons, edits, combo and list boxes, progress bars,
-// pictures) and of the controls' texts. How the painted texts stand among
-// themselves is the painters' own layout, checked where they draw in windows.
+// pictures), of the controls' texts and of each other (ink that only
+// touches, in strips up to 2 px, aside).
 std::vector<DialogFinding> check_dialog_layout(const Window* dialog, const RecordingCanvas* painted = nullptr);

@@ -186,7 +186,8 @@ TEST_P(Painting, CaptionLinesAreCentredAndShortOnesLeftOut)
             EXPECT_EQ(dc.texts[0].text, "ab");
             EXPECT_EQ(dc.texts[0].x, r.left + (r.width() - w_ab) / 2);
             EXPECT_EQ(dc.texts[0].y, static_cast<int>(r.bottom - 2.3 * h));
-            // wider than the cell: still centred, over both edges
+            // one word wider than the cell even in half the font: left as
+            // it stands, centred, over both edges
             const int w_wide = measure_text(dc.texts[1].font, wide).cx;
             ASSERT_GT(w_wide, r.width());
             EXPECT_EQ(dc.texts[1].x, r.left + (r.width() - w_wide) / 2);
@@ -196,6 +197,53 @@ TEST_P(Painting, CaptionLinesAreCentredAndShortOnesLeftOut)
         // the caption font stays in the shared record
         EXPECT_EQ(text_font.height, h);
         EXPECT_EQ(text_font.face, "Times New Roman");
+    });
+}
+
+TEST_P(Painting, CaptionWiderThanItsPictureIsFilledAnewInsideIt)
+{
+    with_dialog(1, [](Window* dlg) {
+        const Rect cell{1, 0, 86, 64};
+        const Rect r = map_dialog_rect(dlg, cell);
+        const int h = screen_facts().dialog_base_unit_y;
+        // Captions with lines wider than the cell: one whose words fit in
+        // its three lines at the full height, one that needs a smaller font.
+        struct Case {
+            const char* lines[3];
+            bool full_height;
+        };
+        const Case cases[] = {
+            {{"8. aa bb cc dd ee ff gg hh ii jj kk", "ll", "mm"}, true},
+            {{"8. Surfacing of the massive body by saw-tooth oscillations", "of a wide",
+              "electrode on a plate of two metals"}, false},
+        };
+        for (const Case& c : cases) {
+            RecordingCanvas dc;
+            draw_scheme_picture(dc, dlg, "PprBmp_1", c.lines[0], c.lines[1], c.lines[2], cell);
+            ASSERT_GE(dc.texts.size(), 1u);
+            ASSERT_LE(dc.texts.size(), 3u);
+            std::string all;
+            const double tops[3] = {3.2, 2.3, 1.4};
+            for (std::size_t i = 0; i < dc.texts.size(); ++i) {
+                const TextCall& t = dc.texts[i];
+                const int w = measure_text(t.font, t.text).cx;
+                EXPECT_GE(t.x, r.left) << t.text;
+                EXPECT_LE(t.x + w, r.right) << t.text;
+                EXPECT_EQ(t.y, static_cast<int>(r.bottom - tops[i] * h)) << t.text;
+                EXPECT_EQ(t.font.height, dc.texts[0].font.height);
+                all += (all.empty() ? "" : " ") + t.text;
+            }
+            // the first line as given was wider than the cell
+            EXPECT_GT(measure_text(dc.texts[0].font, c.lines[0]).cx, r.width());
+            // every word kept, in its order
+            EXPECT_EQ(all, std::string(c.lines[0]) + " " + c.lines[1] + " " + c.lines[2]);
+            if (c.full_height)
+                EXPECT_EQ(dc.texts[0].font.height, h);
+            else
+                EXPECT_LT(dc.texts[0].font.height, h);
+            EXPECT_GE(dc.texts[0].font.height, h / 2);
+            EXPECT_EQ(text_font.height, h);
+        }
     });
 }
 
