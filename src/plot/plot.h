@@ -127,26 +127,33 @@ int plot_y_bottom(Rect rect, WorldBox box, double y);
 
 // Where a one-line text ends inside [left, right]: the greatest font height,
 // at most `height`, at which it is no wider than right - left (the font is
-// chosen by select(dc, height) and stays selected), and its left end, x
-// moved left the least distance that keeps its right end inside, never left
-// of `left`. A line that fits where it stands keeps its place and font.
+// chosen by select(dc, height) and stays selected; width(dc) measures the
+// line in the font selected), and its left end, x moved left the least
+// distance that keeps its right end inside, never left of `left`. A line
+// that fits where it stands keeps its place and font.
 struct LineInside {
     int x = 0;
     int height = 0;
     int width = 0;
 };
-template <class Select>
-LineInside line_inside(Canvas& dc, std::string_view text, int x, int height, int left, int right, Select select)
+template <class Select, class Width>
+LineInside line_inside_measured(Canvas& dc, int x, int height, int left, int right, Select select, Width width_of)
 {
     const int room = std::max(1, right - left);
     int fit = height;
     select(dc, fit);
-    int width = dc.text_extent(text).cx;
+    int width = width_of(dc);
     while (fit > 1 && width > room) {
         const long long scaled = static_cast<long long>(fit) * room / std::max(1, width);
         fit = std::max(1, std::min(fit - 1, static_cast<int>(scaled)));
         select(dc, fit);
-        width = dc.text_extent(text).cx;
+        width = width_of(dc);
     }
     return {std::max(left, std::min(x, right - width)), fit, width};
+}
+template <class Select>
+LineInside line_inside(Canvas& dc, std::string_view text, int x, int height, int left, int right, Select select)
+{
+    return line_inside_measured(dc, x, height, left, right, select,
+                                [text](Canvas& d) { return d.text_extent(text).cx; });
 }

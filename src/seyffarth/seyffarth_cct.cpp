@@ -172,7 +172,6 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     const SeyffarthPage page = seyffarth_page_setup(window, dc, 30);
     const Rect c = page.client;
     const int h = page.h;
-    const Rect plot = cct_plot(page, 11);
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
     seyffarth_draw_composition(dc, page, descriptor);
@@ -182,6 +181,16 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
     options.last_four_counts = false;
     if (!seyffarth_read_phases(window, steel, descriptor, phases, options)) return;
     const SeyffarthShares shares = seyffarth_shares_at(phases, point.L);
+    // A cooling time beyond the structure table's rows takes the end row's
+    // shares, and a line under the time title says so; the plot rises so
+    // that the title and the line end above the model line, which keeps its
+    // place.
+    const std::string end_line = seyffarth_table_end_line(phases, point.t);
+    const int end_row = seyffarth_end_line_room(dc, page, end_line);
+    const int h1 = seyffarth_font(dc, static_cast<int>(1.2 * page.H));
+    Rect plot = cct_plot(page, 11);
+    const int under_title = static_cast<int>(1.5 * h1) + h1;
+    if (end_row > 0) plot.bottom = std::min(plot.bottom, static_cast<int>(c.bottom - 8.2 * h) - end_row - under_title);
 
     CurveSet curves;
     WorldBox box;
@@ -234,6 +243,7 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
         dc.set_text_color(black);
         dc.text_out(c.left + (c.width() - at.width) / 2, static_cast<int>(c.bottom - 8.2 * h), model);
     }
+    seyffarth_draw_end_line(dc, page, end_line, plot.bottom + under_title);
     seyffarth_font(dc, page.H);
     dc.set_text_color(seyffarth_colour({120, 0, 95}));
     seyffarth_draw_result_line(dc, page, plot.left, static_cast<int>(c.bottom - 7.0 * h),

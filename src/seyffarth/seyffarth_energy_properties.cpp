@@ -10,10 +10,15 @@
 #include "heatsource.h"
 #include "lang.h"
 #include "steel_window_frame.h"
+#include "table_ends.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -180,17 +185,23 @@ struct Page {
     int H = 0, h = 0;
 };
 
-// The client cleared, and the plot, which gives up the room of the note of
-// points left out, so the lines under the note keep their places.
-Page lay_out_page(const PropertyLayout& layout, Window* window, Canvas& dc, const SweepGaps& gaps)
+// The client cleared, and the plot, which gives up the room of the notes
+// under the x title, so the lines under the notes keep their places.
+Page lay_out_page(const PropertyLayout& layout, Window* window, Canvas& dc, const std::vector<std::string>& notes)
 {
     Page g;
     g.client = steel_client_rect(window, dc);
     g.H = (g.client.bottom - g.client.top) / layout.font_divisor;
     steel_clear(dc, g.client);
     g.h = steel_extent(dc, "W", g.H).cy;
-    g.plot = plot_rect(g.client, {.left = 12, .top = 9, .right = 12, .bottom = 10}, g.h,
-                       steel_sweep_note_room(dc, gaps, g.H));
+    const int notes_room = sweep_notes_room(dc, notes, g.H);
+    g.plot = plot_rect(g.client, {.left = 12, .top = 9, .right = 12, .bottom = 10}, g.h, notes_room);
+    // With notes, the x title (a line of font H at its row under the plot)
+    // and the notes end above the model line's row.
+    if (!notes.empty()) {
+        const int model_row = static_cast<int>(g.client.bottom - 7.5 * g.h);
+        g.plot.bottom = std::min(g.plot.bottom, model_row - static_cast<int>(layout.x_title_row * g.h) - g.h - notes_room);
+    }
     return g;
 }
 
@@ -230,6 +241,34 @@ std::array<PropertyCurve, 6> compute_properties(const PropertyLayout& layout, co
             p.values[i] = u;
         }
     }
+    return out;
+}
+
+// The lines of the cooling times that lay beyond a property curve's ends,
+// which took the curve's end values: one for each end reached, led by the
+// symbols of the curves that end there (curves digitized over the same
+// times share one line).
+std::vector<std::string> property_end_lines(const CurveSet& curves, const std::array<PropertyCurve, 6>& properties,
+                                            const SweepOutput& t85)
+{
+    static const char* const symbols[6] = {"HV", "Rm", "R02", "A", "Z", "K"};
+    std::vector<std::pair<std::string, std::string>> lines;   // line, symbols
+    std::vector<double> cx, cy;
+    for (std::size_t k = 0; k < 6; ++k) {
+        int last = -1, colour = 0;
+        if (!properties[k].drawn || !extract_curve(curves, cx, cy, last, colour, static_cast<int>(k)) || last < 0)
+            continue;
+        const std::span<const double> ends = std::span<const double>(cx).first(static_cast<std::size_t>(last) + 1);
+        for (const std::string& line : table_end_lines(TableAbscissa::cooling_time, ends, t85.t)) {
+            const auto same = std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return l.first == line; });
+            if (same != lines.end())
+                same->second += std::string(", ") + symbols[k];
+            else
+                lines.emplace_back(line, symbols[k]);
+        }
+    }
+    std::vector<std::string> out;
+    for (const auto& [line, names] : lines) out.push_back(names + ": " + line);
     return out;
 }
 
@@ -395,16 +434,23 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
         return;
     }
 
-    const Page g = lay_out_page(layout, window, dc, t85.gaps);
     SteelDescriptor descriptor;
-    if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    steel_font(dc, g.H);
-    draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
+    if (!seyffarth_read_descriptor(steel, descriptor)) {
+        lay_out_page(layout, window, dc, {});
+        return;
+    }
     CurveSet curves;
     const AtlasReadResult file =
         read_curve_file(resolve_atlas_path(descriptor.property_curves, steel.file_name), curves);
     if (!file.ok) report_atlas_failure(window, file);
     const std::array<PropertyCurve, 6> properties = compute_properties(layout, curves, t85);
+    // Cooling times beyond a curve's ends take its end values; notes under
+    // the x title say so.
+    const std::vector<std::string> notes = sweep_notes(t85.gaps, property_end_lines(curves, properties, t85));
+
+    const Page g = lay_out_page(layout, window, dc, notes);
+    steel_font(dc, g.H);
+    draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
     const SweepRange range = sweep_range(t85.x, t85.t);
 
     draw_time_curve(dc, layout, g, t85, range);
@@ -413,7 +459,7 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
     const Size xs = steel_extent(dc, xt, g.H);
     const int title_y = static_cast<int>(g.plot.bottom + layout.x_title_row * g.h);
     text_at(dc, g.client.left + (g.client.right - g.client.left - xs.cx) / 2, title_y, xt, {0, 0, 0});
-    steel_sweep_note(dc, t85.gaps, g.client, g.H, title_y + xs.cy);
+    draw_sweep_notes(dc, notes, g.client, g.H, title_y + xs.cy);
 
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.

@@ -223,13 +223,16 @@ int left_clear_of(Rect box, const std::vector<Rect>& others, int left_limit)
 int draw_sweep_notes(Canvas& dc, const std::vector<std::string>& notes, Rect client, int H, int y,
                      const std::vector<Rect>& beside)
 {
-    steel_font(dc, H);
     dc.set_text_color(rgb(128, 0, 0));
     for (const std::string& note : notes) {
-        const Size size = dc.text_extent(note);
-        const int x = client.left + std::max(0, (client.right - client.left - size.cx) / 2);
-        dc.text_out(left_clear_of(Rect{x, y, x + size.cx, y + size.cy}, beside, client.left), y, note);
-        y += size.cy;
+        // A note wider than the client takes a smaller font, so that it
+        // ends inside; its row keeps the height of font H.
+        const int row = steel_extent(dc, note, H).cy;
+        const LineInside at = line_inside(dc, note, client.left, H, client.left + 2, client.right - 2,
+                                          [](Canvas& d, int height) { steel_font(d, height); });
+        const int x = client.left + std::max(0, (client.right - client.left - at.width) / 2);
+        dc.text_out(left_clear_of(Rect{x, y, x + at.width, y + row}, beside, client.left), y, note);
+        y += row;
     }
     return y;
 }

@@ -284,6 +284,21 @@ std::string seyffarth_table_end_line(const SeyffarthPhases& phases, double t)
     return table_end_line(TableAbscissa::cooling_time, where, t, std::exp(where == spline_below ? *lo : *hi));
 }
 
+int seyffarth_end_line_room(Canvas& dc, const SeyffarthPage& page, const std::string& line)
+{
+    if (line.empty()) return 0;
+    seyffarth_font(dc, page.H);
+    return dc.text_extent(line).cy;
+}
+
+void seyffarth_draw_end_line(Canvas& dc, const SeyffarthPage& page, const std::string& line, int y)
+{
+    if (line.empty()) return;
+    seyffarth_font(dc, page.H);
+    dc.set_text_color(seyffarth_colour({128, 0, 0}));
+    dc.text_out(page.client.left + std::max(0, (page.client.width() - dc.text_extent(line).cx) / 2), y, line);
+}
+
 // ---------------------------------------------------------------------------
 
 Rgb seyffarth_colour(Rgb colour)

@@ -147,6 +147,12 @@ struct SeyffarthPage {
 // current brush) and selects font H = client height / divisor.
 SeyffarthPage seyffarth_page_setup(Window* window, Canvas& dc, int divisor);
 
+// The height of the table-end line's row (seyffarth_table_end_line) in font
+// H, 0 without a line; and the line drawn in it, dark red, centred on the
+// page, from y.
+int seyffarth_end_line_room(Canvas& dc, const SeyffarthPage& page, const std::string& line);
+void seyffarth_draw_end_line(Canvas& dc, const SeyffarthPage& page, const std::string& line, int y);
+
 // The composition table from the descriptor's composition line, 10 pixels
 // right of the page's left edge and four lines below its top, column width
 // 50, row height 20 (or the font's cell where that is taller).

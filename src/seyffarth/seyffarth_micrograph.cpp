@@ -100,7 +100,12 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
     const SeyffarthPage page = seyffarth_page_setup(window, dc, 28);
     const Rect c = page.client;
     const int h = page.h;
-    const Rect plot{c.left + c.width() / 5, c.top + 7 * h, c.right - c.width() / 8, c.bottom - 11 * h};
+    // A cooling time beyond the structure table's rows takes the end row's
+    // shares, and a line above the model line says so; the picture gives up
+    // its row, so the rows under it keep their places.
+    const std::string end_line = have_table ? seyffarth_table_end_line(phases, point.t) : std::string();
+    const int end_row = seyffarth_end_line_room(dc, page, end_line);
+    const Rect plot{c.left + c.width() / 5, c.top + 7 * h, c.right - c.width() / 8, c.bottom - 11 * h - end_row};
 
     // The tile goes first: the canvas stretches whole pictures, so the whole
     // picture is placed where the tile lands at its scale, and what lies
@@ -168,6 +173,7 @@ void seyffarth_micrograph_window(const double* params, int, Window* window, Canv
 
     char line1[heat_text_size] = {}, line2[heat_text_size] = {}, title[heat_text_size] = {};
     if (current_model.summary != nullptr) current_model.summary(line1, line2, title);
+    seyffarth_draw_end_line(dc, page, end_line, static_cast<int>(c.bottom - 8.2 * h) - end_row);
     const std::string model = with_value(" Рассчёт по модели: \"%s\"", title);
     const LineInside at = line_inside(dc, model, plot.left, page.H * 4 / 3, c.left + 2, c.right - 2,
                                       [](Canvas& d, int height) { seyffarth_font(d, height); });

@@ -391,24 +391,36 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
 
     static const std::array<std::pair<const char*, Rgb>, 6> fragments{{
         {" HV= %-.3g,", {127, 0, 0}},
-        {" Rm= %-.3g mPa;", {127, 0, 0}},
-        {" Rp02= %-.3g mPa;", {0, 200, 0}},
+        {" Rm= %-.3g MPa;", {127, 0, 0}},
+        {" Rp02= %-.3g MPa;", {0, 200, 0}},
         {" A= %-.3g %%; ", {0, 0, 200}},
         {" Z= %-.3g %%;", {0, 125, 125}},
         {" K= %-.3g J/mm2;", {255, 0, 255}},
     }};
-    int x = c.left + 5 * h;
-    const int y = static_cast<int>(c.bottom - 6.2 * h);
+    std::array<std::string, fragments.size()> texts;
     for (std::size_t k = 0; k < fragments.size(); ++k) {
         // A property without its curve has no value: its place shows a dash.
-        std::string text = cformat(fragments[k].first, values[k]);
+        texts[k] = cformat(fragments[k].first, values[k]);
         if (!present[k]) {
-            text = percent_text(fragments[k].first);
-            text.replace(text.find("%-.3g"), 5, 1, '-');
+            texts[k] = percent_text(fragments[k].first);
+            texts[k].replace(texts[k].find("%-.3g"), 5, 1, '-');
         }
+    }
+    // The values end inside the page: the line moves left, and takes a
+    // smaller font only where the page is too narrow for it.
+    const LineInside at = line_inside_measured(
+        dc, c.left + 5 * h, page.H, c.left + 2, c.right - 2, [](Canvas& d, int height) { seyffarth_font(d, height); },
+        [&texts](Canvas& d) {
+            int width = 0;
+            for (const std::string& text : texts) width += d.text_extent(text, true).cx;
+            return width;
+        });
+    int x = at.x;
+    const int y = static_cast<int>(c.bottom - 6.2 * h);
+    for (std::size_t k = 0; k < fragments.size(); ++k) {
         dc.set_text_color(seyffarth_colour(fragments[k].second));
-        dc.text_out(x, y, text);
-        x += dc.text_extent(text, true).cx;
+        dc.text_out(x, y, texts[k]);
+        x += dc.text_extent(texts[k], true).cx;
     }
 
     seyffarth_font(dc, page.H);

@@ -65,7 +65,7 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     const SeyffarthPage page = seyffarth_page_setup(window, dc, 30);
     const Rect c = page.client;
     const int h = page.h;
-    const int end_row = end_line.empty() ? 0 : dc.text_extent(end_line).cy;
+    const int end_row = seyffarth_end_line_room(dc, page, end_line);
     const Rect plot{c.left + c.width() / 8, c.top + 7 * h, c.right - c.width() / 4, c.bottom - 13 * h - end_row};
 
     seyffarth_draw_composition(dc, page, descriptor);
@@ -73,11 +73,7 @@ void seyffarth_structure_at_point_window(const double* params, int, Window* wind
     seyffarth_draw_phase_curves(dc, page, plot, phases, SeyffarthMarkers{{5, 3, 4, 7}, {0, 1, 2, 0}});
     seyffarth_draw_time_axis(dc, page, plot, seyffarth_structure_box());
     const int under_titles = seyffarth_draw_structure_titles(dc, page, plot);
-    if (!end_line.empty()) {
-        seyffarth_font(dc, page.H);
-        dc.set_text_color(seyffarth_colour({128, 0, 0}));
-        dc.text_out(c.left + std::max(0, (c.width() - dc.text_extent(end_line).cx) / 2), under_titles, end_line);
-    }
+    seyffarth_draw_end_line(dc, page, end_line, under_titles);
 
     // The point's cooling time, wherever it falls.
     const int x_t = seyffarth_time_marker_x(plot, point.L);

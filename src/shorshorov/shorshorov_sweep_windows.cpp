@@ -116,7 +116,7 @@ const Text5 hv_title_long{"Hardness HV", "Твердость по Викерсу
                           "La fermeté HV"};
 const Text5 a_title{"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %",
                     "Die relative Verlängerung A, %", "L'allongement relatif A, %"};
-const Text5 rm_title{"Tensile strength Rm, MPa", "Предел прочности Rm, мПа", "Границя міцності Rm, мПа",
+const Text5 rm_title{"Tensile strength Rm, MPa", "Предел прочности Rm, МПа", "Границя міцності Rm, МПа",
                      "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"};
 const Text5 rm_title_russian{"Предел прочности Rm, MPa", "Предел прочности Rm, MPa", "Предел прочности Rm, MPa",
                              "Предел прочности Rm, MPa", "Предел прочности Rm, MPa"};
@@ -384,7 +384,7 @@ SweepScales sweep_scales(const SweepResult& r)
 
 std::string point_line(const ShorshorovPoint& p)
 {
-    const char* format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, sm; z=%g, sm)";
+    const char* format = (lang_russian || lang_ukrainian) ? " (y=%g, см; z=%g, см)" : " (y=%g, cm; z=%g, cm)";
     return cformat(format, p.y, p.z);
 }
 

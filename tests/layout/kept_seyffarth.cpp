@@ -42,11 +42,12 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
         // --- Micrograph (Russian texts in every language)
 
         // --- CCT diagram
-        {"seyffarth_cct_at_point/(2|4|5'|9)/.*", "crosses", "^[0-9]+$", "", 455, 480, 1, false,
+        {"seyffarth_cct_at_point/(2|4|5'|9)/.*", "crosses", "^[0-9]+$", "", 400, 480, 1, false,
          "The hardness label of a curve hangs below the curve's last point in an ellipse (px - 0.5w - 5, py) .. (px + "
          "0.5w + 5, py + 1.5h + 2), 46 x 39 px for three digits in font H = 25: the sample steel S355J2's curves "
          "of 260 and 223 HV end at (878, 457) and (895, 440), 17 px apart, so each label stands in the other's "
-         "ellipse."},
+         "ellipse; where the point's cooling time lies beyond the structure table (scheme 4), the line saying so "
+         "raises the plot and the labels with it, to rows 402..463."},
         {"seyffarth_cct_diagram", "crosses", "^[0-9]+$", "", 580, 585, 1, false,
          "The same two hardness labels on the taller plot (B = 768 - 5h): the 260 HV ellipse from (855, 591) runs "
          "through the 223 label at (878, 582)."},
@@ -56,12 +57,13 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "with scheme 5's start block one on \"11\", drawn at their own data points in font 768 / 35 = 21."},
 
         // --- Mechanical properties: turned panel titles and their glyphs
-        {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de", "crosses", sey_german_strength, "", 130, 180,
-         1, true,
+        {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de|seyffarth_properties_vs_energy/(4|5')/de",
+         "crosses", sey_german_strength, "", 130, 180, 1, true,
          "The Rm and R02 titles turned at (int)(left + 3.5h) = 87 and (int)(left + 4.5h) = 112 in font 25, reading up "
          "from B: the German ones are 345 and 357 px, longer than the plot (T = 7h = 175 .. B = 768 - 11h = 493 at "
          "a point; 9h = 225 .. 768 - 10h = 518 in the sweeps), so they rise to rows 136..173, through the bottom "
-         "rule of the composition table at 4h = 100 (rule at 152) or 5h = 125 (rule at 177)."},
+         "rule of the composition table at 4h = 100 (rule at 152) or 5h = 125 (rule at 177); against the energy "
+         "input the plot reaches the rule where the table-end note raises B (schemes 4 and 5')."},
         {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de", "overlap", "^( Den chemischen |Zusammensetzung, %)$",
          sey_german_strength, 125, 180, 0, true,
          "The same German Rm and R02 titles over the composition table's heading cells under x = 91..136."},
@@ -71,7 +73,7 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "its title rises w px from B: a title longer than B - T - 9 (293 px at a point, 284 in the sweeps, less "
          "where the note of points left out shortens the plot) reaches the glyph - the German and French titles, "
          "the Russian and Ukrainian A, Z, K, Rm and R02 ones."},
-        {"seyffarth_properties_vs_preheat/4/.*", "overlap", "^ *[0-9]{4,}$", sey_t85, 335, 380, 0, true,
+        {"seyffarth_properties_vs_preheat/4/.*", "overlap", "^ *[0-9]{4,}$", sey_t85, 300, 380, 0, true,
          "The t8/5 axis at left + 3h = 75 with labels ending at its ticks (69): scheme 4 at a 400 °C preheat cools for "
          "1500 s, and the label \"1500\" (45 px, from x = 21) reaches the turned t8/5 title at (int)(left + 0.1h) = "
          "2 (ink 7..28)."},

@@ -11,6 +11,7 @@
 #include "captions.h"
 #include "numfmt.h"
 #include "seyffarth_point_test_support.h"
+#include "text_cells.h"
 
 using namespace seyffarth_test;
 
@@ -145,10 +146,12 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
     EXPECT_GT(hv, 150.0);
     EXPECT_LT(hv, 500.0);
     const auto* f_hv = dc.find_text(cformat(" HV= %-.3g,", hv));
-    const auto* f_rm = dc.find_text(cformat(" Rm= %-.3g mPa;", rm));
+    const auto* f_rm = dc.find_text(cformat(" Rm= %-.3g MPa;", rm));
     ASSERT_NE(f_hv, nullptr);
     ASSERT_NE(f_rm, nullptr);
-    EXPECT_EQ(f_hv->x, 5 * h);
+    // From 5h, or left of it as far as the line must go to end inside the
+    // page.
+    EXPECT_LE(f_hv->x, 5 * h);
     EXPECT_EQ(f_hv->y, static_cast<int>(768 - 6.2 * h));
     EXPECT_EQ(f_rm->x, f_hv->x + measure_text(f_hv->font, f_hv->text, true).cx);
 
@@ -192,6 +195,37 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
     ASSERT_NE(temperature, nullptr);
     EXPECT_EQ(temperature->font.escapement, 900);
     EXPECT_EQ(temperature->y, plot.bottom);
+}
+
+// The values line reads MPa, and its last value (K) ends inside the
+// 1024-pixel screen in every language: a line too long for the page moves
+// left and its fragments stay side by side.
+TEST(SeyffarthPropertiesAtPoint, ValuesLineReadsMPaAndEndsInsideTheWindow)
+{
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    for (const Language language : {Language::english, Language::russian, Language::ukrainian, Language::german,
+                                    Language::french}) {
+        reset_program_state(language);
+        RecordingCanvas dc;
+        seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+        EXPECT_TRUE(shown_boxes().empty());
+        const RecordingCanvas::TextCall* hv = nullptr;
+        const RecordingCanvas::TextCall* k = nullptr;
+        int mpa = 0;
+        for (const auto& t : dc.texts) {
+            if (t.text.rfind(" HV= ", 0) == 0) hv = &t;
+            if (t.text.rfind(" K= ", 0) == 0) k = &t;
+            if ((t.text.rfind(" Rm= ", 0) == 0 || t.text.rfind(" Rp02= ", 0) == 0) &&
+                t.text.ends_with(" MPa;"))
+                ++mpa;
+        }
+        EXPECT_EQ(mpa, 2) << language_tag(language);
+        ASSERT_NE(hv, nullptr);
+        ASSERT_NE(k, nullptr);
+        EXPECT_EQ(k->y, hv->y);
+        EXPECT_GE(text_cell(*hv).left, 2) << language_tag(language);
+        EXPECT_LE(text_cell(*k).right, 1024 - 2) << language_tag(language);
+    }
 }
 
 TEST(SeyffarthPropertiesAtPoint, MissingPropertyFileStopsAfterTheCompositionTable)

@@ -26,7 +26,7 @@ namespace {
 const char* const property_names[6] = {"HV", "Rm", "R02", "A", "Z", "K"};
 
 // The values line's fragments, property by property.
-const char* const value_formats[6] = {" HV= %-.3g,", " Rm= %-.3g mPa;", " Rp02= %-.3g mPa;",
+const char* const value_formats[6] = {" HV= %-.3g,", " Rm= %-.3g MPa;", " Rp02= %-.3g MPa;",
                                       " A= %-.3g %%; ", " Z= %-.3g %%;", " K= %-.3g J/mm2;"};
 
 // Pen of each property's curve and colour of its axis in the properties

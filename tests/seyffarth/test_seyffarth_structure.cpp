@@ -368,6 +368,89 @@ TEST(SeyffarthTableEnds, StructureSweepsSayWhichTimesTookTheLastRow)
     }
 }
 
+// The property sweeps with a hardness and a strength curve that both end at
+// e^0.8 = 2.2 s: the longer cooling times take their last points, and one
+// note under the x title, led by the two curves' symbols, says so, above the
+// model line and clear of every other text; the plot gives up its row.
+TEST(SeyffarthTableEnds, PropertySweepsSayWhichTimesTookTheCurvesEnds)
+{
+    const fs::path dir = fixture_dir("short_curves_sweeps");
+    const SteelChoice steel = fixture_steel(dir, "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
+    write_file(dir / "prop.spl", "51 0 80 5.99146 440 80 440 100 1300 0 48 0 96 0 36 0 0 0 0 0 0 0 0 0 0\n"
+                                 "4 200 0 400 0.2 380 0.4 360 0.6 340 0.8 320 0\n"
+                                 "4 200 0 400 0.2 380 0.4 360 0.6 340 0.8 320 0\n");
+    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
+    const double preheat[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+    const struct {
+        SeyffarthWindowRoutine routine;
+        const double* record;
+        const char* x_title;
+    } cases[] = {{seyffarth_properties_vs_energy_window, energy, "rate of energy input, kJ/cm"},
+                 {seyffarth_properties_vs_preheat_window, preheat, "Preheating, C"}};
+    for (const auto& c : cases) {
+        reset_program_state();
+        RecordingCanvas dc;
+        c.routine(c.record, 50, nullptr, dc, 0, steel, 0);
+        for (const auto& box : shown_boxes()) ADD_FAILURE() << box.text;
+        std::vector<const RecordingCanvas::TextCall*> notes;
+        for (const auto& t : dc.texts)
+            if (t.text.find("lies beyond the atlas's last row, 2.22554 s: that row's values") != std::string::npos)
+                notes.push_back(&t);
+        ASSERT_EQ(notes.size(), 1u) << dc.all_text();
+        EXPECT_EQ(notes[0]->text.rfind("HV, Rm: t8/5 = ", 0), 0u) << notes[0]->text;
+        const auto* x_title = dc.find_text(c.x_title);
+        const auto* model = text_starting(dc, " Account on model:");
+        ASSERT_NE(x_title, nullptr) << dc.all_text();
+        ASSERT_NE(model, nullptr);
+        EXPECT_GT(notes[0]->y, x_title->y);
+        EXPECT_LT(notes[0]->y, model->y);
+        EXPECT_TRUE(texts_meeting(dc, *notes[0], 1024).empty())
+            << ::testing::PrintToString(texts_meeting(dc, *notes[0], 1024));
+    }
+    // The sample steel's curves span the sweep's times: no note.
+    reset_program_state();
+    RecordingCanvas inside;
+    seyffarth_properties_vs_energy_window(energy, 50, nullptr, inside, 0, sample_seyffarth_steel(), 0);
+    EXPECT_EQ(inside.all_text().find("row's values"), std::string::npos);
+}
+
+// The CCT window and the micrograph at a point whose cooling time (21 s)
+// lies beyond the structure table's last row (10 s): the shares are the last
+// row's and a line above the model line says so, clear of every other text.
+TEST(SeyffarthTableEnds, CctAndMicrographSayTheShareIsTheLastRows)
+{
+    const fs::path dir = fixture_dir("short_table_cct");
+    const SteelChoice steel = fixture_steel(dir, "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
+    const fs::path sample = fs::path(VELMARIN_SOURCE_DATA_DIR) / "Seyffarth CCT Atlas" / "s355j2";
+    for (const char* f : {"cct.spl", "labels.txt"}) fs::copy_file(sample / f, dir / f);
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    const struct {
+        SeyffarthWindowRoutine routine;
+        const char* model;
+    } cases[] = {{seyffarth_cct_at_point_window, " Account on model:"},
+                 {seyffarth_micrograph_window, " Рассчёт по модели:"}};
+    for (const auto& c : cases) {
+        reset_program_state();
+        SeyffarthPoint p;
+        ASSERT_EQ(seyffarth_point_at(record, p), CoolingStatus::reached);
+        ASSERT_GT(p.t, 10);
+        RecordingCanvas dc;
+        c.routine(record, 50, nullptr, dc, 0, steel, 0);
+        shown_boxes();   // the fixture has no micrograph picture
+        const auto* line = dc.find_text(cformat("t8/5 = %.3g s lies beyond the atlas's last row, 10 s: that row's values", p.t));
+        ASSERT_NE(line, nullptr) << dc.all_text();
+        const auto* model = text_starting(dc, c.model);
+        ASSERT_NE(model, nullptr);
+        EXPECT_LT(line->y, model->y);
+        EXPECT_TRUE(texts_meeting(dc, *line, 1024).empty()) << ::testing::PrintToString(texts_meeting(dc, *line, 1024));
+    }
+    // Among the rows, no line.
+    reset_program_state();
+    RecordingCanvas inside;
+    seyffarth_cct_at_point_window(record, 50, nullptr, inside, 0, sample_seyffarth_steel(), 0);
+    EXPECT_EQ(inside.all_text().find("row's values"), std::string::npos);
+}
+
 // The HAZ profile of a property whose curve ends at 2 s: the zone's longer
 // times take its last point, and a note under the zone's title says so.
 TEST(SeyffarthTableEnds, HazProfileSaysWhichTimesTookTheCurvesEnd)

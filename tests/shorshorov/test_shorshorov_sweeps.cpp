@@ -431,4 +431,34 @@ TEST(ShorshorovSweeps, LongModelLinesAndTitlesEndInsideTheWindow)
     set_language(Language::english);
 }
 
+// The point line gives y and z in centimetres, "cm" in the Latin-letter
+// languages; the Rm title gives megapascals, "МПа" in Russian.
+TEST(ShorshorovSweeps, PointLineSaysCmAndRmTitleMPa)
+{
+    const double energy[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
+    const double preheat_record[8] = {0.05, 0.0, 850, 500, 100, 400};
+    const struct {
+        Language language;
+        const char* point;
+        const char* rm;
+    } cases[] = {
+        {Language::english, " (y=0.05, cm; z=0, cm)", "Tensile strength Rm, MPa"},
+        {Language::german, " (y=0.05, cm; z=0, cm)", nullptr},
+        {Language::french, " (y=0.05, cm; z=0, cm)", nullptr},
+        {Language::russian, " (y=0.05, см; z=0, см)", "Предел прочности Rm, МПа"},
+        {Language::ukrainian, " (y=0.05, см; z=0, см)", "Границя міцності Rm, МПа"},
+    };
+    for (const auto& c : cases) {
+        reset_program_state(c.language);
+        RecordingCanvas dc;
+        shorshorov_properties_vs_energy_window(energy, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
+        EXPECT_NE(dc.find_text(c.point), nullptr) << c.point;
+        RecordingCanvas preheat;
+        shorshorov_properties_vs_preheat_window(preheat_record, 50, nullptr, preheat, 0, sample_shorshorov_steel(), 0);
+        if (c.rm) {
+            EXPECT_NE(preheat.find_text(c.rm), nullptr) << c.rm;
+        }
+    }
+}
+
 } // namespace
