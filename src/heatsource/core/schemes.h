@@ -159,8 +159,8 @@ public:
 
 private:
     // NaN matches nothing, so the first call fills.
-    double Bi_ = nan_, f_ = nan_, u0_squared_ = nan_, delta_ = nan_;
     static constexpr double nan_ = std::numeric_limits<double>::quiet_NaN();
+    double Bi_ = nan_, f_ = nan_, u0_squared_ = nan_, delta_ = nan_;
     std::vector<Ppr3Term> terms_;
 };
 
