@@ -4,3 +4,4 @@
 void register_heat_windows();
 void register_steel_model_windows();
 void register_atlas_windows();
+void register_sweep_workers();
