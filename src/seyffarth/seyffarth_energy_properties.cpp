@@ -9,6 +9,7 @@
 #include "curve_set.h"
 #include "heatsource.h"
 #include "lang.h"
+#include "measuring_canvas.h"
 #include "steel_window_frame.h"
 #include "table_ends.h"
 
@@ -316,7 +317,7 @@ void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, co
 // legend line and (but R02) its own value axis; the grid and the x axis
 // come with the hardness curve.
 void draw_property_curves(Canvas& dc, const PropertyLayout& layout, const Page& g, const SweepOutput& t85,
-                          const SweepRange& range, const std::array<PropertyCurve, 6>& properties)
+                          const SweepRange& range, const std::array<PropertyCurve, 6>& properties, Rect composition)
 {
     const int N = static_cast<int>(t85.t.size());
     const int left = g.client.left, h = g.h;
@@ -378,16 +379,27 @@ void draw_property_curves(Canvas& dc, const PropertyLayout& layout, const Page& 
         };
         auto draw_legend = [&] {
             const std::string label = pick(k == 0 ? *layout.hardness_label : property_labels[k]);
-            const Size ls = steel_extent(dc, label, g.H);
+            // A label longer than the room up to its glyph (or the
+            // composition table over its column) takes a smaller font.
+            const int glyph_y = static_cast<int>(T - 0.5 * h);
+            int glyph_bottom = glyph_y;
+            {
+                MeasuringCanvas measure(dc);
+                draw_sweep_glyph(measure, label_x[k], glyph_y, ps.glyph, g.H, colour);
+                glyph_bottom = measure.reach().bottom;
+            }
+            const int height =
+                seyffarth_turned_title_height(dc, label, g.H, label_x[k], B, glyph_bottom, composition);
+            const Size ls = steel_extent(dc, label, height);
             const int cw = ls.cx / std::max(1, text_length(label));
-            steel_font(dc, g.H, 900);
+            steel_font(dc, height, 900);
             text_at(dc, label_x[k], B, label, colour);
             dc.select_pen(pen);
             for (int stroke = 0; stroke < layout.legend_strokes; ++stroke) {
                 dc.move_to(line_x[k], B - ls.cx - 2 * cw);
                 dc.line_to(line_x[k], T);
             }
-            draw_sweep_glyph(dc, label_x[k], static_cast<int>(T - 0.5 * h), ps.glyph, g.H, colour);
+            draw_sweep_glyph(dc, label_x[k], glyph_y, ps.glyph, g.H, colour);
         };
 
         if (k == 0 && !layout.grid_after_hardness_legend) draw_grid();
@@ -450,11 +462,11 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
 
     const Page g = lay_out_page(layout, window, dc, notes);
     steel_font(dc, g.H);
-    draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
+    const Rect composition = draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
     const SweepRange range = sweep_range(t85.x, t85.t);
 
     draw_time_curve(dc, layout, g, t85, range);
-    draw_property_curves(dc, layout, g, t85, range, properties);
+    draw_property_curves(dc, layout, g, t85, range, properties, composition);
     const std::string xt = pick(seyffarth_x_title(kind));
     const Size xs = steel_extent(dc, xt, g.H);
     const int title_y = static_cast<int>(g.plot.bottom + layout.x_title_row * g.h);

@@ -2,6 +2,7 @@
 // Seyffarth sweep windows and the HAZ profile share.
 #include "seyffarth_sweeps.h"
 
+#include "measuring_canvas.h"
 #include "text_code.h"
 #include "seyffarth_frame.h"
 
@@ -128,11 +129,18 @@ bool sweep_entry_check(SweepInput& in, Window* window)
     return true;
 }
 
-void draw_sweep_composition(Canvas& dc, Rect client, const SteelDescriptor& d, int y)
+Rect draw_sweep_composition(Canvas& dc, Rect client, const SteelDescriptor& d, int y)
 {
     CompositionRecord record;
     record.parse_composition(d.composition_line);
+    Rect reach;
+    {
+        MeasuringCanvas measure(dc);
+        record.draw_composition_table(client.left + 10, client.top + y, 50, 20, measure);
+        reach = measure.reach();
+    }
     record.draw_composition_table(client.left + 10, client.top + y, 50, 20, dc);
+    return reach;
 }
 
 void draw_sweep_glyph(Canvas& dc, int x, int y, unsigned char glyph, int H, Rgb colour)

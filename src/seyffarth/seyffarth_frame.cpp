@@ -1,6 +1,7 @@
 // The shared steps of the Seyffarth atlas windows.
 #include "seyffarth_frame.h"
 
+#include "measuring_canvas.h"
 #include "table_ends.h"
 #include "text_code.h"
 
@@ -338,15 +339,32 @@ SeyffarthPage seyffarth_page_setup(Window* window, Canvas& dc, int divisor)
     return page;
 }
 
-void seyffarth_draw_composition(Canvas& dc, const SeyffarthPage& page, const SteelDescriptor& descriptor)
+Rect seyffarth_draw_composition(Canvas& dc, const SeyffarthPage& page, const SteelDescriptor& descriptor)
 {
     const int x = page.client.left + 10;
     const int y = page.client.top + 4 * page.h;
     CompositionRecord record;
     seyffarth_composition = &record;
     record.parse_composition(descriptor.composition_line);
+    Rect reach;
+    {
+        MeasuringCanvas measure(dc);
+        record.draw_composition_table(x, y, 50, 20, measure);
+        reach = measure.reach();
+    }
     record.draw_composition_table(x, y, 50, 20, dc);
     seyffarth_composition = nullptr;
+    return reach;
+}
+
+int seyffarth_turned_title_height(Canvas& dc, std::string_view text, int H, int x, int bottom, int ceiling,
+                                  Rect above)
+{
+    seyffarth_font(dc, H);
+    const int column = dc.text_extent(text).cy;
+    if (above.right > above.left && above.left < x + column && x < above.right) ceiling = std::max(ceiling, above.bottom);
+    return line_inside(dc, text, 0, H, 0, bottom - ceiling - 1, [](Canvas& d, int height) { seyffarth_font(d, height); })
+        .height;
 }
 
 void seyffarth_draw_title(Canvas& dc, const SeyffarthPage& page, std::string_view text)

@@ -156,7 +156,15 @@ void seyffarth_draw_end_line(Canvas& dc, const SeyffarthPage& page, const std::s
 // The composition table from the descriptor's composition line, 10 pixels
 // right of the page's left edge and four lines below its top, column width
 // 50, row height 20 (or the font's cell where that is taller).
-void seyffarth_draw_composition(Canvas& dc, const SeyffarthPage& page, const SteelDescriptor& descriptor);
+// Returns the box it covers.
+Rect seyffarth_draw_composition(Canvas& dc, const SeyffarthPage& page, const SteelDescriptor& descriptor);
+
+// The font height, at most H, of a title turned at column x and reading up
+// from `bottom`, at which it ends below `ceiling` (the bottom of the glyph
+// over its column) and below `above` (the composition table) where that
+// stands in its column.
+int seyffarth_turned_title_height(Canvas& dc, std::string_view text, int H, int x, int bottom, int ceiling,
+                                  Rect above);
 
 // The title in font (int)(1.2 H), colour (255, 0, 95), at (left + 2 h1,
 // (int)(top + 0.3 h1)), h1 the line height of that font; or at (x, y).
@@ -288,8 +296,11 @@ bool seyffarth_property_value(std::span<const double> curves, int property, doub
 // The six property panels (curve, markers, rotated title, legend line,
 // glyph, axis) in the box of the file's hardness range, the time axis from
 // x_min (ln s) to ln 400.
+// A title longer than the room between the plot's bottom and the glyph (or
+// the composition table `above`, where it stands in the title's column)
+// takes a smaller font.
 void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves,
-                                    double x_min = 0.0);
+                                    Rect above, double x_min = 0.0);
 // The time lines with ticks and labels (seyffarth_time_ticks_from), the time
 // axis, the hardness grid and the hardness axis.
 void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Rect plot,

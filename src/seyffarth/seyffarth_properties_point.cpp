@@ -9,6 +9,7 @@
 
 #include "curve_set.h"
 #include "fonts.h"
+#include "measuring_canvas.h"
 #include "numfmt.h"
 #include "spline.h"
 
@@ -109,12 +110,12 @@ void glyph_at(Canvas& dc, int H, unsigned char glyph, Rgb colour, int x, int y)
 // A title reading upwards from the plot's bottom edge, with a line that
 // continues it up to the plot's top after a gap of two character widths.
 void rotated_title_with_line(Canvas& dc, int H, const Rect& plot, std::string_view text, int title_x, int line_x,
-                             const Pen& pen)
+                             const Pen& pen, int title_height)
 {
-    seyffarth_font(dc, H);
+    seyffarth_font(dc, title_height);
     const Size size = dc.text_extent(text);
     const int len = letters(text);
-    seyffarth_font(dc, H, 900);
+    seyffarth_font(dc, title_height, 900);
     dc.text_out(title_x, plot.bottom, text);
     seyffarth_font(dc, H);
     dc.select_pen(pen);
@@ -174,7 +175,7 @@ bool seyffarth_property_value(std::span<const double> curves, int property, doub
 }
 
 void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves,
-                                    double x_min)
+                                    Rect above, double x_min)
 {
     const double hv_lo = curves.size() > 5 ? curves[5] : 0.0;
     const double hv_hi = curves.size() > 6 ? curves[6] : 0.0;
@@ -220,8 +221,18 @@ void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect 
         };
         if (k >= 3) axis();
         dc.set_text_color(seyffarth_colour(p.colour));
-        rotated_title_with_line(dc, page.H, plot, percent_text(pick(p.title)), at.title_x, at.line_x, pen);
-        glyph_at(dc, page.H, p.glyph, p.colour, at.title_x, static_cast<int>(plot.top - 0.5 * h));
+        const int glyph_y = static_cast<int>(plot.top - 0.5 * h);
+        int glyph_bottom = glyph_y;
+        {
+            MeasuringCanvas measure(dc);
+            glyph_at(measure, page.H, p.glyph, p.colour, at.title_x, glyph_y);
+            glyph_bottom = measure.reach().bottom;
+        }
+        const std::string title = percent_text(pick(p.title));
+        rotated_title_with_line(
+            dc, page.H, plot, title, at.title_x, at.line_x, pen,
+            seyffarth_turned_title_height(dc, title, page.H, at.title_x, plot.bottom, glyph_bottom, above));
+        glyph_at(dc, page.H, p.glyph, p.colour, at.title_x, glyph_y);
         if (k == 1) axis();
     }
 }
@@ -305,7 +316,7 @@ void draw_cooling_overlay(Canvas& dc, const SeyffarthPage& page, Rect plot, cons
     dc.set_text_color(seyffarth_colour(overlay_blue));
     const Pen pen3 = seyffarth_pen(PenStyle::solid, 3, overlay_blue);
     rotated_title_with_line(dc, page.H, plot, title, static_cast<int>(c.left + 0.1 * h),
-                            static_cast<int>(c.left + 0.6 * h), pen3);
+                            static_cast<int>(c.left + 0.6 * h), pen3, page.H);
     glyph_at(dc, page.H, 0xC6, overlay_blue, static_cast<int>(c.left + 0.1 * h), static_cast<int>(plot.top - 0.5 * h));
 
     dc.select_pen(seyffarth_pen(PenStyle::solid, 5, overlay_blue));
@@ -354,7 +365,7 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    seyffarth_draw_composition(dc, page, descriptor);
+    const Rect composition = seyffarth_draw_composition(dc, page, descriptor);
     CurveSet curves;
     if (!read_property_curves(window, steel, descriptor, curves)) return;
 
@@ -367,7 +378,7 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
     // The time axis reaches below 1 s when the point cools faster, so that
     // its whole cooling curve is drawn on it.
     const double x_min = seyffarth_time_axis_start(point.t);
-    seyffarth_draw_property_panels(dc, page, plot, curves, x_min);
+    seyffarth_draw_property_panels(dc, page, plot, curves, composition, x_min);
     seyffarth_draw_property_time_grid(dc, page, plot, curves, x_min);
     draw_cooling_overlay(dc, page, plot, point, steps, x_min);
     draw_time_title(dc, page, plot, overlay_blue);
@@ -444,11 +455,11 @@ void seyffarth_properties_diagram_window(const double*, int, Window* window, Can
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) return;
-    seyffarth_draw_composition(dc, page, descriptor);
+    const Rect composition = seyffarth_draw_composition(dc, page, descriptor);
     CurveSet curves;
     if (!read_property_curves(window, steel, descriptor, curves)) return;
 
-    seyffarth_draw_property_panels(dc, page, plot, curves);
+    seyffarth_draw_property_panels(dc, page, plot, curves, composition);
     seyffarth_draw_property_time_grid(dc, page, plot, curves);
     draw_time_title(dc, page, plot, black);
     seyffarth_draw_title_at(dc, page, pick(properties_diagram_title), c.left + h, static_cast<int>(c.top + 0.3 * h));

@@ -120,7 +120,8 @@ bool sweep_entry_check(SweepInput& in, Window* window);
 
 // The composition table of the descriptor's composition line, 10 pixels
 // right of the client's left edge and `y` below its top.
-void draw_sweep_composition(Canvas& dc, Rect client, const SteelDescriptor& d, int y);
+// Returns the box it covers.
+Rect draw_sweep_composition(Canvas& dc, Rect client, const SteelDescriptor& d, int y);
 
 // A marker glyph of the marker face at (x, y) on an opaque background.
 void draw_sweep_glyph(Canvas& dc, int x, int y, unsigned char glyph, int H, Rgb colour);

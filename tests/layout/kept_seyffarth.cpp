@@ -14,14 +14,10 @@ constexpr const char sey_model[] = "^ ?(Account on model|Рассчёт по м�
 constexpr const char sey_result[] = "^(In a range|В диапазоне|В діапазоні|Im Bereich|Dans la gamme) ?: ";
 constexpr const char sey_t85[] = "^t 8/5, (s|с)$";
 constexpr const char sey_structure[] = "^(Structure|Структура|Die Struktur|La structure), %$";
-constexpr const char sey_property[] = "(HV|Rm, |R02, |A, %|Z, %|K, )";
-constexpr const char sey_glyph[] = "^(➀|➁|➂|➃|➄|➅|➆|➇)$";
 constexpr const char sey_class[] = "^(Class of steel|Класс стали|Клас сталі|Die Klasse wurden|"
                                    "La classe de l.acier): ";
 constexpr const char sey_atlas[] = "^(according to  atlas by P.Seyffarth|under the atlas P. Seyffarth|"
                                    "nach dem Atlas P. Seyffarth|selon l.atlas P. Seyffarth)$";
-constexpr const char sey_haz_long_axis[] = "^(Предел прочности Rm в ЗТВ|Относительное удлинение A)$";
-constexpr const char sey_german_strength[] = "^Die Grenze der (Haltbarkeit Rm|Fließbarkeit R02), [mM]Pa$";
 
 } // namespace
 
@@ -57,22 +53,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "with scheme 5's start block one on \"11\", drawn at their own data points in font 768 / 35 = 21."},
 
         // --- Mechanical properties: turned panel titles and their glyphs
-        {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de|seyffarth_properties_vs_energy/(4|5')/de",
-         "crosses", sey_german_strength, "", 130, 180, 1, true,
-         "The Rm and R02 titles turned at (int)(left + 3.5h) = 87 and (int)(left + 4.5h) = 112 in font 25, reading up "
-         "from B: the German ones are 345 and 357 px, longer than the plot (T = 7h = 175 .. B = 768 - 11h = 493 at "
-         "a point; 9h = 225 .. 768 - 10h = 518 in the sweeps), so they rise to rows 136..173, through the bottom "
-         "rule of the composition table at 4h = 100 (rule at 152) or 5h = 125 (rule at 177); against the energy "
-         "input the plot reaches the rule where the table-end note raises B (schemes 4 and 5')."},
-        {"seyffarth_properties_(at_point|vs_preheat|vs_thickness)/.*/de", "overlap", "^( Den chemischen |Zusammensetzung, %)$",
-         sey_german_strength, 125, 180, 0, true,
-         "The same German Rm and R02 titles over the composition table's heading cells under x = 91..136."},
-        {"seyffarth_properties_(at_point|vs_energy|vs_preheat|vs_thickness)", "overlap|covered", sey_property,
-         sey_glyph, 130, 240, 0, true,
-         "Each property's glyph stands opaque at (title x, (int)(T - 0.5h)), its cell reaching 9 px below T, and "
-         "its title rises w px from B: a title longer than B - T - 9 (293 px at a point, 284 in the sweeps, less "
-         "where the note of points left out shortens the plot) reaches the glyph - the German and French titles, "
-         "the Russian and Ukrainian A, Z, K, Rm and R02 ones."},
         {"seyffarth_properties_vs_preheat/4/.*", "overlap", "^ *[0-9]{4,}$", sey_t85, 300, 380, 0, true,
          "The t8/5 axis at left + 3h = 75 with labels ending at its ticks (69): scheme 4 at a 400 °C preheat cools for "
          "1500 s, and the label \"1500\" (45 px, from x = 21) reaches the turned t8/5 title at (int)(left + 0.1h) = "

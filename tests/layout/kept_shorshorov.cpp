@@ -21,8 +21,6 @@
 
 namespace {
 
-const char* const model_line =
-    "Account on model|(Расчёт|Рассчёт) по модели|Розрахунок по моделі|Rechnung nach dem Modell|compte selon le modèle";
 const char* const number = "^-?[0-9.]+(e[+-][0-9]+)?$";
 const char* const structure_title = "^(Structure|Структура|Die Struktur|La structure), %$";
 

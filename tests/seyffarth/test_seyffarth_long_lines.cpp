@@ -101,4 +101,42 @@ TEST(SeyffarthLongLines, LongTitlesOfThePropertiesWindowEndInsideIt)
     EXPECT_EQ(shown_boxes().size(), 0u);
 }
 
+// The German strength titles, turned and reading up from the plot's bottom,
+// are longer than the room up to their glyphs and the composition table over
+// their columns: they take a smaller font and end below both.
+TEST(SeyffarthLongLines, TurnedStrengthTitlesEndBelowTheirGlyphsAndTheComposition)
+{
+    const double preheat_record[8] = {0.05, 0.0, 850, 500, 100, 400};
+    const struct {
+        const char* name;
+        Routine routine;
+        const double* record;
+    } windows[] = {
+        {"properties at a point", seyffarth_properties_at_point_window, point_record},
+        {"properties against energy input", seyffarth_properties_vs_energy_window, energy_record},
+        {"properties against preheat", seyffarth_properties_vs_preheat_window, preheat_record},
+    };
+    for (const auto& w : windows) {
+        reset_program_state(Language::german);
+        RecordingCanvas dc;
+        w.routine(w.record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+        int titles = 0;
+        for (const auto& t : dc.texts) {
+            if (t.text.rfind("Die Grenze der ", 0) != 0 || t.font.escapement != 900) continue;
+            ++titles;
+            const Size e = measure_text(t.font, t.text);
+            const Rect column{t.x, t.y - e.cx, t.x + e.cy, t.y};
+            for (const auto& o : dc.texts) {
+                if (o.font.escapement != 0 || o.text.find_first_not_of(' ') == std::string::npos) continue;
+                const Rect b = text_cell(o);
+                const bool meet =
+                    column.left < b.right && b.left < column.right && column.top < b.bottom && b.top < column.bottom;
+                EXPECT_FALSE(meet) << w.name << ": " << t.text << " meets " << o.text;
+            }
+        }
+        EXPECT_EQ(titles, 2) << w.name;
+    }
+    EXPECT_EQ(shown_boxes().size(), 0u);
+}
+
 } // namespace
