@@ -1,8 +1,8 @@
 // Scheme 7: surfacing of a plate by an electrode that oscillates across the
 // weld. The field at a fixed point is a sum over the sweeps of the electrode;
-// each sweep is a moving line source expanded in the eigenfunctions of the
-// thickness direction (the plate loses heat through both faces), and each
-// eigen-term is a time integral along the sweep.
+// each sweep is a time integral along its path of a line source through the
+// thickness, times the depth factor of the plate, which loses heat through
+// its faces: the sum of its eigenfunctions of the thickness direction.
 #include <cmath>
 
 #include "numerics.h"
@@ -18,9 +18,6 @@ namespace {
 thread_local Ppr10State& ppr10 = scheme_state.ppr10;
 
 const double pi = 3.141592;   // this scheme's own π
-
-// At most this many eigen-terms per sweep.
-const int eigen_term_limit = 6;
 
 Ppr10Derived derive(const Ppr10Parameters& p)
 {
@@ -45,33 +42,48 @@ Ppr10Derived initial_state()
 
 using IntegrandState = Ppr10IntegrandState;
 
-// The eigen-series of sweep k over the dimensionless time [0, b]: adds its
-// terms to sum and returns what the sweep added. The series ends at the
-// first mode whose amplitude is below 1e-4 of the sweep's own sum so far,
-// or after its sixth.
-double eigen_series(int k, double b, double z, double& sum)
+// Below this dimensionless time the heat of an emission has not reached the
+// lower face: the two nearest images give the depth factor to 1e-10 of it
+// (the next lie 2 thicknesses farther, e^-100 and less), where the modes
+// would need dozens of terms.
+const double image_time = 0.01;
+
+// Beyond this many modes the depth factor is not a sum (a time that is NaN
+// or a Biot number that makes the roots wander).
+const std::size_t mode_limit = 10000;
+
+// The depth factor Σ w_m·cos(μ_m·ζ)·exp(-μ_m²·τ) of an emission τ ago at
+// the depth ζ (in thicknesses): the thickness modes summed until a term
+// falls below 1e-12 of the sum (from there on each term is below the one
+// before by more than e^(-π²·τ·(2m + 1)), so the rest is below 1e-11), or
+// at short times the source and its image in the lower face.
+double depth_factor(double Bi, double zeta, double tau)
 {
-    const Ppr10Parameters& p = ppr10.parameters;
-    const Ppr10Derived& d = ppr10.derived;
+    if (tau < image_time) {
+        const double below = 2.0 - zeta;
+        return (std::exp(-zeta * zeta / (4.0 * tau)) + std::exp(-below * below / (4.0 * tau))) /
+               (2.0 * std::sqrt(3.14159265358979 * tau));
+    }
+    double sum = 0;
+    for (std::size_t m = 0; m < mode_limit; ++m) {
+        const Ppr10Mode& mode = ppr10.modes.at(Bi, m);
+        const double decay = std::exp(-mode.mu * mode.mu * tau);
+        sum += mode.w * std::cos(mode.mu * zeta) * decay;
+        if (mode.w * decay < 1e-12 * std::fabs(sum)) break;
+    }
+    return sum;
+}
+
+// The heat of sweep k over the dimensionless time [0, b], all thickness
+// modes together: one time integral of the in-plane kernel times the depth
+// factor.
+double sweep_heat(int k, double b)
+{
     ppr10.integrand.k = k;
     ppr10.integrand.s = alternating_sign(k);
-    double sweep = 0;
-    for (int m = 1; m <= eigen_term_limit; ++m) {
-        double mu = ppr3_eigenvalue(d.Bi, m);
-        // A plate that loses no heat (α = 0) has the root 0 first, where the
-        // weight is 0/0; its limit is 0.5.
-        double w = mu == 0 ? 0.5 : mu / (0.5 * std::sin(2.0 * mu) + mu);
-        ppr10.integrand.mu = mu;
-        int status = 0;
-        double I = simpson_integrate(ppr10_integrand, 0, b, 20, status);
-        double amplitude = d.K * w * I;
-        sweep = sweep + amplitude * std::cos(mu * z / p.delta);
-        // Judged by the mode's amplitude: at a depth where its cosine
-        // vanishes the modes after it still count.
-        if (!(std::fabs(amplitude) >= 1e-4 * std::fabs(sweep))) break;
-    }
-    sum = sum + sweep;
-    return sweep;
+    int status = 0;
+    const double I = simpson_integrate(ppr10_integrand, 0, b, 20, status);
+    return ppr10.derived.K * I;
 }
 
 bool usable(const Ppr10Derived& d)
@@ -84,6 +96,23 @@ bool usable(const Ppr10Derived& d)
 }  // namespace
 
 Ppr10State::Ppr10State() : derived(initial_state()) {}
+
+const Ppr10Mode& Ppr10ThicknessModes::at(double Bi, std::size_t m)
+{
+    if (!(Bi == Bi_)) {
+        Bi_ = Bi;
+        modes_.clear();
+    }
+    while (modes_.size() <= m) {
+        Ppr10Mode mode;
+        mode.mu = ppr3_eigenvalue(Bi, static_cast<double>(modes_.size()) + 1.0);
+        // A plate that loses no heat (α = 0) has the root 0 first, where the
+        // weight is 0/0; its limit is 0.5.
+        mode.w = mode.mu == 0 ? 0.5 : mode.mu / (0.5 * std::sin(2.0 * mode.mu) + mode.mu);
+        modes_.push_back(mode);
+    }
+    return modes_[m];
+}
 
 double alternating_sign(int n)
 {
@@ -118,12 +147,12 @@ double ppr10_integrand(double u)
     double xi = s.xi0 - (s.k - 1.0) * d.dx / ppr10.parameters.delta - d.Pe_x * u;
     double eta = s.eta0 + s.s * d.Pe_y * (d.Fo / 2.0 - u);
     double tau = Theta - u;
-    double E = (xi * xi + eta * eta) / (4.0 * tau) + s.mu * s.mu * tau;
+    double E = (xi * xi + eta * eta) / (4.0 * tau);
     // At the end of the current sweep on the source's own path E is 0/0;
-    // the point source contributes nothing there, as it does where E > 100.
+    // the source contributes nothing there, as it does where E > 100.
     if (!(E <= 100)) return 0;
     if (tau <= 0) tau = d.Fo / 100.0;
-    return std::exp(-E) / tau;
+    return std::exp(-E) / tau * depth_factor(d.Bi, s.zeta, tau);
 }
 
 double ppr10_temperature(double t, double y, double z)
@@ -143,6 +172,7 @@ double ppr10_temperature(double t, double y, double z)
 
     ppr10.integrand.xi0 = d.x_p / p.delta;
     ppr10.integrand.eta0 = y / p.delta;
+    ppr10.integrand.zeta = z / p.delta;
     const int n = static_cast<int>(r);
     const double f = r - n;
     ppr10.integrand.r = r;
@@ -152,19 +182,25 @@ double ppr10_temperature(double t, double y, double z)
     double sum = 0;
     // The sweep in progress is sweep n + 1: n sweeps are complete, and the
     // source has run the part f of the next one.
-    eigen_series(n + 1, U, z, sum);
+    sum += sweep_heat(n + 1, U);
 
     // The sweeps up to the one that passed the point's x, most recent first,
     // while they still matter.
     SweepTail before_pass;
-    for (int k = n < nx ? n : nx; k >= 1; --k)
-        if (before_pass.negligible(eigen_series(k, d.Fo, z, sum), sum)) break;
+    for (int k = n < nx ? n : nx; k >= 1; --k) {
+        const double sweep = sweep_heat(k, d.Fo);
+        sum += sweep;
+        if (before_pass.negligible(sweep, sum)) break;
+    }
 
     // The sweeps after the pass.
     if (nx < n) {
         SweepTail after_pass;
-        for (int k = nx + 1; k <= n; ++k)
-            if (after_pass.negligible(eigen_series(k, d.Fo, z, sum), sum)) break;
+        for (int k = nx + 1; k <= n; ++k) {
+            const double sweep = sweep_heat(k, d.Fo);
+            sum += sweep;
+            if (after_pass.negligible(sweep, sum)) break;
+        }
     }
     if (sum < 0) sum = 0;
     return sum + p.T0;

@@ -481,10 +481,26 @@ struct Ppr10Derived {
 struct Ppr10IntegrandState {
     double xi0 = 0;
     double eta0 = 0;
-    double r = 0;    // t / t_s
-    double k = 0;    // the sweep, as a double
-    double s = 1;    // its direction
-    double mu = 0;   // the thickness eigenvalue
+    double r = 0;      // t / t_s
+    double k = 0;      // the sweep, as a double
+    double s = 1;      // its direction
+    double zeta = 0;   // the depth over the thickness
+};
+
+// The thickness modes of the lossy plate: the roots of μ·tan μ = Bi with
+// their weights μ / (½ sin 2μ + μ), found once for a Biot number and kept
+// as far as a call has needed them.
+struct Ppr10Mode {
+    double mu = 0;
+    double w = 0;
+};
+class Ppr10ThicknessModes {
+public:
+    const Ppr10Mode& at(double Bi, std::size_t m);
+
+private:
+    double Bi_ = std::numeric_limits<double>::quiet_NaN();
+    std::vector<Ppr10Mode> modes_;
 };
 
 // The constants start derived from the start values: the window may run
@@ -493,6 +509,7 @@ struct Ppr10State {
     Ppr10Parameters parameters;
     Ppr10Derived derived;
     Ppr10IntegrandState integrand;
+    Ppr10ThicknessModes modes;
     Ppr10State();
 };
 
