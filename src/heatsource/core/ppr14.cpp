@@ -62,22 +62,27 @@ double ppr14_temperature(double x, double y, double z)
     };
     double g0 = g(0);
 
-    double down = g0 * h / 2.0;
-    double zs = 0;
-    for (int step = 0; step < step_limit; ++step) {
-        zs = zs + h;
-        double value = g(zs);
-        if (!(value > 0.0001)) break;
-        down = down + value * h;
-    }
-    double up = g0 * h / 2.0;
-    zs = 0;
-    for (int step = 0; step < step_limit; ++step) {
-        zs = zs - h;
-        double value = g(zs);
-        if (!(value > 0.0001)) break;
-        up = up + value * h;
-    }
+    // Each half runs away from the surface in steps of h. Once it has passed
+    // the point's depth its integrand only falls, faster than the Gaussian
+    // weight: beyond the depth |z'| the rest is below
+    // g(z')·h·e/(1 - e), e = exp(-2f·|z'|·h). A half stops when that is below
+    // 1e-7 of its sum (or at an integrand that is not a number).
+    auto half = [&](double direction) {
+        double sum = g0 * h / 2.0;
+        double zs = 0;
+        for (int step = 0; step < step_limit; ++step) {
+            zs = zs + direction * h;
+            const double value = g(zs);
+            if (std::isnan(value)) break;
+            sum = sum + value * h;
+            if (direction * (zs - z) < 0) continue;   // not yet past the point
+            const double e = std::exp(-2.0 * p.f * std::fabs(zs) * h);
+            if (value * h * e <= 1e-7 * sum * (1.0 - e)) break;
+        }
+        return sum;
+    };
+    const double down = half(1.0);
+    const double up = half(-1.0);
     return p.T0 + d.C * (down + up);
 }
 

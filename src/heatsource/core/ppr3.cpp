@@ -34,8 +34,6 @@ Derived derive(const Ppr3Parameters& p)
     d.f = std::sqrt((p.lambda / p.delta_c) * p.R_T + 1.0);
     d.Bi = (p.alpha * p.delta / p.lambda) * d.f * d.f;
     d.mu1 = ppr3_eigenvalue(d.Bi, 1.0);
-    d.eps_stop = 0.01;
-    d.half_pi = 0.5 * d.pi;
     d.a = p.lambda / (p.c * p.rho);
     d.r_min = 0.1 * d.a / p.v;
     d.Q = p.q / (d.pi * p.lambda * p.delta);
@@ -47,14 +45,15 @@ Derived derive(const Ppr3Parameters& p)
 }
 
 // exp(-u)·K0(σ·r), with the asymptotic form of K0 from argument 20 on.
-double bessel_factor(const Derived& d, double sigma, double u, double r)
+double bessel_factor(double sigma, double u, double r)
 {
     double w = sigma * r;
     if (w < 20) {
         const double k0 = bessel_k0(w);
         return std::exp(-u) * k0;
     }
-    return std::exp(-u - w) * std::sqrt(d.half_pi / w);
+    // Far from the source exp(-u) and K0 would overflow and underflow apart.
+    return std::exp(-u - w) * bessel_k0_scaled(w);
 }
 
 }  // namespace
@@ -135,20 +134,27 @@ double ppr3_temperature(double x, double y, double z)
     double r = std::sqrt(x * x + y * y);
     if (r < d.r_min) r = d.r_min;
 
-    double G = bessel_factor(d, d.s1, u, r);
+    double G = bessel_factor(d.s1, u, r);
     double c1 = d.mu1 == 0 ? 0.5 : d.mu1 / (0.5 * std::sin(2.0 * d.mu1) + d.mu1);
     double S = std::cos(d.mu1 * z / p.delta) * c1 * G;
 
-    // The stop test looks at the previous term's factor, so the series always
-    // takes the second term and one more after the first small one.
+    // The factors fall from term to term by a ratio that shrinks along the
+    // series (the decay rates grow ever closer to π/(δ·f) apart), and the
+    // weights stay below 1: once the ratio is below 1, the rest is below
+    // G·ratio/(1 - ratio). The series stops when that is below 1e-6 of the
+    // sum of the magnitudes so far, or when a factor is not a number.
     SeriesTerms& terms = ppr3.series_terms;
     terms.keep_for(d, p.delta);
+    double magnitude = std::fabs(S);
     for (int term = 0; term < series_term_limit; ++term) {
-        double G_prev = G;
+        const double G_prev = G;
         const Term& t = terms.at(term);
-        G = bessel_factor(d, t.sigma, u, r);
+        G = bessel_factor(t.sigma, u, r);
+        if (std::isnan(G)) break;
         S = S + std::cos(t.mu * z / p.delta) * t.ck * G;
-        if (G_prev <= d.eps_stop || std::isnan(G_prev)) break;
+        magnitude += std::fabs(t.ck * G);
+        const double ratio = G / G_prev;
+        if (G == 0 || (ratio < 1 && G * ratio / (1 - ratio) <= 1e-6 * magnitude)) break;
     }
     if (S < 0) S = 0;   // near the faces the cosines may drive the sum below zero
     return p.T0 + d.Q * S;

@@ -130,9 +130,7 @@ struct Ppr3Derived {
     double f = 1;
     double Bi = 0;
     double mu1 = 0;
-    double eps_stop = 0.01;
     double pi = 3.14159;   // this scheme's own π
-    double half_pi = 0.5 * 3.14159;
     double a = 0;
     double r_min = 0;
     double Q = 0;
@@ -509,7 +507,7 @@ struct Ppr10State {
     Ppr10Parameters parameters;
     Ppr10Derived derived;
     Ppr10IntegrandState integrand;
-    Ppr10ThicknessModes modes;
+    ThreadCache<Ppr10ThicknessModes> modes;
     Ppr10State();
 };
 
