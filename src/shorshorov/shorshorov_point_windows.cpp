@@ -335,9 +335,15 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     const char* titles[5] = {pick(rate_title), "HV30", "Предел прочности, Rm", "Относительное удлинение A, %",
                              "Относительное сужение Z, %"};
     dc.set_text_color(black);
+    // The steel lines and the composition table beside them, opaque, stand
+    // the least distance under their rows that keeps their cells off the
+    // title's.
+    const char* title = "Определение механических свойств по атласу М.Х.Zoduzuruv";
+    const int ct = shorshorov_text_height(dc, static_cast<int>(1.4 * H), title);
+    const int below_title = std::max(0, static_cast<int>(0.3 * ct) + ct - static_cast<int>(1.5 * c));
     // The turned axis title rises from the plot's bottom; one longer than the
     // room up to the steel lines is drawn smaller, so that it ends under them.
-    const int title_room = plot.bottom - (client.top + static_cast<int>(3.2 * c) + c);
+    const int title_room = plot.bottom - (client.top + static_cast<int>(3.2 * c) + below_title + c);
     int title_font = 4 * H / 3;
     while (title_font > H / 2 && shorshorov_text_width(dc, title_font, titles[sel]) > title_room) --title_font;
     shorshorov_font(dc, title_font, 900);
@@ -360,8 +366,6 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
 
     dc.set_text_color(shorshorov_title_colour);
     shorshorov_font(dc, static_cast<int>(1.4 * H));
-    const char* title = "Определение механических свойств по атласу М.Х.Zoduzuruv";
-    const int ct = dc.text_extent(title).cy;
     dc.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
 
     shorshorov_font(dc, H);
@@ -369,13 +373,13 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     for (const std::string& t : table.file.titles) w = std::max(w, dc.text_extent(t.empty() ? std::string(" ") : t).cx);
     const double ks[3] = {1.5, 2.3, 3.2};
     for (int i = 0; i < 3; ++i)
-        dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
+        dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c) + below_title,
                     shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
 
     s.shorshorov_parse_composition(table.file.composition_line);
     dc.set_text_color(shorshorov_panel_colour);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
-                                        20, dc);
+    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10,
+                                        client.top + static_cast<int>(1.8 * c) + below_title, 20, 20, dc);
     shorshorov_font(dc, H);
     s.shorshorov_draw_point_property_table(client.left + 10, plot.bottom + table_row, 20, 20, dc);
 

@@ -30,21 +30,13 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
         // ---- title block, steel lines and composition table
-        {"shorshorov_(haz_profile_.|micrograph)", "overlap", "^(Определение механических свойств|Микроструктура) по атласу",
-         "^Sample steel", 0, 70, 0, false,
-         "The title in 1.4 H at (c, 0.3 c) with c its own line: the HAZ profile's 35 px at (35, 10), its cell down to "
-         "45, the micrograph's 37 px at (37, 11), down to 48; the file's first title line in font H at 1.5 c: 1.5 x 25 "
-         "= 37 in the HAZ profile, 1.5 x 27 = 40 in the micrograph."},
+        {"shorshorov_micrograph", "overlap", "^Микроструктура по атласу", "^Sample steel", 0, 70, 0, false,
+         "The title in 1.4 H at (c, 0.3 c) with c its own line: the micrograph's 37 px at (37, 11), down to 48; the "
+         "file's first title line in font H at 1.5 c = 1.5 x 27 = 40."},
         {"shorshorov_haz_profile_.", "overlap", "^Sample steel", "^HAZ versus", 30, 90, 0, false,
          "The file's title lines in font H = 25 at 1.5 c and 2.3 c = 37 and 57: 20 px apart in cells of 25."},
 
         // ---- turned axis titles
-        {"shorshorov_haz_profile_3/9/.*", "overlap|covered", number, "^Относительное удлинение A, %$", 30, 450, 0,
-         true,
-         "Scheme 9 gives an elongation profile of 16.59 .. 16.65 %: its value labels have six characters (\"16.641\", "
-         "64 px in font 25) and, ending at plot left = 300, begin at x = 228; the turned A title (drawn smaller where "
-         "it would reach the steel lines) stands at 300 - 3 x 33 = 201 .. 234 the whole height of the plot, its "
-         "opaque cell or its ink on the labels' ends."},
         {"shorshorov_structure_at_point/.*/(ru|ua)", "overlap", "^(40|60)$", structure_title, 150, 450, 0, true,
          "The structure title in 1.2 H = 28 turned at x = c = 28 (cell 28 .. 56), centred on the plot (119 .. 547): "
          "\"Структура, %\" (145 px) spans rows 260 .. 405, where the ordinate's two-digit labels (24 px) end at L = "

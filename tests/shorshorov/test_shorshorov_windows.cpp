@@ -291,6 +291,39 @@ TEST(ShorshorovWindows, PicturesInEnglishAndRussian)
     set_language(Language::english);
 }
 
+
+// The HAZ profile's title (1.4 H) reaches lower than the steel lines' first
+// row (1.5 lines of H): the steel lines and the composition table beside
+// them, whose cells are opaque, stand under the title's cell at every size.
+TEST(ShorshorovHazProfile, SteelLinesAndCompositionStandUnderTheTitle)
+{
+    const double record[4] = {0.5, 0.5, 850.0, 500.0};
+    for (const auto& [w, h] : {std::pair{992, 693}, std::pair{1024, 768}, std::pair{1280, 1000}}) {
+        reset_program_state();
+        DeviceCaps caps = RecordingCanvas::default_caps();
+        caps.horz_res = w;
+        caps.vert_res = h;
+        RecordingCanvas dc(caps);
+        shorshorov_haz_profile_window(record, 50, nullptr, dc, 1, sample_shorshorov_steel(), 0);
+        const RecordingCanvas::TextCall* title = nullptr;
+        for (const auto& t : dc.texts)
+            if (t.text.rfind("Определение механических свойств", 0) == 0) title = &t;
+        ASSERT_NE(title, nullptr);
+        const Rect title_cell = text_cell(*title);
+        int below = 0;
+        for (const auto& t : dc.texts) {
+            if (&t == title || t.font.escapement != 0) continue;
+            const Rect cell = text_cell(t);
+            if (cell.top >= title_cell.bottom || cell.bottom <= title_cell.top) continue;
+            if (cell.right <= title_cell.left || cell.left >= title_cell.right) continue;
+            ADD_FAILURE() << w << "x" << h << ": \"" << t.text << "\" meets the title";
+        }
+        for (const auto& t : dc.texts)
+            if (t.text.rfind("Sample steel", 0) == 0) below = text_cell(t).top - title_cell.bottom;
+        EXPECT_GE(below, 0) << w << "x" << h;
+    }
+}
+
 } // namespace
 
 // The profile runs from one 700 °C edge to the other: on the symmetric body
