@@ -411,6 +411,11 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     if (layout.cell_in_turned_font) shorshorov_font(dc, g.H, 900);
     g.c0 = shorshorov_sample_height(dc);
     g.plot = plot_rect(g.client, layout.margins, g.c0);
+    // The Rm axis stands five A-title heights right of the plot, which grow
+    // with the window: the plot's right side moves left the least distance
+    // that keeps the axis and its ticks inside the client.
+    if (layout.rm_title != nullptr)
+        g.plot.right = std::min(g.plot.right, g.client.right - 2 - 6 - 5 * shorshorov_text_height(dc, g.H, pick(a_title)));
 
     const FontRecord held = dc.selected_font();
     int c = 0, w = 0, steel_bottom = 0;

@@ -352,8 +352,23 @@ TEST(ShorshorovSweeps, PropertiesVersusThicknessStandsOnTheTurnedFont)
             });
         };
         // Columns in c0; the plot's top and bottom give way to the blocks
-        // above and under it, never past their rows of c0.
-        const int L = 12 * c0, R = 1024 - 7 * c0;
+        // above and under it, never past their rows of c0, and its right
+        // side to the Rm axis, which stays inside the window.
+        const int L = 12 * c0;
+        const auto x_axis = std::find_if(dc.lines.begin(), dc.lines.end(), [&](const RecordingCanvas::LineCall& l) {
+            return l.from.x == L && l.from.y == l.to.y && l.to.x > L && l.pen == axis;
+        });
+        ASSERT_NE(x_axis, dc.lines.end()) << c0;
+        const int R = x_axis->to.x;
+        EXPECT_LE(R, 1024 - 7 * c0);
+        const Pen rm_axis{PenStyle::solid, 2, Rgb{255, 0, 255}};
+        int rm_axes = 0;
+        for (const auto& l : dc.lines)
+            if (l.pen == rm_axis && l.from.x == l.to.x) {
+                ++rm_axes;
+                EXPECT_LE(l.from.x + 6, 1024 - 2) << c0;
+            }
+        EXPECT_GE(rm_axes, 1) << c0;
         const auto hv_axis = std::find_if(dc.lines.begin(), dc.lines.end(), [&](const RecordingCanvas::LineCall& l) {
             return l.from.x == L && l.to.x == L && l.from.y > l.to.y && l.pen == axis;
         });
