@@ -131,12 +131,18 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     std::vector<std::string> rows;
     for (const std::string& line : {stored.line_a, stored.line_b, std::string(line1), std::string(line2)})
         for (std::string& row : broken_at_blanks(dc, line, r.right - L - (L - r.left))) rows.push_back(std::move(row));
+    // The rows are one cell apart, and on a page the descenders of this face
+    // reach a row below the cell: an opaque cell would blank them.
+    dc.set_background_mode(BackgroundMode::transparent);
     int y = B + (5 - static_cast<int>(rows.size())) * h;
     for (const std::string& row : rows) {
         dc.text_out(L, y, row);
         y += h;
     }
-    dc.text_out(r.left + 2 * (L - r.left), r.top + 3, title);
+    dc.set_background_mode(BackgroundMode::opaque);
+    const int title_x = r.left + 2 * (L - r.left);
+    select_fitting_font(dc, title, H, title_x, r.right);
+    dc.text_out(title_x, r.top + 3, title);
     dc.set_text_color(remembered);
 
     // The file follows every drawing, with the summary of the scheme

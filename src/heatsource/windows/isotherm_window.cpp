@@ -309,6 +309,9 @@ void draw(Window* window, Canvas& dc, int print_flag) {
 
     select_window_font(dc, l.H28);
     dc.text_out(l.r.left + 3 * (l.P.left - l.r.left), l.P.bottom + 2 * h, pick(heading));
+    // The legend rows are one cell apart, and on a page the descenders of
+    // this face reach a row below the cell: an opaque cell would blank them.
+    dc.set_background_mode(BackgroundMode::transparent);
     for (int i = 0; i < isotherm_count; ++i) {
         const Curve& c = store.curves[i];
         const Pens& p = isotherm_pens[i];
@@ -341,6 +344,7 @@ void draw(Window* window, Canvas& dc, int print_flag) {
         dc.line_to(l.P.right - 5 * h, y_i + 1);
         dc.set_text_color(remembered);
     }
+    dc.set_background_mode(BackgroundMode::opaque);
 
     const Rgb before = dc.text_color();
     dc.set_text_color(rgb(128, 128, 128));
@@ -383,14 +387,18 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     }
 
     dc.set_text_color(rgb(0, 0, 0));
+    // The figure's title follows the legend's last row as closely.
+    dc.set_background_mode(BackgroundMode::transparent);
     dc.text_out(l.P.left, l.r.bottom - 6 * h, figure_title);
+    dc.set_background_mode(BackgroundMode::opaque);
     if (!current_model.draw_panel) {
         dc.text_out(l.P.left, l.r.bottom - 2 * h, line1);
         dc.text_out(l.P.left, l.r.bottom - h, line2);
     }
 
-    select_window_font(dc, l.H23);
-    dc.text_out(l.r.left + 2 * (l.P.left - l.r.left), l.r.top + 3, title);
+    const int title_x = l.r.left + 2 * (l.P.left - l.r.left);
+    select_fitting_font(dc, title, l.H23, title_x, l.r.right);
+    dc.text_out(title_x, l.r.top + 3, title);
     select_window_font(dc, l.H28);
     dc.set_text_color(before);
 

@@ -24,6 +24,23 @@ void select_window_font(Canvas& dc, int height, int escapement) {
     dc.select_font(text_font);
 }
 
+int select_fitting_font(Canvas& dc, std::string_view text, int height, int x, int right) {
+    select_window_font(dc, height);
+    const int room = right - x;
+    int width = dc.text_extent(text).cx;
+    if (width <= room || room <= 0) return height;
+    // Near the proportional fit first, then a step at a time: glyph widths
+    // do not scale exactly with the height.
+    height = std::max(1, std::min(height - 1, height * room / width + 1));
+    select_window_font(dc, height);
+    width = dc.text_extent(text).cx;
+    while (width > room && height > 1) {
+        select_window_font(dc, --height);
+        width = dc.text_extent(text).cx;
+    }
+    return height;
+}
+
 Rect window_drawing_rect(Window* window, Canvas& dc, int print_flag) {
     Rect r{};
     if (print_flag == 1 || dc.is_printer()) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "canvas.h"
@@ -13,6 +14,12 @@
 // height and escapement, weight 400, the language's character set, and
 // selects it.
 void select_window_font(Canvas& dc, int height, int escapement = 0);
+
+// Selects the window font for one line that must end inside `right`: the
+// given height, or the largest smaller one at which the line, drawn from x,
+// ends there (a long scheme name in a narrow window or on a page). Returns
+// the height taken.
+int select_fitting_font(Canvas& dc, std::string_view text, int height, int x, int right);
 
 // The rectangle a temperature window lays out on: the printer's plot
 // rectangle on a printer page, the window's client rectangle on the screen.

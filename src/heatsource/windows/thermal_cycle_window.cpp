@@ -276,9 +276,10 @@ void draw(Window* window, Canvas& dc, int print_flag) {
     dc.text_out(r.left + h, r.bottom - 7 * h, point);
 
     h = dc.text_extent(title).cy;
-    select_window_font(dc, H18);
+    const int title_x = static_cast<int>(r.left + 0.5 * h);
+    select_fitting_font(dc, title, H18, title_x, r.right);
     dc.set_text_color(rgb(127, 0, 0));
-    dc.text_out(static_cast<int>(r.left + 0.5 * h), static_cast<int>(r.top + 0.3 * h), title);
+    dc.text_out(title_x, static_cast<int>(r.top + 0.3 * h), title);
     dc.set_text_color(rgb(0, 0, 0));
 
     static const Text5 temperature_title{"Temperature, C", "Температура, C", "Температура, C",

@@ -171,9 +171,10 @@ void draw_time_cycle(Window* window, Canvas& dc, int print_flag, const TimeCycle
     if (look.point_caption) dc.text_out(P.left, P.bottom + 3 * ch, cformat(pick(*look.point_caption), y, z));
     dc.set_text_color(rgb(0, 0, 0));
 
-    select_window_font(dc, H23);
+    const int title_x = static_cast<int>(r.left + 0.5 * ch);
+    select_fitting_font(dc, title, H23, title_x, r.right);
     dc.set_text_color(rgb(127, 0, 0));
-    dc.text_out(static_cast<int>(r.left + 0.5 * ch), static_cast<int>(r.top + 0.3 * ch), title);
+    dc.text_out(title_x, static_cast<int>(r.top + 0.3 * ch), title);
 
     // The axis titles sit close to the tick labels; an opaque cell would
     // erase the labels' lower edge where the two meet.
