@@ -195,8 +195,11 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
     x_axis_line(dc, u, x, black);
 
     steel_font(dc, mul(1.3, u.H));
-    text_at(dc, u.client.left + 2 * u.h, u.client.top + mul(0.3, u.h), pick(ion_title_at_point), dark_red);
-    text_at(dc, u.client.left + 2 * u.h, u.client.top + mul(1.5, u.h), pick(chemistry_title_line2), dark_red);
+    const int title_y = u.client.top + mul(0.3, u.h);
+    text_at(dc, u.client.left + 2 * u.h, title_y, pick(ion_title_at_point), dark_red);
+    text_at(dc, u.client.left + 2 * u.h,
+            std::max(u.client.top + mul(1.5, u.h), row_under(dc, title_y, pick(ion_title_at_point))),
+            pick(chemistry_title_line2), dark_red);
     centred_text(dc, u, steel_text("%s, %%", {ion_element_symbols[static_cast<std::size_t>(k)]}), mul(1.3, u.H),
                  u.plot.bottom + mul(1.3, u.h13), black);
     steel_font(dc, mul(1.3, u.H));
@@ -438,26 +441,65 @@ IonCurves compute_curves(IonSteel& steel, const std::vector<double>& times)
     return c;
 }
 
-void draw_time_curve(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const SteelSweep& r, const AutoAxis& x,
-                     const AutoAxis& t)
+// The t8/5 axis's ticks: all but the last of its range.
+std::span<const double> time_ticks(const AutoAxis& t)
+{
+    const auto shown =
+        static_cast<std::size_t>(std::min<int>(std::max(1, t.count - 1), static_cast<int>(t.ticks.size())));
+    return std::span(t.ticks).first(shown);
+}
+
+const std::vector<double> hv_ticks = scale_ticks(80, 30, 15);
+const std::vector<double> share_ticks = scale_ticks(0, 10, 11);
+
+// Left of the plot, the x of each turned title and the x of each axis.
+struct LeftColumns {
+    int t_title = 0, t_axis = 0, hardness_title = 0, hardness_axis = 0, share_title = 0;
+};
+
+// The t8/5 title, its axis's labels, the hardness title, its axis's labels,
+// the structure title and the share axis's labels at the plot's edge, each
+// moved the least distance that clears the others.
+LeftColumns left_columns(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const AutoAxis& t)
+{
+    steel_font(dc, u.H);
+    const int t_width = y_axis_label_width(dc, time_ticks(t));
+    const int hv_width = y_axis_label_width(dc, hv_ticks);
+    const int share_width = y_axis_label_width(dc, share_ticks);
+    PlotColumn t_title = turned_title_column(dc, pick(*layout.t_title), mul(1.2, u.H),
+                                             u.client.left + mul(layout.t_title_column, u.h12), u.H);
+    const int t_axis = u.client.left + layout.t_axis_column * u.h;
+    PlotColumn t_labels{t_axis - t_width, t_width};
+    PlotColumn hv_title = turned_title_column(dc, steel_text(pick(*layout.hardness_title)), mul(1.2, u.H),
+                                              u.client.left + mul(layout.hardness_title_column, u.h12), u.H);
+    const int from = layout.hardness_axis_from_client ? u.client.left : u.plot.left;
+    const int hv_axis = from + in_units(u, layout.hardness_axis_column, layout.hardness_axis_unit);
+    PlotColumn hv_labels{hv_axis - hv_width, hv_width};
+    PlotColumn share_title =
+        turned_title_column(dc, steel_text(pick(structure_axis)), font_of(u, layout.share_title_font),
+                            u.plot.left - in_units(u, 2.5, layout.share_title_font), u.H);
+    PlotColumn share_labels{u.plot.left - share_width, share_width, true};
+    const std::array<PlotColumn*, 6> all{&t_title, &t_labels, &hv_title, &hv_labels, &share_title, &share_labels};
+    clear_columns(all);
+    return {t_title.x, t_labels.end(), hv_title.x, hv_labels.end(), share_title.x};
+}
+
+void draw_time_curve(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const LeftColumns& columns,
+                     const SteelSweep& r, const AutoAxis& x, const AutoAxis& t)
 {
     const std::string t_label = pick(cooling_time_short);
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
-    const auto shown =
-        static_cast<std::size_t>(std::min<int>(std::max(1, t.count - 1), static_cast<int>(t.ticks.size())));
     steel_font(dc, u.H);
-    steel_y_axis(dc, u.client.left + layout.t_axis_column * u.h, u.plot, t.max, t.min, std::span(t.ticks).first(shown),
-                 pen_of(PenStyle::solid, 2, blue), blue);
-    rotated_axis_title(dc, pick(*layout.t_title), mul(1.2, u.H), u.client.left + mul(layout.t_title_column, u.h12),
-                       u.plot, blue, u.H);
+    steel_y_axis(dc, columns.t_axis, u.plot, t.max, t.min, time_ticks(t), pen_of(PenStyle::solid, 2, blue), blue);
+    rotated_axis_title(dc, pick(*layout.t_title), mul(1.2, u.H), columns.t_title, u.plot, blue, u.H);
     draw_steel_curve(dc, t_pen, r.x, r.time, u.plot, WorldBox{x.min, t.max, x.max, t.min});
     steel_font(dc, u.H);
     const int a = dc.text_extent(t_label).cx / std::max<int>(1, static_cast<int>(t_label.size()));
     legend_entry(dc, u, t_label, blue, t_pen, 12, u.client.right - 2 * a);
 }
 
-void draw_model_curves(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const std::vector<double>& xs,
-                       const AutoAxis& x, const IonCurves& curves)
+void draw_model_curves(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const LeftColumns& columns,
+                       const std::vector<double>& xs, const AutoAxis& x, const IonCurves& curves)
 {
     struct Curve {
         int which;
@@ -472,15 +514,13 @@ void draw_model_curves(Canvas& dc, const IonRegimeLayout& layout, const Units& u
         {2, pen_of(PenStyle::dash_dot, 1, layout.ferrite_pearlite_pen), green, 8, &ferrite_pearlite_unit},
         {3, pen_of(PenStyle::dash_dot_dot, 1, magenta), magenta, 10, layout.hardness_label},
     };
-    const std::vector<double> share_ticks = scale_ticks(0, 10, 11);
-    const std::vector<double> hv_ticks = scale_ticks(80, 30, 15);
     auto share_axis_and_grid = [&] {
         share_grid(dc, u, x, share_ticks, true);
         steel_y_axis(dc, u.plot.left, u.plot, 100, 0, share_ticks, pen_of(PenStyle::solid, 2, black), black);
     };
     auto share_title = [&] {
         rotated_axis_title(dc, steel_text(pick(structure_axis)), font_of(u, layout.share_title_font),
-                           u.plot.left - in_units(u, 2.5, layout.share_title_font), u.plot, black, u.H);
+                           columns.share_title, u.plot, black, u.H);
     };
     for (const Curve& c : drawn) {
         const WorldBox box = c.which == 3 ? WorldBox{x.min, 500, x.max, 80} : WorldBox{x.min, 100, x.max, 0};
@@ -488,11 +528,10 @@ void draw_model_curves(Canvas& dc, const IonRegimeLayout& layout, const Units& u
         legend_entry(dc, u, steel_text(pick(*c.label)), c.label_colour, c.pen, c.row, u.client.right - u.h);
         const After now = c.which == 0 ? After::martensite : After::hardness;
         if (c.which == 3) {
-            rotated_axis_title(dc, steel_text(pick(*layout.hardness_title)), mul(1.2, u.H),
-                               u.client.left + mul(layout.hardness_title_column, u.h12), u.plot, magenta, u.H);
-            const int from = layout.hardness_axis_from_client ? u.client.left : u.plot.left;
-            steel_y_axis(dc, from + in_units(u, layout.hardness_axis_column, layout.hardness_axis_unit), u.plot, 500,
-                         80, hv_ticks, pen_of(PenStyle::solid, 2, magenta), magenta);
+            rotated_axis_title(dc, steel_text(pick(*layout.hardness_title)), mul(1.2, u.H), columns.hardness_title,
+                               u.plot, magenta, u.H);
+            steel_y_axis(dc, columns.hardness_axis, u.plot, 500, 80, hv_ticks, pen_of(PenStyle::solid, 2, magenta),
+                         magenta);
         } else if (c.which != 0) {
             continue;
         }
@@ -514,9 +553,12 @@ void draw_regime_texts(Canvas& dc, const IonRegimeLayout& layout, const Units& u
     const SteelSummary summary = steel_summary();
     steel_font(dc, mul(1.3, u.H));
     const int title_x = u.client.left + in_units(u, layout.title_column, layout.title_unit);
-    text_at(dc, title_x, u.client.top + in_units(u, 0.3, layout.title_unit), pick(*layout.title_1), dark_red);
-    text_at(dc, title_x, u.client.top + in_units(u, layout.title_row_2, layout.title_unit), pick(*layout.title_2),
-            dark_red);
+    const int title_y = u.client.top + in_units(u, 0.3, layout.title_unit);
+    text_at(dc, title_x, title_y, pick(*layout.title_1), dark_red);
+    text_at(dc, title_x,
+            std::max(u.client.top + in_units(u, layout.title_row_2, layout.title_unit),
+                     row_under(dc, title_y, pick(*layout.title_1))),
+            pick(*layout.title_2), dark_red);
 
     const Text5* x_title = layout.x_title;
     if (!x_title)
@@ -574,8 +616,9 @@ void ion_regime_window(const IonRegimeLayout& layout, const double* params, Wind
     steel.draw_composition_table(u.client.left + 10, u.client.top + mul(layout.table_row, u.h), 50, 20, dc);
     const Rgb saved_colour = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
-    draw_time_curve(dc, layout, u, r, x, t);
-    draw_model_curves(dc, layout, u, r.x, x, curves);
+    const LeftColumns columns = left_columns(dc, layout, u, t);
+    draw_time_curve(dc, layout, u, columns, r, x, t);
+    draw_model_curves(dc, layout, u, columns, r.x, x, curves);
     draw_regime_texts(dc, layout, u, p, r.gaps);
     dc.set_text_color(saved_colour);
     steel_font(dc, u.H);

@@ -5,6 +5,8 @@
 #include "numfmt.h"
 #include "steel_window_texts.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -75,6 +77,20 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     const WorldBox hardness{0, 500, ln400, 80};
     const std::vector<double> share_ticks = scale_ticks(0, 10, 11);
     const std::vector<double> hv_ticks = scale_ticks(80, 30, 15);
+    // Left of the plot: the hardness title, its axis's labels, the structure
+    // title and the share axis's labels at the plot's edge, each clear of the
+    // one before it.
+    steel_font(dc, H);
+    const int hv_label_width = y_axis_label_width(dc, hv_ticks);
+    const int share_label_width = y_axis_label_width(dc, share_ticks);
+    PlotColumn hv_title = turned_title_column(dc, steel_text(pick(ion_hardness_label)), 3 * H / 2,
+                                              client.left + mul(0.5, h), H);
+    PlotColumn hv_labels{client.left + 3 * h - hv_label_width, hv_label_width};
+    PlotColumn share_title =
+        turned_title_column(dc, steel_text(pick(structure_axis)), 3 * H / 2, plot.left - mul(2.5, h), H);
+    PlotColumn share_labels{plot.left - share_label_width, share_label_width, true};
+    const std::array<PlotColumn*, 4> left_columns{&hv_title, &hv_labels, &share_title, &share_labels};
+    clear_columns(left_columns);
     struct Curve {
         int which;   // 0 M, 1 B, 2 FP, 3 HV
         Pen pen;
@@ -107,13 +123,13 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
         legend_line(dc, c.pen, plot.right + s.cx + 3 * s.cy, client.right - s.cy,
                     plot.top + mul(c.row + 0.5, s.cy));
         if (c.which == 0) {
-            rotated_axis_title(dc, steel_text(pick(structure_axis)), 3 * H / 2, plot.left - mul(2.5, h), plot,
-                               rgb(0, 0, 0), H);
+            rotated_axis_title(dc, steel_text(pick(structure_axis)), 3 * H / 2, share_title.x, plot, rgb(0, 0, 0),
+                               H);
             steel_y_axis(dc, plot.left, plot, 100, 0, share_ticks, pen_of(PenStyle::solid, 2, rgb(0, 0, 0)),
                          rgb(0, 0, 0));
         } else if (c.which == 3) {
-            rotated_axis_title(dc, label, 3 * H / 2, client.left + mul(0.5, h), plot, rgb(200, 0, 200), H);
-            steel_y_axis(dc, client.left + 3 * h, plot, 500, 80, hv_ticks,
+            rotated_axis_title(dc, label, 3 * H / 2, hv_title.x, plot, rgb(200, 0, 200), H);
+            steel_y_axis(dc, hv_labels.end(), plot, 500, 80, hv_ticks,
                          pen_of(PenStyle::solid, 2, rgb(200, 0, 200)), rgb(200, 0, 200));
         }
     }
@@ -136,14 +152,16 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     text_at(dc, client.left + 2 * h, client.top + mul(0.3, h), title, rgb(127, 0, 0));
     const std::string xt = pick(x_axis_title);
     const Size xs_size = dc.text_extent(xt);
-    text_at(dc, client.left + (client.right - client.left - xs_size.cx) / 2, plot.bottom + mul(1.8, xs_size.cy), xt,
-            rgb(0, 0, 0));
+    const int xt_y = plot.bottom + mul(1.8, xs_size.cy);
+    text_at(dc, client.left + (client.right - client.left - xs_size.cx) / 2, xt_y, xt, rgb(0, 0, 0));
+    const int under_xt = row_under(dc, xt_y, xt);
 
     steel_font(dc, mul(1.2, H));
     const int hm = dc.text_extent(summary.title).cy;
     const std::string model = steel_text(pick(ion_model_line), {summary.title});
     const int wm = dc.text_extent(model).cx;
-    text_at(dc, client.left + (client.right - client.left - wm) / 2, plot.bottom + 3 * hm, model, rgb(120, 0, 95));
+    text_at(dc, client.left + (client.right - client.left - wm) / 2, std::max(plot.bottom + 3 * hm, under_xt), model,
+            rgb(120, 0, 95));
 
     steel_font(dc, H);
     const int hb = dc.text_extent(summary.title).cy;

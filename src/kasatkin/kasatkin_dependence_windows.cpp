@@ -64,6 +64,7 @@ struct Units {
     int H = 0;
     int h = 0;    // line height of the base font
     int h12 = 0;  // line height of the 1.2 H font
+    int panel_top = 0;   // the highest row of the parameter panel
 };
 
 struct Entry {
@@ -90,6 +91,7 @@ void lay_out_window(Window* window, Canvas& dc, const PlotMargins& margins, cons
     u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
     u.h = steel_extent(dc, "Wg", u.H).cy;
     u.plot = plot_rect(u.client, margins, u.h, steel_sweep_note_room(dc, gaps, u.H));
+    u.panel_top = steel_panel_top(dc, u.client, u.h);
 }
 
 // The abscissas and cooling times of the sweep. A point without a cooling
@@ -134,17 +136,22 @@ std::vector<double> model_values(KasatkinSteel& steel, const SweepData& d, Kasat
     return ys;
 }
 
-// The t8/5 axis: the first count - 1 (or count) tick values of its range,
-// as far as the axis reaches: the count-th value can lie a step above the
-// longest time, and its label would stand over the composition table.
-void time_axis(Canvas& dc, const SweepData& d, int x, const Units& u, Rgb colour, bool all_ticks)
+// The t8/5 axis's ticks: the first count - 1 (or count) tick values of its
+// range, as far as the axis reaches: the count-th value can lie a step above
+// the longest time, and its label would stand over the composition table.
+std::span<const double> time_ticks(const SweepData& d, bool all_ticks)
 {
     const int wished = std::max(1, all_ticks ? d.t_axis.count : d.t_axis.count - 1);
     const int last = ticks_within(d.t_axis.ticks, wished - 1, d.t_axis.min, d.t_axis.max);
-    if (last < 0) return;
-    steel_y_axis(dc, x, u.plot, d.t_axis.max, d.t_axis.min,
-                 std::span(d.t_axis.ticks).first(static_cast<std::size_t>(last) + 1),
-                 pen_of(PenStyle::solid, 2, colour), colour);
+    if (last < 0) return {};
+    return std::span(d.t_axis.ticks).first(static_cast<std::size_t>(last) + 1);
+}
+
+void time_axis(Canvas& dc, const SweepData& d, int x, const Units& u, Rgb colour, bool all_ticks)
+{
+    const std::span<const double> ticks = time_ticks(d, all_ticks);
+    if (ticks.empty()) return;
+    steel_y_axis(dc, x, u.plot, d.t_axis.max, d.t_axis.min, ticks, pen_of(PenStyle::solid, 2, colour), colour);
 }
 
 // Grid with the grey dotted pen: vertical lines at the x ticks in range,
@@ -186,26 +193,104 @@ struct Footer {
 // The model line and the point line stand on their rows counted up from the
 // client's bottom, whatever the lines above them took: pushed down under the
 // axis title they would run into the parameter panel's heading. A sweep that
-// left points out has given up the note's room in its plot already.
-void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f)
+// left points out has given up the note's room in its plot already. Where
+// the row of a line would blank the descenders of the one above it (from
+// `above`, the first row under the axis title or note), it starts under
+// them.
+// The first row under the x axis title at row y and the note under it.
+int under_axis_title(Canvas& dc, const Units& u, const std::string& title, int font, int y, const SweepGaps& gaps)
 {
-    const int th = f.title_unit_is_h12 ? u.h12 : u.h;
+    const Size s = steel_extent(dc, title, font);
+    const int under_title = row_under(dc, y, title);
+    return std::max(under_title, y + s.cy + steel_sweep_note_room(dc, gaps, u.H));
+}
+
+// The x axis title centred at row y, the note of the points left out under
+// it; returns the first row under both.
+int draw_axis_title(Canvas& dc, const Units& u, const std::string& title, int font, int y, const SweepGaps& gaps)
+{
+    const Size s = steel_extent(dc, title, font);
+    text_at(dc, u.client.left + (u.client.right - u.client.left - s.cx) / 2, y, title, black);
+    const int under_title = row_under(dc, y, title);
+    return std::max(under_title, steel_sweep_note(dc, gaps, u.client, u.H, y + s.cy));
+}
+
+// The model line and the point line of a footer: their texts and rows.
+struct FooterLines {
+    std::string model, point;
+    int model_y = 0, point_y = 0;
+    int bottom = 0;   // the first row under the point line
+};
+
+FooterLines footer_lines(Canvas& dc, const Units& u, const std::string& model_text, double model_y, int model_unit,
+                         double point_y, int point_unit, const SteelPoint& p, int above)
+{
+    FooterLines l;
+    l.model = model_text;
     steel_font(dc, mul(1.2, u.H));
-    text_at(dc, u.client.left + th, u.client.top + mul(0.3, th), pick(*f.title), dark_red);
-    text_at(dc, u.client.left + th, u.client.top + mul(f.attribution_y, th), pick(model_attribution), dark_red);
-    dc.set_text_color(black);
-    const SteelSummary summary = steel_summary();
-    const int width = u.client.right - u.client.left;
-    const std::string model = steel_text(pick(*f.model_line_text), {summary.title});
-    const int mw = dc.text_extent(model).cx;
-    text_at(dc, u.client.left + (width - mw) / 2,
-            u.client.bottom - mul(f.model_y, f.model_unit_is_h12 ? u.h12 : u.h), model, rgb(120, 0, 95));
+    l.model_y = std::max(u.client.bottom - mul(model_y, model_unit), above);
+    const int under_model = row_under(dc, l.model_y, l.model);
     steel_font(dc, u.H);
-    const std::string point =
-        steel_text(pick(point_coordinates), {steel_number(entry.p.y), steel_number(entry.p.z)});
-    const int pw = dc.text_extent(point).cx;
-    text_at(dc, u.client.left + (width - pw) / 2,
-            u.client.bottom - mul(f.point_y, f.point_unit_is_h12 ? u.h12 : u.h), point, black);
+    l.point = steel_text(pick(point_coordinates), {steel_number(p.y), steel_number(p.z)});
+    l.point_y = std::max(u.client.bottom - mul(point_y, point_unit), under_model);
+    l.bottom = row_under(dc, l.point_y, l.point);
+    // Lines that would reach the panel move up, the point line first as far
+    // as the model line's ink allows, then both, as far as `above` allows.
+    const int point_lift = std::clamp(l.bottom - u.panel_top, 0, l.point_y - under_model);
+    l.point_y -= point_lift;
+    l.bottom -= point_lift;
+    const int lift = std::clamp(l.bottom - u.panel_top, 0, l.model_y - above);
+    l.model_y -= lift;
+    l.point_y -= lift;
+    l.bottom -= lift;
+    return l;
+}
+
+FooterLines footer_lines(Canvas& dc, const Units& u, const Entry& entry, const Footer& f, int above)
+{
+    return footer_lines(dc, u, steel_text(pick(*f.model_line_text), {steel_summary().title}), f.model_y,
+                        f.model_unit_is_h12 ? u.h12 : u.h, f.point_y, f.point_unit_is_h12 ? u.h12 : u.h, entry.p,
+                        above);
+}
+
+// A plot whose lines under it would reach the parameter panel gives up the
+// rows they lack: `above(bottom)` is the first row under the axis title
+// (and note) for a plot ending at `bottom`.
+template <class Above, class Lines>
+void leave_room_for_footer(Canvas& dc, Units& u, const Above& above, const Lines& lines)
+{
+    for (int i = 0; i < 4; ++i) {
+        const int over = lines(above(u.plot.bottom)).bottom - u.panel_top;
+        if (over <= 0) break;
+        u.plot.bottom -= over;
+    }
+    steel_font(dc, u.H);
+}
+
+void draw_footer_lines(Canvas& dc, const Units& u, const FooterLines& l)
+{
+    const int width = u.client.right - u.client.left;
+    steel_font(dc, mul(1.2, u.H));
+    text_at(dc, u.client.left + (width - dc.text_extent(l.model).cx) / 2, l.model_y, l.model, rgb(120, 0, 95));
+    steel_font(dc, u.H);
+    text_at(dc, u.client.left + (width - dc.text_extent(l.point).cx) / 2, l.point_y, l.point, black);
+}
+
+// The title with its attribution line under it.
+void draw_titles(Canvas& dc, const Units& u, const std::string& title, int unit, double attribution_y)
+{
+    steel_font(dc, mul(1.2, u.H));
+    const int title_y = u.client.top + mul(0.3, unit);
+    text_at(dc, u.client.left + unit, title_y, title, dark_red);
+    text_at(dc, u.client.left + unit, std::max(u.client.top + mul(attribution_y, unit), row_under(dc, title_y, title)),
+            pick(model_attribution), dark_red);
+}
+
+void draw_footer(Canvas& dc, const Units& u, const Entry& entry, const Footer& f, int above)
+{
+    draw_titles(dc, u, pick(*f.title), f.title_unit_is_h12 ? u.h12 : u.h, f.attribution_y);
+    dc.set_text_color(black);
+    draw_footer_lines(dc, u, footer_lines(dc, u, entry, f, above));
     draw_steel_panel(dc, u.client, f.panel, u.h);
 }
 
@@ -285,6 +370,13 @@ void structure_window(const StructureLayout& layout, const double* params, int n
 
     Units u;
     lay_out_window(window, dc, layout.margins, d.gaps, u);
+    const std::string x_title = layout.x_title ? pick(*layout.x_title) : thickness_axis_structure;
+    const auto x_title_row = [&](int bottom) {
+        return bottom + mul(layout.x_title_y, steel_extent(dc, x_title, mul(1.2, u.H)).cy);
+    };
+    leave_room_for_footer(
+        dc, u, [&](int bottom) { return under_axis_title(dc, u, x_title, mul(1.2, u.H), x_title_row(bottom), d.gaps); },
+        [&](int above) { return footer_lines(dc, u, entry, layout.footer, above); });
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
@@ -323,12 +415,8 @@ void structure_window(const StructureLayout& layout, const double* params, int n
         legend_entry(dc, u, steel_text(pick(*c.label)), c.colour, pen, c.row, layout.legend, c.line_start);
     }
 
-    const std::string x_title = layout.x_title ? pick(*layout.x_title) : thickness_axis_structure;
-    const Size xs = steel_extent(dc, x_title, mul(1.2, u.H));
-    const int x_title_y = u.plot.bottom + mul(layout.x_title_y, xs.cy);
-    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
-    steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
-    draw_footer(dc, u, entry, layout.footer);
+    const int above = draw_axis_title(dc, u, x_title, mul(1.2, u.H), x_title_row(u.plot.bottom), d.gaps);
+    draw_footer(dc, u, entry, layout.footer, above);
     regime.restore();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
@@ -373,11 +461,57 @@ struct PropertyColumns {
     double rm_axis, rm_title, rm_legend, r02_title, r02_legend;
 };
 
+// How far the left margin's columns moved to clear each other (pixels).
+struct ColumnMoves {
+    int hv_title = 0, rm_title = 0, r02_title = 0, rm_axis = 0;
+};
+
+const std::vector<double> hv_ticks = scale_ticks(50, 50, 14);
+const std::vector<double> rm_ticks = scale_ticks(100, 200, 11);
+
+// The left margin of a properties window: the t8/5 title and its axis's
+// labels (when the window has them), the strength and yield titles, the
+// strength axis's labels, the hardness title and the hardness labels at the
+// plot's edge, each moved the least distance that clears the others.
+// Returns the moves; `t_title_x` and `t_axis_x` are moved in place.
+ColumnMoves clear_left_margin(Canvas& dc, const Units& u, const PropertyColumns& columns, int title_font, int ch,
+                              const std::array<std::string, 3>& titles, PlotColumn* t_title, int* t_axis_x,
+                              std::span<const double> t_ticks)
+{
+    steel_font(dc, u.H);
+    const int rm_width = y_axis_label_width(dc, rm_ticks);
+    const int hv_width = y_axis_label_width(dc, hv_ticks);
+    const int t_width = y_axis_label_width(dc, t_ticks);
+    PlotColumn hv_title = turned_title_column(dc, titles[0], title_font, u.plot.left + mul(-4, ch), u.H);
+    PlotColumn rm_title = turned_title_column(dc, titles[1], title_font, u.client.left + mul(columns.rm_title, ch), u.H);
+    PlotColumn r02_title =
+        turned_title_column(dc, titles[2], title_font, u.client.left + mul(columns.r02_title, ch), u.H);
+    const int rm_axis = u.client.left + mul(columns.rm_axis, ch);
+    PlotColumn rm_labels{rm_axis - rm_width, rm_width};
+    PlotColumn hv_labels{u.plot.left - hv_width, hv_width, true};
+    std::vector<PlotColumn*> all{&hv_title, &rm_title, &r02_title, &rm_labels, &hv_labels};
+    PlotColumn t_labels;
+    if (t_title != nullptr && t_axis_x != nullptr) {
+        t_labels = PlotColumn{*t_axis_x - t_width, t_width};
+        all.push_back(t_title);
+        all.push_back(&t_labels);
+    }
+    ColumnMoves moves;
+    const int hv0 = hv_title.x, rm0 = rm_title.x, r020 = r02_title.x;
+    clear_columns(all);
+    moves.hv_title = hv_title.x - hv0;
+    moves.rm_title = rm_title.x - rm0;
+    moves.r02_title = r02_title.x - r020;
+    moves.rm_axis = rm_labels.end() - rm_axis;
+    if (t_axis_x != nullptr) *t_axis_x = t_labels.end();
+    return moves;
+}
+
 // The six property curves over one x axis, each with its vertical title and
 // legend line and (but R02) its own axis; the grid and the HV and x axes come
 // with the HV curve. `titles` replaces the texts of all six when given.
 void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const std::vector<double>& xs,
-                     const PropertyColumns& columns, bool top_edge, int title_font, int ch,
+                     const PropertyColumns& columns, const ColumnMoves& moves, bool top_edge, int title_font, int ch,
                      const std::array<const char*, 6>* titles,
                      const std::function<std::vector<double>(KasatkinQuantity)>& values)
 {
@@ -390,9 +524,9 @@ void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const s
     };
     const std::vector<PropertyCurve> curves{
         {KasatkinQuantity::hv, PenStyle::solid, rgb(127, 0, 0), &hardness_title, 0, -4, -3.5, -1000, 700, 50,
-         scale_ticks(50, 50, 14), 0},
+         hv_ticks, 0},
         {KasatkinQuantity::rm, PenStyle::dash_dot, rgb(0, 125, 0), &strength_title, 1, columns.rm_title,
-         columns.rm_legend, columns.rm_axis, 2100, 100, scale_ticks(100, 200, 11), 0},
+         columns.rm_legend, columns.rm_axis, 2100, 100, rm_ticks, 0},
         {KasatkinQuantity::r02, PenStyle::dash_dot, rgb(0, 200, 0), &yield_title, 1, columns.r02_title,
          columns.r02_legend, -1000, 2100, 100, {}, 0},
         {KasatkinQuantity::a, PenStyle::dash, rgb(0, 0, 200), &elongation_title, 2, 1, 1.5, 3.8, 48, 0,
@@ -401,6 +535,10 @@ void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const s
          scale_ticks(0, 16, 7), 1},
         {KasatkinQuantity::k, PenStyle::dot, rgb(255, 0, 255), &toughness_title, 2, 7.5, 8, 10, 36, 0,
          scale_ticks(0, 6, 7), 1},
+    };
+    const auto title_move = [&](KasatkinQuantity q) {
+        return q == KasatkinQuantity::hv ? moves.hv_title : q == KasatkinQuantity::rm ? moves.rm_title
+               : q == KasatkinQuantity::r02 ? moves.r02_title : 0;
     };
     std::size_t index = 0;
     for (const PropertyCurve& c : curves) {
@@ -412,12 +550,15 @@ void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const s
         auto axis = [&] {
             if (c.axis_x < -100) return;
             steel_font(dc, u.H);
-            steel_y_axis(dc, col(c.column_from, c.axis_x), u.plot, c.top, c.bottom, c.ticks,
+            const int move = c.q == KasatkinQuantity::rm ? moves.rm_axis : 0;
+            steel_y_axis(dc, col(c.column_from, c.axis_x) + move, u.plot, c.top, c.bottom, c.ticks,
                          pen_of(PenStyle::solid, 2, c.colour), c.colour);
         };
         if (c.order == 1) axis();
-        vertical_title_with_legend(dc, titles ? std::string((*titles)[index]) : steel_text(pick(*c.title)), title_font, col(c.column_from, c.title_x), u.plot,
-                                   c.colour, pen, col(c.column_from, c.legend_x), mul(0.5, ch), u.H);
+        const int move = title_move(c.q);
+        vertical_title_with_legend(dc, titles ? std::string((*titles)[index]) : steel_text(pick(*c.title)), title_font,
+                                   col(c.column_from, c.title_x) + move, u.plot, c.colour, pen,
+                                   col(c.column_from, c.legend_x) + move, mul(0.5, ch), u.H);
         if (c.order == 0) axis();
         ++index;
     }
@@ -440,6 +581,10 @@ void properties_window(const PropertyLayout& layout, const double* params, int n
 
     Units u;
     lay_out_window(window, dc, layout.margins, d.gaps, u);
+    const std::string x_title = pick(*layout.x_title);
+    leave_room_for_footer(
+        dc, u, [&](int bottom) { return under_axis_title(dc, u, x_title, u.H, bottom + mul(1.8, u.h), d.gaps); },
+        [&](int above) { return footer_lines(dc, u, entry, layout.footer, above); });
     KasatkinSteel steel;
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
@@ -451,30 +596,35 @@ void properties_window(const PropertyLayout& layout, const double* params, int n
 
     // t8/5.
     const Pen t_pen = pen_of(PenStyle::solid, 1, blue);
-    steel_font(dc, u.H);
-    time_axis(dc, d, u.client.left + mul(layout.t_axis_x, u.h), u, layout.t_axis_colour, layout.t_all_ticks);
-    draw_steel_curve(dc, t_pen, d.x, d.t, u.plot, d.box_t);
     const std::string t_title = pick(cooling_time_short);
-    if (layout.t_title_centred) {
-        const int th = steel_extent(dc, t_title, mul(1.2, u.H)).cy;
-        rotated_axis_title(dc, t_title, mul(1.2, u.H), u.client.left + mul(layout.t_title_x, th), u.plot, blue, u.H);
-    } else {
-        vertical_title_with_legend(dc, t_title, u.H, u.client.left + mul(layout.t_title_x, u.h), u.plot, blue, t_pen,
-                                   u.client.left + mul(layout.t_legend_x, u.h), mul(0.5, u.h), u.H,
-                                   layout.t_legend_double);
-    }
-
+    const int t_title_font = layout.t_title_centred ? mul(1.2, u.H) : u.H;
+    const int t_unit = steel_extent(dc, t_title, t_title_font).cy;
+    PlotColumn t_column = turned_title_column(dc, t_title, t_title_font,
+                                              u.client.left + mul(layout.t_title_x, t_unit), u.H);
+    const int t_legend_offset = u.client.left + mul(layout.t_legend_x, u.h) - t_column.x;
+    int t_axis_x = u.client.left + mul(layout.t_axis_x, u.h);
     const PropertyColumns columns{layout.rm_axis, layout.rm_title, layout.rm_legend, layout.r02_title,
                                   layout.r02_legend};
-    property_curves(dc, u, d.x_axis, d.x, columns, layout.top_edge, title_font, ch, nullptr,
+    const ColumnMoves moves =
+        clear_left_margin(dc, u, columns, title_font, ch,
+                          {steel_text(pick(hardness_title)), steel_text(pick(strength_title)),
+                           steel_text(pick(yield_title))},
+                          &t_column, &t_axis_x, time_ticks(d, layout.t_all_ticks));
+    steel_font(dc, u.H);
+    time_axis(dc, d, t_axis_x, u, layout.t_axis_colour, layout.t_all_ticks);
+    draw_steel_curve(dc, t_pen, d.x, d.t, u.plot, d.box_t);
+    if (layout.t_title_centred) {
+        rotated_axis_title(dc, t_title, t_title_font, t_column.x, u.plot, blue, u.H);
+    } else {
+        vertical_title_with_legend(dc, t_title, u.H, t_column.x, u.plot, blue, t_pen, t_column.x + t_legend_offset,
+                                   mul(0.5, u.h), u.H, layout.t_legend_double);
+    }
+
+    property_curves(dc, u, d.x_axis, d.x, columns, moves, layout.top_edge, title_font, ch, nullptr,
                     [&](KasatkinQuantity q) { return model_values(steel, d, q, limited); });
 
-    const std::string x_title = pick(*layout.x_title);
-    const Size xs = steel_extent(dc, x_title, u.H);
-    const int x_title_y = u.plot.bottom + mul(1.8, u.h);
-    text_at(dc, u.client.left + (u.client.right - u.client.left - xs.cx) / 2, x_title_y, x_title, black);
-    steel_sweep_note(dc, d.gaps, u.client, u.H, x_title_y + xs.cy);
-    draw_footer(dc, u, entry, layout.footer);
+    const int above = draw_axis_title(dc, u, x_title, u.H, u.plot.bottom + mul(1.8, u.h), d.gaps);
+    draw_footer(dc, u, entry, layout.footer, above);
     regime.restore();   // before a message lets anything else run
     if (limited) steel_report_kasatkin_range(window);
 }
@@ -615,6 +765,7 @@ bool begin_chemistry(const double* params, Window* window, Canvas& dc, int selec
     u.h12 = steel_extent(dc, "Wg", mul(1.2, u.H)).cy;
     u.h = steel_extent(dc, "Wg", u.H).cy;
     u.plot = plot_rect(u.client, margins, u.h);
+    u.panel_top = steel_panel_top(dc, u.client, u.h);
     if (status == CoolingStatus::peak_below) {
         const std::string text = cformat(steel_max_temperature_text, ce.p.T_max, ce.p.y, ce.p.z);
         const Size s = dc.text_extent(text);
@@ -644,30 +795,47 @@ std::vector<double> content_sweep(KasatkinSteel& steel, int k, int n, double t, 
 
 // The model line and the point line on their rows from the client's bottom,
 // as in the regime windows.
-void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, int unit, double attribution_y,
-                      double model_y, double point_y)
+FooterLines chemistry_lines(Canvas& dc, const ChemistryEntry& ce, int unit, double model_y, double point_y, int above)
 {
-    const Units& u = ce.u;
-    steel_font(dc, mul(1.2, u.H));
-    text_at(dc, u.client.left + unit, u.client.top + mul(0.3, unit), title, dark_red);
-    text_at(dc, u.client.left + unit, u.client.top + mul(attribution_y, unit), pick(model_attribution), dark_red);
-    const SteelSummary summary = steel_summary();
-    const int width = u.client.right - u.client.left;
-    const std::string model = steel_text(model_line.ru, {summary.title});
-    const int mw = dc.text_extent(model).cx;
-    text_at(dc, u.client.left + (width - mw) / 2, u.client.bottom - mul(model_y, unit), model, rgb(120, 0, 95));
-    steel_font(dc, u.H);
-    const std::string point = steel_text(pick(point_coordinates), {steel_number(ce.p.y), steel_number(ce.p.z)});
-    const int pw = dc.text_extent(point).cx;
-    text_at(dc, u.client.left + (width - pw) / 2, u.client.bottom - mul(point_y, unit), point, black);
-    draw_steel_panel(dc, u.client, PanelRows{}, unit);
+    return footer_lines(dc, ce.u, steel_text(model_line.ru, {steel_summary().title}), model_y, unit, point_y, unit,
+                        ce.p, above);
 }
 
-void content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
+void chemistry_footer(Canvas& dc, const ChemistryEntry& ce, const char* title, int unit, double attribution_y,
+                      double model_y, double point_y, int above)
 {
-    const std::string text = steel_text(content_axis_title, {kasatkin_element_symbols[static_cast<std::size_t>(ce.k)]});
+    draw_titles(dc, ce.u, title, unit, attribution_y);
+    draw_footer_lines(dc, ce.u, chemistry_lines(dc, ce, unit, model_y, point_y, above));
+    draw_steel_panel(dc, ce.u.client, PanelRows{}, unit);
+}
+
+std::string content_axis_text(const ChemistryEntry& ce)
+{
+    return steel_text(content_axis_title, {kasatkin_element_symbols[static_cast<std::size_t>(ce.k)]});
+}
+
+// The plot of a chemistry window leaves room for the lines under it: the
+// content caption in its font at `factor` units under the plot, the model
+// and point lines.
+void chemistry_room(Canvas& dc, ChemistryEntry& ce, int font, int unit, double factor, double model_y, double point_y)
+{
+    const std::string text = content_axis_text(ce);
+    leave_room_for_footer(
+        dc, ce.u,
+        [&](int bottom) {
+            steel_font(dc, font);
+            return row_under(dc, bottom + mul(factor, unit), text);
+        },
+        [&](int above) { return chemistry_lines(dc, ce, unit, model_y, point_y, above); });
+}
+
+// Returns the first row under it.
+int content_axis_caption(Canvas& dc, const ChemistryEntry& ce, int font_height, int y)
+{
+    const std::string text = content_axis_text(ce);
     const Size s = steel_extent(dc, text, font_height);
     text_at(dc, ce.u.client.left + (ce.u.client.right - ce.u.client.left - s.cx) / 2, y, text, black);
+    return row_under(dc, y, text);
 }
 
 } // namespace
@@ -677,6 +845,7 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
 {
     ChemistryEntry ce;
     if (!begin_chemistry(params, window, dc, selector, {.left = 5, .top = 7, .right = 13, .bottom = 12}, ce)) return;
+    chemistry_room(dc, ce, mul(1.5, ce.u.H), ce.h15, 1.8, 5.5, 4.8);
     const Units& u = ce.u;
     const int n = steps_or_default(steps);
     KasatkinSteel steel;
@@ -720,8 +889,8 @@ void kasatkin_structure_vs_chemistry_window(const double* params, int steps, Win
         load_kasatkin_composition(composition, steel);
     }
     grid_and_axes(dc, u, x_axis, 100, 0, share_ticks, false);
-    content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
-    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8);
+    const int above = content_axis_caption(dc, ce, mul(1.5, u.H), u.plot.bottom + mul(1.8, ce.h15));
+    chemistry_footer(dc, ce, chemistry_structure_title, ce.h15, 1.3, 5.5, 4.8, above);
     if (limited) steel_report_kasatkin_range(window);
 }
 
@@ -730,6 +899,7 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
 {
     ChemistryEntry ce;
     if (!begin_chemistry(params, window, dc, selector, {.left = 12, .top = 7, .right = 12, .bottom = 10}, ce)) return;
+    chemistry_room(dc, ce, ce.u.H, ce.u.h, 1.8, 7.2, 6.2);
     const Units& u = ce.u;
     const int n = steps_or_default(steps);
     KasatkinSteel steel;
@@ -748,13 +918,15 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
     const std::string hv_title = steel_text(pick(hardness_title));
     titles[0] = hv_title.c_str();
     const PropertyColumns columns{7.5, 3, 4, 4, 4.5};
-    property_curves(dc, u, x_axis, xs, columns, false, u.H, u.h, &titles, [&](KasatkinQuantity q) {
+    const ColumnMoves moves = clear_left_margin(dc, u, columns, u.H, u.h, {hv_title, titles[1], titles[2]}, nullptr,
+                                                nullptr, {});
+    property_curves(dc, u, x_axis, xs, columns, moves, false, u.H, u.h, &titles, [&](KasatkinQuantity q) {
         std::vector<double> sweep_xs;
         std::vector<double> ys = content_sweep(steel, ce.k, n, ce.p.t, q, sweep_xs, limited);
         load_kasatkin_composition(composition, steel);
         return ys;
     });
-    content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
-    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2);
+    const int above = content_axis_caption(dc, ce, u.H, u.plot.bottom + mul(1.8, u.h));
+    chemistry_footer(dc, ce, chemistry_properties_title, u.h, 1.4, 7.2, 6.2, above);
     if (limited) steel_report_kasatkin_range(window);
 }

@@ -4,6 +4,7 @@
 
 #include "steel_window_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -112,8 +113,10 @@ void title_and_subtitle(Canvas& dc, const PointLayout& L, const Text5& title, Rg
     const std::string sub = pick(steel_class_subtitle);
     const int tw = dc.text_extent(t).cx;
     const int sw = dc.text_extent(sub).cx;
-    text_at(dc, L.client.left + L.h, L.client.top + mul(0.3, L.h), t, colour);
-    text_at(dc, L.client.left + L.h + (tw - sw) / 2, L.client.top + mul(1.5, L.h), sub, colour);
+    const int title_y = L.client.top + mul(0.3, L.h);
+    text_at(dc, L.client.left + L.h, title_y, t, colour);
+    text_at(dc, L.client.left + L.h + (tw - sw) / 2, std::max(L.client.top + mul(1.5, L.h), row_under(dc, title_y, t)),
+            sub, colour);
 }
 
 void model_line_and_panel(Canvas& dc, const PointLayout& L, double y_factor)

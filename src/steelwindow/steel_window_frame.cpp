@@ -1,6 +1,8 @@
 #include "steel_window_frame.h"
 
+#include "fonts.h"
 #include "numfmt.h"
+#include "scheme_views.h"
 #include "steel_window_texts.h"
 #include "temperature_window_support.h"
 
@@ -236,6 +238,13 @@ void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs, st
     flush_run(dc, rx, ry, plot, box);
 }
 
+int row_under(Canvas& dc, int y, std::string_view text)
+{
+    int bottom = dc.text_extent(text).cy;
+    for (const Rect& glyph : text_glyph_boxes(dc.selected_font(), text)) bottom = std::max(bottom, glyph.bottom);
+    return y + bottom;
+}
+
 void text_at(Canvas& dc, int x, int y, std::string_view text, Rgb colour)
 {
     dc.set_text_color(colour);
@@ -276,6 +285,30 @@ int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_heigh
         dc.line_to(legend_x + 1, plot.top);
     }
     return w;
+}
+
+void clear_columns(std::span<PlotColumn* const> columns)
+{
+    std::vector<PlotColumn*> order(columns.begin(), columns.end());
+    std::stable_sort(order.begin(), order.end(), [](const PlotColumn* a, const PlotColumn* b) { return a->x < b->x; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        if (!order[i]->fixed) order[i]->x = std::max(order[i]->x, order[i - 1]->end());
+    for (std::size_t i = order.size() - 1; i-- > 0;)
+        if (!order[i]->fixed && order[i]->end() > order[i + 1]->x) order[i]->x = order[i + 1]->x - order[i]->width;
+}
+
+int y_axis_label_width(Canvas& dc, std::span<const double> ticks)
+{
+    int width = 0;
+    for (double t : ticks) width = std::max(width, dc.text_extent(cformat("%lg", t), true).cx);
+    return width;
+}
+
+PlotColumn turned_title_column(Canvas& dc, std::string_view text, int font_height, int x, int base_height)
+{
+    const int cell = steel_extent(dc, text, font_height).cy;
+    steel_font(dc, base_height);
+    return PlotColumn{x, cell};
 }
 
 bool value_range(std::span<const double> values, double& lo, double& hi)
@@ -392,6 +425,11 @@ void draw_steel_panel(Canvas& dc, Rect client, PanelRows rows, int h)
     const SteelSummary s = steel_summary();
     dc.text_out(client.left + 5 * h, client.bottom - 2 * h, s.line1);
     dc.text_out(client.left + 5 * h, client.bottom - h, s.line2);
+}
+
+int steel_panel_top(Canvas& dc, Rect client, int h)
+{
+    return current_model.draw_panel ? panel_top(dc, client) : client.bottom - 2 * h;
 }
 
 std::vector<double> scale_ticks(double first, double step, int count)

@@ -112,6 +112,11 @@ inline int mul(double factor, int unit) { return static_cast<int>(factor * unit)
 void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs, std::span<const double> ys, Rect plot,
                       WorldBox box);
 
+// The first row under a line of text drawn at y in the selected font: below
+// its cell, or below its ink where descenders reach past the cell. A line
+// that starts there blanks nothing of it with its own cell.
+int row_under(Canvas& dc, int y, std::string_view text);
+
 // The text at (x, y) in a colour; the text colour stays set.
 void text_at(Canvas& dc, int x, int y, std::string_view text, Rgb colour);
 
@@ -130,6 +135,24 @@ void rotated_axis_title(Canvas& dc, std::string_view text, int font_height, int 
 int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_height, int x, Rect plot, Rgb colour,
                                const Pen& legend_pen, int legend_x, int half, int base_height,
                                bool second_copy_right = false);
+
+// A column beside the plot: the cell of a turned title, or the labels of a
+// y axis (they end at the axis), from x to x + width.
+struct PlotColumn {
+    int x = 0;
+    int width = 0;
+    bool fixed = false;   // the plot's own axis: the others move, it stays
+    int end() const { return x + width; }
+};
+// Each column moved the least distance that clears the others, in the
+// order of their x: right of the one before it, and where that runs into a
+// fixed column, back left of it.
+void clear_columns(std::span<PlotColumn* const> columns);
+// The widest label of a y axis's ticks in the selected font, as
+// steel_y_axis writes them.
+int y_axis_label_width(Canvas& dc, std::span<const double> ticks);
+// The column a turned title's cell takes at x in a font of the given height.
+PlotColumn turned_title_column(Canvas& dc, std::string_view text, int font_height, int x, int base_height);
 
 // Axis ranges that follow the data: equal ends widened by a quarter (a range
 // negligible against its ends counts as equal; a range at 0 becomes 0..1),
@@ -173,6 +196,10 @@ inline constexpr PanelRows panel_without_speed_and_power{false, false, true, tru
 // The parameter panel of the current model, or its two summary lines at
 // (left + 5h, bottom - 2h) and (left + 5h, bottom - h).
 void draw_steel_panel(Canvas& dc, Rect client, PanelRows rows, int h);
+
+// The highest row the parameter panel (or the two summary lines) takes in
+// the client. It selects a font of its own: select yours again.
+int steel_panel_top(Canvas& dc, Rect client, int h);
 
 // Pens.
 inline Pen pen_of(PenStyle style, int width, Rgb colour) { return Pen{style, width, colour}; }

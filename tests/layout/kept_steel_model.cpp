@@ -27,10 +27,6 @@ const std::vector<KeptWindowCase>& steel_model_cases_before_panel()
          "Ion preheat window: P.bottom = 768 - 10 h = 528; the point line in font H at P.bottom + 3.8 h13 = 528 + 117 "
          "= 645 (h13 = 31), cell 645..669, ink from 649; the panel's heading in font 32 at 641, ink from 646: one row "
          "band for both, in every scheme and language."},
-        {"kasatkin_(structure|properties)_vs_thickness", "overlap", point_line, panel_heading, 630, 676, 0, false,
-         "Kasatkin-Seyffarth thickness windows: the point line in font H at 768 - 5.5 h = 768 - 137 = 631 (h = 25), "
-         "cell 631..656, ink from 634; the panel's heading in font 32 at 641, ink from 646: the heading's capitals "
-         "run through the point line's lower half, in every scheme and language."},
     };
     return cases;
 }
@@ -39,23 +35,6 @@ const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
         // Title lines.
-        {"ion_hardness_vs_chemistry/.*/(ru|ua|de|fr)|ion_hardness_vs_energy", "covered",
-         "^(Prediction of hardness|Предсказание|Передбачення|Die Voraussage|La prédiction)",
-         "^(depending on|в зависимости|в залежності|Je nach|En fonction|en fonction)", 10, 40, 0, false,
-         "Ion chemistry and energy windows: title line 1 in font 1.3 H = 31 at (2 h, 0.3 h) = (48, 7), cell 7..38; "
-         "line 2 in the same font at (2 h, 1.5 h) = (48, 36): its opaque cell blanks rows 36 and 37 of line 1's "
-         "descenders (the English chemistry line 2 \"upon of chemical composition\" is too short to reach one)."},
-        {"kasatkin_properties_vs_energy/.*/(en|de|fr)", "covered",
-         "^(Dependence of mechanical|Die Abhängigkeit der mechanischen|La dépendance des propriétés)",
-         "^(under model|nach dem Modell|selon le modèle)", 10, 40, 0, false,
-         "Kasatkin-Seyffarth properties-versus-energy window: the title in font 1.2 H = 30 at (h, 0.3 h) = (25, 7), "
-         "cell 7..37; the attribution line at (h, 1.4 h) = (25, 35), h the base line 25: its opaque cell blanks rows "
-         "35 and 36 of the title's descenders (the two Cyrillic titles have none there)."},
-        {"kasatkin_(properties|structure)_at_point/.*/(ru|ua)", "covered",
-         "^(Механические свойства|Фазовый состав|Фазовий склад)", "^для низ", 10, 36, 0, false,
-         "Kasatkin-Seyffarth windows at the point: the title in font 1.4 H at (h, 0.3 h) and the subtitle centred "
-         "under it at 1.5 h in the same font: properties 29 at 6 (cell 6..35) and 31, structure 32 at 6 (cell "
-         "6..38) and 34; the subtitle's opaque cell blanks the Russian and Ukrainian titles' descenders."},
         {"ion_hardness_vs_thickness/.*/(en|ru|ua|fr)", "crosses",
          "^(on thickness of a plate|от толщины пластины|від товщини пластини|de l'épaisseur de la plaque)$", "", 44,
          52, 1, false,
@@ -90,45 +69,7 @@ const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
          "so the plot gives up the note's 25 rows and P.bottom = 493; the yield title (422 px of ink in font 30) then "
          "reaches y = 71, the last row of the attribution line's opaque cell at (h', 1.4 h') = (30, 42), 42..72."},
 
-        // Turned axis titles beside axes whose labels reach them.
-        {"ion_hardness_at_point", "overlap|covered", "^HV (hardnes|твёрдость|твердість)$", tick_label, 170, 360, 0,
-         true,
-         "Ion window at the point: the hardness axis title in font 3H/2 = 36 turned at x = 0.5 h = 12 (its cell "
-         "12..48); the hardness axis at x = 3 h = 72 with its labels 80..500 right-aligned to it, three digits from "
-         "x = 31: the labels stand in the title's column, and their opaque cells are drawn after it."},
-        {"ion_hardness_at_point", "overlap|covered", "^(Structure|Структура|Die Struktur|La structure), %$",
-         tick_label, 170, 336, 0, true,
-         "Ion window at the point: the structure axis title in font 36 turned at x = P.left - 2.5 h = 240 - 60 = 180 "
-         "(cell 180..216); the share axis at P.left = 240 with its labels 0..100 right-aligned to it, two digits "
-         "from x = 210: they meet the title's last columns along its length."},
-        {"ion_hardness_vs_energy/3/.*", "overlap|covered", tick_label, cooling_time_title, 275, 310, 0, true,
-         "Ion energy window, scheme 3: t8/5 runs to a few hundred seconds, so the t8/5 axis at C.left + 3 h = 72 "
-         "has three-digit labels from x = 31 (120 at rows 293..307); its title in font 1.2 H = 28 turned at "
-         "C.left + 0.3 h12 = 8 (cell 8..36), centred on the plot's height."},
-        {"ion_hardness_vs_energy/5'/.*", "overlap|covered", tick_label, cooling_time_title, 270, 350, 0, true,
-         "Ion energy window, scheme 5 with its start block: t8/5 reaches 900 s, so the t8/5 axis at C.left + 3 h = "
-         "72 has three-digit labels (600, 900 at rows 277..349) from x = 31, under the title in font 1.2 H = 28 "
-         "turned at C.left + 0.3 h12 = 8 (cell 8..36), centred on the plot's height."},
-        {"kasatkin_properties_vs_thickness", "overlap|covered",
-         "^(Hardness HV|Die Härte HV|La fermeté HV|Твердость по Викерсу HV|Твердість по Вікерсу HV)$", tick_label,
-         185, 512, 0, true,
-         "Kasatkin-Seyffarth properties-versus-thickness window: the hardness title in font 1.2 H = 30 turned at "
-         "P.left - 4 h' = 300 - 120 = 180 (cell 180..210); the strength axis at 7.5 h' = 225 with its labels 100 to "
-         "2100 right-aligned to it, three and four digits from x = 175: the labels stand in the title's column."},
-        {"kasatkin_properties_vs_thickness/(3|4)/.*", "overlap", tick_label, cooling_time_title, 290, 360, 0, true,
-         "Kasatkin-Seyffarth properties-versus-thickness window, schemes 3 and 4: t8/5 runs to a few hundred "
-         "seconds, so the t8/5 axis at 3 h = 75 has three-digit labels from x = 34; its title in font 30 turned at "
-         "0.5 h' = 15 (cell 15..45)."},
-
         // The lines under the plot on their rows.
-        {"kasatkin_properties_vs_energy", "covered",
-         "^(rate of energy input|Погонная энергия|Погонна енергія|Die Beziehung die Energie|La relation "
-         "l'énergie|Not plotted|Nicht dargestellt|Non tracé|Не побудовано|Не построено)",
-         model_line, 565, 584, 0, false,
-         "Kasatkin-Seyffarth properties-versus-energy window: the energy axis title in font H at P.bottom + 1.8 h = "
-         "518 + 45 = 563, cell 563..588; the model line in font 1.2 H = 30 at 768 - 7.4 h = 583, opaque, blanks "
-         "rows 583..587 of its descenders. A sweep that leaves points out moves the title up by the note's 25 rows "
-         "and puts the note in its place, under the same model line."},
         {"ion_hardness_vs_energy", "covered",
          "^(Energy on unit of length|Погонная энергия|Погонна енергія|Energie auf Einheit|l'énergie par unité|Not "
          "plotted|Nicht dargestellt|Non tracé|Не побудовано|Не построено)",
@@ -137,26 +78,7 @@ const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
          "520..551; the model line in font 1.2 H = 28 at P.bottom + 2.5 h12 = 480 + 70 = 550, opaque, blanks its "
          "last row. A sweep that leaves points out moves the title up by the note's 24 rows and puts the note in its "
          "place, under the same model line."},
-        {"kasatkin_properties_vs_chemistry", "covered|overlap", model_line, point_line, 590, 617, 0, false,
-         "Kasatkin-Seyffarth properties-versus-chemistry window: the model line in font 1.2 H = 30 at 768 - 7.2 h = "
-         "588, cell 588..618; the point line in font H at 768 - 6.2 h = 613, opaque: it blanks rows 613..617 of the "
-         "model line's descenders, and its bracket meets those of the long scheme names."},
-        {"kasatkin_structure_vs_chemistry", "covered|overlap", "^Содержание [A-Za-z]+, %$", model_line, 540, 571, 0,
-         false,
-         "Kasatkin-Seyffarth structure-versus-chemistry window: the content axis title in font 1.5 H = 37 at "
-         "P.bottom + 1.8 h'' = 468 + 66 = 534, cell 534..571; the model line in font 1.2 H = 30 at 768 - 5.5 h'' = "
-         "565, opaque: it blanks the title's descenders, and its capitals meet them where the scheme name is long."},
-        {"kasatkin_structure_vs_chemistry", "covered|overlap", model_line, point_line, 568, 595, 0, false,
-         "Kasatkin-Seyffarth structure-versus-chemistry window: the model line's cell 565..595 (as above); the point "
-         "line in font H at 768 - 4.8 h'' = 591, opaque: it blanks rows 591..594 of the model line's descenders."},
 
-        {"ion_hardness_at_point", "covered",
-         "^(Cooling time, s|Время охлаждения, с|Час охолодження, с|Zeit der Abkühlung, mits|Temps du "
-         "refroidissement, avecs)$",
-         model_line, 490, 517, 0, false,
-         "Ion window at the point: P.bottom = 768 - 14 h = 432; the cooling-time axis title in font 4H/3 = 32 at "
-         "P.bottom + 1.8 x 32 = 489, cell 489..521; the model line in font 1.2 H = 28 at P.bottom + 3 x 28 = 516, "
-         "opaque: it blanks rows 516..520 of the title's descenders, in every scheme and language."},
 
         // Texts wider than the window.
         {"kasatkin_(structure|properties)_vs_(energy|chemistry|preheat|thickness)|ion_hardness_at_point|ion_hardness_vs_"

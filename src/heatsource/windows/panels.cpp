@@ -236,6 +236,12 @@ void energy_captions(Panel& panel, double q, double v, double thickness, bool pe
 
 }   // namespace
 
+int panel_top(Canvas& dc, Rect rect)
+{
+    const RowLayout rows = row_layout(dc, rect, std::max(1, rect.height() / 28));
+    return static_cast<int>(rect.bottom - 4.7 * rows.cy);
+}
+
 void ppr1_draw_panel(Canvas& dc, Rect rect, int show_v, int show_q, int show_T0,
                      int show_thickness)
 {

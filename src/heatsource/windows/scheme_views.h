@@ -32,6 +32,12 @@ const SchemeView* scheme_view(int n);
 // heat_text_size bytes; `draw_panel` draws the parameter panel along the
 // bottom of rect, leaving out the captions whose flag is 0.
 
+// The highest row a parameter panel takes along the bottom of rect: its
+// heading's row in the largest font it starts from (a panel whose rows take
+// a smaller font to fit the width stands lower). The windows keep their own
+// blocks above it.
+int panel_top(Canvas& dc, Rect rect);
+
 // Scheme 1: thin plate (ppr1)
 void ppr1_summary(char* line1, char* line2, char* title);
 void ppr1_caption(char* line1, char* line2, char* line3);
