@@ -44,6 +44,8 @@ struct CompositionRecord {
     // The chemical composition table (heading, then one column per element
     // whose content is above 0), upper-left corner at (x, top).
     void draw_composition_table(int x, int top, int min_width, int row_height, Canvas& dc) const;
+    // The first row under that table (its two rows in the selected font).
+    static int composition_table_bottom(int top, int row_height, Canvas& dc);
 
     double& operator[](int index) { return content[static_cast<std::size_t>(index)]; }
     double operator[](int index) const { return content[static_cast<std::size_t>(index)]; }

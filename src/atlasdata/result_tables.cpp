@@ -205,6 +205,11 @@ void CompositionRecord::draw_composition_table(int x, int top, int min_width, in
     draw_composition_columns(*this, order, x, top, min_width, row_height, dc);
 }
 
+int CompositionRecord::composition_table_bottom(int top, int row_height, Canvas& dc)
+{
+    return top + 2 * table_grid(dc, row_height, 0).row + 1;
+}
+
 void ShorshorovSteel::shorshorov_draw_composition_table(int x, int top, int min_width, int row_height,
                                                         Canvas& dc) const
 {

@@ -202,8 +202,9 @@ void ion_hardness_vs_chemistry_window(const double* params, int, Window* window,
             pick(chemistry_title_line2), dark_red);
     centred_text(dc, u, steel_text("%s, %%", {ion_element_symbols[static_cast<std::size_t>(k)]}), mul(1.3, u.H),
                  u.plot.bottom + mul(1.3, u.h13), black);
-    steel_font(dc, mul(1.3, u.H));
-    text_at(dc, u.plot.left, u.plot.bottom + mul(2.5, u.h13), steel_text(pick(model_line), {summary.title}), purple);
+    const std::string model = steel_text(pick(model_line), {summary.title});
+    select_fitting_font(dc, model, mul(1.3, u.H), u.plot.left, u.client.right);
+    text_at(dc, u.plot.left, u.plot.bottom + mul(2.5, u.h13), model, purple);
     centred_text(dc, u, point_line(p.y, p.z), u.H, u.plot.bottom + mul(3.8, u.h13), black);
     dc.set_text_color(saved);
     draw_steel_panel(dc, u.client, panel_without_speed_and_power, u.h);
@@ -566,20 +567,35 @@ void draw_regime_texts(Canvas& dc, const IonRegimeLayout& layout, const Units& u
     const int x_font = font_of(u, layout.x_title_font);
     const int x_title_y = u.plot.bottom + in_units(u, layout.x_title_row, layout.x_title_font);
     centred_text(dc, u, pick(*x_title), x_font, x_title_y, layout.x_title_colour);
-    const int title_bottom = x_title_y + steel_extent(dc, "Wg", x_font).cy;
-    const int shift = steel_sweep_note(dc, gaps, u.client, u.H, title_bottom) - title_bottom;
+    const int cell_bottom = x_title_y + steel_extent(dc, "Wg", x_font).cy;
+    const int title_bottom = std::max(cell_bottom, row_under(dc, x_title_y, pick(*x_title)));
+    const int shift = steel_sweep_note_under(dc, gaps, u.client, u.H, title_bottom) - cell_bottom;
 
     const std::string model = steel_text(pick(model_line), {summary.title});
     const int model_font = font_of(u, layout.model_font);
-    const int model_y = u.plot.bottom + in_units(u, layout.model_row, layout.model_font) + shift;
+    const int model_y =
+        std::max(u.plot.bottom + in_units(u, layout.model_row, layout.model_font) + shift, cell_bottom + shift);
     if (layout.model_centred) {
-        centred_text(dc, u, model, model_font, model_y, purple);
+        centred_text(dc, u, model, select_fitting_font(dc, model, model_font, u.client.left, u.client.right), model_y,
+                     purple);
     } else {
-        steel_font(dc, model_font);
+        select_fitting_font(dc, model, model_font, u.plot.left, u.client.right);
         text_at(dc, u.plot.left, model_y, model, purple);
     }
     centred_text(dc, u, point_line(p.y, p.z), u.H,
                  u.plot.bottom + in_units(u, layout.point_row, layout.model_font) + shift, black);
+}
+
+// A plot whose point line would reach the parameter panel gives up the rows
+// it lacks (the lines under the plot stand on rows counted from its bottom).
+void leave_room_for_lines(Canvas& dc, const IonRegimeLayout& layout, Units& u, const SteelPoint& p,
+                          const SweepGaps& gaps)
+{
+    steel_font(dc, u.H);
+    const int point_y =
+        u.plot.bottom + in_units(u, layout.point_row, layout.model_font) + steel_sweep_note_room(dc, gaps, u.H);
+    const int over = row_under(dc, point_y, point_line(p.y, p.z)) - steel_panel_top(dc, u.client, u.h);
+    if (over > 0) u.plot.bottom -= over;
 }
 
 void ion_regime_window(const IonRegimeLayout& layout, const double* params, Window* window, Canvas& dc,
@@ -612,6 +628,7 @@ void ion_regime_window(const IonRegimeLayout& layout, const double* params, Wind
     // The plot gives up the room of the note under it when points are left
     // out, so the lines under the note keep their places.
     u.plot = plot_rect(u.client, layout.margins, u.h, steel_sweep_note_room(dc, r.gaps, u.H));
+    leave_room_for_lines(dc, layout, u, p, r.gaps);
     steel_font(dc, u.H);
     steel.draw_composition_table(u.client.left + 10, u.client.top + mul(layout.table_row, u.h), 50, 20, dc);
     const Rgb saved_colour = dc.text_color();

@@ -4,6 +4,7 @@
 
 #include "numfmt.h"
 #include "steel_window_texts.h"
+#include "temperature_window_support.h"
 
 #include <algorithm>
 #include <array>
@@ -159,6 +160,7 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     steel_font(dc, mul(1.2, H));
     const int hm = dc.text_extent(summary.title).cy;
     const std::string model = steel_text(pick(ion_model_line), {summary.title});
+    select_fitting_font(dc, model, mul(1.2, H), client.left, client.right);
     const int wm = dc.text_extent(model).cx;
     text_at(dc, client.left + (client.right - client.left - wm) / 2, std::max(plot.bottom + 3 * hm, under_xt), model,
             rgb(120, 0, 95));

@@ -5,6 +5,7 @@
 #include "numfmt.h"
 #include "steel_window_sweep.h"
 #include "steel_window_texts.h"
+#include "temperature_window_support.h"
 
 #include <algorithm>
 #include <array>
@@ -65,6 +66,7 @@ struct Units {
     int h = 0;    // line height of the base font
     int h12 = 0;  // line height of the 1.2 H font
     int panel_top = 0;   // the highest row of the parameter panel
+    int table_bottom = 0;   // the first row under the composition table
 };
 
 struct Entry {
@@ -200,9 +202,11 @@ struct Footer {
 // The first row under the x axis title at row y and the note under it.
 int under_axis_title(Canvas& dc, const Units& u, const std::string& title, int font, int y, const SweepGaps& gaps)
 {
-    const Size s = steel_extent(dc, title, font);
+    steel_font(dc, font);
     const int under_title = row_under(dc, y, title);
-    return std::max(under_title, y + s.cy + steel_sweep_note_room(dc, gaps, u.H));
+    if (!gaps.any()) return under_title;
+    steel_font(dc, u.H);
+    return row_under(dc, under_title, gaps.note());
 }
 
 // The x axis title centred at row y, the note of the points left out under
@@ -211,13 +215,13 @@ int draw_axis_title(Canvas& dc, const Units& u, const std::string& title, int fo
 {
     const Size s = steel_extent(dc, title, font);
     text_at(dc, u.client.left + (u.client.right - u.client.left - s.cx) / 2, y, title, black);
-    const int under_title = row_under(dc, y, title);
-    return std::max(under_title, steel_sweep_note(dc, gaps, u.client, u.H, y + s.cy));
+    return steel_sweep_note_under(dc, gaps, u.client, u.H, row_under(dc, y, title));
 }
 
 // The model line and the point line of a footer: their texts and rows.
 struct FooterLines {
     std::string model, point;
+    int model_font = 0;   // 1.2 H, or smaller where the line is wider than the client
     int model_y = 0, point_y = 0;
     int bottom = 0;   // the first row under the point line
 };
@@ -227,7 +231,7 @@ FooterLines footer_lines(Canvas& dc, const Units& u, const std::string& model_te
 {
     FooterLines l;
     l.model = model_text;
-    steel_font(dc, mul(1.2, u.H));
+    l.model_font = select_fitting_font(dc, l.model, mul(1.2, u.H), u.client.left, u.client.right);
     l.model_y = std::max(u.client.bottom - mul(model_y, model_unit), above);
     const int under_model = row_under(dc, l.model_y, l.model);
     steel_font(dc, u.H);
@@ -270,18 +274,20 @@ void leave_room_for_footer(Canvas& dc, Units& u, const Above& above, const Lines
 void draw_footer_lines(Canvas& dc, const Units& u, const FooterLines& l)
 {
     const int width = u.client.right - u.client.left;
-    steel_font(dc, mul(1.2, u.H));
+    steel_font(dc, l.model_font);
     text_at(dc, u.client.left + (width - dc.text_extent(l.model).cx) / 2, l.model_y, l.model, rgb(120, 0, 95));
     steel_font(dc, u.H);
     text_at(dc, u.client.left + (width - dc.text_extent(l.point).cx) / 2, l.point_y, l.point, black);
 }
 
-// The title with its attribution line under it.
+// The title with its attribution line under it; a title wider than the
+// client takes a smaller font.
 void draw_titles(Canvas& dc, const Units& u, const std::string& title, int unit, double attribution_y)
 {
-    steel_font(dc, mul(1.2, u.H));
     const int title_y = u.client.top + mul(0.3, unit);
+    select_fitting_font(dc, title, mul(1.2, u.H), u.client.left + unit, u.client.right);
     text_at(dc, u.client.left + unit, title_y, title, dark_red);
+    steel_font(dc, mul(1.2, u.H));
     text_at(dc, u.client.left + unit, std::max(u.client.top + mul(attribution_y, unit), row_under(dc, title_y, title)),
             pick(model_attribution), dark_red);
 }
@@ -324,6 +330,15 @@ struct StructureLayout {
     double x_title_y;         // in its own height
     Footer footer;
 };
+
+// Where a legend entry's label starts.
+int legend_label_x(Canvas& dc, const Units& u, const std::string& label, LegendForm form)
+{
+    steel_font(dc, u.H);
+    const Size s = dc.text_extent(label);
+    const int c = s.cx / std::max<int>(1, static_cast<int>(label.size()));
+    return form == LegendForm::char_width ? u.plot.right + mul(1.2, c) : u.plot.right + mul(1.2, s.cy);
+}
 
 void legend_entry(Canvas& dc, const Units& u, const std::string& label, Rgb colour, const Pen& pen, int row,
                   LegendForm form, int line_start)
@@ -371,8 +386,16 @@ void structure_window(const StructureLayout& layout, const double* params, int n
     Units u;
     lay_out_window(window, dc, layout.margins, d.gaps, u);
     const std::string x_title = layout.x_title ? pick(*layout.x_title) : thickness_axis_structure;
+    // The t8/5 legend entry stands on the plot's last rows: a title wide
+    // enough to reach under it starts under its descenders.
+    const std::string t_label = pick(cooling_time_short);
+    const int t_label_x = legend_label_x(dc, u, t_label, layout.legend);
+    const int t_label_under = row_under(dc, u.plot.top + 11 * dc.text_extent(t_label).cy, t_label);
     const auto x_title_row = [&](int bottom) {
-        return bottom + mul(layout.x_title_y, steel_extent(dc, x_title, mul(1.2, u.H)).cy);
+        const Size s = steel_extent(dc, x_title, mul(1.2, u.H));
+        const int y = bottom + mul(layout.x_title_y, s.cy);
+        const bool under_label = u.client.left + (u.client.right - u.client.left + s.cx) / 2 > t_label_x;
+        return under_label ? std::max(y, t_label_under) : y;
     };
     leave_room_for_footer(
         dc, u, [&](int bottom) { return under_axis_title(dc, u, x_title, mul(1.2, u.H), x_title_row(bottom), d.gaps); },
@@ -556,8 +579,12 @@ void property_curves(Canvas& dc, const Units& u, const AutoAxis& x_axis, const s
         };
         if (c.order == 1) axis();
         const int move = title_move(c.q);
-        vertical_title_with_legend(dc, titles ? std::string((*titles)[index]) : steel_text(pick(*c.title)), title_font,
-                                   col(c.column_from, c.title_x) + move, u.plot, c.colour, pen,
+        const std::string title = titles ? std::string((*titles)[index]) : steel_text(pick(*c.title));
+        // The titles left of the plot read up from its bottom; one longer
+        // than the room under the composition table takes a smaller font.
+        const int font = c.column_from == 2 ? title_font
+                                            : select_fitting_font(dc, title, title_font, u.table_bottom, u.plot.bottom);
+        vertical_title_with_legend(dc, title, font, col(c.column_from, c.title_x) + move, u.plot, c.colour, pen,
                                    col(c.column_from, c.legend_x) + move, mul(0.5, ch), u.H);
         if (c.order == 0) axis();
         ++index;
@@ -589,6 +616,7 @@ void properties_window(const PropertyLayout& layout, const double* params, int n
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
+    u.table_bottom = CompositionRecord::composition_table_bottom(u.client.top + mul(3.1, u.h), 20, dc);
     bool limited = false;
 
     const int title_font = layout.titles_in_h12 ? mul(1.2, u.H) : u.H;
@@ -906,6 +934,7 @@ void kasatkin_properties_vs_chemistry_window(const double* params, int steps, Wi
     load_kasatkin_composition(composition, steel);
     steel_font(dc, u.H);
     steel.draw_composition_table(u.client.left + 10, u.client.top + mul(3.1, u.h), 20, 20, dc);
+    ce.u.table_bottom = CompositionRecord::composition_table_bottom(u.client.top + mul(3.1, u.h), 20, dc);
     bool limited = false;
 
     std::vector<double> xs;

@@ -3,6 +3,7 @@
 #include "kasatkin_windows.h"
 
 #include "steel_window_texts.h"
+#include "temperature_window_support.h"
 
 #include <algorithm>
 #include <cmath>
@@ -123,9 +124,9 @@ void model_line_and_panel(Canvas& dc, const PointLayout& L, double y_factor)
 {
     dc.set_text_color(rgb(0, 0, 0));
     const SteelSummary summary = steel_summary();
-    steel_font(dc, mul(1.4, L.H));
-    text_at(dc, L.plot.left, L.client.bottom - mul(y_factor, L.h),
-            steel_text(pick(model_line), {summary.title}), rgb(120, 0, 0));
+    const std::string model = steel_text(pick(model_line), {summary.title});
+    select_fitting_font(dc, model, mul(1.4, L.H), L.plot.left, L.client.right);
+    text_at(dc, L.plot.left, L.client.bottom - mul(y_factor, L.h), model, rgb(120, 0, 0));
     steel_font(dc, L.H);
     draw_steel_panel(dc, L.client, PanelRows{}, L.h);
 }

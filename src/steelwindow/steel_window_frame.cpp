@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 CoolingStatus steel_point_at_entry(const double* params, SteelPoint& p)
 {
@@ -115,6 +116,14 @@ int steel_sweep_note(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int 
     steel_font(dc, H);
     dc.set_text_color(rgb(128, 0, 0));
     return draw_sweep_gap_note(dc, gaps, client.left, client.right, y);
+}
+
+int steel_sweep_note_under(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int y)
+{
+    const int under = steel_sweep_note(dc, gaps, client, H, y);
+    if (!gaps.any()) return under;
+    steel_font(dc, H);
+    return std::max(under, row_under(dc, y, gaps.note()));
 }
 
 std::string steel_number(double value) { return cformat("%g", value); }
@@ -306,9 +315,12 @@ int y_axis_label_width(Canvas& dc, std::span<const double> ticks)
 
 PlotColumn turned_title_column(Canvas& dc, std::string_view text, int font_height, int x, int base_height)
 {
-    const int cell = steel_extent(dc, text, font_height).cy;
+    // Turned, the glyphs' descenders reach right of the cell as they reach
+    // below it upright.
+    steel_font(dc, font_height);
+    const int width = row_under(dc, 0, text);
     steel_font(dc, base_height);
-    return PlotColumn{x, cell};
+    return PlotColumn{x, width};
 }
 
 bool value_range(std::span<const double> values, double& lo, double& hi)
@@ -371,6 +383,10 @@ int log_time_x(Rect plot, double t)
 void draw_log_time_axis(Canvas& dc, Rect plot, Rgb grid_colour, Rgb label_colour, int base_height)
 {
     steel_font(dc, base_height);
+    // Where the ticks crowd (8 and 10 s on a wide, low plot), a label that
+    // would run into the one before it is left out; its tick stays.
+    const int gap = 1;
+    int last_label_end = std::numeric_limits<int>::min();
     for (double t : log_ticks) {
         const int px = log_time_x(plot, t);
         dc.select_pen(pen_of(PenStyle::dot, 1, grid_colour));
@@ -381,7 +397,9 @@ void draw_log_time_axis(Canvas& dc, Rect plot, Rgb grid_colour, Rgb label_colour
         dc.line_to(px, plot.bottom + 6);
         const std::string label = cformat("%g", t);
         const Size s = dc.text_extent(label, true);
+        if (px - s.cx / 2 < last_label_end + gap) continue;
         text_at(dc, px - s.cx / 2, plot.bottom + s.cy, label, label_colour);
+        last_label_end = px - s.cx / 2 + dc.text_extent(label).cx;
     }
 }
 

@@ -75,6 +75,9 @@ void steel_report_empty_sweep(Window* window, const SweepGaps& gaps);
 // the base font of height H and dark red, centred across the client from
 // row y; returns the row under it (y when every point was drawn).
 int steel_sweep_note(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int y);
+// The note drawn from row y as steel_sweep_note draws it; returns the first
+// row under its ink (its descenders reach below the cell).
+int steel_sweep_note_under(Canvas& dc, const SweepGaps& gaps, Rect client, int H, int y);
 // The room the note takes: a plot that leaves points out is this much less
 // high, so the lines under it keep their places (0 when every point is drawn).
 int steel_sweep_note_room(Canvas& dc, const SweepGaps& gaps, int H);
