@@ -124,6 +124,8 @@ struct IonSteel : CompositionRecord {
     double ion_vary_element(int k, int i, int n);
 
     void ion_draw_structure_table(int x, int top, int min_width, int row_height, Canvas& dc) const;
+    // Its width in the selected font.
+    int ion_structure_table_width(int min_width, int row_height, Canvas& dc) const;
 };
 
 // A steel of the second atlas: composition plus the values its windows show.

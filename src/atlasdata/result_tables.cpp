@@ -114,13 +114,22 @@ std::string format_table_value(double value)
     return cformat("%-.3lg", value);
 }
 
+namespace {
+
+int table_heading_width(const char* line1, const char* line2, Canvas& dc)
+{
+    return std::max(dc.text_extent(line1).cx, dc.text_extent(line2).cx) + 2;
+}
+
+} // namespace
+
 int draw_table_heading(const char* line1, const char* line2, int x, int top, int row_height, Canvas& dc)
 {
     row_height = table_grid(dc, row_height, 0).row;
     dc.set_text_color(black);
     dc.text_out(x, top, line1);
     dc.text_out(x, top + row_height, line2);
-    int width = std::max(dc.text_extent(line1).cx, dc.text_extent(line2).cx) + 2;
+    int width = table_heading_width(line1, line2, dc);
 
     CellPen pen(dc);
     int bottom = top + 2 * row_height;
@@ -152,6 +161,17 @@ int draw_table_heading3(const char* line1, const char* line2, const char* line3,
     return width;
 }
 
+namespace {
+
+int table_column_width(const char* label, double value, int min_width, int row_height, Canvas& dc)
+{
+    const TableGrid grid = table_grid(dc, row_height, min_width);
+    return std::max({grid.min_width, dc.text_extent(label, true).cx, dc.text_extent(format_table_value(value)).cx}) +
+           grid.margin;
+}
+
+} // namespace
+
 void draw_table_column(const char* label, double value, int& x_cursor, int min_width, int top,
                        int row_height, Canvas& dc)
 {
@@ -162,9 +182,7 @@ void draw_table_column(const char* label, double value, int& x_cursor, int min_w
     int vw = dc.text_extent(text).cx;
     dc.set_text_color(black);
 
-    int width = std::max(grid.min_width, lw);
-    width = std::max(vw, width);
-    width += grid.margin;
+    const int width = table_column_width(label, value, min_width, row_height, dc);
     dc.text_out(x0 + (width - lw) / 2, top, label);
     dc.text_out(x0 + (width - vw) / 2, top + grid.row, text);
 
@@ -253,6 +271,18 @@ void IonSteel::ion_draw_structure_table(int x, int top, int min_width, int row_h
     draw_table_column(pick(ion_bainite_label), bainite * 100.0, x_cursor, min_width, top, row_height, dc);
     draw_table_column(" HV30", hv, x_cursor, min_width, top, row_height, dc);
     draw_point_columns(y, z, cooling_time, x_cursor, min_width, top, row_height, dc);
+}
+
+int IonSteel::ion_structure_table_width(int min_width, int row_height, Canvas& dc) const
+{
+    const auto column = [&](const char* label, double value) {
+        return table_column_width(label, value, min_width, row_height, dc);
+    };
+    return table_heading_width(pick(structure_heading1), pick(structure_heading2), dc) +
+           column(pick(martensite_label), martensite * 100.0) +
+           column(pick(ion_ferrite_pearlite_label), ferrite_pearlite * 100.0) +
+           column(pick(ion_bainite_label), bainite * 100.0) + column(" HV30", hv) + column(pick(y_label), y) +
+           column(pick(z_label), z) + column(pick(cooling_time_label), cooling_time);
 }
 
 void ShorshorovSteel::shorshorov_draw_structure_table(int x, int top, int min_width, int row_height,

@@ -69,7 +69,12 @@ void ion_hardness_at_point_window(const double* params, int, Window* window, Can
     steel.y = p.y;
     steel.z = p.z;
     steel.cooling_time = p.t;
+    // A table wider than the client (long headings in a wide font) takes a
+    // smaller font.
+    for (int font = H; font > 1 && client.left + 10 + steel.ion_structure_table_width(20, 20, dc) > client.right;)
+        steel_font(dc, --font);
     steel.ion_draw_structure_table(client.left + 10, plot.bottom + mul(5.5, h), 20, 20, dc);
+    steel_font(dc, H);
     const Rgb saved = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
     const SteelSummary summary = steel_summary();

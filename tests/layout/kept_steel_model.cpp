@@ -8,18 +8,6 @@
 // parameter panel's heading: font 32 at 768 - 4.7 cy = 641 (cy = 27).
 #include "kept_cases.h"
 
-namespace {
-
-// The texts one line of each kind starts with, in the five languages.
-const char* const point_line = "^ \\(y=";
-const char* const model_line =
-    "^ ?(Account on model|Рассчёт по модели|Расчёт по модели|Розрахунок|Die Rechnung nach dem Modell|Le compte "
-    "selon le modèle)";
-const char* const tick_label = "^[0-9.]+$";
-const char* const cooling_time_title = "^t 8/5, (s|с)$";
-
-} // namespace
-
 const std::vector<KeptWindowCase>& steel_model_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
@@ -42,16 +30,6 @@ const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
          "Kasatkin-Seyffarth structure-versus-chemistry window: the attribution line in font 1.2 H = 30 at (h'', 1.3 "
          "h'') = (37, 48), cell 48..78; the composition table at y = 3.1 h = 77: its top rule runs through the "
          "line's descenders, in every scheme and language."},
-
-
-
-
-        // Texts wider than the window.
-        {"ion_hardness_at_point/.*/(ru|fr)", "outside", "^(Время охлаждения, с|Le temps du refroidissement, s)$", "",
-         565, 570, 0, false,
-         "Ion window at the point: the structure table at (10, P.bottom + 5.5 h) = (10, 564), each column as wide as "
-         "its widest text plus 10; the Russian and French cooling-time heading is the last column and ends at x = "
-         "1029 and 1038."},
     };
     return cases;
 }
