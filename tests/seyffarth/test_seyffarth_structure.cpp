@@ -332,6 +332,51 @@ TEST(SeyffarthStructureAtPoint, ACoolingTimeBeyondTheTableSaysItTakesTheLastRow)
     EXPECT_EQ(inside.all_text().find("row's values"), std::string::npos);
 }
 
+namespace {
+
+// The energy and preheat sweeps (structure or properties) on `steel`: one
+// note holding `needle`, under the x title and above the model line, clear of
+// every other text. Returns the notes' texts.
+std::vector<std::string> one_note_under_each_x_title(const SteelChoice& steel, bool properties,
+                                                     const std::string& needle)
+{
+    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
+    const double preheat[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
+    const struct {
+        SeyffarthWindowRoutine routine;
+        const double* record;
+        const char* x_title;
+    } cases[] = {{properties ? seyffarth_properties_vs_energy_window : seyffarth_structure_vs_energy_window, energy,
+                  "rate of energy input, kJ/cm"},
+                 {properties ? seyffarth_properties_vs_preheat_window : seyffarth_structure_vs_preheat_window, preheat,
+                  "Preheating, C"}};
+    std::vector<std::string> found;
+    for (const auto& c : cases) {
+        reset_program_state();
+        RecordingCanvas dc;
+        c.routine(c.record, 50, nullptr, dc, 0, steel, 0);
+        for (const auto& box : shown_boxes()) ADD_FAILURE() << box.text;
+        std::vector<const RecordingCanvas::TextCall*> notes;
+        for (const auto& t : dc.texts)
+            if (t.text.find(needle) != std::string::npos) notes.push_back(&t);
+        EXPECT_EQ(notes.size(), 1u) << dc.all_text();
+        if (notes.size() != 1) continue;
+        const auto* x_title = dc.find_text(c.x_title);
+        const auto* model = text_starting(dc, " Account on model:");
+        EXPECT_NE(x_title, nullptr);
+        EXPECT_NE(model, nullptr);
+        if (x_title == nullptr || model == nullptr) continue;
+        EXPECT_GT(notes[0]->y, x_title->y);
+        EXPECT_LT(notes[0]->y, model->y);
+        EXPECT_TRUE(texts_meeting(dc, *notes[0], 1024).empty())
+            << ::testing::PrintToString(texts_meeting(dc, *notes[0], 1024));
+        found.push_back(notes[0]->text);
+    }
+    return found;
+}
+
+} // namespace
+
 // The structure sweeps: the cooling times beyond the table's last row (10 s)
 // are one note under the x title, with the longest, above the model line and
 // clear of every other text; the plot gives up its row.
@@ -339,33 +384,8 @@ TEST(SeyffarthTableEnds, StructureSweepsSayWhichTimesTookTheLastRow)
 {
     const SteelChoice steel =
         fixture_steel(fixture_dir("short_table_sweeps"), "t F B P HV\n1 0 10 0 400\n3 10 40 0 300\n10 40 40 10 200\n");
-    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
-    const double preheat[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
-    const struct {
-        SeyffarthWindowRoutine routine;
-        const double* record;
-        const char* x_title;
-    } cases[] = {{seyffarth_structure_vs_energy_window, energy, "rate of energy input, kJ/cm"},
-                 {seyffarth_structure_vs_preheat_window, preheat, "Preheating, C"}};
-    for (const auto& c : cases) {
-        reset_program_state();
-        RecordingCanvas dc;
-        c.routine(c.record, 50, nullptr, dc, 0, steel, 0);
-        EXPECT_TRUE(shown_boxes().empty());
-        std::vector<const RecordingCanvas::TextCall*> notes;
-        for (const auto& t : dc.texts)
-            if (t.text.find("lies beyond the atlas's last row, 10 s: that row's values") != std::string::npos)
-                notes.push_back(&t);
-        ASSERT_EQ(notes.size(), 1u) << dc.all_text();
-        const auto* x_title = dc.find_text(c.x_title);
-        const auto* model = text_starting(dc, " Account on model:");
-        ASSERT_NE(x_title, nullptr);
-        ASSERT_NE(model, nullptr);
-        EXPECT_GT(notes[0]->y, x_title->y);
-        EXPECT_LT(notes[0]->y, model->y);
-        EXPECT_TRUE(texts_meeting(dc, *notes[0], 1024).empty())
-            << ::testing::PrintToString(texts_meeting(dc, *notes[0], 1024));
-    }
+    EXPECT_EQ(one_note_under_each_x_title(steel, false, "lies beyond the atlas's last row, 10 s: that row's values").size(),
+              2u);
 }
 
 // The property sweeps with a hardness and a strength curve that both end at
@@ -379,37 +399,14 @@ TEST(SeyffarthTableEnds, PropertySweepsSayWhichTimesTookTheCurvesEnds)
     write_file(dir / "prop.spl", "51 0 80 5.99146 440 80 440 100 1300 0 48 0 96 0 36 0 0 0 0 0 0 0 0 0 0\n"
                                  "4 200 0 400 0.2 380 0.4 360 0.6 340 0.8 320 0\n"
                                  "4 200 0 400 0.2 380 0.4 360 0.6 340 0.8 320 0\n");
-    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
-    const double preheat[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
-    const struct {
-        SeyffarthWindowRoutine routine;
-        const double* record;
-        const char* x_title;
-    } cases[] = {{seyffarth_properties_vs_energy_window, energy, "rate of energy input, kJ/cm"},
-                 {seyffarth_properties_vs_preheat_window, preheat, "Preheating, C"}};
-    for (const auto& c : cases) {
-        reset_program_state();
-        RecordingCanvas dc;
-        c.routine(c.record, 50, nullptr, dc, 0, steel, 0);
-        for (const auto& box : shown_boxes()) ADD_FAILURE() << box.text;
-        std::vector<const RecordingCanvas::TextCall*> notes;
-        for (const auto& t : dc.texts)
-            if (t.text.find("lies beyond the atlas's last row, 2.22554 s: that row's values") != std::string::npos)
-                notes.push_back(&t);
-        ASSERT_EQ(notes.size(), 1u) << dc.all_text();
-        EXPECT_EQ(notes[0]->text.rfind("HV, Rm: t8/5 = ", 0), 0u) << notes[0]->text;
-        const auto* x_title = dc.find_text(c.x_title);
-        const auto* model = text_starting(dc, " Account on model:");
-        ASSERT_NE(x_title, nullptr) << dc.all_text();
-        ASSERT_NE(model, nullptr);
-        EXPECT_GT(notes[0]->y, x_title->y);
-        EXPECT_LT(notes[0]->y, model->y);
-        EXPECT_TRUE(texts_meeting(dc, *notes[0], 1024).empty())
-            << ::testing::PrintToString(texts_meeting(dc, *notes[0], 1024));
-    }
+    const std::vector<std::string> notes =
+        one_note_under_each_x_title(steel, true, "lies beyond the atlas's last row, 2.22554 s: that row's values");
+    EXPECT_EQ(notes.size(), 2u);
+    for (const std::string& note : notes) EXPECT_EQ(note.rfind("HV, Rm: t8/5 = ", 0), 0u) << note;
     // The sample steel's curves span the sweep's times: no note.
     reset_program_state();
     RecordingCanvas inside;
+    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 2000.0, 5000.0, 0.1, 0.1};
     seyffarth_properties_vs_energy_window(energy, 50, nullptr, inside, 0, sample_seyffarth_steel(), 0);
     EXPECT_EQ(inside.all_text().find("row's values"), std::string::npos);
 }
