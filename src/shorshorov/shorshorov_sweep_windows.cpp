@@ -521,8 +521,10 @@ void draw_share_markers(Canvas& dc, const SweepPage& g, const SweepResult& r, Wo
         symbol_font.charset = 2;
         symbol_font.face = "Zapfdingbats BT";
         dc.select_font(symbol_font);
-        dc.text_out(g.client.right - 2 * e.cx / 5, g.plot.top + mk.row * e.cy - 1,
-                    std::string(1, static_cast<char>(mk.glyph)));
+        // Left of the client's edge the least distance that keeps it inside.
+        const std::string glyph(1, static_cast<char>(mk.glyph));
+        const int x = std::min(g.client.right - 2 * e.cx / 5, g.client.right - 2 - dc.text_extent(glyph).cx);
+        dc.text_out(x, g.plot.top + mk.row * e.cy - 1, glyph);
         dc.set_background_mode(BackgroundMode::transparent);
         shorshorov_font(dc, g.H);
     }

@@ -84,10 +84,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "the title reaches (it reads upward from B = 504)."},
 
         // ---- texts wider than their place
-        {"shorshorov_structure_vs_preheat/.*/(en|de|fr)", "outside", "^➃$", "", 300, 420, 0, false,
-         "The F row's glyph 0xC3 at (right - 2 w / 5, T + 8 h - 1) = (1024 - 16, 310 .. 348 as the plot's top goes "
-         "down under the composition table), w = 40 the width of \"F, %\" in font H: the glyph, 18 px of ink, ends "
-         "at 1026; the Russian \"Ф, %\" is wider and keeps its glyph inside."},
 
         // ---- under the plot
         {"shorshorov_haz_profile_.", "crosses",

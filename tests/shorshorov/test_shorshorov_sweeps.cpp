@@ -199,6 +199,17 @@ TEST(ShorshorovSweeps, StructureLegendLabelsInTheirWindowsColours)
             ASSERT_NE(t, nullptr) << w.name << " " << label.text;
             EXPECT_EQ(t->color, (preheat ? Rgb{0, 0, 255} : label.curve)) << w.name << " " << label.text;
         }
+        // The preheat window's legend glyphs beside the labels end inside
+        // the window (the F row's stood 2 px past its edge).
+        if (preheat) {
+            int glyphs = 0;
+            for (const auto& t : dc.texts) {
+                if (t.font.face != "Zapfdingbats BT" || t.x < 1024 - 60) continue;
+                ++glyphs;
+                EXPECT_LE(text_cell(t).right, 1024 - 2) << t.text;
+            }
+            EXPECT_EQ(glyphs, 3);
+        }
     }
 }
 
