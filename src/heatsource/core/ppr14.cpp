@@ -62,11 +62,14 @@ double ppr14_temperature(double x, double y, double z)
     };
     double g0 = g(0);
 
-    // Each half runs away from the surface in steps of h. Once it has passed
-    // the point's depth its integrand only falls, faster than the Gaussian
-    // weight: beyond the depth |z'| the rest is below
-    // g(z')·h·e/(1 - e), e = exp(-2f·|z'|·h). A half stops when that is below
-    // 1e-7 of its sum (or at an integrand that is not a number).
+    // Each half runs away from the surface in steps of h. Beyond |z'| the
+    // Gaussian weight alone bounds the rest: the kernel's factor is at most
+    // 1/√(x² + y² + 0.1), so the rest is below that times
+    // exp(-f·z'²)·h·e/(1 - e), e = exp(-2f·|z'|·h); once the half has passed
+    // the point's depth its integrand only falls, faster than the weight, and
+    // the rest is below g(z')·h·e/(1 - e). A half stops when either bound is
+    // below 1e-7 of its sum (or at an integrand that is not a number).
+    const double kernel_bound = 1.0 / std::sqrt(lateral);
     auto half = [&](double direction) {
         double sum = g0 * h / 2.0;
         double zs = 0;
@@ -75,9 +78,12 @@ double ppr14_temperature(double x, double y, double z)
             const double value = g(zs);
             if (std::isnan(value)) break;
             sum = sum + value * h;
-            if (direction * (zs - z) < 0) continue;   // not yet past the point
             const double e = std::exp(-2.0 * p.f * std::fabs(zs) * h);
-            if (value * h * e <= 1e-7 * sum * (1.0 - e)) break;
+            const double beyond = h * e / (1.0 - e);
+            const double weight_bound = kernel_bound * std::exp(-p.f * zs * zs) * beyond;
+            const bool past = direction * (zs - z) >= 0;
+            const double rest = past ? std::min(value * beyond, weight_bound) : weight_bound;
+            if (rest <= 1e-7 * sum) break;
         }
         return sum;
     };
