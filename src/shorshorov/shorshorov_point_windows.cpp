@@ -371,10 +371,14 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     shorshorov_font(dc, H);
     int w = 0;
     for (const std::string& t : table.file.titles) w = std::max(w, dc.text_extent(t.empty() ? std::string(" ") : t).cx);
+    // Their rows are closer than a line of H: drawn transparent, so that a
+    // line's cell does not blank the descenders of the line above.
     const double ks[3] = {1.5, 2.3, 3.2};
+    dc.set_background_mode(BackgroundMode::transparent);
     for (int i = 0; i < 3; ++i)
         dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c) + below_title,
                     shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
+    dc.set_background_mode(BackgroundMode::opaque);
 
     s.shorshorov_parse_composition(table.file.composition_line);
     dc.set_text_color(shorshorov_panel_colour);
