@@ -9,6 +9,7 @@
 #include "qt_canvas.h"
 #include "resources.h"
 #include "statusbar.h"
+#include "vector_state.h"
 #include "window_internal.h"
 
 #include <QAbstractButton>
@@ -786,6 +787,9 @@ std::intptr_t dialog_box(std::string_view template_name, Window* owner, DialogPr
     }
     std::intptr_t result = dialog_window(d) ? d->dialog->result : -1;
     if (dialog_window(d)) destroy_window(d);
+    // The command that opened the dialog computes next, after Qt drew it and
+    // what its closing uncovered.
+    clear_upper_vector_state();
     return result;
 }
 

@@ -47,28 +47,32 @@ int show_now(Window* owner, const MessageBoxRecord& r)
     }
     ensure_gui_app();
     QWidget* parent = is_window(owner) && owner->top ? owner->top.data() : nullptr;
-    QMessageBox box(parent);
-    box.setWindowTitle(QString::fromUtf8(r.caption.data(), static_cast<qsizetype>(r.caption.size())));
-    box.setText(QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size())));
-    box.setTextFormat(Qt::PlainText);
-    switch (r.flags & 0xF0) {
-    case mb_iconerror: box.setIcon(QMessageBox::Critical); break;
-    case mb_iconquestion: box.setIcon(QMessageBox::Question); break;
-    case mb_iconwarning: box.setIcon(QMessageBox::Warning); break;
-    case mb_iconinformation: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon);
+    int result = 0;
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(QString::fromUtf8(r.caption.data(), static_cast<qsizetype>(r.caption.size())));
+        box.setText(QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size())));
+        box.setTextFormat(Qt::PlainText);
+        switch (r.flags & 0xF0) {
+        case mb_iconerror: box.setIcon(QMessageBox::Critical); break;
+        case mb_iconquestion: box.setIcon(QMessageBox::Question); break;
+        case mb_iconwarning: box.setIcon(QMessageBox::Warning); break;
+        case mb_iconinformation: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon);
+        }
+        switch (r.flags & 0xF) {
+        case mb_yesno: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case mb_yesnocancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case mb_okcancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        default: box.setStandardButtons(QMessageBox::Ok);
+        }
+        result = box.exec();
     }
-    switch (r.flags & 0xF) {
-    case mb_yesno: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case mb_yesnocancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-        break;
-    case mb_okcancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok);
-    }
-    int result = box.exec();
-    // The routine that asked goes on computing after Qt drew the box.
+    // The routine that asked goes on computing after Qt drew the box and,
+    // as the box was destroyed, whatever it uncovered.
     clear_upper_vector_state();
     switch (result) {
     case QMessageBox::Yes: return id_yes;
