@@ -361,8 +361,9 @@ const Limit limits[] = {
     // distance.
     {"Scheme6NarrowStripIsTheMovingPointSource", scheme6, scheme6_limit, 2e-6,
      {{-2, 0.5, 0.3}, {-0.5, 1, 0}, {1, 0.5, 0.5}}},
-    // Reaches 1.4e-4. Simpson's relative step of 1e-4 in each sweep, the
-    // sweeps left out below 1e-4 of the sum, at most six modes.
+    // Simpson's relative step of 1e-4 in each sweep and the tail of the
+    // sweeps below 1e-4 of the sum; the depth modes are summed until the
+    // rest is below 1e-11 of the depth factor.
     {"Scheme7NarrowOscillationIsThePointSourceInThePlate", scheme7, scheme7_limit, 5e-4,
      {{-1, 1, 0}, {-1, 0.5, 0.3}, {-0.5, 1, 0.7}}},
     // Reaches 1.3e-4. Simpson's 1e-4 in each sweep and the sweeps left out
@@ -375,11 +376,9 @@ const Limit limits[] = {
     // the heat.
     {"Scheme8DeepPointsAheadFeelTheOlderSweeps", scheme8_wide, scheme8_wide_limit, 1e-3,
      {{0.2, 0, 1.72}, {0.2, 0.3, 2.5}, {-0.5, 1, 2}}},
-    // Reaches 1.4e-4. Both sums along the line end at an integrand of 1e-4,
-    // which cuts the Gaussian where it falls below 1e-4 over the kernel at
-    // the surface: near and behind the source, where that kernel is near 1,
-    // about 1e-4 of the sum (ahead of the source, where the kernel is small,
-    // the cut comes sooner). The Gaussian's width of 0.007 cm adds 3e-5.
+    // Both sums along the line end where a bound of their rest is below 1e-7
+    // of the sum; what remains is the Gaussian's width of 0.007 cm against
+    // the point source (3e-5).
     {"Scheme9ConcentratedLineIsTheMovingPointSource", scheme9, scheme9_limit, 3e-4,
      {{-2, 0.5, 0}, {-0.5, 0.3, 0.5}, {-1, 1, 0.2}}},
     // Reaches 1.1e-3 ahead of the source, 3.7e-4 behind it: the flux's width
@@ -392,8 +391,8 @@ const Limit limits[] = {
     // heat was counted (a rise of 7e-5 °C for 24 °C).
     {"Scheme10WideFluxJustAheadIsTheGaussianFlux", scheme10_wide, scheme10_wide_limit, 1e-4,
      {{0.12, 1.82, 0.87}, {0.5, 1, 0.3}, {-1, 2, 1}, {-3, 0.5, 0.5}}},
-    // Reach 1.5e-4 to 1.9e-4. Simpson's 1e-4 in each cycle and the cycles
-    // left out below 1e-4 of the sum.
+    // Simpson's 1e-4 in each cycle integrated one by one, and the older
+    // cycles as their mean power within 1e-5 of the rise.
     {"Scheme11FullDutyIsTheContinuousLineSource", scheme11, scheme11_limit, 5e-4,
      {{-1, 0.3, 0}, {-0.3, 0.5, 0}, {0.5, 0.5, 0}}},
     {"Scheme12FullDutyIsTheHalfSpacePointSource", scheme12, scheme12_limit, 5e-4,
