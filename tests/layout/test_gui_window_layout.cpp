@@ -7,9 +7,9 @@
 //
 // Where a family is strict (the temperature and steel-model windows at every
 // surface: the default window, 1024 x 768, maximized, the A4 page both ways
-// round; the Seyffarth windows where they cover no ink), it is drawn there
-// in every run, and nothing passes but texts that only touch: a kept case
-// that takes a finding where ink is covered is a failure.
+// round; the Seyffarth and Shorshorov windows where they cover no ink), it
+// is drawn there in every run, and nothing passes but texts that only touch:
+// a kept case that takes a finding where ink is covered is a failure.
 //
 // English and Russian pictures of every family (all schemes for the
 // temperature windows, the start scheme or the first one served for the
@@ -278,18 +278,22 @@ std::vector<Family> families()
     // The Seyffarth windows, each at the surfaces where it covers no ink (the
     // CCT windows' hardness labels stand in each other's ellipses, and the
     // preheat properties' long t8/5 labels reach the turned title, everywhere).
-    const std::pair<std::regex, const char*> seyffarth_strict[] = {
+    const std::pair<std::regex, const char*> atlas_strict[] = {
         {std::regex("seyffarth_(structure_at_point|micrograph|haz_profile_.*|structure_diagram|properties_diagram)"),
          ".*"},
         {std::regex("seyffarth_properties_at_point"), "default|screen1024|maximized"},
         {std::regex("seyffarth_structure_vs_thickness"), "default|screen1024|landscape"},
         {std::regex("seyffarth_(properties_vs_(energy|thickness)|structure_vs_(energy|preheat))"),
          "default|screen1024"},
+        // The Shorshorov windows, each where it covers no ink.
+        {std::regex("shorshorov_(structure_at_point|structure_vs_energy)"), "default|screen1024"},
+        {std::regex("shorshorov_(micrograph|properties_vs_thickness)"), "default"},
+        {std::regex("shorshorov_haz_profile_.*"), "screen1024"},
     };
     for (Family& f : out) {
         if (std::regex_match(f.name, temperature)) f.strict_surfaces = ".*";
         if (std::regex_match(f.name, steel_model)) f.strict_surfaces = ".*";
-        for (const auto& [names, where] : seyffarth_strict)
+        for (const auto& [names, where] : atlas_strict)
             if (std::regex_match(f.name, names)) f.strict_surfaces = where;
     }
     return out;
