@@ -390,8 +390,12 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     dc.set_text_color(shorshorov_title_colour);
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);
+    // The notes' descenders reach into the top of the model line's cell:
+    // drawn transparent, it leaves them whole.
+    dc.set_background_mode(BackgroundMode::transparent);
     shorshorov_draw_model_line(dc, client, plot.left, plot.bottom + model_row, static_cast<int>(1.4 * H),
                                cformat(" Рассчёт по модели: \"%s\"", t));
+    dc.set_background_mode(BackgroundMode::opaque);
     if (current_model.draw_panel) {
         dc.set_text_color(black);
         current_model.draw_panel(dc, client, 1, 1, 1, 1);

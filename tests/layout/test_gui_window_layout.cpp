@@ -288,7 +288,7 @@ std::vector<Family> families()
         // The Shorshorov windows, each where it covers no ink.
         {std::regex("shorshorov_(structure_at_point|structure_vs_energy)"), "default|screen1024"},
         {std::regex("shorshorov_(micrograph|properties_vs_thickness)"), "default"},
-        {std::regex("shorshorov_haz_profile_.*"), "screen1024"},
+        {std::regex("shorshorov_haz_profile_.*"), "default|screen1024|maximized|portrait"},
     };
     for (Family& f : out) {
         if (std::regex_match(f.name, temperature)) f.strict_surfaces = ".*";
