@@ -550,10 +550,23 @@ void draw_share_curves(Canvas& dc, const SweepLayout& layout, const SweepPage& g
     dc.set_text_color(black);
     draw_x_axis(dc, B, L, R, s.xmin, s.xmax, s.nx - layout.x_axis_ticks_short, 6, s.x_ticks);
     draw_y_axis(dc, L, B, T, 100, 0, 5, 6, pct);
+    Rect ordinate{};
+    {
+        MeasuringCanvas m(dc);
+        draw_y_axis(m, L, B, T, 100, 0, 5, 6, pct);
+        ordinate = m.reach();
+    }
     const int title_font = mul(layout.structure_title_font, g.H);
     shorshorov_font(dc, title_font, 900);
-    const int title_x = (layout.structure_title_from_plot ? L : g.client.left) +
-                        static_cast<int>(layout.structure_title_column * shorshorov_sample_height(dc));
+    const int column = shorshorov_sample_height(dc);
+    // A turned title standing in the ordinate's labels moves left the least
+    // distance that clears them, but not past the rate axis on its left.
+    const int placed = (layout.structure_title_from_plot ? L : g.client.left) +
+                       static_cast<int>(layout.structure_title_column * column);
+    const int rate_axis = (layout.rate_axis_from_plot ? L : g.client.left) + mul(layout.rate_axis_column, g.c0);
+    const bool in_labels = placed < ordinate.right && placed + column > ordinate.left;
+    const int title_x =
+        in_labels && rate_axis < placed ? std::max(rate_axis + 2, ordinate.left - column - 1) : placed;
     shorshorov_draw_structure_title(dc, g.plot, title_x, title_font);
     shorshorov_draw_structure_curves(dc, g.client, g.plot, box, g.H, r.last, r.x, r.m, r.pb, r.f,
                                      layout.markers ? std::optional<Rgb>(Rgb{0, 0, 255}) : std::nullopt);

@@ -22,7 +22,6 @@
 namespace {
 
 const char* const number = "^-?[0-9.]+(e[+-][0-9]+)?$";
-const char* const structure_title = "^(Structure|Структура|Die Struktur|La structure), %$";
 
 } // namespace
 
@@ -35,12 +34,6 @@ const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
          "file's first title line in font H at 1.5 c = 1.5 x 27 = 40."},
 
         // ---- turned axis titles
-        {"shorshorov_structure_vs_(preheat|thickness)", "crosses", structure_title, "", 119, 592, 2, true,
-         "The structure title in font H = 24 turned at left + 5 c = 120 (cell 120 .. 144); the structure ordinate at L "
-         "= 8 c0 = 136 (2 px, ticks 130 .. 136) runs through it."},
-        {"shorshorov_structure_vs_(preheat|thickness)", "overlap", "^(20|40|60|80)$", structure_title, 119, 592, 0, true,
-         "The ordinate's labels, right-aligned on L = 136 with their terminating zero, put ink from 106 to 128 "
-         "(two digits); the structure title's cell at 120 .. 144 holds their ends."},
         {"shorshorov_properties_vs_(energy|preheat)", "crosses", "Z, %$", "", 119, 592, 2, true,
          "The Z title in font H = 24 turned at L - 7 c = 204 - 168 = 36 (cell 36 .. 60), reading upward from B = "
          "581; the cooling-rate axis at left + 3.5 c0 = 59 (2 px, ticks 53 .. 59) runs through it."},

@@ -286,7 +286,7 @@ std::vector<Family> families()
         {std::regex("seyffarth_(properties_vs_(energy|thickness)|structure_vs_(energy|preheat))"),
          "default|screen1024"},
         // The Shorshorov windows, each where it covers no ink.
-        {std::regex("shorshorov_(structure_at_point|structure_vs_energy)"), "default|screen1024"},
+        {std::regex("shorshorov_structure_(at_point|vs_energy|vs_preheat|vs_thickness)"), "default|screen1024"},
         {std::regex("shorshorov_(micrograph|properties_vs_thickness)"), "default"},
         {std::regex("shorshorov_haz_profile_.*"), "default|screen1024|maximized|portrait"},
     };
