@@ -237,7 +237,14 @@ void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bo
                                       client.right - 2, [](Canvas& d, int height) { shorshorov_font(d, height); });
     dc.text_out(at.x, client.top + static_cast<int>(0.3 * c), title);
     shorshorov_font(dc, static_cast<int>(1.4 * H));
-    if (atlas_line) dc.text_out(client.left + c, client.top + static_cast<int>(1.1 * c), pick(atlas));
+    if (atlas_line) {
+        // The atlas line stands 0.8 of a line under the title: an opaque
+        // cell would blank the title's descenders.
+        dc.save();
+        dc.set_background_mode(BackgroundMode::transparent);
+        dc.text_out(client.left + c, client.top + static_cast<int>(1.1 * c), pick(atlas));
+        dc.restore();
+    }
 }
 
 int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,

@@ -35,6 +35,7 @@ trap 'kill -9 $pid 2>/dev/null' EXIT
 find_window() {
   local deadline=$((SECONDS + $2)) w
   while [ $SECONDS -lt $deadline ]; do
+    kill -0 $pid 2>/dev/null || fail "the program ended before a window \"$1\" came up"
     w=$(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$w" ] && { echo "$w"; return; }
     sleep 0.2
@@ -44,7 +45,7 @@ find_window() {
 # Return in the window with this title, as the user presses it there.
 answer() {
   local w
-  w=$(find_window "$1" 30)
+  w=$(find_window "$1" 90)
   [ -n "$w" ] || fail "no window \"$1\" came up"
   xdotool windowfocus --sync "$w" key Return || fail "could not press Return in \"$1\""
 }
@@ -53,7 +54,7 @@ answer() {
 # window and the display advice of a screen other than 1024 pixels at 16 bits.
 [ -z "$argument" ] && answer '^    Velmarin$'
 answer 'Velmarin ATLAS'
-main=$(find_window '^Velmarin$' 30)
+main=$(find_window '^Velmarin$' 90)
 [ -n "$main" ] || fail "the main window did not come up"
 answer 'Precaution'
 sleep 1
