@@ -282,3 +282,23 @@ SweepInput sweep_input_from_record(RegimeSweep kind, const double* p, int steps)
     in.plan = regime_plan(kind, p, points, points);
     return in;
 }
+
+bool seyffarth_sweep_entry(RegimeSweep kind, const double* params, int steps, Window* window, SweepInput& in)
+{
+    if (params == nullptr || !current_model.set_regime || !current_model.prepare || !current_model.temperature ||
+        !current_model.velocity)
+        return false;
+    in = sweep_input_from_record(kind, params, steps);
+    if (!steel_sweep_possible(window, kind == RegimeSweep::thickness)) return false;
+    return sweep_entry_check(in, window);
+}
+
+bool seyffarth_sweep_cooling_times(RegimeGuard& guard, const SweepInput& in, Window* window, SweepOutput& t85)
+{
+    // The cooling times first: a sweep with no point to draw only says why.
+    t85 = run_seyffarth_sweep(guard, in);
+    if (!t85.gaps.all()) return true;
+    guard.restore();
+    steel_report_empty_sweep(window, t85.gaps);
+    return false;
+}

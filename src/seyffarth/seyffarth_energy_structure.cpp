@@ -399,23 +399,13 @@ const Text5& seyffarth_t85_text()
 void structure_sweep_window(RegimeSweep kind, const double* params, int steps, Window* window, Canvas& dc,
                             const SteelChoice& steel)
 {
-    if (params == nullptr || !current_model.set_regime || !current_model.prepare || !current_model.temperature ||
-        !current_model.velocity)
-        return;
+    SweepInput in;
+    if (!seyffarth_sweep_entry(kind, params, steps, window, in)) return;
+    RegimeGuard regime;
+    SweepOutput t85;
+    if (!seyffarth_sweep_cooling_times(regime, in, window, t85)) return;
     const StructureLayout& layout = structure_layout(kind);
     const std::string class_name = seyffarth_sweep_class_name(steel.filter_index);
-    SweepInput in = sweep_input_from_record(kind, params, steps);
-    if (!steel_sweep_possible(window, kind == RegimeSweep::thickness)) return;
-    if (!sweep_entry_check(in, window)) return;
-
-    // The cooling times first: a sweep with no point to draw only says why.
-    RegimeGuard regime;
-    const SweepOutput t85 = run_seyffarth_sweep(regime, in);
-    if (t85.gaps.all()) {
-        regime.restore();
-        steel_report_empty_sweep(window, t85.gaps);
-        return;
-    }
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) {

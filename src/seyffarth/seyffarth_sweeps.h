@@ -89,6 +89,14 @@ double hv_to_scale(double value, const std::vector<double>& hv, const std::vecto
 std::string seyffarth_sweep_class_name(int steel_class);
 
 // ---------------------------------------------------------------------------
+// The start both sweep windows share. First the entry: the model can
+// sweep and the entered point passes `sweep_entry_check` (`in`, the plan as
+// checked). Then, under the caller's guard of the entered regime, the
+// cooling times of every point under its own regime. Each returns false,
+// with the message already shown, when there is nothing to draw.
+bool seyffarth_sweep_entry(RegimeSweep kind, const double* params, int steps, Window* window, SweepInput& in);
+bool seyffarth_sweep_cooling_times(RegimeGuard& guard, const SweepInput& in, Window* window, SweepOutput& t85);
+
 // The two window bodies: the three structure windows differ only in layout
 // details by the swept quantity, and so do the three properties windows.
 
