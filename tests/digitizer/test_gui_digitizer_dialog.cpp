@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,7 +63,9 @@ fs::path write_diagram_bmp()
         set(x, y, 255, 0, 0);
         set(x, y + 1, 255, 0, 0);
     }
-    fs::path p = out_dir() / "diagram.bmp";
+    // Each test runs in a process of its own, side by side with the others:
+    // one picture per process, so that none reads another's half written.
+    fs::path p = out_dir() / ("diagram_" + std::to_string(::getpid()) + ".bmp");
     std::ofstream f(p, std::ios::binary);
     f.put('B').put('M');
     put32(f, 54 + static_cast<std::uint32_t>(px.size()));

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 // Where the three axes clicks put the diagram in the dialog: the picture
@@ -104,8 +106,10 @@ void work(Window* dlg)
 
 void with_digitized_diagram(const std::filesystem::path& folder, const std::function<void(Window*)>& look)
 {
-    // Written afresh once a run, so that a scan left by an older build is not shown.
-    const std::filesystem::path scan = folder / "scanned_cct.bmp";
+    // Written afresh once a run, so that a scan left by an older build is not
+    // shown, and one a process: the rows run side by side, and none may read
+    // another's half written.
+    const std::filesystem::path scan = folder / ("scanned_cct_" + std::to_string(::getpid()) + ".bmp");
     static std::filesystem::path written;
     if (written != scan) {
         write_scan(scan);
