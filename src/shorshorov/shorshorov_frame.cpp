@@ -223,6 +223,22 @@ void shorshorov_draw_notes(Canvas& dc, const std::vector<std::string>& notes, Re
     }
 }
 
+InkRows ink_rows(Canvas& dc, std::string_view text)
+{
+    InkRows rows{dc.text_extent(text).cy, 0};
+    for (const Rect& glyph : text_glyph_boxes(dc.selected_font(), text)) {
+        rows.top = std::min(rows.top, glyph.top);
+        rows.bottom = std::max(rows.bottom, glyph.bottom);
+    }
+    return rows.bottom > rows.top ? rows : InkRows{};
+}
+
+int row_clear_of(int row, int above_y, InkRows above, InkRows text)
+{
+    if (text.bottom <= text.top || above.bottom <= above.top) return row;
+    return std::max(row, above_y + above.bottom - text.top);
+}
+
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)
 {
     static const Text5 atlas{"according to  atlas by M.H. Shorshorov", "по атласу М.Х.Zoduzuruv",
@@ -235,14 +251,20 @@ void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bo
     // column or left of it, so that it ends inside; the rows stay.
     const LineInside at = line_inside(dc, title, client.left + c, static_cast<int>(1.4 * H), client.left + 2,
                                       client.right - 2, [](Canvas& d, int height) { shorshorov_font(d, height); });
-    dc.text_out(at.x, client.top + static_cast<int>(0.3 * c), title);
+    const int title_y = client.top + static_cast<int>(0.3 * c);
+    dc.text_out(at.x, title_y, title);
+    const InkRows title_ink = ink_rows(dc, title);
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     if (atlas_line) {
-        // The atlas line stands 0.8 of a line under the title: an opaque
-        // cell would blank the title's descenders.
+        // The atlas line stands 0.8 of a line under the title, where the
+        // title's descenders reach the capitals of a large font: it goes
+        // down the least distance that keeps its ink off the title's. An
+        // opaque cell would blank those descenders.
+        const char* line = pick(atlas);
+        const int y = row_clear_of(client.top + static_cast<int>(1.1 * c), title_y, title_ink, ink_rows(dc, line));
         dc.save();
         dc.set_background_mode(BackgroundMode::transparent);
-        dc.text_out(client.left + c, client.top + static_cast<int>(1.1 * c), pick(atlas));
+        dc.text_out(client.left + c, y, line);
         dc.restore();
     }
 }
@@ -276,6 +298,42 @@ int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const Shorshorov
     }
     shorshorov_font(dc, H);
     return c;
+}
+
+ShorshorovFileTitles shorshorov_draw_file_titles(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
+                                                 const char* title, const char* face)
+{
+    ShorshorovFileTitles lines;
+    shorshorov_font(dc, H, 0, -1, face);
+    for (const std::string& t : table.file.titles) {
+        const Size s = dc.text_extent(t.empty() ? std::string(" ") : t);
+        lines.w = std::max(lines.w, s.cx);
+        lines.c = std::max(lines.c, s.cy);
+    }
+    // The 1.4 H title reaches lower than the first line's row: the lines go
+    // down the least distance that keeps their cells off the title's.
+    const int ct = shorshorov_text_height(dc, static_cast<int>(1.4 * H), title);
+    lines.down = std::max(0, static_cast<int>(0.3 * ct) + ct - static_cast<int>(1.5 * lines.c));
+    shorshorov_font(dc, H, 0, -1, face);
+    dc.save();
+    dc.set_text_color(shorshorov_title_colour);
+    // Their rows are closer than a line: drawn transparent, a line's cell
+    // does not blank the descenders of the line above, and a line whose row
+    // would put its ink on them goes down the least distance that clears.
+    dc.set_background_mode(BackgroundMode::transparent);
+    const double ks[3] = {1.5, 2.3, 3.2};
+    int above_y = 0;
+    InkRows above{};
+    for (std::size_t i = 0; i < 3 && i < table.file.titles.size(); ++i) {
+        const std::string line = shorshorov_shown_line(table.file.titles[i]);
+        const InkRows ink = ink_rows(dc, line);
+        const int y = row_clear_of(client.top + static_cast<int>(ks[i] * lines.c) + lines.down, above_y, above, ink);
+        dc.text_out(client.left + 2 * lines.c, y, line);
+        above_y = y;
+        above = ink;
+    }
+    dc.restore();
+    return lines;
 }
 
 void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows)
@@ -314,8 +372,9 @@ Rect moved(Rect r, int dx, int dy)
     return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
-// How far `box` goes down (or right) until it meets none of `others`.
-int clearing_shift(const Rect& box, const std::vector<Rect>& others, bool down)
+} // namespace
+
+int shorshorov_clearing_shift(const Rect& box, const std::vector<Rect>& others, bool down)
 {
     int shift = 0;
     for (bool again = true; again;) {
@@ -330,7 +389,32 @@ int clearing_shift(const Rect& box, const std::vector<Rect>& others, bool down)
     return shift;
 }
 
+namespace {
+
+int table_font(Canvas& dc, Rect client, int H, const ShorshorovSteel& s, ShorshorovTablePainter table, int x, int y,
+               const char* face)
+{
+    for (int font = H;; --font) {
+        MeasuringCanvas m(dc);
+        shorshorov_font(m, font, 0, -1, face);
+        (s.*table)(x, y, 20, 20, m);
+        if (font <= 1 || m.reach().right <= client.right - 2) return font;
+    }
+}
+
 } // namespace
+
+Rect shorshorov_draw_table(Canvas& dc, Rect client, int H, const ShorshorovSteel& s, ShorshorovTablePainter table,
+                           int x, int y, const char* face)
+{
+    // A table ends inside the client: where its columns would run past the
+    // right edge in font H, it takes the largest smaller font that fits.
+    shorshorov_font(dc, table_font(dc, client, H, s, table, x, y, face), 0, -1, face);
+    MeasuringCanvas m(dc);
+    (s.*table)(x, y, 20, 20, m);
+    (s.*table)(x, y, 20, 20, dc);
+    return m.reach();
+}
 
 Rect shorshorov_place_composition(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
                                   const SteelChoice& steel, const char* title, const ShorshorovSteel& s, int& x,
@@ -347,13 +431,11 @@ Rect shorshorov_place_composition(Canvas& dc, Rect client, int H, const Shorshor
     Rect box;
     {
         MeasuringCanvas m(dc);
-        shorshorov_font(m, H);
-        s.shorshorov_draw_composition_table(x, y, 20, 20, m);
-        box = m.reach();
+        box = shorshorov_draw_table(m, client, H, s, &ShorshorovSteel::shorshorov_draw_composition_table, x, y);
     }
     if (box.right <= box.left) return Rect{x, y, x, y};
-    const int down = clearing_shift(box, texts, true);
-    const int right = clearing_shift(box, texts, false);
+    const int down = shorshorov_clearing_shift(box, texts, true);
+    const int right = shorshorov_clearing_shift(box, texts, false);
     if (right < down && box.right + right <= client.right) {
         x += right;
         return moved(box, right, 0);
@@ -426,12 +508,40 @@ void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldB
     }
 }
 
+namespace {
+
+const Text5 structure_title{"Structure, %", "Структура, %", "Структура, %", "Die Struktur, %", "La structure, %"};
+
+// Where the turned title's cell begins, at column x: centred along the plot.
+int structure_title_row(Canvas& dc, Rect plot, const char* t)
+{
+    return plot.top + (plot.bottom - plot.top + dc.text_extent(t).cx) / 2;
+}
+
+} // namespace
+
 void shorshorov_draw_structure_title(Canvas& dc, Rect plot, int x, int height)
 {
-    static const Text5 title{"Structure, %", "Структура, %", "Структура, %", "Die Struktur, %", "La structure, %"};
     shorshorov_font(dc, height, 900);
     dc.set_text_color(Rgb{0, 0, 0});
-    const char* t = pick(title);
-    const int len = dc.text_extent(t).cx;
-    dc.text_out(x, plot.top + (plot.bottom - plot.top + len) / 2, t);
+    const char* t = pick(structure_title);
+    dc.text_out(x, structure_title_row(dc, plot, t), t);
+}
+
+Rect shorshorov_structure_title_ink(Canvas& dc, Rect plot, int x, int height)
+{
+    MeasuringCanvas m(dc);
+    shorshorov_font(m, height, 900);
+    const char* t = pick(structure_title);
+    const int y = structure_title_row(m, plot, t);
+    // Read upward: a glyph's rows across the text become columns right of
+    // x, its columns along the text rows up from y.
+    Rect ink{};
+    for (const Rect& g : text_glyph_boxes(m.selected_font(), t)) {
+        const Rect turned{x + g.top, y - g.right, x + g.bottom, y - g.left};
+        ink = ink.right > ink.left ? Rect{std::min(ink.left, turned.left), std::min(ink.top, turned.top),
+                                          std::max(ink.right, turned.right), std::max(ink.bottom, turned.bottom)}
+                                   : turned;
+    }
+    return ink;
 }

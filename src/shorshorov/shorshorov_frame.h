@@ -79,6 +79,16 @@ std::string shorshorov_table_end_line(const ShorshorovTable& table, double W);
 // that row's values"); points without a rate are left out.
 std::vector<std::string> shorshorov_table_end_lines(const ShorshorovTable& table, const std::vector<double>& W);
 
+// The rows where a text puts ink in the selected font, from its cell's top
+// (bottom excluded; both 0 for a text without ink).
+struct InkRows {
+    int top = 0, bottom = 0;
+};
+InkRows ink_rows(Canvas& dc, std::string_view text);
+// The row for a text meant for `row` under a text drawn at `above_y`: its
+// row, or lower, the least distance that keeps its ink off the ink above.
+int row_clear_of(int row, int above_y, InkRows above, InkRows text);
+
 // The title (1.4H) and, unless `atlas_line` is false, the atlas line.
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);
 
@@ -88,6 +98,16 @@ void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bo
 int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
                                 const SteelChoice& steel, int& w);
 
+// The file's three title lines, as the micrograph and the HAZ profile draw
+// them in every language: font H of `face`, the title colour, at x = client
+// left + 2c and rows 1.5, 2.3 and 3.2 c, moved `down` under the cell of the
+// 1.4 H `title` above them (c their height, w the widest).
+struct ShorshorovFileTitles {
+    int c = 0, w = 0, down = 0;
+};
+ShorshorovFileTitles shorshorov_draw_file_titles(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
+                                                 const char* title, const char* face = "Times New Roman");
+
 // The model's panel with the regime values `rows` names, or its two
 // parameter lines where it has none.
 void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows);
@@ -96,6 +116,18 @@ void shorshorov_draw_parameters(Canvas& dc, Rect client, int plot_left, int H, P
 // (the model's panel, or its two parameter lines): the blocks a window
 // writes under its plot end above it.
 int shorshorov_parameters_top(Canvas& dc, Rect client, int plot_left, int H, PanelRows rows);
+
+// One of the steel's table painters (composition, structure, point
+// properties), drawn at (x, y) with the size arguments 20 and 20.
+using ShorshorovTablePainter = void (ShorshorovSteel::*)(int, int, int, int, Canvas&) const;
+// The table at (x, y) in font H of `face`, or, where its columns would run
+// past the client's right edge, in the largest smaller font that ends
+// inside; the font stays selected. Returns the box it takes.
+Rect shorshorov_draw_table(Canvas& dc, Rect client, int H, const ShorshorovSteel& s, ShorshorovTablePainter table,
+                           int x, int y, const char* face = "Times New Roman");
+
+// How far `box` goes down (or right) until it meets none of `others`.
+int shorshorov_clearing_shift(const Rect& box, const std::vector<Rect>& others, bool down);
 
 // Where the composition table goes: at (x, y), or, where it would meet the
 // title block or a steel line there (the class line is wider than the title
@@ -121,3 +153,5 @@ void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldB
 
 // The vertical structure-axis title, centred along the plot's height.
 void shorshorov_draw_structure_title(Canvas& dc, Rect plot, int x, int height);
+// Where that title, drawn at column x in font `height`, puts ink.
+Rect shorshorov_structure_title_ink(Canvas& dc, Rect plot, int x, int height);

@@ -2,6 +2,7 @@
 // that belongs to the point's cooling rate, with the structure there.
 #include "shorshorov_frame.h"
 
+#include "measuring_canvas.h"
 #include "msgbox.h"
 #include "numfmt.h"
 #include "picture.h"
@@ -82,13 +83,36 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
     const int c0 = shorshorov_sample_height(dc);
     const Rect plot{client.left + 5 * c0, client.top + 5 * c0, client.right - 7 * c0, client.bottom - 13 * c0};
 
-    // Height of the title lines in font H: places the tile.
-    int w = 0, c = 0;
-    for (const std::string& t : table.file.titles) {
-        const Size e = dc.text_extent(t.empty() ? std::string(" ") : t);
-        w = std::max(w, e.cx);
-        c = std::max(c, e.cy);
+    // The title, the file's title lines and the composition table, measured
+    // first: the tile is drawn before them (it whitens the picture's area
+    // around itself), at its row of 3 c or, where they reach over it, the
+    // least distance under them, so that no text stands on the picture.
+    const char* title = "Микроструктура по атласу М.Х.Zoduzuruv";
+    s.shorshorov_parse_composition(table.file.composition_line);
+    const auto draw_header = [&](Canvas& d) {
+        d.set_text_color(shorshorov_title_colour);
+        shorshorov_font(d, static_cast<int>(1.4 * H), 0, -1, face);
+        const int ct = d.text_extent(title).cy;
+        d.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
+        const ShorshorovFileTitles lines = shorshorov_draw_file_titles(d, client, H, table, title, face);
+        shorshorov_draw_table(d, client, H, s, &ShorshorovSteel::shorshorov_draw_composition_table,
+                              client.left + 2 * lines.c + lines.w + 10,
+                              client.top + static_cast<int>(1.8 * lines.c) + lines.down, face);
+        return lines;
+    };
+    ShorshorovFileTitles lines;
+    std::vector<Rect> header;
+    {
+        MeasuringCanvas m(dc);
+        lines = draw_header(m);
+        header = m.boxes();
     }
+    const int c = lines.c;
+    const int tile_x = client.left + (client.right - client.left) / 2 - 100;
+    const int tile_y = client.top + 3 * c +
+                       shorshorov_clearing_shift(Rect{tile_x, client.top + 3 * c, tile_x + tile_size,
+                                                      client.top + 3 * c + tile_size},
+                                                 header, true);
     const std::string picture_path = resolve_atlas_path(table.file.micrograph_file, path);
     const Picture picture = load_picture_file(picture_path);
     const int k = shorshorov_micrograph_tile(table.file.thresholds, W);
@@ -103,29 +127,14 @@ void shorshorov_micrograph_window(const double* params, int, Window* window, Can
                             picture_path.c_str(), picture.width, picture.height, needed.cx, needed.cy),
                     "  Message!");
     } else {
-        draw_tile(dc, picture, (k % 2) * tile_size, (k / 2) * tile_size,
-                  client.left + (client.right - client.left) / 2 - 100, client.top + 3 * c, client);
+        draw_tile(dc, picture, (k % 2) * tile_size, (k / 2) * tile_size, tile_x, tile_y, client);
     }
-
-    dc.set_text_color(shorshorov_title_colour);
-    shorshorov_font(dc, static_cast<int>(1.4 * H), 0, -1, face);
-    const char* title = "Микроструктура по атласу М.Х.Zoduzuruv";
-    const int ct = dc.text_extent(title).cy;
-    dc.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
-
-    shorshorov_font(dc, H, 0, -1, face);
-    const double ks[3] = {1.5, 2.3, 3.2};
-    for (int i = 0; i < 3; ++i)
-        dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c),
-                    shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
-    s.shorshorov_parse_composition(table.file.composition_line);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10, client.top + static_cast<int>(1.8 * c), 20,
-                                        20, dc);
+    draw_header(dc);
     s.y = p.y;
     s.z = p.z;
     s.cooling_rate = W;
-    shorshorov_font(dc, H, 0, -1, face);
-    s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + static_cast<int>(4.3 * c), 20, 20, dc);
+    shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_structure_table, client.left + 10,
+                          plot.bottom + static_cast<int>(4.3 * c), face);
 
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};
     if (current_model.summary) current_model.summary(l1, l2, t);

@@ -3,6 +3,7 @@
 #include "shorshorov_frame.h"
 
 #include "cooling_reports.h"
+#include "fonts.h"
 #include "haz_zone.h"
 #include "lang.h"
 #include "msgbox.h"
@@ -55,6 +56,37 @@ const Text5 w_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W
 const Text5 point_title{"Definition of structure", "Определение структуры", "Розрахунок структуры",
                         "Die Bestimmung der Struktur", "La définition de la structure"};
 
+const std::vector<double> share_ticks{0, 20, 40, 60, 80, 100};
+
+// The turned structure title's column: one of its lines (font 1.2 H) in
+// from the client's left.
+int structure_title_x(Canvas& dc, Rect client, int H)
+{
+    MeasuringCanvas m(dc);
+    shorshorov_font(m, static_cast<int>(1.2 * H), 900);
+    return client.left + shorshorov_sample_height(m);
+}
+
+// The least left side of the plot at which the ordinate's labels (font H,
+// ending at the axis with their terminating zero, centred on their ticks)
+// put no ink on `title`'s ink.
+int ordinate_clear_of(Canvas& dc, Rect plot, int H, Rect title)
+{
+    MeasuringCanvas m(dc);
+    shorshorov_font(m, H);
+    const double scale = std::abs(plot.bottom - plot.top) / 100.0;
+    int left = plot.left;
+    for (double t : share_ticks) {
+        const std::string label = cformat("%lg", t);
+        const Size size = m.text_extent(label, true);
+        const int y = static_cast<int>(plot.top + (100 - t) * scale - size.cy / 2);
+        for (const Rect& g : text_glyph_boxes(m.selected_font(), label))
+            if (y + g.bottom > title.top && y + g.top < title.bottom)
+                left = std::max(left, title.right - g.left + size.cx);
+    }
+    return left;
+}
+
 // Where the structure window at a point puts its blocks. The plot is the
 // client inset by 5, 7, 7 and 13 c0, less what the blocks around it need:
 // its top goes down under the composition table, and its bottom up so that
@@ -98,12 +130,22 @@ PointLayout lay_out_point_window(Canvas& dc, Rect client, int H, int c0, const S
     lay.table_row = std::max(static_cast<int>(4.3 * c), bottom);
     {
         MeasuringCanvas m(dc);
-        shorshorov_font(m, H);
-        s.shorshorov_draw_structure_table(client.left + 10, 0, 20, 20, m);
-        bottom = lay.table_row + m.reach().bottom;
+        bottom = lay.table_row +
+                 shorshorov_draw_table(m, client, H, s, &ShorshorovSteel::shorshorov_draw_structure_table,
+                                       client.left + 10, 0)
+                     .bottom;
     }
     const int room = shorshorov_parameters_top(dc, client, lay.plot.left, H, PanelRows{});
     lay.plot.bottom = std::max(lay.plot.top + c, std::min(lay.plot.bottom, room - bottom));
+    // The turned structure title stands one of its lines in from the
+    // client's left, its font 1.2 H; the plot's left side is 5 c0, c0 the
+    // line of the font the window is entered with, which does not grow with
+    // H. Where the ordinate's labels would reach the title's ink (maximized,
+    // on paper), the plot's left side moves right the least distance that
+    // clears it.
+    lay.plot.left = ordinate_clear_of(dc, lay.plot, H,
+                                      shorshorov_structure_title_ink(dc, lay.plot, structure_title_x(dc, client, H),
+                                                                     static_cast<int>(1.2 * H)));
     return lay;
 }
 
@@ -155,14 +197,12 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     dc.line_to(px(lnW), plot.top);
 
     // Ordinate.
-    const std::vector<double> pct{0, 20, 40, 60, 80, 100};
+    const std::vector<double>& pct = share_ticks;
     dc.select_pen(Pen{PenStyle::solid, 2, black});
     shorshorov_font(dc, H);
     dc.set_text_color(black);
     draw_y_axis(dc, plot.left, plot.bottom, plot.top, 100, 0, 5, 6, pct);
-    shorshorov_font(dc, static_cast<int>(1.2 * H), 900);
-    const int ct = shorshorov_sample_height(dc);
-    shorshorov_draw_structure_title(dc, plot, client.left + ct, static_cast<int>(1.2 * H));
+    shorshorov_draw_structure_title(dc, plot, structure_title_x(dc, client, H), static_cast<int>(1.2 * H));
 
     // Curves through the data rows.
     const int n = table.data_rows() - 1;
@@ -210,10 +250,10 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     shorshorov_draw_title(dc, client, H, pick(point_title), true);
     int w = 0;
     shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
-    shorshorov_font(dc, H);
-    s.shorshorov_draw_composition_table(lay.composition_x, lay.composition_y, 20, 20, dc);
-    shorshorov_font(dc, H);
-    s.shorshorov_draw_structure_table(client.left + 10, plot.bottom + lay.table_row, 20, 20, dc);
+    shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_composition_table, lay.composition_x,
+                          lay.composition_y);
+    shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_structure_table, client.left + 10,
+                          plot.bottom + lay.table_row);
 
     shorshorov_draw_parameters(dc, client, plot.left, H, PanelRows{});
     dc.set_text_color(shorshorov_title_colour);
@@ -305,9 +345,9 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     int table_height = 0;
     {
         MeasuringCanvas m(dc);
-        shorshorov_font(m, H);
-        s.shorshorov_draw_point_property_table(client.left + 10, 0, 20, 20, m);
-        table_height = m.reach().bottom;
+        table_height = shorshorov_draw_table(m, client, H, s, &ShorshorovSteel::shorshorov_draw_point_property_table,
+                                             client.left + 10, 0)
+                           .bottom;
     }
     Rect plot{client.left + 12 * c0, client.top + 7 * c0, client.right - 12 * c0,
               client.bottom - 13 * c0 - note_room};
@@ -340,10 +380,17 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     // title's.
     const char* title = "Определение механических свойств по атласу М.Х.Zoduzuruv";
     const int ct = shorshorov_text_height(dc, static_cast<int>(1.4 * H), title);
-    const int below_title = std::max(0, static_cast<int>(0.3 * ct) + ct - static_cast<int>(1.5 * c));
+    ShorshorovFileTitles lines;
+    int lines_bottom = 0;
+    {
+        MeasuringCanvas m(dc);
+        lines = shorshorov_draw_file_titles(m, client, H, table, title);
+        lines_bottom = m.reach().bottom;
+    }
+    const int below_title = lines.down;
     // The turned axis title rises from the plot's bottom; one longer than the
     // room up to the steel lines is drawn smaller, so that it ends under them.
-    const int title_room = plot.bottom - (client.top + static_cast<int>(3.2 * c) + below_title + c);
+    const int title_room = plot.bottom - lines_bottom;
     int title_font = 4 * H / 3;
     while (title_font > H / 2 && shorshorov_text_width(dc, title_font, titles[sel]) > title_room) --title_font;
     shorshorov_font(dc, title_font, 900);
@@ -368,24 +415,14 @@ void shorshorov_haz_profile_window(const double* params, int steps, Window* wind
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     dc.text_out(client.left + ct, client.top + static_cast<int>(0.3 * ct), title);
 
-    shorshorov_font(dc, H);
-    int w = 0;
-    for (const std::string& t : table.file.titles) w = std::max(w, dc.text_extent(t.empty() ? std::string(" ") : t).cx);
-    // Their rows are closer than a line of H: drawn transparent, so that a
-    // line's cell does not blank the descenders of the line above.
-    const double ks[3] = {1.5, 2.3, 3.2};
-    dc.set_background_mode(BackgroundMode::transparent);
-    for (int i = 0; i < 3; ++i)
-        dc.text_out(client.left + 2 * c, client.top + static_cast<int>(ks[i] * c) + below_title,
-                    shorshorov_shown_line(table.file.titles[static_cast<std::size_t>(i)]));
-    dc.set_background_mode(BackgroundMode::opaque);
+    shorshorov_draw_file_titles(dc, client, H, table, title);
 
     s.shorshorov_parse_composition(table.file.composition_line);
     dc.set_text_color(shorshorov_panel_colour);
-    s.shorshorov_draw_composition_table(client.left + 2 * c + w + 10,
-                                        client.top + static_cast<int>(1.8 * c) + below_title, 20, 20, dc);
-    shorshorov_font(dc, H);
-    s.shorshorov_draw_point_property_table(client.left + 10, plot.bottom + table_row, 20, 20, dc);
+    shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_composition_table,
+                          client.left + 2 * c + lines.w + 10, client.top + static_cast<int>(1.8 * c) + below_title);
+    shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_point_property_table, client.left + 10,
+                          plot.bottom + table_row);
 
     dc.set_text_color(shorshorov_title_colour);
     char l1[heat_text_size] = {}, l2[heat_text_size] = {}, t[heat_text_size] = {};

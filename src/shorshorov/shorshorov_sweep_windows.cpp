@@ -679,8 +679,8 @@ void draw_text_block(Canvas& dc, const SweepLayout& layout, const SweepPage& g, 
     shorshorov_draw_steel_lines(dc, client, g.H, table, steel, w);
     ShorshorovSteel s;
     s.shorshorov_parse_composition(table.file.composition_line);
-    shorshorov_font(dc, g.H);
-    s.shorshorov_draw_composition_table(g.composition_x, g.composition_y, 20, 20, dc);
+    shorshorov_draw_table(dc, client, g.H, s, &ShorshorovSteel::shorshorov_draw_composition_table, g.composition_x,
+                          g.composition_y);
 
     if (!current_model.draw_panel) shorshorov_draw_parameters(dc, client, L, g.H, layout.panel);
     dc.set_text_color(shorshorov_title_colour);

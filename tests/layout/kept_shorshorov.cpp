@@ -28,11 +28,6 @@ const char* const number = "^-?[0-9.]+(e[+-][0-9]+)?$";
 const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
-        // ---- title block, steel lines and composition table
-        {"shorshorov_micrograph", "overlap", "^Микроструктура по атласу", "^Sample steel", 0, 70, 0, false,
-         "The title in 1.4 H at (c, 0.3 c) with c its own line: the micrograph's 37 px at (37, 11), down to 48; the "
-         "file's first title line in font H at 1.5 c = 1.5 x 27 = 40."},
-
         // ---- turned axis titles
         {"shorshorov_properties_vs_(energy|preheat)", "crosses", "Z, %$", "", 119, 592, 2, true,
          "The Z title in font H = 24 turned at L - 7 c = 204 - 168 = 36 (cell 36 .. 60), reading upward from B = "

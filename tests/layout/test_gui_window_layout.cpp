@@ -263,6 +263,17 @@ std::vector<Family> families()
     for (int property = 1; property <= 4; ++property)
         out.push_back(atlas_family("shorshorov_haz_profile_" + std::to_string(property), point_schemes,
                                    shorshorov_haz_profile_window, property_start, sho, true, property));
+    // 15ХСНД: a steel whose title lines (Cyrillic in every language) are wider
+    // than the sample's, so that its composition table starts further right.
+    SteelChoice (*const sho_wide)() = [] { return sample_shorshorov_steel("15ХСНД.307", 9); };
+    out.push_back(atlas_family("shorshorov_structure_at_point_15khsnd", point_schemes,
+                               shorshorov_structure_at_point_window, property_start, sho_wide, true));
+    out.push_back(atlas_family("shorshorov_micrograph_15khsnd", point_schemes, shorshorov_micrograph_window,
+                               property_start, sho_wide, true));
+    out.push_back(atlas_family("shorshorov_haz_profile_1_15khsnd", point_schemes, shorshorov_haz_profile_window,
+                               property_start, sho_wide, true, 1));
+    out.push_back(atlas_family("shorshorov_structure_vs_energy_15khsnd", point_schemes,
+                               shorshorov_structure_vs_energy_window, energy_start, sho_wide, true));
 
     // The digitization dialog's picture view, inside the dialog's client area.
     static Rect dialog_client = client;
@@ -286,9 +297,9 @@ std::vector<Family> families()
         {std::regex("seyffarth_(properties_vs_(energy|thickness)|structure_vs_(energy|preheat))"),
          "default|screen1024"},
         // The Shorshorov windows, each where it covers no ink.
-        {std::regex("shorshorov_structure_(at_point|vs_energy|vs_preheat|vs_thickness)"), "default|screen1024"},
-        {std::regex("shorshorov_(micrograph|properties_vs_thickness)"), "default"},
-        {std::regex("shorshorov_haz_profile_.*"), "default|screen1024|maximized|portrait"},
+        {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*)(_15khsnd)?"), ".*"},
+        {std::regex("shorshorov_structure_vs_(energy|preheat|thickness)(_15khsnd)?"), "default|screen1024"},
+        {std::regex("shorshorov_properties_vs_thickness"), "default"},
     };
     for (Family& f : out) {
         if (std::regex_match(f.name, temperature)) f.strict_surfaces = ".*";

@@ -6,6 +6,7 @@
 
 #include "shorshorov_frame.h"
 #include "shorshorov_test_support.h"
+#include "text_cells.h"
 
 namespace {
 
@@ -82,6 +83,42 @@ TEST(ShorshorovMicrograph, PictureSmallerThanItsTileIsRefused)
         << boxes[0].text;
     EXPECT_TRUE(dc.pictures.empty());
     EXPECT_FALSE(dc.texts.empty());
+}
+
+// The tile is drawn first (it whitens the picture's area around itself), at
+// 3 lines of the title lines' font or under the title lines and the
+// composition table where they reach over it: no text stands on the
+// picture, for a steel with wide title lines too, at every window size.
+TEST(ShorshorovMicrograph, NoTextStandsOnTheTile)
+{
+    for (const char* file : {"09G2S.301", "15ХСНД.307"})
+        for (const auto& [w, h] : {std::pair{992, 693}, std::pair{1024, 768}, std::pair{1280, 1000}}) {
+            reset_program_state();
+            set_language(Language::german);
+            const SteelChoice steel = sample_shorshorov_steel(file, 3);
+            ShorshorovTable table;
+            AtlasReadResult read;
+            ASSERT_TRUE(load_shorshorov_table(steel.file_name, table, read)) << file;
+            const int k = shorshorov_micrograph_tile(table.file.thresholds,
+                                                     shorshorov_cooling_rate(0.5, 0.5, 850.0, 500.0).rate);
+            DeviceCaps caps = RecordingCanvas::default_caps();
+            caps.horz_res = w;
+            caps.vert_res = h;
+            RecordingCanvas dc(caps);
+            dc.set_background_mode(BackgroundMode::transparent);
+            shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, steel, 0);
+            ASSERT_EQ(dc.pictures.size(), 1u) << file;
+            const Rect& whole = dc.pictures[0].dest;
+            const Rect tile{whole.left + (k % 2) * 200, whole.top + (k / 2) * 200, whole.left + (k % 2) * 200 + 200,
+                            whole.top + (k / 2) * 200 + 200};
+            for (const auto& t : dc.texts) {
+                const Rect cell = text_cell(t);
+                const bool on_tile =
+                    cell.left < tile.right && tile.left < cell.right && cell.top < tile.bottom && tile.top < cell.bottom;
+                EXPECT_FALSE(on_tile) << file << " " << w << "x" << h << ": \"" << t.text << "\" on the tile";
+            }
+        }
+    set_language(Language::english);
 }
 
 TEST(ShorshorovMicrograph, PicturesInEnglishAndRussian)
