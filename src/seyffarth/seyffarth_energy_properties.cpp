@@ -186,9 +186,19 @@ struct Page {
     int H = 0, h = 0;
 };
 
+// The row of the x title (a line of font H) under the plot: its own, or
+// under the x axis's labels (h / 2 under the plot, in font H) where they
+// would reach it.
+int x_title_row(const PropertyLayout& layout, int h)
+{
+    return std::max(static_cast<int>(layout.x_title_row * h), h / 2 + h);
+}
+
 // The client cleared, and the plot, which gives up the room of the notes
-// under the x title, so the lines under the notes keep their places.
-Page lay_out_page(const PropertyLayout& layout, Window* window, Canvas& dc, const std::vector<std::string>& notes)
+// under the x title, so the lines under the notes keep their places; the x
+// title and the notes end above the model line's row.
+Page lay_out_page(RegimeSweep kind, const PropertyLayout& layout, Window* window, Canvas& dc,
+                  const std::vector<std::string>& notes, const SweepInput& in)
 {
     Page g;
     g.client = steel_client_rect(window, dc);
@@ -197,12 +207,10 @@ Page lay_out_page(const PropertyLayout& layout, Window* window, Canvas& dc, cons
     g.h = steel_extent(dc, "W", g.H).cy;
     const int notes_room = sweep_notes_room(dc, notes, g.H);
     g.plot = plot_rect(g.client, {.left = 12, .top = 9, .right = 12, .bottom = 10}, g.h, notes_room);
-    // With notes, the x title (a line of font H at its row under the plot)
-    // and the notes end above the model line's row.
-    if (!notes.empty()) {
-        const int model_row = static_cast<int>(g.client.bottom - 7.5 * g.h);
-        g.plot.bottom = std::min(g.plot.bottom, model_row - static_cast<int>(layout.x_title_row * g.h) - g.h - notes_room);
-    }
+    const int model_row = sweep_footer(dc, g.client, g.H, in.y, in.z).model_y;
+    steel_font(dc, g.H);
+    const int title_height = row_under(dc, 0, pick(seyffarth_x_title(kind)));
+    g.plot.bottom = std::min(g.plot.bottom, model_row - x_title_row(layout, g.h) - title_height - notes_room);
     return g;
 }
 
@@ -289,7 +297,8 @@ void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, co
     dc.set_text_color(blue);
     dc.select_pen(Pen{PenStyle::solid, 2, blue});
     steel_font(dc, g.H);
-    draw_y_axis(dc, left + 3 * g.h, B, T, range.y_max, range.y_min, nt - 2, 6, tticks);
+    const int axis_x = left + 3 * g.h;
+    draw_y_axis(dc, axis_x, B, T, range.y_max, range.y_min, nt - 2, 6, tticks);
 
     const Pen curve_pen{PenStyle::solid, 1, blue};
     steel_font(dc, g.H);
@@ -300,16 +309,35 @@ void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, co
     draw_curve_markers(dc, N - 1, t85.x, t85.t, 5, N / 7, 0xC0, g.plot, tbox, g.H);
     dc.set_background_mode(BackgroundMode::transparent);
 
+    // The title stands left of the axis's labels. Where its ink would reach
+    // the widest of them it moves left, never past the client's edge, and
+    // only where the room left is narrower than its ink does it take a
+    // smaller font. Its legend line goes with it.
     const std::string title = pick(seyffarth_t85_text());
-    const Size ls = steel_extent(dc, title, mul(1.1, g.H));
-    steel_font(dc, mul(1.1, g.H), 900);
-    text_at(dc, left + mul(0.1, layout.t_title_column_in_h ? g.h : ls.cy), T + (B - T + ls.cx) / 2, title, blue);
-    const int line_x = left + mul(0.5, ls.cy);
+    steel_font(dc, g.H);
+    const auto labelled = static_cast<std::size_t>(std::clamp(nt - 1, 0, static_cast<int>(tticks.size())));
+    const int labels_left = axis_x - y_axis_label_width(dc, std::span<const double>(tticks).first(labelled));
+    int height = mul(1.1, g.H);
+    Size ls = steel_extent(dc, title, height);
+    const int column_x = left + mul(0.1, layout.t_title_column_in_h ? g.h : ls.cy);
+    int x = column_x;
+    // Its ink keeps 2 pixels from the labels and from the window's frame.
+    const int room_left = left + 2, room_right = labels_left - 2;
+    if (InkSpan ink = turned_ink(dc, title, height); x + ink.to > room_right) {
+        while (height > 1 && ink.to - ink.from > room_right - room_left) ink = turned_ink(dc, title, --height);
+        x = std::max(room_left - ink.from, std::min(x, room_right - ink.to));
+        ls = steel_extent(dc, title, height);
+    }
+    const int shift = x - column_x;
+    steel_font(dc, height, 900);
+    text_at(dc, x, T + (B - T + ls.cx) / 2, title, blue);
+    const int line_x = left + mul(0.5, ls.cy) + shift;
     dc.select_pen(curve_pen);
     for (int stroke = 0; stroke < layout.legend_strokes; ++stroke) {
         dc.move_to(line_x, T + (B - T + ls.cx) / 2 - ls.cx);
         dc.line_to(line_x, T);
     }
+    // The glyph over the line keeps its column: left of it, it would leave the window.
     draw_sweep_glyph(dc, left + mul(0.1, ls.cy), static_cast<int>(T - 0.5 * ls.cy), 0xC0, g.H, blue);
 }
 
@@ -438,7 +466,7 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) {
-        lay_out_page(layout, window, dc, {});
+        lay_out_page(kind, layout, window, dc, {}, in);
         return;
     }
     CurveSet curves;
@@ -450,7 +478,7 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
     // the x title say so.
     const std::vector<std::string> notes = sweep_notes(t85.gaps, property_end_lines(curves, properties, t85));
 
-    const Page g = lay_out_page(layout, window, dc, notes);
+    const Page g = lay_out_page(kind, layout, window, dc, notes, in);
     steel_font(dc, g.H);
     const Rect composition = draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
     const SweepRange range = sweep_range(t85.x, t85.t);
@@ -459,9 +487,9 @@ void property_sweep_window(RegimeSweep kind, const double* params, int steps, Wi
     draw_property_curves(dc, layout, g, t85, range, properties, composition);
     const std::string xt = pick(seyffarth_x_title(kind));
     const Size xs = steel_extent(dc, xt, g.H);
-    const int title_y = static_cast<int>(g.plot.bottom + layout.x_title_row * g.h);
+    const int title_y = g.plot.bottom + x_title_row(layout, g.h);
     text_at(dc, g.client.left + (g.client.right - g.client.left - xs.cx) / 2, title_y, xt, {0, 0, 0});
-    draw_sweep_notes(dc, notes, g.client, g.H, title_y + xs.cy);
+    draw_sweep_notes(dc, notes, g.client, g.H, row_under(dc, title_y, xt));
 
     // The regime goes back before the panel, so that the panel shows the
     // regime in force and not the last swept one.

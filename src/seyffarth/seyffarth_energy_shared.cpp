@@ -2,6 +2,7 @@
 // Seyffarth sweep windows and the HAZ profile share.
 #include "seyffarth_sweeps.h"
 
+#include "fonts.h"
 #include "measuring_canvas.h"
 #include "text_code.h"
 #include "seyffarth_frame.h"
@@ -161,9 +162,31 @@ void draw_sweep_glyph(Canvas& dc, int x, int y, unsigned char glyph, int H, Rgb 
     dc.set_background_mode(BackgroundMode::transparent);
 }
 
+SweepFooter sweep_footer(Canvas& dc, Rect client, int H, double y, double z)
+{
+    SweepFooter f;
+    const int h = steel_extent(dc, "W", H).cy;
+    f.point = steel_text(pick(Text5{" (y=%g, cm; z=%g, cm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
+                                    " (y=%g, cm; z=%g, cm)", " (y=%g, cm; z=%g, cm)"}),
+                         {steel_number(y), steel_number(z)});
+    f.model = seyffarth_model_line(steel_summary().title);
+    // The point line ends above the panel's heading, the model line above
+    // the point line: each keeps its row unless the one under it needs the
+    // room, and then moves up the least distance that clears it.
+    const int panel_top = steel_panel_top(dc, client, h);
+    steel_font(dc, H);
+    f.point_y = std::min(static_cast<int>(client.bottom - 6.3 * h), panel_top - row_under(dc, 0, f.point));
+    const LineInside at = line_inside(dc, f.model, client.left, mul(1.2, H), client.left + 2, client.right - 2,
+                                      [](Canvas& d, int height) { steel_font(d, height); });
+    f.model_font = at.height;
+    f.model_width = at.width;
+    f.model_y = std::min(static_cast<int>(client.bottom - 7.5 * h), f.point_y - row_under(dc, 0, f.model));
+    return f;
+}
+
 void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock& b)
 {
-    const int left = client.left, top = client.top, bottom = client.bottom;
+    const int left = client.left, top = client.top;
     const int width = client.right - client.left;
     const int H12 = static_cast<int>(1.2 * H);
     const Rgb title_colour = mode_colour({127, 0, 0});
@@ -173,27 +196,24 @@ void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock&
     // column or left of it, so that it ends inside.
     const auto font = [](Canvas& d, int height) { steel_font(d, height); };
     const LineInside title = line_inside(dc, b.title, left + h1, H12, left + 2, client.right - 2, font);
-    text_at(dc, title.x, mul(0.3, h1) + top, b.title, title_colour);
+    // Each line of the block keeps its row unless the line above reaches it;
+    // then it starts under that line's descenders.
+    const int title_y = mul(0.3, h1) + top;
+    text_at(dc, title.x, title_y, b.title, title_colour);
+    const int atlas_y = std::max(static_cast<int>(top + 1.1 * h1), row_under(dc, title_y, b.title));
     steel_font(dc, H12);
-    text_at(dc, left + h1, static_cast<int>(top + 1.1 * h1), b.atlas_line, title_colour);
+    text_at(dc, left + h1, atlas_y, b.atlas_line, title_colour);
+    const int class_y = std::max(static_cast<int>(top + b.class_line_y * h), row_under(dc, atlas_y, b.atlas_line));
     steel_font(dc, H);
-    text_at(dc, left + 2 * h, static_cast<int>(top + b.class_line_y * h),
-            seyffarth_class_line(b.class_name),
-            {0, 0, 0});
-    text_at(dc, left + 2 * h, static_cast<int>(top + 3.5 * h),
-            seyffarth_grade_line(b.grade, charset_cyrillic),
-            {0, 0, 0});
-    const SteelSummary s = steel_summary();
-    const std::string model = seyffarth_model_line(s.title);
-    const LineInside at = line_inside(dc, model, left, H12, left + 2, client.right - 2,
-                                      [](Canvas& d, int height) { steel_font(d, height); });
-    text_at(dc, left + (width - at.width) / 2, static_cast<int>(bottom - 7.5 * h), model, mode_colour({120, 0, 95}));
-    const std::string point =
-        steel_text(pick(Text5{" (y=%g, cm; z=%g, cm)", " (y=%g, см; z=%g, см)", " (y=%g, см; z=%g, см)",
-                              " (y=%g, cm; z=%g, cm)", " (y=%g, cm; z=%g, cm)"}),
-                   {steel_number(b.y), steel_number(b.z)});
-    const int wp = steel_extent(dc, point, H).cx;
-    text_at(dc, left + (width - wp) / 2, static_cast<int>(bottom - 6.3 * h), point, {0, 0, 0});
+    const std::string class_line = seyffarth_class_line(b.class_name);
+    text_at(dc, left + 2 * h, class_y, class_line, {0, 0, 0});
+    const int grade_y = std::max(static_cast<int>(top + 3.5 * h), row_under(dc, class_y, class_line));
+    text_at(dc, left + 2 * h, grade_y, seyffarth_grade_line(b.grade, charset_cyrillic), {0, 0, 0});
+    const SweepFooter f = sweep_footer(dc, client, H, b.y, b.z);
+    steel_font(dc, f.model_font);
+    text_at(dc, left + (width - f.model_width) / 2, f.model_y, f.model, mode_colour({120, 0, 95}));
+    const int wp = steel_extent(dc, f.point, H).cx;
+    text_at(dc, left + (width - wp) / 2, f.point_y, f.point, {0, 0, 0});
     draw_steel_panel(dc, client, b.panel, h);
 }
 
@@ -203,6 +223,17 @@ std::vector<std::string> sweep_notes(const SweepGaps& gaps, std::vector<std::str
     if (gaps.any()) notes.push_back(gaps.note());
     for (std::string& line : end_lines) notes.push_back(std::move(line));
     return notes;
+}
+
+InkSpan turned_ink(Canvas& dc, std::string_view text, int height)
+{
+    steel_font(dc, height);
+    InkSpan span{dc.text_extent(text).cy, 0};
+    for (const Rect& g : text_glyph_boxes(dc.selected_font(), text)) {
+        span.from = std::min(span.from, g.top);
+        span.to = std::max(span.to, g.bottom);
+    }
+    return span;
 }
 
 int sweep_notes_room(Canvas& dc, const std::vector<std::string>& notes, int H)

@@ -6,6 +6,7 @@
 #include "seyffarth_frame.h"
 #include "captions.h"
 
+#include "fonts.h"
 #include "heatsource.h"
 #include "lang.h"
 #include "steel_window_frame.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -187,11 +189,56 @@ struct Page {
     int H = 0, h = 0;
 };
 
-// The client cleared, and the plot. Under the plot stand the x title at its
-// row (in its own height) and the notes under it; they end above the model
-// line, which keeps its place: the plot gives up the height they need.
+// Where the x title (and over the preheat's, the raised zero of its °C)
+// stands, in rows under the plot's bottom. The title keeps its row unless
+// the x axis's labels reach it; then it starts under their row. The zero
+// keeps its place by the title unless it meets the title's ink, and then
+// rises the least distance that clears it; where that brings it onto the
+// labels' ink, title and zero go down together.
+struct XTitleRows {
+    int title = 0, zero = 0;
+    int height = 0;   // from the title's row to the first row under its ink
+};
+
+XTitleRows x_title_rows(Canvas& dc, RegimeSweep kind, const StructureLayout& layout, int H, int h)
+{
+    XTitleRows r;
+    const std::string xt = pick(seyffarth_x_title(kind));
+    const int H12 = mul(1.2, H);
+    steel_font(dc, H12);
+    const int cell = dc.text_extent(xt).cy;
+    const int spec = static_cast<int>(layout.x_title_row * cell);
+    r.title = std::max(spec, h / 2 + h);   // the labels stand h / 2 under the plot, in font H
+    r.height = row_under(dc, 0, xt);
+    if (!layout.x_title_on_plot) return r;
+    r.zero = static_cast<int>(0.95 * cell) + (r.title - spec);
+    const int zero_x = static_cast<int>(1.4 * dc.text_extent("С").cx);
+    const std::vector<Rect> title_ink = text_glyph_boxes(dc.selected_font(), xt);
+    steel_font(dc, 3 * H / 5);
+    const std::vector<Rect> zero_ink = text_glyph_boxes(dc.selected_font(), "0");
+    for (const Rect& z : zero_ink)
+        for (const Rect& t : title_ink) {
+            const bool across = z.left + zero_x < t.right && t.left < z.right + zero_x;
+            if (across && z.bottom + r.zero > t.top + r.title) r.zero = t.top + r.title - z.bottom;
+        }
+    steel_font(dc, H);
+    int labels_ink = h / 2;
+    for (const Rect& g : text_glyph_boxes(dc.selected_font(), "0123456789."))
+        labels_ink = std::max(labels_ink, h / 2 + g.bottom);
+    for (const Rect& z : zero_ink)
+        if (z.top + r.zero < labels_ink) {
+            const int down = labels_ink - (z.top + r.zero);
+            r.zero += down;
+            r.title += down;
+        }
+    return r;
+}
+
+// The client cleared, and the plot. Under the plot stand the x title and
+// the notes under it; they end above the model line, which keeps its place
+// unless the panel needs it: the plot gives up the height they need.
 Page lay_out_page(RegimeSweep kind, const StructureLayout& layout, Window* window, Canvas& dc,
-                  const std::vector<std::string>& notes)
+                  const std::vector<std::string>& notes, const SweepInput& in)
 {
     Page g;
     g.client = steel_client_rect(window, dc);
@@ -202,9 +249,9 @@ Page lay_out_page(RegimeSweep kind, const StructureLayout& layout, Window* windo
     g.plot.left = g.client.left + static_cast<int>(width / layout.plot_left);
     g.plot.right = g.client.right - width / 4;
     g.plot.top = g.client.top + 9 * g.h;
-    const int title_h = steel_extent(dc, pick(seyffarth_x_title(kind)), mul(1.2, g.H)).cy;
-    const int rows = static_cast<int>(layout.x_title_row * title_h) + title_h + sweep_notes_room(dc, notes, g.H);
-    const int model_row = static_cast<int>(g.client.bottom - 7.5 * g.h);
+    const XTitleRows x = x_title_rows(dc, kind, layout, g.H, g.h);
+    const int rows = x.title + x.height + sweep_notes_room(dc, notes, g.H);
+    const int model_row = sweep_footer(dc, g.client, g.H, in.y, in.z).model_y;
     g.plot.bottom = std::min(g.client.bottom - 10 * g.h, model_row - rows);
     return g;
 }
@@ -233,6 +280,12 @@ PhaseShares compute_shares(const std::vector<StructureRow>& rows, const SweepOut
     return shares;
 }
 
+// The column of the t8/5 axis, at the client's left or left of the plot.
+int time_axis_x(const StructureLayout& layout, const Page& g)
+{
+    return (layout.t_axis_from_plot ? g.plot.left : g.client.left) + mul(layout.t_axis_column, g.h);
+}
+
 // The t8/5 axis, its title, curve, markers and legend.
 void draw_time_curve(Canvas& dc, const StructureLayout& layout, const Page& g, const SweepOutput& t85,
                      const SweepRange& range)
@@ -244,7 +297,7 @@ void draw_time_curve(Canvas& dc, const StructureLayout& layout, const Page& g, c
     const std::vector<double> tticks = tick_values(range.y_min, tstep, nt);
     const WorldBox tbox{range.x_min, range.y_max, range.x_max, range.y_min};
     const Rgb blue = mode_colour({0, 0, 255});
-    const int axis_x = (layout.t_axis_from_plot ? g.plot.left : g.client.left) + mul(layout.t_axis_column, g.h);
+    const int axis_x = time_axis_x(layout, g);
     const int axis_width = (layout.t_axis_thin_in_black_and_white && colour_mode == 0) ? 1 : 2;
     dc.set_text_color(blue);
     dc.select_pen(Pen{PenStyle::solid, axis_width, blue});
@@ -278,6 +331,32 @@ void draw_time_curve(Canvas& dc, const StructureLayout& layout, const Page& g, c
     draw_sweep_glyph(dc, g.client.right - 3 * g.h, static_cast<int>(T + 11 * g.h) - 1, 0xC0, g.H, blue);
 }
 
+// The turned structure title stands between the t8/5 axis (its labels end
+// at it) and the structure axis's labels. Where its ink meets either it
+// moves the least distance that clears them; only where the room between
+// them is narrower than its ink does it take a smaller font.
+void draw_structure_title(Canvas& dc, const StructureLayout& layout, const Page& g,
+                          const std::vector<double>& structure_values)
+{
+    const int L = g.plot.left, T = g.plot.top, B = g.plot.bottom;
+    const std::string st = pick(structure_title_text);
+    int height = mul(1.2, g.H);
+    Size ss = steel_extent(dc, st, height);
+    int x = L - 3 * (layout.structure_title_in_h ? g.h : ss.cy);
+    steel_font(dc, g.H);
+    const auto labelled = static_cast<std::size_t>(std::clamp(layout.structure_axis_ticks + 1, 0, 6));
+    const int room_right = L - y_axis_label_width(dc, std::span<const double>(structure_values).first(labelled)) - 2;
+    const int room_left = time_axis_x(layout, g) + 2;
+    InkSpan ink = turned_ink(dc, st, height);
+    if (x + ink.from < room_left || x + ink.to > room_right) {
+        while (height > 1 && ink.to - ink.from > room_right - room_left) ink = turned_ink(dc, st, --height);
+        x = std::max(room_left - ink.from, std::min(x, room_right - ink.to));
+        ss = steel_extent(dc, st, height);
+    }
+    steel_font(dc, height, 900);
+    text_at(dc, x, T + (B - T + ss.cx) / 2, st, {0, 0, 0});
+}
+
 // The grid, the structure and x axes, the structure title, and the four
 // phase curves with their markers and legends.
 void draw_phase_curves(Canvas& dc, const StructureLayout& layout, const Page& g, const SweepOutput& t85,
@@ -306,11 +385,7 @@ void draw_phase_curves(Canvas& dc, const StructureLayout& layout, const Page& g,
     dc.move_to(R, T);
     dc.line_to(R, B);
     if (layout.axes_before_curves) axes();
-    const std::string st = pick(structure_title_text);
-    const Size ss = steel_extent(dc, st, mul(1.2, g.H));
-    const int st_x = L - 3 * (layout.structure_title_in_h ? g.h : ss.cy);
-    steel_font(dc, mul(1.2, g.H), 900);
-    text_at(dc, st_x, T + (B - T + ss.cx) / 2, st, {0, 0, 0});
+    draw_structure_title(dc, layout, g, structure_values);
 
     for (const PhaseStyle& ph : *layout.phases) {
         const std::vector<double>& ys = shares[static_cast<std::size_t>(ph.column)];
@@ -359,22 +434,22 @@ void draw_x_title(Canvas& dc, RegimeSweep kind, const StructureLayout& layout, c
     const int L = g.plot.left, R = g.plot.right, B = g.plot.bottom;
     const std::vector<Rect> legend = legend_cells(dc, layout, g);
     const std::string xt = pick(seyffarth_x_title(kind));
+    const XTitleRows rows = x_title_rows(dc, kind, layout, g.H, g.h);
     const Size xs = steel_extent(dc, xt, H12);
-    steel_font(dc, H12);
-    const int title_y = static_cast<int>(B + layout.x_title_row * xs.cy);
+    const int title_y = B + rows.title;
     if (layout.x_title_on_plot) {
         const int x0 = L + (R - L - xs.cx) / 2;
         text_at(dc, x0, title_y, xt, {0, 0, 0});
         // The degree sign of °C as a raised small zero after the "C".
         const int wc = dc.text_extent("С").cx;
         steel_font(dc, 3 * g.H / 5);
-        text_at(dc, static_cast<int>(x0 + 1.4 * wc), static_cast<int>(B + 0.95 * xs.cy), "0", {0, 0, 0});
+        text_at(dc, static_cast<int>(x0 + 1.4 * wc), B + rows.zero, "0", {0, 0, 0});
     } else {
         const int x0 = g.client.left + (g.client.right - g.client.left - xs.cx) / 2;
         text_at(dc, left_clear_of(Rect{x0, title_y, x0 + xs.cx, title_y + xs.cy}, legend, g.client.left), title_y,
                 xt, {0, 0, 0});
     }
-    draw_sweep_notes(dc, notes, g.client, g.H, title_y + xs.cy, legend);
+    draw_sweep_notes(dc, notes, g.client, g.H, title_y + rows.height, legend);
 }
 
 } // namespace
@@ -409,7 +484,7 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
 
     SteelDescriptor descriptor;
     if (!seyffarth_read_descriptor(steel, descriptor)) {
-        lay_out_page(kind, layout, window, dc, {});
+        lay_out_page(kind, layout, window, dc, {}, in);
         return;
     }
     // The structure table; a faulty one is reported and what it held soundly
@@ -424,7 +499,7 @@ void structure_sweep_window(RegimeSweep kind, const double* params, int steps, W
     const std::vector<std::string> notes =
         sweep_notes(t85.gaps, table_end_lines(TableAbscissa::cooling_time, row_x, t85.t));
 
-    const Page g = lay_out_page(kind, layout, window, dc, notes);
+    const Page g = lay_out_page(kind, layout, window, dc, notes, in);
     steel_font(dc, g.H);
     draw_sweep_composition(dc, g.client, descriptor, 5 * g.h);
     const SweepTextBlock block{.title = pick(*layout.title),

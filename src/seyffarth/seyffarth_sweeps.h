@@ -19,6 +19,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Window;
@@ -145,6 +146,16 @@ struct SweepTextBlock {
 };
 void draw_sweep_text_block(Canvas& dc, Rect client, int H, const SweepTextBlock& block);
 
+// The model line and the point line under the plot, from the client's
+// bottom, moved up where the parameter panel would reach them; the plot
+// ends above the model line's row.
+struct SweepFooter {
+    std::string model, point;
+    int model_font = 0, model_width = 0;   // 1.2 H, or smaller where the line is wider than the client
+    int model_y = 0, point_y = 0;
+};
+SweepFooter sweep_footer(Canvas& dc, Rect client, int H, double y, double z);
+
 // The notes under a sweep's or a profile's x title: the points left out,
 // then the cooling times beyond the table's rows (or a curve's ends), which
 // took an end row's values. The plot gives up their height, so the rows
@@ -160,6 +171,13 @@ int draw_sweep_notes(Canvas& dc, const std::vector<std::string>& notes, Rect cli
 // left the least distance that clears the boxes it meets (not past
 // `left_limit`).
 int left_clear_of(Rect box, const std::vector<Rect>& others, int left_limit);
+
+// Where a turned title's ink lies across, from the left of its cell (the
+// glyphs' rows upright become columns turned), in the font of that height.
+struct InkSpan {
+    int from = 0, to = 0;
+};
+InkSpan turned_ink(Canvas& dc, std::string_view text, int height);
 
 // Extent of the data with empty ranges widened by a quarter (a range empty at
 // 0 becomes 0..1, so the mapping never divides by zero).

@@ -6,15 +6,6 @@
 // panel's cases.
 #include "kept_cases.h"
 
-namespace {
-
-// The texts the cases name, in the five languages.
-constexpr const char sey_t85[] = "^t 8/5, (s|с)$";
-constexpr const char sey_atlas[] = "^(according to  atlas by P.Seyffarth|under the atlas P. Seyffarth|"
-                                   "nach dem Atlas P. Seyffarth|selon l.atlas P. Seyffarth)$";
-
-} // namespace
-
 const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
@@ -32,19 +23,6 @@ const std::vector<KeptWindowCase>& seyffarth_cases_before_panel()
          "The point's cooling curve carries its glyph at samples 17, 27, 37 and 47 (count 5, offset 50 / 7); with "
          "schemes 2 and 9 two of them fall on the circled texts \"26\" and \"60\" of the sample steel's label file, "
          "with scheme 5's start block one on \"11\", drawn at their own data points in font 768 / 35 = 21."},
-
-        // --- Mechanical properties: turned panel titles and their glyphs
-        {"seyffarth_properties_vs_preheat/4/.*", "overlap", "^ *[0-9]{4,}$", sey_t85, 300, 380, 0, true,
-         "The t8/5 axis at left + 3h = 75 with labels ending at its ticks (69): scheme 4 at a 400 °C preheat cools for "
-         "1500 s, and the label \"1500\" (45 px, from x = 21) reaches the turned t8/5 title at (int)(left + 0.1h) = "
-         "2 (ink 7..28)."},
-
-        // --- Title lines
-        {"seyffarth_properties_vs_preheat/.*/(en|de|fr)", "overlap", "^(Dependence|Die Abhängigkeit|La dépendance)",
-         sey_atlas, 10, 40, 0, false,
-         "Title and atlas line in font (int)(1.2 H) = 30 at (int)(0.3 h1) = 9 and (int)(1.1 h1) = 33 (h1 = 30; "
-         "rows 7 and 27 of h = 25 in the properties-versus-preheat window), 24 px apart for 30 px lines: the title's "
-         "descenders meet the Latin atlas line's capitals (\"P.\", \"S\"); the Cyrillic lines do not meet."},
     };
     return cases;
 }

@@ -293,9 +293,7 @@ std::vector<Family> families()
         {std::regex("seyffarth_(structure_at_point|micrograph|haz_profile_.*|structure_diagram|properties_diagram)"),
          ".*"},
         {std::regex("seyffarth_properties_at_point"), "default|screen1024|maximized"},
-        {std::regex("seyffarth_structure_vs_thickness"), "default|screen1024|landscape"},
-        {std::regex("seyffarth_(properties_vs_(energy|thickness)|structure_vs_(energy|preheat))"),
-         "default|screen1024"},
+        {std::regex("seyffarth_(structure|properties)_vs_(energy|preheat|thickness)"), ".*"},
         // The Shorshorov windows, each where it covers no ink.
         {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*)(_15khsnd)?"), ".*"},
         {std::regex("shorshorov_structure_vs_(energy|preheat|thickness)(_15khsnd)?"), "default|screen1024"},
