@@ -239,39 +239,64 @@ int row_clear_of(int row, int above_y, InkRows above, InkRows text)
     return std::max(row, above_y + above.bottom - text.top);
 }
 
-void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)
+namespace {
+
+const Text5 atlas_text{"according to  atlas by M.H. Shorshorov", "по атласу М.Х.Zoduzuruv", "за атласом М.Х.Zoduzuruv",
+                       "nach dem Atlas M.H. Shorshorov", "selon l'atlas M.H. Shorshorov"};
+
+// Where the title block puts its two lines.
+struct TitleRows {
+    int x = 0, y = 0, font = 0;   // the title, in font `font`
+    int c = 0;                    // the title's line in 1.4 H
+    int atlas_y = 0;
+    InkRows atlas_ink;            // the atlas line's, in 1.4 H
+};
+
+TitleRows title_rows(Canvas& dc, Rect client, int H, const char* title)
 {
-    static const Text5 atlas{"according to  atlas by M.H. Shorshorov", "по атласу М.Х.Zoduzuruv",
-                             "за атласом М.Х.Zoduzuruv", "nach dem Atlas M.H. Shorshorov",
-                             "selon l'atlas M.H. Shorshorov"};
-    dc.set_text_color(shorshorov_title_colour);
-    shorshorov_font(dc, static_cast<int>(1.4 * H));
-    const int c = dc.text_extent(title).cy;
+    MeasuringCanvas m(dc);
+    TitleRows r;
+    shorshorov_font(m, static_cast<int>(1.4 * H));
+    r.c = m.text_extent(title).cy;
     // A title longer than the client is drawn in a smaller font, from its
     // column or left of it, so that it ends inside; the rows stay.
-    const LineInside at = line_inside(dc, title, client.left + c, static_cast<int>(1.4 * H), client.left + 2,
+    const LineInside at = line_inside(m, title, client.left + r.c, static_cast<int>(1.4 * H), client.left + 2,
                                       client.right - 2, [](Canvas& d, int height) { shorshorov_font(d, height); });
-    const int title_y = client.top + static_cast<int>(0.3 * c);
-    dc.text_out(at.x, title_y, title);
-    const InkRows title_ink = ink_rows(dc, title);
+    r.x = at.x;
+    r.y = client.top + static_cast<int>(0.3 * r.c);
+    r.font = at.height;
+    const InkRows title_ink = ink_rows(m, title);
+    // The atlas line stands 0.8 of a line under the title, where the title's
+    // descenders reach the capitals of a large font: it goes down the least
+    // distance that keeps its ink off the title's.
+    shorshorov_font(m, static_cast<int>(1.4 * H));
+    r.atlas_ink = ink_rows(m, pick(atlas_text));
+    r.atlas_y = row_clear_of(client.top + static_cast<int>(1.1 * r.c), r.y, title_ink, r.atlas_ink);
+    return r;
+}
+
+} // namespace
+
+void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line)
+{
+    const TitleRows r = title_rows(dc, client, H, title);
+    dc.set_text_color(shorshorov_title_colour);
+    shorshorov_font(dc, r.font);
+    dc.text_out(r.x, r.y, title);
     shorshorov_font(dc, static_cast<int>(1.4 * H));
     if (atlas_line) {
-        // The atlas line stands 0.8 of a line under the title, where the
-        // title's descenders reach the capitals of a large font: it goes
-        // down the least distance that keeps its ink off the title's. An
-        // opaque cell would blank those descenders.
-        const char* line = pick(atlas);
-        const int y = row_clear_of(client.top + static_cast<int>(1.1 * c), title_y, title_ink, ink_rows(dc, line));
+        // Drawn without its cell, which would blank the title's descenders.
         dc.save();
         dc.set_background_mode(BackgroundMode::transparent);
-        dc.text_out(client.left + c, y, line);
+        dc.text_out(client.left + r.c, r.atlas_y, pick(atlas_text));
         dc.restore();
     }
 }
 
 int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
-                                const SteelChoice& steel, int& w)
+                                const SteelChoice& steel, const char* title, int& w)
 {
+    const TitleRows block = title_rows(dc, client, H, title);
     dc.set_text_color(shorshorov_title_colour);
     shorshorov_font(dc, H, 0, 204);
     int c = 0;
@@ -281,20 +306,27 @@ int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const Shorshorov
         w = std::max(w, s.cx);
         c = std::max(c, s.cy);
     }
-    const auto y_at = [&](double k) { return client.top + static_cast<int>(k * c); };
+    // Each line at its row of c, or, where the atlas line's descenders (or
+    // the line above's) would reach its ink there, the least distance lower.
+    int above_y = block.atlas_y;
+    InkRows above = block.atlas_ink;
+    const auto line_at = [&](double k, const std::string& text) {
+        const InkRows ink = ink_rows(dc, text);
+        const int y = row_clear_of(client.top + static_cast<int>(k * c), above_y, above, ink);
+        dc.text_out(client.left + 2 * c, y, text);
+        above_y = y;
+        above = ink;
+    };
     if (lang_russian || lang_ukrainian) {
         const double ks[3] = {2.8, 4.0, 5.2};
-        for (int i = 0; i < 3; ++i)
-            dc.text_out(client.left + 2 * c, y_at(ks[i]), shorshorov_shown_line(table.file.titles[i]));
+        for (std::size_t i = 0; i < 3; ++i) line_at(ks[i], shorshorov_shown_line(table.file.titles[i]));
     } else {
         std::string group;
         const int k = steel.filter_index;
         if (k >= 1 && static_cast<std::size_t>(k) <= steel.filters.size())
             group = steel.filters[static_cast<std::size_t>(k - 1)].description;
-        dc.text_out(client.left + 2 * c, y_at(2.8),
-                    "Class of steel:" + std::to_string(k < 0 ? 0 : k) + " " + group);
-        dc.text_out(client.left + 2 * c, y_at(4.0),
-                    "Grade of steel:" + shorshorov_shown_line(table.file.titles[2]));
+        line_at(2.8, "Class of steel:" + std::to_string(k < 0 ? 0 : k) + " " + group);
+        line_at(4.0, "Grade of steel:" + shorshorov_shown_line(table.file.titles[2]));
     }
     shorshorov_font(dc, H);
     return c;
@@ -425,7 +457,7 @@ Rect shorshorov_place_composition(Canvas& dc, Rect client, int H, const Shorshor
         MeasuringCanvas m(dc);
         shorshorov_draw_title(m, client, H, title, true);
         int w = 0;
-        shorshorov_draw_steel_lines(m, client, H, table, steel, w);
+        shorshorov_draw_steel_lines(m, client, H, table, steel, title, w);
         texts = m.boxes();
     }
     Rect box;

@@ -92,11 +92,11 @@ int row_clear_of(int row, int above_y, InkRows above, InkRows text);
 // The title (1.4H) and, unless `atlas_line` is false, the atlas line.
 void shorshorov_draw_title(Canvas& dc, Rect client, int H, const char* title, bool atlas_line);
 
-// The steel lines: the class and grade lines (English, German, French) or
-// the three title lines (Russian, Ukrainian, or always when `titles_always`).
-// Returns c (their height) and sets w (the widest title line).
+// The steel lines under the title block of `title`: the class and grade
+// lines (English, German, French) or the three title lines (Russian,
+// Ukrainian). Returns c (their height) and sets w (the widest title line).
 int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const ShorshorovTable& table,
-                                const SteelChoice& steel, int& w);
+                                const SteelChoice& steel, const char* title, int& w);
 
 // The file's three title lines, as the micrograph and the HAZ profile draw
 // them in every language: font H of `face`, the title colour, at x = client

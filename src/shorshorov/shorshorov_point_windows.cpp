@@ -108,7 +108,7 @@ PointLayout lay_out_point_window(Canvas& dc, Rect client, int H, int c0, const S
     int c = 0, w = 0, steel_bottom = 0;
     {
         MeasuringCanvas m(dc);
-        c = shorshorov_draw_steel_lines(m, client, H, table, steel, w);
+        c = shorshorov_draw_steel_lines(m, client, H, table, steel, pick(point_title), w);
         steel_bottom = m.reach().bottom;
     }
     lay.composition_x = client.left + 2 * c + w + 10;
@@ -249,7 +249,7 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
 
     shorshorov_draw_title(dc, client, H, pick(point_title), true);
     int w = 0;
-    shorshorov_draw_steel_lines(dc, client, H, table, steel, w);
+    shorshorov_draw_steel_lines(dc, client, H, table, steel, pick(point_title), w);
     shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_composition_table, lay.composition_x,
                           lay.composition_y);
     shorshorov_draw_table(dc, client, H, s, &ShorshorovSteel::shorshorov_draw_structure_table, client.left + 10,

@@ -421,7 +421,7 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     int c = 0, w = 0, steel_bottom = 0;
     {
         MeasuringCanvas m(dc);
-        c = shorshorov_draw_steel_lines(m, g.client, g.H, table, steel, w);
+        c = shorshorov_draw_steel_lines(m, g.client, g.H, table, steel, pick(*layout.title), w);
         steel_bottom = m.reach().bottom;
     }
     ShorshorovSteel s;
@@ -676,7 +676,7 @@ void draw_text_block(Canvas& dc, const SweepLayout& layout, const SweepPage& g, 
     const bool energy = layout.kind == RegimeSweep::energy;
     shorshorov_draw_title(dc, client, g.H, pick(*layout.title), true);
     int w = 0;
-    shorshorov_draw_steel_lines(dc, client, g.H, table, steel, w);
+    shorshorov_draw_steel_lines(dc, client, g.H, table, steel, pick(*layout.title), w);
     ShorshorovSteel s;
     s.shorshorov_parse_composition(table.file.composition_line);
     shorshorov_draw_table(dc, client, g.H, s, &ShorshorovSteel::shorshorov_draw_composition_table, g.composition_x,

@@ -71,6 +71,54 @@ TEST(ShorshorovStructureAtPoint, RussianShowsTheFileTitleLines)
     set_language(Language::english);
 }
 
+// The title block's rows are fractions of a line apart (title 0.3, atlas
+// line 1.1 lines of 1.4 H; steel lines 2.8 and 4.0 lines of H): in a large
+// font a line's descenders reached the capitals under it. Each line now
+// stands at its row or the least distance under the ink of the line above.
+TEST(ShorshorovTitleBlock, EachLineStandsUnderTheInkOfTheLineAbove)
+{
+    // The rows from `y` where a text puts ink.
+    const auto ink = [](const RecordingCanvas::TextCall& t) {
+        int top = 1 << 20, bottom = -(1 << 20);
+        for (const Rect& g : text_glyph_boxes(t.font, t.text)) {
+            top = std::min(top, t.y + g.top);
+            bottom = std::max(bottom, t.y + g.bottom);
+        }
+        return std::pair{top, bottom};
+    };
+    struct Case {
+        Language language;
+        const char* lines[4];
+    };
+    const Case cases[] = {
+        {Language::english,
+         {"Definition of structure", "according to  atlas by M.H. Shorshorov", "Class of steel:", "Grade of steel:"}},
+        {Language::russian, {"Определение структуры", "по атласу М.Х.Zoduzuruv", "Sample steel", "HAZ versus"}},
+    };
+    for (const auto& [w, h, page] : {std::tuple{992, 693, false}, std::tuple{1280, 1000, false},
+                                     std::tuple{210, 297, true}})
+        for (const Case& c : cases) {
+            reset_program_state();
+            set_language(c.language);
+            DeviceCaps caps = RecordingCanvas::default_caps();
+            caps.horz_res = w;
+            caps.vert_res = h;
+            RecordingCanvas dc = page ? RecordingCanvas::printer_page(w, h, 300) : RecordingCanvas(caps);
+            shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
+            int above = -(1 << 20);
+            for (const char* line : c.lines) {
+                const RecordingCanvas::TextCall* t = nullptr;
+                for (const auto& call : dc.texts)
+                    if (call.text.rfind(line, 0) == 0 && t == nullptr) t = &call;
+                ASSERT_NE(t, nullptr) << line;
+                const auto [top, bottom] = ink(*t);
+                EXPECT_GE(top, above) << w << "x" << h << " \"" << line << "\" meets the line above";
+                above = bottom;
+            }
+        }
+    set_language(Language::english);
+}
+
 TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
 {
     reset_program_state();
