@@ -43,23 +43,37 @@ const Window6 windows[] = {
      RegimeSweep::thickness, 1},
 };
 
+RecordingCanvas screen(int width, int height)
+{
+    DeviceCaps caps = RecordingCanvas::default_caps();
+    caps.horz_res = width;
+    caps.vert_res = height;
+    return RecordingCanvas(caps);
+}
+
 struct Surface {
     const char* name;
     RecordingCanvas (*canvas)();
 };
 const Surface surfaces[] = {
-    {"1280 x 1000", [] {
-         DeviceCaps caps = RecordingCanvas::default_caps();
-         caps.horz_res = 1280;
-         caps.vert_res = 1000;
-         return RecordingCanvas(caps);
-     }},
+    {"1280 x 1000", [] { return screen(1280, 1000); }},
     {"A4 portrait", [] { return RecordingCanvas::printer_page(210, 297, 300); }},
     {"A4 landscape", [] { return RecordingCanvas::printer_page(297, 210, 300); }},
 };
 
 const Language languages[] = {Language::english, Language::russian, Language::ukrainian, Language::german,
                               Language::french};
+
+// The window drawn on the canvas, with the scheme at its data dialog's
+// values, in the language.
+void draw(Routine routine, const double* record, int scheme, Language language, RecordingCanvas& dc)
+{
+    reset_program_state(Language::english);
+    EXPECT_TRUE(install_scheme_at_dialog_values(scheme)) << scheme;
+    set_language(language);
+    init_fonts();
+    routine(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+}
 
 // The first row under a text's ink and cell.
 int bottom_of(const RecordingCanvas::TextCall& t)
@@ -94,12 +108,8 @@ TEST(SeyffarthSweepLayout, RowsStandOneUnderAnotherMaximizedAndOnThePage)
     for (const Window6& w : windows)
         for (const Surface& s : surfaces)
             for (const Language language : languages) {
-                reset_program_state(Language::english);
-                ASSERT_TRUE(install_scheme_at_dialog_values(w.scheme));
-                set_language(language);
-                init_fonts();
                 RecordingCanvas dc = s.canvas();
-                w.routine(w.record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+                draw(w.routine, w.record, w.scheme, language, dc);
                 const std::string where =
                     std::string(w.name) + ", " + s.name + ", language " + std::to_string(static_cast<int>(language));
                 ASSERT_FALSE(dc.texts.empty()) << where;
@@ -187,15 +197,8 @@ TEST(SeyffarthSweepLayout, TurnedStructureTitleStandsBetweenTheTimeAxisAndTheStr
         if (std::string(w.name).rfind("structure", 0) != 0) continue;
         for (const auto& [width, height] : {std::pair{992, 693}, std::pair{1024, 768}, std::pair{1280, 1000}})
             for (const Language language : languages) {
-                reset_program_state(Language::english);
-                ASSERT_TRUE(install_scheme_at_dialog_values(w.scheme));
-                set_language(language);
-                init_fonts();
-                DeviceCaps caps = RecordingCanvas::default_caps();
-                caps.horz_res = width;
-                caps.vert_res = height;
-                RecordingCanvas dc(caps);
-                w.routine(w.record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+                RecordingCanvas dc = screen(width, height);
+                draw(w.routine, w.record, w.scheme, language, dc);
                 EXPECT_EQ(turned_meets(dc, titles[static_cast<int>(language)]), std::vector<std::string>{})
                     << w.name << ", " << width << " x " << height << ", language " << static_cast<int>(language);
             }
@@ -210,19 +213,13 @@ TEST(SeyffarthSweepLayout, TimeTitleKeepsLeftOfFourDigitLabels)
 {
     for (const auto& [width, height] : {std::pair{992, 693}, std::pair{1024, 768}, std::pair{1280, 1000}})
         for (const Language language : languages) {
-            reset_program_state(Language::english);
-            ASSERT_TRUE(install_scheme_at_dialog_values(4));
-            set_language(language);
-            init_fonts();
-            DeviceCaps caps = RecordingCanvas::default_caps();
-            caps.horz_res = width;
-            caps.vert_res = height;
-            RecordingCanvas dc(caps);
-            seyffarth_properties_vs_preheat_window(preheat_record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+            RecordingCanvas dc = screen(width, height);
+            draw(seyffarth_properties_vs_preheat_window, preheat_record, 4, language, dc);
             const std::string where = std::to_string(width) + " x " + std::to_string(height) + ", language " +
                                       std::to_string(static_cast<int>(language));
             EXPECT_TRUE(std::any_of(dc.texts.begin(), dc.texts.end(), [](const auto& t) {
-                return t.font.escapement == 0 && t.text.size() >= 4 && t.text.find_first_not_of(" 0123456789") == std::string::npos;
+                return t.font.escapement == 0 && t.text.size() >= 4 &&
+                       t.text.find_first_not_of(" 0123456789") == std::string::npos;
             })) << where << ": no four-digit label";
             EXPECT_EQ(turned_meets(dc, pick(seyffarth_t85_text())), std::vector<std::string>{}) << where;
         }
