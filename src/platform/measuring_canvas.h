@@ -1,5 +1,5 @@
 // A canvas that draws nothing and keeps the box of what would be drawn on
-// it: the cells of the texts (unturned ones) and the lines. Fonts are
+// it: the cells of the texts and the lines. Fonts are
 // selected and texts measured on the canvas it stands for, so a layout can
 // learn where a painter it does not own (a parameter panel, a table) would
 // reach before it places its own blocks.
@@ -33,7 +33,12 @@ public:
     void text_out(int x, int y, std::string_view text) override
     {
         const Size s = dc_.text_extent(text);
-        take(Rect{x, y, x + s.cx, y + s.cy});
+        // A text turned to read upward turns about its top-left corner: its
+        // cell stands on that corner, one line wide.
+        if (dc_.selected_font().escapement == 900)
+            take(Rect{x, y - s.cx, x + s.cy, y});
+        else
+            take(Rect{x, y, x + s.cx, y + s.cy});
     }
     Size text_extent(std::string_view text, bool with_terminating_zero = false) override
     {

@@ -14,7 +14,10 @@
 #include "measuring_canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <span>
 
 namespace {
 
@@ -104,7 +107,7 @@ SweepResult run_sweep(const RegimeGuard& guard, RegimeSweep kind, bool structure
 // ---------------------------------------------------------------------------
 // Texts
 
-const Text5 rate_title{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
+const Text5 rate_title_text{"W 8/5, K/s", "W 8/5, C/с", "W 8/5, C/с", "W 8/5, K/s", "W 8/5, K/s"};
 const Text5 energy_title{"Rate of energy input, kJ/cm", "Погонная энергия, KДж/см", "Погонна енергія, KДж/см",
                          "Die Beziehung die Energie die Geschwindigkeit, kJ/cm",
                          "La relation l'énergie la vitesse, kJ/cm"};
@@ -114,13 +117,13 @@ const Text5 thickness_title{"Thickness of a plate", "Толщина пласти
 const Text5 hv_title_short{"HV kg/mm2", "HV кг/мм2", "HV кг/мм2", "HV kg/mm2", "HV kg/mm2"};
 const Text5 hv_title_long{"Hardness HV", "Твердость по Викерсу HV", "Твердість по Вікерсу HV", "Die Härte HV",
                           "La fermeté HV"};
-const Text5 a_title{"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %",
+const Text5 a_title_text{"Elongation A, %", "Относительное удлинение A, %", "Відносне подовження A, %",
                     "Die relative Verlängerung A, %", "L'allongement relatif A, %"};
 const Text5 rm_title{"Tensile strength Rm, MPa", "Предел прочности Rm, МПа", "Границя міцності Rm, МПа",
                      "Die Grenze der Haltbarkeit Rm, MPa", "La limite de la solidité Rm, MPa"};
 const Text5 rm_title_russian{"Предел прочности Rm, MPa", "Предел прочности Rm, MPa", "Предел прочности Rm, MPa",
                              "Предел прочности Rm, MPa", "Предел прочности Rm, MPa"};
-const Text5 z_title{"Reduction in area  Z, %", "Относительное сужение Z, %", "Відносне звуженння Z, %",
+const Text5 z_title_text{"Reduction in area  Z, %", "Относительное сужение Z, %", "Відносне звуженння Z, %",
                     "Die relative Verengung Z, %", "Le rétrécissement relatif Z, %"};
 
 const Text5 energy_properties_title{
@@ -189,7 +192,6 @@ struct SweepLayout {
     int hv_axis_last;             // the n of the HV axis
     int scale_axis_last;          // the n of the A and Rm axes
     double a_title_column;        // in its own height, from the plot's left
-    double a_key_column;
     const Text5* hv_title;
     const Text5* rm_title;
 
@@ -226,7 +228,6 @@ const SweepLayout& sweep_layout(RegimeSweep kind, bool structure)
         .hv_axis_last = 0,
         .scale_axis_last = 0,
         .a_title_column = 0,
-        .a_key_column = 0,
         .hv_title = nullptr,
         .rm_title = nullptr,
         .x_title_font = 1.4,
@@ -258,7 +259,6 @@ const SweepLayout& sweep_layout(RegimeSweep kind, bool structure)
         .hv_axis_last = 7,
         .scale_axis_last = 8,
         .a_title_column = -8.0,
-        .a_key_column = -7.5,
         .hv_title = &hv_title_short,
         .rm_title = &rm_title,
         .x_title_font = 1.4,
@@ -290,7 +290,6 @@ const SweepLayout& sweep_layout(RegimeSweep kind, bool structure)
         .hv_axis_last = 0,
         .scale_axis_last = 0,
         .a_title_column = 0,
-        .a_key_column = 0,
         .hv_title = nullptr,
         .rm_title = nullptr,
         .x_title_font = 1.4,
@@ -313,7 +312,6 @@ const SweepLayout& sweep_layout(RegimeSweep kind, bool structure)
         l.hv_axis_last = 6;
         l.scale_axis_last = 7;
         l.a_title_column = -8.8;
-        l.a_key_column = -8.3;
         l.hv_title = &hv_title_long;
         l.x_title_row = 1.0;
         l.model_centred = false;
@@ -399,6 +397,10 @@ struct SweepPage {
     int H = 0, c0 = 0;
     int composition_x = 0, composition_y = 0;
     int x_title_row = 0, notes_row = 0, model_row = 0, point_row = 0;
+    // Left of the plot: the x of the turned titles and of the axes.
+    int rate_title_x = 0, rate_axis_x = 0;
+    int structure_title_x = 0;                            // structure windows
+    int a_title_x = 0, z_title_x = 0, a_axis_x = 0, hv_title_x = 0;   // properties windows
 };
 
 SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, const ShorshorovTable& table,
@@ -415,7 +417,7 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     // with the window: the plot's right side moves left the least distance
     // that keeps the axis and its ticks inside the client.
     if (layout.rm_title != nullptr)
-        g.plot.right = std::min(g.plot.right, g.client.right - 2 - 6 - 5 * shorshorov_text_height(dc, g.H, pick(a_title)));
+        g.plot.right = std::min(g.plot.right, g.client.right - 2 - 6 - 5 * shorshorov_text_height(dc, g.H, pick(a_title_text)));
 
     const FontRecord held = dc.selected_font();
     int c = 0, w = 0, steel_bottom = 0;
@@ -451,6 +453,84 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     return g;
 }
 
+const std::array<double, 6> share_ticks{0, 20, 40, 60, 80, 100};
+
+// An axis at x and the column it takes: its labels, which end at it, and
+// its 2-px line, a pixel right of x.
+struct AxisColumn {
+    PlotColumn column;
+    int axis = 0;   // x of the axis, from the column's left
+    int x() const { return column.x + axis; }
+};
+
+AxisColumn axis_column(Canvas& dc, int x, Rect plot, double top, double bottom, int n, std::span<const double> ticks,
+                       bool fixed = false)
+{
+    MeasuringCanvas m(dc);
+    draw_y_axis(m, x, plot.bottom, plot.top, top, bottom, n, 6, ticks);
+    const Rect r = m.reach();
+    return AxisColumn{PlotColumn{r.left, r.right + 1 - r.left, fixed}, x - r.left};
+}
+
+// A title turned in font H at `column` of its own heights right of `from`.
+PlotColumn property_title_column(Canvas& dc, int H, const char* text, int from, double column)
+{
+    shorshorov_font(dc, H, 900);
+    const int c = dc.text_extent(text).cy;
+    return turned_title_column(dc, text, H, static_cast<int>(from + column * c), H);
+}
+
+// The columns left of the plot, each as wide as what it holds: the turned
+// rate title, the rate axis with its labels, then the structure title, or
+// the A and Z titles, the A axis with its labels and the HV title, and last
+// the plot's own axis with its labels. Each keeps its place unless it meets
+// the column before it or would start left of the window; then it moves
+// the least distance that clears them, and where they do not fit left of
+// the plot, the plot's left side moves right as far as they need.
+void lay_out_columns(const SweepLayout& layout, Canvas& dc, SweepPage& g, const SweepScales& s,
+                     const ShorshorovTable& table)
+{
+    const FontRecord held = dc.selected_font();   // the rate axis's labels are drawn in it
+    const int L = g.plot.left;
+    PlotColumn rate_title = property_title_column(dc, g.H, pick(rate_title_text), g.client.left, 0.1);
+    dc.select_font(held);
+    AxisColumn rate = axis_column(dc, (layout.rate_axis_from_plot ? L : g.client.left) + mul(layout.rate_axis_column, g.c0),
+                                  g.plot, s.Wmax, s.Wmin, s.nW - 2, s.rate_ticks);
+    shorshorov_font(dc, g.H);
+    if (layout.structure) {
+        AxisColumn ordinate = axis_column(dc, L, g.plot, 100, 0, 5, share_ticks, true);
+        shorshorov_font(dc, mul(layout.structure_title_font, g.H), 900);
+        const int c = shorshorov_sample_height(dc);
+        PlotColumn title{(layout.structure_title_from_plot ? L : g.client.left) +
+                             static_cast<int>(layout.structure_title_column * c),
+                         c};
+        PlotColumn* const order[] = {&rate_title, &rate.column, &title, &ordinate.column};
+        clear_columns_in_order(order, g.client.left);
+        g.structure_title_x = title.x;
+        g.plot.left = ordinate.x();
+    } else {
+        AxisColumn hv_axis =
+            axis_column(dc, L, g.plot, table.hv[1], table.hv[0], layout.hv_axis_last, shorshorov_hv_ticks, true);
+        PlotColumn hv_title = property_title_column(dc, g.H, pick(*layout.hv_title), L, -3.0);
+        PlotColumn a_title = property_title_column(dc, g.H, pick(a_title_text), L, layout.a_title_column);
+        PlotColumn z_title = property_title_column(dc, g.H, pick(z_title_text), L, -7.0);
+        // The A axis four HV-title heights left of the plot.
+        AxisColumn a_axis = axis_column(dc, L - 4 * shorshorov_text_height(dc, g.H, pick(*layout.hv_title)), g.plot,
+                                        table.a[1], table.a[0], layout.scale_axis_last, shorshorov_a_ticks);
+        PlotColumn* const order[] = {&rate_title, &rate.column, &a_title, &z_title, &a_axis.column, &hv_title,
+                                     &hv_axis.column};
+        clear_columns_in_order(order, g.client.left);
+        g.a_title_x = a_title.x;
+        g.z_title_x = z_title.x;
+        g.a_axis_x = a_axis.x();
+        g.hv_title_x = hv_title.x;
+        g.plot.left = hv_axis.x();
+    }
+    g.rate_title_x = rate_title.x;
+    g.rate_axis_x = rate.x();
+    dc.select_font(held);
+}
+
 void vline(Canvas& dc, int x, int y0, int y1)
 {
     dc.move_to(x, y0);
@@ -462,20 +542,20 @@ void vline(Canvas& dc, int x, int y0, int y1)
 void draw_rate_curve(Canvas& dc, const SweepLayout& layout, const SweepPage& g, const SweepResult& r,
                      const SweepScales& s)
 {
-    const int L = g.plot.left, T = g.plot.top, B = g.plot.bottom;
+    const int T = g.plot.top, B = g.plot.bottom;
     dc.select_pen(Pen{PenStyle::solid, 2, rate_blue});
     dc.set_text_color(rate_blue);
-    const int axis_x = (layout.rate_axis_from_plot ? L : g.client.left) + mul(layout.rate_axis_column, g.c0);
-    draw_y_axis(dc, axis_x, B, T, s.Wmax, s.Wmin, s.nW - 2, 6, s.rate_ticks);
+    draw_y_axis(dc, g.rate_axis_x, B, T, s.Wmax, s.Wmin, s.nW - 2, 6, s.rate_ticks);
     shorshorov_font(dc, g.H, 900);
-    const Size e = dc.text_extent(pick(rate_title));
-    const int x = g.client.left + mul(0.1, e.cy);
+    const char* title = pick(rate_title_text);
+    const Size e = dc.text_extent(title);
+    const int x = g.rate_title_x;
     if (layout.structure) {
-        dc.text_out(x, T + (B - T + e.cx) / 2, pick(rate_title));
+        dc.text_out(x, T + (B - T + e.cx) / 2, title);
     } else {
         // Reading upward from the plot's bottom, with its key line above it.
-        dc.text_out(x, B, pick(rate_title));
-        vline(dc, g.client.left + mul(0.6, e.cy), static_cast<int>(B - e.cx - 0.5 * e.cy), T);
+        dc.text_out(x, B, title);
+        vline(dc, x + e.cy / 2, static_cast<int>(B - e.cx - 0.5 * e.cy), T);
     }
     shorshorov_font(dc, g.H);
     dc.set_text_color(black);
@@ -537,10 +617,9 @@ void draw_share_curves(Canvas& dc, const SweepLayout& layout, const SweepPage& g
 {
     const int L = g.plot.left, T = g.plot.top, R = g.plot.right, B = g.plot.bottom;
     const WorldBox box{s.xmin, 100, s.xmax, 0};
-    const std::vector<double> pct{0, 20, 40, 60, 80, 100};
     dc.select_pen(grid_pen);
     draw_vertical_grid(dc, g.plot, box, s.nx - layout.grid_ticks_short, s.x_ticks);
-    draw_horizontal_grid(dc, g.plot, box, 4, pct);
+    draw_horizontal_grid(dc, g.plot, box, 4, share_ticks);
     if (layout.grid_border) {
         vline(dc, R, T, B);
         dc.move_to(L, T);
@@ -549,25 +628,9 @@ void draw_share_curves(Canvas& dc, const SweepLayout& layout, const SweepPage& g
     dc.select_pen(axis_pen);
     dc.set_text_color(black);
     draw_x_axis(dc, B, L, R, s.xmin, s.xmax, s.nx - layout.x_axis_ticks_short, 6, s.x_ticks);
-    draw_y_axis(dc, L, B, T, 100, 0, 5, 6, pct);
-    Rect ordinate{};
-    {
-        MeasuringCanvas m(dc);
-        draw_y_axis(m, L, B, T, 100, 0, 5, 6, pct);
-        ordinate = m.reach();
-    }
+    draw_y_axis(dc, L, B, T, 100, 0, 5, 6, share_ticks);
     const int title_font = mul(layout.structure_title_font, g.H);
-    shorshorov_font(dc, title_font, 900);
-    const int column = shorshorov_sample_height(dc);
-    // A turned title standing in the ordinate's labels moves left the least
-    // distance that clears them, but not past the rate axis on its left.
-    const int placed = (layout.structure_title_from_plot ? L : g.client.left) +
-                       static_cast<int>(layout.structure_title_column * column);
-    const int rate_axis = (layout.rate_axis_from_plot ? L : g.client.left) + mul(layout.rate_axis_column, g.c0);
-    const bool in_labels = placed < ordinate.right && placed + column > ordinate.left;
-    const int title_x =
-        in_labels && rate_axis < placed ? std::max(rate_axis + 2, ordinate.left - column - 1) : placed;
-    shorshorov_draw_structure_title(dc, g.plot, title_x, title_font);
+    shorshorov_draw_structure_title(dc, g.plot, g.structure_title_x, title_font);
     shorshorov_draw_structure_curves(dc, g.client, g.plot, box, g.H, r.last, r.x, r.m, r.pb, r.f,
                                      layout.markers ? std::optional<Rgb>(Rgb{0, 0, 255}) : std::nullopt);
     if (layout.markers) draw_share_markers(dc, g, r, box);
@@ -580,10 +643,10 @@ struct PropertyBlock {
     Rgb colour;
     PenStyle style;
     const Text5* title;
-    std::vector<double> ticks;
-    double title_column;   // in the title's height, from the plot's left (HV, A, Z) or right (Rm)
-    double key_column;
-    bool double_key;       // the key line twice, 1 px apart
+    std::span<const double> ticks;
+    int title_x;
+    std::optional<int> axis_x;   // an axis of its own
+    bool double_key;             // the key line twice, 1 px apart
 };
 
 // The grid, the x and HV axes, and the four property curves, each on its
@@ -592,55 +655,48 @@ void draw_property_curves(Canvas& dc, const SweepLayout& layout, const SweepPage
                           const SweepScales& s, const ShorshorovTable& table)
 {
     const int L = g.plot.left, T = g.plot.top, R = g.plot.right, B = g.plot.bottom;
-    const std::vector<double> hv_ticks(shorshorov_hv_ticks.begin(), shorshorov_hv_ticks.end());
-    const std::vector<double> a_ticks(shorshorov_a_ticks.begin(), shorshorov_a_ticks.end());
-    const std::vector<double> rm_ticks(shorshorov_rm_ticks.begin(), shorshorov_rm_ticks.end());
     const WorldBox hv_box{s.xmin, table.hv[1], s.xmax, table.hv[0]};
     dc.select_pen(grid_pen);
     draw_vertical_grid(dc, g.plot, hv_box, s.nx - layout.grid_ticks_short, s.x_ticks);
-    draw_horizontal_grid(dc, g.plot, hv_box, layout.hv_grid_lines, hv_ticks);
+    draw_horizontal_grid(dc, g.plot, hv_box, layout.hv_grid_lines, shorshorov_hv_ticks);
     vline(dc, R, T, B);
     dc.move_to(L, T);
     dc.line_to(R, T);
     dc.select_pen(axis_pen);
     dc.set_text_color(black);
     draw_x_axis(dc, B, L, R, s.xmin, s.xmax, s.nx - layout.x_axis_ticks_short, 6, s.x_ticks);
-    draw_y_axis(dc, L, B, T, table.hv[1], table.hv[0], layout.hv_axis_last, 6, hv_ticks);
+    draw_y_axis(dc, L, B, T, table.hv[1], table.hv[0], layout.hv_axis_last, 6, shorshorov_hv_ticks);
 
+    // Right of the plot the Rm title one title's height out, its axis five.
+    const int c = shorshorov_text_height(dc, g.H, pick(a_title_text));
     const PropertyBlock blocks[4] = {
-        {&r.hv, &table.hv, Rgb{200, 0, 0}, PenStyle::solid, layout.hv_title, hv_ticks, -3.0, -2.5, true},
-        {&r.a, &table.a, Rgb{0, 127, 0}, PenStyle::dash_dot, &a_title, a_ticks, layout.a_title_column,
-         layout.a_key_column, false},
-        {&r.rm, &table.rm, Rgb{255, 0, 255}, PenStyle::dot, layout.rm_title, rm_ticks, 1.0, 1.5, true},
-        {&r.z, &table.z, Rgb{150, 90, 150}, PenStyle::dash_dot, &z_title, {}, -7.0, -6.5, false},
+        {&r.hv, &table.hv, Rgb{200, 0, 0}, PenStyle::solid, layout.hv_title, shorshorov_hv_ticks, g.hv_title_x,
+         std::nullopt, true},
+        {&r.a, &table.a, Rgb{0, 127, 0}, PenStyle::dash_dot, &a_title_text, shorshorov_a_ticks, g.a_title_x,
+         g.a_axis_x, false},
+        {&r.rm, &table.rm, Rgb{255, 0, 255}, PenStyle::dot, layout.rm_title, shorshorov_rm_ticks, R + c, R + 5 * c,
+         true},
+        {&r.z, &table.z, Rgb{150, 90, 150}, PenStyle::dash_dot, &z_title_text, {}, g.z_title_x, std::nullopt, false},
     };
-    int previous_title = 0;   // height of the previous block's title
-    for (int i = 0; i < 4; ++i) {
-        const PropertyBlock& b = blocks[i];
-        const bool right_of_plot = b.values == &r.rm;
+    for (const PropertyBlock& b : blocks) {
         const WorldBox box{s.xmin, (*b.column)[1], s.xmax, (*b.column)[0]};
-        // A and Rm stand on axes of their own, one title's height from the
-        // previous block's.
-        if (b.values == &r.a || right_of_plot) {
+        if (b.axis_x) {
             dc.select_pen(Pen{PenStyle::solid, 2, b.colour});
             dc.set_text_color(b.colour);
-            const int x = right_of_plot ? R + 5 * previous_title : L - 4 * previous_title;
-            draw_y_axis(dc, x, B, T, (*b.column)[1], (*b.column)[0], layout.scale_axis_last, 6, b.ticks);
+            draw_y_axis(dc, *b.axis_x, B, T, (*b.column)[1], (*b.column)[0], layout.scale_axis_last, 6, b.ticks);
         }
         shorshorov_font(dc, g.H, 900);
         dc.set_text_color(b.colour);
         const Size e = dc.text_extent(pick(*b.title));
-        const double c = e.cy;
-        const int base = right_of_plot ? R : L;
-        dc.text_out(static_cast<int>(base + b.title_column * c), B, pick(*b.title));
+        dc.text_out(b.title_x, B, pick(*b.title));
         shorshorov_font(dc, g.H);
         dc.select_pen(Pen{b.style, 1, b.colour});
-        const int kx = static_cast<int>(base + b.key_column * c);
-        const int ky = static_cast<int>(B - e.cx - 0.5 * c);
+        // The key line runs up the middle of the title's column.
+        const int kx = b.title_x + e.cy / 2;
+        const int ky = static_cast<int>(B - e.cx - 0.5 * e.cy);
         vline(dc, kx, ky, T);
         if (b.double_key) vline(dc, kx + 1, ky, T);
         draw_polyline(dc, r.last, r.x, *b.values, 2, g.plot, box);
-        previous_title = e.cy;
     }
 }
 
@@ -729,7 +785,8 @@ void sweep_window(const SweepLayout& layout, const double* params, int steps, Wi
     const SweepScales scales = sweep_scales(r);
     const std::vector<std::string> notes = shorshorov_notes(r.gaps, table, r.W);
 
-    const SweepPage g = lay_out_page(layout, window, dc, table, steel, p, notes);
+    SweepPage g = lay_out_page(layout, window, dc, table, steel, p, notes);
+    lay_out_columns(layout, dc, g, scales, table);
     draw_rate_curve(dc, layout, g, r, scales);
     if (layout.structure)
         draw_share_curves(dc, layout, g, r, scales);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 CoolingStatus steel_point_at_entry(const double* params, SteelPoint& p)
 {
@@ -296,14 +297,41 @@ int vertical_title_with_legend(Canvas& dc, std::string_view text, int font_heigh
     return w;
 }
 
+namespace {
+
+// Right of the one before it; back left of the next where it runs into it,
+// but never left of where the columns before it, packed from `left`, end;
+// then right again of any that had to stop there, fixed ones too.
+void clear_ordered(std::span<PlotColumn* const> order, std::optional<int> left)
+{
+    if (order.empty()) return;
+    if (left && !order[0]->fixed) order[0]->x = std::max(order[0]->x, *left);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        if (!order[i]->fixed) order[i]->x = std::max(order[i]->x, order[i - 1]->end());
+    std::vector<long long> packed(order.size());
+    long long at = left ? *left : std::numeric_limits<long long>::min() / 2;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        packed[i] = at;
+        at += order[i]->width;
+    }
+    for (std::size_t i = order.size() - 1; i-- > 0;)
+        if (!order[i]->fixed && order[i]->end() > order[i + 1]->x)
+            order[i]->x = static_cast<int>(std::max<long long>(order[i + 1]->x - order[i]->width, packed[i]));
+    for (std::size_t i = 1; i < order.size(); ++i) order[i]->x = std::max(order[i]->x, order[i - 1]->end());
+}
+
+} // namespace
+
 void clear_columns(std::span<PlotColumn* const> columns)
 {
     std::vector<PlotColumn*> order(columns.begin(), columns.end());
     std::stable_sort(order.begin(), order.end(), [](const PlotColumn* a, const PlotColumn* b) { return a->x < b->x; });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        if (!order[i]->fixed) order[i]->x = std::max(order[i]->x, order[i - 1]->end());
-    for (std::size_t i = order.size() - 1; i-- > 0;)
-        if (!order[i]->fixed && order[i]->end() > order[i + 1]->x) order[i]->x = order[i + 1]->x - order[i]->width;
+    clear_ordered(order, std::nullopt);
+}
+
+void clear_columns_in_order(std::span<PlotColumn* const> columns, int left)
+{
+    clear_ordered(columns, left);
 }
 
 int y_axis_label_width(Canvas& dc, std::span<const double> ticks)

@@ -151,6 +151,11 @@ struct PlotColumn {
 // order of their x: right of the one before it, and where that runs into a
 // fixed column, back left of it.
 void clear_columns(std::span<PlotColumn* const> columns);
+// The same for columns given in their order from left to right, none left
+// of `left` (the window's edge): where those before a fixed column (the
+// plot's own axis) do not fit between `left` and it, it moves right as far
+// as they need.
+void clear_columns_in_order(std::span<PlotColumn* const> columns, int left);
 // The widest label of a y axis's ticks in the selected font, as
 // steel_y_axis writes them.
 int y_axis_label_width(Canvas& dc, std::span<const double> ticks);

@@ -19,46 +19,9 @@
 // above the parameter panel.
 #include "kept_cases.h"
 
-namespace {
-
-const char* const number = "^-?[0-9.]+(e[+-][0-9]+)?$";
-
-} // namespace
-
 const std::vector<KeptWindowCase>& shorshorov_cases_before_panel()
 {
-    static const std::vector<KeptWindowCase> cases = {
-        // ---- turned axis titles
-        {"shorshorov_properties_vs_(energy|preheat)", "crosses", "Z, %$", "", 119, 592, 2, true,
-         "The Z title in font H = 24 turned at L - 7 c = 204 - 168 = 36 (cell 36 .. 60), reading upward from B = "
-         "581; the cooling-rate axis at left + 3.5 c0 = 59 (2 px, ticks 53 .. 59) runs through it."},
-        {"shorshorov_properties_vs_(energy|preheat)", "overlap", number, "Z, %$", 119, 592, 0, true,
-         "The cooling-rate labels (the canvas's own font) end at the rate axis' ticks, 53, and begin near 27 .. 44, "
-         "inside the Z title's cell 36 .. 60."},
-        {"shorshorov_properties_vs_(energy|preheat)", "overlap", "^W 8/5", "A, %$", 119, 592, 0, true,
-         "The cooling-rate title turned at (left + 0.1 c, B) = (2, 581), cell 2 .. 26; the A title turned at L - 8.0 "
-         "c = 204 - 192 = 12 (energy; cell 12 .. 36) or (int)(L - 8.8 c) = (int)(204 - 211.2) = -7 (preheat; cell "
-         "-7 .. 17), both reading upward from B."},
-        {"shorshorov_properties_vs_energy", "overlap", number, "A, %$", 119, 592, 0, true,
-         "The cooling-rate labels end at 53 and begin near 27 .. 44; the A title's cell at L - 8 c = 12 .. 36 holds "
-         "their beginnings in its rows."},
-        {"shorshorov_properties_vs_preheat", "outside", "A, %$", "", 119, 592, 0, true,
-         "The A title turned at (int)(L - 8.8 c) = (int)(204 - 211.2) = -7: its cell begins 7 px left of the client."},
-        {"shorshorov_properties_vs_preheat", "crosses", "A, %$", "", 119, 592, 2, true,
-         "The cooling-rate title's key line at left + 0.6 c = 14 (2 px, from B - w - 0.5 c up to T) runs through the A "
-         "title's cell at -7 .. 17."},
-
-        {"shorshorov_properties_vs_thickness", "crosses", "A, %$", "", 160, 510, 2, true,
-         "On the turned font's cell c0 = 24: the A title turned at (int)(L - 8.8 c) = (int)(288 - 211.2) = 76 (cell "
-         "76 .. 100); the cooling-rate axis at left + 3.5 c0 = 84 (2 px) runs through it."},
-        {"shorshorov_properties_vs_thickness/4/.*", "crosses", "^[0-9]$", "", 160, 510, 2, true,
-         "The cooling-rate labels are drawn in the turned font that is still selected, placed as upright ones: at (84 "
-         "- w, py - 12) with w the label's width and its terminating zero, about 15 px for one digit; turned, a label takes "
-         "the cell's 24 px across, so a one-digit label (scheme 4's rates, 2 .. 8) reaches the axis at 84."},
-        {"shorshorov_properties_vs_thickness/4/.*", "overlap", "^[0-9]$", "A, %$", 160, 510, 0, true,
-         "The one-digit turned rate labels at x = 70 .. 94 and the A title's cell at 76 .. 100 share the rows where "
-         "the title reaches (it reads upward from B = 504)."},
-    };
+    static const std::vector<KeptWindowCase> cases = {};
     return cases;
 }
 

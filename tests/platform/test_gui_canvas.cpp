@@ -1,6 +1,7 @@
 // The Qt canvas on an image: the drawing conventions checked pixel by pixel.
 #include "fonts.h"
 #include "image_canvas.h"
+#include "measuring_canvas.h"
 #include "picture.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,35 @@ TEST(QtCanvas, Escapement900ReadsUpwardFromTheCorner)
     EXPECT_GE(t.top, y - whole.canvas().text_extent("T").cx - 1);
     EXPECT_LE(t.bottom, y);
     whole.save_png(output("canvas_escapement_900.png"));
+}
+
+// The measuring canvas keeps the cell a text takes as drawn: upright below
+// and right of its corner, turned above and right of it.
+TEST(MeasuringCanvas, TakesTheCellOfATextUprightOrTurned)
+{
+    const int x = 40, y = 220;
+    for (int escapement : {0, 900}) {
+        ImageCanvas image(240, 240);
+        Canvas& dc = image.canvas();
+        dc.select_font(times(24, escapement));
+        dc.set_background_mode(BackgroundMode::transparent);
+        dc.text_out(x, y - (escapement == 0 ? 30 : 0), "Temperature");
+        Rect cell{};
+        {
+            MeasuringCanvas m(dc);
+            m.text_out(x, y - (escapement == 0 ? 30 : 0), "Temperature");
+            cell = m.reach();
+        }
+        const Box b = ink(image);
+        ASSERT_FALSE(b.empty()) << escapement;
+        EXPECT_GE(b.left, cell.left) << escapement;
+        EXPECT_LT(b.right, cell.right) << escapement;
+        EXPECT_GE(b.top, cell.top) << escapement;
+        EXPECT_LT(b.bottom, cell.bottom) << escapement;
+        const Size extent = dc.text_extent("Temperature");
+        EXPECT_EQ(cell.right - cell.left, escapement == 0 ? extent.cx : extent.cy) << escapement;
+        EXPECT_EQ(cell.bottom - cell.top, escapement == 0 ? extent.cy : extent.cx) << escapement;
+    }
 }
 
 TEST(QtCanvas, SymbolFaceLetterDrawsGreek)

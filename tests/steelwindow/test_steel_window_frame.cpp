@@ -222,3 +222,32 @@ TEST(PointMarker, TimesOffTheAxisAreNotMarked)
 }
 
 }   // namespace
+
+// Columns beside a plot, given left to right, the last one the plot's own
+// axis: each keeps its place where it clears the others and the window's
+// edge; else it moves the least distance that clears them, and only where
+// they cannot fit left of the plot does the plot's axis move right.
+TEST(PlotColumns, InOrderEachMovesTheLeastDistanceAndThePlotOnlyWhereTheyDoNotFit)
+{
+    struct Case {
+        const char* what;
+        std::vector<int> x, width;
+        std::vector<int> expected;
+    } cases[] = {
+        {"clear already", {0, 30, 60}, {20, 20, 40}, {0, 30, 60}},
+        {"the second meets the first: it moves right", {0, 10, 60}, {20, 20, 40}, {0, 20, 60}},
+        {"the middle one meets the axis: it moves left", {0, 50, 60}, {20, 20, 40}, {0, 40, 60}},
+        {"left of the window: moves in, the rest follow", {-7, 10, 60}, {20, 20, 40}, {0, 20, 60}},
+        {"no room: packed from the edge, the axis moves right", {-30, 0, 30}, {20, 20, 40}, {0, 20, 40}},
+        {"order given, not by x: the later one stays after", {20, 0, 80}, {20, 20, 40}, {20, 40, 80}},
+    };
+    for (const Case& c : cases) {
+        std::vector<PlotColumn> columns;
+        for (std::size_t i = 0; i < c.x.size(); ++i)
+            columns.push_back(PlotColumn{c.x[i], c.width[i], i + 1 == c.x.size()});
+        std::vector<PlotColumn*> order;
+        for (PlotColumn& column : columns) order.push_back(&column);
+        clear_columns_in_order(order, 0);
+        for (std::size_t i = 0; i < columns.size(); ++i) EXPECT_EQ(columns[i].x, c.expected[i]) << c.what << " " << i;
+    }
+}
