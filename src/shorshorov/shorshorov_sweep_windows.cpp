@@ -782,6 +782,9 @@ void sweep_window(const SweepLayout& layout, const double* params, int steps, Wi
         message_box(window, r.gaps.note(), "  Message!");
         return;
     }
+    // The panel and the model line show the regime the user entered, not the
+    // last point of the sweep; the page is laid out around that panel.
+    regime.restore();
     const SweepScales scales = sweep_scales(r);
     const std::vector<std::string> notes = shorshorov_notes(r.gaps, table, r.W);
 
@@ -794,9 +797,6 @@ void sweep_window(const SweepLayout& layout, const double* params, int steps, Wi
         draw_property_curves(dc, layout, g, r, scales, table);
     draw_plot_edges(dc, g.plot);
     draw_x_title(dc, layout, g, notes);
-    // The panel and the model line show the regime the user entered, not the
-    // last point of the sweep.
-    regime.restore();
     draw_text_block(dc, layout, g, table, steel, p);
 }
 

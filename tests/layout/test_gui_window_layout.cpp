@@ -296,9 +296,9 @@ std::vector<Family> families()
         {std::regex("seyffarth_(structure|properties)_vs_(energy|preheat|thickness)"), ".*"},
         // The Shorshorov windows, each where it covers no ink.
         {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*)(_15khsnd)?"), ".*"},
-        {std::regex("shorshorov_structure_vs_(preheat|thickness)(_15khsnd)?"), "default|screen1024"},
+        {std::regex("shorshorov_structure_vs_preheat(_15khsnd)?"), "default|screen1024"},
         {std::regex("shorshorov_properties_vs_energy"), ".*"},
-        {std::regex("shorshorov_(structure_vs_energy(_15khsnd)?|properties_vs_(preheat|thickness))"),
+        {std::regex("shorshorov_(structure_vs_(energy|thickness)(_15khsnd)?|properties_vs_(preheat|thickness))"),
          "default|screen1024|maximized"},
     };
     for (Family& f : out) {
