@@ -502,42 +502,64 @@ std::string shorshorov_model_line(bool energy_window, bool french_blank)
     return cformat(format, title);
 }
 
+namespace {
+
+// The legend row of each structure curve: its label at plot right +
+// label_fifths·w/50 and top + label_h·h, its sample line at top +
+// sample_h2·h/2 from 7w/5 right of the plot to 2w/5 short of the client's
+// right side (w, h the label's extent).
+struct StructureLegendRow {
+    Pen pen;
+    int style;
+    Text5 legend;
+    int label_fifths;
+    int label_h, sample_h2;
+};
+const StructureLegendRow structure_legend[3] = {
+    {Pen{PenStyle::solid, 2, Rgb{0, 200, 0}}, 1, Text5{"M, %", "M, %", "M, %", "M, %", "M, %"}, 17, 4, 9},
+    {Pen{PenStyle::dash, 1, Rgb{255, 0, 255}}, 2, Text5{"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"}, 10, 6, 13},
+    {Pen{PenStyle::dot, 1, Rgb{255, 127, 127}}, 2, Text5{"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}, 17, 8, 17},
+};
+
+} // namespace
+
 void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldBox box, int H, int n,
                                       const std::vector<double>& x, const std::vector<double>& m,
                                       const std::vector<double>& pb, const std::vector<double>& f,
                                       std::optional<Rgb> label_colour)
 {
-    struct Curve {
-        const std::vector<double>* values;
-        Pen pen;
-        int style;
-        Text5 legend;
-        int label_fifths;   // label x: plot right + label_fifths·w/50
-        int label_h, sample_h2;   // label at top + label_h·h, sample at top + sample_h2·h/2
-    };
-    const Curve curves[3] = {
-        {&m, Pen{PenStyle::solid, 2, Rgb{0, 200, 0}}, 1, Text5{"M, %", "M, %", "M, %", "M, %", "M, %"}, 17, 4, 9},
-        {&pb, Pen{PenStyle::dash, 1, Rgb{255, 0, 255}}, 2,
-         Text5{"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"}, 10, 6, 13},
-        {&f, Pen{PenStyle::dot, 1, Rgb{255, 127, 127}}, 2, Text5{"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}, 17, 8,
-         17},
-    };
+    const std::vector<double>* const values[3] = {&m, &pb, &f};
     shorshorov_font(dc, H);
-    for (const Curve& cv : curves) {
-        dc.select_pen(cv.pen);
-        if (n >= 0) draw_polyline(dc, n, x, *cv.values, cv.style, plot, box);
-        const char* legend = pick(cv.legend);
+    for (int i = 0; i < 3; ++i) {
+        const StructureLegendRow& row = structure_legend[i];
+        dc.select_pen(row.pen);
+        if (n >= 0) draw_polyline(dc, n, x, *values[i], row.style, plot, box);
+        const char* legend = pick(row.legend);
         const Size s = dc.text_extent(legend);
         const int w = s.cx, h = s.cy;
-        dc.set_text_color(label_colour.value_or(cv.pen.color));
-        dc.text_out(plot.right + cv.label_fifths * w / 50, plot.top + cv.label_h * h, legend);
-        const int ys = plot.top + cv.sample_h2 * h / 2;
+        dc.set_text_color(label_colour.value_or(row.pen.color));
+        dc.text_out(plot.right + row.label_fifths * w / 50, plot.top + row.label_h * h, legend);
+        const int ys = plot.top + row.sample_h2 * h / 2;
         const int x0 = plot.right + 7 * w / 5, x1 = client.right - 2 * w / 5;
         for (int k = 0; k < 2; ++k) {
             dc.move_to(x0, ys - k);
             dc.line_to(x1, ys - k);
         }
     }
+}
+
+int shorshorov_structure_legend_room(Canvas& dc, int H, int glyph_width)
+{
+    MeasuringCanvas m(dc);
+    shorshorov_font(m, H);
+    int room = 0;
+    for (const StructureLegendRow& row : structure_legend) {
+        const int w = m.text_extent(pick(row.legend)).cx;
+        // The row's end: its sample line's, or the glyph's place there.
+        const int end = glyph_width > 0 ? std::max(2 * w / 5, 2 + glyph_width) : 2 * w / 5;
+        room = std::max({room, 7 * w / 5 + 2 * w / 5, row.label_fifths * w / 50 + w + end});
+    }
+    return room;
 }
 
 namespace {

@@ -151,6 +151,13 @@ void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldB
                                       const std::vector<double>& pb, const std::vector<double>& f,
                                       std::optional<Rgb> label_colour = std::nullopt);
 
+// How far right of the plot the legend of the structure curves reaches:
+// each label, then its sample line, which starts 7/5 of the label's width
+// right of the plot, ends at least where it starts, and leaves 2/5 of that
+// width to the client's right side, or, with a glyph of `glyph_width` at
+// the row's end (0: none), the glyph's place, clear of the label.
+int shorshorov_structure_legend_room(Canvas& dc, int H, int glyph_width);
+
 // The vertical structure-axis title, centred along the plot's height.
 void shorshorov_draw_structure_title(Canvas& dc, Rect plot, int x, int height);
 // Where that title, drawn at column x in font `height`, puts ink.

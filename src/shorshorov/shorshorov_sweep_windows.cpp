@@ -403,6 +403,30 @@ struct SweepPage {
     int a_title_x = 0, z_title_x = 0, a_axis_x = 0, hv_title_x = 0;   // properties windows
 };
 
+// The glyphs beside the preheat window's legend labels, in the symbol font
+// of height H.
+constexpr unsigned char share_glyphs[3] = {0xC1, 0xC2, 0xC3};
+
+void select_glyph_font(Canvas& dc, int H)
+{
+    symbol_font.height = H;
+    symbol_font.escapement = 0;
+    symbol_font.weight = 400;
+    symbol_font.charset = 2;
+    symbol_font.face = "Zapfdingbats BT";
+    dc.select_font(symbol_font);
+}
+
+int widest_share_glyph(Canvas& dc, int H)
+{
+    MeasuringCanvas m(dc);
+    select_glyph_font(m, H);
+    int widest = 0;
+    for (unsigned char glyph : share_glyphs)
+        widest = std::max(widest, m.text_extent(std::string(1, static_cast<char>(glyph))).cx);
+    return widest;
+}
+
 SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, const ShorshorovTable& table,
                        const SteelChoice& steel, const ShorshorovPoint& p, const std::vector<std::string>& notes)
 {
@@ -416,6 +440,13 @@ SweepPage lay_out_page(const SweepLayout& layout, Window* window, Canvas& dc, co
     // The Rm axis stands five A-title heights right of the plot, which grow
     // with the window: the plot's right side moves left the least distance
     // that keeps the axis and its ticks inside the client.
+    // The structure legend stands right of the plot, in font H, which grows
+    // with the window: the plot's right side moves left the least distance
+    // that gives it its room.
+    if (layout.structure) {
+        const int glyph = layout.markers ? widest_share_glyph(dc, g.H) : 0;
+        g.plot.right = std::min(g.plot.right, g.client.right - shorshorov_structure_legend_room(dc, g.H, glyph));
+    }
     if (layout.rm_title != nullptr)
         g.plot.right = std::min(g.plot.right, g.client.right - 2 - 6 - 5 * shorshorov_text_height(dc, g.H, pick(a_title_text)));
 
@@ -584,7 +615,9 @@ void draw_share_markers(Canvas& dc, const SweepPage& g, const SweepResult& r, Wo
         unsigned char glyph;
         int row;
     };
-    const Mark marks[3] = {{&r.m, 3, 6, 0xC1, 4}, {&r.pb, 5, 2, 0xC2, 6}, {&r.f, 4, 7, 0xC3, 8}};
+    const Mark marks[3] = {{&r.m, 3, 6, share_glyphs[0], 4},
+                           {&r.pb, 5, 2, share_glyphs[1], 6},
+                           {&r.f, 4, 7, share_glyphs[2], 8}};
     static const Text5 labels[3] = {{"M, %", "M, %", "M, %", "M, %", "M, %"},
                                     {"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"},
                                     {"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}};
@@ -595,12 +628,7 @@ void draw_share_markers(Canvas& dc, const SweepPage& g, const SweepResult& r, Wo
         draw_curve_markers(dc, r.last, r.x, *mk.v, mk.count, mk.first, mk.glyph, g.plot, box, g.H);
         shorshorov_font(dc, g.H);
         const Size e = dc.text_extent(pick(labels[i]));
-        symbol_font.height = g.H;
-        symbol_font.escapement = 0;
-        symbol_font.weight = 400;
-        symbol_font.charset = 2;
-        symbol_font.face = "Zapfdingbats BT";
-        dc.select_font(symbol_font);
+        select_glyph_font(dc, g.H);
         // Left of the client's edge the least distance that keeps it inside.
         const std::string glyph(1, static_cast<char>(mk.glyph));
         const int x = std::min(g.client.right - 2 * e.cx / 5, g.client.right - 2 - dc.text_extent(glyph).cx);

@@ -295,11 +295,9 @@ std::vector<Family> families()
         {std::regex("seyffarth_properties_at_point"), "default|screen1024|maximized"},
         {std::regex("seyffarth_(structure|properties)_vs_(energy|preheat|thickness)"), ".*"},
         // The Shorshorov windows, each where it covers no ink.
-        {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*)(_15khsnd)?"), ".*"},
-        {std::regex("shorshorov_structure_vs_preheat(_15khsnd)?"), "default|screen1024"},
-        {std::regex("shorshorov_properties_vs_energy"), ".*"},
-        {std::regex("shorshorov_(structure_vs_(energy|thickness)(_15khsnd)?|properties_vs_(preheat|thickness))"),
-         "default|screen1024|maximized"},
+        {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*|(structure|properties)_vs_.*)"
+                    "(_15khsnd)?"),
+         ".*"},
     };
     for (Family& f : out) {
         if (std::regex_match(f.name, temperature)) f.strict_surfaces = ".*";

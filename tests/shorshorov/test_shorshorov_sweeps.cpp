@@ -214,6 +214,63 @@ TEST(ShorshorovSweeps, StructureLegendLabelsInTheirWindowsColours)
     }
 }
 
+// The legend right of the plot keeps its order at every size and on paper,
+// where its font grows with the window and the plot's margin does not: each
+// label, then its sample line running right, and in the preheat window the
+// row's glyph after the label (maximized, "P+B, %" stood under its glyph).
+TEST(ShorshorovSweeps, StructureLegendRowsKeepTheirOrderAtEverySize)
+{
+    struct Label {
+        const char* text;
+        Rgb curve;
+        const char* glyph;
+    };
+    const Label labels[] = {{"M, %", {0, 200, 0}, "\xC1"}, {"P+B, %", {255, 0, 255}, "\xC2"},
+                            {"F, %", {255, 127, 127}, "\xC3"}};
+    const auto screen = [](int width, int height) {
+        DeviceCaps caps = RecordingCanvas::default_caps();
+        caps.horz_res = width;
+        caps.vert_res = height;
+        return RecordingCanvas(caps);
+    };
+    const std::pair<const char*, RecordingCanvas> surfaces[] = {{"992x693", screen(992, 693)},
+                                                                {"1280x1000", screen(1280, 1000)},
+                                                                {"A4", RecordingCanvas::printer_page(210, 297, 300)}};
+    for (const WindowCase& w : windows) {
+        if (std::string(w.name).rfind("structure", 0) != 0) continue;
+        for (const auto& [size, blank] : surfaces) {
+            SCOPED_TRACE(std::string(w.name) + " " + size);
+            reset_program_state();
+            use_thin_plate();
+            RecordingCanvas dc = blank;
+            w.routine(w.params, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
+            EXPECT_TRUE(message_box_take_log().empty());
+            const int right = dc.caps().horz_res;
+            for (const Label& label : labels) {
+                const RecordingCanvas::TextCall* t = dc.find_text(label.text);
+                ASSERT_NE(t, nullptr) << label.text;
+                const Rect cell = text_cell(*t);
+                int samples = 0;
+                for (const auto& l : dc.lines) {
+                    if (l.pen.color != label.curve || l.from.y != l.to.y) continue;
+                    ++samples;
+                    EXPECT_GE(l.from.x, cell.right) << label.text;
+                    EXPECT_LE(l.from.x, l.to.x) << label.text;
+                    EXPECT_LE(l.to.x, right) << label.text;
+                }
+                EXPECT_EQ(samples, 2) << label.text;
+                if (w.routine != shorshorov_structure_vs_preheat_window) continue;
+                // The row's glyph is drawn after the same glyph's markers on the curve.
+                const auto glyph = std::find_if(dc.texts.rbegin(), dc.texts.rend(),
+                                                [&](const auto& g) { return g.text == label.glyph; });
+                ASSERT_NE(glyph, dc.texts.rend()) << label.text;
+                EXPECT_GE(text_cell(*glyph).left, cell.right) << label.text;
+                EXPECT_LE(text_cell(*glyph).right, right - 2) << label.text;
+            }
+        }
+    }
+}
+
 TEST(ShorshorovSweeps, EqualBoundsGiveFlatCurves)
 {
     reset_program_state();
