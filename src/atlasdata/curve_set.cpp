@@ -99,6 +99,53 @@ void copy_points(std::span<const double> curves, const CurveRecord& r, std::vect
     }
 }
 
+// A curve's hardness label: the outline that hangs below the curve's last
+// point and the cell of the value inside it.
+struct HardnessLabel {
+    Rect ellipse;
+    Rect text;
+};
+
+// Whether a label at this place stays off every earlier one: neither
+// outline reaches into the other's value.
+bool clear_of(const HardnessLabel& label, const std::vector<HardnessLabel>& earlier)
+{
+    return std::none_of(earlier.begin(), earlier.end(), [&](const HardnessLabel& e) {
+        return ellipse_meets_rect(e.ellipse, label.text) || ellipse_meets_rect(label.ellipse, e.text);
+    });
+}
+
+// The label of a curve ending at (px, py) whose value measures `extent`: an
+// outline from (px - w/2 - 5, py) to (px + w/2 + 5, py + 1.5h + 2) with the
+// value centred in it, so that the outline runs round the value at every
+// font size. Where curves end close together and the outline would reach
+// into an earlier label's value (or the value into an earlier outline), the
+// label moves up, down, right or left the least distance that clears every
+// earlier one; where none within a few label sizes does, it keeps its place.
+HardnessLabel place_hardness_label(double px, double py, Size extent, const std::vector<HardnessLabel>& earlier)
+{
+    const int w = extent.cx;
+    const int h = extent.cy;
+    HardnessLabel at;
+    at.ellipse = Rect{trunc_px(px - 0.5 * w - 5), trunc_px(py), trunc_px(px + 0.5 * w + 5), trunc_px(py + 1.5 * h + 2)};
+    const int left = trunc_px(px - w / 2 - 1);
+    const int right = trunc_px(px + w / 2 + 1);
+    const int x = left + (right - left - w) / 2;
+    const int y = at.ellipse.top + (at.ellipse.height() - h) / 2;
+    at.text = Rect{x, y, x + w, y + h};
+    const auto shifted = [](const Rect& r, int dx, int dy) {
+        return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+    };
+    const int reach = 3 * (w + h) + 20;
+    for (int d = 0; d <= reach; ++d) {
+        for (const auto& [dx, dy] : {std::pair{0, -d}, std::pair{0, d}, std::pair{d, 0}, std::pair{-d, 0}}) {
+            const HardnessLabel candidate{shifted(at.ellipse, dx, dy), shifted(at.text, dx, dy)};
+            if (clear_of(candidate, earlier)) return candidate;
+        }
+    }
+    return at;
+}
+
 } // namespace
 
 bool extract_curve(std::span<const double> curves, std::vector<double>& xs, std::vector<double>& ys, int& n,
@@ -147,6 +194,7 @@ void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Re
     std::vector<double> xs;
     std::vector<double> ys;
     std::optional<Rgb> last_label_colour;
+    std::vector<HardnessLabel> labels;
     dc.save();
     std::size_t p = curve_set_header;
     CurveRecord r;
@@ -160,19 +208,14 @@ void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Re
         if (!(r.label > 0)) continue;
         const std::string text = cformat("%g", r.label);
         const Size extent = dc.text_extent(text);
-        const int w = extent.cx;
-        const int h = extent.cy;
-        const double px = map.x(xs.back());
-        const double py = map.y(ys.back());
+        const HardnessLabel label = place_hardness_label(map.x(xs.back()), map.y(ys.back()), extent, labels);
+        labels.push_back(label);
         dc.set_background_mode(BackgroundMode::transparent);
         // An arc whose two rays point the same way draws the whole outline.
-        dc.arc(trunc_px(px - 0.5 * w - 5), trunc_px(py), trunc_px(px + 0.5 * w + 5), trunc_px(py + 1.5 * h + 2),
-               rect.left, rect.top, rect.left, rect.top);
+        const Rect& e = label.ellipse;
+        dc.arc(e.left, e.top, e.right, e.bottom, rect.left, rect.top, rect.left, rect.top);
         dc.set_text_color(colour);
-        // Centred in the box from (px - w/2 - 1) to (px + w/2 + 1), top-aligned.
-        const int left = trunc_px(px - w / 2 - 1);
-        const int right = trunc_px(px + w / 2 + 1);
-        dc.text_out(left + (right - left - w) / 2, trunc_px(py + 0.5 * h), text);
+        dc.text_out(label.text.left, label.text.top, text);
         last_label_colour = colour;
     }
     dc.restore();
@@ -182,12 +225,14 @@ void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Re
     }
 }
 
-void draw_cct_labels(Canvas& dc, Window* window, std::span<const LabelRecord> records, WorldBox box, Rect rect)
+std::vector<KeepClear> draw_cct_labels(Canvas& dc, Window* window, std::span<const LabelRecord> records, WorldBox box,
+                                       Rect rect)
 {
-    draw_cct_labels(dc, window ? get_client_rect(window).height() : 0, records, box, rect);
+    return draw_cct_labels(dc, window ? get_client_rect(window).height() : 0, records, box, rect);
 }
 
-void draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord> records, WorldBox box, Rect rect)
+std::vector<KeepClear> draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord> records,
+                                       WorldBox box, Rect rect)
 {
     text_font.face = "Times New Roman";
     text_font.height = client_height / 35;
@@ -199,6 +244,12 @@ void draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord>
     const bool colour = colour_mode != 0;
     const Rgb black{0, 0, 0};
     const std::size_t count = records.size();
+    std::vector<KeepClear> drawn;
+    const auto text_at = [&](int x, int y, const std::string& text) {
+        dc.text_out(x, y, text);
+        const Size e = dc.text_extent(text);
+        drawn.push_back(KeepClear{Rect{x, y, x + e.cx, y + e.cy}});
+    };
     dc.save();
 
     // Member counts of the three groups, held to what the array can hold.
@@ -219,7 +270,7 @@ void draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord>
                                         {255, 0, 0}, {150, 0, 75}, {55, 200, 25}};
     for (std::size_t i = 3; i <= 8 && i < count; ++i) {
         dc.set_text_color(colour ? text_colours[i - 3] : black);
-        dc.text_out(trunc_px(map.x(records[i].x) - w0 / 2), trunc_px(map.y(records[i].y)), records[i].text);
+        text_at(trunc_px(map.x(records[i].x) - w0 / 2), trunc_px(map.y(records[i].y)), records[i].text);
     }
 
     const int h9 = count > 9 ? dc.text_extent(records[9].text, true).cy : 0;
@@ -230,15 +281,17 @@ void draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord>
         dc.move_to(rect.left, py);
         dc.line_to(rect.right, py);
         dc.set_text_color(line_colour);
-        dc.text_out(trunc_px(map.x(records[i].x)), trunc_px(map.y(records[i].y) - h9 / 2),
-                    cformat("%s = %3.0lf", records[i].text.c_str(), records[i].y));
+        text_at(trunc_px(map.x(records[i].x)), trunc_px(map.y(records[i].y) - h9 / 2),
+                cformat("%s = %3.0lf", records[i].text.c_str(), records[i].y));
     }
 
     auto circled = [&](const LabelRecord& r, int w, int h) {
         const double px = map.x(r.x);
         const double py = map.y(r.y);
-        dc.ellipse(trunc_px(px - 0.7 * w), trunc_px(py - 0.7 * h), trunc_px(px + 0.7 * w), trunc_px(py + 0.7 * h));
-        dc.text_out(trunc_px(px - w / 2), trunc_px(py - h / 2), r.text);
+        const Rect e{trunc_px(px - 0.7 * w), trunc_px(py - 0.7 * h), trunc_px(px + 0.7 * w), trunc_px(py + 0.7 * h)};
+        dc.ellipse(e.left, e.top, e.right, e.bottom);
+        drawn.push_back(KeepClear{e, true});
+        text_at(trunc_px(px - w / 2), trunc_px(py - h / 2), r.text);
     };
 
     std::size_t next = 11;
@@ -266,4 +319,5 @@ void draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord>
     dc.restore();
     dc.select_font(font);
     dc.set_text_color(last_text_colour);
+    return drawn;
 }

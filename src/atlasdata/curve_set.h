@@ -30,9 +30,11 @@ bool lookup_curve_at_times(std::span<const double> curves, int k, std::span<cons
 
 // Each curve as a one-pixel solid polyline in its colour number (red in the
 // low byte, whatever the colour mode); a curve with a positive label value
-// gets the value ("%g") in the curve's colour inside an ellipse outline that
-// hangs below its last point. Leaves the background mode transparent and the
-// text colour of the last label when a label was drawn; the pen is restored.
+// gets the value ("%g") in the curve's colour, centred in an ellipse outline
+// that hangs below its last point; the label of a curve that ends close to
+// an earlier labelled one moves the least distance that keeps each outline
+// off the other's value. Leaves the background mode transparent and the text
+// colour of the last label when a label was drawn; the pen is restored.
 void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Rect rect);
 
 // The labels of a CCT diagram, from records in their fixed order: records 0-2
@@ -42,6 +44,10 @@ void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Re
 // in an ellipse filled with the current brush. The font is `text_font` in
 // "Times New Roman" at a height of client_height / 35. With colour_mode 0 the
 // texts are black and the lines dashed black; the group A ellipses stay red.
-// Records that the counts name but the array lacks are not drawn.
-void draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord> records, WorldBox box, Rect rect);
-void draw_cct_labels(Canvas& dc, Window* window, std::span<const LabelRecord> records, WorldBox box, Rect rect);
+// Records that the counts name but the array lacks are not drawn. Returns
+// every text's cell and every ellipse it drew (not the lines), so that a
+// window can keep its own marks off them.
+std::vector<KeepClear> draw_cct_labels(Canvas& dc, int client_height, std::span<const LabelRecord> records,
+                                       WorldBox box, Rect rect);
+std::vector<KeepClear> draw_cct_labels(Canvas& dc, Window* window, std::span<const LabelRecord> records, WorldBox box,
+                                       Rect rect);

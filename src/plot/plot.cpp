@@ -281,8 +281,27 @@ void draw_polyline(Canvas& dc, int n, std::span<const double> xs, std::span<cons
         if (!run.empty()) dc.polyline(run);
 }
 
+bool rects_meet(const Rect& a, const Rect& b)
+{
+    if (a.width() <= 0 || a.height() <= 0 || b.width() <= 0 || b.height() <= 0) return false;
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool ellipse_meets_rect(const Rect& ellipse, const Rect& box)
+{
+    if (!rects_meet(ellipse, box)) return false;
+    // Scaled so that the ellipse is the unit circle, the box stays a box:
+    // they meet where the box's point nearest the centre lies in the circle.
+    const double cx = (ellipse.left + ellipse.right) / 2.0, cy = (ellipse.top + ellipse.bottom) / 2.0;
+    const double a = std::max(0.5, ellipse.width() / 2.0), b = std::max(0.5, ellipse.height() / 2.0);
+    const double u = (std::clamp(cx, static_cast<double>(box.left), static_cast<double>(box.right)) - cx) / a;
+    const double v = (std::clamp(cy, static_cast<double>(box.top), static_cast<double>(box.bottom)) - cy) / b;
+    return u * u + v * v <= 1.0;
+}
+
 void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int count,
-                        int offset, unsigned char ch, Rect rect, WorldBox box, int height)
+                        int offset, unsigned char ch, Rect rect, WorldBox box, int height,
+                        std::span<const KeepClear> keep_clear)
 {
     const auto sx = axis_scale(rect.left, rect.right, box.x_min, box.x_max);
     const auto sy = axis_scale(rect.bottom, rect.top, box.y_max, box.y_min);
@@ -310,13 +329,36 @@ void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span
     const int k = static_cast<int>(std::ceil(static_cast<double>(n) / count));
     if (k < 1) return;
     const long long last = std::min<long long>({n, static_cast<long long>(xs.size()), static_cast<long long>(ys.size())});
-    for (long long i = static_cast<long long>(k) + offset; i < last; i += k) {
-        if (i < 0) continue;
+    // The glyph's cell at point i; none where the point has no pixel.
+    const auto cell_at = [&](long long i) -> std::optional<Rect> {
+        if (i < 0 || i >= last) return std::nullopt;
         const auto idx = static_cast<std::size_t>(i);
         const auto px = to_pixel(rect.left + (xs[idx] - box.x_min) * *sx);
         const auto py = to_pixel(rect.top + (box.y_max - ys[idx]) * *sy - size.cy * 0.5);
-        if (!px || !py) continue;
-        dc.text_out(*px, *py, text);
+        if (!px || !py) return std::nullopt;
+        return Rect{*px, *py, *px + size.cx, *py + size.cy};
+    };
+    // Clear of the places to keep off and of the markers already drawn.
+    std::vector<Rect> drawn;
+    const auto clear = [&](const Rect& cell) {
+        return std::none_of(keep_clear.begin(), keep_clear.end(), [&](const KeepClear& k) { return k.meets(cell); }) &&
+            std::none_of(drawn.begin(), drawn.end(), [&](const Rect& r) { return rects_meet(cell, r); });
+    };
+    for (long long i = static_cast<long long>(k) + offset; i < last; i += k) {
+        if (i < 0) continue;
+        std::optional<Rect> cell = cell_at(i);
+        if (!cell) continue;
+        for (long long d = 1; !clear(*cell) && d < k; ++d) {
+            std::optional<Rect> earlier = cell_at(i - d);
+            std::optional<Rect> later = cell_at(i + d);
+            if (earlier && clear(*earlier))
+                cell = earlier;
+            else if (later && clear(*later))
+                cell = later;
+        }
+        if (!clear(*cell)) continue;
+        dc.text_out(cell->left, cell->top, text);
+        if (!keep_clear.empty()) drawn.push_back(*cell);
     }
 }
 

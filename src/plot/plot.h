@@ -100,8 +100,31 @@ void draw_polyline(Canvas& dc, int n, std::span<const double> xs, std::span<cons
 // ceil(n / count), from index k + offset while below n, vertically centred on
 // the point and starting at its column. Selects the marker font (height
 // `height`) and leaves it selected. count < 1 draws no marker.
+// A marker whose glyph would meet one of the places in `keep_clear` (texts
+// and labels the window draws there) moves along the curve to the nearest
+// point whose glyph meets none, the earlier point first, never as far as
+// the next marker's place; where no such point lies between its
+// neighbours, that marker is left out. With places to keep off, the
+// markers already drawn are kept off too.
+struct KeepClear;
 void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span<const double> ys, int count,
-                        int offset, unsigned char ch, Rect rect, WorldBox box, int height);
+                        int offset, unsigned char ch, Rect rect, WorldBox box, int height,
+                        std::span<const KeepClear> keep_clear = {});
+
+// Whether two boxes share a pixel (an empty box meets nothing).
+bool rects_meet(const Rect& a, const Rect& b);
+
+// Whether the ellipse inscribed in `ellipse` reaches into the box (its
+// outline touching the box counts).
+bool ellipse_meets_rect(const Rect& ellipse, const Rect& box);
+
+// A place that something drawn later must keep off: a box (a text's cell),
+// or the ellipse inscribed in it (a circled label).
+struct KeepClear {
+    Rect box;
+    bool ellipse = false;
+    bool meets(const Rect& r) const { return ellipse ? ellipse_meets_rect(box, r) : rects_meet(box, r); }
+};
 
 // A plot rectangle inside a window's client rectangle, each edge a number of
 // units in from the client's (the unit is a line height of the window's

@@ -4,6 +4,7 @@
 #include "seyffarth_frame.h"
 
 #include "curve_set.h"
+#include "measuring_canvas.h"
 #include "numfmt.h"
 
 #include <algorithm>
@@ -212,6 +213,13 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
         const int N = steps > 0 ? steps : 50;
         std::vector<double> xs, ts;
         seyffarth_cooling_curve(point, N, std::max(x_min, box.x_min), xs, ts);
+        // The curve's markers keep off the labels drawn over it.
+        std::vector<KeepClear> label_boxes;
+        if (!labels_read.missing) {
+            MeasuringCanvas measure(dc);
+            seyffarth_font(measure, page.H);
+            label_boxes = draw_cct_labels(measure, c.height(), labels, box, plot);
+        }
         const int x_t = column(plot, box, point.L);
         dc.select_pen(seyffarth_pen(PenStyle::solid, 3, {127, 0, 0}));
         dc.move_to(x_t, plot.bottom);
@@ -220,7 +228,7 @@ void seyffarth_cct_at_point_window(const double* params, int steps, Window* wind
         draw_polyline(dc, N, xs, ts, 1, plot, box);
         dc.set_text_color(seyffarth_colour({0, 0, 255}));
         dc.set_background_mode(BackgroundMode::opaque);
-        draw_curve_markers(dc, N, xs, ts, 5, N / 7, 0xC0, plot, box, page.H);
+        draw_curve_markers(dc, N, xs, ts, 5, N / 7, 0xC0, plot, box, page.H, label_boxes);
         dc.set_background_mode(BackgroundMode::transparent);
 
         if (!labels_read.missing) {

@@ -298,9 +298,10 @@ bool seyffarth_property_value(std::span<const double> curves, int property, doub
 // x_min (ln s) to ln 400.
 // A title longer than the room between the plot's bottom and the glyph (or
 // the composition table `above`, where it stands in the title's column)
-// takes a smaller font.
-void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves,
-                                    Rect above, double x_min = 0.0);
+// takes a smaller font. Returns the cells of the titles and glyphs, for
+// the marks drawn later to keep off.
+std::vector<KeepClear> seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot,
+                                                      std::span<const double> curves, Rect above, double x_min = 0.0);
 // The time lines with ticks and labels (seyffarth_time_ticks_from), the time
 // axis, the hardness grid and the hardness axis.
 void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Rect plot,

@@ -109,7 +109,8 @@ void glyph_at(Canvas& dc, int H, unsigned char glyph, Rgb colour, int x, int y)
 
 // A title reading upwards from the plot's bottom edge, with a line that
 // continues it up to the plot's top after a gap of two character widths.
-void rotated_title_with_line(Canvas& dc, int H, const Rect& plot, std::string_view text, int title_x, int line_x,
+// Returns the title's cell.
+Rect rotated_title_with_line(Canvas& dc, int H, const Rect& plot, std::string_view text, int title_x, int line_x,
                              const Pen& pen, int title_height)
 {
     seyffarth_font(dc, title_height);
@@ -121,6 +122,7 @@ void rotated_title_with_line(Canvas& dc, int H, const Rect& plot, std::string_vi
     dc.select_pen(pen);
     dc.move_to(line_x, plot.bottom - size.cx - (len > 0 ? 2 * size.cx / len : 0));
     dc.line_to(line_x, plot.top);
+    return Rect{title_x, plot.bottom - size.cx, title_x + size.cy, plot.bottom};
 }
 
 } // namespace
@@ -174,9 +176,10 @@ bool seyffarth_property_value(std::span<const double> curves, int property, doub
     return true;
 }
 
-void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot, std::span<const double> curves,
-                                    Rect above, double x_min)
+std::vector<KeepClear> seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect plot,
+                                                      std::span<const double> curves, Rect above, double x_min)
 {
+    std::vector<KeepClear> drawn;
     const double hv_lo = curves.size() > 5 ? curves[5] : 0.0;
     const double hv_hi = curves.size() > 6 ? curves[6] : 0.0;
     const SeyffarthPropertyScales scales =
@@ -222,19 +225,21 @@ void seyffarth_draw_property_panels(Canvas& dc, const SeyffarthPage& page, Rect 
         if (k >= 3) axis();
         dc.set_text_color(seyffarth_colour(p.colour));
         const int glyph_y = static_cast<int>(plot.top - 0.5 * h);
-        int glyph_bottom = glyph_y;
+        Rect glyph_cell;
         {
             MeasuringCanvas measure(dc);
             glyph_at(measure, page.H, p.glyph, p.colour, at.title_x, glyph_y);
-            glyph_bottom = measure.reach().bottom;
+            glyph_cell = measure.reach();
         }
         const std::string title = percent_text(pick(p.title));
-        rotated_title_with_line(
+        drawn.push_back(KeepClear{rotated_title_with_line(
             dc, page.H, plot, title, at.title_x, at.line_x, pen,
-            seyffarth_turned_title_height(dc, title, page.H, at.title_x, plot.bottom, glyph_bottom, above));
+            seyffarth_turned_title_height(dc, title, page.H, at.title_x, plot.bottom, glyph_cell.bottom, above))});
         glyph_at(dc, page.H, p.glyph, p.colour, at.title_x, glyph_y);
+        drawn.push_back(KeepClear{glyph_cell});
         if (k == 1) axis();
     }
+    return drawn;
 }
 
 void seyffarth_draw_property_time_grid(Canvas& dc, const SeyffarthPage& page, Rect plot,
@@ -295,9 +300,11 @@ bool read_property_curves(Window* window, const SteelChoice& steel, const SteelD
 }
 
 // The cooling curve at the point: temperature against the time since the
-// upper temperature was passed, on its own temperature axis.
+// upper temperature was passed, on its own temperature axis. Its markers
+// keep off the panels' titles and glyphs (a curve that runs on past 400 s
+// reaches the elongation title right of the plot).
 void draw_cooling_overlay(Canvas& dc, const SeyffarthPage& page, Rect plot, const SeyffarthPoint& p, int steps,
-                          double x_min)
+                          double x_min, std::span<const KeepClear> titles)
 {
     const Rect c = page.client;
     const int h = page.h;
@@ -323,7 +330,7 @@ void draw_cooling_overlay(Canvas& dc, const SeyffarthPage& page, Rect plot, cons
     draw_polyline(dc, N, xs, ts, 1, plot, box);
     dc.set_text_color(seyffarth_colour(overlay_blue));
     dc.set_background_mode(BackgroundMode::opaque);
-    draw_curve_markers(dc, N - 1, xs, ts, 5, N / 5, 0xC6, plot, box, page.H);
+    draw_curve_markers(dc, N - 1, xs, ts, 5, N / 5, 0xC6, plot, box, page.H, titles);
     dc.set_background_mode(BackgroundMode::transparent);
 
     static constexpr std::array<double, 10> temperatures{0, 100, 200, 300, 400, 500, 600, 700, 800, 900};
@@ -378,9 +385,9 @@ void seyffarth_properties_at_point_window(const double* params, int steps, Windo
     // The time axis reaches below 1 s when the point cools faster, so that
     // its whole cooling curve is drawn on it.
     const double x_min = seyffarth_time_axis_start(point.t);
-    seyffarth_draw_property_panels(dc, page, plot, curves, composition, x_min);
+    const std::vector<KeepClear> titles = seyffarth_draw_property_panels(dc, page, plot, curves, composition, x_min);
     seyffarth_draw_property_time_grid(dc, page, plot, curves, x_min);
-    draw_cooling_overlay(dc, page, plot, point, steps, x_min);
+    draw_cooling_overlay(dc, page, plot, point, steps, x_min, titles);
     draw_time_title(dc, page, plot, overlay_blue);
 
     // Text block.

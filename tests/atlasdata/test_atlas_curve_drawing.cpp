@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -61,13 +62,63 @@ TEST(CurveSetDrawing, CurvesInTheirColoursAndHardnessLabels)
     const int left = static_cast<int>(300 - e.cx / 2 - 1);
     const int right = static_cast<int>(300 + e.cx / 2 + 1);
     EXPECT_EQ(dc.texts[0].x, left + (right - left - e.cx) / 2);
-    EXPECT_EQ(dc.texts[0].y, static_cast<int>(399.5 + 0.5 * e.cy));
+    // The value stands in the middle of its outline, so the outline runs
+    // round it at every font size.
+    EXPECT_EQ(dc.texts[0].y, arc.box.top + (arc.box.height() - e.cy) / 2);
     EXPECT_EQ(dc.texts[0].background_mode, BackgroundMode::transparent);
 
     // The pen comes back; the label's colour and transparent mode stay.
     EXPECT_EQ(dc.selected_pen(), (Pen{PenStyle::dot, 3, Rgb{1, 2, 3}}));
     EXPECT_EQ(dc.text_color(), (Rgb{0, 0, 255}));
     EXPECT_EQ(dc.background_mode(), BackgroundMode::transparent);
+}
+
+// Curves that end close together, as the slow-cooling curves of a CCT
+// diagram do at its right edge: each label after the first moves the least
+// distance that keeps its outline off the earlier values and their outlines
+// off its value, and stays by its curve's end.
+TEST(CurveSetDrawing, HardnessLabelsOfCurvesEndingTogetherMoveApart)
+{
+    std::vector<double> set(25, 0.0);
+    const std::vector<double> records{
+        1, 0, 0, 900, 10, 100, 260,   // ends at (600, 550)
+        1, 0, 0, 900, 10, 130, 223,   // 15 px higher
+        1, 0, 0, 900, 10, 170, 199,   // 20 px higher still
+        1, 0, 0, 900, 2,  500, 437,   // far from the others: keeps its place
+    };
+    set.insert(set.end(), records.begin(), records.end());
+    set[0] = static_cast<double>(set.size());
+    RecordingCanvas dc;
+    dc.select_font(FontRecord{.height = 25, .face = "Times New Roman"});
+    draw_curve_set(dc, set, box, rect);
+    ASSERT_EQ(dc.shapes.size(), 4u);
+    ASSERT_EQ(dc.texts.size(), 4u);
+
+    const Size e = dc.text_extent("260");
+    const auto outline_at = [&](double px, double py) {
+        return Rect{static_cast<int>(px - 0.5 * e.cx - 5), static_cast<int>(py), static_cast<int>(px + 0.5 * e.cx + 5),
+                    static_cast<int>(py + 1.5 * e.cy + 2)};
+    };
+    EXPECT_EQ(dc.shapes[0].box, outline_at(600, 550));
+    EXPECT_EQ(dc.shapes[3].box, outline_at(200, 350));
+    std::vector<Rect> values;
+    for (const auto& t : dc.texts) values.push_back(Rect{t.x, t.y, t.x + e.cx, t.y + e.cy});
+    for (std::size_t i = 0; i < 4; ++i) {
+        // Centred in its own outline, clear of every other.
+        EXPECT_EQ(values[i].top, dc.shapes[i].box.top + (dc.shapes[i].box.height() - e.cy) / 2) << i;
+        for (std::size_t j = 0; j < 4; ++j) {
+            if (i == j) continue;
+            EXPECT_FALSE(ellipse_meets_rect(dc.shapes[j].box, values[i])) << i << " " << j;
+        }
+    }
+    // 223 and 199 go up, less than a label's height each, in their curves'
+    // column.
+    for (std::size_t i : {1u, 2u}) {
+        const Rect at = outline_at(600, 550 - (i == 1 ? 15 : 35));
+        EXPECT_EQ(dc.shapes[i].box.left, at.left) << i;
+        EXPECT_LT(dc.shapes[i].box.top, at.top) << i;
+        EXPECT_GT(dc.shapes[i].box.top, at.top - at.height()) << i;
+    }
 }
 
 TEST(CurveSetDrawing, EmptyOrBrokenSetsDrawOnlyWhatIsSound)
@@ -162,6 +213,24 @@ TEST(CctLabels, TextsLinesAndCircledGroups)
     EXPECT_EQ(dc.shapes[2].pen.color, (Rgb{127, 0, 0}));
     EXPECT_EQ(dc.shapes[3].pen.color, (Rgb{0, 127, 255}));
     EXPECT_EQ(dc.text_color(), (Rgb{0, 127, 255}));
+
+    // What a window's own marks keep off: the cell of every text and every
+    // circled label's ellipse, the reference lines not.
+    RecordingCanvas again;
+    const std::vector<KeepClear> drawn = draw_cct_labels(again, 700, records, box, rect);
+    ASSERT_EQ(drawn.size(), again.texts.size() + again.shapes.size());
+    const auto* ac1 = again.find_text("Ac1 = 720");
+    const Size e_ac1 = again.text_extent("Ac1 = 720");
+    EXPECT_NE(std::find_if(drawn.begin(), drawn.end(),
+                           [&](const KeepClear& k) {
+                               return !k.ellipse && k.box == Rect{ac1->x, ac1->y, ac1->x + e_ac1.cx, ac1->y + e_ac1.cy};
+                           }),
+              drawn.end());
+    for (const auto& shape : again.shapes) {
+        EXPECT_NE(std::find_if(drawn.begin(), drawn.end(),
+                               [&](const KeepClear& k) { return k.ellipse && k.box == shape.box; }),
+                  drawn.end());
+    }
 }
 
 TEST(CctLabels, BlackAndWhiteKeepsTheRedEllipses)

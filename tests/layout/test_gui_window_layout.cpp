@@ -286,14 +286,9 @@ std::vector<Family> families()
 
     const std::regex temperature("thermal_cycle|cooling_rate|isotherms_.*");
     const std::regex steel_model("kasatkin_.*|ion_.*");
-    // The Seyffarth windows, each at the surfaces where it covers no ink (the
-    // CCT windows' hardness labels stand in each other's ellipses, and the
-    // preheat properties' long t8/5 labels reach the turned title, everywhere).
+    // The Seyffarth windows cover no ink at any surface.
     const std::pair<std::regex, const char*> atlas_strict[] = {
-        {std::regex("seyffarth_(structure_at_point|micrograph|haz_profile_.*|structure_diagram|properties_diagram)"),
-         ".*"},
-        {std::regex("seyffarth_properties_at_point"), "default|screen1024|maximized"},
-        {std::regex("seyffarth_(structure|properties)_vs_(energy|preheat|thickness)"), ".*"},
+        {std::regex("seyffarth_.*"), ".*"},
         // The Shorshorov windows, each where it covers no ink.
         {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*|(structure|properties)_vs_.*)"
                     "(_15khsnd)?"),

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -232,6 +233,93 @@ TEST(Markers, EveryKthPointFromKPlusOffset)
             EXPECT_EQ(dc.texts[i].text, "\u00C0");
         }
     }
+}
+
+// A marker whose cell would meet a place to keep off moves along the curve
+// to the nearest point whose cell is clear, the earlier first; with nowhere
+// clear before the neighbouring markers it is left out; and once places are
+// given, a marker never stands on one already drawn.
+TEST(Markers, KeepOffTheGivenPlacesAlongTheCurve)
+{
+    std::vector<double> xs(51), ys(51);
+    for (int i = 0; i <= 50; ++i) {
+        xs[static_cast<std::size_t>(i)] = i;
+        ys[static_cast<std::size_t>(i)] = 50 - i;
+    }
+    const Rect rect{100, 50, 600, 550};   // 10 pixels per unit, point i at (100 + 10i, 50 + 10i)
+    const WorldBox box{0, 50, 50, 0};
+    RecordingCanvas probe;
+    draw_curve_markers(probe, 50, xs, ys, 5, 0, 0xC0, rect, box, 20);
+    const Size g = measure_text(probe.selected_font(), "\u00C0");
+    const auto cell = [&](int i) {
+        return Rect{100 + 10 * i, static_cast<int>(50 + 10 * i - g.cy * 0.5), 100 + 10 * i + g.cx,
+                    static_cast<int>(50 + 10 * i - g.cy * 0.5) + g.cy};
+    };
+    // The point's cell meets its neighbours' up to this many points away.
+    const int reach = (std::min(g.cx, g.cy) + 9) / 10;
+
+    RecordingCanvas dc;
+    const KeepClear at_20[] = {KeepClear{cell(20)}};
+    draw_curve_markers(dc, 50, xs, ys, 5, 0, 0xC0, rect, box, 20, at_20);
+    ASSERT_EQ(dc.texts.size(), 4u);
+    EXPECT_EQ(dc.texts[0].x, 100 + 10 * 10);
+    EXPECT_EQ(dc.texts[1].x, 100 + 10 * (20 - reach));
+    EXPECT_EQ(dc.texts[2].x, 100 + 10 * 30);
+
+    // An ellipse keeps off only what reaches into it: the point in its
+    // bounding box's corner keeps its place.
+    RecordingCanvas round;
+    const Rect c30 = cell(30);
+    const KeepClear ellipse[] = {
+        KeepClear{Rect{c30.right - 2, c30.bottom - 2, c30.right + 200, c30.bottom + 200}, true}};
+    draw_curve_markers(round, 50, xs, ys, 5, 0, 0xC0, rect, box, 20, ellipse);
+    ASSERT_EQ(round.texts.size(), 4u);
+    EXPECT_EQ(round.texts[2].x, 100 + 10 * 30);
+
+    RecordingCanvas none;
+    const KeepClear everywhere[] = {KeepClear{Rect{0, 0, 1000, 1000}}};
+    draw_curve_markers(none, 50, xs, ys, 5, 0, 0xC0, rect, box, 20, everywhere);
+    EXPECT_TRUE(none.texts.empty());
+
+    // Points one pixel apart: without places to keep off every marker is
+    // drawn, over each other; with them, only those clear of the last.
+    RecordingCanvas dense, kept;
+    for (int i = 0; i <= 50; ++i) {
+        xs[static_cast<std::size_t>(i)] = i / 10.0;
+        ys[static_cast<std::size_t>(i)] = 50 - i / 10.0;
+    }
+    draw_curve_markers(dense, 50, xs, ys, 25, 0, 0xC0, rect, box, 20);
+    const KeepClear far_away[] = {KeepClear{Rect{2000, 2000, 2010, 2010}}};
+    draw_curve_markers(kept, 50, xs, ys, 25, 0, 0xC0, rect, box, 20, far_away);
+    EXPECT_EQ(dense.texts.size(), 24u);
+    ASSERT_GT(kept.texts.size(), 1u);
+    EXPECT_LT(kept.texts.size(), dense.texts.size());
+    for (std::size_t i = 1; i < kept.texts.size(); ++i)
+        EXPECT_GE(std::max(kept.texts[i].x - kept.texts[i - 1].x - g.cx, kept.texts[i].y - kept.texts[i - 1].y - g.cy),
+                  0);
+}
+
+TEST(Markers, EllipseMeetsWhatReachesInsideIt)
+{
+    const Rect e{0, 0, 100, 50};   // centre (50, 25), half axes 50 and 25
+    struct Case {
+        Rect box;
+        bool meets;
+    };
+    const Case cases[] = {
+        {{40, 20, 60, 30}, true},   // inside
+        {{-10, 20, 5, 30}, true},   // across the left end
+        {{0, 0, 10, 5}, false},   // in the bounding box's corner, outside the curve
+        {{92, 44, 100, 50}, false},   // the other corner
+        {{99, 20, 110, 30}, true},   // on the right end's last pixel
+        {{100, 20, 110, 30}, false},   // beside it
+        {{40, 20, 40, 30}, false},   // empty
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ellipse_meets_rect(e, c.box), c.meets) << c.box.left << "," << c.box.top;
+        EXPECT_EQ((KeepClear{e, true}.meets(c.box)), c.meets);
+    }
+    EXPECT_TRUE(KeepClear{e}.meets(Rect{0, 0, 10, 5}));   // a plain box keeps its corners
 }
 
 TEST(Markers, MarkerFontStaysSelected)

@@ -3,6 +3,7 @@
 // the failures of each file, and PNG renders to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -69,12 +70,34 @@ TEST(SeyffarthCctAtPoint, CoolingCurveMarkerGlyphsAndShares)
     // ... ending at the lower temperature.
     EXPECT_EQ(curve->points.back().y, plot.top + static_cast<int>((900.0 - 500.0) * (plot.bottom - plot.top) / 900.0));
 
-    // Glyph 0xC0 at samples 17, 27, 37 and 47.
-    std::vector<int> glyph_x;
+    // Glyph 0xC0 at samples 17, 27, 37 and 47, each moved along the curve
+    // (less than ten samples) where its cell would meet a label drawn over
+    // the curve: with the sample steel the curve runs through the row of
+    // circled labels.
+    std::vector<const RecordingCanvas::TextCall*> glyphs;
     for (const auto& t : dc.texts)
-        if (t.text == "\u00C0") glyph_x.push_back(t.x);
-    ASSERT_EQ(glyph_x.size(), 4u);
-    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(glyph_x[k], curve->points[17 + 10 * k].x);
+        if (t.text == "\u00C0") glyphs.push_back(&t);
+    ASSERT_EQ(glyphs.size(), 4u);
+    const int label_font = 768 / 35;
+    for (std::size_t k = 0; k < glyphs.size(); ++k) {
+        const RecordingCanvas::TextCall& g = *glyphs[k];
+        const Size size = measure_text(g.font, g.text);
+        const Rect cell{g.x, g.y, g.x + size.cx, g.y + size.cy};
+        bool on_a_sample = false;
+        const int nominal = 17 + 10 * static_cast<int>(k);
+        for (int i = nominal - 9; i <= std::min(nominal + 9, 50); ++i)
+            on_a_sample = on_a_sample || g.x == curve->points[static_cast<std::size_t>(i)].x;
+        EXPECT_TRUE(on_a_sample) << k;
+        for (const auto& shape : dc.shapes) {
+            if (shape.kind != RecordingCanvas::ShapeKind::ellipse) continue;
+            EXPECT_FALSE(ellipse_meets_rect(shape.box, cell)) << k;
+        }
+        for (const auto& t : dc.texts) {
+            if (t.font.height != label_font) continue;
+            const Size e = measure_text(t.font, t.text);
+            EXPECT_FALSE(rects_meet(Rect{t.x, t.y, t.x + e.cx, t.y + e.cy}, cell)) << k << " " << t.text;
+        }
+    }
 
     // The t8/5 marker: three pixels, dark red.
     bool marker = false;

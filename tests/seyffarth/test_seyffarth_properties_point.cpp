@@ -10,6 +10,7 @@
 
 #include "captions.h"
 #include "numfmt.h"
+#include "scheme_at_dialog_values.h"
 #include "seyffarth_point_test_support.h"
 #include "text_cells.h"
 
@@ -155,11 +156,15 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
     EXPECT_EQ(f_hv->y, static_cast<int>(768 - 6.2 * h));
     EXPECT_EQ(f_rm->x, f_hv->x + measure_text(f_hv->font, f_hv->text, true).cx);
 
-    // The cooling curve's markers (0xC6) at samples 20, 30, 40, plus the legend glyph.
-    int overlay_glyphs = 0;
+    // The cooling curve's markers (0xC6) at samples 20 and 30, plus the
+    // legend glyph: on this short curve sample 40 lies 7 px right of sample
+    // 30, so its marker would stand on that one's glyph and is left out.
+    std::vector<Rect> overlay_glyphs;
     for (const auto& t : dc.texts)
-        if (t.text == "\u00C6") ++overlay_glyphs;
-    EXPECT_EQ(overlay_glyphs, 4);
+        if (t.text == "\u00C6")
+            overlay_glyphs.push_back(Rect{t.x, t.y, t.x + measure_text(t.font, t.text).cx, t.y + H});
+    ASSERT_EQ(overlay_glyphs.size(), 3u);
+    EXPECT_FALSE(rects_meet(overlay_glyphs[1], overlay_glyphs[2]));
 
     // 505 to 500 degrees pass in well under a second: the time axis reaches
     // back to the decade at least five times below t8/5, and the red
@@ -200,6 +205,47 @@ TEST(SeyffarthPropertiesAtPoint, TextBlockValuesAndOverlay)
 // The values line reads MPa, and its last value (K) ends inside the
 // 1024-pixel screen in every language: a line too long for the page moves
 // left and its fragments stay side by side.
+// Scheme 4 at its data dialog's values cools for about 590 s, so the
+// cooling curve runs on past the 400 s edge of the plot towards the
+// elongation title beside it; on the landscape page in French the marker
+// of sample 40 would stand on "L'allongement relatif A, %". Every marker
+// keeps off the titles, and the two that are clear keep their samples.
+TEST(SeyffarthPropertiesAtPoint, CoolingCurveMarkersKeepOffTheTitlesBesideThePlot)
+{
+    reset_program_state();
+    ASSERT_TRUE(install_scheme_at_dialog_values(4));
+    set_language(Language::french);
+    init_fonts();
+    const double record[4] = {0.05, 0.0, 850.0, 500.0};
+    RecordingCanvas dc = RecordingCanvas::printer_page(297, 210, 300);
+    seyffarth_properties_at_point_window(record, 50, nullptr, dc, 0, sample_seyffarth_steel(), 0);
+    set_language(Language::english);
+    init_fonts();
+    EXPECT_TRUE(shown_boxes().empty());
+
+    const auto* title = dc.find_text("L'allongement relatif A, %");
+    ASSERT_NE(title, nullptr);
+    ASSERT_EQ(title->font.escapement, 900);
+    const Size e = measure_text(title->font, title->text);
+    const Rect title_cell{title->x, title->y - e.cx, title->x + e.cy, title->y};
+    std::vector<const RecordingCanvas::TextCall*> markers;
+    for (const auto& t : dc.texts)
+        if (t.text == "\u00C6") markers.push_back(&t);
+    ASSERT_EQ(markers.size(), 3u);   // the legend glyph, then samples 20 and 30
+    const RecordingCanvas::PolylineCall* curve = nullptr;
+    for (const auto& pl : dc.polylines)
+        if (pl.pen.width == 5) curve = &pl;
+    ASSERT_NE(curve, nullptr);
+    ASSERT_EQ(curve->points.size(), 51u);
+    EXPECT_GT(curve->points.back().x, title_cell.left);
+    for (std::size_t k = 1; k < markers.size(); ++k) {
+        const Size g = measure_text(markers[k]->font, markers[k]->text);
+        EXPECT_FALSE(
+            rects_meet(Rect{markers[k]->x, markers[k]->y, markers[k]->x + g.cx, markers[k]->y + g.cy}, title_cell));
+        EXPECT_EQ(markers[k]->x, curve->points[10 + 10 * k].x);
+    }
+}
+
 TEST(SeyffarthPropertiesAtPoint, ValuesLineReadsMPaAndEndsInsideTheWindow)
 {
     const double record[4] = {0.05, 0.0, 850.0, 500.0};
