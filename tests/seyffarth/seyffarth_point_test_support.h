@@ -73,4 +73,14 @@ inline int render_window(SeyffarthWindowRoutine routine, const double* params, c
     return coloured;
 }
 
+// The point's cooling curve as a window at a point draws it: the last
+// polyline drawn with a five-pixel pen (none: nullptr).
+inline const RecordingCanvas::PolylineCall* cooling_curve(const RecordingCanvas& dc)
+{
+    const RecordingCanvas::PolylineCall* curve = nullptr;
+    for (const auto& pl : dc.polylines)
+        if (pl.pen.width == 5) curve = &pl;
+    return curve;
+}
+
 } // namespace seyffarth_test

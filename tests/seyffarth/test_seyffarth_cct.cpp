@@ -60,9 +60,7 @@ TEST(SeyffarthCctAtPoint, CoolingCurveMarkerGlyphsAndShares)
 
     // The curve: five pixels wide, starting at the left edge (ln 1 = 0 one
     // second after the upper temperature) through 51 samples.
-    const RecordingCanvas::PolylineCall* curve = nullptr;
-    for (const auto& pl : dc.polylines)
-        if (pl.pen.width == 5) curve = &pl;
+    const RecordingCanvas::PolylineCall* curve = cooling_curve(dc);
     ASSERT_NE(curve, nullptr);
     ASSERT_EQ(curve->points.size(), 51u);
     EXPECT_EQ(curve->points.front().x, plot.left);

@@ -232,9 +232,7 @@ TEST(SeyffarthPropertiesAtPoint, CoolingCurveMarkersKeepOffTheTitlesBesideThePlo
     for (const auto& t : dc.texts)
         if (t.text == "\u00C6") markers.push_back(&t);
     ASSERT_EQ(markers.size(), 3u);   // the legend glyph, then samples 20 and 30
-    const RecordingCanvas::PolylineCall* curve = nullptr;
-    for (const auto& pl : dc.polylines)
-        if (pl.pen.width == 5) curve = &pl;
+    const RecordingCanvas::PolylineCall* curve = cooling_curve(dc);
     ASSERT_NE(curve, nullptr);
     ASSERT_EQ(curve->points.size(), 51u);
     EXPECT_GT(curve->points.back().x, title_cell.left);
