@@ -548,6 +548,11 @@ void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldB
     }
 }
 
+const char* shorshorov_structure_label(int row)
+{
+    return pick(structure_legend[std::clamp(row, 0, 2)].legend);
+}
+
 int shorshorov_structure_legend_room(Canvas& dc, int H, int glyph_width)
 {
     MeasuringCanvas m(dc);

@@ -151,6 +151,8 @@ void shorshorov_draw_structure_curves(Canvas& dc, Rect client, Rect plot, WorldB
                                       const std::vector<double>& pb, const std::vector<double>& f,
                                       std::optional<Rgb> label_colour = std::nullopt);
 
+// The legend label of structure curve `row` (0 M, 1 P+B, 2 F).
+const char* shorshorov_structure_label(int row);
 // How far right of the plot the legend of the structure curves reaches:
 // each label, then its sample line, which starts 7/5 of the label's width
 // right of the plot, ends at least where it starts, and leaves 2/5 of that

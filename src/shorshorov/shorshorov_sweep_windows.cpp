@@ -618,16 +618,13 @@ void draw_share_markers(Canvas& dc, const SweepPage& g, const SweepResult& r, Wo
     const Mark marks[3] = {{&r.m, 3, 6, share_glyphs[0], 4},
                            {&r.pb, 5, 2, share_glyphs[1], 6},
                            {&r.f, 4, 7, share_glyphs[2], 8}};
-    static const Text5 labels[3] = {{"M, %", "M, %", "M, %", "M, %", "M, %"},
-                                    {"P+B, %", "П+Б, %", "П+Б, %", "P+B, %", "P+B, %"},
-                                    {"F, %", "Ф, %", "Ф, %", "F, %", "F, %"}};
     for (int i = 0; i < 3; ++i) {
         const Mark& mk = marks[i];
         dc.set_text_color(Rgb{0, 0, 255});
         dc.set_background_mode(BackgroundMode::opaque);
         draw_curve_markers(dc, r.last, r.x, *mk.v, mk.count, mk.first, mk.glyph, g.plot, box, g.H);
         shorshorov_font(dc, g.H);
-        const Size e = dc.text_extent(pick(labels[i]));
+        const Size e = dc.text_extent(shorshorov_structure_label(i));
         select_glyph_font(dc, g.H);
         // Left of the client's edge the least distance that keeps it inside.
         const std::string glyph(1, static_cast<char>(mk.glyph));
