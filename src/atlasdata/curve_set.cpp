@@ -99,51 +99,58 @@ void copy_points(std::span<const double> curves, const CurveRecord& r, std::vect
     }
 }
 
-// A curve's hardness label: the outline that hangs below the curve's last
-// point and the cell of the value inside it.
-struct HardnessLabel {
+// A label as placed: the ellipse round it (empty for a plain text) and the
+// cell of its text.
+struct PlacedLabel {
     Rect ellipse;
     Rect text;
 };
 
 // Whether a label at this place stays off every earlier one: neither
-// outline reaches into the other's value.
-bool clear_of(const HardnessLabel& label, const std::vector<HardnessLabel>& earlier)
+// ellipse reaches into the other's text.
+bool clear_of(const PlacedLabel& label, const std::vector<PlacedLabel>& earlier)
 {
-    return std::none_of(earlier.begin(), earlier.end(), [&](const HardnessLabel& e) {
+    return std::none_of(earlier.begin(), earlier.end(), [&](const PlacedLabel& e) {
         return ellipse_meets_rect(e.ellipse, label.text) || ellipse_meets_rect(label.ellipse, e.text);
     });
 }
 
+// The label where it stands, or, where its ellipse would reach into an
+// earlier label's text (or its text into an earlier ellipse), moved up,
+// down, right or left the least distance that clears every earlier one;
+// where none within a few label sizes does, it keeps its place.
+PlacedLabel clear_place(const PlacedLabel& at, const std::vector<PlacedLabel>& earlier)
+{
+    const auto shifted = [](const Rect& r, int dx, int dy) {
+        return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+    };
+    const int reach = 3 * (at.text.width() + at.text.height()) + 20;
+    for (int d = 0; d <= reach; ++d) {
+        for (const auto& [dx, dy] : {std::pair{0, -d}, std::pair{0, d}, std::pair{d, 0}, std::pair{-d, 0}}) {
+            const PlacedLabel candidate{shifted(at.ellipse, dx, dy), shifted(at.text, dx, dy)};
+            if (clear_of(candidate, earlier)) return candidate;
+        }
+    }
+    return at;
+}
+
 // The label of a curve ending at (px, py) whose value measures `extent`: an
-// outline from (px - w/2 - 5, py) to (px + w/2 + 5, py + 1.5h + 2) with the
-// value centred in it, so that the outline runs round the value at every
-// font size. Where curves end close together and the outline would reach
-// into an earlier label's value (or the value into an earlier outline), the
-// label moves up, down, right or left the least distance that clears every
-// earlier one; where none within a few label sizes does, it keeps its place.
-HardnessLabel place_hardness_label(double px, double py, Size extent, const std::vector<HardnessLabel>& earlier)
+// ellipse from (px - w/2 - 5, py) to (px + w/2 + 5, py + 1.5h + 2) with the
+// value centred in it, so that the ellipse runs round the value at every
+// font size; curves that end close together move their labels apart
+// (clear_place).
+PlacedLabel place_hardness_label(double px, double py, Size extent, const std::vector<PlacedLabel>& earlier)
 {
     const int w = extent.cx;
     const int h = extent.cy;
-    HardnessLabel at;
+    PlacedLabel at;
     at.ellipse = Rect{trunc_px(px - 0.5 * w - 5), trunc_px(py), trunc_px(px + 0.5 * w + 5), trunc_px(py + 1.5 * h + 2)};
     const int left = trunc_px(px - w / 2 - 1);
     const int right = trunc_px(px + w / 2 + 1);
     const int x = left + (right - left - w) / 2;
     const int y = at.ellipse.top + (at.ellipse.height() - h) / 2;
     at.text = Rect{x, y, x + w, y + h};
-    const auto shifted = [](const Rect& r, int dx, int dy) {
-        return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-    };
-    const int reach = 3 * (w + h) + 20;
-    for (int d = 0; d <= reach; ++d) {
-        for (const auto& [dx, dy] : {std::pair{0, -d}, std::pair{0, d}, std::pair{d, 0}, std::pair{-d, 0}}) {
-            const HardnessLabel candidate{shifted(at.ellipse, dx, dy), shifted(at.text, dx, dy)};
-            if (clear_of(candidate, earlier)) return candidate;
-        }
-    }
-    return at;
+    return clear_place(at, earlier);
 }
 
 } // namespace
@@ -194,7 +201,7 @@ void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Re
     std::vector<double> xs;
     std::vector<double> ys;
     std::optional<Rgb> last_label_colour;
-    std::vector<HardnessLabel> labels;
+    std::vector<PlacedLabel> labels;
     dc.save();
     std::size_t p = curve_set_header;
     CurveRecord r;
@@ -208,7 +215,7 @@ void draw_curve_set(Canvas& dc, std::span<const double> curves, WorldBox box, Re
         if (!(r.label > 0)) continue;
         const std::string text = cformat("%g", r.label);
         const Size extent = dc.text_extent(text);
-        const HardnessLabel label = place_hardness_label(map.x(xs.back()), map.y(ys.back()), extent, labels);
+        const PlacedLabel label = place_hardness_label(map.x(xs.back()), map.y(ys.back()), extent, labels);
         labels.push_back(label);
         dc.set_background_mode(BackgroundMode::transparent);
         // An arc whose two rays point the same way draws the whole outline.
@@ -244,11 +251,11 @@ std::vector<KeepClear> draw_cct_labels(Canvas& dc, int client_height, std::span<
     const bool colour = colour_mode != 0;
     const Rgb black{0, 0, 0};
     const std::size_t count = records.size();
-    std::vector<KeepClear> drawn;
+    std::vector<PlacedLabel> placed;
     const auto text_at = [&](int x, int y, const std::string& text) {
         dc.text_out(x, y, text);
         const Size e = dc.text_extent(text);
-        drawn.push_back(KeepClear{Rect{x, y, x + e.cx, y + e.cy}});
+        placed.push_back(PlacedLabel{Rect{}, Rect{x, y, x + e.cx, y + e.cy}});
     };
     dc.save();
 
@@ -285,13 +292,22 @@ std::vector<KeepClear> draw_cct_labels(Canvas& dc, int client_height, std::span<
                 cformat("%s = %3.0lf", records[i].text.c_str(), records[i].y));
     }
 
+    // Each text centred in its ellipse at the record's point; a label whose
+    // ellipse would reach into a text drawn before it (or whose text would
+    // lie in an earlier ellipse) moves the least distance that clears them.
     auto circled = [&](const LabelRecord& r, int w, int h) {
         const double px = map.x(r.x);
         const double py = map.y(r.y);
-        const Rect e{trunc_px(px - 0.7 * w), trunc_px(py - 0.7 * h), trunc_px(px + 0.7 * w), trunc_px(py + 0.7 * h)};
-        dc.ellipse(e.left, e.top, e.right, e.bottom);
-        drawn.push_back(KeepClear{e, true});
-        text_at(trunc_px(px - w / 2), trunc_px(py - h / 2), r.text);
+        const int x = trunc_px(px - w / 2);
+        const int y = trunc_px(py - h / 2);
+        const Size own = dc.text_extent(r.text);
+        const PlacedLabel at = clear_place(PlacedLabel{Rect{trunc_px(px - 0.7 * w), trunc_px(py - 0.7 * h),
+                                                            trunc_px(px + 0.7 * w), trunc_px(py + 0.7 * h)},
+                                                       Rect{x, y, x + own.cx, y + own.cy}},
+                                           placed);
+        dc.ellipse(at.ellipse.left, at.ellipse.top, at.ellipse.right, at.ellipse.bottom);
+        text_at(at.text.left, at.text.top, r.text);
+        placed.back().ellipse = at.ellipse;
     };
 
     std::size_t next = 11;
@@ -302,22 +318,32 @@ std::vector<KeepClear> draw_cct_labels(Canvas& dc, int client_height, std::span<
         circled(records[next], e.cx, e.cy);
     }
 
-    // Groups B and C share the extent of the first record after group A.
+    // Groups B and C share the extent of the first record after group A; a
+    // member wider than that (a first member of one digit, then "12") takes
+    // its own width, so that its ellipse runs round it.
     Size shared{};
     if (next < count) shared = dc.text_extent(records[next].text, true);
+    const auto shared_or_wider = [&](const LabelRecord& r) {
+        circled(r, std::max(shared.cx, dc.text_extent(r.text, true).cx), shared.cy);
+    };
     const Rgb b_colour = colour ? Rgb{127, 0, 0} : black;
     dc.select_pen(Pen{PenStyle::solid, 1, b_colour});
     dc.set_text_color(b_colour);
-    for (std::size_t i = 0; i < group_b && next < count; ++i, ++next) circled(records[next], shared.cx, shared.cy);
+    for (std::size_t i = 0; i < group_b && next < count; ++i, ++next) shared_or_wider(records[next]);
 
     const Rgb c_colour = colour ? Rgb{0, 127, 255} : black;
     dc.select_pen(Pen{PenStyle::solid, 1, c_colour});
     dc.set_text_color(c_colour);
-    for (std::size_t i = 0; i < group_c && next < count; ++i, ++next) circled(records[next], shared.cx, shared.cy);
+    for (std::size_t i = 0; i < group_c && next < count; ++i, ++next) shared_or_wider(records[next]);
 
     const Rgb last_text_colour = dc.text_color();
     dc.restore();
     dc.select_font(font);
     dc.set_text_color(last_text_colour);
+    std::vector<KeepClear> drawn;
+    for (const PlacedLabel& p : placed) {
+        drawn.push_back(KeepClear{p.text});
+        if (p.ellipse.width() > 0) drawn.push_back(KeepClear{p.ellipse, true});
+    }
     return drawn;
 }

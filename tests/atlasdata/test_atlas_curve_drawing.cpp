@@ -194,13 +194,32 @@ TEST(CctLabels, TextsLinesAndCircledGroups)
 
     // Circled groups: A measured one by one, B and C with the first B text.
     ASSERT_EQ(dc.shapes.size(), 5u);
-    const Size e30 = dc.text_extent("30");
-    EXPECT_EQ(dc.shapes[1].box, (Rect{static_cast<int>(250 - 0.7 * e30.cx), static_cast<int>(280 - 0.7 * e30.cy),
-                                      static_cast<int>(250 + 0.7 * e30.cx), static_cast<int>(280 + 0.7 * e30.cy)}));
+    const Size e5 = dc.text_extent("5");
+    EXPECT_EQ(dc.shapes[0].box,
+              (Rect{static_cast<int>(200 - 0.7 * e5.cx), static_cast<int>(275 - 0.7 * e5.cy),
+                    static_cast<int>(200 + 0.7 * e5.cx), static_cast<int>(275 + 0.7 * e5.cy)}));
+    const auto* t5 = dc.find_text("5");
+    EXPECT_EQ(t5->x, 200 - e5.cx / 2);
+    EXPECT_EQ(t5->y, 275 - e5.cy / 2);
     EXPECT_EQ(dc.shapes[1].pen.color, (Rgb{255, 0, 0}));
+    // "30" at (250, 280): its ellipse from row 266 would reach into the cell
+    // of "P" above it (rows 250..270), so it goes down the least distance
+    // that clears it, ellipse and text together.
+    const Size e30 = dc.text_extent("30");
+    const Rect at_30{static_cast<int>(250 - 0.7 * e30.cx), static_cast<int>(280 - 0.7 * e30.cy),
+                     static_cast<int>(250 + 0.7 * e30.cx), static_cast<int>(280 + 0.7 * e30.cy)};
+    const auto* p = dc.find_text("P");
+    const Rect p_cell{p->x, p->y, p->x + dc.text_extent("P").cx, p->y + dc.text_extent("P").cy};
+    ASSERT_TRUE(ellipse_meets_rect(at_30, p_cell));
+    const int down = dc.shapes[1].box.top - at_30.top;
+    EXPECT_GT(down, 0);
+    EXPECT_EQ(dc.shapes[1].box, (Rect{at_30.left, at_30.top + down, at_30.right, at_30.bottom + down}));
+    EXPECT_FALSE(ellipse_meets_rect(dc.shapes[1].box, p_cell));
+    EXPECT_TRUE(
+        ellipse_meets_rect(Rect{at_30.left, at_30.top + down - 1, at_30.right, at_30.bottom + down - 1}, p_cell));
     const auto* t30 = dc.find_text("30");
     EXPECT_EQ(t30->x, 250 - e30.cx / 2);
-    EXPECT_EQ(t30->y, 280 - e30.cy / 2);
+    EXPECT_EQ(t30->y, 280 - e30.cy / 2 + down);
     EXPECT_EQ(t30->color, (Rgb{255, 127, 0}));
     const Size shared = dc.text_extent("100", true);
     const auto* t9 = dc.find_text("9");
@@ -231,6 +250,29 @@ TEST(CctLabels, TextsLinesAndCircledGroups)
                                [&](const KeepClear& k) { return k.ellipse && k.box == shape.box; }),
                   drawn.end());
     }
+}
+
+// Groups B and C take the extent of group B's first text; where that is one
+// digit, a member of three digits takes its own width, so that its ellipse
+// runs round it and it stands in the middle.
+TEST(CctLabels, AMemberWiderThanTheSharedExtentTakesItsOwnWidth)
+{
+    RecordingCanvas dc;
+    std::vector<LabelRecord> records = cct_labels();
+    records[13] = {"3", 4, 450};   // group B's first (and only) member
+    records[14] = {"120", 1, 300};   // group C's first, at (150, 450)
+    draw_cct_labels(dc, 700, records, box, rect);
+    ASSERT_EQ(dc.shapes.size(), 5u);
+    const Size shared = dc.text_extent("3", true);
+    const Size wide = dc.text_extent("120", true);
+    ASSERT_GT(wide.cx, shared.cx);
+    EXPECT_EQ(dc.shapes[3].box,
+              (Rect{static_cast<int>(150 - 0.7 * wide.cx), static_cast<int>(450 - 0.7 * shared.cy),
+                    static_cast<int>(150 + 0.7 * wide.cx), static_cast<int>(450 + 0.7 * shared.cy)}));
+    EXPECT_EQ(dc.find_text("120")->x, 150 - wide.cx / 2);
+    // The narrower member keeps the shared extent.
+    const auto* t9 = dc.find_text("9");
+    EXPECT_EQ(t9->x, 200 - shared.cx / 2);
 }
 
 TEST(CctLabels, BlackAndWhiteKeepsTheRedEllipses)

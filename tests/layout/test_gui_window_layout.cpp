@@ -241,6 +241,17 @@ std::vector<Family> families()
     out.push_back(atlas_family("seyffarth_properties_diagram", no_scheme, seyffarth_properties_diagram_window,
                                nullptr, sey, false));
     out.push_back(atlas_family("seyffarth_cct_diagram", no_scheme, seyffarth_cct_diagram_window, nullptr, sey, true));
+    // CCT labels of two other sample steels: 20MnMoNi4-5's second and third
+    // circled groups begin with a one-digit text and go on with wider ones;
+    // S235JR's circled "54" stands by the label "B".
+    SteelChoice (*const sey_20mn)() = [] { return sample_seyffarth_steel("20MnMoNi45.sp2", 3); };
+    SteelChoice (*const sey_s235)() = [] { return sample_seyffarth_steel("S235JR.sp0", 1); };
+    out.push_back(atlas_family("seyffarth_cct_at_point_20mnmoni45", point_schemes, seyffarth_cct_at_point_window,
+                               property_start, sey_20mn, true));
+    out.push_back(atlas_family("seyffarth_cct_diagram_20mnmoni45", no_scheme, seyffarth_cct_diagram_window, nullptr,
+                               sey_20mn, true));
+    out.push_back(
+        atlas_family("seyffarth_cct_diagram_s235jr", no_scheme, seyffarth_cct_diagram_window, nullptr, sey_s235, true));
 
     // The Shorshorov atlas.
     SteelChoice (*const sho)() = sample_shorshorov_steel;
