@@ -213,6 +213,19 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
         if (table.bottom > table.top) title_y = std::max(title_y, table.bottom + w);
     }
 
+    // The turned axis title stands three of its lines left of the plot; where
+    // the axis labels reach that far (a narrow range labelled with five or
+    // six digits), it moves left the least distance that clears them, never
+    // past the window's left edge.
+    int title_x = plot.left - 3 * Ht;
+    {
+        MeasuringCanvas m(dc);
+        haz_font(m, base);
+        draw_y_axis(m, plot.left, plot.bottom, plot.top, ymax, ymin, ticks_within(yticks, ny, ymin, ymax), 6, yticks);
+        const Rect labels = m.reach();
+        if (labels.right > labels.left) title_x = std::max(client.left, std::min(title_x, labels.left - Ht));
+    }
+
     auto draw_profile = [&] {
         dc.select_pen(Pen{PenStyle::dot, 1, {127, 127, 127}});
         dc.rectangle(plot.left, plot.top, plot.right, plot.bottom);
@@ -225,7 +238,7 @@ void seyffarth_haz_profile_window(const double* params, int steps, Window* windo
         dc.select_pen(style.axis_pen);
         draw_y_axis(dc, plot.left, plot.bottom, plot.top, ymax, ymin, ticks_within(yticks, ny, ymin, ymax), 6, yticks);
         haz_font(dc, axis_height, 900);
-        dc.text_out(plot.left - 3 * Ht, title_y, style.axis_title);
+        dc.text_out(title_x, title_y, style.axis_title);
         const std::string xt = "ЗТВ, см";
         haz_font(dc, axis_height);
         const int w = dc.text_extent(xt).cx;

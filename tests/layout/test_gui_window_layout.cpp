@@ -252,6 +252,12 @@ std::vector<Family> families()
                                sey_20mn, true));
     out.push_back(
         atlas_family("seyffarth_cct_diagram_s235jr", no_scheme, seyffarth_cct_diagram_window, nullptr, sey_s235, true));
+    // C22E's elongation and toughness vary little across the zone, so the
+    // HAZ profile's axis labels run to five or six digits.
+    SteelChoice (*const sey_c22e)() = [] { return sample_seyffarth_steel("C22E.sp2", 3); };
+    for (int property : {4, 6})
+        out.push_back(atlas_family("seyffarth_haz_profile_" + std::to_string(property) + "_c22e", point_schemes,
+                                   seyffarth_haz_profile_window, properties_start, sey_c22e, false, property));
 
     // The Shorshorov atlas.
     SteelChoice (*const sho)() = sample_shorshorov_steel;
