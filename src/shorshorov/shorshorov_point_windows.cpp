@@ -105,6 +105,10 @@ PointLayout lay_out_point_window(Canvas& dc, Rect client, int H, int c0, const S
 {
     PointLayout lay;
     lay.plot = Rect{client.left + 5 * c0, client.top + 7 * c0, client.right - 7 * c0, client.bottom - 13 * c0};
+    // The legend right of the plot is in font H, which grows faster than c0
+    // (on paper): the plot's right side moves left the least distance that
+    // keeps the labels and their sample lines inside the client.
+    lay.plot.right = std::min(lay.plot.right, client.right - shorshorov_structure_legend_room(dc, H, 0));
     int c = 0, w = 0, steel_bottom = 0;
     {
         MeasuringCanvas m(dc);

@@ -32,6 +32,17 @@ inline std::string write_steel_file(const std::string& name, const std::string& 
     return path.string();
 }
 
+// A canvas of a w x h screen client, or of an A4 page (w x h millimetres at
+// 300 dpi) as the printer reports it.
+inline RecordingCanvas surface_canvas(int w, int h, bool page = false)
+{
+    if (page) return RecordingCanvas::printer_page(w, h, 300);
+    DeviceCaps caps = RecordingCanvas::default_caps();
+    caps.horz_res = w;
+    caps.vert_res = h;
+    return RecordingCanvas(caps);
+}
+
 inline void render_shorshorov_window(ShorshorovWindowRoutine routine, const double* params, int selector,
                                      const SteelChoice& steel, const std::string& name)
 {

@@ -101,10 +101,7 @@ TEST(ShorshorovMicrograph, NoTextStandsOnTheTile)
             ASSERT_TRUE(load_shorshorov_table(steel.file_name, table, read)) << file;
             const int k = shorshorov_micrograph_tile(table.file.thresholds,
                                                      shorshorov_cooling_rate(0.5, 0.5, 850.0, 500.0).rate);
-            DeviceCaps caps = RecordingCanvas::default_caps();
-            caps.horz_res = w;
-            caps.vert_res = h;
-            RecordingCanvas dc(caps);
+            RecordingCanvas dc = surface_canvas(w, h);
             dc.set_background_mode(BackgroundMode::transparent);
             shorshorov_micrograph_window(property_defaults, 50, nullptr, dc, 0, steel, 0);
             ASSERT_EQ(dc.pictures.size(), 1u) << file;

@@ -100,10 +100,7 @@ TEST(ShorshorovTitleBlock, EachLineStandsUnderTheInkOfTheLineAbove)
         for (const Case& c : cases) {
             reset_program_state();
             set_language(c.language);
-            DeviceCaps caps = RecordingCanvas::default_caps();
-            caps.horz_res = w;
-            caps.vert_res = h;
-            RecordingCanvas dc = page ? RecordingCanvas::printer_page(w, h, 300) : RecordingCanvas(caps);
+            RecordingCanvas dc = surface_canvas(w, h, page);
             shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
             int above = -(1 << 20);
             for (const char* line : c.lines) {
@@ -117,6 +114,40 @@ TEST(ShorshorovTitleBlock, EachLineStandsUnderTheInkOfTheLineAbove)
             }
         }
     set_language(Language::english);
+}
+
+// The legend right of the plot is in font H; the plot's right side is 7 c0
+// in from the client's, c0 the entry font's line, which grows slower than H
+// (maximized, on paper). Each label ends inside the client and its sample
+// line runs rightwards from 7/5 of the label's width right of the plot (or
+// is a point there), never back across the label.
+TEST(ShorshorovStructureAtPoint, LegendLabelsAndSampleLinesStayInsideTheClient)
+{
+    for (const auto& [w, h, page] : {std::tuple{1024, 768, false}, std::tuple{1280, 1000, false},
+                                     std::tuple{210, 297, true}, std::tuple{297, 210, true}}) {
+        reset_program_state();
+        RecordingCanvas dc = surface_canvas(w, h, page);
+        shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
+        ASSERT_FALSE(dc.shapes.empty());
+        const Rect client = dc.shapes.front().box;   // the frame, drawn first
+        const std::pair<const char*, Rgb> legends[] = {
+            {"M, %", Rgb{0, 200, 0}}, {"P+B, %", Rgb{255, 0, 255}}, {"F, %", Rgb{255, 127, 127}}};
+        for (const auto& [legend, colour] : legends) {
+            const auto* label = find_text(dc, legend);
+            ASSERT_NE(label, nullptr) << legend;
+            const Rect cell = text_cell(*label);
+            EXPECT_LE(cell.right, client.right) << w << "x" << h << " " << legend;
+            int samples = 0;
+            for (const auto& l : dc.lines) {
+                if (!(l.pen.color == colour) || l.from.y != l.to.y || l.from.x < cell.left) continue;
+                ++samples;
+                EXPECT_GE(l.from.x, cell.right) << w << "x" << h << " " << legend;
+                EXPECT_GE(l.to.x, l.from.x) << w << "x" << h << " " << legend;
+                EXPECT_LE(l.to.x, client.right) << w << "x" << h << " " << legend;
+            }
+            EXPECT_EQ(samples, 2) << w << "x" << h << " " << legend;
+        }
+    }
 }
 
 TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
@@ -348,10 +379,7 @@ TEST(ShorshorovHazProfile, SteelLinesAndCompositionStandUnderTheTitle)
     const double record[4] = {0.5, 0.5, 850.0, 500.0};
     for (const auto& [w, h] : {std::pair{992, 693}, std::pair{1024, 768}, std::pair{1280, 1000}}) {
         reset_program_state();
-        DeviceCaps caps = RecordingCanvas::default_caps();
-        caps.horz_res = w;
-        caps.vert_res = h;
-        RecordingCanvas dc(caps);
+        RecordingCanvas dc = surface_canvas(w, h);
         shorshorov_haz_profile_window(record, 50, nullptr, dc, 1, sample_shorshorov_steel(), 0);
         const RecordingCanvas::TextCall* title = nullptr;
         for (const auto& t : dc.texts)
