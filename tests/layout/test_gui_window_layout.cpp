@@ -5,11 +5,11 @@
 // table rule or a label's ellipse, except the cases kept below, where the
 // window's own coordinates put two things in one place.
 //
-// Where a family is strict (the temperature and steel-model windows at every
-// surface: the default window, 1024 x 768, maximized, the A4 page both ways
-// round; the Seyffarth and Shorshorov windows where they cover no ink), it
-// is drawn there in every run, and nothing passes but texts that only touch:
-// a kept case that takes a finding where ink is covered is a failure.
+// Every family is strict at every surface (the default window, 1024 x 768,
+// maximized, the A4 page both ways round; the digitizer's view in its
+// dialog): it is drawn there in every run, and nothing passes but texts that
+// only touch: a kept case that takes a finding where ink is covered is a
+// failure.
 //
 // English and Russian pictures of every family (all schemes for the
 // temperature windows, the start scheme or the first one served for the
@@ -119,8 +119,10 @@ struct Family {
     std::function<void(int scheme, Canvas& scratch)> compute;   // on a canvas of the surface
     const Rect* frame = nullptr;   // what the drawing must keep inside, if not the surface
     // Where no finding passes but texts that only touch, kept case or not
-    // (a regex over the surfaces' names; empty: nowhere).
-    std::string strict_surfaces = {};
+    // (a regex over the surfaces' names; empty: nowhere). Every family is
+    // strict wherever it is drawn; a new family that is not yet clean names
+    // the surfaces where it is.
+    std::string strict_surfaces = ".*";
     bool strict_at(const Surface& s) const
     {
         return !strict_surfaces.empty() && std::regex_match(s.name, std::regex(strict_surfaces));
@@ -299,24 +301,9 @@ std::vector<Family> families()
                          dialog_client = draw_digitized_diagram(dc, folder);
                      }, {}};
     digitizer.frame = &dialog_client;
+    digitizer.strict_surfaces = "screen1024";   // the dialog keeps its size whatever the window's
     out.push_back(digitizer);
 
-    const std::regex temperature("thermal_cycle|cooling_rate|isotherms_.*");
-    const std::regex steel_model("kasatkin_.*|ion_.*");
-    // The Seyffarth windows cover no ink at any surface.
-    const std::pair<std::regex, const char*> atlas_strict[] = {
-        {std::regex("seyffarth_.*"), ".*"},
-        // The Shorshorov windows, each where it covers no ink.
-        {std::regex("shorshorov_(structure_at_point|micrograph|haz_profile_.*|(structure|properties)_vs_.*)"
-                    "(_15khsnd)?"),
-         ".*"},
-    };
-    for (Family& f : out) {
-        if (std::regex_match(f.name, temperature)) f.strict_surfaces = ".*";
-        if (std::regex_match(f.name, steel_model)) f.strict_surfaces = ".*";
-        for (const auto& [names, where] : atlas_strict)
-            if (std::regex_match(f.name, names)) f.strict_surfaces = where;
-    }
     return out;
 }
 
