@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -217,6 +218,11 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
     // Abscissa: logarithmic ticks.
     shorshorov_font(dc, H);
     dc.set_text_color(black);
+    // In a narrow window the last decade's labels crowd: "400" against "600"
+    // reads as one number. A label that would start within a space of the
+    // one before is left out; its tick and grid line stay.
+    const int label_gap = dc.text_extent(" ").cx;
+    int labels_end = std::numeric_limits<int>::min() / 2;
     for (double t : shorshorov_rate_ticks) {
         const int x = px(std::log(t));
         dc.select_pen(Pen{PenStyle::dot, 1, Rgb{199, 199, 199}});
@@ -227,7 +233,9 @@ void shorshorov_structure_at_point_window(const double* params, int, Window* win
         dc.line_to(x, plot.bottom + 6);
         const std::string label = cformat("%g", t);
         const Size e = dc.text_extent(label);
+        if (x - e.cx / 2 < labels_end + label_gap) continue;
         dc.text_out(x - e.cx / 2, plot.bottom + static_cast<int>(0.5 * e.cy), label);
+        labels_end = x - e.cx / 2 + e.cx;
     }
     dc.select_pen(Pen{PenStyle::dot, 1, Rgb{199, 199, 199}});
     for (double v : pct) {

@@ -150,6 +150,35 @@ TEST(ShorshorovStructureAtPoint, LegendLabelsAndSampleLinesStayInsideTheClient)
     }
 }
 
+// The rate axis's labels, 0.1 to 600 on a logarithmic scale, crowd in the
+// last decade of a narrow window: each label drawn starts at least a space
+// after the one before ("400600" would read as one number), and at the
+// default window every label is there.
+TEST(ShorshorovStructureAtPoint, RateLabelsNeverRunTogether)
+{
+    for (const auto& [w, h, all] : {std::tuple{992, 693, true}, std::tuple{792, 674, false},
+                                    std::tuple{600, 500, false}}) {
+        reset_program_state();
+        RecordingCanvas dc = surface_canvas(w, h);
+        shorshorov_structure_at_point_window(property_defaults, 50, nullptr, dc, 0, sample_shorshorov_steel(), 0);
+        const RecordingCanvas::TextCall* first = nullptr;   // the axis's "0.1", under the composition's
+        for (const auto& text : dc.texts)
+            if (text.text == "0.1" && (first == nullptr || text.y > first->y)) first = &text;
+        ASSERT_NE(first, nullptr) << w;
+        std::vector<const RecordingCanvas::TextCall*> labels;   // the axis row, left to right
+        for (double t : shorshorov_rate_ticks)
+            for (const auto& text : dc.texts)
+                if (text.text == cformat("%g", t) && text.y == first->y) labels.push_back(&text);
+        ASSERT_GE(labels.size(), 2u) << w;
+        if (all) {
+            EXPECT_EQ(labels.size(), shorshorov_rate_ticks.size()) << w;
+        }
+        for (std::size_t k = 1; k < labels.size(); ++k)
+            EXPECT_GE(text_cell(*labels[k]).left, text_cell(*labels[k - 1]).right + 3)
+                << w << "x" << h << ": " << labels[k - 1]->text << " / " << labels[k]->text;
+    }
+}
+
 TEST(ShorshorovWindows, MissingSteelFileIsNamedAndNothingIsDrawn)
 {
     reset_program_state();
