@@ -207,11 +207,11 @@ XTitleRows x_title_rows(Canvas& dc, RegimeSweep kind, const StructureLayout& lay
     const int H12 = mul(1.2, H);
     steel_font(dc, H12);
     const int cell = dc.text_extent(xt).cy;
-    const int spec = static_cast<int>(layout.x_title_row * cell);
-    r.title = std::max(spec, h / 2 + h);   // the labels stand h / 2 under the plot, in font H
+    const int layout_row = static_cast<int>(layout.x_title_row * cell);
+    r.title = std::max(layout_row, h / 2 + h);   // the labels stand h / 2 under the plot, in font H
     r.height = row_under(dc, 0, xt);
     if (!layout.x_title_on_plot) return r;
-    r.zero = static_cast<int>(0.95 * cell) + (r.title - spec);
+    r.zero = static_cast<int>(0.95 * cell) + (r.title - layout_row);
     const int zero_x = static_cast<int>(1.4 * dc.text_extent("С").cx);
     const std::vector<Rect> title_ink = text_glyph_boxes(dc.selected_font(), xt);
     steel_font(dc, 3 * H / 5);
