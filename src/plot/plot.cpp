@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -112,6 +113,14 @@ void draw_y_axis(Canvas& dc, int x, int bottom, int top, double y_max, double y_
     line(dc, x, bottom, x, top);
     if (const auto scale = axis_scale(bottom, top, y_max, y_min)) {
         const std::size_t count = std::min(n >= 0 ? static_cast<std::size_t>(n) + 1 : 0, ticks.size());
+        // On a short axis (a small window) the labels crowd: a label whose ink
+        // would reach the cell of one already drawn, or whose cell would reach
+        // that one's ink, is left out and its tick kept, so no number stands
+        // on another or is blanked by its cell.
+        struct Rows {
+            int cell_top, cell_bottom, ink_top, ink_bottom;
+        };
+        std::vector<Rows> drawn;
         for (std::size_t i = 0; i < count; ++i) {
             const double t = ticks[i];
             const auto py = to_pixel(top + (y_max - t) * *scale);
@@ -119,8 +128,21 @@ void draw_y_axis(Canvas& dc, int x, int bottom, int top, double y_max, double y_
             line(dc, x - tick, *py, x, *py);
             const std::string label = cformat("%lg", t);
             const Size size = dc.text_extent(label, true);
-            if (const auto ly = to_pixel(top + (y_max - t) * *scale - size.cy / 2))
-                dc.text_out(x - size.cx, *ly, label);
+            const auto ly = to_pixel(top + (y_max - t) * *scale - size.cy / 2);
+            if (!ly) continue;
+            Rows rows{*ly, *ly + size.cy, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+            for (const Rect& g : text_glyph_boxes(dc.selected_font(), label)) {
+                rows.ink_top = std::min(rows.ink_top, *ly + g.top);
+                rows.ink_bottom = std::max(rows.ink_bottom, *ly + g.bottom);
+            }
+            const bool upright = dc.selected_font().escapement % 3600 == 0;   // turned labels keep their places
+            const bool crowded = upright && std::any_of(drawn.begin(), drawn.end(), [&](const Rows& d) {
+                return (rows.ink_top < d.cell_bottom && d.cell_top < rows.ink_bottom) ||
+                       (d.ink_top < rows.cell_bottom && rows.cell_top < d.ink_bottom);
+            });
+            if (crowded) continue;
+            dc.text_out(x - size.cx, *ly, label);
+            drawn.push_back(rows);
         }
     }
     line(dc, x - tick, top, x, top);

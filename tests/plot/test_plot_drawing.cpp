@@ -99,6 +99,44 @@ TEST(YAxis, LabelsEndOnTheAxisCentredOnTheirTicks)
     EXPECT_EQ(dc.texts[3].y, 250 - 12);
 }
 
+// A short axis (a small window): 0 .. 700 in steps of 50 over 150 px puts
+// the labels of font 24 about 11 px apart. Every tick is drawn; a label whose
+// ink would meet the cell of one drawn before is left out, so no two drawn
+// labels' cells hold each other's ink, and 0 and every second label stay.
+TEST(YAxis, CrowdedLabelsAreThinnedAndTheirTicksKept)
+{
+    RecordingCanvas dc;
+    dc.select_font(times24());
+    std::vector<double> ticks;
+    for (int v = 0; v <= 700; v += 50) ticks.push_back(v);
+    draw_y_axis(dc, 100, 250, 100, 700, 0, static_cast<int>(ticks.size()) - 1, 5, ticks);
+    EXPECT_EQ(dc.lines.size(), 1u + ticks.size() + 2u);
+    ASSERT_GE(dc.texts.size(), 2u);
+    EXPECT_LT(dc.texts.size(), ticks.size());
+    EXPECT_EQ(dc.texts.front().text, "0");
+    const auto rows = [](const RecordingCanvas::TextCall& t) {
+        int top = std::numeric_limits<int>::max(), bottom = std::numeric_limits<int>::min();
+        for (const Rect& g : text_glyph_boxes(t.font, t.text)) {
+            top = std::min(top, t.y + g.top);
+            bottom = std::max(bottom, t.y + g.bottom);
+        }
+        return std::pair{top, bottom};
+    };
+    const int cell = measure_text(times24(), "0").cy;
+    for (std::size_t i = 0; i < dc.texts.size(); ++i)
+        for (std::size_t j = 0; j < dc.texts.size(); ++j) {
+            if (i == j) continue;
+            const auto [ink_top, ink_bottom] = rows(dc.texts[i]);
+            EXPECT_FALSE(ink_top < dc.texts[j].y + cell && dc.texts[j].y < ink_bottom)
+                << dc.texts[i].text << " in the cell of " << dc.texts[j].text;
+        }
+    // A tall axis keeps every label (the windows' usual sizes).
+    RecordingCanvas tall;
+    tall.select_font(times24());
+    draw_y_axis(tall, 100, 800, 100, 700, 0, static_cast<int>(ticks.size()) - 1, 5, ticks);
+    EXPECT_EQ(tall.texts.size(), ticks.size());
+}
+
 TEST(YAxis, AccumulatedZeroIsLabelledAsASingleZero)
 {
     int n = 7;
