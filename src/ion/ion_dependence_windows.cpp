@@ -2,6 +2,7 @@
 // versus the welding regime: energy input, preheat and plate thickness.
 #include "ion_windows.h"
 
+#include "measuring_canvas.h"
 #include "numfmt.h"
 #include "regime_sweep.h"
 #include "steel_window_sweep.h"
@@ -545,6 +546,42 @@ void draw_model_curves(Canvas& dc, const IonRegimeLayout& layout, const Units& u
     if (layout.share_axis == After::martensite) x_axis_line(dc, u, x, black);
 }
 
+// The title's two lines: the second at its row, or under the first's ink
+// where a large font brings that lower; the font of the title stays selected.
+struct TitleRows {
+    int first, second, second_cell_bottom;
+};
+
+TitleRows regime_title_rows(Canvas& dc, const IonRegimeLayout& layout, const Units& u)
+{
+    steel_font(dc, mul(1.3, u.H));
+    TitleRows r;
+    r.first = u.client.top + in_units(u, 0.3, layout.title_unit);
+    r.second = std::max(u.client.top + in_units(u, layout.title_row_2, layout.title_unit),
+                        row_under(dc, r.first, pick(*layout.title_1)));
+    r.second_cell_bottom = r.second + dc.text_extent(pick(*layout.title_2)).cy;
+    return r;
+}
+
+const Text5* regime_x_title(const IonRegimeLayout& layout)
+{
+    if (layout.x_title) return layout.x_title;
+    return current_model.thickness && current_model.thickness() > 0 ? &energy_axis_area : &energy_axis_length;
+}
+
+// How far the lines under the x title move down: by the x title's ink below
+// its cell and by the note of the points left out under it.
+int regime_lines_shift(Canvas& dc, const IonRegimeLayout& layout, const Units& u, const SweepGaps& gaps)
+{
+    MeasuringCanvas m(dc);
+    const std::string x_title = pick(*regime_x_title(layout));
+    const int x_font = font_of(u, layout.x_title_font);
+    const int x_title_y = u.plot.bottom + in_units(u, layout.x_title_row, layout.x_title_font);
+    const int cell_bottom = x_title_y + steel_extent(m, "Wg", x_font).cy;
+    const int title_bottom = std::max(cell_bottom, row_under(m, x_title_y, x_title));
+    return steel_sweep_note_under(m, gaps, u.client, u.H, title_bottom) - cell_bottom;
+}
+
 // Titles, the x title with the note of the points left out under it, the
 // model line (the summary of the regime of the last sweep point) and the
 // point line; the lines under the note move down by its height.
@@ -552,18 +589,12 @@ void draw_regime_texts(Canvas& dc, const IonRegimeLayout& layout, const Units& u
                        const SweepGaps& gaps)
 {
     const SteelSummary summary = steel_summary();
-    steel_font(dc, mul(1.3, u.H));
+    const TitleRows rows = regime_title_rows(dc, layout, u);
     const int title_x = u.client.left + in_units(u, layout.title_column, layout.title_unit);
-    const int title_y = u.client.top + in_units(u, 0.3, layout.title_unit);
-    text_at(dc, title_x, title_y, pick(*layout.title_1), dark_red);
-    text_at(dc, title_x,
-            std::max(u.client.top + in_units(u, layout.title_row_2, layout.title_unit),
-                     row_under(dc, title_y, pick(*layout.title_1))),
-            pick(*layout.title_2), dark_red);
+    text_at(dc, title_x, rows.first, pick(*layout.title_1), dark_red);
+    text_at(dc, title_x, rows.second, pick(*layout.title_2), dark_red);
 
-    const Text5* x_title = layout.x_title;
-    if (!x_title)
-        x_title = current_model.thickness && current_model.thickness() > 0 ? &energy_axis_area : &energy_axis_length;
+    const Text5* x_title = regime_x_title(layout);
     const int x_font = font_of(u, layout.x_title_font);
     const int x_title_y = u.plot.bottom + in_units(u, layout.x_title_row, layout.x_title_font);
     centred_text(dc, u, pick(*x_title), x_font, x_title_y, layout.x_title_colour);
@@ -591,9 +622,9 @@ void draw_regime_texts(Canvas& dc, const IonRegimeLayout& layout, const Units& u
 void leave_room_for_lines(Canvas& dc, const IonRegimeLayout& layout, Units& u, const SteelPoint& p,
                           const SweepGaps& gaps)
 {
-    steel_font(dc, u.H);
     const int point_y =
-        u.plot.bottom + in_units(u, layout.point_row, layout.model_font) + steel_sweep_note_room(dc, gaps, u.H);
+        u.plot.bottom + in_units(u, layout.point_row, layout.model_font) + regime_lines_shift(dc, layout, u, gaps);
+    steel_font(dc, u.H);
     const int over = row_under(dc, point_y, point_line(p.y, p.z)) - steel_panel_top(dc, u.client, u.h);
     if (over > 0) u.plot.bottom -= over;
 }
@@ -629,8 +660,11 @@ void ion_regime_window(const IonRegimeLayout& layout, const double* params, Wind
     // out, so the lines under the note keep their places.
     u.plot = plot_rect(u.client, layout.margins, u.h, steel_sweep_note_room(dc, r.gaps, u.H));
     leave_room_for_lines(dc, layout, u, p, r.gaps);
+    // The table stands under the title's cell where a short window brings
+    // the title's second line down onto its row.
+    const int table_y = std::max(u.client.top + mul(layout.table_row, u.h), regime_title_rows(dc, layout, u).second_cell_bottom);
     steel_font(dc, u.H);
-    steel.draw_composition_table(u.client.left + 10, u.client.top + mul(layout.table_row, u.h), 50, 20, dc);
+    steel.draw_composition_table(u.client.left + 10, table_y, 50, 20, dc);
     const Rgb saved_colour = dc.text_color();
     dc.set_text_color(rgb(128, 0, 0));
     const LeftColumns columns = left_columns(dc, layout, u, t);

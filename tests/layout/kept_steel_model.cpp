@@ -19,12 +19,6 @@ const std::vector<KeptWindowCase>& steel_model_cases_after_panel()
 {
     static const std::vector<KeptWindowCase> cases = {
         // Title lines.
-        {"ion_hardness_vs_thickness/.*/(en|ru|ua|fr)", "crosses",
-         "^(on thickness of a plate|от толщины пластины|від товщини пластини|de l'épaisseur de la plaque)$", "", 44,
-         52, 1, false,
-         "Ion thickness window: title line 2 in font 1.3 H = 31 at (h12, 1.4 h12) = (28, 39), cell 39..70; the "
-         "composition table at y = 2.8 h = 67: its top rule runs through the line's descenders (the German line has "
-         "none)."},
         {"kasatkin_structure_vs_chemistry", "crosses", "^(under model|по модели|по моделі|nach dem Modell|selon le modèle)",
          "", 53, 54, 1, false,
          "Kasatkin-Seyffarth structure-versus-chemistry window: the attribution line in font 1.2 H = 30 at (h'', 1.3 "
