@@ -25,6 +25,15 @@ extern PaintCallback current_paint;
 // screen.
 extern int paint_print_flag;
 
+// The canvas state a result window's routine finds, on the screen and on the
+// page alike: dark red text and, for the windows that ask for it, a
+// transparent background. The page takes the mode the shown window last
+// painted with, so what an opaque cell blanks on the screen it blanks on
+// paper, and no more.
+class Canvas;
+void prepare_window_canvas(Canvas& dc, bool transparent);
+void prepare_page_canvas(Canvas& page);
+
 // The selectors that the HAZ windows and the chemistry sweeps receive.
 extern int seyffarth_haz_property;
 extern int shorshorov_haz_property;

@@ -12,39 +12,24 @@
 #include "steel_commands.h"
 #include "temperature_windows.h"
 
-#include <algorithm>
-
-namespace {
-
-// The font a routine finds on the page: the device's default font grown as
-// the window grows from the screen onto the page's plot rectangle. Layouts
-// measured in the font as found (the Shorshorov windows' reference cell and
-// axis labels) then keep on paper the proportions they have on the screen.
-void select_page_default_font(Canvas& page)
-{
-    const Rect client = get_client_rect(main_window);
-    if (client.height() <= 0) return;
-    Rect plot;
-    get_print_plot_rect(page, plot);
-    FontRecord found = page.selected_font();
-    const long long em = font_cell_metrics(found).em;
-    found.height = -static_cast<int>(std::max(1LL, em * plot.height() / client.height()));
-    page.select_font(found);
-}
-
-} // namespace
-
 void draw_window_on_page(Canvas& dc)
 {
     constexpr int on_paper = 1;
-    select_page_default_font(dc);
+    select_page_default_font(dc, get_client_rect(main_window));
+    prepare_page_canvas(dc);
     if (current_paint == cycle_routine_on_paint) {
         if (current_model.cycle_routine == nullptr || current_parameters == nullptr) return;
+        // The computing pass leaves its canvas state behind; the drawing pass
+        // starts from the window's own, as on the screen.
+        dc.save();
         current_model.cycle_routine(current_parameters, 50, main_window, dc, 0, on_paper);
+        dc.restore();
         current_model.cycle_routine(current_parameters, 50, main_window, dc, 1, on_paper);
     } else if (current_paint == isotherm_window_on_paint) {
         if (current_isotherm_record == nullptr) return;
+        dc.save();
         isotherm_window(current_isotherm_record, 40, main_window, dc, 0, on_paper);
+        dc.restore();
         isotherm_window(current_isotherm_record, 40, main_window, dc, 1, on_paper);
     } else if (current_paint == cooling_rate_window_on_paint) {
         if (current_parameters == nullptr) return;

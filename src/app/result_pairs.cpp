@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr Rgb window_text_colour{128, 0, 0};
 
 // Runs the routine on a canvas of the window, for drawing at once.
 template <typename Call>
@@ -21,8 +20,7 @@ void draw_now(Window* window, bool transparent, Call call)
 {
     std::unique_ptr<Canvas> dc = get_dc(window);
     if (!dc) return;
-    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, transparent);
     call(*dc);
 }
 
@@ -33,8 +31,7 @@ void draw_on_paint(bool transparent, bool isotherm_font, Call call)
     Canvas* dc = begin_paint(main_window);
     if (dc == nullptr) return;
     dc->save();
-    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, transparent);
     if (isotherm_font) dc->select_font(chosen_font);
     call(*dc);
     dc->restore();

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr Rgb window_text_colour{128, 0, 0};
 constexpr int seyffarth_steps = 50;
 
 int selector_value(const int* selector)
@@ -21,8 +20,7 @@ void draw_now(Window* window, int print_flag)
 {
     std::unique_ptr<Canvas> dc = get_dc(window);
     if (!dc) return;
-    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, transparent);
     routine(current_parameters, seyffarth_steps, window, *dc, selector_value(selector), seyffarth_steel,
             print_flag);
 }
@@ -33,8 +31,7 @@ void draw_on_paint(int print_flag)
     Canvas* dc = begin_paint(main_window);
     if (dc == nullptr) return;
     dc->save();
-    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, transparent);
     routine(current_parameters, seyffarth_steps, main_window, *dc, selector_value(selector), seyffarth_steel,
             print_flag);
     dc->restore();

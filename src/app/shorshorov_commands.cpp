@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr Rgb window_text_colour{128, 0, 0};
 constexpr int atlas_steps = 50;
 // The HAZ profile with the property chosen last (no menu item).
 constexpr int haz_profile_again = 10304;
@@ -28,8 +27,7 @@ void draw_now(Window* window, int print_flag)
     if (current_parameters == nullptr) return;
     std::unique_ptr<Canvas> dc = get_dc(window);
     if (!dc) return;
-    dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, true);
     routine(current_parameters, atlas_steps, window, *dc, selector_value(selector), shorshorov_steel, print_flag);
 }
 
@@ -40,8 +38,7 @@ void draw_on_paint(int print_flag)
     Canvas* dc = begin_paint(main_window);
     if (dc == nullptr) return;
     dc->save();
-    dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, true);
     routine(current_parameters, atlas_steps, main_window, *dc, selector_value(selector), shorshorov_steel,
             print_flag);
     dc->restore();

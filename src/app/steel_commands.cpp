@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr Rgb window_text_colour{128, 0, 0};
 constexpr int steel_steps = 50;
 
 int selector_value(const int* selector)
@@ -25,21 +24,21 @@ void draw_now(Window* window, int print_flag)
     if (current_parameters == nullptr) return;
     std::unique_ptr<Canvas> dc = get_dc(window);
     if (!dc) return;
-    if (transparent) dc->set_background_mode(BackgroundMode::transparent);
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, transparent);
     routine(current_parameters, steel_steps, window, *dc, selector_value(selector), chemistry_input,
             print_flag);
 }
 
-// The paint callback: the same call inside a paint of the main window.
-template <SteelWindowRoutine routine, const int* selector>
+// The paint callback: the same call, in the same canvas state, inside a
+// paint of the main window, so a repaint draws what the first drawing did.
+template <SteelWindowRoutine routine, bool transparent, const int* selector>
 void draw_on_paint(int print_flag)
 {
     if (current_parameters == nullptr) return blank_on_paint(print_flag);
     Canvas* dc = begin_paint(main_window);
     if (dc == nullptr) return;
     dc->save();
-    dc->set_text_color(window_text_colour);
+    prepare_window_canvas(*dc, transparent);
     routine(current_parameters, steel_steps, main_window, *dc, selector_value(selector), chemistry_input,
             print_flag);
     dc->restore();
@@ -55,7 +54,7 @@ constexpr const int* no_selector = nullptr;
     {                                                                                      \
         draw_now<name, transparent, selector>(window, print_flag);                         \
     }                                                                                      \
-    void name##_on_paint(int print_flag) { draw_on_paint<name, selector>(print_flag); }
+    void name##_on_paint(int print_flag) { draw_on_paint<name, transparent, selector>(print_flag); }
 
 STEEL_PAIR(kasatkin_structure_at_point_window, true, no_selector)
 STEEL_PAIR(kasatkin_properties_at_point_window, false, no_selector)

@@ -142,6 +142,13 @@ Rect plot_rect(Rect client, const PlotMargins& margins, int unit, int bottom_roo
 // 1.47 times as wide as high (landscape).
 void get_print_plot_rect(Canvas& dc, Rect& rect);
 
+// The font a routine finds on the page: the device's default font grown as
+// the window grows from its client on the screen (`screen_client`) onto the
+// page's plot rectangle. Layouts measured in the font as found (the
+// Shorshorov windows' reference cell and axis labels) then keep on paper the
+// proportions they have on the screen.
+void select_page_default_font(Canvas& page, Rect screen_client);
+
 // The mapping above, for drawing at plot positions. A coordinate that cannot
 // be mapped gives the rectangle's left (top, bottom) edge.
 int plot_x(Rect rect, WorldBox box, double x);

@@ -246,6 +246,11 @@ TEST_P(PrintedPages, TheWindowLaysOutOnThePlotRectangleOfThePage)
         get_print_plot_rect(page, plot);
         ASSERT_NE(page.find_text(c.shown), nullptr) << page.all_text();
         for (const std::string& fault : page_faults(page, plot)) ADD_FAILURE() << fault;
+        // In the canvas state the window painted with on the screen: a line's
+        // opaque cell blanks no ink of the line above it on paper either.
+        const DeviceCaps caps = page.caps();
+        for (const LayoutFinding& f : check_layout(page, Rect{0, 0, caps.horz_res, caps.vert_res}))
+            if (!only_touching(f)) ADD_FAILURE() << f.describe();
         // Laid out on the page, not at the screen's size in its corner.
         int lowest = 0;
         for (const PlacedText& t : placed_texts(page)) lowest = std::max(lowest, t.cell.bottom);

@@ -31,6 +31,7 @@
 #include "kasatkin_windows.h"
 #include "lang.h"
 #include "modelchoice.h"
+#include "plot.h"
 #include "msgbox.h"
 #include "program_state.h"
 #include "scheme_at_dialog_values.h"
@@ -154,7 +155,8 @@ Family isotherm_family(const std::string& name, std::vector<int> schemes, Isothe
 {
     return Family{name, std::move(schemes), true,
                   [](Canvas& dc) {
-                      dc.select_font(chosen_font);
+                      // The screen's paint selects the chosen font; the page starts from its own.
+                      if (!dc.is_printer()) dc.select_font(chosen_font);
                       isotherm_window(isotherm_start, 40, nullptr, dc, 1, 0);
                   },
                   [tracer](int, Canvas& scratch) {
@@ -426,8 +428,12 @@ bool install_at_dialog_values(int n)
     return install_scheme_at_dialog_values(n);
 }
 
+// The state a window's routine finds, as its paint sets it; on the page, as
+// the print gives it, also the page's default font grown from a main window
+// at its default size.
 void prepare_canvas(Canvas& dc, const Family& family)
 {
+    if (dc.is_printer()) select_page_default_font(dc, Rect{0, 0, all_surfaces[0].width, all_surfaces[0].height});
     if (family.transparent) dc.set_background_mode(BackgroundMode::transparent);
     dc.set_text_color(Rgb{128, 0, 0});
 }
