@@ -30,7 +30,6 @@ extern int paint_print_flag;
 // transparent background. The page takes the mode the shown window last
 // painted with, so what an opaque cell blanks on the screen it blanks on
 // paper, and no more.
-class Canvas;
 void prepare_window_canvas(Canvas& dc, bool transparent);
 void prepare_page_canvas(Canvas& page);
 
