@@ -130,11 +130,8 @@ void draw_y_axis(Canvas& dc, int x, int bottom, int top, double y_max, double y_
             const Size size = dc.text_extent(label, true);
             const auto ly = to_pixel(top + (y_max - t) * *scale - size.cy / 2);
             if (!ly) continue;
-            Rows rows{*ly, *ly + size.cy, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
-            for (const Rect& g : text_glyph_boxes(dc.selected_font(), label)) {
-                rows.ink_top = std::min(rows.ink_top, *ly + g.top);
-                rows.ink_bottom = std::max(rows.ink_bottom, *ly + g.bottom);
-            }
+            const InkRows ink = text_ink_rows(dc, label);
+            const Rows rows{*ly, *ly + size.cy, *ly + ink.top, *ly + ink.bottom};
             const bool upright = dc.selected_font().escapement % 3600 == 0;   // turned labels keep their places
             const bool crowded = upright && std::any_of(drawn.begin(), drawn.end(), [&](const Rows& d) {
                 return (rows.ink_top < d.cell_bottom && d.cell_top < rows.ink_bottom) ||
@@ -307,6 +304,16 @@ bool rects_meet(const Rect& a, const Rect& b)
 {
     if (a.width() <= 0 || a.height() <= 0 || b.width() <= 0 || b.height() <= 0) return false;
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+InkRows text_ink_rows(Canvas& dc, std::string_view text)
+{
+    InkRows rows{dc.text_extent(text).cy, 0};
+    for (const Rect& glyph : text_glyph_boxes(dc.selected_font(), text)) {
+        rows.top = std::min(rows.top, glyph.top);
+        rows.bottom = std::max(rows.bottom, glyph.bottom);
+    }
+    return rows.bottom > rows.top ? rows : InkRows{};
 }
 
 bool ellipse_meets_rect(const Rect& ellipse, const Rect& box)

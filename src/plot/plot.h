@@ -114,6 +114,13 @@ void draw_curve_markers(Canvas& dc, int n, std::span<const double> xs, std::span
 // Whether two boxes share a pixel (an empty box meets nothing).
 bool rects_meet(const Rect& a, const Rect& b);
 
+// The rows where a text puts ink in the selected font, from its cell's top
+// (bottom excluded; both 0 for a text without ink).
+struct InkRows {
+    int top = 0, bottom = 0;
+};
+InkRows text_ink_rows(Canvas& dc, std::string_view text);
+
 // Whether the ellipse inscribed in `ellipse` reaches into the box (its
 // outline touching the box counts).
 bool ellipse_meets_rect(const Rect& ellipse, const Rect& box);

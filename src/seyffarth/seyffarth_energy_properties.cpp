@@ -323,9 +323,9 @@ void draw_time_curve(Canvas& dc, const PropertyLayout& layout, const Page& g, co
     int x = column_x;
     // Its ink keeps 2 pixels from the labels and from the window's frame.
     const int room_left = left + 2, room_right = labels_left - 2;
-    if (InkSpan ink = turned_ink(dc, title, height); x + ink.to > room_right) {
-        while (height > 1 && ink.to - ink.from > room_right - room_left) ink = turned_ink(dc, title, --height);
-        x = std::max(room_left - ink.from, std::min(x, room_right - ink.to));
+    if (InkRows ink = turned_ink(dc, title, height); x + ink.bottom > room_right) {
+        while (height > 1 && ink.bottom - ink.top > room_right - room_left) ink = turned_ink(dc, title, --height);
+        x = std::max(room_left - ink.top, std::min(x, room_right - ink.bottom));
         ls = steel_extent(dc, title, height);
     }
     const int shift = x - column_x;

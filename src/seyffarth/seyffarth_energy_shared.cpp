@@ -225,15 +225,10 @@ std::vector<std::string> sweep_notes(const SweepGaps& gaps, std::vector<std::str
     return notes;
 }
 
-InkSpan turned_ink(Canvas& dc, std::string_view text, int height)
+InkRows turned_ink(Canvas& dc, std::string_view text, int height)
 {
     steel_font(dc, height);
-    InkSpan span{dc.text_extent(text).cy, 0};
-    for (const Rect& g : text_glyph_boxes(dc.selected_font(), text)) {
-        span.from = std::min(span.from, g.top);
-        span.to = std::max(span.to, g.bottom);
-    }
-    return span;
+    return text_ink_rows(dc, text);
 }
 
 int sweep_notes_room(Canvas& dc, const std::vector<std::string>& notes, int H)

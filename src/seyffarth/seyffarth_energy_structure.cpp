@@ -222,9 +222,7 @@ XTitleRows x_title_rows(Canvas& dc, RegimeSweep kind, const StructureLayout& lay
             if (across && z.bottom + r.zero > t.top + r.title) r.zero = t.top + r.title - z.bottom;
         }
     steel_font(dc, H);
-    int labels_ink = h / 2;
-    for (const Rect& g : text_glyph_boxes(dc.selected_font(), "0123456789."))
-        labels_ink = std::max(labels_ink, h / 2 + g.bottom);
+    const int labels_ink = h / 2 + text_ink_rows(dc, "0123456789.").bottom;
     for (const Rect& z : zero_ink)
         if (z.top + r.zero < labels_ink) {
             const int down = labels_ink - (z.top + r.zero);
@@ -347,10 +345,10 @@ void draw_structure_title(Canvas& dc, const StructureLayout& layout, const Page&
     const auto labelled = static_cast<std::size_t>(std::clamp(layout.structure_axis_ticks + 1, 0, 6));
     const int room_right = L - y_axis_label_width(dc, std::span<const double>(structure_values).first(labelled)) - 2;
     const int room_left = time_axis_x(layout, g) + 2;
-    InkSpan ink = turned_ink(dc, st, height);
-    if (x + ink.from < room_left || x + ink.to > room_right) {
-        while (height > 1 && ink.to - ink.from > room_right - room_left) ink = turned_ink(dc, st, --height);
-        x = std::max(room_left - ink.from, std::min(x, room_right - ink.to));
+    InkRows ink = turned_ink(dc, st, height);
+    if (x + ink.top < room_left || x + ink.bottom > room_right) {
+        while (height > 1 && ink.bottom - ink.top > room_right - room_left) ink = turned_ink(dc, st, --height);
+        x = std::max(room_left - ink.top, std::min(x, room_right - ink.bottom));
         ss = steel_extent(dc, st, height);
     }
     steel_font(dc, height, 900);

@@ -174,10 +174,7 @@ int left_clear_of(Rect box, const std::vector<Rect>& others, int left_limit);
 
 // Where a turned title's ink lies across, from the left of its cell (the
 // glyphs' rows upright become columns turned), in the font of that height.
-struct InkSpan {
-    int from = 0, to = 0;
-};
-InkSpan turned_ink(Canvas& dc, std::string_view text, int height);
+InkRows turned_ink(Canvas& dc, std::string_view text, int height);
 
 // Extent of the data with empty ranges widened by a quarter (a range empty at
 // 0 becomes 0..1, so the mapping never divides by zero).

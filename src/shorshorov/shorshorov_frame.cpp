@@ -223,16 +223,6 @@ void shorshorov_draw_notes(Canvas& dc, const std::vector<std::string>& notes, Re
     }
 }
 
-InkRows ink_rows(Canvas& dc, std::string_view text)
-{
-    InkRows rows{dc.text_extent(text).cy, 0};
-    for (const Rect& glyph : text_glyph_boxes(dc.selected_font(), text)) {
-        rows.top = std::min(rows.top, glyph.top);
-        rows.bottom = std::max(rows.bottom, glyph.bottom);
-    }
-    return rows.bottom > rows.top ? rows : InkRows{};
-}
-
 int row_clear_of(int row, int above_y, InkRows above, InkRows text)
 {
     if (text.bottom <= text.top || above.bottom <= above.top) return row;
@@ -265,12 +255,12 @@ TitleRows title_rows(Canvas& dc, Rect client, int H, const char* title)
     r.x = at.x;
     r.y = client.top + static_cast<int>(0.3 * r.c);
     r.font = at.height;
-    const InkRows title_ink = ink_rows(m, title);
+    const InkRows title_ink = text_ink_rows(m, title);
     // The atlas line stands 0.8 of a line under the title, where the title's
     // descenders reach the capitals of a large font: it goes down the least
     // distance that keeps its ink off the title's.
     shorshorov_font(m, static_cast<int>(1.4 * H));
-    r.atlas_ink = ink_rows(m, pick(atlas_text));
+    r.atlas_ink = text_ink_rows(m, pick(atlas_text));
     r.atlas_y = row_clear_of(client.top + static_cast<int>(1.1 * r.c), r.y, title_ink, r.atlas_ink);
     return r;
 }
@@ -311,7 +301,7 @@ int shorshorov_draw_steel_lines(Canvas& dc, Rect client, int H, const Shorshorov
     int above_y = block.atlas_y;
     InkRows above = block.atlas_ink;
     const auto line_at = [&](double k, const std::string& text) {
-        const InkRows ink = ink_rows(dc, text);
+        const InkRows ink = text_ink_rows(dc, text);
         const int y = row_clear_of(client.top + static_cast<int>(k * c), above_y, above, ink);
         dc.text_out(client.left + 2 * c, y, text);
         above_y = y;
@@ -358,7 +348,7 @@ ShorshorovFileTitles shorshorov_draw_file_titles(Canvas& dc, Rect client, int H,
     InkRows above{};
     for (std::size_t i = 0; i < 3 && i < table.file.titles.size(); ++i) {
         const std::string line = shorshorov_shown_line(table.file.titles[i]);
-        const InkRows ink = ink_rows(dc, line);
+        const InkRows ink = text_ink_rows(dc, line);
         const int y = row_clear_of(client.top + static_cast<int>(ks[i] * lines.c) + lines.down, above_y, above, ink);
         dc.text_out(client.left + 2 * lines.c, y, line);
         above_y = y;

@@ -79,12 +79,6 @@ std::string shorshorov_table_end_line(const ShorshorovTable& table, double W);
 // that row's values"); points without a rate are left out.
 std::vector<std::string> shorshorov_table_end_lines(const ShorshorovTable& table, const std::vector<double>& W);
 
-// The rows where a text puts ink in the selected font, from its cell's top
-// (bottom excluded; both 0 for a text without ink).
-struct InkRows {
-    int top = 0, bottom = 0;
-};
-InkRows ink_rows(Canvas& dc, std::string_view text);
 // The row for a text meant for `row` under a text drawn at `above_y`: its
 // row, or lower, the least distance that keeps its ink off the ink above.
 int row_clear_of(int row, int above_y, InkRows above, InkRows text);

@@ -250,9 +250,7 @@ void draw_steel_curve(Canvas& dc, const Pen& pen, std::span<const double> xs, st
 
 int row_under(Canvas& dc, int y, std::string_view text)
 {
-    int bottom = dc.text_extent(text).cy;
-    for (const Rect& glyph : text_glyph_boxes(dc.selected_font(), text)) bottom = std::max(bottom, glyph.bottom);
-    return y + bottom;
+    return y + std::max(dc.text_extent(text).cy, text_ink_rows(dc, text).bottom);
 }
 
 void text_at(Canvas& dc, int x, int y, std::string_view text, Rgb colour)
