@@ -244,8 +244,7 @@ int left_clear_of(Rect box, const std::vector<Rect>& others, int left_limit)
     for (bool again = true; again;) {
         again = false;
         for (const Rect& o : others) {
-            const int right = x + (box.right - box.left);
-            if (!(x < o.right && o.left < right && box.top < o.bottom && o.top < box.bottom)) continue;
+            if (!rects_meet(Rect{x, box.top, x + (box.right - box.left), box.bottom}, o)) continue;
             if (o.left - (box.right - box.left) < left_limit || o.left - (box.right - box.left) >= x) continue;
             x = o.left - (box.right - box.left);
             again = true;

@@ -384,11 +384,6 @@ int shorshorov_parameters_top(Canvas& dc, Rect client, int plot_left, int H, Pan
 
 namespace {
 
-bool meet(const Rect& a, const Rect& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 Rect moved(Rect r, int dx, int dy)
 {
     return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
@@ -403,7 +398,7 @@ int shorshorov_clearing_shift(const Rect& box, const std::vector<Rect>& others, 
         again = false;
         for (const Rect& o : others) {
             const Rect b = down ? moved(box, 0, shift) : moved(box, shift, 0);
-            if (!meet(b, o)) continue;
+            if (!rects_meet(b, o)) continue;
             shift = down ? o.bottom - box.top : o.right - box.left;
             again = true;
         }
