@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "heatsource.h"
 #include "help.h"
+#include "measuring_canvas.h"
 #include "plot.h"
 #include "print.h"
 #include "seyffarth_sweep_commands.h"
@@ -19,17 +20,20 @@ void draw_window_on_page(Canvas& dc)
     prepare_page_canvas(dc);
     if (current_paint == cycle_routine_on_paint) {
         if (current_model.cycle_routine == nullptr || current_parameters == nullptr) return;
-        // The computing pass leaves its canvas state behind; the drawing pass
-        // starts from the window's own, as on the screen.
-        dc.save();
-        current_model.cycle_routine(current_parameters, 50, main_window, dc, 0, on_paper);
-        dc.restore();
+        // The computing pass measures on the page and draws nothing there;
+        // the drawing pass alone puts the window on it, from the window's own
+        // canvas state, as a repaint does on the screen.
+        {
+            MeasuringCanvas computing(dc);
+            current_model.cycle_routine(current_parameters, 50, main_window, computing, 0, on_paper);
+        }
         current_model.cycle_routine(current_parameters, 50, main_window, dc, 1, on_paper);
     } else if (current_paint == isotherm_window_on_paint) {
         if (current_isotherm_record == nullptr) return;
-        dc.save();
-        isotherm_window(current_isotherm_record, 40, main_window, dc, 0, on_paper);
-        dc.restore();
+        {
+            MeasuringCanvas computing(dc);
+            isotherm_window(current_isotherm_record, 40, main_window, computing, 0, on_paper);
+        }
         isotherm_window(current_isotherm_record, 40, main_window, dc, 1, on_paper);
     } else if (current_paint == cooling_rate_window_on_paint) {
         if (current_parameters == nullptr) return;

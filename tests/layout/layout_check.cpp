@@ -284,20 +284,6 @@ bool only_touching(const LayoutFinding& f, int strip)
     return false;
 }
 
-namespace {
-
-// A page that draws a window twice (a computing pass, then the drawing
-// pass) blanks a text under a later cell and draws it again on top: what is
-// drawn again after the cell is not covered.
-bool drawn_again_after(const std::vector<PlacedText>& texts, const PlacedText& text, std::size_t after)
-{
-    for (std::size_t k = after + 1; k < texts.size(); ++k)
-        if (texts[k].text == text.text && texts[k].ink == text.ink) return true;
-    return false;
-}
-
-} // namespace
-
 std::vector<LayoutFinding> check_layout(const RecordingCanvas& dc, Rect client)
 {
     const std::vector<PlacedText> texts = placed_texts(dc);
@@ -322,7 +308,7 @@ std::vector<LayoutFinding> check_layout(const RecordingCanvas& dc, Rect client)
                 if (a.text == b.text && a.ink == b.ink) continue;
                 f.kind = LayoutFindingKind::overlap;
                 out.push_back(f);
-            } else if (b.opaque && glyphs_meet(a, b.cell) && !drawn_again_after(texts, a, j)) {
+            } else if (b.opaque && glyphs_meet(a, b.cell)) {
                 f.kind = LayoutFindingKind::covered;
                 out.push_back(f);
             }
