@@ -8,6 +8,7 @@
 #include <string>
 
 #include "curve_set.h"
+#include "dialog_start_records.h"
 #include "seyffarth_point_test_support.h"
 #include "seyffarth_sweeps.h"
 
@@ -314,8 +315,8 @@ TEST(SeyffarthFrame, UnreadableDescriptorStopsEveryWindowWithOneMessage)
     write_file(dir / "short.sp0", "cct.spl prop.spl labels.txt struct.tx_\nFixture steel\n0.2 0.3 1.2\n");
     const std::string paths[] = {(dir / "gone.sp0").string(), (dir / "short.sp0").string()};
     const double point[6] = {0.05, 0.0, 850.0, 500.0, 100.0, 400.0};
-    const double energy[8] = {0.05, 0.0, 850.0, 500.0, 200.0, 5000.0, 0.1, 0.1};
-    const double thickness[6] = {0.05, 0.0, 850.0, 500.0, 0.1, 3.0};
+    const double* const energy = energy_start;
+    const double* const thickness = thickness_start;
     struct Window {
         const char* name;
         SeyffarthWindowRoutine routine;

@@ -6,6 +6,7 @@
 // the axes and labels beside them.
 #include <gtest/gtest.h>
 
+#include "dialog_start_records.h"
 #include "scheme_at_dialog_values.h"
 #include "seyffarth_point_test_support.h"
 #include "seyffarth_sweeps.h"
@@ -21,10 +22,6 @@ namespace {
 
 using Routine = void (*)(const double*, int, Window*, Canvas&, int, SteelChoice, int);
 
-const double energy_record[8] = {0.05, 0.0, 850, 500, 200, 5000, 0.1, 0.1};
-const double preheat_record[8] = {0.05, 0.0, 850, 500, 100, 400};
-const double thickness_record[8] = {0.05, 0.0, 850, 500, 0.1, 3.0};
-
 struct Window6 {
     const char* name;
     Routine routine;
@@ -33,13 +30,13 @@ struct Window6 {
     int scheme;   // the thickness windows need a plate
 };
 const Window6 windows[] = {
-    {"structure against energy input", seyffarth_structure_vs_energy_window, energy_record, RegimeSweep::energy, 2},
-    {"properties against energy input", seyffarth_properties_vs_energy_window, energy_record, RegimeSweep::energy, 2},
-    {"structure against preheat", seyffarth_structure_vs_preheat_window, preheat_record, RegimeSweep::preheat, 2},
-    {"properties against preheat", seyffarth_properties_vs_preheat_window, preheat_record, RegimeSweep::preheat, 2},
-    {"structure against thickness", seyffarth_structure_vs_thickness_window, thickness_record,
+    {"structure against energy input", seyffarth_structure_vs_energy_window, energy_start, RegimeSweep::energy, 2},
+    {"properties against energy input", seyffarth_properties_vs_energy_window, energy_start, RegimeSweep::energy, 2},
+    {"structure against preheat", seyffarth_structure_vs_preheat_window, preheat_start, RegimeSweep::preheat, 2},
+    {"properties against preheat", seyffarth_properties_vs_preheat_window, preheat_start, RegimeSweep::preheat, 2},
+    {"structure against thickness", seyffarth_structure_vs_thickness_window, thickness_start,
      RegimeSweep::thickness, 1},
-    {"properties against thickness", seyffarth_properties_vs_thickness_window, thickness_record,
+    {"properties against thickness", seyffarth_properties_vs_thickness_window, thickness_start,
      RegimeSweep::thickness, 1},
 };
 
@@ -214,7 +211,7 @@ TEST(SeyffarthSweepLayout, TimeTitleKeepsLeftOfFourDigitLabels)
     for (const auto& [width, height] : {std::pair{992, 693}, std::pair{1024, 768}, std::pair{1280, 1000}})
         for (const Language language : languages) {
             RecordingCanvas dc = screen(width, height);
-            draw(seyffarth_properties_vs_preheat_window, preheat_record, 4, language, dc);
+            draw(seyffarth_properties_vs_preheat_window, preheat_start, 4, language, dc);
             const std::string where = std::to_string(width) + " x " + std::to_string(height) + ", language " +
                                       std::to_string(static_cast<int>(language));
             EXPECT_TRUE(std::any_of(dc.texts.begin(), dc.texts.end(), [](const auto& t) {
